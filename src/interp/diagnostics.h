@@ -1,0 +1,57 @@
+// Numbered diagnostics: the error reporter with its distance rule, the list
+// of records of one run, and the message texts.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace orbelin {
+
+class ResultStream;
+
+struct ErrorRecord {
+  int number;
+  int line;    // from 1
+  int column;  // from 1, tabs expanded as the scanner counts them
+};
+
+struct SourceLocation {
+  int line = 0;
+  int column = 0;
+};
+
+class Diagnostics {
+ public:
+  // Tokens that must be delivered after an error before the next is kept.
+  static constexpr int kDistance = 2;
+
+  // Reports error n at the parser's lookahead token. Dropped when fewer than
+  // two tokens were delivered since the last report; the distance restarts
+  // either way. Evaluation always goes on.
+  void Report(int number);
+  // The scanner calls this for every token it delivers.
+  void TokenDelivered() {
+    if (distance_ < kDistance) ++distance_;  // only "at least 2" matters
+  }
+
+  // Run start: empty list, records stored from now on, located at *lookahead.
+  void BeginRun(const SourceLocation* lookahead);
+  // Run end: nothing is stored any more (the distance is kept).
+  void EndRun();
+
+  const std::vector<ErrorRecord>& records() const { return records_; }
+  int distance() const { return distance_; }
+
+ private:
+  std::vector<ErrorRecord> records_;
+  const SourceLocation* lookahead_ = nullptr;
+  bool storing_ = false;
+  int distance_ = kDistance;  // kept from run to run
+};
+
+// The message of error n as written in results and listings (Windows-1252).
+std::string MessageText(int number);
+// MessageText, then " (E%d)".
+void WriteMessage(ResultStream& out, int number);
+
+}  // namespace orbelin

@@ -1,0 +1,68 @@
+// What a library statement, output item or function handler receives.
+//
+// The parser reads a call's arguments in the order its catalogue row gives
+// (N numeric expression, S string literal, V output variable) and hands them
+// over by kind: the i-th N is num[i], the i-th S is str[i], the i-th V is
+// var[i]. Handlers reach the session's state through Runtime, by reference.
+#pragma once
+
+#include <cstring>
+#include <string_view>
+
+#include "interp/diagnostics.h"
+#include "interp/result_stream.h"
+#include "interp/variables.h"
+
+namespace orbelin {
+
+struct TextState;
+
+// A string literal's text: at most 253 bytes in a 255-byte buffer.
+struct StringArg {
+  static constexpr size_t kCapacity = 255;
+  char text[kCapacity] = {};
+  size_t length = 0;
+
+  void Assign(std::string_view s) {
+    length = s.size() < kCapacity - 1 ? s.size() : kCapacity - 1;
+    std::memcpy(text, s.data(), length);
+    text[length] = '\0';
+  }
+  std::string_view view() const { return {text, length}; }
+};
+
+struct CallArgs {
+  static constexpr int kMaxNum = 12;
+  static constexpr int kMaxStr = 4;
+  static constexpr int kMaxVar = 4;
+  double num[kMaxNum] = {};
+  StringArg str[kMaxStr];
+  int var[kMaxVar] = {};
+};
+
+// The point that OLAT and OLON set for the moving-map hand-off. Kept for the
+// life of the session; a run never resets it.
+struct HandOffPoint {
+  double lat = 0.0;
+  double lon = 0.0;
+  bool set = false;
+};
+
+// The state a handler may use, all owned by the session.
+struct Runtime {
+  ResultStream& out;
+  Variables& vars;
+  Diagnostics& diagnostics;
+  TextState& text;
+  HandOffPoint& point;
+  int debug = 0;  // DEBUG setting of the current run; not 0 means traces on
+
+  void ReportError(int number) { diagnostics.Report(number); }
+  void SetValue(int v, double x) { vars.Set(v, x); }
+  bool tracing() const { return debug != 0 && out.IsOpen(); }
+};
+
+using StatementHandler = void (*)(Runtime&, const CallArgs&);
+using FunctionHandler = double (*)(Runtime&, const CallArgs&);
+
+}  // namespace orbelin

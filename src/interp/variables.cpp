@@ -1,0 +1,46 @@
+#include "interp/variables.h"
+
+namespace orbelin {
+
+Variables::Variables() {
+  names_.reserve(kMaxNames);
+  ResetNames();
+}
+
+uint32_t Variables::Hash(std::string_view name) {
+  uint32_t h = 2166136261u;  // FNV-1a
+  for (unsigned char c : name) h = (h ^ c) * 16777619u;
+  return h;
+}
+
+void Variables::ResetNames() {
+  names_.clear();
+  index_.fill(0);
+  Add("GM1");
+  Add("GM2");
+  Add("GM3");
+}
+
+int Variables::Add(std::string_view name) {
+  if (static_cast<int>(names_.size()) >= kMaxNames) return 0;
+  names_.emplace_back(name);
+  int number = static_cast<int>(names_.size());
+  size_t mask = index_.size() - 1;
+  for (size_t i = Hash(name) & mask;; i = (i + 1) & mask) {
+    if (index_[i] == 0) {
+      index_[i] = static_cast<int16_t>(number);
+      break;
+    }
+  }
+  return number;
+}
+
+int Variables::Find(std::string_view name) const {
+  size_t mask = index_.size() - 1;
+  for (size_t i = Hash(name) & mask; index_[i] != 0; i = (i + 1) & mask) {
+    if (names_[index_[i] - 1] == name) return index_[i];
+  }
+  return -1;
+}
+
+}  // namespace orbelin
