@@ -1,0 +1,80 @@
+#include "single_instance.h"
+
+#include <unistd.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLocalSocket>
+#include <QThread>
+
+namespace orbelin {
+
+namespace {
+
+constexpr const char* kName = "OrbelinClass";
+constexpr QByteArrayView kRaise = "raise\n";
+// A start that holds the lock may not be listening yet.
+constexpr int kConnectPatienceMs = 5000;
+
+}  // namespace
+
+SingleInstance::SingleInstance(const QString& folder, QObject* parent)
+    : QObject(parent),
+      socket_path_(folder + QLatin1Char('/') + QLatin1String(kName)),
+      lock_(folder + QLatin1Char('/') + QLatin1String(kName) + QLatin1String(".lock")) {
+  QDir().mkpath(folder);
+  // Only a dead owner makes a lock stale, never its age.
+  lock_.setStaleLockTime(0);
+  connect(&server_, &QLocalServer::newConnection, this, [this] {
+    while (QLocalSocket* socket = server_.nextPendingConnection()) {
+      connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+      connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+        if (socket->readAll().contains(kRaise.toByteArray())) emit RaiseRequested();
+      });
+    }
+  });
+}
+
+SingleInstance::~SingleInstance() = default;
+
+QString SingleInstance::DefaultFolder() {
+  QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (!runtime.isEmpty() && QDir(runtime).exists()) return runtime;
+  return QDir::tempPath() + QStringLiteral("/orbelin-") + QString::number(getuid());
+}
+
+bool SingleInstance::Claim() {
+  if (lock_.tryLock(0)) {
+    // A socket file left by a crash would make listen() fail.
+    QLocalServer::removeServer(socket_path_);
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    server_.listen(socket_path_);
+    return true;
+  }
+  if (lock_.error() != QLockFile::LockFailedError) {
+    // No lock can be had here at all; run rather than refuse to start.
+    return true;
+  }
+  AskRunningToRaise();
+  return false;
+}
+
+bool SingleInstance::AskRunningToRaise() {
+  QElapsedTimer timer;
+  timer.start();
+  while (timer.elapsed() < kConnectPatienceMs) {
+    QLocalSocket socket;
+    socket.connectToServer(socket_path_);
+    if (socket.waitForConnected(1000)) {
+      socket.write(kRaise.toByteArray());
+      bool sent = socket.waitForBytesWritten(1000);
+      socket.disconnectFromServer();
+      if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(1000);
+      return sent;
+    }
+    QThread::msleep(100);
+  }
+  return false;
+}
+
+}  // namespace orbelin

@@ -1,0 +1,41 @@
+// One window per user: the first start holds a lock file and listens on a
+// local socket beside it; a later start finds the lock taken, asks the first
+// through the socket to come to the front, and ends. A lock left by a crashed
+// start is recognised (its process is gone) and taken over.
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+namespace orbelin {
+
+class SingleInstance : public QObject {
+  Q_OBJECT
+
+ public:
+  // The lock and the socket are named after the window class in `folder`.
+  explicit SingleInstance(const QString& folder, QObject* parent = nullptr);
+  ~SingleInstance() override;
+
+  // True when this is the only start; false when another one runs (it has
+  // been asked to come to the front).
+  bool Claim();
+
+  // Where the lock and the socket go when nothing else is said: the user's
+  // runtime folder, else a folder of the user's own in the temporary folder.
+  static QString DefaultFolder();
+
+ signals:
+  void RaiseRequested();
+
+ private:
+  bool AskRunningToRaise();
+
+  QString socket_path_;
+  QLockFile lock_;
+  QLocalServer server_;
+};
+
+}  // namespace orbelin

@@ -1,0 +1,20 @@
+// Moving text between the boxes (Unicode, "\n" line ends) and the files
+// (Windows-1252 bytes).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orbelin {
+
+// A file's text as a box shows it: the bytes up to the first NUL (a saved
+// script ends with one), converted from Windows-1252 to UTF-8, with CR LF and
+// a lone CR turned into "\n".
+std::string BoxTextFromFile(std::string_view bytes);
+
+// The bytes of a saved script: line ends become CR LF, as the handheld's
+// boxes had them, the text becomes Windows-1252 ('?' for a character it
+// cannot hold) and one NUL byte ends it.
+std::string ScriptFileFromBoxText(std::string_view text);
+
+}  // namespace orbelin

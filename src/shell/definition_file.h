@@ -1,0 +1,21 @@
+// "Orbelin.def" in the program folder: the current script's path, so that
+// the next start opens the same script. One line of 16-bit units,
+// little-endian without a byte-order mark, ended by the unit 10.
+#pragma once
+
+#include <string>
+
+namespace orbelin {
+
+inline constexpr const char* kDefinitionFileName = "Orbelin.def";
+
+// The path the file names (UTF-8), or "" when it is missing or empty.
+// `program_folder` ends with '/'.
+std::string ReadDefinition(const std::string& program_folder);
+
+// Writes the path and its line end; an empty path gives a file with only the
+// line end. The old file is replaced only by a complete new one. False when
+// it cannot be written.
+bool WriteDefinition(const std::string& program_folder, const std::string& script_path);
+
+}  // namespace orbelin

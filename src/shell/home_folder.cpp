@@ -1,0 +1,69 @@
+#include "shell/home_folder.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+namespace orbelin {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string AsFolder(const fs::path& path) {
+  std::error_code ec;
+  fs::path absolute = fs::absolute(path, ec);
+  std::string s = (ec ? path : absolute).lexically_normal().string();
+  if (s.empty() || s.back() != '/') s += '/';
+  return s;
+}
+
+bool IsScriptName(const fs::path& name) {
+  std::string ext = name.extension().string();
+  std::transform(ext.begin(), ext.end(), ext.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return ext == ".inp";
+}
+
+}  // namespace
+
+std::string ResolveHomeFolder(const HomeFolderSources& s) {
+  if (!s.option.empty()) return AsFolder(s.option);
+  if (!s.orbelin_home.empty()) return AsFolder(s.orbelin_home);
+  if (!s.xdg_data_home.empty() && s.xdg_data_home.front() == '/') {
+    return AsFolder(fs::path(s.xdg_data_home) / "orbelin");
+  }
+  if (!s.home.empty()) return AsFolder(fs::path(s.home) / ".local" / "share" / "orbelin");
+  return "";
+}
+
+bool PrepareHomeFolder(const std::string& folder, const std::string& examples_folder) {
+  if (folder.empty()) return false;
+  std::error_code ec;
+  if (fs::exists(folder, ec)) return fs::is_directory(folder, ec);
+  if (!fs::create_directories(folder, ec) || ec) return false;
+  if (examples_folder.empty()) return true;
+
+  // The examples are a courtesy: one that cannot be copied is skipped.
+  fs::directory_iterator it(examples_folder, ec);
+  for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    const fs::path& path = it->path();
+    std::error_code copy_ec;
+    if (!it->is_regular_file(copy_ec) || !IsScriptName(path.filename())) continue;
+    fs::copy_file(path, fs::path(folder) / path.filename(), copy_ec);
+  }
+  return true;
+}
+
+std::string FindExamplesFolder(const std::string& program_dir) {
+  const fs::path dir(program_dir);
+  std::error_code ec;
+  for (const fs::path& candidate :
+       {dir / "examples", dir / ".." / "share" / "orbelin" / "examples"}) {
+    if (fs::is_directory(candidate, ec)) return candidate.lexically_normal().string();
+  }
+  return "";
+}
+
+}  // namespace orbelin

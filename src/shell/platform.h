@@ -1,0 +1,57 @@
+// What the shell needs from the window system, and nothing more.
+//
+// The commands, files, settings and the hand-off are written against this
+// interface so that they run, and are tested, without a window toolkit. Box
+// and label texts are UTF-8 with "\n" line ends.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace orbelin {
+
+enum class Box { kScript, kResults };
+
+// A top-level window of the window system; 0 is none.
+using WindowId = std::uint64_t;
+
+struct FileDialogRequest {
+  bool open = true;  // the Open dialog (file must exist), else the Save dialog
+  std::string title;
+  std::string filter;  // description and pattern, e.g. "All (*.INP)"
+  std::string start_folder;
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  virtual std::string BoxText(Box box) = 0;
+  virtual void SetBoxText(Box box, const std::string& text) = 0;
+  virtual void SetLabel(const std::string& text) = 0;
+
+  // A message box owned by the main window: caption "Error", stop icon, OK.
+  virtual void ShowError(const std::string& text) = 0;
+
+  // The chosen path, or nothing when the user cancelled. Saving never asks
+  // before overwriting and adds no extension.
+  virtual std::optional<std::string> ChooseFile(const FileDialogRequest& request) = 0;
+
+  virtual WindowId MainWindowId() = 0;
+  virtual WindowId FindWindowByClass(const std::string& class_name) = 0;
+  virtual void SendWindowMessage(WindowId window, long message, WindowId param, long param2) = 0;
+  virtual void BringToFront(WindowId window) = 0;
+
+  // Puts the caret before the character at a 0-based line and index in that
+  // line, scrolls the line to the top and focuses the box.
+  virtual void PlaceCaret(Box box, int line, int index) = 0;
+
+  // The on-screen keyboard, where there is one.
+  virtual void SetInputPanel(bool raised) = 0;
+
+  // Ends the window and with it the program.
+  virtual void EndWindow() = 0;
+};
+
+}  // namespace orbelin

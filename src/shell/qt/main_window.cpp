@@ -1,0 +1,257 @@
+#include "shell/qt/main_window.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <cstdlib>
+
+#include "shell/layout.h"
+#include "shell/qt/x11_windows.h"
+#include "shell/window_controller.h"
+
+namespace orbelin {
+
+namespace {
+
+const QColor kLabelBackground(210, 210, 255);
+
+QFont BoxFont() {
+  QFont font;
+  if (QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) {
+    font.setFamily(QStringLiteral("Tahoma"));
+  } else {
+    font.setFamily(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+  }
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const int dpi = screen != nullptr ? qRound(screen->logicalDotsPerInchY()) : 96;
+  font.setPixelSize(std::abs(BoxFontHeight(dpi)));
+  font.setWeight(QFont::Normal);
+  return font;
+}
+
+QPlainTextEdit* MakeBox(QWidget* parent, bool horizontal_bar) {
+  auto* box = new QPlainTextEdit(parent);
+  box->setLineWrapMode(QPlainTextEdit::NoWrap);
+  box->setHorizontalScrollBarPolicy(horizontal_bar ? Qt::ScrollBarAsNeeded
+                                                   : Qt::ScrollBarAlwaysOff);
+  box->setFont(BoxFont());
+  return box;
+}
+
+void Place(QWidget* widget, const Rect& r) {
+  widget->setGeometry(r.x, r.y, std::max(0, r.width), std::max(0, r.height));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+  setWindowTitle(QStringLiteral("Orbelin"));
+
+  QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+  connect(file->addAction(QStringLiteral("Calc")), &QAction::triggered, this,
+          [this] { Command(WindowController::kCalcMenu); });
+  connect(file->addAction(QStringLiteral("Save")), &QAction::triggered, this,
+          [this] { Command(WindowController::kSaveMenu); });
+  connect(file->addAction(QStringLiteral("Load")), &QAction::triggered, this,
+          [this] { Command(WindowController::kLoadMenu); });
+
+  client_ = new QWidget(this);
+  setCentralWidget(client_);
+  client_->installEventFilter(this);
+
+  label_ = new QLabel(client_);
+  label_->setTextFormat(Qt::PlainText);
+  label_->setAutoFillBackground(true);
+  QPalette palette = label_->palette();
+  palette.setColor(QPalette::Window, kLabelBackground);
+  palette.setColor(QPalette::WindowText, Qt::black);
+  label_->setPalette(palette);
+
+  calc_ = AddButton("B", WindowController::kCalcButton);
+  load_ = AddButton("L", WindowController::kLoadButton);
+  save_ = AddButton("S", WindowController::kSaveButton);
+  hand_off_ = AddButton("O", WindowController::kHandOffButton);
+  done_ = AddButton("C", WindowController::kDone);
+
+  script_ = MakeBox(client_, true);
+  results_ = MakeBox(client_, false);
+  script_->installEventFilter(this);
+  results_->installEventFilter(this);
+  setTabOrder(script_, results_);
+
+  resize(480, 600);
+}
+
+MainWindow::~MainWindow() = default;
+
+QPushButton* MainWindow::AddButton(const char* text, int id) {
+  auto* button = new QPushButton(QString::fromLatin1(text), client_);
+  // The 18-pixel buttons leave no room for the style's padding.
+  button->setStyleSheet(QStringLiteral("QPushButton { padding: 0px; }"));
+  connect(button, &QPushButton::clicked, this, [this, id] { Command(id); });
+  return button;
+}
+
+QPushButton* MainWindow::button(char name) const {
+  switch (name) {
+    case 'B':
+      return calc_;
+    case 'L':
+      return load_;
+    case 'S':
+      return save_;
+    case 'O':
+      return hand_off_;
+    case 'C':
+      return done_;
+    default:
+      return nullptr;
+  }
+}
+
+void MainWindow::SetUpNativeWindow() {
+  const WindowId id = winId();
+  if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+    SetX11WindowClass(id, QCoreApplication::applicationName().toStdString(), kWindowClass);
+  }
+}
+
+void MainWindow::Command(int id) {
+  if (controller_ != nullptr) controller_->HandleCommand(id);
+}
+
+void MainWindow::ApplyLayout() {
+  const WindowLayout l = ComputeLayout(client_->width(), client_->height());
+  Place(label_, l.label);
+  Place(calc_, l.calc);
+  Place(load_, l.load);
+  Place(save_, l.save);
+  Place(hand_off_, l.hand_off);
+  Place(done_, l.done);
+  Place(script_, l.script);
+  Place(results_, l.results);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == client_ && event->type() == QEvent::Resize) {
+    ApplyLayout();
+  } else if ((watched == script_ || watched == results_) && controller_ != nullptr &&
+             (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+    controller_->FocusChanged(watched == script_ ? Box::kScript : Box::kResults,
+                              event->type() == QEvent::FocusIn);
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // The title bar's close button is Done, so closing never loses the script.
+  if (!ending_ && controller_ != nullptr) controller_->Done();
+  if (ending_ || controller_ == nullptr) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+std::string MainWindow::BoxText(Box which) {
+  // The raw text keeps no-break spaces, which plain text would turn into
+  // blanks; only the paragraph separators become line ends.
+  QString text = box(which)->document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+  return text.toStdString();
+}
+
+void MainWindow::SetBoxText(Box which, const std::string& text) {
+  box(which)->setPlainText(QString::fromStdString(text));
+}
+
+void MainWindow::SetLabel(const std::string& text) {
+  label_->setText(QString::fromStdString(text));
+}
+
+void MainWindow::ShowError(const std::string& text) {
+  QMessageBox message(QMessageBox::Critical, QStringLiteral("Error"), QString::fromStdString(text),
+                      QMessageBox::Ok, this);
+  message.setTextFormat(Qt::PlainText);
+  message.exec();
+}
+
+std::optional<std::string> MainWindow::ChooseFile(const FileDialogRequest& request) {
+  QFileDialog dialog(this, QString::fromStdString(request.title),
+                     QString::fromStdString(request.start_folder),
+                     QString::fromStdString(request.filter));
+  if (request.open) {
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  } else {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first().toStdString();
+}
+
+WindowId MainWindow::MainWindowId() {
+  if (QGuiApplication::platformName() != QLatin1String("xcb")) return 0;
+  return static_cast<WindowId>(winId());
+}
+
+WindowId MainWindow::FindWindowByClass(const std::string& class_name) {
+  return FindX11WindowByClass(class_name);
+}
+
+void MainWindow::SendWindowMessage(WindowId window, long message, WindowId param, long param2) {
+  SendX11WindowMessage(window, message, param, param2);
+}
+
+void MainWindow::BringToFront(WindowId window) {
+  ActivateX11Window(window);
+}
+
+void MainWindow::PlaceCaret(Box which, int line, int index) {
+  QPlainTextEdit* edit = box(which);
+  QTextDocument* doc = edit->document();
+  line = std::clamp(line, 0, doc->blockCount() - 1);
+  const QTextBlock block = doc->findBlockByNumber(line);
+  const QString text = block.text();
+  // The index counts characters; the block counts UTF-16 units.
+  int unit = 0;
+  for (int i = 0; i < index && unit < text.size(); ++i) {
+    const bool pair =
+        text[unit].isHighSurrogate() && unit + 1 < text.size() && text[unit + 1].isLowSurrogate();
+    unit += pair ? 2 : 1;
+  }
+  QTextCursor cursor(block);
+  cursor.setPosition(block.position() + unit);
+  edit->setTextCursor(cursor);
+  edit->verticalScrollBar()->setValue(line);
+  edit->ensureCursorVisible();
+  edit->setFocus();
+}
+
+void MainWindow::SetInputPanel(bool) {
+  // A desktop has no on-screen input panel to raise or lower.
+}
+
+void MainWindow::EndWindow() {
+  ending_ = true;
+  close();
+  emit Ended();
+}
+
+}  // namespace orbelin

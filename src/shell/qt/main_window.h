@@ -1,0 +1,80 @@
+// The main window on Qt Widgets: the Platform that WindowController works
+// through. It lays out the controls, forwards buttons, menu, focus and the
+// close button to the controller, and does nothing on its own beyond that.
+#pragma once
+
+#include <QMainWindow>
+
+#include "shell/platform.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace orbelin {
+
+class WindowController;
+
+class MainWindow : public QMainWindow, public Platform {
+  Q_OBJECT
+
+ public:
+  static constexpr const char* kWindowClass = "OrbelinClass";
+
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  void SetController(WindowController* controller) { controller_ = controller; }
+
+  // Creates the native window and gives it the class by which a second start
+  // finds it; call before the window is first shown.
+  void SetUpNativeWindow();
+
+  // The client area that the layout fills (below the menu bar).
+  QWidget* client() const { return client_; }
+  QLabel* label() const { return label_; }
+  QPlainTextEdit* box(Box box) const { return box == Box::kScript ? script_ : results_; }
+  // "B", "L", "S", "O" or "C".
+  QPushButton* button(char name) const;
+
+  // Platform
+  std::string BoxText(Box box) override;
+  void SetBoxText(Box box, const std::string& text) override;
+  void SetLabel(const std::string& text) override;
+  void ShowError(const std::string& text) override;
+  std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+  WindowId MainWindowId() override;
+  WindowId FindWindowByClass(const std::string& class_name) override;
+  void SendWindowMessage(WindowId window, long message, WindowId param, long param2) override;
+  void BringToFront(WindowId window) override;
+  void PlaceCaret(Box box, int line, int index) override;
+  void SetInputPanel(bool raised) override;
+  void EndWindow() override;
+
+ signals:
+  // The window has ended (Done or the close request): the program ends.
+  void Ended();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void ApplyLayout();
+  void Command(int id);
+  QPushButton* AddButton(const char* text, int id);
+
+  WindowController* controller_ = nullptr;
+  bool ending_ = false;
+  QWidget* client_;
+  QLabel* label_;
+  QPlainTextEdit* script_;
+  QPlainTextEdit* results_;
+  QPushButton* calc_;
+  QPushButton* load_;
+  QPushButton* save_;
+  QPushButton* hand_off_;
+  QPushButton* done_;
+};
+
+}  // namespace orbelin
