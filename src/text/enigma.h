@@ -1,0 +1,72 @@
+// The Enigma machine simulator: up to six wheels from the wheel table, a
+// plugboard, the stepping with its double step, and the texts it prints.
+//
+// Place 0 is the reflector, place count - 1 the entry wheel, the places
+// between are the rotors from the slowest (1) to the fastest (count - 2).
+// Letters are counted from A = 0 throughout.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "interp/result_stream.h"
+
+namespace orbelin {
+
+struct EnigmaPlace {
+  int wheel = 0;        // index into kEnigmaWheels
+  int ring_offset = 0;  // (26 - ring letter) mod 26 at set-up; moves with each step
+  int start = 0;        // window letter at set-up
+  int position = 0;     // window letter now
+};
+
+struct EnigmaMachine {
+  static constexpr int kMaxWheels = 6;
+  static constexpr int kPlaces = 7;
+  // The plugboard holds 127 bytes; a longer text keeps the 63 pairs that fit.
+  static constexpr size_t kMaxPlugs = 126;
+
+  int count = 0;  // wheels in use, 0 to 6
+  EnigmaPlace places[kPlaces];
+  std::string plugs;  // pairs of letters to swap, upper-cased
+
+  // (ring offset + start) mod 26, which equals (position - ring letter) mod 26.
+  int WorkingOffset(int place) const {
+    return (places[place].ring_offset + places[place].start) % 26;
+  }
+};
+
+// Sets the machine up from the wheel letters (A..V, reflector first), the ring
+// letters and the window letters (A..Z) and the plug pairs; a..z count as
+// A..Z. Returns 0, or the number of the first error, checked in this order:
+//   114 more than six wheels           115 rings not as long as wheels
+//   116 plugs of odd length            117 wheel letter not in A..V
+//   118 ring letter not in A..Z        119 window letter not in A..Z (or missing)
+// 114 to 116 leave the machine as it was. From 117 on the new plugboard and
+// wheel count are already in place, and so are the entries of the places
+// before the failing letter; the rest keep their earlier values.
+// Plug pairs that hold a byte other than a letter are stored (and shown) but
+// swap nothing, so every letter stays a letter inside the machine.
+int EnigmaInit(EnigmaMachine& m, std::string_view wheels, std::string_view rings,
+               std::string_view positions, std::string_view plugs);
+
+// Moves the rotors for one key press: the fastest always, the next slower
+// one and the one at its turnover letter together (the double step).
+void WheelStep(EnigmaMachine& m);
+
+// The letter after the plugboard: the partner of its last pair, or itself.
+int PlugLookup(const EnigmaMachine& m, int letter);
+
+// Enciphers the ASCII letters of the text, keeping their case; every other
+// byte passes unchanged and moves no wheel. The machine keeps its positions
+// for the next text.
+std::string EnigmaRun(EnigmaMachine& m, std::string_view text);
+
+// The table printed after a successful set-up.
+void WriteEnigmaSetup(ResultStream& out, const EnigmaMachine& m);
+// "Engima Stellung: " and the window letters of all places, then a line end.
+void WriteEnigmaPositions(ResultStream& out, const EnigmaMachine& m);
+// The help text with the table of wheels.
+void WriteEnigmaInfo(ResultStream& out);
+
+}  // namespace orbelin

@@ -1,0 +1,93 @@
+#include "text/letter_values.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace orbelin {
+
+namespace {
+
+constexpr double kIntMin = -2147483648.0;
+constexpr double kIntMax = 2147483647.0;
+
+bool FitsInt(double whole) {
+  return whole >= kIntMin && whole <= kIntMax;
+}
+
+// Sum of the decimal digit characters of a text; signs, blanks and points add 0.
+double DigitCharSum(const char* text) {
+  double sum = 0;
+  for (const char* p = text; *p != '\0'; ++p) {
+    if (*p >= '0' && *p <= '9') sum += *p - '0';
+  }
+  return sum;
+}
+
+}  // namespace
+
+int LetterValue(char c) {
+  signed char code = static_cast<signed char>(c);
+  if (code >= 'a' && code <= 'z') code -= 32;
+  if (code >= 'A' && code <= 'Z') return code - 64;
+  if (code >= '0' && code <= '9') return code - '0';
+  return 0;
+}
+
+double Qsum(double x) {
+  if (!std::isfinite(x)) return 0;
+  double whole = std::trunc(x);
+  if (!FitsInt(whole)) {
+    // The signed last digit, as the loop below gives it; + 0.0 avoids "-0".
+    if (whole < 0) return std::fmod(whole, 10.0) + 0.0;
+    char text[320];  // the largest double has 309 digits
+    std::snprintf(text, sizeof text, "%.0f", whole);
+    return DigitCharSum(text);
+  }
+  // A negative n keeps its signed last digit only: the loop needs n >= 10.
+  int n = static_cast<int>(whole);
+  int s = n % 10;
+  while (n >= 10) {
+    n /= 10;
+    s += n % 10;
+  }
+  return s;
+}
+
+double Qqsum(double x) {
+  // A digit sum is at most a few thousand, so it always fits an int.
+  int n = static_cast<int>(Qsum(x));
+  while (n >= 10) n = static_cast<int>(Qsum(n));
+  return n;
+}
+
+double Kqsum(double x) {
+  if (!std::isfinite(x)) return 0;
+  double d = std::floor(x);
+  double m = (x - d) * 60;
+  if (FitsInt(d)) {
+    char text[20];  // "-2147483648 59.9999" is 19 characters: it always fits
+    std::snprintf(text, sizeof text, "%d %.4f", static_cast<int>(d), m);
+    return DigitCharSum(text);
+  }
+  char text[340];
+  std::snprintf(text, sizeof text, "%.0f %.4f", d, m);
+  return DigitCharSum(text);
+}
+
+double Alpha(std::string_view s) {
+  double value = 0;
+  for (char c : s) value = LetterValue(c) + 10 * value;
+  return value;
+}
+
+double AlphabetSum(std::string_view alphabet, std::string_view s) {
+  double sum = 0;
+  for (char c : s) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    size_t place = alphabet.find(c);
+    sum += place != std::string_view::npos ? static_cast<double>(place + 1) : LetterValue(c);
+  }
+  return sum;
+}
+
+}  // namespace orbelin
