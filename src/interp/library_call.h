@@ -25,7 +25,7 @@ struct StringArg {
 
   void Assign(std::string_view s) {
     length = s.size() < kCapacity - 1 ? s.size() : kCapacity - 1;
-    std::memcpy(text, s.data(), length);
+    if (length > 0) std::memcpy(text, s.data(), length);
     text[length] = '\0';
   }
   std::string_view view() const { return {text, length}; }

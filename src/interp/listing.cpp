@@ -12,26 +12,51 @@ namespace {
 // One source line from pos up to its line feed, carriage returns dropped and
 // each tab widened to the next column the scanner counts (a tab standing at
 // output column k takes 9 - k % 8 blanks). Returns false for the last line
-// when it has no line feed; *pos moves past the line feed.
-bool ReadListingLine(std::string_view source, size_t* pos, std::string* line) {
-  line->clear();
-  size_t p = *pos;
-  while (p < source.size() && source[p] != '\n') {
-    char c = source[p++];
+// when it has no line feed; *pos moves past the line feed. Lines without tab
+// or carriage return are handed out as they stand, without a copy.
+bool ReadListingLine(std::string_view source, size_t* pos, std::string* buffer,
+                     std::string_view* line) {
+  const size_t start = *pos;
+  size_t end = source.find('\n', start);
+  const bool complete = end != std::string_view::npos;
+  if (!complete) end = source.size();
+  *pos = complete ? end + 1 : end;
+  std::string_view raw = source.substr(start, end - start);
+  // The usual line has no tab and at most the carriage return of a CR LF.
+  std::string_view body = raw;
+  if (!body.empty() && body.back() == '\r') body.remove_suffix(1);
+  if (std::memchr(body.data(), '\t', body.size()) == nullptr &&
+      std::memchr(body.data(), '\r', body.size()) == nullptr) {
+    *line = body;
+    return complete;
+  }
+  buffer->clear();
+  for (char c : raw) {
     if (c == '\r') continue;
     if (c == '\t') {
-      size_t k = line->size() + 1;
-      line->append(9 - k % 8, ' ');
+      size_t k = buffer->size() + 1;
+      buffer->append(9 - k % 8, ' ');
     } else {
-      line->push_back(c);
+      buffer->push_back(c);
     }
   }
-  if (p >= source.size()) {
-    *pos = p;
-    return false;
+  *line = *buffer;
+  return complete;
+}
+
+// "%5d  " without the cost of a format call per line.
+void WriteLineNumber(ResultStream& out, int n) {
+  if (n < 0 || n > 99999) {
+    out.Printf("%5d  ", n);
+    return;
   }
-  *pos = p + 1;
-  return true;
+  char text[7] = {' ', ' ', ' ', ' ', ' ', ' ', ' '};
+  int i = 4;
+  do {
+    text[i--] = static_cast<char>('0' + n % 10);
+    n /= 10;
+  } while (n > 0);
+  out.Write(std::string_view(text, sizeof text));
 }
 
 void WriteCaretLine(ResultStream& out, const ErrorRecord& r) {
@@ -55,10 +80,11 @@ void WriteListing(ResultStream& out, std::string_view source,
   int carets = 0;
   int line_number = 0;
   size_t pos = 0;
-  std::string line;
-  while (ReadListingLine(source, &pos, &line)) {
+  std::string buffer;
+  std::string_view line;
+  while (ReadListingLine(source, &pos, &buffer, &line)) {
     ++line_number;
-    out.Printf("%5d  ", line_number);
+    WriteLineNumber(out, line_number);
     out.Write(line);
     out.Write("\n");
     while (next < records.size() && records[next].line == line_number) {

@@ -105,6 +105,24 @@ constexpr bool SortedKeywords() {
 }
 static_assert(SortedKeywords() && std::size(kKeywords) == 76);
 
+struct KeywordRange {
+  int begin = 0, end = 0;
+};
+struct LetterIndex {
+  KeywordRange ranges[26];
+};
+
+constexpr LetterIndex IndexByLetter() {
+  LetterIndex index;
+  for (int i = 0; i < static_cast<int>(std::size(kKeywords)); ++i) {
+    KeywordRange& r = index.ranges[kKeywords[i].text[0] - 'A'];
+    if (r.begin == r.end) r.begin = i;
+    r.end = i + 1;
+  }
+  return index;
+}
+constexpr LetterIndex kByLetter = IndexByLetter();
+
 inline unsigned char Fold(unsigned char c) { return (c >= 'a' && c <= 'z') ? c - 32 : c; }
 inline bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 inline bool IsNameByte(unsigned char c) {  // after folding
@@ -155,9 +173,17 @@ double AtofOfToken(std::string_view s) {
 }  // namespace
 
 int KeywordTerminal(std::string_view name) {
-  auto it = std::lower_bound(std::begin(kKeywords), std::end(kKeywords), name,
-                             [](const Keyword& k, std::string_view n) { return k.text < n; });
-  if (it != std::end(kKeywords) && it->text == name) return it->terminal;
+  if (name.empty() || name.size() > kLongestKeyword) return kIdent;
+  const unsigned char first = static_cast<unsigned char>(name[0]);
+  if (first < 'A' || first > 'Z') return kIdent;
+  // The keywords of one first letter stand together in the sorted table.
+  const KeywordRange range = kByLetter.ranges[first - 'A'];
+  for (int i = range.begin; i < range.end; ++i) {
+    const Keyword& k = kKeywords[i];
+    if (k.text.size() == name.size() && std::memcmp(k.text.data(), name.data(), name.size()) == 0) {
+      return k.terminal;
+    }
+  }
   return kIdent;
 }
 
