@@ -1,11 +1,12 @@
 #!/bin/sh
 # One golden case: runs CASE.inp through the real program in a scratch
 # folder and compares the results (and the listing, when CASE.lst.expected
-# exists) byte for byte with the expected files beside the script.
+# exists) byte for byte with the expected files beside the script, or in
+# EXPECTED-DIR when given.
 set -u
 orbelin=$1
 script=$2
-dir=$(dirname "$script")
+dir=${3:-$(dirname "$script")}
 name=$(basename "$script" .inp)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
