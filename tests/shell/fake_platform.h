@@ -1,0 +1,62 @@
+// A Platform without a window: boxes and label are strings, dialogs answer
+// from a queue, and every call that reaches the outside is logged in order.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shell/platform.h"
+
+namespace orbelin::testing {
+
+class FakePlatform : public Platform {
+ public:
+  std::string script_box, results_box, label = "Text";
+  std::vector<std::string> errors;
+  std::vector<FileDialogRequest> dialogs;
+  std::deque<std::optional<std::string>> dialog_answers;  // empty: cancel
+  WindowId main_window = 0x500001;
+  WindowId map_window = 0;       // the window FindWindowByClass finds for "OziExplorer"
+  std::vector<std::string> log;  // messages, raises, caret, panel, end
+  bool ended = false;
+
+  std::string BoxText(Box box) override { return box == Box::kScript ? script_box : results_box; }
+  void SetBoxText(Box box, const std::string& text) override {
+    (box == Box::kScript ? script_box : results_box) = text;
+  }
+  void SetLabel(const std::string& text) override { label = text; }
+  void ShowError(const std::string& text) override {
+    errors.push_back(text);
+    log.push_back("error " + text);
+  }
+  std::optional<std::string> ChooseFile(const FileDialogRequest& request) override {
+    dialogs.push_back(request);
+    if (dialog_answers.empty()) return std::nullopt;
+    std::optional<std::string> answer = dialog_answers.front();
+    dialog_answers.pop_front();
+    return answer;
+  }
+  WindowId MainWindowId() override { return main_window; }
+  WindowId FindWindowByClass(const std::string& class_name) override {
+    log.push_back("find " + class_name);
+    return class_name == "OziExplorer" ? map_window : 0;
+  }
+  void SendWindowMessage(WindowId window, long message, WindowId param, long param2) override {
+    log.push_back("send " + std::to_string(window) + " " + std::to_string(message) + " " +
+                  std::to_string(param) + " " + std::to_string(param2));
+  }
+  void BringToFront(WindowId window) override { log.push_back("front " + std::to_string(window)); }
+  void PlaceCaret(Box box, int line, int index) override {
+    log.push_back(std::string("caret ") + (box == Box::kScript ? "script " : "results ") +
+                  std::to_string(line) + " " + std::to_string(index));
+  }
+  void SetInputPanel(bool raised) override { log.push_back(raised ? "panel up" : "panel down"); }
+  void EndWindow() override {
+    ended = true;
+    log.push_back("end");
+  }
+};
+
+}  // namespace orbelin::testing

@@ -1,0 +1,77 @@
+#include "shell/home_folder.h"
+
+#include <gtest/gtest.h>
+
+#include "test_files.h"
+
+namespace orbelin {
+namespace {
+
+using testing::FileCount;
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+TEST(ResolveHomeFolder, FirstSourceThatIsGiven) {
+  struct Case {
+    HomeFolderSources sources;
+    std::string folder;
+  } cases[] = {
+      {{"/opt/o", "/e/o", "/x", "/home/u"}, "/opt/o/"},
+      {{"", "/e/o/", "/x", "/home/u"}, "/e/o/"},
+      {{"", "", "/x/data", "/home/u"}, "/x/data/orbelin/"},
+      {{"", "", "relative", "/home/u"}, "/home/u/.local/share/orbelin/"},
+      {{"", "", "", "/home/u"}, "/home/u/.local/share/orbelin/"},
+      {{"", "", "", ""}, ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ResolveHomeFolder(c.sources), c.folder);
+}
+
+TEST(ResolveHomeFolder, RelativeOptionBecomesAbsolute) {
+  std::string folder = ResolveHomeFolder({"some/dir", "", "", ""});
+  EXPECT_EQ(folder, (std::filesystem::current_path() / "some/dir/").string());
+}
+
+TEST(PrepareHomeFolder, NewFolderGetsCopiesOfTheExamples) {
+  TempFolder tmp;
+  std::filesystem::create_directory(tmp / "examples");
+  WriteBytes(tmp / "examples/walk.inp", "VAR A;");
+  WriteBytes(tmp / "examples/UPPER.INP", "VAR B;");
+  WriteBytes(tmp / "examples/walk.res.expected", "x");
+  ASSERT_TRUE(PrepareHomeFolder(tmp / "home/orbelin/", tmp / "examples"));
+  EXPECT_EQ(FileCount(tmp / "home/orbelin"), 2);
+  EXPECT_EQ(ReadBytes(tmp / "home/orbelin/walk.inp"), "VAR A;");
+  EXPECT_EQ(ReadBytes(tmp / "home/orbelin/UPPER.INP"), "VAR B;");
+}
+
+TEST(PrepareHomeFolder, ExistingFolderIsLeftAlone) {
+  TempFolder tmp;
+  std::filesystem::create_directory(tmp / "examples");
+  WriteBytes(tmp / "examples/walk.inp", "new");
+  std::filesystem::create_directory(tmp / "home");
+  WriteBytes(tmp / "home/walk.inp", "the user's own");
+  ASSERT_TRUE(PrepareHomeFolder(tmp / "home/", tmp / "examples"));
+  EXPECT_EQ(ReadBytes(tmp / "home/walk.inp"), "the user's own");
+}
+
+TEST(PrepareHomeFolder, FailsWhereNoFolderCanBe) {
+  TempFolder tmp;
+  WriteBytes(tmp / "file", "x");
+  EXPECT_FALSE(PrepareHomeFolder(tmp / "file/", ""));
+  EXPECT_FALSE(PrepareHomeFolder(tmp / "file/sub/", ""));
+  EXPECT_FALSE(PrepareHomeFolder("", ""));
+  EXPECT_TRUE(PrepareHomeFolder(tmp / "no-examples/", tmp / "missing"));
+}
+
+TEST(FindExamplesFolder, BesideTheProgramOrInstalled) {
+  TempFolder tmp;
+  EXPECT_EQ(FindExamplesFolder(tmp / "bin"), "");
+  std::filesystem::create_directories(tmp / "share/orbelin/examples");
+  std::filesystem::create_directories(tmp / "bin");
+  EXPECT_EQ(FindExamplesFolder(tmp / "bin"), tmp / "share/orbelin/examples");
+  std::filesystem::create_directories(tmp / "bin/examples");
+  EXPECT_EQ(FindExamplesFolder(tmp / "bin"), tmp / "bin/examples");
+}
+
+}  // namespace
+}  // namespace orbelin
