@@ -1,0 +1,23 @@
+#include "geodesy/angles.h"
+
+#include <cmath>
+
+namespace orbelin {
+
+double AngleMod(double x, double y) {
+  return x - std::floor(x / y) * y;
+}
+
+double Wrap2Pi(double x) {
+  return AngleMod(x, GeoPi * 2);
+}
+
+double WrapPi(double x) {
+  return AngleMod(x + GeoPi, GeoPi * 2) - GeoPi;
+}
+
+double WrapHalfPi(double x) {
+  return AngleMod(x + GeoPi / 2, GeoPi * 2) - GeoPi / 2;
+}
+
+}  // namespace orbelin

@@ -1,0 +1,42 @@
+// The arc intersection: the two points at given distances from two known
+// points, constructed in the Gauss-Krueger plane of the first point's strip.
+//
+// Notation: Pi = (Ri, Hi) the plane images, d the distance between them,
+// a the distance from P1 to the foot of the common chord, h half the chord,
+// (e, o) the unit vector from P1 to P2 (east and north parts). Solution A
+// lies left of the line P1 -> P2, B right of it.
+#pragma once
+
+#include "geodesy/angles.h"
+#include "geodesy/gauss_krueger.h"
+
+namespace orbelin {
+
+class ResultStream;
+
+struct CirclePoints {
+  GaussKruegerPoint a;
+  GaussKruegerPoint b;
+};
+
+// The plane construction. False, with *out untouched, when the centres are
+// equal (d = 0) or the circles do not meet (r1^2 < a^2), which includes NaN
+// input. A negative r1^2 - a^2 that is only rounding (within 1e-12 r1^2)
+// counts as touching: h = 0 and both points coincide.
+bool IntersectCircles(GaussKruegerPoint p1, GaussKruegerPoint p2, double r1, double r2,
+                      CirclePoints* out);
+
+struct ArcIntersection {
+  GeoPoint a;
+  GeoPoint b;
+};
+
+// Both intersections of the circle of radius r1 (metres) around p1 and of
+// radius r2 around p2. The radii are plane distances in the GK strip, where
+// lengths are stretched against the ellipsoid by up to 1.4e-4 (14 cm per km)
+// at the strip's edge at 50 degrees latitude, 3.4e-4 at the equator.
+// Circles that do not meet and equal centres give NaN for all four values.
+// With a trace stream, writes the BogenSchnitt trace.
+ArcIntersection BogenSchnitt(GeoPoint p1, GeoPoint p2, double r1, double r2, ResultStream* trace);
+
+}  // namespace orbelin

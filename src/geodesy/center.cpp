@@ -1,0 +1,72 @@
+#include "geodesy/center.h"
+
+#include <cmath>
+#include <limits>
+
+#include "interp/result_stream.h"
+
+namespace orbelin {
+
+namespace {
+
+// The bisector arithmetic itself; D is handed out for the caller's test.
+GaussKruegerPoint Construct(GaussKruegerPoint p1, GaussKruegerPoint p2, GaussKruegerPoint p3,
+                            double* d_out) {
+  const GaussKruegerPoint m12{(p1.r + p2.r) / 2, (p1.h + p2.h) / 2};
+  const GaussKruegerPoint d1{-(p2.h - p1.h), p2.r - p1.r};
+  const GaussKruegerPoint m23{(p2.r + p3.r) / 2, (p2.h + p3.h) / 2};
+  const GaussKruegerPoint d2{-(p3.h - p2.h), p3.r - p2.r};
+  const double d = d2.r * d1.h - d2.h * d1.r;
+  const double n = (m12.r * d1.h - m12.h * d1.r) - (m23.r * d1.h - m23.h * d1.r);
+  const double u = n / d;
+  *d_out = d;
+  return {d2.r * u + m23.r, d2.h * u + m23.h};
+}
+
+bool Degenerate(double d) {
+  return d == 0 || std::isnan(d);
+}
+
+}  // namespace
+
+bool PlaneCircumcentre(GaussKruegerPoint p1, GaussKruegerPoint p2, GaussKruegerPoint p3,
+                       GaussKruegerPoint* centre) {
+  double d = 0;
+  const GaussKruegerPoint c = Construct(p1, p2, p3, &d);
+  if (Degenerate(d)) return false;
+  *centre = c;
+  return true;
+}
+
+GeoPoint Center(GeoPoint g1, GeoPoint g2, GeoPoint g3, ResultStream* trace) {
+  if (trace) {
+    trace->Write("--> Center\n");
+    for (const GeoPoint& g : {g1, g2, g3}) trace->Printf("%.6f %.6f\n", g.lat, g.lon);
+    trace->Write("\n");
+  }
+  const int k = MkzStrip(g1.lon);
+  if (trace) trace->Printf("sy=%d\n", k);
+  const GaussKruegerPoint p[3] = {Geo2GK(g1.lat, g1.lon, k), Geo2GK(g2.lat, g2.lon, k),
+                                  Geo2GK(g3.lat, g3.lon, k)};
+  if (trace) {
+    for (const GaussKruegerPoint& q : p) trace->Printf("x=%9.1f y=%9.1f\n", q.r, q.h);
+    trace->Write("\n");
+  }
+  double d = 0;
+  const GaussKruegerPoint c = Construct(p[0], p[1], p[2], &d);
+  if (trace) {
+    trace->Printf("x=%9.1f y=%9.1f\n", c.r, c.h);
+    for (const GaussKruegerPoint& q : p) {
+      trace->Printf("%.5f\n", std::sqrt((c.r - q.r) * (c.r - q.r) + (c.h - q.h) * (c.h - q.h)));
+    }
+  }
+  GeoPoint result = GK2Geo(c.r, c.h, trace);
+  if (Degenerate(d)) {
+    // No circle goes through the points; say so instead of a far-off point.
+    result.lat = result.lon = std::numeric_limits<double>::quiet_NaN();
+  }
+  if (trace) trace->Write("<-- Center\n");
+  return result;
+}
+
+}  // namespace orbelin

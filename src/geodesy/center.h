@@ -1,0 +1,29 @@
+// The centre of the circle through three points, constructed in the
+// Gauss-Krueger plane of the first point's strip.
+//
+// Notation: Pi = (Ri, Hi) the plane images, M12/M23 the midpoints of the
+// sides, d1/d2 the directions of their perpendicular bisectors, D the cross
+// product d2 x d1, u the parameter of the centre on the second bisector.
+#pragma once
+
+#include "geodesy/angles.h"
+#include "geodesy/gauss_krueger.h"
+
+namespace orbelin {
+
+class ResultStream;
+
+// The intersection of the bisectors of P1P2 and P2P3. False, with *centre
+// untouched, when D is 0 or NaN: two equal points, or points collinear in
+// the plane arithmetic.
+bool PlaneCircumcentre(GaussKruegerPoint p1, GaussKruegerPoint p2, GaussKruegerPoint p3,
+                       GaussKruegerPoint* centre);
+
+// The circumcentre of three geographic points, all taken into the strip of
+// the first. As exact as the plane construction and the GK series (about a
+// millimetre inside the strip); points far outside the strip are still
+// converted in it and distort the result. Equal or collinear points give NaN
+// for both coordinates. With a trace stream, writes the Center trace.
+GeoPoint Center(GeoPoint p1, GeoPoint p2, GeoPoint p3, ResultStream* trace);
+
+}  // namespace orbelin

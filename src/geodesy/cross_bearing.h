@@ -1,0 +1,31 @@
+// The cross bearing: the point seen from two known points under two
+// bearings, intersected as straight lines in the Gauss-Krueger plane of the
+// first point's strip.
+//
+// Notation: Pi = (Ri, Hi) the plane images of the two points, di the
+// direction of bearing line i (from the image of the point 500 m along the
+// bearing), D = d1 x d2, s the parameter of the intersection on line 1.
+#pragma once
+
+#include "geodesy/angles.h"
+#include "geodesy/gauss_krueger.h"
+
+namespace orbelin {
+
+class ResultStream;
+
+// Intersection of the lines p1 + s d1 and p2 + t d2. False, with *at
+// untouched, when D is 0 or NaN (parallel lines, or one and the same line).
+bool IntersectLines(GaussKruegerPoint p1, GaussKruegerPoint d1, GaussKruegerPoint p2,
+                    GaussKruegerPoint d2, GaussKruegerPoint* at);
+
+// The intersection of the bearing lines from (lat1, lon1) and (lat2, lon2).
+// Whole lines: bearings pointing apart meet behind the points. The lines are
+// straight in the plane, so the result drifts from the geodesic intersection
+// with distance (about a metre at 10 km in mid latitudes). Parallel or
+// identical bearing lines give NaN for both coordinates. With a trace
+// stream, the traces of the direct problems and of GK2Geo are written.
+GeoPoint CrossBearing(double lat1, double lon1, double bearing1, double lat2, double lon2,
+                      double bearing2, ResultStream* trace);
+
+}  // namespace orbelin

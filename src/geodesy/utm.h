@@ -1,0 +1,47 @@
+// Geographic <-> UTM conversion by the classical truncated series.
+//
+// Notation: phi latitude and lambda longitude in radians; p the longitude
+// difference from the zone's central meridian 6 zone - 183 degrees; nu the
+// prime vertical radius; S the meridian arc; t = tan phi; eta2 = ep2 cos^2
+// phi; k0 the central scale factor; q the easting from the central meridian.
+// Bands are letters of UtmBandLetters ('*' outside 80 S .. 84 N); in script
+// variables a band is its character code (85 for U).
+#pragma once
+
+#include "geodesy/angles.h"
+#include "geodesy/ellipsoid.h"
+
+namespace orbelin {
+
+inline constexpr double UtmScale = 0.9996;
+inline constexpr double UtmFalseEasting = 500000.0;
+inline constexpr double UtmFalseNorthing = 10000000.0;
+inline constexpr double UtmMaxNorthing = 9999999.0;
+inline constexpr char UtmBandLetters[] = "CDEFGHJKLMNPQRSTUVWX";
+
+struct UtmPosition {
+  int zone = 0;
+  signed char band = '*';
+  double easting = 0.0;
+  double northing = 0.0;
+};
+
+// The zone of a longitude: trunc(lon / 6) + 30 for lon <= 0, + 31 otherwise,
+// with no special zones. NaN gives 0; values beyond the int range saturate.
+int UtmZone(double lon);
+// The band letter of a latitude, '*' below 80 S, from 84 N on and for NaN.
+signed char UtmBand(double lat);
+
+// Forward conversion in the zone the longitude gives. Within 3 degrees of the
+// central meridian the series is good to about a millimetre (see
+// docs/accuracy.md); it degrades quickly beyond that. The northing is capped at
+// 9999999, so a point a hair south of the equator never reads 10000000.
+UtmPosition Geo2Utm(const Ellipsoid& e, double lat, double lon);
+
+// Inverse conversion; bands C..M (also c..m) are southern, every other band
+// value northern. Good to about 1e-8 degrees near the central meridian; takes
+// any zone, band and plane values without complaint.
+GeoPoint Utm2Geo(const Ellipsoid& e, int zone, signed char band, double easting, double northing);
+GeoPoint Utm2GeoWgs84(int zone, signed char band, double easting, double northing);
+
+}  // namespace orbelin

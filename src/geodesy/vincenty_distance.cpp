@@ -1,0 +1,70 @@
+#include "geodesy/vincenty_distance.h"
+
+#include <cmath>
+
+#include "geodesy/angles.h"
+
+namespace orbelin {
+
+namespace {
+
+constexpr double kA = 6378137.0;
+constexpr double kB = 6356752.3142;
+constexpr double kF = 0.003352810664747481;
+
+}  // namespace
+
+double DistVincenty(double lat1, double lon1, double lat2, double lon2) {
+  const double l = ToRad(lon2 - lon1);
+  const double u1 = std::atan((1 - kF) * std::tan(ToRad(lat1)));
+  const double u2 = std::atan((1 - kF) * std::tan(ToRad(lat2)));
+  const double sin_u1 = std::sin(u1);
+  const double cos_u1 = std::cos(u1);
+  const double sin_u2 = std::sin(u2);
+  const double cos_u2 = std::cos(u2);
+
+  double lambda = l;
+  double lambda_prev = GeoPi * 2;
+  double budget = 20;
+  double sin_sigma = 0, cos_sigma = 0, sigma = 0, cos_sq_alpha = 0, cos2sm = 0;
+  // The first pass skips the convergence test: a difference of 360 degrees
+  // starts within 1e-12 of 2 pi and would otherwise leave with nothing set.
+  bool first = true;
+  for (;;) {
+    if (!first && std::fabs(lambda - lambda_prev) <= 1e-12) break;
+    first = false;
+    budget = budget - 1;
+    if (budget <= 0) break;
+    const double sin_lambda = std::sin(lambda);
+    const double cos_lambda = std::cos(lambda);
+    const double p = cos_u2 * sin_lambda;
+    const double q = cos_u1 * sin_u2 - sin_u1 * cos_u2 * cos_lambda;
+    sin_sigma = std::sqrt(p * p + q * q);
+    if (sin_sigma == 0) return 0;
+    cos_sigma = sin_u1 * sin_u2 + cos_u1 * cos_u2 * cos_lambda;
+    sigma = std::atan2(sin_sigma, cos_sigma);
+    const double sin_alpha = cos_u1 * cos_u2 * sin_lambda / sin_sigma;
+    cos_sq_alpha = 1 - sin_alpha * sin_alpha;
+    cos2sm = std::fabs(cos_sq_alpha) > 1e-6 ? cos_sigma - 2 * sin_u1 * sin_u2 / cos_sq_alpha
+                                            : 0.0;  // a line along the equator
+    const double c = kF / 16 * cos_sq_alpha * (4 + kF * (4 - 3 * cos_sq_alpha));
+    lambda_prev = lambda;
+    lambda =
+        l + (1 - c) * kF * sin_alpha *
+                (sigma + c * sin_sigma * (cos2sm + c * cos_sigma * (-1 + 2 * cos2sm * cos2sm)));
+  }
+  if (budget == 0) return -1;
+
+  const double u_sq = cos_sq_alpha * (kA * kA - kB * kB) / (kB * kB);
+  const double big_a = 1 + u_sq / 16384 * (4096 + u_sq * (-768 + u_sq * (320 - 175 * u_sq)));
+  const double big_b = u_sq / 1024 * (256 + u_sq * (-128 + u_sq * (74 - 47 * u_sq)));
+  const double delta_sigma = big_b * sin_sigma *
+                             (cos2sm + big_b / 4 *
+                                           (cos_sigma * (-1 + 2 * cos2sm * cos2sm) -
+                                            big_b / 6 * cos2sm * (-3 + 4 * sin_sigma * sin_sigma) *
+                                                (-3 + 4 * cos2sm * cos2sm)));
+  const double s = kB * big_a * (sigma - delta_sigma);
+  return std::floor(s * 1000) / 1000;
+}
+
+}  // namespace orbelin

@@ -1,0 +1,225 @@
+// CENTER, KREUZPEILUNG and BOGENSCHNITT: the plane constructions with exact
+// plane values, the geographic routines with their traces, and the
+// degenerate inputs. The traced plane coordinates and results below were
+// checked against an exact transverse Mercator on the Bessel ellipsoid (and
+// an exact geodesic for the 500 m sight points) at the printed precision.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "geodesy/arc_intersection.h"
+#include "geodesy/center.h"
+#include "geodesy/cross_bearing.h"
+#include "interp/result_stream.h"
+
+namespace orbelin {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+template <typename F>
+std::string Traced(F f) {
+  ResultStream out;
+  out.OpenMemory();
+  f(&out);
+  return out.Close();
+}
+
+bool IsNaN(GeoPoint g) {
+  return std::isnan(g.lat) && std::isnan(g.lon);
+}
+
+TEST(PlaneCircumcentreTest, KnownCentres) {
+  GaussKruegerPoint c{};
+  ASSERT_TRUE(PlaneCircumcentre({3500000, 5541000}, {3501000, 5540000}, {3500000, 5539000}, &c));
+  EXPECT_EQ(c.r, 3500000);
+  EXPECT_EQ(c.h, 5540000);
+  // A right triangle: the midpoint of the hypotenuse.
+  ASSERT_TRUE(PlaneCircumcentre({0, 0}, {4, 0}, {0, 3}, &c));
+  EXPECT_EQ(c.r, 2);
+  EXPECT_EQ(c.h, 1.5);
+  // Another order, the same centre within rounding.
+  ASSERT_TRUE(PlaneCircumcentre({0, 3}, {0, 0}, {4, 0}, &c));
+  EXPECT_DOUBLE_EQ(c.r, 2);
+  EXPECT_DOUBLE_EQ(c.h, 1.5);
+}
+
+TEST(PlaneCircumcentreTest, NoCircleThroughDegeneratePoints) {
+  const GaussKruegerPoint untouched{-1, -1};
+  const struct {
+    GaussKruegerPoint p1, p2, p3;
+  } cases[] = {
+      {{0, 0}, {0, 0}, {4, 3}},  // P1 = P2
+      {{0, 0}, {4, 3}, {4, 3}},  // P2 = P3
+      {{0, 0}, {4, 3}, {0, 0}},  // P1 = P3
+      {{0, 0}, {1, 1}, {2, 2}},  // collinear
+      {{0, 0}, {1, 1}, {kNaN, 2}},
+  };
+  for (const auto& c : cases) {
+    GaussKruegerPoint out = untouched;
+    EXPECT_FALSE(PlaneCircumcentre(c.p1, c.p2, c.p3, &out)) << c.p3.r;
+    EXPECT_EQ(out.r, untouched.r);
+  }
+}
+
+TEST(CenterTest, TraceAndResult) {
+  GeoPoint c;
+  const std::string trace = Traced([&](ResultStream* t) {
+    c = Center({50, 9}, {50.01, 9.02}, {49.995, 9.03}, t);
+  });
+  EXPECT_EQ(trace,
+            "--> Center\n"
+            "50.000000 9.000000\n50.010000 9.020000\n49.995000 9.030000\n\n"
+            "sy=3\n"
+            "x=3500000.0 y=5540279.5\nx=3501433.4 y=5541391.9\nx=3502150.8 y=5539723.9\n\n"
+            "x=3501147.5 y=5540280.6\n"
+            "1147.47276\n1147.47276\n1147.47276\n"
+            "--> GK2Geo\nR=3501147.5 H=5540280.6\n<-- GK2Geo\n"
+            "<-- Center\n");
+  EXPECT_NEAR(c.lat, 50.000008696, 1e-8);  // the series against the exact projection
+  EXPECT_NEAR(c.lon, 9.016006699, 1e-8);
+}
+
+TEST(CenterTest, DegeneratePointsGiveNaNAndKeepTheTrace) {
+  GeoPoint c;
+  const std::string trace = Traced([&](ResultStream* t) {
+    c = Center({50, 9}, {50, 9}, {49.995, 9.03}, t);
+  });
+  EXPECT_TRUE(IsNaN(c));
+  EXPECT_EQ(trace.rfind("--> Center\n", 0), 0u);
+  EXPECT_NE(trace.find("--> GK2Geo\n"), std::string::npos);
+  EXPECT_NE(trace.find("<-- Center\n"), std::string::npos);
+  EXPECT_TRUE(IsNaN(Center({50, 9}, {50.01, 9.02}, {50, 9}, nullptr)));
+}
+
+TEST(IntersectLinesTest, CrossingAndParallelLines) {
+  GaussKruegerPoint x{};
+  ASSERT_TRUE(IntersectLines({0, 0}, {1, 1}, {0, 1000}, {1, -1}, &x));
+  EXPECT_EQ(x.r, 500);
+  EXPECT_EQ(x.h, 500);
+  // Lines pointing apart still meet, behind their points.
+  ASSERT_TRUE(IntersectLines({0, 0}, {-1, -1}, {0, 1000}, {-1, 1}, &x));
+  EXPECT_EQ(x.r, 500);
+  EXPECT_FALSE(IntersectLines({0, 0}, {1, 2}, {5, 0}, {2, 4}, &x));  // parallel
+  EXPECT_FALSE(IntersectLines({0, 0}, {0, 1}, {0, 5}, {0, 3}, &x));  // one line
+}
+
+TEST(CrossBearingTest, MeetsHalfwayEastOfTheMeridian) {
+  // On strip 3's central meridian, 1 km apart, sighting 45 and 135 degrees.
+  const double north = 50 + 1000 / 111229.0;
+  std::string trace;
+  GeoPoint x;
+  trace = Traced([&](ResultStream* t) { x = CrossBearing(50, 9, 45, north, 9, 135, t); });
+  EXPECT_NEAR(x.lat, 50.004495023, 1e-8);  // the series against the exact projection
+  EXPECT_NEAR(x.lon, 9.006974573, 1e-8);
+  // The two direct problems, then the back conversion; no trace of its own.
+  const size_t first = trace.find("--> CalcBackProjection\n50.00000 9.00000 45.00000 500.0\n");
+  const size_t second = trace.find("--> CalcBackProjection\n50.00899 9.00000 135.00000 500.0\n");
+  const size_t back = trace.find("--> GK2Geo\nR=3500499.9 H=5540779.5\n<-- GK2Geo\n");
+  EXPECT_EQ(first, 0u);
+  EXPECT_LT(first, second);
+  EXPECT_LT(second, back);
+  EXPECT_NE(back, std::string::npos);
+  EXPECT_EQ(trace.substr(back), "--> GK2Geo\nR=3500499.9 H=5540779.5\n<-- GK2Geo\n");
+
+  // Exchanging the points with their bearings gives the same point.
+  const GeoPoint y = CrossBearing(north, 9, 135, 50, 9, 45, nullptr);
+  EXPECT_NEAR(y.lat, x.lat, 1e-10);
+  EXPECT_NEAR(y.lon, x.lon, 1e-10);
+}
+
+TEST(CrossBearingTest, ParallelBearingLinesGiveNaN) {
+  // Both along the meridian through both points: one and the same line.
+  EXPECT_TRUE(IsNaN(CrossBearing(50, 9, 0, 50.01, 9, 0, nullptr)));
+  EXPECT_TRUE(IsNaN(CrossBearing(50, 9, 0, 50.01, 9, 180, nullptr)));
+  // The same point and bearing twice.
+  EXPECT_TRUE(IsNaN(CrossBearing(50, 8, 30, 50, 8, 30, nullptr)));
+  EXPECT_TRUE(IsNaN(CrossBearing(50, 8, kNaN, 50.1, 8, 30, nullptr)));
+}
+
+TEST(IntersectCirclesTest, ChordOfTwoCircles) {
+  CirclePoints x{};
+  // P2 1000 m due north of P1, r1 = 600, r2 = 800: a = 360, h = 480.
+  ASSERT_TRUE(IntersectCircles({3500000, 5540000}, {3500000, 5541000}, 600, 800, &x));
+  EXPECT_EQ(x.a.r, 3500000 - 480);  // left of P1 -> P2
+  EXPECT_EQ(x.a.h, 5540000 + 360);
+  EXPECT_EQ(x.b.r, 3500000 + 480);
+  EXPECT_EQ(x.b.h, 5540000 + 360);
+  // Exchanging the centres with their radii exchanges the solutions.
+  CirclePoints y{};
+  ASSERT_TRUE(IntersectCircles({3500000, 5541000}, {3500000, 5540000}, 800, 600, &y));
+  EXPECT_EQ(y.a.r, x.b.r);
+  EXPECT_EQ(y.a.h, x.b.h);
+  EXPECT_EQ(y.b.r, x.a.r);
+  EXPECT_EQ(y.b.h, x.a.h);
+}
+
+TEST(IntersectCirclesTest, TouchingCirclesMeetInOnePoint) {
+  CirclePoints x{};
+  ASSERT_TRUE(IntersectCircles({0, 0}, {0, 1000}, 400, 600, &x));
+  EXPECT_EQ(x.a.r, 0);
+  EXPECT_EQ(x.a.h, 400);
+  EXPECT_EQ(x.b.r, 0);
+  EXPECT_EQ(x.b.h, 400);
+
+  // Touching, but the chord's square comes out a hair below zero.
+  const GaussKruegerPoint p1{3499268.7, 5540694.9}, p2{3499796.2, 5540205.0};
+  const double dr = p2.r - p1.r, dh = p2.h - p1.h;
+  const double d = std::sqrt(dr * dr + dh * dh);
+  const double r1 = 357.2, r2 = d - r1;
+  const double a = (d * d + r1 * r1 - r2 * r2) / (2 * d);
+  ASSERT_LT(r1 * r1 - a * a, 0);
+  ASSERT_TRUE(IntersectCircles(p1, p2, r1, r2, &x));
+  EXPECT_EQ(x.a.r, x.b.r);
+  EXPECT_EQ(x.a.h, x.b.h);
+  EXPECT_NEAR(std::hypot(x.a.r - p1.r, x.a.h - p1.h), r1, 1e-6);
+}
+
+TEST(IntersectCirclesTest, NoIntersection) {
+  CirclePoints x{};
+  EXPECT_FALSE(IntersectCircles({0, 0}, {0, 1000}, 400, 599.99, &x));  // apart
+  EXPECT_FALSE(IntersectCircles({0, 0}, {0, 1000}, 2000, 500, &x));    // one inside the other
+  EXPECT_FALSE(IntersectCircles({5, 5}, {5, 5}, 10, 10, &x));          // equal centres
+  EXPECT_FALSE(IntersectCircles({5, 5}, {5, 6}, kNaN, 10, &x));
+}
+
+TEST(BogenSchnittTest, TraceAndResult) {
+  ArcIntersection x;
+  const std::string trace = Traced([&](ResultStream* t) {
+    x = BogenSchnitt({50, 9}, {50.01, 9.005}, 800, 900, t);
+  });
+  EXPECT_EQ(trace,
+            "--> BogenSchnitt\n"
+            "--  GPS: N 50 0.0000 E 9 0.0000 GPS: N 50 0.6000 E 9 0.3000\n"
+            "--  GK : H 5540280 R 3500000 GK : H 5541392 R 3500358\n"
+            "--   s=1168.49 p=511.50 h=615.12 o=0.95 a=0.31\n"
+            "--  GK : H 5540955 R 3499571 GK : H 5540578 R 3500742\n"
+            "--> GK2Geo\nR=3499571.4 H=5540955.0\n<-- GK2Geo\n"
+            "--> GK2Geo\nR=3500742.3 H=5540577.7\n<-- GK2Geo\n"
+            "--  GPS: N 50 0.3644 E 8 59.6412 GPS: N 50 0.1608 E 9 0.6214\n"
+            "<-- BogenSchnitt\n");
+  EXPECT_NEAR(x.a.lat, 50.006073579, 1e-8);
+  EXPECT_NEAR(x.a.lon, 8.994020434, 1e-8);
+  EXPECT_NEAR(x.b.lat, 50.002680811, 1e-8);
+  EXPECT_NEAR(x.b.lon, 9.010355935, 1e-8);
+}
+
+TEST(BogenSchnittTest, CirclesThatDoNotMeetGiveNaNAndKeepTheTrace) {
+  ArcIntersection x;
+  const std::string trace = Traced([&](ResultStream* t) {
+    x = BogenSchnitt({50, 9}, {50.01, 9.005}, 100, 200, t);
+  });
+  EXPECT_TRUE(IsNaN(x.a));
+  EXPECT_TRUE(IsNaN(x.b));
+  EXPECT_EQ(trace.rfind("--> BogenSchnitt\n", 0), 0u);
+  EXPECT_NE(trace.find("<-- BogenSchnitt\n"), std::string::npos);
+
+  x = BogenSchnitt({50, 9}, {50, 9}, 100, 100, nullptr);  // equal centres
+  EXPECT_TRUE(IsNaN(x.a));
+  EXPECT_TRUE(IsNaN(x.b));
+}
+
+}  // namespace
+}  // namespace orbelin
