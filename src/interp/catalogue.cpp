@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "geodesy/geodesy_handlers.h"
 #include "interp/terminals.h"
 #include "linalg/lin3.h"
 #include "output/output_items.h"
@@ -23,15 +24,15 @@ double Ord(Runtime&, const CallArgs& a) {
 // arguments and does nothing.
 constexpr LibraryRow kStatements[] = {
     {kLin3, "NNNNNNNNNNNNVVV", HandleLin3},
-    {kGps2Utm, "NNVVVV", nullptr},
-    {kUtm2Gps, "NNNNVV", nullptr},
-    {kCp, "NNNNVV", nullptr},
-    {kCbp, "NNNNVV", nullptr},
-    {kGps2Gk, "NNNVV", nullptr},
-    {kGk2Gps, "NNVV", nullptr},
-    {kCenter, "NNNNNNVV", nullptr},
-    {kKreuzpeilung, "NNNNNNVV", nullptr},
-    {kBogenschnitt, "NNNNNNVVVV", nullptr},
+    {kGps2Utm, "NNVVVV", HandleGps2Utm},
+    {kUtm2Gps, "NNNNVV", HandleUtm2Gps},
+    {kCp, "NNNNVV", HandleCp},
+    {kCbp, "NNNNVV", HandleCbp},
+    {kGps2Gk, "NNNVV", HandleGps2Gk},
+    {kGk2Gps, "NNVV", HandleGk2Gps},
+    {kCenter, "NNNNNNVV", HandleCenter},
+    {kKreuzpeilung, "NNNNNNVV", HandleKreuzpeilung},
+    {kBogenschnitt, "NNNNNNVVVV", HandleBogenschnitt},
     {kVigi, "S", HandleVigi},
     {kTransi, "S", HandleTransi},
     {kSubstri, "S", HandleSubstri},
@@ -76,18 +77,18 @@ constexpr FunctionRow kFunctions[] = {
     {kFmod, "NN", MATH2(fmod)},
     {kPow, "NN", MATH2(pow)},
     {kSqrt, "N", MATH1(sqrt)},
-    {kGmmmm, "NNNNN", nullptr},
-    {kBearingUtm, "NNNN", nullptr},
-    {kDistUtm, "NNNN", nullptr},
-    {kDistVincenty, "NNNN", nullptr},
-    {kProjUtmLat, "NNNN", nullptr},
-    {kProjUtmLon, "NNNN", nullptr},
-    {kMkz, "N", nullptr},
+    {kGmmmm, "NNNNN", FnGmmmm},
+    {kBearingUtm, "NNNN", FnBearingUtm},
+    {kDistUtm, "NNNN", FnDistUtm},
+    {kDistVincenty, "NNNN", FnDistVincenty},
+    {kProjUtmLat, "NNNN", FnProjUtmLat},
+    {kProjUtmLon, "NNNN", FnProjUtmLon},
+    {kMkz, "N", FnMkz},
     {kQsum, "N", FnQsum},
     {kQqsum, "N", FnQqsum},
     {kKqsum, "N", FnKqsum},
-    {kTorad, "N", nullptr},
-    {kTodeg, "N", nullptr},
+    {kTorad, "N", FnTorad},
+    {kTodeg, "N", FnTodeg},
     {kOrd, "S", Ord},
     {kAlpha, "S", FnAlpha},
     {kSumrom, "S", FnSumrom},
