@@ -22,9 +22,10 @@ bool IntersectLines(GaussKruegerPoint p1, GaussKruegerPoint d1, GaussKruegerPoin
 // The intersection of the bearing lines from (lat1, lon1) and (lat2, lon2).
 // Whole lines: bearings pointing apart meet behind the points. The lines are
 // straight in the plane, so the result drifts from the geodesic intersection
-// with distance (about a metre at 10 km in mid latitudes). Parallel or
-// identical bearing lines give NaN for both coordinates. With a trace
-// stream, the traces of the direct problems and of GK2Geo are written.
+// with the sight distance: within 2 mm at 1 km, 0.16 m at 10 km, 1.5 m at
+// 30 km. Parallel or identical bearing lines give NaN for both coordinates.
+// With a trace stream, the traces of the direct problems and of GK2Geo are
+// written.
 GeoPoint CrossBearing(double lat1, double lon1, double bearing1, double lat2, double lon2,
                       double bearing2, ResultStream* trace);
 

@@ -32,15 +32,17 @@ int UtmZone(double lon);
 // The band letter of a latitude, '*' below 80 S, from 84 N on and for NaN.
 signed char UtmBand(double lat);
 
-// Forward conversion in the zone the longitude gives. Within 3 degrees of the
-// central meridian the series is good to about a millimetre (see
-// docs/accuracy.md); it degrades quickly beyond that. The northing is capped at
-// 9999999, so a point a hair south of the equator never reads 10000000.
+// Forward conversion in the zone the longitude gives. A truncated series:
+// within 1 degree of the central meridian it is good to 0.5 mm, at 2 degrees
+// to 14 mm, at the zone edge to about 0.1 m (docs/accuracy.md). The northing
+// is capped at 9999999, so a point a hair south of the equator never reads
+// 10000000.
 UtmPosition Geo2Utm(const Ellipsoid& e, double lat, double lon);
 
 // Inverse conversion; bands C..M (also c..m) are southern, every other band
-// value northern. Good to about 1e-8 degrees near the central meridian; takes
-// any zone, band and plane values without complaint.
+// value northern. Good to 1 mm within 1 degree of the central meridian, 3 cm
+// at 2 degrees, 0.2 m at 3 degrees and metres beyond; takes any zone, band
+// and plane values without complaint.
 GeoPoint Utm2Geo(const Ellipsoid& e, int zone, signed char band, double easting, double northing);
 GeoPoint Utm2GeoWgs84(int zone, signed char band, double easting, double northing);
 

@@ -1,0 +1,20 @@
+// The sections of docs/accuracy.md; each measures one family of functions
+// against GeographicLib, returns its Markdown text and records the few
+// figures that the summary at the top quotes.
+#pragma once
+
+#include <map>
+#include <string>
+
+namespace orbelin::accuracy {
+
+using Figures = std::map<std::string, double>;
+
+std::string GeodesicSection(Figures& f);
+std::string GridSection(Figures& f);
+std::string ConstructionsSection(Figures& f);
+
+// "How far to trust each function", from the recorded figures.
+std::string Summary(const Figures& f);
+
+}  // namespace orbelin::accuracy

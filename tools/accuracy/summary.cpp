@@ -1,0 +1,82 @@
+// The summary at the top of the report: one paragraph per function, quoting
+// the measured maxima.
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "sections.h"
+
+namespace orbelin::accuracy {
+
+namespace {
+
+// A length given in millimetres, in a unit that reads well.
+std::string Length(double mm) {
+  char buf[64];
+  if (mm < 10) {
+    std::snprintf(buf, sizeof buf, "%.2g mm", mm);
+  } else if (mm < 1000) {
+    std::snprintf(buf, sizeof buf, "%.0f mm", mm);
+  } else {
+    std::snprintf(buf, sizeof buf, "%.1f m", mm / 1000);
+  }
+  return buf;
+}
+
+std::string Number(double x) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, x < 10 ? "%.2g" : "%.0f", x);
+  return buf;
+}
+
+}  // namespace
+
+std::string Summary(const Figures& f) {
+  auto at = [&](const char* key) { return f.at(key); };
+  std::string s = "## How far to trust each function\n\n";
+  s += "- **CP** (distance and azimuth): within " + Length(at("cp_max_mm")) + " and " +
+       Number(at("cp_az_max")) +
+       "\" of the exact geodesic for every pair it answers, up to half the globe. For pairs "
+       "whose second point lies within about " +
+       Number(at("cp_fail_km")) +
+       " km of the first one's antipode the iteration may not settle within its 99 steps; "
+       "CP then stores NaN for both values rather than a wrong answer.\n";
+  s += "- **DISTVINCENTY**: within " + Length(at("vin_max_mm")) +
+       " (it cuts to the millimetre below). It gives up sooner than CP: -1 for many pairs "
+       "within about " +
+       Number(at("vin_fail_km")) + " km of the antipode.\n";
+  s += "- **CBP**: the end point is within " + Length(at("cbp_max_mm")) +
+       " of the exact one for any distance up to half the globe.\n";
+  s += "- **GPS2UTM**: a truncated series, good near the central meridian only: at most " +
+       Length(at("utm_fwd_1")) + " within 1 degree of it, " + Length(at("utm_fwd_2")) +
+       " within 2 degrees, " + Length(at("utm_fwd_3")) + " at the zone edge (3 degrees).\n";
+  s += "- **UTM2GPS** (and PROJUTMLAT/PROJUTMLON, which convert back with it): at most " +
+       Length(at("utm_inv_1")) + " within 1 degree, " + Length(at("utm_inv_2")) +
+       " within 2 degrees, " + Length(at("utm_inv_3")) + " at 3 degrees, " +
+       Length(at("utm_inv_6")) +
+       " for eastings 6 degrees out. DISTUTM and BEARINGUTM are plane quantities of the grid, "
+       "not geodesic ones, and mean nothing for points in different zones.\n";
+  s += "- **GPS2GK / GK2GPS**: within " + Length(at("gk_fwd_strip")) + " / " +
+       Length(at("gk_inv_strip")) + " inside the strip (1.5 degrees), up to " +
+       Length(at("gk_fwd_3")) + " / " + Length(at("gk_inv_3")) +
+       " at 3 degrees in a neighbouring strip, " + Length(at("gk_inv_6")) +
+       " (back conversion) at 6 degrees; beyond 500 km from the meridian GK2GPS reads the "
+       "wrong strip from R. These figures are for the Bessel ellipsoid itself: no datum shift "
+       "is applied, so a GPS (WGS 84) position converted with GPS2GK differs from the official "
+       "grid reference of the same place by the datum shift, of the order of a hundred "
+       "metres in Germany.\n";
+  s += "- **CENTER, KREUZPEILUNG**: straight lines in the Gauss-Krueger plane. With points 1 "
+       "km apart the answer is within " +
+       Length(at("center_1km")) + " (CENTER) and " + Length(at("cross_1km")) +
+       " (KREUZPEILUNG); at 10 km " + Length(at("center_10km")) + " and " +
+       Length(at("cross_10km")) + ", growing faster than the size.\n";
+  s += "- **BOGENSCHNITT**: takes its radii as lengths in the Gauss-Krueger plane, which "
+       "differ from lengths on the ground by 1e-4 to 5e-4: up to " +
+       Length(at("arc_100m")) + " for radii of 100 m and " + Length(at("arc_1km")) +
+       " for 1 km, in proportion to the radius.\n\n"
+       "Every figure is a maximum over the grids below; the tables give medians and maxima by "
+       "distance.\n\n";
+  return s;
+}
+
+}  // namespace orbelin::accuracy
