@@ -4,10 +4,6 @@
 
 namespace orbelin {
 
-const Ellipsoid& SelectEllipsoid(double) {
-  return kWgs84;
-}
-
 double MeridianRadius(double a, double e2, double phi) {
   const double s = std::sin(phi);
   const double w = std::sqrt(1 - e2 * (s * s));

@@ -57,9 +57,11 @@ constexpr Ellipsoid DeriveEllipsoid(double a, double f) {
 // computed at run time.
 inline constexpr Ellipsoid kWgs84 = DeriveEllipsoid(6378137.0, 0.003352810664747481);
 
-// The ellipsoid of a number (floored). Number 0 is WGS 84, and as there is no
-// other, every number gives WGS 84.
-const Ellipsoid& SelectEllipsoid(double number);
+// The ellipsoid of a number. Number 0 is WGS 84, and as there is no other,
+// every number gives WGS 84. Inline, so that callers see constants.
+constexpr const Ellipsoid& SelectEllipsoid(double) {
+  return kWgs84;
+}
 
 // a (1 - e2) / W^3 with W = sqrt(1 - e2 sin^2 phi).
 double MeridianRadius(double a, double e2, double phi);
