@@ -1,3 +1,4 @@
+// Variable names follow the notation key in geodesy/angles.h.
 #include "geodesy/angles.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Variable names follow the notation key in geodesy/arc_intersection.h.
 #include "geodesy/arc_intersection.h"
 
 #include <cmath>

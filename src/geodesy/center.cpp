@@ -1,3 +1,4 @@
+// Variable names follow the notation key in geodesy/center.h.
 #include "geodesy/center.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Variable names follow the notation key in geodesy/cross_bearing.h.
 #include "geodesy/cross_bearing.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Variable names follow the notation key in geodesy/ellipsoid.h.
 #include "geodesy/ellipsoid.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Variable names follow the notation key in geodesy/gauss_krueger.h.
 #include "geodesy/gauss_krueger.h"
 
 #include <cmath>

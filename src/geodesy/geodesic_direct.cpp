@@ -1,3 +1,4 @@
+// Variable names follow the notation key in geodesy/geodesic_direct.h.
 #include "geodesy/geodesic_direct.h"
 
 #include <cmath>

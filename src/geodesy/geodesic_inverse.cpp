@@ -1,3 +1,4 @@
+// Variable names follow the notation key in geodesy/geodesic_inverse.h.
 #include "geodesy/geodesic_inverse.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Variable names follow the notation key in geodesy/plane_utm.h.
 #include "geodesy/plane_utm.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Variable names follow the notation key in geodesy/utm.h.
 #include "geodesy/utm.h"
 
 #include <cmath>

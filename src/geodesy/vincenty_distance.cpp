@@ -1,3 +1,4 @@
+// Variable names follow the notation key in geodesy/vincenty_distance.h.
 #include "geodesy/vincenty_distance.h"
 
 #include <cmath>
