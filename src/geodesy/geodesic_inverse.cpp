@@ -105,13 +105,11 @@ InverseResult CalcProjection(double lat1, double lon1, double lat2, double lon2,
     // Nothing was iterated: the values above rest on no step at all.
     result.distance = result.azimuth = result.back_azimuth = kNaN;
   }
-  if (trace)
-    trace->Printf("%.5f %.5f %.5f\n", result.distance, result.azimuth, result.back_azimuth);
-  if (trace) trace->Write("<-- CalcProjection\n");
+  TraceResult(trace, result);
   if (counter >= kStepBound && eps > kEps) {
     // The bound ended the loop (nearly antipodal points): the last step can
-    // be tens of kilometres and up to 90 degrees off, so give nothing rather
-    // than a plausible wrong answer. The trace above keeps what was computed.
+    // be over 100 km and up to 90 degrees off, so give nothing rather than a
+    // plausible wrong answer. The trace above keeps what was computed.
     result.distance = result.azimuth = result.back_azimuth = kNaN;
   }
   return result;
