@@ -8,6 +8,7 @@
 
 #include "geodesy/gauss_krueger.h"
 #include "geodesy/geodesy_handlers.h"
+#include "text/text_state.h"
 
 namespace orbelin {
 namespace {
@@ -16,15 +17,12 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 class HandlerTest : public ::testing::Test {
  protected:
-  // The geodesy handlers never touch the text state; the Runtime only needs
-  // something to refer to.
-  alignas(64) static inline unsigned char text_storage_[64] = {};
-
   ResultStream out_;
   Variables vars_;
   Diagnostics diagnostics_;
   HandOffPoint point_;
-  Runtime rt_{out_, vars_, diagnostics_, *reinterpret_cast<TextState*>(text_storage_), point_};
+  TextState text_;
+  Runtime rt_{out_, vars_, diagnostics_, text_, point_};
 
   void SetUp() override { out_.OpenMemory(); }
 
