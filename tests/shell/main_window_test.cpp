@@ -1,0 +1,338 @@
+#include "shell/qt/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+
+#include "fake_runner.h"
+#include "qt_test_support.h"
+#include "shell/definition_file.h"
+#include "shell/layout.h"
+#include "shell/window_controller.h"
+#include "test_files.h"
+
+namespace orbelin {
+namespace {
+
+using namespace std::string_literals;
+using testing::AnswerNextModal;
+using testing::FakeRunner;
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WaitUntil;
+using testing::WriteBytes;
+
+Rect RectOf(const QWidget* w) {
+  return {w->geometry().x(), w->geometry().y(), w->geometry().width(), w->geometry().height()};
+}
+
+// Resizes the window so that its client area is w by h.
+void SetClientSize(MainWindow& window, int w, int h) {
+  for (int i = 0; i < 3 && window.client()->size() != QSize(w, h); ++i) {
+    window.resize(window.width() + w - window.client()->width(),
+                  window.height() + h - window.client()->height());
+    WaitUntil([&] { return window.client()->size() == QSize(w, h); }, 1000);
+  }
+}
+
+struct Message {
+  QString title, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Closes the next message box and tells what it said.
+std::shared_ptr<Message> ExpectMessage() {
+  auto message = std::make_shared<Message>();
+  AnswerNextModal([message](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (box == nullptr) return modal->close();
+    message->title = box->windowTitle();
+    message->text = box->text();
+    message->icon = box->icon();
+    box->accept();
+    return true;
+  });
+  return message;
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  }
+
+  void Attach() {
+    controller = std::make_unique<WindowController>(window, runner, home.folder());
+    window.SetController(controller.get());
+  }
+
+  TempFolder home;
+  FakeRunner runner;
+  MainWindow window;
+  std::unique_ptr<WindowController> controller;
+};
+
+TEST_F(MainWindowTest, LayoutOfTheHandheldScreen) {
+  SetClientSize(window, 240, 268);
+  ASSERT_EQ(window.client()->size(), QSize(240, 268));
+  EXPECT_EQ(RectOf(window.label()), (Rect{4, 4, 122, 16}));
+  int x = 130;
+  for (char name : {'B', 'L', 'S', 'O', 'C'}) {
+    EXPECT_EQ(RectOf(window.button(name)), (Rect{x, 4, 18, 18})) << name;
+    EXPECT_EQ(window.button(name)->text(), QString(QChar(name)));
+    x += 22;
+  }
+  EXPECT_EQ(RectOf(window.box(Box::kScript)), (Rect{2, 26, 236, 141}));
+  EXPECT_EQ(RectOf(window.box(Box::kResults)), (Rect{2, 169, 236, 97}));
+}
+
+TEST_F(MainWindowTest, LayoutFollowsEverySizeChange) {
+  for (QSize size : {QSize(480, 600), QSize(317, 401)}) {
+    SetClientSize(window, size.width(), size.height());
+    ASSERT_EQ(window.client()->size(), size);
+    WindowLayout expected = ComputeLayout(size.width(), size.height());
+    EXPECT_EQ(RectOf(window.box(Box::kScript)), expected.script);
+    EXPECT_EQ(RectOf(window.box(Box::kResults)), expected.results);
+    EXPECT_EQ(RectOf(window.button('C')), expected.done);
+  }
+}
+
+TEST_F(MainWindowTest, TitleMenuAndLabelColours) {
+  EXPECT_EQ(window.windowTitle(), "Orbelin");
+  QList<QAction*> menus = window.menuBar()->actions();
+  ASSERT_EQ(menus.size(), 1);
+  EXPECT_EQ(menus[0]->text(), "File");
+  QStringList items;
+  for (QAction* a : menus[0]->menu()->actions()) items << a->text();
+  EXPECT_EQ(items, (QStringList{"Calc", "Save", "Load"}));
+
+  window.SetLabel("walk.inp");
+  QImage image = window.label()->grab().toImage();
+  EXPECT_EQ(image.pixelColor(image.width() - 2, 1), QColor(210, 210, 255));
+  EXPECT_EQ(window.label()->palette().color(QPalette::WindowText), QColor(Qt::black));
+  EXPECT_EQ(window.box(Box::kScript)->palette().color(QPalette::Base),
+            QApplication::palette().color(QPalette::Base));
+}
+
+TEST_F(MainWindowTest, BoxesUseANinePointFont) {
+  const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY());
+  const QString family = QFontDatabase::hasFamily("Tahoma") ? "Tahoma" : "Sans Serif";
+  for (Box b : {Box::kScript, Box::kResults}) {
+    QFont font = window.box(b)->font();
+    EXPECT_EQ(font.pixelSize(), -BoxFontHeight(dpi));
+    EXPECT_EQ(font.family(), family);
+    EXPECT_EQ(window.box(b)->lineWrapMode(), QPlainTextEdit::NoWrap);
+  }
+  EXPECT_EQ(window.box(Box::kScript)->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+  EXPECT_EQ(window.box(Box::kResults)->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+}
+
+TEST_F(MainWindowTest, TextsGoInAndOutUnchanged) {
+  const std::string text = "VAR\u00A0A;\n\tWRITE '€ ä 😀';\n\n";
+  window.SetBoxText(Box::kScript, text);
+  EXPECT_EQ(window.BoxText(Box::kScript), text);
+  QTest::keyClicks(window.box(Box::kResults), "ab");
+  QTest::keyClick(window.box(Box::kResults), Qt::Key_Return);
+  QTest::keyClicks(window.box(Box::kResults), "c");
+  EXPECT_EQ(window.BoxText(Box::kResults), "ab\nc");
+
+  window.SetLabel("<b>x</b>.inp");
+  EXPECT_EQ(window.label()->textFormat(), Qt::PlainText);
+  EXPECT_EQ(window.label()->text(), "<b>x</b>.inp");
+}
+
+TEST_F(MainWindowTest, PlaceCaretPutsLineOnTopAndFocusesBox) {
+  SetClientSize(window, 240, 268);
+  std::string text;
+  for (int i = 0; i < 80; ++i) text += "line " + std::to_string(i) + "\n";
+  text += "😀x";
+  window.SetBoxText(Box::kScript, text);
+  window.box(Box::kResults)->setFocus();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+  window.PlaceCaret(Box::kScript, 40, 3);
+  QPlainTextEdit* box = window.box(Box::kScript);
+  EXPECT_EQ(box->textCursor().blockNumber(), 40);
+  EXPECT_EQ(box->textCursor().positionInBlock(), 3);
+  EXPECT_EQ(box->verticalScrollBar()->value(), 40);
+  EXPECT_EQ(box->cursorForPosition(QPoint(4, 4)).blockNumber(), 40);
+  EXPECT_TRUE(WaitUntil([&] { return box->hasFocus(); }));
+
+  window.PlaceCaret(Box::kScript, 80, 1);  // one character, two UTF-16 units
+  EXPECT_EQ(box->textCursor().positionInBlock(), 2);
+  window.PlaceCaret(Box::kScript, 500, 99);  // past the end: the last place there is
+  EXPECT_EQ(box->textCursor().blockNumber(), 80);
+  EXPECT_EQ(box->textCursor().positionInBlock(), 3);
+}
+
+TEST_F(MainWindowTest, CalcWithoutScriptAsksToSaveFirst) {
+  Attach();
+  controller->Start();
+  auto message = ExpectMessage();
+  QTest::mouseClick(window.button('B'), Qt::LeftButton);
+  EXPECT_EQ(message->title, "Error");
+  EXPECT_EQ(message->text, "Erst speichern");
+  EXPECT_EQ(message->icon, QMessageBox::Critical);
+
+  message = ExpectMessage();
+  window.menuBar()->actions()[0]->menu()->actions()[0]->trigger();  // File > Calc
+  EXPECT_EQ(message->text, "Erst speichern");
+  EXPECT_TRUE(runner.runs.empty());
+}
+
+TEST_F(MainWindowTest, CalcShowsListingMessageAndCaret) {
+  WriteBytes(home / "walk.inp", "");
+  WriteDefinition(home.folder(), home / "walk.inp");
+  Attach();
+  controller->Start();
+  window.SetBoxText(Box::kScript, "VAR A;\nA = 2\nWRITE A;");
+  runner.listing = "Listing:\n\n    1  VAR A;\n";
+  runner.error_line = 3;
+  runner.error_column = 1;
+  auto message = ExpectMessage();
+  QTest::mouseClick(window.button('B'), Qt::LeftButton);
+  EXPECT_EQ(message->text, "Compilation errors\n");
+  EXPECT_EQ(window.BoxText(Box::kResults), "Listing:\n\n    1  VAR A;\n");
+  EXPECT_EQ(window.box(Box::kScript)->textCursor().blockNumber(), 2);
+  EXPECT_EQ(runner.script_at_run, "VAR A;\r\nA = 2\r\nWRITE A;\0"s);
+}
+
+TEST_F(MainWindowTest, HandOffWithoutX11FindsNoMapProgram) {
+  Attach();
+  controller->Start();
+  runner.point = {52.5, -13.25, true};
+  auto message = ExpectMessage();
+  QTest::mouseClick(window.button('O'), Qt::LeftButton);
+  EXPECT_EQ(message->text, "OziExplore not running");
+  EXPECT_EQ(window.FindWindowByClass("OziExplorer"), 0u);
+}
+
+TEST_F(MainWindowTest, CloseButtonIsDone) {
+  WriteBytes(home / "walk.inp", "VAR A;\0"s);
+  WriteDefinition(home.folder(), home / "walk.inp");
+  Attach();
+  controller->Start();
+  std::remove((home / "Orbelin.def").c_str());
+  QSignalSpy ended(&window, &MainWindow::Ended);
+  QTest::keyClicks(window.box(Box::kScript), "X");  // typed at the start
+
+  EXPECT_TRUE(window.close());
+  EXPECT_EQ(ended.count(), 1);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(ReadBytes(home / "walk.inp"), "XVAR A;\0"s);
+  EXPECT_EQ(ReadDefinition(home.folder()), home / "walk.inp");
+}
+
+TEST_F(MainWindowTest, ButtonCIsDoneAndCloseRequestKeepsScript) {
+  WriteBytes(home / "walk.inp", "VAR A;\0"s);
+  WriteDefinition(home.folder(), home / "walk.inp");
+  Attach();
+  controller->Start();
+  QSignalSpy ended(&window, &MainWindow::Ended);
+  window.SetBoxText(Box::kScript, "typed");
+  controller->CloseRequest();
+  EXPECT_EQ(ended.count(), 1);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(ReadBytes(home / "walk.inp"), "VAR A;\0"s);
+
+  window.show();
+  QTest::mouseClick(window.button('C'), Qt::LeftButton);
+  EXPECT_EQ(ended.count(), 2);
+  EXPECT_EQ(ReadBytes(home / "walk.inp"), "typed\0"s);
+}
+
+// Types a path into the dialog's file name field and presses its button.
+void ChoosePath(QFileDialog* dialog, const std::string& path) {
+  auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+  ASSERT_NE(name, nullptr);
+  name->setText(QString::fromStdString(path));
+  static_cast<QDialog*>(dialog)->accept();  // as the dialog's own button does
+}
+
+QStringList ListedFiles(QFileDialog* dialog) {
+  auto* model = dialog->findChild<QFileSystemModel*>();
+  QStringList names;
+  if (model == nullptr) return names;
+  QModelIndex root = model->index(dialog->directory().absolutePath());
+  WaitUntil([&] { return model->rowCount(root) >= 2; }, 3000);
+  for (int row = 0; row < model->rowCount(root); ++row) {
+    names << model->index(row, 0, root).data().toString();
+  }
+  names.sort();
+  return names;
+}
+
+TEST_F(MainWindowTest, OpenDialogShowsScriptsInAnyCase) {
+  WriteBytes(home / "walk.inp", "VAR A;\0"s);
+  WriteBytes(home / "UP.INP", "VAR B;\0"s);
+  WriteBytes(home / "notes.txt", "x");
+  Attach();
+  controller->Start();
+
+  QString title;
+  QStringList filters, listed;
+  QDir folder;
+  bool existing = false;
+  AnswerNextModal([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    if (dialog == nullptr) return modal->close(), void();
+    title = dialog->windowTitle();
+    filters = dialog->nameFilters();
+    folder = dialog->directory();
+    existing = dialog->fileMode() == QFileDialog::ExistingFile;
+    listed = ListedFiles(dialog);
+    ChoosePath(dialog, home / "UP.INP");
+  });
+  QTest::mouseClick(window.button('L'), Qt::LeftButton);
+  EXPECT_EQ(title, "Open File");
+  EXPECT_EQ(filters, QStringList{"All (*.INP)"});
+  EXPECT_EQ(folder.absolutePath().toStdString() + "/", home.folder());
+  EXPECT_TRUE(existing);
+  EXPECT_EQ(listed, (QStringList{"UP.INP", "walk.inp"}));
+  EXPECT_EQ(window.label()->text(), "UP.INP");
+  EXPECT_EQ(window.BoxText(Box::kScript), "VAR B;");
+}
+
+TEST_F(MainWindowTest, SaveDialogNeitherAsksNorAddsExtension) {
+  WriteBytes(home / "old.inp", "old");
+  Attach();
+  controller->Start();
+  window.SetBoxText(Box::kScript, "VAR C;");
+
+  QString title, suffix;
+  bool no_question = false, save_mode = false;
+  AnswerNextModal([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    if (dialog == nullptr) return modal->close(), void();
+    title = dialog->windowTitle();
+    suffix = dialog->defaultSuffix();
+    no_question = dialog->testOption(QFileDialog::DontConfirmOverwrite);
+    save_mode = dialog->acceptMode() == QFileDialog::AcceptSave;
+    ChoosePath(dialog, home / "old.inp");
+  });
+  QTest::mouseClick(window.button('S'), Qt::LeftButton);
+  EXPECT_EQ(title, "Save File");
+  EXPECT_TRUE(suffix.isEmpty());
+  EXPECT_TRUE(no_question);
+  EXPECT_TRUE(save_mode);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_EQ(ReadBytes(home / "old.inp"), "VAR C;\0"s);
+}
+
+}  // namespace
+}  // namespace orbelin

@@ -1,0 +1,52 @@
+// Helpers for tests that drive Qt widgets: waiting with events processed, and
+// answering the modal dialogs that a command opens.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+
+namespace orbelin::testing {
+
+// Processes events until `done` holds or `ms` milliseconds pass.
+inline bool WaitUntil(const std::function<bool()>& done, int ms = 5000) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done()) {
+    if (timer.elapsed() > ms) return false;
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+  return true;
+}
+
+// Calls `answer` with the next modal dialog once it is shown; `answer` must
+// close it, or the dialog is rejected a little later and the test fails.
+inline void AnswerNextModal(std::function<void(QWidget*)> answer) {
+  auto* timer = new QTimer;
+  timer->setInterval(10);
+  QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible()) return;
+    timer->stop();
+    timer->deleteLater();
+    answer(modal);
+    // A dialog that its answer left open would hang the test: fail instead.
+    QPointer<QWidget> left(modal);
+    QTimer::singleShot(3000, [left] {
+      if (left == nullptr || !left->isVisible()) return;
+      ADD_FAILURE() << "a modal dialog stayed open";
+      if (auto* dialog = qobject_cast<QDialog*>(left.data()))
+        dialog->reject();
+      else
+        left->close();
+    });
+  });
+  timer->start();
+}
+
+}  // namespace orbelin::testing
