@@ -1,9 +1,11 @@
 #include "single_instance.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLocalSocket>
 #include <QThread>
 
@@ -23,6 +25,11 @@ SingleInstance::SingleInstance(const QString& folder, QObject* parent)
       socket_path_(folder + QLatin1Char('/') + QLatin1String(kName)),
       lock_(folder + QLatin1Char('/') + QLatin1String(kName) + QLatin1String(".lock")) {
   QDir().mkpath(folder);
+  // In a folder that others may write, another user could hold the lock and
+  // keep our window from ever opening.
+  struct stat st;
+  private_folder_ = stat(QFile::encodeName(folder).constData(), &st) == 0 &&
+                    st.st_uid == getuid() && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
   // Only a dead owner makes a lock stale, never its age.
   lock_.setStaleLockTime(0);
   connect(&server_, &QLocalServer::newConnection, this, [this] {
@@ -40,10 +47,13 @@ SingleInstance::~SingleInstance() = default;
 QString SingleInstance::DefaultFolder() {
   QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
   if (!runtime.isEmpty() && QDir(runtime).exists()) return runtime;
-  return QDir::tempPath() + QStringLiteral("/orbelin-") + QString::number(getuid());
+  const QString folder = QDir::tempPath() + QStringLiteral("/orbelin-") + QString::number(getuid());
+  mkdir(QFile::encodeName(folder).constData(), 0700);
+  return folder;
 }
 
 bool SingleInstance::Claim() {
+  if (!private_folder_) return true;
   if (lock_.tryLock(0)) {
     // A socket file left by a crash would make listen() fail.
     QLocalServer::removeServer(socket_path_);

@@ -20,7 +20,8 @@ class SingleInstance : public QObject {
   ~SingleInstance() override;
 
   // True when this is the only start; false when another one runs (it has
-  // been asked to come to the front).
+  // been asked to come to the front). Also true, without any guard, when the
+  // folder is not the user's own.
   bool Claim();
 
   // Where the lock and the socket go when nothing else is said: the user's
@@ -33,6 +34,7 @@ class SingleInstance : public QObject {
  private:
   bool AskRunningToRaise();
 
+  bool private_folder_ = false;
   QString socket_path_;
   QLockFile lock_;
   QLocalServer server_;

@@ -1,0 +1,112 @@
+// Starting the window program and its helpers as child processes in tests:
+// an environment of our own, stdout to a file, waiting with a time limit.
+#pragma once
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace orbelin::testing {
+
+class ChildProcess {
+ public:
+  // `env` entries replace the inherited ones; an empty value removes one.
+  ChildProcess(const std::vector<std::string>& argv, const std::map<std::string, std::string>& env,
+               const std::string& output_file = "/dev/null") {
+    std::vector<std::string> environment;
+    for (char** e = environ; *e != nullptr; ++e) {
+      std::string entry = *e;
+      if (env.count(entry.substr(0, entry.find('='))) == 0) environment.push_back(entry);
+    }
+    for (const auto& [key, value] : env) {
+      if (!value.empty()) environment.push_back(key + "=" + value);
+    }
+    std::vector<char*> args, envp;
+    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    for (const std::string& e : environment) envp.push_back(const_cast<char*>(e.c_str()));
+    args.push_back(nullptr);
+    envp.push_back(nullptr);
+
+    pid_ = fork();
+    if (pid_ == 0) {
+      int out = open(output_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      if (out >= 0) dup2(out, 1);
+      // Signals blocked by the test runner must not stay blocked in the child.
+      sigset_t none;
+      sigemptyset(&none);
+      sigprocmask(SIG_SETMASK, &none, nullptr);
+      execve(args[0], args.data(), envp.data());
+      _exit(127);
+    }
+  }
+  ~ChildProcess() {
+    if (pid_ > 0 && !status_) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
+  }
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+
+  pid_t pid() const { return pid_; }
+  bool Running() { return pid_ > 0 && !Poll(); }
+  void Signal(int signal_number) {
+    if (pid_ > 0 && !status_) kill(pid_, signal_number);
+  }
+
+  // The exit status, or nothing when it did not end normally in time.
+  std::optional<int> Wait(std::chrono::milliseconds limit = std::chrono::seconds(20)) {
+    auto end = std::chrono::steady_clock::now() + limit;
+    while (!Poll() && std::chrono::steady_clock::now() < end) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    if (!status_ || !WIFEXITED(*status_)) return std::nullopt;
+    return WEXITSTATUS(*status_);
+  }
+
+ private:
+  bool Poll() {
+    if (status_) return true;
+    int status = 0;
+    if (pid_ <= 0 || waitpid(pid_, &status, WNOHANG) != pid_) return false;
+    status_ = status;
+    return true;
+  }
+
+  pid_t pid_ = -1;
+  std::optional<int> status_;
+};
+
+// The leak checker's options for a child built with the sanitizers: the
+// suppressions for the libraries under Qt, unless some are set already.
+inline std::string ChildLeakOptions() {
+  const char* set = std::getenv("LSAN_OPTIONS");
+  std::string options = set != nullptr ? set : "";
+  if (options.find("suppressions=") != std::string::npos) return options;
+  if (!options.empty()) options += ":";
+  return options + "suppressions=" ORBELIN_SOURCE_DIR "/tests/shell/lsan.supp";
+}
+
+// Waits until `done` holds, up to `limit`.
+template <typename Predicate>
+bool WaitFor(Predicate done, std::chrono::milliseconds limit = std::chrono::seconds(20)) {
+  auto end = std::chrono::steady_clock::now() + limit;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() >= end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return true;
+}
+
+}  // namespace orbelin::testing

@@ -1,0 +1,61 @@
+#include "single_instance.h"
+
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+
+#include <QLockFile>
+#include <QSignalSpy>
+
+#include "qt_test_support.h"
+#include "test_files.h"
+
+namespace orbelin {
+namespace {
+
+using testing::TempFolder;
+using testing::WaitUntil;
+
+TEST(SingleInstance, LaterStartAsksTheFirstToComeForward) {
+  TempFolder run;
+  const QString folder = QString::fromStdString(run / "");
+  SingleInstance first(folder);
+  ASSERT_TRUE(first.Claim());
+  QSignalSpy raised(&first, &SingleInstance::RaiseRequested);
+
+  SingleInstance second(folder);
+  EXPECT_FALSE(second.Claim());
+  EXPECT_TRUE(WaitUntil([&] { return raised.count() == 1; }));
+}
+
+TEST(SingleInstance, LockOfACrashedStartDoesNotBlock) {
+  TempFolder run;
+  const std::string lock = run / "OrbelinClass.lock";
+  const std::string socket_path = run / "OrbelinClass";
+  // A start that dies without cleaning up leaves its lock and its socket.
+  pid_t pid = fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    QLockFile crashed(QString::fromStdString(lock));
+    crashed.tryLock(0);
+    int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socket_path.c_str());
+    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    _exit(0);
+  }
+  waitpid(pid, nullptr, 0);
+  ASSERT_TRUE(std::filesystem::exists(lock));
+  ASSERT_TRUE(std::filesystem::exists(socket_path));
+
+  SingleInstance next(QString::fromStdString(run / ""));
+  EXPECT_TRUE(next.Claim());
+  QSignalSpy raised(&next, &SingleInstance::RaiseRequested);
+  SingleInstance after(QString::fromStdString(run / ""));
+  EXPECT_FALSE(after.Claim());
+  EXPECT_TRUE(WaitUntil([&] { return raised.count() == 1; }));
+}
+
+}  // namespace
+}  // namespace orbelin

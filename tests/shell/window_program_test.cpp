@@ -1,0 +1,103 @@
+// orbelin-window as a program, on the offscreen platform: one start per
+// user, the home folder, and how the system's end request is handled.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "child_process.h"
+#include "shell/definition_file.h"
+#include "test_files.h"
+
+namespace orbelin {
+namespace {
+
+using namespace std::string_literals;
+using testing::ChildProcess;
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WaitFor;
+using testing::WriteBytes;
+
+const std::string kProgram = ORBELIN_BINARY_DIR "/orbelin-window";
+
+class WindowProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(tmp / "run");
+    chmod((tmp / "run").c_str(), 0700);
+  }
+
+  std::unique_ptr<ChildProcess> Start(std::vector<std::string> args = {}) {
+    args.insert(args.begin(), kProgram);
+    return std::make_unique<ChildProcess>(args, env);
+  }
+
+  // The start has claimed its place and blocked the end signals.
+  bool Claimed() {
+    return WaitFor([&] { return std::filesystem::exists(tmp / "run/OrbelinClass"); });
+  }
+
+  TempFolder tmp;
+  std::map<std::string, std::string> env{
+      {"QT_QPA_PLATFORM", "offscreen"},
+      {"XDG_RUNTIME_DIR", tmp / "run"},
+      {"HOME", tmp / "user"},
+      {"ORBELIN_HOME", ""},
+      {"XDG_DATA_HOME", ""},
+      {"DISPLAY", ""},
+      {"LSAN_OPTIONS", testing::ChildLeakOptions()},
+  };
+};
+
+TEST_F(WindowProgramTest, FirstStartMakesHomeAndSecondStartEnds) {
+  auto first = Start();
+  ASSERT_TRUE(Claimed());
+  const std::string home = tmp / "user/.local/share/orbelin";
+  ASSERT_TRUE(WaitFor([&] { return std::filesystem::is_directory(home); }));
+  // Every example script of the source tree was copied.
+  for (const auto& e : std::filesystem::directory_iterator(ORBELIN_SOURCE_DIR "/examples")) {
+    if (e.path().extension() != ".inp") continue;
+    EXPECT_EQ(ReadBytes(home + "/" + e.path().filename().string()), ReadBytes(e.path()))
+        << e.path();
+  }
+
+  auto second = Start({"--home", tmp / "elsewhere"});
+  EXPECT_EQ(second->Wait(), 0);
+  EXPECT_FALSE(std::filesystem::exists(tmp / "elsewhere"));
+  EXPECT_TRUE(first->Running());
+
+  first->Signal(SIGTERM);
+  EXPECT_EQ(first->Wait(), 0);
+  EXPECT_EQ(ReadBytes(home + "/Orbelin.def"), "\n\0"s);
+}
+
+TEST_F(WindowProgramTest, EndSignalWritesDefinitionButNotScript) {
+  const std::string home = tmp / "home";
+  std::filesystem::create_directories(home);
+  const std::string script = home + "/walk.inp";
+  WriteBytes(script, "VAR A;\nWRITE A;");  // Done would save it with CR LF and a NUL
+  WriteDefinition(home + "/", script);
+
+  for (int signal_number : {SIGTERM, SIGHUP, SIGINT}) {
+    struct stat before;
+    ASSERT_EQ(stat((home + "/Orbelin.def").c_str(), &before), 0);
+    std::filesystem::remove(tmp / "run/OrbelinClass");
+    auto window = Start({"--home", home});
+    ASSERT_TRUE(Claimed());
+    window->Signal(signal_number);
+    EXPECT_EQ(window->Wait(), 0) << signal_number;
+    struct stat after;
+    ASSERT_EQ(stat((home + "/Orbelin.def").c_str(), &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino) << "the definition was not written again";
+    EXPECT_EQ(ReadDefinition(home + "/"), script);
+    EXPECT_EQ(ReadBytes(script), "VAR A;\nWRITE A;");
+  }
+}
+
+TEST_F(WindowProgramTest, UnusableHomeFolderEndsWithError) {
+  WriteBytes(tmp / "file", "x");
+  auto window = Start({"--home", tmp / "file"});
+  EXPECT_EQ(window->Wait(), 1);
+}
+
+}  // namespace
+}  // namespace orbelin
