@@ -22,7 +22,9 @@ inline int TruncToInt(double x) {
 }
 
 // floor, then TruncToInt.
-inline int FloorToInt(double x) { return TruncToInt(std::floor(x)); }
+inline int FloorToInt(double x) {
+  return TruncToInt(std::floor(x));
+}
 
 // The low eight bits of the whole part of x, as a byte 0..255: what "%c"
 // writes for (int)x. Outside the int range the low bits of the exact whole

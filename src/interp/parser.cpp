@@ -200,10 +200,17 @@ void Parser::ReadArguments(const char* kinds, double default_number, CallArgs* a
     }
     if (k != kinds) Expect(kComma);
     switch (*k) {
-      case 'N': a->num[n++] = Expr(); break;
-      case 'S': StrArg(&a->str[s++]); break;
-      case 'V': a->var[v++] = VarRef(); break;
-      default: break;
+      case 'N':
+        a->num[n++] = Expr();
+        break;
+      case 'S':
+        StrArg(&a->str[s++]);
+        break;
+      case 'V':
+        a->var[v++] = VarRef();
+        break;
+      default:
+        break;
     }
   }
 }

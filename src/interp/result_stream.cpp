@@ -16,7 +16,9 @@ constexpr size_t kFlushAt = 1 << 16;
 constexpr int kMaxPrecision = 1074;
 }  // namespace
 
-ResultStream::~ResultStream() { Close(); }
+ResultStream::~ResultStream() {
+  Close();
+}
 
 bool ResultStream::OpenFile(const std::string& path) {
   Close();

@@ -18,82 +18,25 @@ struct Keyword {
 
 // Every keyword, sorted by its text for a binary search.
 constexpr Keyword kKeywords[] = {
-    {"ACOS", 60},
-    {"ALPHA", 87},
-    {"ASIN", 62},
-    {"ATAN", 65},
-    {"ATAN2", 66},
-    {"BEARINGUTM", 75},
-    {"BOGENSCHNITT", 40},
-    {"CBP", 35},
-    {"CEIL", 67},
-    {"CENTER", 38},
-    {"CHAR", 18},
-    {"COS", 59},
-    {"CP", 34},
-    {"DEBUG", 29},
-    {"DISTUTM", 76},
-    {"DISTVINCENTY", 77},
-    {"ENIGMAINFO", 46},
-    {"ENIGMAINIT", 44},
-    {"ENIGMARUN", 45},
-    {"ENIGMAWHEELS", 47},
-    {"ESROM", 12},
-    {"EXP", 68},
-    {"FABS", 69},
-    {"FLOOR", 70},
-    {"FMOD", 71},
-    {"GK2GPS", 37},
-    {"GMMMM", 74},
-    {"GPS2GK", 36},
-    {"GPS2UTM", 32},
-    {"KQSUM", 83},
-    {"KREUZPEILUNG", 39},
-    {"LIN3", 31},
-    {"MARGIN", 30},
-    {"MKZ", 80},
-    {"MORSE", 9},
-    {"OLAT", 28},
-    {"OLON", 26},
-    {"ORD", 86},
-    {"PI", 54},
-    {"POW", 72},
-    {"PROJUTMLAT", 78},
-    {"PROJUTMLON", 79},
-    {"QQSUM", 82},
-    {"QSUM", 81},
-    {"ROT13", 24},
-    {"SIN", 61},
-    {"SQRT", 73},
-    {"SUBSTR", 23},
-    {"SUBSTRI", 43},
-    {"SUMDEV", 95},
-    {"SUMEYR", 96},
-    {"SUMJEN", 90},
-    {"SUMKAH", 92},
-    {"SUMKAS", 89},
-    {"SUMKER", 94},
-    {"SUMMER", 91},
-    {"SUMMEY", 93},
-    {"SUMROM", 88},
-    {"TAN", 63},
-    {"TANH", 64},
-    {"TODEG", 85},
-    {"TORAD", 84},
-    {"TRANS", 21},
-    {"TRANSI", 42},
-    {"TRANSR", 22},
-    {"UTM2GPS", 33},
-    {"VAR", 4},
-    {"VIGD", 20},
-    {"VIGE", 19},
-    {"VIGI", 41},
-    {"WGK", 16},
-    {"WGPS", 15},
-    {"WLAT", 13},
-    {"WLON", 14},
-    {"WRITE", 7},
-    {"WUTM", 17},
+    {"ACOS", 60},       {"ALPHA", 87},      {"ASIN", 62},         {"ATAN", 65},
+    {"ATAN2", 66},      {"BEARINGUTM", 75}, {"BOGENSCHNITT", 40}, {"CBP", 35},
+    {"CEIL", 67},       {"CENTER", 38},     {"CHAR", 18},         {"COS", 59},
+    {"CP", 34},         {"DEBUG", 29},      {"DISTUTM", 76},      {"DISTVINCENTY", 77},
+    {"ENIGMAINFO", 46}, {"ENIGMAINIT", 44}, {"ENIGMARUN", 45},    {"ENIGMAWHEELS", 47},
+    {"ESROM", 12},      {"EXP", 68},        {"FABS", 69},         {"FLOOR", 70},
+    {"FMOD", 71},       {"GK2GPS", 37},     {"GMMMM", 74},        {"GPS2GK", 36},
+    {"GPS2UTM", 32},    {"KQSUM", 83},      {"KREUZPEILUNG", 39}, {"LIN3", 31},
+    {"MARGIN", 30},     {"MKZ", 80},        {"MORSE", 9},         {"OLAT", 28},
+    {"OLON", 26},       {"ORD", 86},        {"PI", 54},           {"POW", 72},
+    {"PROJUTMLAT", 78}, {"PROJUTMLON", 79}, {"QQSUM", 82},        {"QSUM", 81},
+    {"ROT13", 24},      {"SIN", 61},        {"SQRT", 73},         {"SUBSTR", 23},
+    {"SUBSTRI", 43},    {"SUMDEV", 95},     {"SUMEYR", 96},       {"SUMJEN", 90},
+    {"SUMKAH", 92},     {"SUMKAS", 89},     {"SUMKER", 94},       {"SUMMER", 91},
+    {"SUMMEY", 93},     {"SUMROM", 88},     {"TAN", 63},          {"TANH", 64},
+    {"TODEG", 85},      {"TORAD", 84},      {"TRANS", 21},        {"TRANSI", 42},
+    {"TRANSR", 22},     {"UTM2GPS", 33},    {"VAR", 4},           {"VIGD", 20},
+    {"VIGE", 19},       {"VIGI", 41},       {"WGK", 16},          {"WGPS", 15},
+    {"WLAT", 13},       {"WLON", 14},       {"WRITE", 7},         {"WUTM", 17},
 };
 constexpr size_t kLongestKeyword = 12;
 
@@ -123,8 +66,12 @@ constexpr LetterIndex IndexByLetter() {
 }
 constexpr LetterIndex kByLetter = IndexByLetter();
 
-inline unsigned char Fold(unsigned char c) { return (c >= 'a' && c <= 'z') ? c - 32 : c; }
-inline bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+inline unsigned char Fold(unsigned char c) {
+  return (c >= 'a' && c <= 'z') ? c - 32 : c;
+}
+inline bool IsDigit(unsigned char c) {
+  return c >= '0' && c <= '9';
+}
 inline bool IsNameByte(unsigned char c) {  // after folding
   return IsDigit(c) || (c >= 'A' && c <= 'Z');
 }
@@ -132,18 +79,30 @@ inline bool IsNameByte(unsigned char c) {  // after folding
 // Terminals of the bytes that are a token by themselves.
 int SingleByteTerminal(unsigned char c) {
   switch (c) {
-    case ',': return kComma;
-    case ';': return kSemicolon;
-    case '(': return kLParen;
-    case ')': return kRParen;
-    case ':': return kColon;
-    case '=': return kEquals;
-    case '+': return kPlus;
-    case '*': return kStar;
-    case '/': return kSlash;
-    case '^': return kCaret;
-    case '|': return kBar;
-    default: return -1;
+    case ',':
+      return kComma;
+    case ';':
+      return kSemicolon;
+    case '(':
+      return kLParen;
+    case ')':
+      return kRParen;
+    case ':':
+      return kColon;
+    case '=':
+      return kEquals;
+    case '+':
+      return kPlus;
+    case '*':
+      return kStar;
+    case '/':
+      return kSlash;
+    case '^':
+      return kCaret;
+    case '|':
+      return kBar;
+    default:
+      return -1;
   }
 }
 
@@ -329,11 +288,21 @@ void Scanner::ScanToken() {
   } else if (c == kDegreeSign) {
     NextChar();
     switch (ch_) {
-      case 'E': t.terminal = kDegE; break;
-      case 'N': t.terminal = kDegN; break;
-      case 'W': t.terminal = kDegW; break;
-      case 'S': t.terminal = kDegS; break;
-      default: t.terminal = kNoSym; break;
+      case 'E':
+        t.terminal = kDegE;
+        break;
+      case 'N':
+        t.terminal = kDegN;
+        break;
+      case 'W':
+        t.terminal = kDegW;
+        break;
+      case 'S':
+        t.terminal = kDegS;
+        break;
+      default:
+        t.terminal = kNoSym;
+        break;
     }
     if (t.terminal != kNoSym) NextChar();
   } else {
@@ -349,7 +318,9 @@ std::string_view Scanner::TokenText(size_t max) const {
   return std::string_view(text_ + current_.position, n);
 }
 
-double Scanner::NumberValue() const { return AtofOfToken(TokenText(kNumberBytes)); }
+double Scanner::NumberValue() const {
+  return AtofOfToken(TokenText(kNumberBytes));
+}
 
 void Scanner::StringValue(StringArg* out) const {
   std::string_view s = TokenText(StringArg::kCapacity);

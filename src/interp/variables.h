@@ -17,7 +17,7 @@ namespace orbelin {
 
 class Variables {
  public:
-  static constexpr int kSlots = 1000;        // values 0..999
+  static constexpr int kSlots = 1000;  // values 0..999
   static constexpr int kMaxNames = kSlots - 1;
   static constexpr size_t kMaxNameLength = 19;
 

@@ -9,9 +9,10 @@ constexpr double kSingular = 0.000001;
 constexpr int kUnsolvable = 113;
 }  // namespace
 
-double Det3(double p0, double p1, double p2, double p3, double p4, double p5, double p6,
-            double p7, double p8) {
-  return (p0 * p4 * p8 + p1 * p5 * p6 + p2 * p3 * p7) - (p2 * p4 * p6 + p0 * p5 * p7 + p1 * p3 * p8);
+double Det3(double p0, double p1, double p2, double p3, double p4, double p5, double p6, double p7,
+            double p8) {
+  return (p0 * p4 * p8 + p1 * p5 * p6 + p2 * p3 * p7) -
+         (p2 * p4 * p6 + p0 * p5 * p7 + p1 * p3 * p8);
 }
 
 bool SolveLin3(const double c[12], double* x, double* y, double* z) {

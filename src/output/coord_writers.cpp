@@ -9,7 +9,9 @@ namespace orbelin {
 
 namespace {
 
-bool FitsInt(double whole) { return whole >= -2147483648.0 && whole <= 2147483647.0; }
+bool FitsInt(double whole) {
+  return whole >= -2147483648.0 && whole <= 2147483647.0;
+}
 
 // Minutes are not carried into the degrees: 52.99999999 is "52 60.0000".
 void WriteAngle(ResultStream& out, double x, char positive, char negative) {
@@ -30,9 +32,13 @@ void WriteAngle(ResultStream& out, double x, char positive, char negative) {
 
 }  // namespace
 
-void WriteLat(ResultStream& out, double lat) { WriteAngle(out, lat, 'N', 'S'); }
+void WriteLat(ResultStream& out, double lat) {
+  WriteAngle(out, lat, 'N', 'S');
+}
 
-void WriteLon(ResultStream& out, double lon) { WriteAngle(out, lon, 'E', 'W'); }
+void WriteLon(ResultStream& out, double lon) {
+  WriteAngle(out, lon, 'E', 'W');
+}
 
 void WriteGPS(ResultStream& out, double lat, double lon) {
   out.Write("GPS: ");
@@ -41,7 +47,9 @@ void WriteGPS(ResultStream& out, double lat, double lon) {
   WriteLon(out, lon);
 }
 
-void WriteGK(ResultStream& out, double h, double r) { out.Printf("GK : H %.0f R %.0f", h, r); }
+void WriteGK(ResultStream& out, double h, double r) {
+  out.Printf("GK : H %.0f R %.0f", h, r);
+}
 
 void WriteUTM(ResultStream& out, double zone, double band, double easting, double northing) {
   if (!out.IsOpen()) return;

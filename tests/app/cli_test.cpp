@@ -114,11 +114,17 @@ TEST_F(Cli, ArgumentsAreChecked) {
 
 TEST_F(Cli, EncodingsOfScriptsAndOutput) {
   // Typed in a UTF-8 editor: the degree sign and the umlaut work.
-  WriteFile(dir_ / "u.inp", "WRITE \xC2\xB0N 1 30:1, ' gr\xC3\xB6\xC3\x9F" "er \xE2\x86\x92';");
+  WriteFile(dir_ / "u.inp",
+            "WRITE \xC2\xB0N 1 30:1, ' gr\xC3\xB6\xC3\x9F"
+            "er \xE2\x86\x92';");
   Result r = Orbelin("run " + Path("u.inp"));
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, "1.5 gr\xC3\xB6\xC3\x9F" "er ?\n");            // printed as UTF-8
-  EXPECT_EQ(ReadFile(dir_ / "u.res"), "1.5 gr\xF6\xDF" "er ?\n");  // stored as Windows-1252
+  EXPECT_EQ(r.out,
+            "1.5 gr\xC3\xB6\xC3\x9F"
+            "er ?\n");  // printed as UTF-8
+  EXPECT_EQ(ReadFile(dir_ / "u.res"),
+            "1.5 gr\xF6\xDF"
+            "er ?\n");  // stored as Windows-1252
 
   // Windows-1252 bytes are not valid UTF-8: taken as they are.
   WriteFile(dir_ / "w.inp", "WRITE \xB0N 1 30:1, ' \xE4';");

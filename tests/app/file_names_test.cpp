@@ -17,8 +17,8 @@ TEST(BuildFileNames, DerivesEveryName) {
       {"a", "a.inp", "a.res", "a.lst", "a.inp", ""},
       {"", "", "", "", "", ""},
       // A dot in a folder name is no extension: the files stay in the folder.
-      {"/tmp/tmp.x1/walk", "/tmp/tmp.x1/walk.inp", "/tmp/tmp.x1/walk.res",
-       "/tmp/tmp.x1/walk.lst", "/tmp/tmp.x1/", "walk.inp"},
+      {"/tmp/tmp.x1/walk", "/tmp/tmp.x1/walk.inp", "/tmp/tmp.x1/walk.res", "/tmp/tmp.x1/walk.lst",
+       "/tmp/tmp.x1/", "walk.inp"},
       {"/home/u/.local/share/orbelin/walk", "/home/u/.local/share/orbelin/walk.inp",
        "/home/u/.local/share/orbelin/walk.res", "/home/u/.local/share/orbelin/walk.lst",
        "/home/u/.local/share/orbelin/", "walk.inp"},

@@ -30,10 +30,16 @@ TEST(Messages, TextsOfEveryKind) {
       {111, "indent name unknown"},
       {112, ""},
       {113, "Gleichung nicht l\xF6sbar"},
-      {114, "Zu viele R\xE4" "der"},
-      {115, "R\xE4" "der und Stellungen muss gleich lang sein"},
+      {114,
+       "Zu viele R\xE4"
+       "der"},
+      {115,
+       "R\xE4"
+       "der und Stellungen muss gleich lang sein"},
       {116, "Der Stecker muss eine gerade Anzahl haben"},
-      {117, "R\xE4" "der muss im Bereich A..V liegen"},
+      {117,
+       "R\xE4"
+       "der muss im Bereich A..V liegen"},
       {118, "Stellung muss im Bereich A..Z liegen"},
       {119, "Preset muss im Bereich A..Z liegen"},
       {120, "Compiler error"},

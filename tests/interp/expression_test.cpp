@@ -30,7 +30,9 @@ TEST_F(Expressions, ValuesOfExpressionsAndFunctions) {
       {"\xB0N 48 12.345", 48.20575},
       {"\xB0W 7 30", -7.5},
       {"\xB0S 0 30", -0.5},
-      {"\xB0" "e 10 75", 11.25},  // minutes are not range checked
+      {"\xB0"
+       "e 10 75",
+       11.25},  // minutes are not range checked
       {"COS(PI)", -1},
       {"COS(180)", std::cos(180.0)},
       {"ACOS(1) + ASIN(0) + ATAN(0) + TANH(0) + SIN(0) + TAN(0)", 0},
@@ -121,7 +123,8 @@ TEST_F(Expressions, TooManyNamesStayUndeclared) {
 }
 
 TEST_F(Expressions, DeepNestingIsAnErrorNotACrash) {
-  std::string deep = "VAR X; X = " + std::string(100000, '(') + "1" + std::string(100000, ')') + ";";
+  std::string deep =
+      "VAR X; X = " + std::string(100000, '(') + "1" + std::string(100000, ')') + ";";
   Run(deep);
   ASSERT_EQ(errors_, 1);
   EXPECT_EQ(session_->last_errors()[0].number, 105);

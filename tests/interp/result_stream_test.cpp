@@ -14,8 +14,10 @@ TEST(WriteNumber, RoundsThePrecisionDownAndFormatsFixedPoint) {
     double value, precision;
     std::string text;
   } cases[] = {
-      {2.71, 1.9, "2.7"},   {7.6, 0, "8"},         {3.5, 0, "4"},        {2.5, 0, "2"},
-      {1.0 / 3, 3, "0.333"}, {-0.4, 0, "-0"},      {12, 2.999, "12.00"}, {1e21, 0, "1000000000000000000000"},
+      {2.71, 1.9, "2.7"},    {7.6, 0, "8"},
+      {3.5, 0, "4"},         {2.5, 0, "2"},
+      {1.0 / 3, 3, "0.333"}, {-0.4, 0, "-0"},
+      {12, 2.999, "12.00"},  {1e21, 0, "1000000000000000000000"},
       {0.5, -1, "0.500000"},  // below zero counts as "not given", as in C
   };
   for (const Case& c : cases) {
@@ -44,9 +46,13 @@ TEST(WriteChar, WritesTheLowByteOfTheWholePart) {
     double code;
     std::string bytes;
   } cases[] = {
-      {321, "A"}, {72.9, "H"}, {0, std::string(1, '\0')}, {-191, "A"},
+      {321, "A"},
+      {72.9, "H"},
+      {0, std::string(1, '\0')},
+      {-191, "A"},
       {4294967361.0, "A"},  // beyond int: still the low eight bits
-      {std::nan(""), std::string(1, '\0')}, {INFINITY, std::string(1, '\0')},
+      {std::nan(""), std::string(1, '\0')},
+      {INFINITY, std::string(1, '\0')},
   };
   for (const Case& c : cases) {
     ResultStream out;
@@ -65,9 +71,9 @@ TEST(WriteString, WrapsAtTheLastBlankWithinTheMargin) {
       {10, "abcdefghijklmno xy", "abcdefghijklmno xy"},  // no blank in reach: whole
       {10, "short", "short"},
       {5, "aa bb cc dd ee", "aa bb\ncc dd\nee"},
-      {4, "abcd efgh", "abcd\nefgh"},   // the blank at index 4 = margin breaks
-      {3, "ab ", "ab "},                // not longer than the margin
-      {3, "abc ", "abc\n"},             // the dropped blank leaves nothing
+      {4, "abcd efgh", "abcd\nefgh"},     // the blank at index 4 = margin breaks
+      {3, "ab ", "ab "},                  // not longer than the margin
+      {3, "abc ", "abc\n"},               // the dropped blank leaves nothing
       {0, "aaa bbb ccc", "aaa bbb ccc"},  // 0 and below turn wrapping off
       {-7, "aaa bbb ccc", "aaa bbb ccc"},
   };

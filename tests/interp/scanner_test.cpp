@@ -48,14 +48,17 @@ TEST(Scanner, Terminals) {
       {"'It''s'", {kString, kString, kEof}},
       {"'open", {kNoSym, kEof}},
       {"'two\nlines'", {kNoSym, kIdent, kNoSym, kEof}},
-      {"\xB0N \xB0n \xB0" "E \xB0W \xB0S", {kDegN, kDegN, kDegE, kDegW, kDegS, kEof}},
+      {"\xB0N \xB0n \xB0"
+       "E \xB0W \xB0S",
+       {kDegN, kDegN, kDegE, kDegW, kDegS, kEof}},
       {"\xB0X", {kNoSym, kIdent, kEof}},
-      {", ; ( ) : = + * / ^ |", {kComma, kSemicolon, kLParen, kRParen, kColon, kEquals, kPlus,
-                                 kStar, kSlash, kCaret, kBar, kEof}},
+      {", ; ( ) : = + * / ^ |",
+       {kComma, kSemicolon, kLParen, kRParen, kColon, kEquals, kPlus, kStar, kSlash, kCaret, kBar,
+        kEof}},
       {"# ~ [", {kNoSym, kNoSym, kNoSym, kEof}},
       {std::string("WRITE\0WRITE", 11), {kWrite, kEof}},  // NUL ends the text
-      {"KREUZPEILUNG ENIGMAWHEELS sumeyr pi PIE", {kKreuzpeilung, kEnigmaWheels, kSumeyr, kPi,
-                                                  kIdent, kEof}},
+      {"KREUZPEILUNG ENIGMAWHEELS sumeyr pi PIE",
+       {kKreuzpeilung, kEnigmaWheels, kSumeyr, kPi, kIdent, kEof}},
       {"", {kEof}},
   };
   for (const Case& c : cases) {
@@ -79,9 +82,9 @@ TEST(Scanner, LinesAndColumnsCountTabsAsTheListingExpandsThem) {
     std::string text;
     int line, column;  // of the first token that is not a tab
   } cases[] = {
-      {"X", 1, 1},        {"  X", 1, 3},         {"\r\n\r\nX", 3, 1},
+      {"X", 1, 1},           {"  X", 1, 3},    {"\r\n\r\nX", 3, 1},
       {"1234567\tX", 1, 17},  // a tab at column 8 moves to column 17
-      {"\tX", 1, 9},      {"123\tX", 1, 9},      {"(* a\nb *) X", 2, 6},
+      {"\tX", 1, 9},         {"123\tX", 1, 9}, {"(* a\nb *) X", 2, 6},
   };
   for (const Case& c : cases) {
     Diagnostics diagnostics;
@@ -103,7 +106,8 @@ TEST(Scanner, LinesAndColumnsCountTabsAsTheListingExpandsThem) {
 
 TEST(Scanner, LiteralValues) {
   Diagnostics diagnostics;
-  std::string text = "12.5 123456789012345678901 'abc' 'x' '' \x27" + std::string(300, 'y') + "\x27";
+  std::string text =
+      "12.5 123456789012345678901 'abc' 'x' '' \x27" + std::string(300, 'y') + "\x27";
   Scanner sc(text, diagnostics);
   sc.NextToken();
   sc.NextToken();

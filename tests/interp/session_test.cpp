@@ -94,7 +94,8 @@ TEST(RunScript, StepsOfACleanAndOfAFailedRun) {
   EXPECT_TRUE(outcome.ran);
   EXPECT_EQ(clean.calls, "save names clear results ");
   EXPECT_EQ(ReadFile(clean.names_.results), "1\n");
-  EXPECT_EQ(ReadFile(clean.names_.listing), "Listing:\n\n    1  WRITE 1;\n\n\n    0 syntax errors\n");
+  EXPECT_EQ(ReadFile(clean.names_.listing),
+            "Listing:\n\n    1  WRITE 1;\n\n\n    0 syntax errors\n");
 
   WriteFile(script, "WRITE 1;\r\n  WRITE 2\r\n");
   RecordingHost failed(script);

@@ -24,7 +24,7 @@ TEST(Lin3, TheDeterminantThresholdIsAbsolute) {
   EXPECT_FALSE(SolveLin3(tiny, &x, &y, &z));
   const double nan[12] = {NAN, 0, 0, 1, 0, 1, 0, 1, 0, 0, 1, 1};
   EXPECT_FALSE(SolveLin3(nan, &x, &y, &z));
-  EXPECT_EQ(x, -1);  // untouched on failure
+  EXPECT_EQ(x, -1);                                                        // untouched on failure
   const double small[12] = {0.01, 0, 0, 1, 0, 0.01, 0, 1, 0, 0, 0.01, 1};  // D just above 1e-6
   ASSERT_TRUE(SolveLin3(small, &x, &y, &z));
   EXPECT_NEAR(x, 100, 1e-9);
