@@ -6,6 +6,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "end_signals.h"
 #include "session_runner.h"
@@ -21,18 +22,28 @@ std::string Env(const char* name) {
   return value != nullptr ? value : "";
 }
 
+// Help and version need no display, so they are answered before the window
+// system is touched.
+bool AsksForHelpOrVersion(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view a = argv[i];
+    if (a == "-h" || a == "--help" || a == "--help-all" || a == "-v" || a == "--version") {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool HasDisplay() {
+  return !Env("DISPLAY").empty() || !Env("WAYLAND_DISPLAY").empty() ||
+         !Env("QT_QPA_PLATFORM").empty();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace orbelin;
   EndSignals::Block();
-
-  QApplication app(argc, argv);
-  // Qt took the locale from the environment; the interpreter's numbers are
-  // written with a decimal point whatever the user's language.
-  std::setlocale(LC_NUMERIC, "C");
-  QCoreApplication::setApplicationName(QStringLiteral("orbelin-window"));
-  QCoreApplication::setApplicationVersion(QStringLiteral(ORBELIN_VERSION));
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
@@ -46,6 +57,27 @@ int main(int argc, char** argv) {
                      "$ORBELIN_HOME, else $XDG_DATA_HOME/orbelin or ~/.local/share/orbelin."),
       QStringLiteral("DIR"));
   parser.addOption(home_option);
+
+  if (AsksForHelpOrVersion(argc, argv)) {
+    QCoreApplication core(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("orbelin-window"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORBELIN_VERSION));
+    parser.process(core);  // prints and ends the program
+    return 0;
+  }
+  if (!HasDisplay()) {
+    std::fprintf(stderr,
+                 "orbelin-window: no display to open the window on (DISPLAY is not set).\n"
+                 "Scripts also run without a window: orbelin run SCRIPT\n");
+    return 1;
+  }
+
+  QApplication app(argc, argv);
+  // Qt took the locale from the environment; the interpreter's numbers are
+  // written with a decimal point whatever the user's language.
+  std::setlocale(LC_NUMERIC, "C");
+  QCoreApplication::setApplicationName(QStringLiteral("orbelin-window"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(ORBELIN_VERSION));
   parser.process(app);
 
   SingleInstance instance(SingleInstance::DefaultFolder());
