@@ -13,19 +13,10 @@
 #include "geodesy/center.h"
 #include "geodesy/cross_bearing.h"
 #include "interp/result_stream.h"
+#include "traced.h"
 
 namespace orbelin {
 namespace {
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-template <typename F>
-std::string Traced(F f) {
-  ResultStream out;
-  out.OpenMemory();
-  f(&out);
-  return out.Close();
-}
 
 bool IsNaN(GeoPoint g) {
   return std::isnan(g.lat) && std::isnan(g.lon);

@@ -9,20 +9,10 @@
 #include "geodesy/geodesic_direct.h"
 #include "geodesy/geodesic_inverse.h"
 #include "interp/result_stream.h"
+#include "traced.h"
 
 namespace orbelin {
 namespace {
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-// Runs f with a memory stream and returns what it traced.
-template <typename F>
-std::string Traced(F f) {
-  ResultStream out;
-  out.OpenMemory();
-  f(&out);
-  return out.Close();
-}
 
 TEST(CalcProjectionTest, PublishedTraceAndResult) {
   InverseResult r;
