@@ -9,21 +9,30 @@
 
 namespace orbelin {
 
-double DistUtm(double lat1, double lon1, double lat2, double lon2) {
+namespace {
+
+// Easting and northing differences from point 1 to point 2, each point in
+// the zone its own longitude gives.
+struct GridDelta {
+  double de, dn;
+};
+
+GridDelta GridDifference(double lat1, double lon1, double lat2, double lon2) {
   const Ellipsoid& e = SelectEllipsoid(0);
   const UtmPosition p1 = Geo2Utm(e, lat1, lon1);
   const UtmPosition p2 = Geo2Utm(e, lat2, lon2);
-  const double de = p2.easting - p1.easting;
-  const double dn = p2.northing - p1.northing;
+  return {p2.easting - p1.easting, p2.northing - p1.northing};
+}
+
+}  // namespace
+
+double DistUtm(double lat1, double lon1, double lat2, double lon2) {
+  const auto [de, dn] = GridDifference(lat1, lon1, lat2, lon2);
   return std::sqrt(de * de + dn * dn);
 }
 
 double BearingUtm(double lat1, double lon1, double lat2, double lon2) {
-  const Ellipsoid& e = SelectEllipsoid(0);
-  const UtmPosition p1 = Geo2Utm(e, lat1, lon1);
-  const UtmPosition p2 = Geo2Utm(e, lat2, lon2);
-  const double de = p2.easting - p1.easting;
-  const double dn = p2.northing - p1.northing;
+  const auto [de, dn] = GridDifference(lat1, lon1, lat2, lon2);
   double bearing = ToDeg(-std::atan2(dn, de)) + 90;
   // Only a finite value can be brought into [0, 360) by adding 360.
   if (!std::isfinite(bearing)) return std::numeric_limits<double>::quiet_NaN();

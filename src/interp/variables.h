@@ -30,8 +30,6 @@ class Variables {
   int Add(std::string_view name);
   // The number of the name, or -1.
   int Find(std::string_view name) const;
-  int name_count() const { return static_cast<int>(names_.size()); }
-  std::string_view name(int number) const { return names_[number - 1]; }
 
   double Get(int v) const { return values_[Index(v)]; }
   void Set(int v, double x) { values_[Index(v)] = x; }
