@@ -8,6 +8,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -15,9 +16,10 @@
 #include <string_view>
 #include <vector>
 
+#include "base/cp1252.h"
+#include "base/file_names.h"
+#include "interp/script_file_run.h"
 #include "interp/session.h"
-#include "shell/file_names.h"
-#include "terminal_host.h"
 
 namespace {
 
@@ -57,6 +59,53 @@ constexpr char kHelp[] =
     "Exit status: 0 when every run was clean, 1 when a script had errors,\n"
     "2 when a file could not be opened or the arguments were wrong.\n";
 
+enum class TerminalEncoding {
+  kUtf8,    // results are converted from Windows-1252 for the terminal
+  kCp1252,  // results are printed as the raw bytes of the files
+};
+
+void Print(std::string_view bytes, TerminalEncoding encoding) {
+  const std::string shown =
+      encoding == TerminalEncoding::kUtf8 ? orbelin::Cp1252ToUtf8(bytes) : std::string(bytes);
+  std::fwrite(shown.data(), 1, shown.size(), stdout);
+  std::fflush(stdout);
+}
+
+// Runs one script file in the session and shows the results, or the listing
+// when it had errors. The exit status of this script alone.
+int RunOne(orbelin::Session& session, const std::string& script, orbelin::SourceEncoding source,
+           TerminalEncoding terminal) {
+  using orbelin::ScriptFileStatus;
+  const orbelin::ScriptFileNames names = orbelin::BuildFileNames(script);
+  const orbelin::ScriptFileRun run = orbelin::RunScriptFile(session, names, source);
+  switch (run.status) {
+    case ScriptFileStatus::kScriptUnreadable:
+    case ScriptFileStatus::kScriptNotAFile:
+      std::fprintf(stderr, "orbelin: cannot read script '%s': %s\n", names.script.c_str(),
+                   std::strerror(run.os_error));
+      return kExitTrouble;
+    case ScriptFileStatus::kResultsUncreatable:
+      std::fprintf(stderr, "orbelin: cannot write results '%s': %s\n", names.results.c_str(),
+                   std::strerror(run.os_error));
+      return kExitTrouble;
+    case ScriptFileStatus::kRan:
+      break;
+  }
+  const orbelin::RunResult& result = run.result;
+  Print(result.clean() ? result.results : result.listing, terminal);
+  if (!result.clean()) std::fputs("Compilation errors\n", stderr);
+  if (run.results_error != 0) {
+    std::fprintf(stderr, "orbelin: cannot write results '%s': %s\n", names.results.c_str(),
+                 std::strerror(run.results_error));
+    return kExitTrouble;
+  }
+  if (run.listing_error != 0) {
+    std::fprintf(stderr, "orbelin: warning: cannot write listing '%s': %s\n", names.listing.c_str(),
+                 std::strerror(run.listing_error));
+  }
+  return result.clean() ? kExitClean : kExitScriptErrors;
+}
+
 int Usage(const char* complaint) {
   std::fprintf(stderr, "orbelin: %s\n%s", complaint, kUsage);
   return kExitTrouble;
@@ -64,7 +113,7 @@ int Usage(const char* complaint) {
 
 int Run(const std::vector<std::string>& args) {
   orbelin::SourceEncoding source = orbelin::SourceEncoding::kAuto;
-  orbelin::TerminalEncoding terminal = orbelin::TerminalEncoding::kUtf8;
+  TerminalEncoding terminal = TerminalEncoding::kUtf8;
   std::vector<std::string> scripts;
   bool options_done = false;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -81,13 +130,13 @@ int Run(const std::vector<std::string>& args) {
       }
       if (value == "auto") {
         source = orbelin::SourceEncoding::kAuto;
-        terminal = orbelin::TerminalEncoding::kUtf8;
+        terminal = TerminalEncoding::kUtf8;
       } else if (value == "utf-8" || value == "utf8") {
         source = orbelin::SourceEncoding::kUtf8;
-        terminal = orbelin::TerminalEncoding::kUtf8;
+        terminal = TerminalEncoding::kUtf8;
       } else if (value == "cp1252") {
         source = orbelin::SourceEncoding::kCp1252;
-        terminal = orbelin::TerminalEncoding::kCp1252;
+        terminal = TerminalEncoding::kCp1252;
       } else {
         return Usage(("unknown encoding '" + std::string(value) + "'").c_str());
       }
@@ -102,14 +151,7 @@ int Run(const std::vector<std::string>& args) {
   orbelin::Session session;
   int status = kExitClean;
   for (const std::string& script : scripts) {
-    orbelin::ScriptFileNames names = orbelin::BuildFileNames(script);
-    orbelin::TerminalHost host(names, terminal);
-    orbelin::RunOutcome outcome = session.RunScript(names.script, host, source);
-    if (!outcome.ran) {
-      status = kExitTrouble;
-    } else if (outcome.error_count > 0 && status == kExitClean) {
-      status = kExitScriptErrors;
-    }
+    status = std::max(status, RunOne(session, script, source, terminal));
   }
   return status;
 }

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "end_signals.h"
-#include "session_runner.h"
+#include "interp/session.h"
 #include "shell/home_folder.h"
 #include "shell/qt/main_window.h"
 #include "shell/window_controller.h"
@@ -96,9 +96,9 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  SessionRunner runner;
+  Session session;
   MainWindow window;
-  WindowController controller(window, runner, folder);
+  WindowController controller(window, session, folder);
   window.SetController(&controller);
 
   EndSignals end_signals;

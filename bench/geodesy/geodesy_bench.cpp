@@ -67,7 +67,7 @@ void Walk(benchmark::State& state, F f) {
 
 void BM_DistVincenty(benchmark::State& state) {
   Walk(state, [](const Case& c) {
-    benchmark::DoNotOptimize(DistVincenty(c.lat1, c.lon1, c.lat2, c.lon2));
+    benchmark::DoNotOptimize(DistVincenty(orbelin::kWgs84Vincenty, c.lat1, c.lon1, c.lat2, c.lon2));
   });
 }
 
@@ -82,7 +82,8 @@ void BM_GeographicLibInverseDistance(benchmark::State& state) {
 
 void BM_Cp(benchmark::State& state) {
   Walk(state, [](const Case& c) {
-    benchmark::DoNotOptimize(CalcProjection(c.lat1, c.lon1, c.lat2, c.lon2, nullptr));
+    benchmark::DoNotOptimize(
+        CalcProjection(orbelin::kWgs84, c.lat1, c.lon1, c.lat2, c.lon2, nullptr));
   });
 }
 
@@ -99,7 +100,8 @@ void BM_GeographicLibInverse(benchmark::State& state) {
 
 void BM_Cbp(benchmark::State& state) {
   Walk(state, [](const Case& c) {
-    benchmark::DoNotOptimize(CalcBackProjection(c.lat1, c.lon1, c.azimuth, c.distance, nullptr));
+    benchmark::DoNotOptimize(
+        CalcBackProjection(orbelin::kWgs84, c.lat1, c.lon1, c.azimuth, c.distance, nullptr));
   });
 }
 
@@ -115,9 +117,8 @@ void BM_GeographicLibDirect(benchmark::State& state) {
 }
 
 void BM_Gps2Utm(benchmark::State& state) {
-  Walk(state, [](const Case& c) {
-    benchmark::DoNotOptimize(Geo2Utm(SelectEllipsoid(0), c.lat1, c.lon1));
-  });
+  Walk(state,
+       [](const Case& c) { benchmark::DoNotOptimize(Geo2Utm(orbelin::kWgs84, c.lat1, c.lon1)); });
 }
 
 void BM_GeographicLibUtmForward(benchmark::State& state) {
@@ -132,8 +133,9 @@ void BM_GeographicLibUtmForward(benchmark::State& state) {
 }
 
 void BM_Gps2Gk(benchmark::State& state) {
-  Walk(state,
-       [](const Case& c) { benchmark::DoNotOptimize(Geo2GK(c.lat1, c.lon1, MkzStrip(c.lon1))); });
+  Walk(state, [](const Case& c) {
+    benchmark::DoNotOptimize(Geo2GK(orbelin::kBessel, c.lat1, c.lon1, MkzStrip(c.lon1)));
+  });
 }
 
 void BM_GeographicLibBesselTmForward(benchmark::State& state) {

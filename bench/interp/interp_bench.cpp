@@ -1,5 +1,6 @@
-// Whole runs of a generated script of about 1 MB: scanning, parsing,
-// evaluation, the results file and the listing, as Calc does them.
+// Whole runs of a generated script of about 1 MB: reading the file,
+// scanning, parsing, evaluation, the results file and the listing, as Calc
+// does them.
 // Reports the script text processed per second.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -8,6 +9,8 @@
 #include <random>
 #include <string>
 
+#include "base/file_names.h"
+#include "interp/script_file_run.h"
 #include "interp/session.h"
 
 namespace {
@@ -59,21 +62,6 @@ std::string GenerateScript(size_t target_bytes) {
   return s;
 }
 
-class FileHost : public orbelin::RunHost {
- public:
-  explicit FileHost(const std::string& stem) : stem_(stem) {}
-  void SaveScript() override {}
-  orbelin::DerivedNames BuildFileNames() override { return {stem_ + ".res", stem_ + ".lst"}; }
-  void ClearResults() override {}
-  void ShowResults() override {}
-  void ShowListing() override {}
-  void PlaceCaret(int, int) override {}
-  void ShowError(const std::string&) override {}
-
- private:
-  std::string stem_;
-};
-
 void BM_WholeRun(benchmark::State& state) {
   const std::string script = GenerateScript(static_cast<size_t>(state.range(0)));
   char folder[] = "/tmp/orbelin-bench-XXXXXX";
@@ -87,10 +75,11 @@ void BM_WholeRun(benchmark::State& state) {
   std::fclose(f);
 
   orbelin::Session session;
-  FileHost host(stem);
+  const orbelin::ScriptFileNames names = orbelin::BuildFileNames(stem + ".inp");
   for (auto _ : state) {
-    orbelin::RunOutcome outcome = session.RunScript(stem + ".inp", host);
-    if (outcome.error_count != 0) state.SkipWithError("the generated script has errors");
+    const orbelin::ScriptFileRun run =
+        orbelin::RunScriptFile(session, names, orbelin::SourceEncoding::kCp1252);
+    if (!run.result.clean()) state.SkipWithError("the generated script has errors");
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
                           static_cast<int64_t>(script.size()));

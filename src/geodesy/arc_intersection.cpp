@@ -2,16 +2,14 @@
 #include "geodesy/arc_intersection.h"
 
 #include <cmath>
-#include <limits>
 
-#include "interp/result_stream.h"
+#include "base/text_sink.h"
+#include "geodesy/degenerate.h"
 #include "output/coord_writers.h"
 
 namespace orbelin {
 
 namespace {
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 struct Construction {
   double d, a, h, e, o;
@@ -40,7 +38,7 @@ Construction Construct(GaussKruegerPoint p1, GaussKruegerPoint p2, double r1, do
   return c;
 }
 
-void TraceGps(ResultStream& out, GeoPoint a, GeoPoint b) {
+void TraceGps(TextSink& out, GeoPoint a, GeoPoint b) {
   out.Write("--  ");
   WriteGPS(out, a.lat, a.lon);
   out.Write(" ");
@@ -48,7 +46,7 @@ void TraceGps(ResultStream& out, GeoPoint a, GeoPoint b) {
   out.Write("\n");
 }
 
-void TraceGk(ResultStream& out, GaussKruegerPoint a, GaussKruegerPoint b) {
+void TraceGk(TextSink& out, GaussKruegerPoint a, GaussKruegerPoint b) {
   out.Write("--  ");
   WriteGK(out, a.h, a.r);
   out.Write(" ");
@@ -66,14 +64,15 @@ bool IntersectCircles(GaussKruegerPoint p1, GaussKruegerPoint p2, double r1, dou
   return true;
 }
 
-ArcIntersection BogenSchnitt(GeoPoint g1, GeoPoint g2, double r1, double r2, ResultStream* trace) {
+ArcIntersection BogenSchnitt(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint g2,
+                             double r1, double r2, TextSink* trace) {
   if (trace) {
     trace->Write("--> BogenSchnitt\n");
     TraceGps(*trace, g1, g2);
   }
   const int k = MkzStrip(g1.lon);
-  const GaussKruegerPoint p1 = Geo2GK(g1.lat, g1.lon, k);
-  const GaussKruegerPoint p2 = Geo2GK(g2.lat, g2.lon, k);
+  const GaussKruegerPoint p1 = Geo2GK(plane, g1.lat, g1.lon, k);
+  const GaussKruegerPoint p2 = Geo2GK(plane, g2.lat, g2.lon, k);
   if (trace) TraceGk(*trace, p1, p2);
   const Construction c = Construct(p1, p2, r1, r2);
   if (trace) {
@@ -82,15 +81,15 @@ ArcIntersection BogenSchnitt(GeoPoint g1, GeoPoint g2, double r1, double r2, Res
     TraceGk(*trace, c.points.a, c.points.b);
   }
   ArcIntersection result;
-  result.a = GK2Geo(c.points.a.r, c.points.a.h, trace);
-  result.b = GK2Geo(c.points.b.r, c.points.b.h, trace);
+  result.a = GK2Geo(plane, c.points.a.r, c.points.a.h, trace);
+  result.b = GK2Geo(plane, c.points.b.r, c.points.b.h, trace);
   if (trace) {
     TraceGps(*trace, result.a, result.b);
     trace->Write("<-- BogenSchnitt\n");
   }
   if (!c.meet) {
     // No intersection exists; give no numbers that look like one.
-    result.a = result.b = GeoPoint{kNaN, kNaN};
+    result.a = result.b = GeoPoint{kNoValue, kNoValue};
   }
   return result;
 }

@@ -12,7 +12,7 @@
 
 namespace orbelin {
 
-class ResultStream;
+class TextSink;
 
 struct CirclePoints {
   GaussKruegerPoint a;
@@ -36,7 +36,8 @@ struct ArcIntersection {
 // Bessel ellipsoid (no datum shift), which differ from lengths on the ground
 // by 1e-4 to 5e-4: measured radii of 1 km give points up to 0.2 m off.
 // Circles that do not meet and equal centres give NaN for all four values.
-// With a trace stream, writes the BogenSchnitt trace.
-ArcIntersection BogenSchnitt(GeoPoint p1, GeoPoint p2, double r1, double r2, ResultStream* trace);
+// With a trace sink, writes the BogenSchnitt trace.
+ArcIntersection BogenSchnitt(const GaussKruegerEllipsoid& plane, GeoPoint p1, GeoPoint p2,
+                             double r1, double r2, TextSink* trace);
 
 }  // namespace orbelin

@@ -2,9 +2,9 @@
 #include "geodesy/center.h"
 
 #include <cmath>
-#include <limits>
 
-#include "interp/result_stream.h"
+#include "base/text_sink.h"
+#include "geodesy/degenerate.h"
 
 namespace orbelin {
 
@@ -24,22 +24,19 @@ GaussKruegerPoint Construct(GaussKruegerPoint p1, GaussKruegerPoint p2, GaussKru
   return {d2.r * u + m23.r, d2.h * u + m23.h};
 }
 
-bool Degenerate(double d) {
-  return d == 0 || std::isnan(d);
-}
-
 }  // namespace
 
 bool PlaneCircumcentre(GaussKruegerPoint p1, GaussKruegerPoint p2, GaussKruegerPoint p3,
                        GaussKruegerPoint* centre) {
   double d = 0;
   const GaussKruegerPoint c = Construct(p1, p2, p3, &d);
-  if (Degenerate(d)) return false;
+  if (IsDegenerate(d)) return false;
   *centre = c;
   return true;
 }
 
-GeoPoint Center(GeoPoint g1, GeoPoint g2, GeoPoint g3, ResultStream* trace) {
+GeoPoint Center(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint g2, GeoPoint g3,
+                TextSink* trace) {
   if (trace) {
     trace->Write("--> Center\n");
     for (const GeoPoint& g : {g1, g2, g3}) trace->Printf("%.6f %.6f\n", g.lat, g.lon);
@@ -47,8 +44,9 @@ GeoPoint Center(GeoPoint g1, GeoPoint g2, GeoPoint g3, ResultStream* trace) {
   }
   const int k = MkzStrip(g1.lon);
   if (trace) trace->Printf("sy=%d\n", k);
-  const GaussKruegerPoint p[3] = {Geo2GK(g1.lat, g1.lon, k), Geo2GK(g2.lat, g2.lon, k),
-                                  Geo2GK(g3.lat, g3.lon, k)};
+  const GaussKruegerPoint p[3] = {Geo2GK(plane, g1.lat, g1.lon, k),
+                                  Geo2GK(plane, g2.lat, g2.lon, k),
+                                  Geo2GK(plane, g3.lat, g3.lon, k)};
   if (trace) {
     for (const GaussKruegerPoint& q : p) trace->Printf("x=%9.1f y=%9.1f\n", q.r, q.h);
     trace->Write("\n");
@@ -61,10 +59,10 @@ GeoPoint Center(GeoPoint g1, GeoPoint g2, GeoPoint g3, ResultStream* trace) {
       trace->Printf("%.5f\n", std::sqrt((c.r - q.r) * (c.r - q.r) + (c.h - q.h) * (c.h - q.h)));
     }
   }
-  GeoPoint result = GK2Geo(c.r, c.h, trace);
-  if (Degenerate(d)) {
+  GeoPoint result = GK2Geo(plane, c.r, c.h, trace);
+  if (IsDegenerate(d)) {
     // No circle goes through the points; say so instead of a far-off point.
-    result.lat = result.lon = std::numeric_limits<double>::quiet_NaN();
+    result.lat = result.lon = kNoValue;
   }
   if (trace) trace->Write("<-- Center\n");
   return result;

@@ -11,7 +11,7 @@
 
 namespace orbelin {
 
-class ResultStream;
+class TextSink;
 
 // The intersection of the bisectors of P1P2 and P2P3. False, with *centre
 // untouched, when D is 0 or NaN: two equal points, or points collinear in
@@ -23,7 +23,8 @@ bool PlaneCircumcentre(GaussKruegerPoint p1, GaussKruegerPoint p2, GaussKruegerP
 // the first. The bisectors are straight lines in the plane: for a circle of
 // 1 km the centre is within 14 mm of the point equally far from the three on
 // the ellipsoid, for 10 km within 0.24 m. Equal or collinear points give NaN
-// for both coordinates. With a trace stream, writes the Center trace.
-GeoPoint Center(GeoPoint p1, GeoPoint p2, GeoPoint p3, ResultStream* trace);
+// for both coordinates. With a trace sink, writes the Center trace.
+GeoPoint Center(const GaussKruegerEllipsoid& plane, GeoPoint p1, GeoPoint p2, GeoPoint p3,
+                TextSink* trace);
 
 }  // namespace orbelin

@@ -1,9 +1,7 @@
 // Variable names follow the notation key in geodesy/cross_bearing.h.
 #include "geodesy/cross_bearing.h"
 
-#include <cmath>
-#include <limits>
-
+#include "geodesy/degenerate.h"
 #include "geodesy/geodesic_direct.h"
 
 namespace orbelin {
@@ -21,38 +19,35 @@ GaussKruegerPoint Construct(GaussKruegerPoint p1, GaussKruegerPoint d1, GaussKru
   return {s * d1.r + p1.r, s * d1.h + p1.h};
 }
 
-bool Degenerate(double d) {
-  return d == 0 || std::isnan(d);
-}
-
 }  // namespace
 
 bool IntersectLines(GaussKruegerPoint p1, GaussKruegerPoint d1, GaussKruegerPoint p2,
                     GaussKruegerPoint d2, GaussKruegerPoint* at) {
   double d = 0;
   const GaussKruegerPoint x = Construct(p1, d1, p2, d2, &d);
-  if (Degenerate(d)) return false;
+  if (IsDegenerate(d)) return false;
   *at = x;
   return true;
 }
 
-GeoPoint CrossBearing(double lat1, double lon1, double bearing1, double lat2, double lon2,
-                      double bearing2, ResultStream* trace) {
-  const DirectResult q1 = CalcBackProjection(lat1, lon1, bearing1, kSightLength, trace);
-  const DirectResult q2 = CalcBackProjection(lat2, lon2, bearing2, kSightLength, trace);
+GeoPoint CrossBearing(const Ellipsoid& sight, const GaussKruegerEllipsoid& plane, double lat1,
+                      double lon1, double bearing1, double lat2, double lon2, double bearing2,
+                      TextSink* trace) {
+  const DirectResult q1 = CalcBackProjection(sight, lat1, lon1, bearing1, kSightLength, trace);
+  const DirectResult q2 = CalcBackProjection(sight, lat2, lon2, bearing2, kSightLength, trace);
   const int k = MkzStrip(lon1);
-  const GaussKruegerPoint p1 = Geo2GK(lat1, lon1, k);
-  const GaussKruegerPoint p2 = Geo2GK(lat2, lon2, k);
-  const GaussKruegerPoint e1 = Geo2GK(q1.lat, q1.lon, k);
-  const GaussKruegerPoint e2 = Geo2GK(q2.lat, q2.lon, k);
+  const GaussKruegerPoint p1 = Geo2GK(plane, lat1, lon1, k);
+  const GaussKruegerPoint p2 = Geo2GK(plane, lat2, lon2, k);
+  const GaussKruegerPoint e1 = Geo2GK(plane, q1.lat, q1.lon, k);
+  const GaussKruegerPoint e2 = Geo2GK(plane, q2.lat, q2.lon, k);
   const GaussKruegerPoint d1{e1.r - p1.r, e1.h - p1.h};
   const GaussKruegerPoint d2{e2.r - p2.r, e2.h - p2.h};
   double d = 0;
   const GaussKruegerPoint x = Construct(p1, d1, p2, d2, &d);
-  GeoPoint result = GK2Geo(x.r, x.h, trace);
-  if (Degenerate(d)) {
+  GeoPoint result = GK2Geo(plane, x.r, x.h, trace);
+  if (IsDegenerate(d)) {
     // Parallel lines have no intersection to report.
-    result.lat = result.lon = std::numeric_limits<double>::quiet_NaN();
+    result.lat = result.lon = kNoValue;
   }
   return result;
 }

@@ -8,11 +8,12 @@
 #pragma once
 
 #include "geodesy/angles.h"
+#include "geodesy/ellipsoid.h"
 #include "geodesy/gauss_krueger.h"
 
 namespace orbelin {
 
-class ResultStream;
+class TextSink;
 
 // Intersection of the lines p1 + s d1 and p2 + t d2. False, with *at
 // untouched, when D is 0 or NaN (parallel lines, or one and the same line).
@@ -24,9 +25,11 @@ bool IntersectLines(GaussKruegerPoint p1, GaussKruegerPoint d1, GaussKruegerPoin
 // straight in the plane, so the result drifts from the geodesic intersection
 // with the sight distance: within 2 mm at 1 km, 0.16 m at 10 km, 1.5 m at
 // 30 km. Parallel or identical bearing lines give NaN for both coordinates.
-// With a trace stream, the traces of the direct problems and of GK2Geo are
-// written.
-GeoPoint CrossBearing(double lat1, double lon1, double bearing1, double lat2, double lon2,
-                      double bearing2, ResultStream* trace);
+// The sight points are found on `sight` (the geodesics' ellipsoid), the lines
+// intersected in the Gauss-Krueger plane of `plane`. With a trace sink, the
+// traces of the direct problems and of GK2Geo are written.
+GeoPoint CrossBearing(const Ellipsoid& sight, const GaussKruegerEllipsoid& plane, double lat1,
+                      double lon1, double bearing1, double lat2, double lon2, double bearing2,
+                      TextSink* trace);
 
 }  // namespace orbelin

@@ -53,15 +53,18 @@ constexpr Ellipsoid DeriveEllipsoid(double a, double f) {
   return e;
 }
 
-// WGS 84, the one ellipsoid of the system; f is the stored decimal, not 1/298.257223563
-// computed at run time.
+// WGS 84, the reference ellipsoid of the UTM grid and the geodesics; f is
+// the stored decimal, not 1/298.257223563 computed at run time.
 inline constexpr Ellipsoid kWgs84 = DeriveEllipsoid(6378137.0, 0.003352810664747481);
 
-// The ellipsoid of a number. Number 0 is WGS 84, and as there is no other,
-// every number gives WGS 84. Inline, so that callers see constants.
-constexpr const Ellipsoid& SelectEllipsoid(double) {
-  return kWgs84;
-}
+// WGS 84 as the distance function DISTVINCENTY takes it: the semi-minor axis
+// as published to 0.1 mm (6356752.3142), not derived from f. Only a, b and f
+// are used from it.
+inline constexpr Ellipsoid kWgs84Vincenty = [] {
+  Ellipsoid e = kWgs84;
+  e.b = 6356752.3142;
+  return e;
+}();
 
 // a (1 - e2) / W^3 with W = sqrt(1 - e2 sin^2 phi).
 double MeridianRadius(double a, double e2, double phi);

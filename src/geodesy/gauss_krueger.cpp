@@ -3,17 +3,13 @@
 
 #include <cmath>
 
-#include "interp/int_conversion.h"
-#include "interp/result_stream.h"
+#include "base/int_conversion.h"
+#include "base/text_sink.h"
 
 namespace orbelin {
 
 namespace {
 
-// Bessel 1841.
-constexpr double kEp2 = 0.0067192188;         // second eccentricity squared
-constexpr double kPolarRadius = 6398786.849;  // c, polar radius of curvature
-constexpr double kQuadrant = 10000855.7646;   // meridian quadrant
 constexpr double kRho = 180 / GeoPi;
 
 }  // namespace
@@ -26,13 +22,13 @@ int MkzStrip(double lon) {
   return TruncToInt(Mkz(lon));
 }
 
-GaussKruegerPoint Geo2GK(double lat, double lon, int k) {
+GaussKruegerPoint Geo2GK(const GaussKruegerEllipsoid& e, double lat, double lon, int k) {
   const double b = lat / kRho;
-  const double g = 111120.61962 * lat - 15988.63853 * std::sin(2 * b) + 16.72995 * std::sin(4 * b) -
-                   0.02178 * std::sin(6 * b) + 0.00003 * std::sin(8 * b);
+  const double g = e.arc_deg * lat - e.arc_2 * std::sin(2 * b) + e.arc_4 * std::sin(4 * b) -
+                   e.arc_6 * std::sin(6 * b) + e.arc_8 * std::sin(8 * b);
   const double cos_b = std::cos(b);
-  const double eta2 = kEp2 * (cos_b * cos_b);
-  const double n = kPolarRadius / std::sqrt(1 + eta2);
+  const double eta2 = e.ep2 * (cos_b * cos_b);
+  const double n = e.polar_radius / std::sqrt(1 + eta2);
   const double t = std::sin(b) / cos_b;
   // 3.0 * k: the int product for real strips, no overflow for saturated ones.
   const double l = cos_b * (lon - 3.0 * k) / kRho;
@@ -44,32 +40,32 @@ GaussKruegerPoint Geo2GK(double lat, double lon, int k) {
 
   GaussKruegerPoint p;
   p.h = g + n * t * l2 / 2 + n * t * l4 * (5 - t2 + 9 * eta2) / 24;
-  p.r = n * l + n * l3 * (1 - t2 + eta2) / 6 + n * l5 * (5 - 18 * t2 + t2 * t2) / 120;
-  p.r = p.r + 1000000.0 * k;
-  p.r = p.r + 500000;
+  const double y = n * l + n * l3 * (1 - t2 + eta2) / 6 + n * l5 * (5 - 18 * t2 + t2 * t2) / 120;
+  p.r = y + 1000000.0 * k + 500000;  // added in this order
   return p;
 }
 
-GeoPoint GK2Geo(double r, double h, ResultStream* trace) {
+GeoPoint GK2Geo(const GaussKruegerEllipsoid& e, double r, double h, TextSink* trace) {
   if (trace) {
     trace->Write("--> GK2Geo\n");
     trace->Printf("R=%.1f H=%.1f\n", r, h);
   }
   const int k = FloorToInt(r / 1000000);
   const double y = r - 1000000.0 * k - 500000;
-  const double sigma = h / kQuadrant;
+  const double sigma = h / e.quadrant;
   const double s = sigma * sigma;
-  double p = 0.00000562025 * s - 0.0000436398;
-  p = p * s + 0.00022976983;
-  p = p * s - 0.00113566119;
-  p = p * s + 0.00424914906;
-  p = p * s - 0.00831729565;
+  // Horner's scheme from the highest power down.
+  double p = e.foot6 * s - e.foot5;
+  p = p * s + e.foot4;
+  p = p * s - e.foot3;
+  p = p * s + e.foot2;
+  p = p * s - e.foot1;
   p = p * s + 1;
-  const double bf = p * sigma * 325632.08677 / 3600 / kRho;  // arc seconds -> radians
+  const double bf = p * sigma * e.foot_seconds / 3600 / kRho;  // arc seconds -> radians
 
   const double cos_bf = std::cos(bf);
-  const double eta2 = kEp2 * (cos_bf * cos_bf);
-  const double nf = kPolarRadius / std::sqrt(1 + eta2);
+  const double eta2 = e.ep2 * (cos_bf * cos_bf);
+  const double nf = e.polar_radius / std::sqrt(1 + eta2);
   const double t = std::sin(bf) / cos_bf;
   const double u = y / nf;
   const double t2 = t * t;

@@ -3,9 +3,8 @@
 
 #include <cmath>
 
+#include "base/text_sink.h"
 #include "geodesy/angles.h"
-#include "geodesy/ellipsoid.h"
-#include "interp/result_stream.h"
 
 namespace orbelin {
 
@@ -16,12 +15,11 @@ constexpr int kStepBound = 99;
 
 }  // namespace
 
-DirectResult CalcBackProjection(double lat1, double lon1, double azimuth, double distance,
-                                ResultStream* trace) {
+DirectResult CalcBackProjection(const Ellipsoid& ellipsoid, double lat1, double lon1,
+                                double azimuth, double distance, TextSink* trace) {
   if (trace) trace->Write("--> CalcBackProjection\n");
-  const Ellipsoid& ell = SelectEllipsoid(0);
-  const double a = ell.a;
-  const double f = ell.f;
+  const double a = ellipsoid.a;
+  const double f = ellipsoid.f;
   if (trace) trace->Printf("%.5f %.5f %.5f %.1f\n", lat1, lon1, azimuth, distance);
 
   const double phi1 = ToRad(lat1);
@@ -29,22 +27,22 @@ DirectResult CalcBackProjection(double lat1, double lon1, double azimuth, double
   const double alpha1 = ToRad(azimuth);
   const double r = 1 - f;
 
-  double tu = r * std::tan(phi1);
+  const double tu = r * std::tan(phi1);
   const double sf = std::sin(alpha1);
   const double cf = std::cos(alpha1);
   if (trace) trace->Printf("%.5f %.5f\n", sf, cf);
-  double baz = cf != 0 ? 2 * std::atan2(tu, cf) : 0.0;
+  const double sigma1_twice = cf != 0 ? 2 * std::atan2(tu, cf) : 0.0;  // DIRCT1's first BAZ
   const double cu = 1 / std::sqrt(tu * tu + 1);
   const double su = tu * cu;
   const double sa = cu * sf;
   const double c2a = 1 - sa * sa;
-  double x = std::sqrt((1 / (r * r) - 1) * c2a + 1) + 1;
-  x = (x - 2) / x;
-  double c = (x * x / 4 + 1) / (1 - x);
-  double d = (0.375 * (x * x) - 1) * x;
-  tu = distance / (r * a * c);
-  double y = tu;
+  const double x_root = std::sqrt((1 / (r * r) - 1) * c2a + 1) + 1;
+  const double x = (x_root - 2) / x_root;
+  const double series_c = (x * x / 4 + 1) / (1 - x);
+  const double series_d = (0.375 * (x * x) - 1) * x;
+  const double sigma0 = distance / (r * a * series_c);  // the arc without the series
 
+  double y = sigma0;
   double sy = 0, cy = 0, cz = 0, e = 0;
   DirectResult result;
   double change = 2e-14;
@@ -53,27 +51,29 @@ DirectResult CalcBackProjection(double lat1, double lon1, double azimuth, double
   while (!(change <= kEps) && result.steps < kStepBound) {
     sy = std::sin(y);
     cy = std::cos(y);
-    cz = std::cos(baz + y);
+    cz = std::cos(sigma1_twice + y);
     e = 2 * (cz * cz) - 1;
-    c = y;
-    x = e * cy;
-    y = e + e - 1;
-    y = (((sy * sy * 4 - 3) * y * cz * d / 6 + x) * d / 4 - cz) * sy * d + tu;
-    change = std::fabs(c - y);
+    const double previous_y = y;
+    const double e_cy = e * cy;
+    const double two_e_less_1 = e + e - 1;
+    y = (((sy * sy * 4 - 3) * two_e_less_1 * cz * series_d / 6 + e_cy) * series_d / 4 - cz) * sy *
+            series_d +
+        sigma0;
+    change = std::fabs(previous_y - y);
     ++result.steps;
     if (trace) trace->Printf("%.12f\n", change);
   }
   result.converged = change <= kEps;
 
-  baz = cu * cy * cf - su * sy;
-  c = r * std::sqrt(sa * sa + baz * baz);
-  d = su * cy + cu * sy * cf;
-  const double phi2 = WrapHalfPi(std::atan2(d, c));
-  c = cu * cy - su * sy * cf;
-  x = std::atan2(sy * sf, c);
-  c = ((-3 * c2a + 4) * f + 4) * c2a * f / 16;
-  d = ((e * cy * c + cz) * sy * c + y) * sa;
-  const double lambda2 = WrapPi(lambda1 + x - (1 - c) * d * f);
+  const double baz = cu * cy * cf - su * sy;
+  const double cos_phi2_part = r * std::sqrt(sa * sa + baz * baz);
+  const double sin_phi2_part = su * cy + cu * sy * cf;
+  const double phi2 = WrapHalfPi(std::atan2(sin_phi2_part, cos_phi2_part));
+  const double cos_lambda_part = cu * cy - su * sy * cf;
+  const double lambda_sphere = std::atan2(sy * sf, cos_lambda_part);
+  const double c = ((-3 * c2a + 4) * f + 4) * c2a * f / 16;
+  const double d = ((e * cy * c + cz) * sy * c + y) * sa;
+  const double lambda2 = WrapPi(lambda1 + lambda_sphere - (1 - c) * d * f);
   const double back = Wrap2Pi(std::atan2(sa, baz) + GeoPi);
 
   result.lat = ToDeg(phi2);

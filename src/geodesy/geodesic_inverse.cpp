@@ -4,9 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "base/text_sink.h"
 #include "geodesy/angles.h"
-#include "geodesy/ellipsoid.h"
-#include "interp/result_stream.h"
 
 namespace orbelin {
 
@@ -16,7 +15,7 @@ constexpr double kEps = 1e-14;
 constexpr int kStepBound = 100;  // the counter starts at 1: at most 99 steps
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-void TraceResult(ResultStream* trace, const InverseResult& r) {
+void TraceResult(TextSink* trace, const InverseResult& r) {
   if (!trace) return;
   trace->Printf("%.5f %.5f %.5f\n", r.distance, r.azimuth, r.back_azimuth);
   trace->Write("<-- CalcProjection\n");
@@ -24,12 +23,11 @@ void TraceResult(ResultStream* trace, const InverseResult& r) {
 
 }  // namespace
 
-InverseResult CalcProjection(double lat1, double lon1, double lat2, double lon2,
-                             ResultStream* trace) {
+InverseResult CalcProjection(const Ellipsoid& ellipsoid, double lat1, double lon1, double lat2,
+                             double lon2, TextSink* trace) {
   if (trace) trace->Write("--> CalcProjection\n");
-  const Ellipsoid& ell = SelectEllipsoid(0);
-  const double a = ell.a;
-  const double f = ell.f;
+  const double a = ellipsoid.a;
+  const double f = ellipsoid.f;
   if (trace) trace->Printf("%.5f %.5f %.5f %.5f\n", lat1, lon1, lat2, lon2);
 
   InverseResult result;
@@ -46,31 +44,34 @@ InverseResult CalcProjection(double lat1, double lon1, double lat2, double lon2,
   const double lambda2 = ToRad(lon2);
   const double r = 1 - f;
 
-  double tu1 = r * std::tan(phi1);
-  double tu2 = r * std::tan(phi2);
+  const double tu1 = r * std::tan(phi1);
+  const double tu2 = r * std::tan(phi2);
   const double cu1 = 1 / std::sqrt(tu1 * tu1 + 1);
   const double su1 = cu1 * tu1;
   const double cu2 = 1 / std::sqrt(tu2 * tu2 + 1);
-  double s = cu1 * cu2;
+  const double s = cu1 * cu2;
   const double baz = s * tu2;
   const double faz = baz * tu1;
 
   double x = lambda2 - lambda1;
-  double d = x + 1;
-  if (trace) trace->Printf("%f %f\n", x, d);
-  double eps = std::fabs(d - x);
+  double previous_x = x + 1;
+  if (trace) trace->Printf("%f %f\n", x, previous_x);
+  double eps = std::fabs(previous_x - x);
   int counter = 1;
   if (trace) trace->Printf("eps %.15f\n", eps);
 
-  double sx = 0, cx = 0, sy = 0, cy = 0, y = 0, c2a = 0, cz = 0, e = 0, c = 0;
+  // What the last step leaves for the azimuths and the distance. SY is
+  // sqrt(sin_part1^2 + sin_part2^2), INVER1's TU1 and TU2 of the loop.
+  double sx = 0, cx = 0, sin_part1 = 0, sin_part2 = 0, sy = 0, cy = 0, y = 0, c2a = 0, cz = 0,
+         e = 0;
   while (eps > kEps && counter < kStepBound) {
     if (trace) trace->Printf("%d\n", counter);
     ++counter;
     sx = std::sin(x);
     cx = std::cos(x);
-    tu1 = cu2 * sx;
-    tu2 = baz - su1 * cu2 * cx;
-    sy = std::sqrt(tu1 * tu1 + tu2 * tu2);
+    sin_part1 = cu2 * sx;
+    sin_part2 = baz - su1 * cu2 * cx;
+    sy = std::sqrt(sin_part1 * sin_part1 + sin_part2 * sin_part2);
     cy = s * cx + faz;
     y = std::atan2(sy, cy);
     const double sa = s * sx / sy;
@@ -78,28 +79,31 @@ InverseResult CalcProjection(double lat1, double lon1, double lat2, double lon2,
     cz = faz + faz;
     if (c2a > 0) cz = cy - cz / c2a;
     e = 2 * (cz * cz) - 1;
-    c = ((-3 * c2a + 4) * f + 4) * c2a * f / 16;
-    d = x;
-    x = ((e * cy * c + cz) * sy * c + y) * sa;
-    x = (1 - c) * x * f + lambda2 - lambda1;
-    eps = std::fabs(d - x);
+    const double c = ((-3 * c2a + 4) * f + 4) * c2a * f / 16;
+    previous_x = x;
+    const double series = ((e * cy * c + cz) * sy * c + y) * sa;
+    x = (1 - c) * series * f + lambda2 - lambda1;
+    eps = std::fabs(previous_x - x);
     if (trace) trace->Printf("eps %.15f\n", eps);
   }
   result.steps = counter - 1;
   result.converged = result.steps > 0 && eps <= kEps;
 
-  result.azimuth = Wrap2Pi(std::atan2(tu1, tu2));
-  result.back_azimuth = Wrap2Pi(std::atan2(cu1 * sx, baz * cx - su1 * cu2) + GeoPi);
-  x = std::sqrt((1 / (r * r) - 1) * c2a + 1) + 1;
-  x = (x - 2) / x;
-  c = (x * x / 4 + 1) / (1 - x);
-  d = (0.375 * (x * x) - 1) * x;
-  x = e * cy;
-  s = 1 - e - e;
+  const double azimuth = Wrap2Pi(std::atan2(sin_part1, sin_part2));
+  const double back_azimuth = Wrap2Pi(std::atan2(cu1 * sx, baz * cx - su1 * cu2) + GeoPi);
+  const double x_root = std::sqrt((1 / (r * r) - 1) * c2a + 1) + 1;
+  const double xk = (x_root - 2) / x_root;
+  const double series_c = (xk * xk / 4 + 1) / (1 - xk);
+  const double series_d = (0.375 * (xk * xk) - 1) * xk;
+  const double e_cy = e * cy;
+  const double one_less_2e = 1 - e - e;
   result.distance =
-      ((((sy * sy * 4 - 3) * s * cz * d / 6 - x) * d / 4 + cz) * sy * d + y) * c * a * r;
-  result.azimuth = ToDeg(result.azimuth);
-  result.back_azimuth = ToDeg(result.back_azimuth);
+      ((((sy * sy * 4 - 3) * one_less_2e * cz * series_d / 6 - e_cy) * series_d / 4 + cz) * sy *
+           series_d +
+       y) *
+      series_c * a * r;
+  result.azimuth = ToDeg(azimuth);
+  result.back_azimuth = ToDeg(back_azimuth);
 
   if (result.steps == 0) {
     // Nothing was iterated: the values above rest on no step at all.

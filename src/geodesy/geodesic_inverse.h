@@ -1,6 +1,11 @@
 // The inverse geodesic problem (distance and azimuths between two points) by
 // Vincenty's iteration in the form of the NGS routine INVER1.
 //
+// Source: T. Vincenty, "Direct and inverse solutions of geodesics on the
+// ellipsoid with application of nested equations", Survey Review 23 (176),
+// 88-93, 1975; the variable names are those of the U.S. National Geodetic
+// Survey's subroutine INVER1 that implements it.
+//
 // Notation: TU reduced-latitude tangents, CU/SU their cosines and sines, X
 // the longitude on the auxiliary sphere, SX/CX its sine and cosine, SY/CY/Y
 // sine, cosine and value of the arc sigma, SA sin of the equatorial azimuth,
@@ -8,9 +13,11 @@
 // flattening, r = 1 - f.
 #pragma once
 
+#include "geodesy/ellipsoid.h"
+
 namespace orbelin {
 
-class ResultStream;
+class TextSink;
 
 struct InverseResult {
   double distance = 0.0;      // metres
@@ -20,15 +27,16 @@ struct InverseResult {
   bool converged = true;
 };
 
-// Geodesic from (lat1, lon1) to (lat2, lon2) on WGS 84, degrees and metres.
+// Geodesic from (lat1, lon1) to (lat2, lon2) on the ellipsoid, degrees and
+// metres.
 // Agrees with an exact solution to 0.1 mm and 0.01 arc seconds wherever it
 // converges. Nearly antipodal pairs do not converge within the
 // 99 steps; they give NaN distance and azimuths (converged = false) instead
 // of the last step's wrong values. Identical points give distance 0,
 // azimuth 0 and back azimuth 180. Arguments that let no step happen (NaN,
 // longitude differences beyond about 1e16 radians) give NaN.
-// With a trace stream, the iteration is written to it.
-InverseResult CalcProjection(double lat1, double lon1, double lat2, double lon2,
-                             ResultStream* trace);
+// With a trace sink, the iteration is written to it.
+InverseResult CalcProjection(const Ellipsoid& ellipsoid, double lat1, double lon1, double lat2,
+                             double lon2, TextSink* trace);
 
 }  // namespace orbelin

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <limits>
 
-#include "geodesy/ellipsoid.h"
 #include "geodesy/utm.h"
 
 namespace orbelin {
@@ -17,8 +16,7 @@ struct GridDelta {
   double de, dn;
 };
 
-GridDelta GridDifference(double lat1, double lon1, double lat2, double lon2) {
-  const Ellipsoid& e = SelectEllipsoid(0);
+GridDelta GridDifference(const Ellipsoid& e, double lat1, double lon1, double lat2, double lon2) {
   const UtmPosition p1 = Geo2Utm(e, lat1, lon1);
   const UtmPosition p2 = Geo2Utm(e, lat2, lon2);
   return {p2.easting - p1.easting, p2.northing - p1.northing};
@@ -26,13 +24,13 @@ GridDelta GridDifference(double lat1, double lon1, double lat2, double lon2) {
 
 }  // namespace
 
-double DistUtm(double lat1, double lon1, double lat2, double lon2) {
-  const auto [de, dn] = GridDifference(lat1, lon1, lat2, lon2);
+double DistUtm(const Ellipsoid& e, double lat1, double lon1, double lat2, double lon2) {
+  const auto [de, dn] = GridDifference(e, lat1, lon1, lat2, lon2);
   return std::sqrt(de * de + dn * dn);
 }
 
-double BearingUtm(double lat1, double lon1, double lat2, double lon2) {
-  const auto [de, dn] = GridDifference(lat1, lon1, lat2, lon2);
+double BearingUtm(const Ellipsoid& e, double lat1, double lon1, double lat2, double lon2) {
+  const auto [de, dn] = GridDifference(e, lat1, lon1, lat2, lon2);
   double bearing = ToDeg(-std::atan2(dn, de)) + 90;
   // Only a finite value can be brought into [0, 360) by adding 360.
   if (!std::isfinite(bearing)) return std::numeric_limits<double>::quiet_NaN();
@@ -40,12 +38,12 @@ double BearingUtm(double lat1, double lon1, double lat2, double lon2) {
   return bearing;
 }
 
-GeoPoint PlaneProject(double lat, double lon, double bearing, double distance) {
-  const UtmPosition p = Geo2Utm(SelectEllipsoid(0), lat, lon);
+GeoPoint PlaneProject(const Ellipsoid& e, double lat, double lon, double bearing, double distance) {
+  const UtmPosition p = Geo2Utm(e, lat, lon);
   const double theta = ToRad(90 - bearing);
   const double easting = p.easting + std::cos(theta) * distance;
   const double northing = p.northing + std::sin(theta) * distance;
-  return Utm2GeoWgs84(p.zone, p.band, easting, northing);
+  return Utm2Geo(e, p.zone, p.band, easting, northing);
 }
 
 }  // namespace orbelin

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "interp/int_conversion.h"
+#include "base/int_conversion.h"
 
 namespace orbelin {
 
@@ -92,10 +92,6 @@ GeoPoint Utm2Geo(const Ellipsoid& e, int zone, signed char band, double easting,
   const double lon =
       (6.0 * zone - 183) * d + q / (nu * c * k0) - q3 * (1 + 2 * t2 + eta2) / (6 * nu3 * c * k03);
   return {lat * r, lon * r};
-}
-
-GeoPoint Utm2GeoWgs84(int zone, signed char band, double easting, double northing) {
-  return Utm2Geo(kWgs84, zone, band, easting, northing);
 }
 
 }  // namespace orbelin

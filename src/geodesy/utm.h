@@ -1,5 +1,10 @@
 // Geographic <-> UTM conversion by the classical truncated series.
 //
+// Source: the series of the Defense Mapping Agency's technical manual
+// DMATM 8358.2, "The Universal Grids: Universal Transverse Mercator (UTM)
+// and Universal Polar Stereographic (UPS)", 1989, with its terms K1 to K5 for
+// the forward conversion.
+//
 // Notation: phi latitude and lambda longitude in radians; p the longitude
 // difference from the zone's central meridian 6 zone - 183 degrees; nu the
 // prime vertical radius; S the meridian arc; t = tan phi; eta2 = ep2 cos^2
@@ -44,6 +49,5 @@ UtmPosition Geo2Utm(const Ellipsoid& e, double lat, double lon);
 // at 2 degrees, 0.2 m at 3 degrees and metres beyond; takes any zone, band
 // and plane values without complaint.
 GeoPoint Utm2Geo(const Ellipsoid& e, int zone, signed char band, double easting, double northing);
-GeoPoint Utm2GeoWgs84(int zone, signed char band, double easting, double northing);
 
 }  // namespace orbelin

@@ -7,18 +7,13 @@
 
 namespace orbelin {
 
-namespace {
-
-constexpr double kA = 6378137.0;
-constexpr double kB = 6356752.3142;
-constexpr double kF = 0.003352810664747481;
-
-}  // namespace
-
-double DistVincenty(double lat1, double lon1, double lat2, double lon2) {
+double DistVincenty(const Ellipsoid& e, double lat1, double lon1, double lat2, double lon2) {
+  const double a = e.a;
+  const double b = e.b;
+  const double f = e.f;
   const double l = ToRad(lon2 - lon1);
-  const double u1 = std::atan((1 - kF) * std::tan(ToRad(lat1)));
-  const double u2 = std::atan((1 - kF) * std::tan(ToRad(lat2)));
+  const double u1 = std::atan((1 - f) * std::tan(ToRad(lat1)));
+  const double u2 = std::atan((1 - f) * std::tan(ToRad(lat2)));
   const double sin_u1 = std::sin(u1);
   const double cos_u1 = std::cos(u1);
   const double sin_u2 = std::sin(u2);
@@ -48,15 +43,15 @@ double DistVincenty(double lat1, double lon1, double lat2, double lon2) {
     cos_sq_alpha = 1 - sin_alpha * sin_alpha;
     cos2sm = std::fabs(cos_sq_alpha) > 1e-6 ? cos_sigma - 2 * sin_u1 * sin_u2 / cos_sq_alpha
                                             : 0.0;  // a line along the equator
-    const double c = kF / 16 * cos_sq_alpha * (4 + kF * (4 - 3 * cos_sq_alpha));
+    const double c = f / 16 * cos_sq_alpha * (4 + f * (4 - 3 * cos_sq_alpha));
     lambda_prev = lambda;
     lambda =
-        l + (1 - c) * kF * sin_alpha *
+        l + (1 - c) * f * sin_alpha *
                 (sigma + c * sin_sigma * (cos2sm + c * cos_sigma * (-1 + 2 * cos2sm * cos2sm)));
   }
   if (budget == 0) return -1;
 
-  const double u_sq = cos_sq_alpha * (kA * kA - kB * kB) / (kB * kB);
+  const double u_sq = cos_sq_alpha * (a * a - b * b) / (b * b);
   const double big_a = 1 + u_sq / 16384 * (4096 + u_sq * (-768 + u_sq * (320 - 175 * u_sq)));
   const double big_b = u_sq / 1024 * (256 + u_sq * (-128 + u_sq * (74 - 47 * u_sq)));
   const double delta_sigma = big_b * sin_sigma *
@@ -64,7 +59,7 @@ double DistVincenty(double lat1, double lon1, double lat2, double lon2) {
                                            (cos_sigma * (-1 + 2 * cos2sm * cos2sm) -
                                             big_b / 6 * cos2sm * (-3 + 4 * sin_sigma * sin_sigma) *
                                                 (-3 + 4 * cos2sm * cos2sm)));
-  const double s = kB * big_a * (sigma - delta_sigma);
+  const double s = b * big_a * (sigma - delta_sigma);
   return std::floor(s * 1000) / 1000;
 }
 

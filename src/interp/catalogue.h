@@ -1,39 +1,32 @@
-// The catalogue of library statements, output items and numeric functions:
-// keyword -> argument kinds -> handler, one row each.
-//
-// Argument kinds, one letter per argument in script order:
-//   N  numeric expression        -> CallArgs::num
-//   S  string literal            -> CallArgs::str
-//   V  output variable (a name)  -> CallArgs::var
-//   :  optional ": number" after the preceding argument, into the next num
-//      slot; the row's default_number when absent (ROT13's shift)
-// A bare row takes no argument list at all: the keyword alone.
+// The catalogue of library calls: for every keyword that takes arguments its
+// argument kinds and the binding that runs it, derived from the rows of
+// terminal_table.h. It is the one place that lists the libraries.
 #pragma once
+
+#include <cstddef>
 
 #include "interp/library_call.h"
 
 namespace orbelin {
 
-struct LibraryRow {
-  int terminal;
-  const char* kinds;
-  StatementHandler handler;  // writes or stores itself
-  bool bare = false;
-  bool first_item_only = false;  // output items not allowed after a comma
-  double default_number = 0.0;
+// A binding: a statement or output item writes or stores itself, a function
+// gives its value.
+struct Binding {
+  StatementHandler statement = nullptr;
+  FunctionHandler function = nullptr;
+
+  constexpr Binding(std::nullptr_t) {}
+  constexpr Binding(StatementHandler h) : statement(h) {}
+  constexpr Binding(FunctionHandler h) : function(h) {}
 };
 
-struct FunctionRow {
-  int terminal;
-  const char* kinds;
-  FunctionHandler handler;
+struct CallForm {
+  const char* kinds;  // see terminal_table.h; "" for no arguments
+  Binding binding;
 };
 
-// The library statement of a terminal, or nullptr (31 to 47).
-const LibraryRow* FindStatement(int terminal);
-// The library output item of a terminal, or nullptr (9, 12 to 24).
-const LibraryRow* FindItem(int terminal);
-// The numeric function of a terminal, or nullptr (59 to 96).
-const FunctionRow* FindFunction(int terminal);
+// The call form of terminal t; kinds "" and no binding for the terminals
+// that are no library call.
+const CallForm& CallFormOf(int t);
 
 }  // namespace orbelin

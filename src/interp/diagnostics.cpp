@@ -1,6 +1,7 @@
 #include "interp/diagnostics.h"
 
-#include "interp/result_stream.h"
+#include "base/text_sink.h"
+#include "interp/errors.h"
 #include "interp/terminals.h"
 
 namespace orbelin {
@@ -25,62 +26,15 @@ void Diagnostics::EndRun() {
 
 std::string MessageText(int number) {
   switch (number) {
-    case 0:
-      return "EOF expected";
-    case 1:
-      return "ident expected";
-    case 2:
-      return "number expected";
-    case 3:
-      return "string expected";
-    case 97:
-      return "not expected";
-    case 98:
-    case 99:
-    case 100:
-    case 101:
-      return "unexpected symbol in Stat";
-    case 102:
-      return "unexpected symbol in Expr";
-    case 103:
-      return "unexpected symbol in Term";
-    case 104:
-      return "unexpected symbol in Hoch";
-    case 105:
-      return "unexpected symbol in Fact";
-    case 106:
-      return "unexpected symbol in Func";
-    case 107:
-    case 108:
-    case 109:
-      return "unexpected symbol in Koord";
-    case 110:
-      return "No dopple indent name";
-    case 111:
-      return "indent name unknown";
-    case 112:
-      return "";
-    case 113:
-      return "Gleichung nicht l\xF6sbar";
-    case 114:
-      return "Zu viele R\xE4"
-             "der";
-    case 115:
-      return "R\xE4"
-             "der und Stellungen muss gleich lang sein";
-    case 116:
-      return "Der Stecker muss eine gerade Anzahl haben";
-    case 117:
-      return "R\xE4"
-             "der muss im Bereich A..V liegen";
-    case 118:
-      return "Stellung muss im Bereich A..Z liegen";
-    case 119:
-      return "Preset muss im Bereich A..Z liegen";
+#define ORBELIN_ERROR(name, n, text) \
+  case n:                            \
+    return text;
+    ORBELIN_ERRORS(ORBELIN_ERROR)
+#undef ORBELIN_ERROR
     default:
       break;
   }
-  if (number >= 4 && number <= 96) {
+  if (number >= kVar && number <= kSumeyr) {
     std::string text = "\"";
     text += TerminalText(number);
     text += "\" expected";
@@ -89,7 +43,7 @@ std::string MessageText(int number) {
   return "Compiler error";
 }
 
-void WriteMessage(ResultStream& out, int number) {
+void WriteMessage(TextSink& out, int number) {
   out.Write(MessageText(number));
   out.Printf(" (E%d)", number);
 }

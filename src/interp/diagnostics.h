@@ -7,7 +7,7 @@
 
 namespace orbelin {
 
-class ResultStream;
+class TextSink;
 
 struct ErrorRecord {
   int number;
@@ -52,6 +52,6 @@ class Diagnostics {
 // The message of error n as written in results and listings (Windows-1252).
 std::string MessageText(int number);
 // MessageText, then " (E%d)".
-void WriteMessage(ResultStream& out, int number);
+void WriteMessage(TextSink& out, int number);
 
 }  // namespace orbelin

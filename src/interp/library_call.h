@@ -1,16 +1,17 @@
-// What a library statement, output item or function handler receives.
+// What a library statement, output item or function binding receives.
 //
-// The parser reads a call's arguments in the order its catalogue row gives
+// The parser reads a call's arguments in the order its terminal row gives
 // (N numeric expression, S string literal, V output variable) and hands them
 // over by kind: the i-th N is num[i], the i-th S is str[i], the i-th V is
-// var[i]. Handlers reach the session's state through Runtime, by reference.
+// var[i]. Bindings reach the session's state through Runtime, by reference.
 #pragma once
 
 #include <cstring>
 #include <string_view>
 
+#include "base/result_stream.h"
 #include "interp/diagnostics.h"
-#include "interp/result_stream.h"
+#include "interp/hand_off_point.h"
 #include "interp/variables.h"
 
 namespace orbelin {
@@ -40,14 +41,6 @@ struct CallArgs {
   int var[kMaxVar] = {};
 };
 
-// The point that OLAT and OLON set for the moving-map hand-off. Kept for the
-// life of the session; a run never resets it.
-struct HandOffPoint {
-  double lat = 0.0;
-  double lon = 0.0;
-  bool set = false;
-};
-
 // The state a handler may use, all owned by the session.
 struct Runtime {
   ResultStream& out;
@@ -59,7 +52,8 @@ struct Runtime {
 
   void ReportError(int number) { diagnostics.Report(number); }
   void SetValue(int v, double x) { vars.Set(v, x); }
-  bool tracing() const { return debug != 0 && out.IsOpen(); }
+  // Where the DEBUG traces go: the results while DEBUG is on, else nowhere.
+  TextSink* trace() const { return debug != 0 ? &out : nullptr; }
 };
 
 using StatementHandler = void (*)(Runtime&, const CallArgs&);

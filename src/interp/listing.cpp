@@ -3,7 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "interp/result_stream.h"
+#include "base/source_text.h"
+#include "base/text_sink.h"
 
 namespace orbelin {
 
@@ -34,8 +35,8 @@ bool ReadListingLine(std::string_view source, size_t* pos, std::string* buffer,
   for (char c : raw) {
     if (c == '\r') continue;
     if (c == '\t') {
-      size_t k = buffer->size() + 1;
-      buffer->append(9 - k % 8, ' ');
+      const int k = static_cast<int>(buffer->size()) + 1;  // the tab's column
+      buffer->append(static_cast<size_t>(ColumnAfterTab(k) - k), ' ');
     } else {
       buffer->push_back(c);
     }
@@ -45,7 +46,7 @@ bool ReadListingLine(std::string_view source, size_t* pos, std::string* buffer,
 }
 
 // "%5d  " without the cost of a format call per line.
-void WriteLineNumber(ResultStream& out, int n) {
+void WriteLineNumber(TextSink& out, int n) {
   if (n < 0 || n > 99999) {
     out.Printf("%5d  ", n);
     return;
@@ -59,7 +60,7 @@ void WriteLineNumber(ResultStream& out, int n) {
   out.Write(std::string_view(text, sizeof text));
 }
 
-void WriteCaretLine(ResultStream& out, const ErrorRecord& r) {
+void WriteCaretLine(TextSink& out, const ErrorRecord& r) {
   out.Write("*****");
   if (r.column > 0) out.Write(std::string(static_cast<size_t>(r.column), ' '));
   out.Write(" ^ ");
@@ -69,11 +70,8 @@ void WriteCaretLine(ResultStream& out, const ErrorRecord& r) {
 
 }  // namespace
 
-void WriteListing(ResultStream& out, std::string_view source,
-                  const std::vector<ErrorRecord>& records) {
-  // The text ends at its first NUL, as the scanner reads it.
-  const void* nul = std::memchr(source.data(), 0, source.size());
-  if (nul != nullptr) source = source.substr(0, static_cast<const char*>(nul) - source.data());
+void WriteListing(TextSink& out, std::string_view source, const std::vector<ErrorRecord>& records) {
+  source = CutAtNul(source);  // as the scanner reads it
 
   out.Write("Listing:\n\n");
   size_t next = 0;  // first record not yet written
@@ -102,7 +100,7 @@ void WriteListing(ResultStream& out, std::string_view source,
   out.Printf("\n\n%5d syntax errors\n", carets);
 }
 
-void WriteErrorLines(ResultStream& out, const std::vector<ErrorRecord>& records) {
+void WriteErrorLines(TextSink& out, const std::vector<ErrorRecord>& records) {
   for (const ErrorRecord& r : records) {
     out.Printf("Line %d, Col %d: ", r.line, r.column);
     WriteMessage(out, r.number);

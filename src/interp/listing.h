@@ -9,18 +9,17 @@
 
 namespace orbelin {
 
-class ResultStream;
+class TextSink;
 
 // Writes "Listing:", each source line that ends with a line feed as
 // "%5d  %s" (carriage returns dropped, tabs expanded to the scanner's
 // columns), under it the caret lines of its errors, the errors beyond the
 // listed lines after a bare line number, and the count. Lines are written
 // whole however long they are.
-void WriteListing(ResultStream& out, std::string_view source,
-                  const std::vector<ErrorRecord>& records);
+void WriteListing(TextSink& out, std::string_view source, const std::vector<ErrorRecord>& records);
 
 // The error lines that close the results: "Line %d, Col %d: " and the
 // message, one per record.
-void WriteErrorLines(ResultStream& out, const std::vector<ErrorRecord>& records);
+void WriteErrorLines(TextSink& out, const std::vector<ErrorRecord>& records);
 
 }  // namespace orbelin

@@ -2,8 +2,9 @@
 
 #include <cmath>
 
+#include "base/int_conversion.h"
 #include "interp/catalogue.h"
-#include "interp/int_conversion.h"
+#include "interp/errors.h"
 #include "interp/terminals.h"
 
 namespace orbelin {
@@ -14,23 +15,12 @@ namespace {
 // to pi (bits 0x400921FB54442D1A).
 constexpr double kScriptPi = 3.141592653589794;
 
-constexpr int kErrItemAfterComma = 100;
-constexpr int kErrStatement = 101;
-constexpr int kErrFactor = 105;
-constexpr int kErrDuplicateName = 110;
-constexpr int kErrUnknownName = 111;
-
-bool StartsStatement(int t) {
-  return t == kIdent || t == kWrite || t == kArrow || t == kOlon ||
-         (t >= kOlat && t <= kEnigmaWheels);
-}
-
-// Terminals that can begin an output item; after a comma the items that
-// must stand first are not among them.
-bool StartsItem(int t, bool first) {
-  if (t == kMorse || t == kEsrom || (t >= kVige && t <= kSubstr)) return first;
-  return t == kIdent || t == kNumber || t == kString || t == kLParen ||
-         (t >= kEsrom && t <= kRot13) || (t >= kPi && t <= kSumeyr);
+// The default of an optional ": number" argument: the digits after the ':'
+// in the kinds (":13" for ROT13's shift).
+double OptionalDefault(const char* digits) {
+  double value = 0;
+  for (; *digits >= '0' && *digits <= '9'; ++digits) value = value * 10 + (*digits - '0');
+  return value;
 }
 
 }  // namespace
@@ -97,20 +87,28 @@ void Parser::StatSeq() {
 //       | (OLON | OLAT | DEBUG | MARGIN) "=" Expr | library statement
 void Parser::Stat() {
   const int t = sc_.lookahead();
-  if (t == kIdent) {
-    sc_.NextToken();
-    int v = ResolveName();
-    Expect(kEquals);
-    double x = Expr();
-    rt_.SetValue(v, x);
-  } else if (t == kWrite || t == kArrow) {
-    OutputStatement();
-  } else if (t == kOlon || t == kOlat || t == kDebug || t == kMargin) {
-    SettingStatement(t);
-  } else if (const LibraryRow* row = FindStatement(t)) {
-    LibraryCall(*row);
-  } else {
-    rt_.ReportError(kErrStatement);
+  switch (TerminalRole(t)) {
+    case Role::kName: {
+      sc_.NextToken();
+      int v = ResolveName();
+      Expect(kEquals);
+      double x = Expr();
+      rt_.SetValue(v, x);
+      break;
+    }
+    case Role::kOutput:
+      OutputStatement();
+      break;
+    case Role::kSetting:
+      SettingStatement(t);
+      break;
+    case Role::kStatement:
+    case Role::kBareStatement:
+      LibraryCall(t);
+      break;
+    default:
+      rt_.ReportError(kErrStatementStart);
+      break;
   }
 }
 
@@ -131,13 +129,14 @@ void Parser::OutputStatement() {
 // OutItem -> Expr [ ":" number ] | string | library item
 void Parser::OutItem() {
   const int t = sc_.lookahead();
-  if (t == kString) {
+  const Role role = TerminalRole(t);
+  if (role == Role::kString) {
     sc_.NextToken();
     StringArg text;
     sc_.StringValue(&text);
     rt_.out.WriteString(text.view());
-  } else if (const LibraryRow* row = FindItem(t)) {
-    LibraryCall(*row);
+  } else if (role == Role::kItem || role == Role::kFirstItem) {
+    LibraryCall(t);
   } else {
     double value = Expr();
     double precision = 0.0;
@@ -172,30 +171,32 @@ void Parser::SettingStatement(int t) {
   }
 }
 
-// keyword "(" arguments ")", or the keyword alone for a bare row; the
-// handler runs once the ")" has been expected, also after errors.
-void Parser::LibraryCall(const LibraryRow& row) {
+// keyword "(" arguments ")", or the keyword alone for a bare statement; the
+// binding runs once the ")" has been expected, also after errors.
+void Parser::LibraryCall(int terminal) {
+  const CallForm& form = CallFormOf(terminal);
   sc_.NextToken();
   CallArgs args;
-  if (!row.bare) {
+  if (TerminalRole(terminal) != Role::kBareStatement) {
     Expect(kLParen);
-    ReadArguments(row.kinds, row.default_number, &args);
+    ReadArguments(form.kinds, &args);
     Expect(kRParen);
   }
-  if (row.handler != nullptr) row.handler(rt_, args);
+  form.binding.statement(rt_, args);
 }
 
-void Parser::ReadArguments(const char* kinds, double default_number, CallArgs* a) {
+void Parser::ReadArguments(const char* kinds, CallArgs* a) {
   int n = 0, s = 0, v = 0;
   for (const char* k = kinds; *k != '\0'; ++k) {
     if (*k == ':') {  // optional ": number" after the previous argument
-      a->num[n] = default_number;
+      a->num[n] = OptionalDefault(k + 1);
       if (sc_.lookahead() == kColon) {
         sc_.NextToken();
         Expect(kNumber);
         a->num[n] = sc_.NumberValue();
       }
       ++n;
+      while (k[1] >= '0' && k[1] <= '9') ++k;
       continue;
     }
     if (k != kinds) Expect(kComma);
@@ -218,7 +219,7 @@ void Parser::ReadArguments(const char* kinds, double default_number, CallArgs* a
 // Expr -> Term { ("+" | "-") Term }
 double Parser::Expr() {
   if (depth_ >= kMaxNesting) {
-    rt_.ReportError(kErrFactor);
+    rt_.ReportError(kErrFactorStart);
     return 0.0;
   }
   ++depth_;
@@ -281,21 +282,21 @@ double Parser::Fact() {
     sc_.NextToken();
     return kScriptPi;
   }
-  if (t >= kDegE && t <= kDegS) return Koord();
-  if (t >= kCos && t <= kSumeyr) return Func();
-  rt_.ReportError(kErrFactor);
+  if (TerminalRole(t) == Role::kCoordinate) return Koord();
+  if (TerminalRole(t) == Role::kFunction) return Func();
+  rt_.ReportError(kErrFactorStart);
   return 0.0;  // a run with errors shows the listing, so any fixed value does
 }
 
 // Func -> keyword "(" arguments ")"
 double Parser::Func() {
-  const FunctionRow& row = *FindFunction(sc_.lookahead());
+  const CallForm& form = CallFormOf(sc_.lookahead());
   sc_.NextToken();
   Expect(kLParen);
   CallArgs args;
-  ReadArguments(row.kinds, 0.0, &args);
+  ReadArguments(form.kinds, &args);
   Expect(kRParen);
-  return row.handler != nullptr ? row.handler(rt_, args) : 0.0;
+  return form.binding.function(rt_, args);
 }
 
 // Koord -> ("°E" | "°N" | "°W" | "°S") number number    degrees, minutes

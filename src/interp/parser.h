@@ -13,7 +13,7 @@
 
 namespace orbelin {
 
-struct LibraryRow;
+struct CallForm;
 
 class Parser {
  public:
@@ -36,8 +36,8 @@ class Parser {
   void OutputStatement();
   void OutItem();
   void SettingStatement(int terminal);
-  void LibraryCall(const LibraryRow& row);
-  void ReadArguments(const char* kinds, double default_number, CallArgs* args);
+  void LibraryCall(int terminal);
+  void ReadArguments(const char* kinds, CallArgs* args);
 
   double Expr();
   double Term();

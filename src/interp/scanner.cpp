@@ -1,9 +1,12 @@
 #include "interp/scanner.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstring>
 
+#include "base/ascii.h"
+#include "base/source_text.h"
 #include "interp/library_call.h"
 #include "interp/terminals.h"
 
@@ -16,37 +19,33 @@ struct Keyword {
   int terminal;
 };
 
-// Every keyword, sorted by its text for a binary search.
-constexpr Keyword kKeywords[] = {
-    {"ACOS", 60},       {"ALPHA", 87},      {"ASIN", 62},         {"ATAN", 65},
-    {"ATAN2", 66},      {"BEARINGUTM", 75}, {"BOGENSCHNITT", 40}, {"CBP", 35},
-    {"CEIL", 67},       {"CENTER", 38},     {"CHAR", 18},         {"COS", 59},
-    {"CP", 34},         {"DEBUG", 29},      {"DISTUTM", 76},      {"DISTVINCENTY", 77},
-    {"ENIGMAINFO", 46}, {"ENIGMAINIT", 44}, {"ENIGMARUN", 45},    {"ENIGMAWHEELS", 47},
-    {"ESROM", 12},      {"EXP", 68},        {"FABS", 69},         {"FLOOR", 70},
-    {"FMOD", 71},       {"GK2GPS", 37},     {"GMMMM", 74},        {"GPS2GK", 36},
-    {"GPS2UTM", 32},    {"KQSUM", 83},      {"KREUZPEILUNG", 39}, {"LIN3", 31},
-    {"MARGIN", 30},     {"MKZ", 80},        {"MORSE", 9},         {"OLAT", 28},
-    {"OLON", 26},       {"ORD", 86},        {"PI", 54},           {"POW", 72},
-    {"PROJUTMLAT", 78}, {"PROJUTMLON", 79}, {"QQSUM", 82},        {"QSUM", 81},
-    {"ROT13", 24},      {"SIN", 61},        {"SQRT", 73},         {"SUBSTR", 23},
-    {"SUBSTRI", 43},    {"SUMDEV", 95},     {"SUMEYR", 96},       {"SUMJEN", 90},
-    {"SUMKAH", 92},     {"SUMKAS", 89},     {"SUMKER", 94},       {"SUMMER", 91},
-    {"SUMMEY", 93},     {"SUMROM", 88},     {"TAN", 63},          {"TANH", 64},
-    {"TODEG", 85},      {"TORAD", 84},      {"TRANS", 21},        {"TRANSI", 42},
-    {"TRANSR", 22},     {"UTM2GPS", 33},    {"VAR", 4},           {"VIGD", 20},
-    {"VIGE", 19},       {"VIGI", 41},       {"WGK", 16},          {"WGPS", 15},
-    {"WLAT", 13},       {"WLON", 14},       {"WRITE", 7},         {"WUTM", 17},
-};
-constexpr size_t kLongestKeyword = 12;
-
-constexpr bool SortedKeywords() {
-  for (size_t i = 1; i < std::size(kKeywords); ++i) {
-    if (!(kKeywords[i - 1].text < kKeywords[i].text)) return false;
+// Every keyword of the terminal table, sorted by its text, so that the
+// keywords of one first letter stand together.
+constexpr auto SortedKeywords() {
+  std::array<Keyword, 76> keywords{};
+  size_t n = 0;
+  for (int t = 0; t < kTerminalCount; ++t) {
+    if (IsKeyword(t)) keywords[n++] = {TerminalText(t), t};
   }
-  return true;
+  std::sort(keywords.begin(), keywords.end(),
+            [](const Keyword& a, const Keyword& b) { return a.text < b.text; });
+  return keywords;
 }
-static_assert(SortedKeywords() && std::size(kKeywords) == 76);
+constexpr auto kKeywords = SortedKeywords();
+
+constexpr size_t CountKeywords() {
+  size_t n = 0;
+  for (int t = 0; t < kTerminalCount; ++t) n += IsKeyword(t) ? 1 : 0;
+  return n;
+}
+static_assert(CountKeywords() == kKeywords.size(), "the language has 76 keywords");
+
+constexpr size_t LongestKeyword() {
+  size_t longest = 0;
+  for (const Keyword& k : kKeywords) longest = std::max(longest, k.text.size());
+  return longest;
+}
+constexpr size_t kLongestKeyword = LongestKeyword();
 
 struct KeywordRange {
   int begin = 0, end = 0;
@@ -57,7 +56,7 @@ struct LetterIndex {
 
 constexpr LetterIndex IndexByLetter() {
   LetterIndex index;
-  for (int i = 0; i < static_cast<int>(std::size(kKeywords)); ++i) {
+  for (int i = 0; i < static_cast<int>(kKeywords.size()); ++i) {
     KeywordRange& r = index.ranges[kKeywords[i].text[0] - 'A'];
     if (r.begin == r.end) r.begin = i;
     r.end = i + 1;
@@ -66,14 +65,8 @@ constexpr LetterIndex IndexByLetter() {
 }
 constexpr LetterIndex kByLetter = IndexByLetter();
 
-inline unsigned char Fold(unsigned char c) {
-  return (c >= 'a' && c <= 'z') ? c - 32 : c;
-}
-inline bool IsDigit(unsigned char c) {
-  return c >= '0' && c <= '9';
-}
 inline bool IsNameByte(unsigned char c) {  // after folding
-  return IsDigit(c) || (c >= 'A' && c <= 'Z');
+  return IsAsciiDigit(c) || IsAsciiUpper(c);
 }
 
 // Terminals of the bytes that are a token by themselves.
@@ -112,7 +105,7 @@ constexpr unsigned char kDegreeSign = 0xB0;
 // infinity or NaN it may spell; every other token gives 0.
 double AtofOfToken(std::string_view s) {
   if (s.empty()) return 0.0;
-  if (IsDigit(static_cast<unsigned char>(s[0]))) {
+  if (IsAsciiDigit(static_cast<unsigned char>(s[0]))) {
     double value = 0.0;
     std::from_chars(s.data(), s.data() + s.size(), value);
     return value;
@@ -120,7 +113,7 @@ double AtofOfToken(std::string_view s) {
   auto starts = [&](std::string_view word) {
     if (s.size() < word.size()) return false;
     for (size_t i = 0; i < word.size(); ++i) {
-      if (Fold(static_cast<unsigned char>(s[i])) != word[i]) return false;
+      if (FoldAscii(static_cast<unsigned char>(s[i])) != word[i]) return false;
     }
     return true;
   };
@@ -148,23 +141,23 @@ int KeywordTerminal(std::string_view name) {
 
 Scanner::Scanner(std::string_view text, Diagnostics& diagnostics)
     : text_(text.data()), size_(text.size()), diagnostics_(diagnostics) {
-  const void* nul = std::memchr(text_, 0, size_);
-  if (nul != nullptr) size_ = static_cast<const char*>(nul) - text_;
+  size_ = CutAtNul(text).size();
   pos_ = static_cast<size_t>(-1);  // the first NextChar reads byte 0
   NextChar();
 }
 
 void Scanner::NextChar() {
   ++pos_;
-  unsigned char c = pos_ < size_ ? Fold(static_cast<unsigned char>(text_[pos_])) : 0;
+  unsigned char c = pos_ < size_ ? FoldAscii(static_cast<unsigned char>(text_[pos_])) : 0;
   ch_ = c;
   if (c == '\t') {
-    col_ = col_ - (col_ % 8) + 8;
+    col_ = ColumnAfterTab(col_);
   } else if (c == '\n') {
     ++line_;
-    col_ = 0;
+    col_ = 1;
+  } else {
+    ++col_;
   }
-  ++col_;
 }
 
 void Scanner::NextToken() {
@@ -228,14 +221,14 @@ int Scanner::ScanName() {
   // Name bytes are letters and digits, never a tab or a line end, so the
   // column simply advances with the position.
   size_t p = pos_ + 1;
-  while (p < size_ && IsNameByte(Fold(static_cast<unsigned char>(text_[p])))) ++p;
+  while (p < size_ && IsNameByte(FoldAscii(static_cast<unsigned char>(text_[p])))) ++p;
   col_ += static_cast<int>(p - pos_ - 1);
   pos_ = p - 1;
   NextChar();
   const size_t length = pos_ - start;
   if (length > kLongestKeyword) return kIdent;
   char folded[kLongestKeyword];
-  for (size_t i = 0; i < length; ++i) folded[i] = static_cast<char>(Fold(text_[start + i]));
+  for (size_t i = 0; i < length; ++i) folded[i] = FoldAscii(text_[start + i]);
   return KeywordTerminal(std::string_view(folded, length));
 }
 
@@ -254,15 +247,15 @@ void Scanner::ScanToken() {
     t.terminal = kEof;
   } else if (c >= 'A' && c <= 'Z') {
     t.terminal = ScanName();
-  } else if (IsDigit(c)) {
+  } else if (IsAsciiDigit(c)) {
     do NextChar();
-    while (IsDigit(ch_));
+    while (IsAsciiDigit(ch_));
     t.terminal = kNumber;
     if (ch_ == '.') {
       NextChar();
-      if (IsDigit(ch_)) {
+      if (IsAsciiDigit(ch_)) {
         do NextChar();
-        while (IsDigit(ch_));
+        while (IsAsciiDigit(ch_));
       } else {
         t.terminal = kNoSym;  // "5." is no number
       }
@@ -333,7 +326,7 @@ void Scanner::StringValue(StringArg* out) const {
 
 std::string_view Scanner::NameText(char (&buffer)[kNameBytes + 1]) const {
   std::string_view s = TokenText(kNameBytes);
-  for (size_t i = 0; i < s.size(); ++i) buffer[i] = static_cast<char>(Fold(s[i]));
+  for (size_t i = 0; i < s.size(); ++i) buffer[i] = FoldAscii(s[i]);
   buffer[s.size()] = '\0';
   return std::string_view(buffer, s.size());
 }

@@ -29,8 +29,8 @@ class Scanner {
   static constexpr size_t kNameBytes = 19;
   static constexpr size_t kNumberBytes = 19;
 
-  // text must stay alive while scanning; text.data()[text.size()] is read
-  // only if text holds no NUL, so pass a view of a std::string.
+  // The text must stay alive while scanning; it ends at its first NUL or at
+  // its size, and no byte beyond is read.
   Scanner(std::string_view text, Diagnostics& diagnostics);
 
   // The lookahead becomes the current token and the next one is scanned.

@@ -1,117 +1,111 @@
-// The terminals of the script language. Their numbers are fixed: the
-// "expected" diagnostics are numbered by them, and the dispatch tables of the
-// parser and the catalogue are ordered by them.
+// The terminals of the script language and what the grammar derives from
+// their rows in terminal_table.h: their numbers, texts and roles, and which
+// of them can start a statement, a factor or an output item.
 #pragma once
 
 #include <string_view>
 
+#include "interp/terminal_table.h"
+
 namespace orbelin {
 
 enum Tok : int {
-  kEof = 0,
-  kIdent = 1,
-  kNumber = 2,
-  kString = 3,
-  kVar = 4,
-  kComma = 5,
-  kSemicolon = 6,
-  kWrite = 7,
-  kArrow = 8,
-  kMorse = 9,
-  kLParen = 10,
-  kRParen = 11,
-  kEsrom = 12,
-  kWlat = 13,
-  kWlon = 14,
-  kWgps = 15,
-  kWgk = 16,
-  kWutm = 17,
-  kChar = 18,
-  kVige = 19,
-  kVigd = 20,
-  kTrans = 21,
-  kTransr = 22,
-  kSubstr = 23,
-  kRot13 = 24,
-  kColon = 25,
-  kOlon = 26,
-  kEquals = 27,
-  kOlat = 28,
-  kDebug = 29,
-  kMargin = 30,
-  kLin3 = 31,
-  kGps2Utm = 32,
-  kUtm2Gps = 33,
-  kCp = 34,
-  kCbp = 35,
-  kGps2Gk = 36,
-  kGk2Gps = 37,
-  kCenter = 38,
-  kKreuzpeilung = 39,
-  kBogenschnitt = 40,
-  kVigi = 41,
-  kTransi = 42,
-  kSubstri = 43,
-  kEnigmaInit = 44,
-  kEnigmaRun = 45,
-  kEnigmaInfo = 46,
-  kEnigmaWheels = 47,
-  kPlus = 48,
-  kMinus = 49,
-  kStar = 50,
-  kSlash = 51,
-  kCaret = 52,
-  kBar = 53,
-  kPi = 54,
-  kDegE = 55,
-  kDegN = 56,
-  kDegW = 57,
-  kDegS = 58,
-  kCos = 59,
-  kAcos = 60,
-  kSin = 61,
-  kAsin = 62,
-  kTan = 63,
-  kTanh = 64,
-  kAtan = 65,
-  kAtan2 = 66,
-  kCeil = 67,
-  kExp = 68,
-  kFabs = 69,
-  kFloor = 70,
-  kFmod = 71,
-  kPow = 72,
-  kSqrt = 73,
-  kGmmmm = 74,
-  kBearingUtm = 75,
-  kDistUtm = 76,
-  kDistVincenty = 77,
-  kProjUtmLat = 78,
-  kProjUtmLon = 79,
-  kMkz = 80,
-  kQsum = 81,
-  kQqsum = 82,
-  kKqsum = 83,
-  kTorad = 84,
-  kTodeg = 85,
-  kOrd = 86,
-  kAlpha = 87,
-  kSumrom = 88,
-  kSumkas = 89,
-  kSumjen = 90,
-  kSummer = 91,
-  kSumkah = 92,
-  kSummey = 93,
-  kSumker = 94,
-  kSumdev = 95,
-  kSumeyr = 96,
-  kNoSym = 97,
+#define ORBELIN_TOK(name, text, role, kinds, handler) k##name,
+  ORBELIN_TERMINALS(ORBELIN_TOK)
+#undef ORBELIN_TOK
 };
 
-constexpr int kTerminalCount = 98;
+constexpr int kTerminalCount = kNoSym + 1;
+// The numbers are part of the language: diagnostics are numbered by them.
+static_assert(kVar == 4 && kRot13 == 24 && kEnigmaWheels == 47 && kPi == 54 && kCos == 59 &&
+              kSumeyr == 96 && kNoSym == 97);
 
-// The text of terminal t as the script writes it (keywords in capitals,
-// the degree sign as byte 0xB0); empty for 0 to 3 and 97.
-std::string_view TerminalText(int t);
+// What a terminal does in the grammar.
+enum class Role {
+  kEnd,            // the end of the text
+  kName,           // a variable name
+  kNumber,         // a number literal
+  kString,         // a string literal
+  kDeclaration,    // VAR, only at the very start
+  kPunctuation,    // , ; ) : =
+  kOpenParen,      // ( opens a factor
+  kOutput,         // WRITE and ->, the output statement
+  kSetting,        // OLAT, OLON, DEBUG, MARGIN: keyword "=" expression
+  kStatement,      // a library statement with its argument list
+  kBareStatement,  // a library statement without argument list
+  kItem,           // a library output item, anywhere in the item list
+  kFirstItem,      // a library output item only as the first item
+  kOperator,       // + - * / ^ |
+  kConstant,       // PI
+  kCoordinate,     // the degree sign with N, E, S or W: a coordinate literal
+  kFunction,       // a numeric function
+  kNoSymbol,       // bytes that form no terminal
+};
+
+namespace terminal_detail {
+inline constexpr std::string_view kTexts[kTerminalCount] = {
+#define ORBELIN_TEXT(name, text, role, kinds, handler) text,
+    ORBELIN_TERMINALS(ORBELIN_TEXT)
+#undef ORBELIN_TEXT
+};
+inline constexpr Role kRoles[kTerminalCount] = {
+#define ORBELIN_ROLE(name, text, role, kinds, handler) Role::role,
+    ORBELIN_TERMINALS(ORBELIN_ROLE)
+#undef ORBELIN_ROLE
+};
+}  // namespace terminal_detail
+
+// The text of terminal t as the script writes it (keywords in capitals, the
+// degree sign as byte 0xB0); empty for 0 to 3, 97 and numbers out of range.
+constexpr std::string_view TerminalText(int t) {
+  return t >= 0 && t < kTerminalCount ? terminal_detail::kTexts[t] : std::string_view();
+}
+
+constexpr Role TerminalRole(int t) {
+  return t >= 0 && t < kTerminalCount ? terminal_detail::kRoles[t] : Role::kNoSymbol;
+}
+
+// A keyword is a terminal spelt with letters (and digits after the first).
+constexpr bool IsKeyword(int t) {
+  const std::string_view text = TerminalText(t);
+  return !text.empty() && text[0] >= 'A' && text[0] <= 'Z';
+}
+
+// The statement sequence goes on while the lookahead can start a statement.
+constexpr bool StartsStatement(int t) {
+  switch (TerminalRole(t)) {
+    case Role::kName:
+    case Role::kOutput:
+    case Role::kSetting:
+    case Role::kStatement:
+    case Role::kBareStatement:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// A factor: a name, a number, "(", PI, a coordinate literal or a function.
+constexpr bool StartsFactor(int t) {
+  switch (TerminalRole(t)) {
+    case Role::kName:
+    case Role::kNumber:
+    case Role::kOpenParen:
+    case Role::kConstant:
+    case Role::kCoordinate:
+    case Role::kFunction:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// An output item: an expression, a string or a library item; after a comma
+// the items that must stand first are not allowed.
+constexpr bool StartsItem(int t, bool first) {
+  const Role role = TerminalRole(t);
+  if (role == Role::kFirstItem) return first;
+  return role == Role::kString || role == Role::kItem || StartsFactor(t);
+}
 
 }  // namespace orbelin

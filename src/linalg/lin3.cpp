@@ -5,8 +5,8 @@
 namespace orbelin {
 
 namespace {
+// An absolute threshold, whatever the size of the coefficients.
 constexpr double kSingular = 0.000001;
-constexpr int kUnsolvable = 113;
 }  // namespace
 
 double Det3(double p0, double p1, double p2, double p3, double p4, double p5, double p6, double p7,
@@ -29,17 +29,6 @@ bool SolveLin3(const double c[12], double* x, double* y, double* z) {
   *y = dy / d;
   *z = dz / d;
   return true;
-}
-
-void HandleLin3(Runtime& rt, const CallArgs& a) {
-  double x, y, z;
-  if (!SolveLin3(a.num, &x, &y, &z)) {
-    rt.ReportError(kUnsolvable);
-    return;
-  }
-  rt.SetValue(a.var[0], x);
-  rt.SetValue(a.var[1], y);
-  rt.SetValue(a.var[2], z);
 }
 
 }  // namespace orbelin

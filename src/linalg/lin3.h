@@ -1,7 +1,6 @@
-// Three linear equations in three unknowns, by Cramer's rule.
+// Three linear equations in three unknowns, by Cramer's rule with the
+// determinants by the rule of Sarrus.
 #pragma once
-
-#include "interp/library_call.h"
 
 namespace orbelin {
 
@@ -13,9 +12,5 @@ double Det3(double p0, double p1, double p2, double p3, double p4, double p5, do
 // Solves a1 x + b1 y + c1 z = d1 (and rows 2, 3). False, with x, y, z
 // untouched, when |D| <= 1e-6 (an absolute threshold) or D is not a number.
 bool SolveLin3(const double coefficients[12], double* x, double* y, double* z);
-
-// LIN3(a1, b1, c1, d1, a2, ..., d3, X, Y, Z): stores the solution, or
-// reports error 113 and leaves the variables as they were.
-void HandleLin3(Runtime& rt, const CallArgs& a);
 
 }  // namespace orbelin

@@ -2,25 +2,20 @@
 
 #include <cmath>
 
-#include "interp/int_conversion.h"
-#include "interp/result_stream.h"
+#include "base/int_conversion.h"
+#include "base/text_sink.h"
 
 namespace orbelin {
 
 namespace {
 
-bool FitsInt(double whole) {
-  return whole >= -2147483648.0 && whole <= 2147483647.0;
-}
-
 // Minutes are not carried into the degrees: 52.99999999 is "52 60.0000".
-void WriteAngle(ResultStream& out, double x, char positive, char negative) {
+void WriteAngle(TextSink& out, double x, char positive, char negative) {
   char letter = positive;
   if (x < 0) {
     letter = negative;
     x = -x;
   }
-  if (!out.IsOpen()) return;
   double d = std::floor(x);
   double m = (x - d) * 60;
   if (FitsInt(d)) {
@@ -32,27 +27,26 @@ void WriteAngle(ResultStream& out, double x, char positive, char negative) {
 
 }  // namespace
 
-void WriteLat(ResultStream& out, double lat) {
+void WriteLat(TextSink& out, double lat) {
   WriteAngle(out, lat, 'N', 'S');
 }
 
-void WriteLon(ResultStream& out, double lon) {
+void WriteLon(TextSink& out, double lon) {
   WriteAngle(out, lon, 'E', 'W');
 }
 
-void WriteGPS(ResultStream& out, double lat, double lon) {
+void WriteGPS(TextSink& out, double lat, double lon) {
   out.Write("GPS: ");
   WriteLat(out, lat);
   out.Write(" ");
   WriteLon(out, lon);
 }
 
-void WriteGK(ResultStream& out, double h, double r) {
+void WriteGK(TextSink& out, double h, double r) {
   out.Printf("GK : H %.0f R %.0f", h, r);
 }
 
-void WriteUTM(ResultStream& out, double zone, double band, double easting, double northing) {
-  if (!out.IsOpen()) return;
+void WriteUTM(TextSink& out, double zone, double band, double easting, double northing) {
   double z = std::trunc(zone);
   char band_char = static_cast<char>(LowByte(band));
   char east = easting < 0 ? 'W' : 'E';

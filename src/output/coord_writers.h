@@ -6,17 +6,17 @@
 
 namespace orbelin {
 
-class ResultStream;
+class TextSink;
 
 // "N 52 30.0000": letter, whole degrees, minutes with four decimals.
-void WriteLat(ResultStream& out, double lat);
+void WriteLat(TextSink& out, double lat);
 // "E 13 15.0000", W for negative values.
-void WriteLon(ResultStream& out, double lon);
+void WriteLon(TextSink& out, double lon);
 // "GPS: " WriteLat " " WriteLon.
-void WriteGPS(ResultStream& out, double lat, double lon);
+void WriteGPS(TextSink& out, double lat, double lon);
 // "GK : H %.0f R %.0f", Hochwert first.
-void WriteGK(ResultStream& out, double h, double r);
+void WriteGK(TextSink& out, double h, double r);
 // "UTM: 33U E 389000 N 5820000"; zone truncated, band as a character code.
-void WriteUTM(ResultStream& out, double zone, double band, double easting, double northing);
+void WriteUTM(TextSink& out, double zone, double band, double easting, double northing);
 
 }  // namespace orbelin

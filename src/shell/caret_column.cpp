@@ -1,5 +1,7 @@
 #include "shell/caret_column.h"
 
+#include "base/source_text.h"
+
 namespace orbelin {
 
 int CaretIndexForColumn(std::string_view line, int column) {
@@ -9,7 +11,7 @@ int CaretIndexForColumn(std::string_view line, int column) {
   for (size_t i = 0; i < line.size(); ++i) {
     const unsigned char c = static_cast<unsigned char>(line[i]);
     if ((c & 0xC0) == 0x80) continue;  // inside a UTF-8 sequence
-    const int next = c == '\t' ? col - col % 8 + 9 : col + 1;
+    const int next = c == '\t' ? ColumnAfterTab(col) : col + 1;
     if (target < next) return index;
     col = next;
     ++index;

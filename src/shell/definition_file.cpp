@@ -2,8 +2,8 @@
 
 #include <optional>
 
+#include "base/utf16.h"
 #include "shell/file_io.h"
-#include "shell/utf16.h"
 
 namespace orbelin {
 

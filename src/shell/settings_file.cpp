@@ -1,7 +1,7 @@
 #include "shell/settings_file.h"
 
+#include "base/cp1252.h"
 #include "shell/file_io.h"
-#include "text/cp1252.h"
 
 namespace orbelin {
 

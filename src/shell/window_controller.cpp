@@ -4,7 +4,8 @@
 #include <string_view>
 #include <utility>
 
-#include "shell/box_text.h"
+#include "base/script_text.h"
+#include "interp/script_file_run.h"
 #include "shell/caret_column.h"
 #include "shell/definition_file.h"
 #include "shell/file_io.h"
@@ -27,9 +28,8 @@ std::string_view LineOf(std::string_view text, int line) {
 
 }  // namespace
 
-WindowController::WindowController(Platform& platform, ScriptRunner& runner,
-                                   std::string program_folder)
-    : platform_(platform), runner_(runner), program_folder_(std::move(program_folder)) {}
+WindowController::WindowController(Platform& platform, Session& session, std::string program_folder)
+    : platform_(platform), session_(session), program_folder_(std::move(program_folder)) {}
 
 void WindowController::Start() {
   ReadSettings(program_folder_, &hand_off_folder_);
@@ -67,11 +67,32 @@ void WindowController::Calc() {
     platform_.ShowError("Erst speichern");
     return;
   }
-  runner_.RunScript(script_path_, *this);
+  SaveScript();
+  BuildFileNames();
+  const ScriptFileRun run = RunScriptFile(session_, names_, SourceEncoding::kCp1252);
+  switch (run.status) {
+    case ScriptFileStatus::kScriptUnreadable:
+    case ScriptFileStatus::kScriptNotAFile:
+      platform_.ShowError(names_.script);
+      return;
+    case ScriptFileStatus::kResultsUncreatable:
+      platform_.ShowError(names_.results);
+      return;
+    case ScriptFileStatus::kRan:
+      break;
+  }
+  const RunResult& result = run.result;
+  if (result.clean()) {
+    platform_.SetBoxText(Box::kResults, BoxTextFromFile(result.results));
+    return;
+  }
+  platform_.SetBoxText(Box::kResults, BoxTextFromFile(result.listing));
+  platform_.ShowError("Compilation errors\n");
+  PlaceCaret(result.errors.back().line - 1, result.errors.back().column - 1);
 }
 
 void WindowController::HandOff() {
-  HandOffPoint point = runner_.hand_off_point();
+  const HandOffPoint& point = session_.hand_off_point();
   if (!point.set) {
     platform_.ShowError("Kein Punkt gesetzt");
     return;
@@ -107,33 +128,21 @@ void WindowController::SaveScript() {
   SaveBoxToFile(script_path_, Box::kScript);
 }
 
-DerivedNames WindowController::BuildFileNames() {
+void WindowController::BuildFileNames() {
   names_ = orbelin::BuildFileNames(script_path_);
   script_path_ = names_.script;
-  return {names_.results, names_.listing};
 }
 
-void WindowController::ClearResults() {
-  platform_.SetBoxText(Box::kResults, "");
-}
-
+// The results box takes the results file; it keeps its text when there is
+// none.
 void WindowController::ShowResults() {
   BuildFileNames();
   LoadBoxFromFile(names_.results, Box::kResults);
 }
 
-void WindowController::ShowListing() {
-  BuildFileNames();
-  LoadBoxFromFile(names_.listing, Box::kResults);
-}
-
 void WindowController::PlaceCaret(int line, int column) {
   const std::string text = platform_.BoxText(Box::kScript);
   platform_.PlaceCaret(Box::kScript, line, CaretIndexForColumn(LineOf(text, line), column));
-}
-
-void WindowController::ShowError(const std::string& text) {
-  platform_.ShowError(text);
 }
 
 bool WindowController::LoadBoxFromFile(const std::string& path, Box box) {
@@ -169,7 +178,7 @@ bool WindowController::ChooseScriptFile(bool open) {
     ShowResults();
   } else {
     SaveScript();
-    ClearResults();
+    platform_.SetBoxText(Box::kResults, "");
   }
   return true;
 }

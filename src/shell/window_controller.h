@@ -1,19 +1,19 @@
 // The main window's commands and the files behind them, apart from any
 // toolkit: start-up, Calc, Save, Load, the hand-off, Done and the close
-// request. It is also the host of a run, which saves the script box before
-// reading it and shows the results or the listing afterwards.
+// request. Calc saves the script box, runs the script file in the window's
+// session and shows the results, or the listing with the caret at the last
+// error.
 #pragma once
 
 #include <string>
 
+#include "base/file_names.h"
 #include "interp/session.h"
-#include "shell/file_names.h"
 #include "shell/platform.h"
-#include "shell/script_runner.h"
 
 namespace orbelin {
 
-class WindowController : public RunHost {
+class WindowController {
  public:
   // Command ids of the buttons and the File menu.
   enum Command {
@@ -29,7 +29,7 @@ class WindowController : public RunHost {
 
   // `program_folder` ends with '/': the settings files and the file dialogs'
   // start folder are there.
-  WindowController(Platform& platform, ScriptRunner& runner, std::string program_folder);
+  WindowController(Platform& platform, Session& session, std::string program_folder);
 
   // Reads the settings and the definition file and loads the script that the
   // definition names, with its results.
@@ -46,19 +46,14 @@ class WindowController : public RunHost {
   void CloseRequest();
   void FocusChanged(Box box, bool gained);
 
-  // RunHost
-  void SaveScript() override;
-  DerivedNames BuildFileNames() override;
-  void ClearResults() override;
-  void ShowResults() override;
-  void ShowListing() override;
-  void PlaceCaret(int line, int column) override;
-  void ShowError(const std::string& text) override;
-
   const std::string& script_path() const { return script_path_; }
   const std::string& hand_off_folder() const { return hand_off_folder_; }
 
  private:
+  void SaveScript();
+  void BuildFileNames();
+  void ShowResults();
+  void PlaceCaret(int line, int column);
   bool LoadBoxFromFile(const std::string& path, Box box);
   bool SaveBoxToFile(const std::string& path, Box box);
   bool LoadScript();
@@ -66,7 +61,7 @@ class WindowController : public RunHost {
   void LoadStartupScript();
 
   Platform& platform_;
-  ScriptRunner& runner_;
+  Session& session_;
   const std::string program_folder_;
   std::string script_path_;
   std::string hand_off_folder_;

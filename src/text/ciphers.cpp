@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "base/ascii.h"
+#include "text/letter_index.h"
+
 namespace orbelin {
 
 namespace {
@@ -10,24 +13,9 @@ namespace {
 int Code(char c) {
   return static_cast<signed char>(c);
 }
-bool IsSmall(int code) {
-  return code >= 'a' && code <= 'z';
-}
-bool IsCapital(int code) {
-  return code >= 'A' && code <= 'Z';
-}
-bool IsLetter(int code) {
-  return IsSmall(code) || IsCapital(code);
-}
-int Capital(int code) {
-  return IsSmall(code) ? code - 32 : code;
-}
+// The first letter of the code's case.
 int Base(int code) {
-  return IsSmall(code) ? 'a' : 'A';
-}
-// Remainder 0..25 also for negative n, so odd keys still give letters.
-int Mod26(int n) {
-  return ((n % 26) + 26) % 26;
+  return IsAsciiLower(code) ? 'a' : 'A';
 }
 char Byte(int code) {
   return static_cast<char>(code);
@@ -49,8 +37,8 @@ std::string Rot(std::string_view text, double shift) {
   std::string out(text);
   for (char& c : out) {
     int code = Code(c);
-    if (!IsLetter(code)) continue;
-    int last = IsSmall(code) ? 'z' : 'Z';
+    if (!IsAsciiLetter(code)) continue;
+    int last = IsAsciiLower(code) ? 'z' : 'Z';
     code += n;
     if (code > last) code -= 26;
     c = Byte(code);
@@ -63,8 +51,8 @@ std::string VigenereEncipher(KeyStore& key, std::string_view text) {
   if (key.empty()) return out;
   for (char& c : out) {
     int code = Code(c);
-    if (!IsLetter(code)) continue;
-    c = Byte(Base(code) + Mod26(Capital(code) - 'A' + KeyShift(key)));
+    if (!IsAsciiLetter(code)) continue;
+    c = Byte(Base(code) + Mod26(FoldAscii(code) - 'A' + KeyShift(key)));
   }
   return out;
 }
@@ -74,8 +62,8 @@ std::string VigenereDecipher(KeyStore& key, std::string_view text) {
   if (key.empty()) return out;
   for (char& c : out) {
     int code = Code(c);
-    if (!IsLetter(code)) continue;
-    c = Byte(Base(code) + Mod26(Capital(code) - 'A' - KeyShift(key)));
+    if (!IsAsciiLetter(code)) continue;
+    c = Byte(Base(code) + Mod26(FoldAscii(code) - 'A' - KeyShift(key)));
   }
   return out;
 }
@@ -85,10 +73,10 @@ std::string SubtractKey(KeyStore& key, std::string_view text) {
   if (key.empty()) return out;
   for (char& c : out) {
     int code = Code(c);
-    if (IsLetter(code)) {
+    if (IsAsciiLetter(code)) {
       // In letter numbers the key is subtracted and 0 becomes Z (26), hence
       // the extra 1 with letters counted from 0.
-      c = Byte(Base(code) + Mod26(Capital(code) - 'A' - KeyShift(key) - 1));
+      c = Byte(Base(code) + Mod26(FoldAscii(code) - 'A' - KeyShift(key) - 1));
     } else if (static_cast<unsigned char>(c) == 0xDF) {  // ß stands for two letters
       key.Next();
       key.Next();
@@ -103,9 +91,9 @@ std::string AlphabetEncipher(const KeyStore& alphabet, std::string_view text) {
   std::string out(text);
   for (char& c : out) {
     int code = Code(c);
-    if (!IsLetter(code)) continue;
+    if (!IsAsciiLetter(code)) continue;
     int keyed = Code(alphabet.at(static_cast<size_t>(code - Base(code))));
-    if (IsCapital(keyed)) c = Byte(keyed + Base(code) - 'A');
+    if (IsAsciiUpper(keyed)) c = Byte(keyed + Base(code) - 'A');
   }
   return out;
 }
@@ -114,10 +102,10 @@ std::string AlphabetDecipher(const KeyStore& alphabet, std::string_view text) {
   std::string out(text);
   for (char& c : out) {
     int code = Code(c);
-    if (!IsLetter(code)) continue;
+    if (!IsAsciiLetter(code)) continue;
     int place = -1;
     for (int i = 0; i < 26; ++i) {
-      if (Code(alphabet.at(i)) == Capital(code)) place = i;
+      if (Code(alphabet.at(i)) == FoldAscii(code)) place = i;
     }
     if (place >= 0) c = Byte(Base(code) + place);
   }

@@ -2,27 +2,19 @@
 
 #include <cstring>
 
+#include "base/ascii.h"
 #include "text/enigma_wheels.h"
+#include "text/letter_index.h"
 
 namespace orbelin {
 
 namespace {
 
-char Upper(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-}
-bool IsCapital(char c) {
-  return c >= 'A' && c <= 'Z';
-}
-int Mod26(int n) {
-  return ((n % 26) + 26) % 26;
-}
-
 // The letter index of character i of a text, or -1 when it is not in A..last
 // (a missing character counts as not in range).
 int LetterAt(std::string_view text, size_t i, char last) {
   if (i >= text.size()) return -1;
-  char c = Upper(text[i]);
+  const char c = FoldAscii(text[i]);
   return (c >= 'A' && c <= last) ? c - 'A' : -1;
 }
 
@@ -42,35 +34,35 @@ int Backward(const EnigmaMachine& m, int place, int x) {
 
 }  // namespace
 
-int EnigmaInit(EnigmaMachine& m, std::string_view wheels, std::string_view rings,
-               std::string_view positions, std::string_view plugs) {
-  if (wheels.size() > EnigmaMachine::kMaxWheels) return 114;
-  if (rings.size() != wheels.size()) return 115;
-  if (plugs.size() % 2 != 0) return 116;
+EnigmaSetup EnigmaInit(EnigmaMachine& m, std::string_view wheels, std::string_view rings,
+                       std::string_view positions, std::string_view plugs) {
+  if (wheels.size() > EnigmaMachine::kMaxWheels) return EnigmaSetup::kTooManyWheels;
+  if (rings.size() != wheels.size()) return EnigmaSetup::kRingsNotAsLong;
+  if (plugs.size() % 2 != 0) return EnigmaSetup::kOddPlugs;
 
   m.plugs.assign(plugs.substr(0, EnigmaMachine::kMaxPlugs));
-  for (char& c : m.plugs) c = Upper(c);
+  for (char& c : m.plugs) c = FoldAscii(c);
   m.count = static_cast<int>(wheels.size());
 
   for (int i = 0; i < m.count; ++i) {
     int wheel = LetterAt(wheels, i, 'A' + kEnigmaWheelCount - 1);
-    if (wheel < 0) return 117;
+    if (wheel < 0) return EnigmaSetup::kBadWheelLetter;
     m.places[i].wheel = wheel;
   }
   for (int i = 0; i < m.count; ++i) {
     int ring = LetterAt(rings, i, 'Z');
-    if (ring < 0) return 118;
+    if (ring < 0) return EnigmaSetup::kBadRingLetter;
     m.places[i].ring_offset = (26 - ring) % 26;
   }
   // The window letters are not checked for length: a short text fails at its
   // end, extra letters are ignored.
   for (int i = 0; i < m.count; ++i) {
     int start = LetterAt(positions, i, 'Z');
-    if (start < 0) return 119;
+    if (start < 0) return EnigmaSetup::kBadWindowLetter;
     m.places[i].start = start;
     m.places[i].position = start;
   }
-  return 0;
+  return EnigmaSetup::kDone;
 }
 
 void WheelStep(EnigmaMachine& m) {
@@ -98,7 +90,7 @@ int PlugLookup(const EnigmaMachine& m, int letter) {
   char result = c;
   for (size_t k = 0; k + 1 < m.plugs.size(); k += 2) {
     char a = m.plugs[k], b = m.plugs[k + 1];
-    if (!IsCapital(a) || !IsCapital(b)) continue;
+    if (!IsAsciiUpper(a) || !IsAsciiUpper(b)) continue;
     if (a == c) result = b;
     if (b == c) result = a;
   }
@@ -108,10 +100,10 @@ int PlugLookup(const EnigmaMachine& m, int letter) {
 std::string EnigmaRun(EnigmaMachine& m, std::string_view text) {
   std::string out(text);
   for (char& c : out) {
-    bool small = c >= 'a' && c <= 'z';
-    if (!small && !IsCapital(c)) continue;
+    const bool small = IsAsciiLower(c);
+    if (!IsAsciiLetter(c)) continue;
     WheelStep(m);
-    int x = PlugLookup(m, Upper(c) - 'A');
+    int x = PlugLookup(m, FoldAscii(c) - 'A');
     for (int i = m.count - 1; i >= 0; --i) x = Forward(m, i, x);
     for (int i = 1; i < m.count; ++i) x = Backward(m, i, x);
     x = PlugLookup(m, x);

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "interp/result_stream.h"
+#include "base/text_sink.h"
 
 namespace orbelin {
 
@@ -36,19 +36,28 @@ struct EnigmaMachine {
   }
 };
 
+// What a set-up came to: done, or the first fault found, checked in this
+// order.
+enum class EnigmaSetup {
+  kDone,
+  kTooManyWheels,    // more than six wheel letters
+  kRingsNotAsLong,   // not one ring letter per wheel
+  kOddPlugs,         // the plug letters do not come in pairs
+  kBadWheelLetter,   // a wheel letter not in A..V
+  kBadRingLetter,    // a ring letter not in A..Z
+  kBadWindowLetter,  // a window letter not in A..Z, or missing
+};
+
 // Sets the machine up from the wheel letters (A..V, reflector first), the ring
 // letters and the window letters (A..Z) and the plug pairs; a..z count as
-// A..Z. Returns 0, or the number of the first error, checked in this order:
-//   114 more than six wheels           115 rings not as long as wheels
-//   116 plugs of odd length            117 wheel letter not in A..V
-//   118 ring letter not in A..Z        119 window letter not in A..Z (or missing)
-// 114 to 116 leave the machine as it was. From 117 on the new plugboard and
-// wheel count are already in place, and so are the entries of the places
-// before the failing letter; the rest keep their earlier values.
+// A..Z. The first three faults leave the machine as it was. From a bad wheel
+// letter on, the new plugboard and wheel count are already in place, and so
+// are the entries of the places before the failing letter; the rest keep
+// their earlier values.
 // Plug pairs that hold a byte other than a letter are stored (and shown) but
 // swap nothing, so every letter stays a letter inside the machine.
-int EnigmaInit(EnigmaMachine& m, std::string_view wheels, std::string_view rings,
-               std::string_view positions, std::string_view plugs);
+EnigmaSetup EnigmaInit(EnigmaMachine& m, std::string_view wheels, std::string_view rings,
+                       std::string_view positions, std::string_view plugs);
 
 // Moves the rotors for one key press: the fastest always, the next slower
 // one and the one at its turnover letter together (the double step).
@@ -63,10 +72,10 @@ int PlugLookup(const EnigmaMachine& m, int letter);
 std::string EnigmaRun(EnigmaMachine& m, std::string_view text);
 
 // The table printed after a successful set-up.
-void WriteEnigmaSetup(ResultStream& out, const EnigmaMachine& m);
+void WriteEnigmaSetup(TextSink& out, const EnigmaMachine& m);
 // "Engima Stellung: " and the window letters of all places, then a line end.
-void WriteEnigmaPositions(ResultStream& out, const EnigmaMachine& m);
+void WriteEnigmaPositions(TextSink& out, const EnigmaMachine& m);
 // The help text with the table of wheels.
-void WriteEnigmaInfo(ResultStream& out);
+void WriteEnigmaInfo(TextSink& out);
 
 }  // namespace orbelin

@@ -5,7 +5,7 @@
 
 namespace orbelin {
 
-void WriteEnigmaSetup(ResultStream& out, const EnigmaMachine& m) {
+void WriteEnigmaSetup(TextSink& out, const EnigmaMachine& m) {
   out.Write("+-----\n");
   out.Write("| Enigma Walzen: \n");
   for (int i = 0; i < m.count; ++i) {
@@ -27,13 +27,13 @@ void WriteEnigmaSetup(ResultStream& out, const EnigmaMachine& m) {
   out.Write("\n");
 }
 
-void WriteEnigmaPositions(ResultStream& out, const EnigmaMachine& m) {
+void WriteEnigmaPositions(TextSink& out, const EnigmaMachine& m) {
   out.Write("Engima Stellung: ");
   for (int i = 0; i < m.count; ++i) out.Printf("%c", 'A' + m.places[i].position);
   out.Write("\n");
 }
 
-void WriteEnigmaInfo(ResultStream& out) {
+void WriteEnigmaInfo(TextSink& out) {
   // clang-format off
   static const char* const kHelp[] = {
       "\n",

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "base/ascii.h"
+
 namespace orbelin {
 
 void KeyStore::Set(std::string_view key) {
@@ -16,8 +18,7 @@ void KeyStore::Set(std::string_view key) {
 
 char KeyStore::Next() {
   if (length_ == 0) return '\0';
-  char c = text_[position_];
-  if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  const char c = FoldAscii(text_[position_]);
   if (++position_ >= length_) position_ = 0;
   return c;
 }

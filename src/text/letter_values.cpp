@@ -3,22 +3,18 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/ascii.h"
+#include "base/int_conversion.h"
+
 namespace orbelin {
 
 namespace {
-
-constexpr double kIntMin = -2147483648.0;
-constexpr double kIntMax = 2147483647.0;
-
-bool FitsInt(double whole) {
-  return whole >= kIntMin && whole <= kIntMax;
-}
 
 // Sum of the decimal digit characters of a text; signs, blanks and points add 0.
 double DigitCharSum(const char* text) {
   double sum = 0;
   for (const char* p = text; *p != '\0'; ++p) {
-    if (*p >= '0' && *p <= '9') sum += *p - '0';
+    if (IsAsciiDigit(*p)) sum += *p - '0';
   }
   return sum;
 }
@@ -26,10 +22,9 @@ double DigitCharSum(const char* text) {
 }  // namespace
 
 int LetterValue(char c) {
-  signed char code = static_cast<signed char>(c);
-  if (code >= 'a' && code <= 'z') code -= 32;
-  if (code >= 'A' && code <= 'Z') return code - 64;
-  if (code >= '0' && code <= '9') return code - '0';
+  const int code = FoldAscii(static_cast<signed char>(c));
+  if (IsAsciiUpper(code)) return code - 64;
+  if (IsAsciiDigit(code)) return code - '0';
   return 0;
 }
 
@@ -83,7 +78,7 @@ double Alpha(std::string_view s) {
 double AlphabetSum(std::string_view alphabet, std::string_view s) {
   double sum = 0;
   for (char c : s) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    c = FoldAscii(c);
     size_t place = alphabet.find(c);
     sum += place != std::string_view::npos ? static_cast<double>(place + 1) : LetterValue(c);
   }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/ascii.h"
+
 namespace orbelin {
 
 const MorseRow kMorseTable[kMorseRows] = {
@@ -38,14 +40,13 @@ int MorseFindCode(std::string_view code) {
   return -1;
 }
 
-void MorseEncode(ResultStream& out, std::string_view text, bool debug) {
+void MorseEncode(TextSink& out, std::string_view text, bool debug) {
   size_t i = 0;
   while (i < text.size()) {
     char chunk[3];
     size_t len = std::min<size_t>(3, text.size() - i);
     for (size_t k = 0; k < len; ++k) {
-      char c = text[i + k];
-      chunk[k] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+      chunk[k] = FoldAscii(text[i + k]);
     }
     // The longest plain text that matches wins: "SOS" before "S".
     int row = -1;
@@ -64,7 +65,7 @@ void MorseEncode(ResultStream& out, std::string_view text, bool debug) {
   }
 }
 
-void MorseDecode(ResultStream& out, std::string_view text, bool debug) {
+void MorseDecode(TextSink& out, std::string_view text, bool debug) {
   if (debug) {
     out.Write(text);
     out.Write("\n");

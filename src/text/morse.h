@@ -8,7 +8,7 @@
 
 #include <string_view>
 
-#include "interp/result_stream.h"
+#include "base/text_sink.h"
 
 namespace orbelin {
 
@@ -28,13 +28,13 @@ int MorseFindCode(std::string_view code);
 // with debug, each code is preceded by the (upper-cased) plain text it
 // stands for. Only a to z are folded; characters not in the table write
 // nothing. No line end.
-void MorseEncode(ResultStream& out, std::string_view text, bool debug);
+void MorseEncode(TextSink& out, std::string_view text, bool debug);
 
 // Writes the plain text of each blank-separated group; a gap of k blanks
 // gives k - 1 blanks. A group that is no code, a run of more than nine
 // characters included, is written whole as ">group<"; so is the empty group
 // before a leading blank or after a trailing one. With debug, the text and a
 // line end come first and each found group precedes its plain text.
-void MorseDecode(ResultStream& out, std::string_view text, bool debug);
+void MorseDecode(TextSink& out, std::string_view text, bool debug);
 
 }  // namespace orbelin

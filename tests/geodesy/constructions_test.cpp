@@ -9,10 +9,10 @@
 #include <limits>
 #include <string>
 
+#include "base/text_sink.h"
 #include "geodesy/arc_intersection.h"
 #include "geodesy/center.h"
 #include "geodesy/cross_bearing.h"
-#include "interp/result_stream.h"
 #include "traced.h"
 
 namespace orbelin {
@@ -57,8 +57,8 @@ TEST(PlaneCircumcentreTest, NoCircleThroughDegeneratePoints) {
 
 TEST(CenterTest, TraceAndResult) {
   GeoPoint c;
-  const std::string trace = Traced([&](ResultStream* t) {
-    c = Center({50, 9}, {50.01, 9.02}, {49.995, 9.03}, t);
+  const std::string trace = Traced([&](TextSink* t) {
+    c = Center(kBessel, {50, 9}, {50.01, 9.02}, {49.995, 9.03}, t);
   });
   EXPECT_EQ(trace,
             "--> Center\n"
@@ -75,14 +75,14 @@ TEST(CenterTest, TraceAndResult) {
 
 TEST(CenterTest, DegeneratePointsGiveNaNAndKeepTheTrace) {
   GeoPoint c;
-  const std::string trace = Traced([&](ResultStream* t) {
-    c = Center({50, 9}, {50, 9}, {49.995, 9.03}, t);
+  const std::string trace = Traced([&](TextSink* t) {
+    c = Center(kBessel, {50, 9}, {50, 9}, {49.995, 9.03}, t);
   });
   EXPECT_TRUE(IsNaN(c));
   EXPECT_EQ(trace.rfind("--> Center\n", 0), 0u);
   EXPECT_NE(trace.find("--> GK2Geo\n"), std::string::npos);
   EXPECT_NE(trace.find("<-- Center\n"), std::string::npos);
-  EXPECT_TRUE(IsNaN(Center({50, 9}, {50.01, 9.02}, {50, 9}, nullptr)));
+  EXPECT_TRUE(IsNaN(Center(kBessel, {50, 9}, {50.01, 9.02}, {50, 9}, nullptr)));
 }
 
 TEST(IntersectLinesTest, CrossingAndParallelLines) {
@@ -102,7 +102,8 @@ TEST(CrossBearingTest, MeetsHalfwayEastOfTheMeridian) {
   const double north = 50 + 1000 / 111229.0;
   std::string trace;
   GeoPoint x;
-  trace = Traced([&](ResultStream* t) { x = CrossBearing(50, 9, 45, north, 9, 135, t); });
+  trace =
+      Traced([&](TextSink* t) { x = CrossBearing(kWgs84, kBessel, 50, 9, 45, north, 9, 135, t); });
   EXPECT_NEAR(x.lat, 50.004495023, 1e-8);  // the series against the exact projection
   EXPECT_NEAR(x.lon, 9.006974573, 1e-8);
   // The two direct problems, then the back conversion; no trace of its own.
@@ -116,18 +117,18 @@ TEST(CrossBearingTest, MeetsHalfwayEastOfTheMeridian) {
   EXPECT_EQ(trace.substr(back), "--> GK2Geo\nR=3500499.9 H=5540779.5\n<-- GK2Geo\n");
 
   // Exchanging the points with their bearings gives the same point.
-  const GeoPoint y = CrossBearing(north, 9, 135, 50, 9, 45, nullptr);
+  const GeoPoint y = CrossBearing(kWgs84, kBessel, north, 9, 135, 50, 9, 45, nullptr);
   EXPECT_NEAR(y.lat, x.lat, 1e-10);
   EXPECT_NEAR(y.lon, x.lon, 1e-10);
 }
 
 TEST(CrossBearingTest, ParallelBearingLinesGiveNaN) {
   // Both along the meridian through both points: one and the same line.
-  EXPECT_TRUE(IsNaN(CrossBearing(50, 9, 0, 50.01, 9, 0, nullptr)));
-  EXPECT_TRUE(IsNaN(CrossBearing(50, 9, 0, 50.01, 9, 180, nullptr)));
+  EXPECT_TRUE(IsNaN(CrossBearing(kWgs84, kBessel, 50, 9, 0, 50.01, 9, 0, nullptr)));
+  EXPECT_TRUE(IsNaN(CrossBearing(kWgs84, kBessel, 50, 9, 0, 50.01, 9, 180, nullptr)));
   // The same point and bearing twice.
-  EXPECT_TRUE(IsNaN(CrossBearing(50, 8, 30, 50, 8, 30, nullptr)));
-  EXPECT_TRUE(IsNaN(CrossBearing(50, 8, kNaN, 50.1, 8, 30, nullptr)));
+  EXPECT_TRUE(IsNaN(CrossBearing(kWgs84, kBessel, 50, 8, 30, 50, 8, 30, nullptr)));
+  EXPECT_TRUE(IsNaN(CrossBearing(kWgs84, kBessel, 50, 8, kNaN, 50.1, 8, 30, nullptr)));
 }
 
 TEST(IntersectCirclesTest, ChordOfTwoCircles) {
@@ -178,8 +179,8 @@ TEST(IntersectCirclesTest, NoIntersection) {
 
 TEST(BogenSchnittTest, TraceAndResult) {
   ArcIntersection x;
-  const std::string trace = Traced([&](ResultStream* t) {
-    x = BogenSchnitt({50, 9}, {50.01, 9.005}, 800, 900, t);
+  const std::string trace = Traced([&](TextSink* t) {
+    x = BogenSchnitt(kBessel, {50, 9}, {50.01, 9.005}, 800, 900, t);
   });
   EXPECT_EQ(trace,
             "--> BogenSchnitt\n"
@@ -199,15 +200,15 @@ TEST(BogenSchnittTest, TraceAndResult) {
 
 TEST(BogenSchnittTest, CirclesThatDoNotMeetGiveNaNAndKeepTheTrace) {
   ArcIntersection x;
-  const std::string trace = Traced([&](ResultStream* t) {
-    x = BogenSchnitt({50, 9}, {50.01, 9.005}, 100, 200, t);
+  const std::string trace = Traced([&](TextSink* t) {
+    x = BogenSchnitt(kBessel, {50, 9}, {50.01, 9.005}, 100, 200, t);
   });
   EXPECT_TRUE(IsNaN(x.a));
   EXPECT_TRUE(IsNaN(x.b));
   EXPECT_EQ(trace.rfind("--> BogenSchnitt\n", 0), 0u);
   EXPECT_NE(trace.find("<-- BogenSchnitt\n"), std::string::npos);
 
-  x = BogenSchnitt({50, 9}, {50, 9}, 100, 100, nullptr);  // equal centres
+  x = BogenSchnitt(kBessel, {50, 9}, {50, 9}, 100, 100, nullptr);  // equal centres
   EXPECT_TRUE(IsNaN(x.a));
   EXPECT_TRUE(IsNaN(x.b));
 }

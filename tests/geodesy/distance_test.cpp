@@ -29,47 +29,49 @@ TEST(DistVincentyTest, PublishedTable) {
   };
   for (const auto& c : cases) {
     // Cut to whole millimetres, so the three decimals are exact up to rounding.
-    EXPECT_NEAR(DistVincenty(c.lat1, c.lon1, c.lat2, c.lon2), c.expected, 1e-7)
+    EXPECT_NEAR(DistVincenty(kWgs84Vincenty, c.lat1, c.lon1, c.lat2, c.lon2), c.expected, 1e-7)
         << c.lat2 << " " << c.lon2;
   }
 }
 
 TEST(DistVincentyTest, FullTurnOfLongitudeStillMakesAStep) {
   // 360 degrees apart is the same meridian: the distance along it.
-  EXPECT_NEAR(DistVincenty(50, 8, 51, 368), DistVincenty(50, 8, 51, 8), 1e-3);
-  EXPECT_NEAR(DistVincenty(51, 368, 50, 8), DistVincenty(51, 8, 50, 8), 1e-3);
-  EXPECT_NEAR(DistVincenty(10, 0, 10, -360), 0, 1e-3);
+  EXPECT_NEAR(DistVincenty(kWgs84Vincenty, 50, 8, 51, 368),
+              DistVincenty(kWgs84Vincenty, 50, 8, 51, 8), 1e-3);
+  EXPECT_NEAR(DistVincenty(kWgs84Vincenty, 51, 368, 50, 8),
+              DistVincenty(kWgs84Vincenty, 51, 8, 50, 8), 1e-3);
+  EXPECT_NEAR(DistVincenty(kWgs84Vincenty, 10, 0, 10, -360), 0, 1e-3);
 }
 
 TEST(DistVincentyTest, NotANumberDoesNotConverge) {
-  EXPECT_EQ(DistVincenty(kNaN, 8, 50, 9), -1);
-  EXPECT_EQ(DistVincenty(50, 8, 50, kNaN), -1);
+  EXPECT_EQ(DistVincenty(kWgs84Vincenty, kNaN, 8, 50, 9), -1);
+  EXPECT_EQ(DistVincenty(kWgs84Vincenty, 50, 8, 50, kNaN), -1);
 }
 
 TEST(PlaneUtmTest, PublishedTable) {
-  EXPECT_NEAR(DistUtm(50, 8, 51, 9), 131885.962, 5e-4);
-  EXPECT_NEAR(BearingUtm(50, 8, 51, 9), 32.915194, 5e-7);
-  EXPECT_NEAR(BearingUtm(50, 8, 50.01, 8), 0.766133, 5e-7);
-  EXPECT_NEAR(BearingUtm(50, 8, 50, 7.99), 270.769908, 5e-7);
-  EXPECT_NEAR(PlaneProject(50, 8, 0, 1000).lat, 50.0089927, 5e-8);
-  EXPECT_NEAR(PlaneProject(50, 8, 0, 1000).lon, 7.9998134, 5e-8);
-  EXPECT_NEAR(PlaneProject(50, 8, 90, 1000).lon, 8.0139513, 5e-8);
-  EXPECT_NEAR(PlaneProject(50, 8, 45, 10000).lat, 50.0643976, 5e-8);
+  EXPECT_NEAR(DistUtm(kWgs84, 50, 8, 51, 9), 131885.962, 5e-4);
+  EXPECT_NEAR(BearingUtm(kWgs84, 50, 8, 51, 9), 32.915194, 5e-7);
+  EXPECT_NEAR(BearingUtm(kWgs84, 50, 8, 50.01, 8), 0.766133, 5e-7);
+  EXPECT_NEAR(BearingUtm(kWgs84, 50, 8, 50, 7.99), 270.769908, 5e-7);
+  EXPECT_NEAR(PlaneProject(kWgs84, 50, 8, 0, 1000).lat, 50.0089927, 5e-8);
+  EXPECT_NEAR(PlaneProject(kWgs84, 50, 8, 0, 1000).lon, 7.9998134, 5e-8);
+  EXPECT_NEAR(PlaneProject(kWgs84, 50, 8, 90, 1000).lon, 8.0139513, 5e-8);
+  EXPECT_NEAR(PlaneProject(kWgs84, 50, 8, 45, 10000).lat, 50.0643976, 5e-8);
 }
 
 TEST(PlaneUtmTest, EdgeCases) {
-  EXPECT_EQ(BearingUtm(50, 8, 50, 8), 90);
-  EXPECT_EQ(DistUtm(50, 8, 50, 8), 0);
+  EXPECT_EQ(BearingUtm(kWgs84, 50, 8, 50, 8), 90);
+  EXPECT_EQ(DistUtm(kWgs84, 50, 8, 50, 8), 0);
   // Each point in its own zone: the pair 143 m apart reads 430 km west.
-  EXPECT_NEAR(DistUtm(50, 5.999, 50, 6.001), 429825, 0.5);
-  EXPECT_NEAR(BearingUtm(50, 5.999, 50, 6.001), 270, 1e-3);
+  EXPECT_NEAR(DistUtm(kWgs84, 50, 5.999, 50, 6.001), 429825, 0.5);
+  EXPECT_NEAR(BearingUtm(kWgs84, 50, 5.999, 50, 6.001), 270, 1e-3);
   // Over the equator both ways, with the start's band.
-  EXPECT_NEAR(PlaneProject(0.001, 3, 180, 1000).lat, -0.0080473, 5e-8);
-  EXPECT_NEAR(PlaneProject(-0.001, 3, 0, 1000).lat, 0.0080473, 5e-8);
-  EXPECT_NEAR(PlaneProject(50.3, 8.2, 77, 0).lat, 50.3, 1e-8);
-  EXPECT_NEAR(PlaneProject(50.3, 8.2, 77, 0).lon, 8.2, 1e-8);
+  EXPECT_NEAR(PlaneProject(kWgs84, 0.001, 3, 180, 1000).lat, -0.0080473, 5e-8);
+  EXPECT_NEAR(PlaneProject(kWgs84, -0.001, 3, 0, 1000).lat, 0.0080473, 5e-8);
+  EXPECT_NEAR(PlaneProject(kWgs84, 50.3, 8.2, 77, 0).lat, 50.3, 1e-8);
+  EXPECT_NEAR(PlaneProject(kWgs84, 50.3, 8.2, 77, 0).lon, 8.2, 1e-8);
   // A negative distance moves against the bearing.
-  const GeoPoint back = PlaneProject(50, 8, 180, -1000);
+  const GeoPoint back = PlaneProject(kWgs84, 50, 8, 180, -1000);
   EXPECT_NEAR(back.lat, 50.0089927, 5e-8);
   EXPECT_NEAR(back.lon, 7.9998134, 5e-8);
 }
@@ -79,8 +81,8 @@ TEST(PlaneUtmTest, ProjectionInvertsBearingAndDistance) {
   const double lat = 48.1, lon = 9.4;
   for (double lat2 : {47.7, 48.1, 48.35}) {
     for (double lon2 : {8.1, 9.0, 9.9}) {
-      const GeoPoint p =
-          PlaneProject(lat, lon, BearingUtm(lat, lon, lat2, lon2), DistUtm(lat, lon, lat2, lon2));
+      const GeoPoint p = PlaneProject(kWgs84, lat, lon, BearingUtm(kWgs84, lat, lon, lat2, lon2),
+                                      DistUtm(kWgs84, lat, lon, lat2, lon2));
       EXPECT_NEAR(p.lat, lat2, 1e-7) << lat2 << " " << lon2;
       EXPECT_NEAR(p.lon, lon2, 1e-7) << lat2 << " " << lon2;
     }
@@ -89,12 +91,12 @@ TEST(PlaneUtmTest, ProjectionInvertsBearingAndDistance) {
 
 TEST(PlaneUtmTest, BearingIsDefinedForEveryInput) {
   for (double bad : {kNaN, kInf, -kInf}) {
-    EXPECT_TRUE(std::isnan(BearingUtm(bad, 8, 50, 8))) << bad;
-    EXPECT_TRUE(std::isnan(BearingUtm(50, 8, 50, bad))) << bad;
+    EXPECT_TRUE(std::isnan(BearingUtm(kWgs84, bad, 8, 50, 8))) << bad;
+    EXPECT_TRUE(std::isnan(BearingUtm(kWgs84, 50, 8, 50, bad))) << bad;
   }
   for (double lon2 = 7.5; lon2 < 8.5; lon2 += 0.05) {
     for (double lat2 = 49.5; lat2 < 50.5; lat2 += 0.1) {
-      const double b = BearingUtm(50, 8, lat2, lon2);
+      const double b = BearingUtm(kWgs84, 50, 8, lat2, lon2);
       EXPECT_GE(b, 0);
       EXPECT_LT(b, 360);
     }

@@ -29,7 +29,7 @@ TEST(AnglesTest, WrapsIntoTheirRanges) {
 }
 
 TEST(EllipsoidTest, DerivedWgs84QuantitiesAreThePublishedDoubles) {
-  const Ellipsoid& e = SelectEllipsoid(0);
+  const Ellipsoid& e = kWgs84;
   EXPECT_EQ(e.a, 6378137.0);
   EXPECT_EQ(e.f, 0.003352810664747481);
   EXPECT_EQ(e.b, 6356752.314245179);

@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "interp/result_stream.h"
+#include "base/text_sink.h"
 
 namespace orbelin {
 
@@ -13,10 +13,9 @@ inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // Runs f with a memory stream and returns what it traced.
 template <typename F>
 std::string Traced(F f) {
-  ResultStream out;
-  out.OpenMemory();
+  StringSink out;
   f(&out);
-  return out.Close();
+  return out.Take();
 }
 
 }  // namespace orbelin

@@ -14,7 +14,7 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 UtmPosition Forward(double lat, double lon) {
-  return Geo2Utm(SelectEllipsoid(0), lat, lon);
+  return Geo2Utm(kWgs84, lat, lon);
 }
 
 struct ForwardCase {
@@ -82,19 +82,19 @@ TEST(Geo2UtmTest, NorthingNearTheEquator) {
 }
 
 TEST(Utm2GeoTest, WorkedExampleAndSouthernBands) {
-  const GeoPoint g = Utm2GeoWgs84(32, 'U', 428333.552, 5539109.815);
+  const GeoPoint g = Utm2Geo(kWgs84, 32, 'U', 428333.552, 5539109.815);
   EXPECT_NEAR(g.lat, 50, 5e-7);
   EXPECT_NEAR(g.lon, 8, 5e-7);
   // 2.6 degrees off the central meridian the series agree to about 1e-6.
-  const GeoPoint s = Utm2GeoWgs84(34, 'H', 259583.210, 6245888.046);
+  const GeoPoint s = Utm2Geo(kWgs84, 34, 'H', 259583.210, 6245888.046);
   EXPECT_NEAR(s.lat, -33.9, 1e-6);
   EXPECT_NEAR(s.lon, 18.4, 1e-6);
   // Small letters count as their capitals; N..X and '*' are northern.
   for (signed char band : {'C', 'c', 'M', 'm', 'H'}) {
-    EXPECT_NEAR(Utm2GeoWgs84(34, band, 259583.210, 6245888.046).lat, -33.9, 1e-6) << band;
+    EXPECT_NEAR(Utm2Geo(kWgs84, 34, band, 259583.210, 6245888.046).lat, -33.9, 1e-6) << band;
   }
   for (signed char band : {'N', 'n', 'X', '*', 'B', 'Y'}) {
-    EXPECT_GT(Utm2GeoWgs84(34, band, 259583.210, 6245888.046).lat, 0) << band;
+    EXPECT_GT(Utm2Geo(kWgs84, 34, band, 259583.210, 6245888.046).lat, 0) << band;
   }
 }
 
@@ -106,7 +106,7 @@ TEST(UtmRoundTripTest, ReturnsTheStartOverTheGlobe) {
     for (double lon = -180; lon < 180; lon += 0.35) {
       const UtmPosition u = Forward(lat, lon);
       const double offset = std::fabs(lon - (6.0 * u.zone - 183));
-      const GeoPoint g = Utm2GeoWgs84(u.zone, u.band, u.easting, u.northing);
+      const GeoPoint g = Utm2Geo(kWgs84, u.zone, u.band, u.easting, u.northing);
       for (const auto& l : limits) {
         if (offset > l.max_offset) continue;
         ASSERT_NEAR(g.lat, lat, l.tolerance) << lat << " " << lon;
@@ -123,7 +123,7 @@ TEST(UtmRoundTripTest, BelowEightySouthTheStarBandKeepsTheFalseNorthing) {
   ASSERT_EQ(u.band, '*');
   EXPECT_GT(u.northing, 1000000);  // false northing included
   // '*' counts as northern, so the false northing is not removed again.
-  EXPECT_GT(Utm2GeoWgs84(u.zone, u.band, u.easting, u.northing).lat, 0);
+  EXPECT_GT(Utm2Geo(kWgs84, u.zone, u.band, u.easting, u.northing).lat, 0);
 }
 
 }  // namespace

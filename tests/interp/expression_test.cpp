@@ -70,47 +70,6 @@ TEST_F(Expressions, MissingParenthesesAreReportedAndTheCallStillComputed) {
   EXPECT_EQ(Value("X"), std::sin(1.0));
 }
 
-TEST_F(Expressions, OutputStatements) {
-  struct Case {
-    const char* script;
-    const char* results;
-  } cases[] = {
-      {"VAR A, B; A = 2; B = A ^ 3 | 3; WRITE B:3;", "2.000\n"},
-      {"WRITE 7 / 2;", "4\n"},
-      {"WRITE 7 / 2 : 1;", "3.5\n"},
-      {"WRITE;", "\n"},
-      {"-> 'X = ', 2:2, ' m';", "X = 2.00 m\n"},
-      {"WRITE CHAR(72), CHAR(105);", "Hi\n"},
-      {"WRITE 1; 7; WRITE 2;", "1\n"},  // the sequence ends silently at 7
-      {"WRITE 1; WRITE 2", "1\n2\nLine 1, Col 17: \";\" expected (E6)\n"},
-      {"WRITE WLAT(1), WLON(2);", "N 1 0.0000E 2 0.0000\n"},
-      {"WRITE 'It''s';", "It\nLine 1, Col 11: \";\" expected (E6)\n"},  // two strings
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Run(c.script), c.results) << c.script;
-  }
-}
-
-TEST_F(Expressions, PrecisionMustBeANumberLiteral) {
-  // A missing number takes the previous token, ":" which reads as 0.
-  EXPECT_EQ(Run("WRITE 2.5 : X;"), "2\nLine 1, Col 13: number expected (E2)\n");
-}
-
-TEST_F(Expressions, VariablesAndNames) {
-  Run("VAR Alfa, b; ALFA = 3; B = alfa * 2;");
-  EXPECT_EQ(errors_, 0);
-  EXPECT_EQ(Value("B"), 6);
-
-  // Names are significant to 19 bytes.
-  Run("VAR ABCDEFGHIJKLMNOPQRS1, ABCDEFGHIJKLMNOPQRS2;");
-  EXPECT_EQ(Errors(), (std::vector<std::string>{"110@1:47"}));
-
-  // An undeclared name reads and writes slot 0 after its error.
-  EXPECT_EQ(Run("Q = 7; WRITE R;"),
-            "7\nLine 1, Col 3: indent name unknown (E111)\n"
-            "Line 1, Col 15: indent name unknown (E111)\n");
-}
-
 TEST_F(Expressions, TooManyNamesStayUndeclared) {
   std::string script = "VAR ";
   for (int i = 0; i < 1000; ++i) script += (i ? ", V" : "V") + std::to_string(i);
@@ -127,7 +86,7 @@ TEST_F(Expressions, DeepNestingIsAnErrorNotACrash) {
       "VAR X; X = " + std::string(100000, '(') + "1" + std::string(100000, ')') + ";";
   Run(deep);
   ASSERT_EQ(errors_, 1);
-  EXPECT_EQ(session_->last_errors()[0].number, 105);
+  EXPECT_EQ(last_.errors[0].number, 105);
 
   std::string fine = "VAR X; X = " + std::string(200, '(') + "1" + std::string(200, ')') + ";";
   Run(fine);

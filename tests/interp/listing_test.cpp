@@ -2,16 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "interp/result_stream.h"
+#include "base/result_stream.h"
 
 namespace orbelin {
 namespace {
 
 std::string Listing(const std::string& source, const std::vector<ErrorRecord>& records) {
   ResultStream out;
-  out.OpenMemory();
   WriteListing(out, source, records);
-  return out.Close();
+  return out.Take();
 }
 
 TEST(Listing, NumbersLinesAndMarksErrorsUnderTheirColumn) {

@@ -14,7 +14,11 @@ namespace orbelin {
 class SessionTest : public testing::Test {
  protected:
   // The results of one run, error lines included.
-  std::string Run(const std::string& source) { return session_->RunText(source, &errors_); }
+  std::string Run(const std::string& source) {
+    last_ = session_->Run(source);
+    errors_ = static_cast<int>(last_.errors.size());
+    return last_.results;
+  }
 
   // The value of a name declared by the last run.
   double Value(const std::string& name) {
@@ -26,7 +30,7 @@ class SessionTest : public testing::Test {
   // "number@line:column" of every diagnostic of the last run.
   std::vector<std::string> Errors() {
     std::vector<std::string> out;
-    for (const ErrorRecord& r : session_->last_errors()) {
+    for (const ErrorRecord& r : last_.errors) {
       out.push_back(std::to_string(r.number) + "@" + std::to_string(r.line) + ":" +
                     std::to_string(r.column));
     }
@@ -37,6 +41,7 @@ class SessionTest : public testing::Test {
   void Fresh() { session_ = std::make_unique<Session>(); }
 
   std::unique_ptr<Session> session_ = std::make_unique<Session>();
+  RunResult last_;
   int errors_ = 0;
 };
 

@@ -1,9 +1,13 @@
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "base/file_names.h"
+#include "interp/script_file_run.h"
 #include "session_fixture.h"
-#include "shell/file_names.h"
 
 namespace orbelin {
 namespace {
@@ -47,32 +51,34 @@ TEST_F(State, SettingValuesAreNeverUndefined) {
 
 TEST(Sessions, TwoSessionsShareNothing) {
   Session a, b;
-  a.RunText("GM1 = 7; MARGIN = 3; OLAT = 1;");
-  EXPECT_EQ(b.RunText("WRITE GM1;"), "0\n");
+  a.Run("GM1 = 7; MARGIN = 3; OLAT = 1; VIGI('KEY');");
+  EXPECT_EQ(b.Run("WRITE GM1; WRITE VIGE('Hallo');").results, "0\nHallo\n");
   EXPECT_EQ(b.margin(), 30);
   EXPECT_FALSE(b.hand_off_point().set);
 }
 
-// A host that records what the run asked of it.
-class RecordingHost : public RunHost {
- public:
-  explicit RecordingHost(const std::string& script) : names_(orbelin::BuildFileNames(script)) {}
-  void SaveScript() override { calls += "save "; }
-  DerivedNames BuildFileNames() override {
-    calls += "names ";
-    return {names_.results, names_.listing};
-  }
-  void ClearResults() override { calls += "clear "; }
-  void ShowResults() override { calls += "results "; }
-  void ShowListing() override { calls += "listing "; }
-  void PlaceCaret(int line, int column) override {
-    calls += "caret " + std::to_string(line) + "," + std::to_string(column) + " ";
-  }
-  void ShowError(const std::string& text) override { calls += "error[" + text + "] "; }
+TEST(Sessions, CipherKeysAndTheEnigmaGoOnInTheNextRun) {
+  Session session;
+  EXPECT_EQ(session.Run("VIGI('KEY'); SUBSTRI('AB'); WRITE VIGE('Hallo');").results, "Rejvs\n");
+  EXPECT_EQ(session.Run("WRITE VIGE('Hallo'); WRITE SUBSTR('?C');").results, "Fkpjy\n?A\n");
+  EXPECT_TRUE(session.Run("ENIGMAINIT('KBCDA', 'AAAAA', 'AAAAA', '');").clean());
+  EXPECT_EQ(session.Run("ENIGMARUN('AAAAA');").results, "BDZGO\n");
+  EXPECT_EQ(session.Run("ENIGMARUN('AAAAA'); ENIGMAWHEELS;").results,
+            "WCXLT\nEngima Stellung: AAAKA\n");
+}
 
-  ScriptFileNames names_;
-  std::string calls;
-};
+TEST(Sessions, ARunIsAValue) {
+  Session session;
+  const RunResult r = session.Run("OLAT = 1; WRITE 2\r\nWRITE 3;");
+  EXPECT_EQ(r.results, "2\n3\nLine 2, Col 1: \";\" expected (E6)\n");
+  EXPECT_EQ(r.listing,
+            "Listing:\n\n    1  OLAT = 1; WRITE 2\n    2\n*****  ^ \";\" expected (E6)\n\n\n"
+            "    1 syntax errors\n");
+  ASSERT_EQ(r.errors.size(), 1u);
+  EXPECT_EQ(r.errors[0].number, 6);
+  EXPECT_TRUE(r.point.set);
+  EXPECT_EQ(r.point.lat, 1);
+}
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -85,37 +91,63 @@ void WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-TEST(RunScript, StepsOfACleanAndOfAFailedRun) {
-  std::string script = testing::TempDir() + "/session_run.inp";
-  WriteFile(script, std::string("WRITE 1;\r\n\0", 11));
+class ScriptFileTest : public ::testing::Test {
+ protected:
+  std::string folder = ::testing::TempDir() + "orbelin-script-file-" +
+                       std::to_string(reinterpret_cast<uintptr_t>(this));
+  void SetUp() override { std::filesystem::create_directories(folder); }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+  ScriptFileNames Names(const std::string& name) { return BuildFileNames(folder + "/" + name); }
+};
+
+TEST_F(ScriptFileTest, WritesResultsAndListingBesideTheScript) {
+  WriteFile(folder + "/walk.inp", std::string("WRITE 1;\r\n\0", 11));
   Session session;
-  RecordingHost clean(script);
-  RunOutcome outcome = session.RunScript(script, clean);
-  EXPECT_TRUE(outcome.ran);
-  EXPECT_EQ(clean.calls, "save names clear results ");
-  EXPECT_EQ(ReadFile(clean.names_.results), "1\n");
-  EXPECT_EQ(ReadFile(clean.names_.listing),
+  const ScriptFileRun run = RunScriptFile(session, Names("walk"), SourceEncoding::kCp1252);
+  EXPECT_EQ(run.status, ScriptFileStatus::kRan);
+  EXPECT_EQ(run.results_error, 0);
+  EXPECT_EQ(run.listing_error, 0);
+  EXPECT_EQ(ReadFile(folder + "/walk.res"), "1\n");
+  EXPECT_EQ(ReadFile(folder + "/walk.lst"),
             "Listing:\n\n    1  WRITE 1;\n\n\n    0 syntax errors\n");
-
-  WriteFile(script, "WRITE 1;\r\n  WRITE 2\r\n");
-  RecordingHost failed(script);
-  outcome = session.RunScript(script, failed);
-  EXPECT_EQ(outcome.error_count, 1);
-  EXPECT_EQ(failed.calls, "save names clear listing error[Compilation errors\n] caret 2,0 ");
-
-  RecordingHost missing("/nonexistent-folder/x.inp");
-  outcome = session.RunScript("/nonexistent-folder/x.inp", missing);
-  EXPECT_FALSE(outcome.ran);
-  EXPECT_EQ(missing.calls, "save error[/nonexistent-folder/x.inp] ");
 }
 
-TEST(RunScript, AutoEncodingTurnsUtf8IntoWindows1252) {
-  std::string script = testing::TempDir() + "/session_utf8.inp";
-  WriteFile(script, "WRITE \xC2\xB0N 48 30 : 1, ' \xC3\xA4\xE2\x82\xAC\xE2\x86\x92';\n");
+TEST_F(ScriptFileTest, FailuresAreTypedAndRunNothing) {
   Session session;
-  RecordingHost host(script);
-  session.RunScript(script, host, SourceEncoding::kAuto);
-  EXPECT_EQ(ReadFile(host.names_.results), "48.5 \xE4\x80?\n");
+  ScriptFileRun run = RunScriptFile(session, Names("missing.inp"), SourceEncoding::kCp1252);
+  EXPECT_EQ(run.status, ScriptFileStatus::kScriptUnreadable);
+  EXPECT_EQ(run.os_error, ENOENT);
+
+  std::filesystem::create_directories(folder + "/dir.inp");
+  run = RunScriptFile(session, Names("dir.inp"), SourceEncoding::kCp1252);
+  EXPECT_EQ(run.status, ScriptFileStatus::kScriptNotAFile);
+  EXPECT_FALSE(std::filesystem::exists(folder + "/dir.res"));
+
+  // A results file that cannot be created stops the run before it starts:
+  // the session does not change.
+  WriteFile(folder + "/a.inp", "GM1 = 5;");
+  std::filesystem::create_directories(folder + "/a.res");
+  run = RunScriptFile(session, Names("a.inp"), SourceEncoding::kCp1252);
+  EXPECT_EQ(run.status, ScriptFileStatus::kResultsUncreatable);
+  EXPECT_EQ(run.os_error, EISDIR);
+  EXPECT_EQ(session.Run("WRITE GM1;").results, "0\n");
+}
+
+TEST_F(ScriptFileTest, AListingThatCannotBeWrittenIsSkipped) {
+  WriteFile(folder + "/b.inp", "WRITE 2;");
+  std::filesystem::create_directories(folder + "/b.lst");
+  Session session;
+  const ScriptFileRun run = RunScriptFile(session, Names("b.inp"), SourceEncoding::kCp1252);
+  EXPECT_EQ(run.status, ScriptFileStatus::kRan);
+  EXPECT_EQ(run.listing_error, EISDIR);
+  EXPECT_EQ(ReadFile(folder + "/b.res"), "2\n");
+}
+
+TEST_F(ScriptFileTest, AutoEncodingTurnsUtf8IntoWindows1252) {
+  WriteFile(folder + "/u.inp", "WRITE \xC2\xB0N 48 30 : 1, ' \xC3\xA4\xE2\x82\xAC\xE2\x86\x92';\n");
+  Session session;
+  RunScriptFile(session, Names("u.inp"), SourceEncoding::kAuto);
+  EXPECT_EQ(ReadFile(folder + "/u.res"), "48.5 \xE4\x80?\n");
 }
 
 }  // namespace

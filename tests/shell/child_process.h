@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -42,6 +43,9 @@ class ChildProcess {
     if (pid_ == 0) {
       int out = open(output_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
       if (out >= 0) dup2(out, 1);
+      // A test that dies takes its children along, so that nothing is left
+      // holding the test runner's output open.
+      prctl(PR_SET_PDEATHSIG, SIGKILL);
       // Signals blocked by the test runner must not stay blocked in the child.
       sigset_t none;
       sigemptyset(&none);

@@ -3,6 +3,7 @@
 // window. Skipped where Xvfb or xdotool is not installed.
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <sys/prctl.h>
 
 #include "child_process.h"
 #include "shell/definition_file.h"
@@ -45,6 +46,7 @@ class Xvfb {
     if (pipe(fds) != 0) return;
     pid_ = fork();
     if (pid_ == 0) {
+      prctl(PR_SET_PDEATHSIG, SIGKILL);
       close(fds[0]);
       std::string fd = std::to_string(fds[1]);
       execl(program.c_str(), "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
@@ -80,6 +82,9 @@ class DesktopTest : public ::testing::Test {
     if (xvfb.empty() || xdotool_.empty()) GTEST_SKIP() << "needs Xvfb and xdotool";
     server_ = std::make_unique<Xvfb>(xvfb);
     ASSERT_FALSE(server_->display().empty()) << "Xvfb did not start";
+    // A window that is not mapped yet makes XGetImage fail with BadMatch;
+    // the default handler would end the test instead of letting it retry.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     display_ = XOpenDisplay(server_->display().c_str());
     ASSERT_NE(display_, nullptr);
     std::filesystem::create_directories(tmp / "run");

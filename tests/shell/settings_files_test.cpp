@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "base/utf16.h"
 #include "shell/definition_file.h"
 #include "shell/settings_file.h"
-#include "shell/utf16.h"
 #include "test_files.h"
 
 namespace orbelin {

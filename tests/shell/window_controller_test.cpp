@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 
 #include "fake_platform.h"
-#include "fake_runner.h"
 #include "shell/definition_file.h"
 #include "test_files.h"
 
@@ -13,7 +12,6 @@ namespace {
 
 using namespace std::string_literals;
 using testing::FakePlatform;
-using testing::FakeRunner;
 using testing::ReadBytes;
 using testing::RunUnprivileged;
 using testing::TempFolder;
@@ -23,8 +21,8 @@ class WindowControllerTest : public ::testing::Test {
  protected:
   TempFolder home;
   FakePlatform platform;
-  FakeRunner runner;
-  WindowController controller{platform, runner, home.folder()};
+  Session session;
+  WindowController controller{platform, session, home.folder()};
 
   // A home folder whose definition names walk.inp, with its results.
   std::string PrepareWalk() {
@@ -84,40 +82,37 @@ TEST_F(WindowControllerTest, CalcWithoutScriptFileRefusesAndRunsNothing) {
   controller.HandleCommand(WindowController::kCalcButton);
   controller.HandleCommand(WindowController::kCalcMenu);
   EXPECT_EQ(platform.errors, (std::vector<std::string>{"Erst speichern", "Erst speichern"}));
-  EXPECT_TRUE(runner.runs.empty());
   EXPECT_EQ(testing::FileCount(home.folder()), 0);
 }
 
 TEST_F(WindowControllerTest, CalcSavesTheBoxThenShowsResults) {
   const std::string script = PrepareWalk();
   controller.Start();
-  platform.script_box = "VAR A;\nA = 3;";
-  runner.results = "3\n";
+  platform.script_box = "VAR A;\nA = 3;\nWRITE A, ' \xC3\xA4';";
   controller.HandleCommand(WindowController::kCalcButton);
-  ASSERT_EQ(runner.runs, std::vector<std::string>{script});
-  EXPECT_EQ(runner.script_at_run, "VAR A;\r\nA = 3;\0"s);
-  EXPECT_EQ(platform.results_box, "3\n");
+  EXPECT_EQ(ReadBytes(script), "VAR A;\r\nA = 3;\r\nWRITE A, ' \xE4';\0"s);
+  EXPECT_EQ(ReadBytes(home / "walk.res"), "3 \xE4\n");
+  EXPECT_EQ(platform.results_box, "3 \xC3\xA4\n");
   EXPECT_TRUE(platform.errors.empty());
 }
 
 TEST_F(WindowControllerTest, CalcWithErrorsShowsListingAndPlacesCaret) {
   PrepareWalk();
   controller.Start();
-  platform.script_box = "VAR A;\n\tA = 2\nWRITE A;";
-  runner.listing = "Listing:\n\n    1  VAR A;\n";
-  runner.error_line = 3;
-  runner.error_column = 1;
+  platform.script_box = "VAR A;\nA = 2\nWRITE A;";
   controller.Calc();
-  EXPECT_EQ(platform.results_box, "Listing:\n\n    1  VAR A;\n");
+  EXPECT_EQ(platform.results_box,
+            "Listing:\n\n    1  VAR A;\n    2  A = 2\n    3\n*****  ^ \";\" expected (E6)\n\n\n"
+            "    1 syntax errors\n");
   EXPECT_EQ(platform.log,
             (std::vector<std::string>{"error Compilation errors\n", "caret script 2 0"}));
 
-  // Columns behind a tab are the interpreter's, not the box's.
+  // Columns behind a tab are the interpreter's, not the box's: the ";" after
+  // "{<tab>}A = 2 +" stands at column 17, the box's character 10.
   platform.log.clear();
-  runner.error_line = 2;
-  runner.error_column = 14;  // after "\tA = 2": tab to 9, then 5 characters
+  platform.script_box = "VAR A;\n{\t}A = 2 +;";
   controller.Calc();
-  EXPECT_EQ(platform.log.back(), "caret script 1 6");
+  EXPECT_EQ(platform.log.back(), "caret script 1 10");
 }
 
 TEST_F(WindowControllerTest, SaveChoosesFileAddsExtensionAndClearsResults) {
@@ -207,7 +202,10 @@ TEST_F(WindowControllerTest, HandOffMessages) {
   controller.Start();
 
   controller.HandleCommand(WindowController::kHandOffButton);
-  runner.point = {52.5, -13.25, true};
+  PrepareWalk();
+  controller.Start();
+  platform.script_box = "OLAT = 52.5; OLON = 0 - 13.25;";
+  controller.Calc();
   controller.HandOff();  // no map window
   platform.map_window = 9;
   controller.HandOff();

@@ -32,7 +32,7 @@ void ExpectSameMachine(const EnigmaMachine& a, const EnigmaMachine& b) {
 EnigmaMachine Machine(const char* wheels, const char* rings, const char* positions,
                       const char* plugs) {
   EnigmaMachine m;
-  EXPECT_EQ(EnigmaInit(m, wheels, rings, positions, plugs), 0);
+  EXPECT_EQ(EnigmaInit(m, wheels, rings, positions, plugs), EnigmaSetup::kDone);
   return m;
 }
 
@@ -144,7 +144,7 @@ class EnigmaInitErrorTest : public testing::Test {
  protected:
   // A machine that has been set up and turned, so stale entries show.
   void SetUp() override {
-    ASSERT_EQ(EnigmaInit(m_, "KBCDA", "ABBBA", "QRSTA", "XY"), 0);
+    ASSERT_EQ(EnigmaInit(m_, "KBCDA", "ABBBA", "QRSTA", "XY"), EnigmaSetup::kDone);
     EnigmaRun(m_, "AAA");
     before_ = m_;
   }
@@ -152,16 +152,16 @@ class EnigmaInitErrorTest : public testing::Test {
 };
 
 TEST_F(EnigmaInitErrorTest, EarlyChecksLeaveTheMachineAlone) {
-  EXPECT_EQ(EnigmaInit(m_, "KBCDAAA", "AAAAAAA", "AAAAAAA", ""), 114);
+  EXPECT_EQ(EnigmaInit(m_, "KBCDAAA", "AAAAAAA", "AAAAAAA", ""), EnigmaSetup::kTooManyWheels);
   ExpectSameMachine(m_, before_);
-  EXPECT_EQ(EnigmaInit(m_, "KBCDA", "AAAA", "AAAAA", ""), 115);
+  EXPECT_EQ(EnigmaInit(m_, "KBCDA", "AAAA", "AAAAA", ""), EnigmaSetup::kRingsNotAsLong);
   ExpectSameMachine(m_, before_);
-  EXPECT_EQ(EnigmaInit(m_, "KBCDA", "AAAAA", "AAAAA", "ABC"), 116);
+  EXPECT_EQ(EnigmaInit(m_, "KBCDA", "AAAAA", "AAAAA", "ABC"), EnigmaSetup::kOddPlugs);
   ExpectSameMachine(m_, before_);
 }
 
 TEST_F(EnigmaInitErrorTest, WheelOutOfRangeKeepsTheEarlierPlaces) {
-  EXPECT_EQ(EnigmaInit(m_, "LEWD", "CCCC", "DDDD", "mn"), 117);
+  EXPECT_EQ(EnigmaInit(m_, "LEWD", "CCCC", "DDDD", "mn"), EnigmaSetup::kBadWheelLetter);
   EXPECT_EQ(m_.count, 4);
   EXPECT_EQ(m_.plugs, "MN");
   EXPECT_EQ(m_.places[0].wheel, 'L' - 'A');
@@ -176,7 +176,7 @@ TEST_F(EnigmaInitErrorTest, WheelOutOfRangeKeepsTheEarlierPlaces) {
 }
 
 TEST_F(EnigmaInitErrorTest, RingOutOfRangeKeepsTheEarlierRings) {
-  EXPECT_EQ(EnigmaInit(m_, "kbcda", "cc?cc", "DDDDD", ""), 118);
+  EXPECT_EQ(EnigmaInit(m_, "kbcda", "cc?cc", "DDDDD", ""), EnigmaSetup::kBadRingLetter);
   EXPECT_EQ(m_.places[0].ring_offset, 24);
   EXPECT_EQ(m_.places[1].ring_offset, 24);
   for (int i = 2; i < 5; ++i) EXPECT_EQ(m_.places[i].ring_offset, before_.places[i].ring_offset);
@@ -185,7 +185,7 @@ TEST_F(EnigmaInitErrorTest, RingOutOfRangeKeepsTheEarlierRings) {
 }
 
 TEST_F(EnigmaInitErrorTest, ShortPositionsFailAtTheirEnd) {
-  EXPECT_EQ(EnigmaInit(m_, "KBCDA", "AAAAA", "EEE", ""), 119);
+  EXPECT_EQ(EnigmaInit(m_, "KBCDA", "AAAAA", "EEE", ""), EnigmaSetup::kBadWindowLetter);
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(m_.places[i].start, 4);
     EXPECT_EQ(m_.places[i].position, 4);
@@ -195,24 +195,23 @@ TEST_F(EnigmaInitErrorTest, ShortPositionsFailAtTheirEnd) {
     EXPECT_EQ(m_.places[i].start, before_.places[i].start);
     EXPECT_EQ(m_.places[i].position, before_.places[i].position);
   }
-  EXPECT_EQ(EnigmaInit(m_, "KBCDA", "AAAAA", "AA1AA", ""), 119);
+  EXPECT_EQ(EnigmaInit(m_, "KBCDA", "AAAAA", "AA1AA", ""), EnigmaSetup::kBadWindowLetter);
   // Extra window letters are ignored.
-  EXPECT_EQ(EnigmaInit(m_, "KBCDA", "AAAAA", "AAAAA#", ""), 0);
-  EXPECT_EQ(EnigmaInit(m_, "KBCDAW", "AAAAAA", "AAAAAA", ""), 117);
+  EXPECT_EQ(EnigmaInit(m_, "KBCDA", "AAAAA", "AAAAA#", ""), EnigmaSetup::kDone);
+  EXPECT_EQ(EnigmaInit(m_, "KBCDAW", "AAAAAA", "AAAAAA", ""), EnigmaSetup::kBadWheelLetter);
 }
 
 TEST_F(EnigmaInitErrorTest, MachineStillRunsAfterAPartialSetUp) {
-  EXPECT_EQ(EnigmaInit(m_, "KBW", "AAAAA", "AAAAA", ""), 115);
-  EXPECT_EQ(EnigmaInit(m_, "KBWDAC", "AAAAAA", "AAAAAA", ""), 117);
+  EXPECT_EQ(EnigmaInit(m_, "KBW", "AAAAA", "AAAAA", ""), EnigmaSetup::kRingsNotAsLong);
+  EXPECT_EQ(EnigmaInit(m_, "KBWDAC", "AAAAAA", "AAAAAA", ""), EnigmaSetup::kBadWheelLetter);
   std::string out = EnigmaRun(m_, "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
   for (char c : out) EXPECT_TRUE(c >= 'A' && c <= 'Z') << out;
 }
 
-std::string Collect(void (*write)(ResultStream&, const EnigmaMachine&), const EnigmaMachine& m) {
-  ResultStream out;
-  out.OpenMemory();
+std::string Collect(void (*write)(TextSink&, const EnigmaMachine&), const EnigmaMachine& m) {
+  StringSink out;
   write(out, m);
-  return out.Close();
+  return out.Take();
 }
 
 TEST(EnigmaOutputTest, SetUpTable) {
@@ -243,10 +242,9 @@ TEST(EnigmaOutputTest, Positions) {
 }
 
 TEST(EnigmaOutputTest, HelpTextListsEveryWheel) {
-  ResultStream out;
-  out.OpenMemory();
+  StringSink out;
   WriteEnigmaInfo(out);
-  std::string text = out.Close();
+  std::string text = out.Take();
   EXPECT_EQ(text.rfind("\n+-----\n| EngigmaInit(R\xE4"
                        "der,Preset,Stellung,Steckbrett)\n",
                        0),

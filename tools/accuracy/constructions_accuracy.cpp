@@ -61,7 +61,7 @@ std::string Center(Figures& f) {
       const GeoPoint a = From(lat, lon, turn, kSizes[i]);
       const GeoPoint b = From(lat, lon, turn + 100, kSizes[i]);
       const GeoPoint c = From(lat, lon, turn + 230, kSizes[i]);
-      const GeoPoint g = orbelin::Center(a, b, c, nullptr);
+      const GeoPoint g = orbelin::Center(orbelin::kBessel, a, b, c, nullptr);
       if (std::isnan(g.lat)) {
         err[i].AddFailure();
       } else {
@@ -86,7 +86,8 @@ std::string CrossBearing(Figures& f) {
       double s, b1, b2, unused;
       Exact().Inverse(o1.lat, o1.lon, lat, lon, s, b1, unused);
       Exact().Inverse(o2.lat, o2.lon, lat, lon, s, b2, unused);
-      const GeoPoint g = orbelin::CrossBearing(o1.lat, o1.lon, b1, o2.lat, o2.lon, b2, nullptr);
+      const GeoPoint g = orbelin::CrossBearing(orbelin::kWgs84, orbelin::kBessel, o1.lat, o1.lon,
+                                               b1, o2.lat, o2.lon, b2, nullptr);
       if (std::isnan(g.lat)) {
         err[i].AddFailure();
       } else {
@@ -109,7 +110,7 @@ double ArcMiss(double lat, double lon, double radius, double turn) {
   double r1, r2;
   Exact().Inverse(p1.lat, p1.lon, lat, lon, r1);
   Exact().Inverse(p2.lat, p2.lon, lat, lon, r2);
-  const ArcIntersection x = BogenSchnitt(p1, p2, r1, r2, nullptr);
+  const ArcIntersection x = BogenSchnitt(orbelin::kBessel, p1, p2, r1, r2, nullptr);
   if (std::isnan(x.a.lat)) return std::nan("");
   return std::min(Miss(lat, lon, x.a), Miss(lat, lon, x.b));
 }
@@ -143,7 +144,7 @@ std::string ArcIntersection(Figures& f) {
         double r1, r2;
         Exact().Inverse(p1.lat, p1.lon, t.lat, t.lon, r1);
         Exact().Inverse(p2.lat, p2.lon, t.lat, t.lon, r2);
-        const struct ArcIntersection x = BogenSchnitt(p1, p2, r1, r2, nullptr);
+        const struct ArcIntersection x = BogenSchnitt(orbelin::kBessel, p1, p2, r1, r2, nullptr);
         if (std::isnan(x.a.lat)) {
           by_offset[i].AddFailure();
         } else {
@@ -153,7 +154,7 @@ std::string ArcIntersection(Figures& f) {
         // construction puts the points: what the plane alone costs.
         bessel.Inverse(p1.lat, p1.lon, t.lat, t.lon, r1);
         bessel.Inverse(p2.lat, p2.lon, t.lat, t.lon, r2);
-        const struct ArcIntersection y = BogenSchnitt(p1, p2, r1, r2, nullptr);
+        const struct ArcIntersection y = BogenSchnitt(orbelin::kBessel, p1, p2, r1, r2, nullptr);
         if (std::isnan(y.a.lat)) {
           bessel_radii[i].AddFailure();
         } else {

@@ -87,7 +87,8 @@ std::string ByDistance(Figures& f) {
     double s12, azi1, azi2;
     Exact().Inverse(p.lat1, p.lon1, p.lat2, p.lon2, s12, azi1, azi2);
     const int b = Bin(kDistanceEdges, s12);
-    const InverseResult r = CalcProjection(p.lat1, p.lon1, p.lat2, p.lon2, nullptr);
+    const InverseResult r =
+        CalcProjection(orbelin::kWgs84, p.lat1, p.lon1, p.lat2, p.lon2, nullptr);
     if (std::isnan(r.distance)) {
       cp_dist[b].AddFailure();
       cp_az[b].AddFailure();
@@ -95,7 +96,7 @@ std::string ByDistance(Figures& f) {
       cp_dist[b].Add(std::fabs(r.distance - s12) * 1000);
       cp_az[b].Add(AzimuthError(r.azimuth, azi1));
     }
-    const double v = DistVincenty(p.lat1, p.lon1, p.lat2, p.lon2);
+    const double v = DistVincenty(orbelin::kWgs84Vincenty, p.lat1, p.lon1, p.lat2, p.lon2);
     if (v == -1) {
       vin[b].AddFailure();
     } else {
@@ -132,7 +133,7 @@ std::string NearAntipode(Figures& f) {
         double s12, azi1, azi2;
         Exact().Inverse(lat, 0, lat2, lon2, s12, azi1, azi2);
         const int b = Bin(edges, off);
-        const InverseResult r = CalcProjection(lat, 0, lat2, lon2, nullptr);
+        const InverseResult r = CalcProjection(orbelin::kWgs84, lat, 0, lat2, lon2, nullptr);
         if (std::isnan(r.distance)) {
           cp_dist[b].AddFailure();
           cp_az[b].AddFailure();
@@ -140,7 +141,7 @@ std::string NearAntipode(Figures& f) {
           cp_dist[b].Add(std::fabs(r.distance - s12) * 1000);
           cp_az[b].Add(AzimuthError(r.azimuth, azi1));
         }
-        const double v = DistVincenty(lat, 0, lat2, lon2);
+        const double v = DistVincenty(orbelin::kWgs84Vincenty, lat, 0, lat2, lon2);
         if (v == -1) {
           vin[b].AddFailure();
         } else {
@@ -170,7 +171,7 @@ std::string Direct(Figures& f) {
         for (double dd : {d, 2.0e7 - d / 10}) {
           double lat2, lon2, azi2;
           Exact().Direct(lat, 10, az, dd, lat2, lon2, azi2);
-          const DirectResult r = CalcBackProjection(lat, 10, az, dd, nullptr);
+          const DirectResult r = CalcBackProjection(orbelin::kWgs84, lat, 10, az, dd, nullptr);
           double miss;
           Exact().Inverse(lat2, lon2, r.lat, r.lon, miss);
           const int b = Bin(kDistanceEdges, dd);

@@ -57,7 +57,7 @@ std::string Utm(Figures& f) {
           fwd[b].Add(std::hypot(u.easting - easting, u.northing - northing) * 1000);
       }
       const signed char band = lat < 0 ? 'C' : 'N';
-      const GeoPoint g = Utm2GeoWgs84(zone, band, easting, northing);
+      const GeoPoint g = Utm2Geo(orbelin::kWgs84, zone, band, easting, northing);
       double miss;
       wgs.Inverse(lat, lon, g.lat, g.lon, miss);
       inv[b].Add(miss * 1000);
@@ -103,9 +103,9 @@ std::string GaussKrueger(Figures& f) {
         ++outside;  // R no longer carries the strip; see the text
         continue;
       }
-      const GaussKruegerPoint p = Geo2GK(lat, lon, k);
+      const GaussKruegerPoint p = Geo2GK(orbelin::kBessel, lat, lon, k);
       const double fe = std::hypot(p.r - r, p.h - y) * 1000;
-      const GeoPoint g = GK2Geo(r, y, nullptr);
+      const GeoPoint g = GK2Geo(orbelin::kBessel, r, y, nullptr);
       double miss;
       bessel.Inverse(lat, lon, g.lat, g.lon, miss);
       fwd[b].Add(fe);

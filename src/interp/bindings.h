@@ -1,0 +1,94 @@
+// The bindings: each turns a library call's arguments into a call of the
+// library that does the work, and stores or writes what it gives. The
+// catalogue (terminal_table.h) names which keyword runs which binding.
+//
+// Arguments arrive in script order by kind: the i-th numeric argument is
+// a.num[i], the i-th string a.str[i], the i-th output variable a.var[i].
+#pragma once
+
+#include "interp/library_call.h"
+
+namespace orbelin {
+
+// Mathematics (math_bindings.cpp).
+double FnCos(Runtime& rt, const CallArgs& a);
+double FnAcos(Runtime& rt, const CallArgs& a);
+double FnSin(Runtime& rt, const CallArgs& a);
+double FnAsin(Runtime& rt, const CallArgs& a);
+double FnTan(Runtime& rt, const CallArgs& a);
+double FnTanh(Runtime& rt, const CallArgs& a);
+double FnAtan(Runtime& rt, const CallArgs& a);
+double FnAtan2(Runtime& rt, const CallArgs& a);  // ATAN2(y, x)
+double FnCeil(Runtime& rt, const CallArgs& a);
+double FnExp(Runtime& rt, const CallArgs& a);
+double FnFabs(Runtime& rt, const CallArgs& a);
+double FnFloor(Runtime& rt, const CallArgs& a);
+double FnFmod(Runtime& rt, const CallArgs& a);  // FMOD(x, y)
+double FnPow(Runtime& rt, const CallArgs& a);   // POW(x, y)
+double FnSqrt(Runtime& rt, const CallArgs& a);
+double FnOrd(Runtime& rt, const CallArgs& a);  // ORD(s): first byte, signed
+
+// Coordinate output items and CHAR (coord_bindings.cpp).
+void ItemWlat(Runtime& rt, const CallArgs& a);  // WLAT(lat)
+void ItemWlon(Runtime& rt, const CallArgs& a);  // WLON(lon)
+void ItemWgps(Runtime& rt, const CallArgs& a);  // WGPS(lat, lon)
+void ItemWgk(Runtime& rt, const CallArgs& a);   // WGK(h, r): Hochwert first
+void ItemWutm(Runtime& rt, const CallArgs& a);  // WUTM(zone, band, easting, northing)
+void ItemChar(Runtime& rt, const CallArgs& a);  // CHAR(code)
+
+// Geodesy (geodesy_bindings.cpp).
+void HandleGps2Utm(Runtime& rt, const CallArgs& a);       // GPS2UTM(lat, lon, Z, B, E, N)
+void HandleUtm2Gps(Runtime& rt, const CallArgs& a);       // UTM2GPS(zone, band, e, n, LAT, LON)
+void HandleCp(Runtime& rt, const CallArgs& a);            // CP(lat1, lon1, lat2, lon2, S, A)
+void HandleCbp(Runtime& rt, const CallArgs& a);           // CBP(lat, lon, az, dist, LAT, LON)
+void HandleGps2Gk(Runtime& rt, const CallArgs& a);        // GPS2GK(lat, lon, strip, R, H)
+void HandleGk2Gps(Runtime& rt, const CallArgs& a);        // GK2GPS(R, H, LAT, LON)
+void HandleCenter(Runtime& rt, const CallArgs& a);        // CENTER(3 points, LAT, LON)
+void HandleKreuzpeilung(Runtime& rt, const CallArgs& a);  // KREUZPEILUNG(2 x lat, lon, bearing,
+                                                          //   LAT, LON)
+void HandleBogenschnitt(Runtime& rt, const CallArgs& a);  // BOGENSCHNITT(2 points, r1, r2,
+                                                          //   LATA, LONA, LATB, LONB)
+double FnGmmmm(Runtime& rt, const CallArgs& a);
+double FnBearingUtm(Runtime& rt, const CallArgs& a);
+double FnDistUtm(Runtime& rt, const CallArgs& a);
+double FnDistVincenty(Runtime& rt, const CallArgs& a);
+double FnProjUtmLat(Runtime& rt, const CallArgs& a);
+double FnProjUtmLon(Runtime& rt, const CallArgs& a);
+double FnMkz(Runtime& rt, const CallArgs& a);
+double FnTorad(Runtime& rt, const CallArgs& a);
+double FnTodeg(Runtime& rt, const CallArgs& a);
+
+// Letter values, ciphers, Morse, Enigma (text_bindings.cpp).
+double FnQsum(Runtime& rt, const CallArgs& a);
+double FnQqsum(Runtime& rt, const CallArgs& a);
+double FnKqsum(Runtime& rt, const CallArgs& a);
+double FnAlpha(Runtime& rt, const CallArgs& a);
+double FnSumrom(Runtime& rt, const CallArgs& a);
+double FnSumkas(Runtime& rt, const CallArgs& a);
+double FnSumjen(Runtime& rt, const CallArgs& a);
+double FnSummer(Runtime& rt, const CallArgs& a);
+double FnSumkah(Runtime& rt, const CallArgs& a);
+double FnSummey(Runtime& rt, const CallArgs& a);
+double FnSumker(Runtime& rt, const CallArgs& a);
+double FnSumdev(Runtime& rt, const CallArgs& a);
+double FnSumeyr(Runtime& rt, const CallArgs& a);
+void HandleVigi(Runtime& rt, const CallArgs& a);        // VIGI(key)
+void HandleSubstri(Runtime& rt, const CallArgs& a);     // SUBSTRI(key)
+void HandleTransi(Runtime& rt, const CallArgs& a);      // TRANSI(alphabet)
+void ItemRot13(Runtime& rt, const CallArgs& a);         // ROT13(text[:shift])
+void ItemVige(Runtime& rt, const CallArgs& a);          // VIGE(text)
+void ItemVigd(Runtime& rt, const CallArgs& a);          // VIGD(text)
+void ItemSubstr(Runtime& rt, const CallArgs& a);        // SUBSTR(text)
+void ItemTransr(Runtime& rt, const CallArgs& a);        // TRANSR(text)
+void ItemTrans(Runtime& rt, const CallArgs& a);         // TRANS(text)
+void ItemMorse(Runtime& rt, const CallArgs& a);         // MORSE(text)
+void ItemEsrom(Runtime& rt, const CallArgs& a);         // ESROM(code)
+void HandleEnigmaInit(Runtime& rt, const CallArgs& a);  // ENIGMAINIT(wheels, rings, windows, plugs)
+void HandleEnigmaRun(Runtime& rt, const CallArgs& a);   // ENIGMARUN(text)
+void HandleEnigmaInfo(Runtime& rt, const CallArgs& a);  // ENIGMAINFO
+void HandleEnigmaWheels(Runtime& rt, const CallArgs& a);  // ENIGMAWHEELS
+
+// The linear solver (lin3_binding.cpp).
+void HandleLin3(Runtime& rt, const CallArgs& a);  // LIN3(a1, b1, c1, d1, ..., d3, X, Y, Z)
+
+}  // namespace orbelin

@@ -1,0 +1,25 @@
+#include "interp/bindings.h"
+#include "output/coord_writers.h"
+
+namespace orbelin {
+
+void ItemWlat(Runtime& rt, const CallArgs& a) {
+  WriteLat(rt.out, a.num[0]);
+}
+void ItemWlon(Runtime& rt, const CallArgs& a) {
+  WriteLon(rt.out, a.num[0]);
+}
+void ItemWgps(Runtime& rt, const CallArgs& a) {
+  WriteGPS(rt.out, a.num[0], a.num[1]);
+}
+void ItemWgk(Runtime& rt, const CallArgs& a) {
+  WriteGK(rt.out, a.num[0], a.num[1]);
+}
+void ItemWutm(Runtime& rt, const CallArgs& a) {
+  WriteUTM(rt.out, a.num[0], a.num[1], a.num[2], a.num[3]);
+}
+void ItemChar(Runtime& rt, const CallArgs& a) {
+  rt.out.WriteChar(a.num[0]);
+}
+
+}  // namespace orbelin

@@ -1,0 +1,49 @@
+// The numbered diagnostics that are not "terminal expected": their numbers
+// and their texts, as results and listings write them (Windows-1252: ä is
+// 0xE4, ö 0xF6). The numbers 4 to 96 say that terminal n was expected; their
+// text is made from the terminal's (diagnostics.cpp).
+//
+// Several texts are never reported (the grammar cannot reach them); they
+// keep their numbers so that every number has its text.
+#pragma once
+
+// clang-format off
+#define ORBELIN_ERRORS(X)                                                    \
+  X(EofExpected,      0,   "EOF expected")                                   \
+  X(IdentExpected,    1,   "ident expected")                                 \
+  X(NumberExpected,   2,   "number expected")                                \
+  X(StringExpected,   3,   "string expected")                                \
+  X(NotExpected,      97,  "not expected")             /* never reported */  \
+  X(Stat98,           98,  "unexpected symbol in Stat") /* never reported */ \
+  X(Stat99,           99,  "unexpected symbol in Stat") /* never reported */ \
+  X(ItemAfterComma,   100, "unexpected symbol in Stat")                      \
+  X(StatementStart,   101, "unexpected symbol in Stat")                      \
+  X(Expr102,          102, "unexpected symbol in Expr") /* never reported */ \
+  X(Term103,          103, "unexpected symbol in Term") /* never reported */ \
+  X(Hoch104,          104, "unexpected symbol in Hoch") /* never reported */ \
+  X(FactorStart,      105, "unexpected symbol in Fact")                      \
+  X(Func106,          106, "unexpected symbol in Func") /* never reported */ \
+  X(Koord107,         107, "unexpected symbol in Koord") /* never reported */ \
+  X(Koord108,         108, "unexpected symbol in Koord") /* never reported */ \
+  X(Koord109,         109, "unexpected symbol in Koord") /* never reported */ \
+  X(DuplicateName,    110, "No dopple indent name")                          \
+  X(UnknownName,      111, "indent name unknown")                            \
+  X(Empty112,         112, "")                          /* never reported */ \
+  X(Unsolvable,       113, "Gleichung nicht l\xF6sbar")                      \
+  X(TooManyWheels,    114, "Zu viele R\xE4" "der")                           \
+  X(RingsNotAsLong,   115, "R\xE4" "der und Stellungen muss gleich lang sein") \
+  X(OddPlugs,         116, "Der Stecker muss eine gerade Anzahl haben")      \
+  X(BadWheelLetter,   117, "R\xE4" "der muss im Bereich A..V liegen")        \
+  X(BadRingLetter,    118, "Stellung muss im Bereich A..Z liegen")           \
+  X(BadWindowLetter,  119, "Preset muss im Bereich A..Z liegen")
+// clang-format on
+
+namespace orbelin {
+
+enum ErrorNumber : int {
+#define ORBELIN_ERROR(name, number, text) kErr##name = number,
+  ORBELIN_ERRORS(ORBELIN_ERROR)
+#undef ORBELIN_ERROR
+};
+
+}  // namespace orbelin

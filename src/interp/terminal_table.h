@@ -1,0 +1,120 @@
+// The terminals of the script language, one row each: everything the
+// scanner, the parser and the catalogue know about a terminal is here.
+//
+//   X(Name, text, role, kinds, handler)
+//
+// Name     the enumerator kName of Tok (terminals.h)
+// text     how the script writes it: keywords in capitals, the degree sign
+//          as byte 0xB0; "" for the terminals that have no one spelling
+// role     what the terminal does in the grammar (Role in terminals.h)
+// kinds    a library call's arguments, one letter each in script order:
+//            N numeric expression, S string literal, V output variable,
+//            :n an optional ": number" after the preceding argument, n when
+//               it is left out (ROT13's shift)
+// handler  the binding that runs a library call (catalogue.cpp), or nullptr
+//
+// The numbers are the row numbers and are fixed: the "expected" diagnostics
+// are numbered by them. Rows of one role need not stand together.
+#pragma once
+
+// clang-format off
+#define ORBELIN_TERMINALS(X)                                                      \
+  X(Eof,          "",             kEnd,          "",                nullptr)      \
+  X(Ident,        "",             kName,         "",                nullptr)      \
+  X(Number,       "",             kNumber,       "",                nullptr)      \
+  X(String,       "",             kString,       "",                nullptr)      \
+  X(Var,          "VAR",          kDeclaration,  "",                nullptr)      \
+  X(Comma,        ",",            kPunctuation,  "",                nullptr)      \
+  X(Semicolon,    ";",            kPunctuation,  "",                nullptr)      \
+  X(Write,        "WRITE",        kOutput,       "",                nullptr)      \
+  X(Arrow,        "->",           kOutput,       "",                nullptr)      \
+  X(Morse,        "MORSE",        kFirstItem,    "S",               ItemMorse)    \
+  X(LParen,       "(",            kOpenParen,    "",                nullptr)      \
+  X(RParen,       ")",            kPunctuation,  "",                nullptr)      \
+  X(Esrom,        "ESROM",        kFirstItem,    "S",               ItemEsrom)    \
+  X(Wlat,         "WLAT",         kItem,         "N",               ItemWlat)     \
+  X(Wlon,         "WLON",         kItem,         "N",               ItemWlon)     \
+  X(Wgps,         "WGPS",         kItem,         "NN",              ItemWgps)     \
+  X(Wgk,          "WGK",          kItem,         "NN",              ItemWgk)      \
+  X(Wutm,         "WUTM",         kItem,         "NNNN",            ItemWutm)     \
+  X(Char,         "CHAR",         kItem,         "N",               ItemChar)     \
+  X(Vige,         "VIGE",         kFirstItem,    "S",               ItemVige)     \
+  X(Vigd,         "VIGD",         kFirstItem,    "S",               ItemVigd)     \
+  X(Trans,        "TRANS",        kFirstItem,    "S",               ItemTrans)    \
+  X(Transr,       "TRANSR",       kFirstItem,    "S",               ItemTransr)   \
+  X(Substr,       "SUBSTR",       kFirstItem,    "S",               ItemSubstr)   \
+  X(Rot13,        "ROT13",        kItem,         "S:13",            ItemRot13)    \
+  X(Colon,        ":",            kPunctuation,  "",                nullptr)      \
+  X(Olon,         "OLON",         kSetting,      "",                nullptr)      \
+  X(Equals,       "=",            kPunctuation,  "",                nullptr)      \
+  X(Olat,         "OLAT",         kSetting,      "",                nullptr)      \
+  X(Debug,        "DEBUG",        kSetting,      "",                nullptr)      \
+  X(Margin,       "MARGIN",       kSetting,      "",                nullptr)      \
+  X(Lin3,         "LIN3",         kStatement,    "NNNNNNNNNNNNVVV", HandleLin3)   \
+  X(Gps2Utm,      "GPS2UTM",      kStatement,    "NNVVVV",          HandleGps2Utm) \
+  X(Utm2Gps,      "UTM2GPS",      kStatement,    "NNNNVV",          HandleUtm2Gps) \
+  X(Cp,           "CP",           kStatement,    "NNNNVV",          HandleCp)     \
+  X(Cbp,          "CBP",          kStatement,    "NNNNVV",          HandleCbp)    \
+  X(Gps2Gk,       "GPS2GK",       kStatement,    "NNNVV",           HandleGps2Gk) \
+  X(Gk2Gps,       "GK2GPS",       kStatement,    "NNVV",            HandleGk2Gps) \
+  X(Center,       "CENTER",       kStatement,    "NNNNNNVV",        HandleCenter) \
+  X(Kreuzpeilung, "KREUZPEILUNG", kStatement,    "NNNNNNVV",        HandleKreuzpeilung) \
+  X(Bogenschnitt, "BOGENSCHNITT", kStatement,    "NNNNNNVVVV",      HandleBogenschnitt) \
+  X(Vigi,         "VIGI",         kStatement,    "S",               HandleVigi)   \
+  X(Transi,       "TRANSI",       kStatement,    "S",               HandleTransi) \
+  X(Substri,      "SUBSTRI",      kStatement,    "S",               HandleSubstri) \
+  X(EnigmaInit,   "ENIGMAINIT",   kStatement,    "SSSS",            HandleEnigmaInit) \
+  X(EnigmaRun,    "ENIGMARUN",    kStatement,    "S",               HandleEnigmaRun) \
+  X(EnigmaInfo,   "ENIGMAINFO",   kBareStatement, "",               HandleEnigmaInfo) \
+  X(EnigmaWheels, "ENIGMAWHEELS", kBareStatement, "",               HandleEnigmaWheels) \
+  X(Plus,         "+",            kOperator,     "",                nullptr)      \
+  X(Minus,        "-",            kOperator,     "",                nullptr)      \
+  X(Star,         "*",            kOperator,     "",                nullptr)      \
+  X(Slash,        "/",            kOperator,     "",                nullptr)      \
+  X(Caret,        "^",            kOperator,     "",                nullptr)      \
+  X(Bar,          "|",            kOperator,     "",                nullptr)      \
+  X(Pi,           "PI",           kConstant,     "",                nullptr)      \
+  X(DegE,         "\xB0" "E",     kCoordinate,   "",                nullptr)      \
+  X(DegN,         "\xB0" "N",     kCoordinate,   "",                nullptr)      \
+  X(DegW,         "\xB0" "W",     kCoordinate,   "",                nullptr)      \
+  X(DegS,         "\xB0" "S",     kCoordinate,   "",                nullptr)      \
+  X(Cos,          "COS",          kFunction,     "N",               FnCos)        \
+  X(Acos,         "ACOS",         kFunction,     "N",               FnAcos)       \
+  X(Sin,          "SIN",          kFunction,     "N",               FnSin)        \
+  X(Asin,         "ASIN",         kFunction,     "N",               FnAsin)       \
+  X(Tan,          "TAN",          kFunction,     "N",               FnTan)        \
+  X(Tanh,         "TANH",         kFunction,     "N",               FnTanh)       \
+  X(Atan,         "ATAN",         kFunction,     "N",               FnAtan)       \
+  X(Atan2,        "ATAN2",        kFunction,     "NN",              FnAtan2)      \
+  X(Ceil,         "CEIL",         kFunction,     "N",               FnCeil)       \
+  X(Exp,          "EXP",          kFunction,     "N",               FnExp)        \
+  X(Fabs,         "FABS",         kFunction,     "N",               FnFabs)       \
+  X(Floor,        "FLOOR",        kFunction,     "N",               FnFloor)      \
+  X(Fmod,         "FMOD",         kFunction,     "NN",              FnFmod)       \
+  X(Pow,          "POW",          kFunction,     "NN",              FnPow)        \
+  X(Sqrt,         "SQRT",         kFunction,     "N",               FnSqrt)       \
+  X(Gmmmm,        "GMMMM",        kFunction,     "NNNNN",           FnGmmmm)      \
+  X(BearingUtm,   "BEARINGUTM",   kFunction,     "NNNN",            FnBearingUtm) \
+  X(DistUtm,      "DISTUTM",      kFunction,     "NNNN",            FnDistUtm)    \
+  X(DistVincenty, "DISTVINCENTY", kFunction,     "NNNN",            FnDistVincenty) \
+  X(ProjUtmLat,   "PROJUTMLAT",   kFunction,     "NNNN",            FnProjUtmLat) \
+  X(ProjUtmLon,   "PROJUTMLON",   kFunction,     "NNNN",            FnProjUtmLon) \
+  X(Mkz,          "MKZ",          kFunction,     "N",               FnMkz)        \
+  X(Qsum,         "QSUM",         kFunction,     "N",               FnQsum)       \
+  X(Qqsum,        "QQSUM",        kFunction,     "N",               FnQqsum)      \
+  X(Kqsum,        "KQSUM",        kFunction,     "N",               FnKqsum)      \
+  X(Torad,        "TORAD",        kFunction,     "N",               FnTorad)      \
+  X(Todeg,        "TODEG",        kFunction,     "N",               FnTodeg)      \
+  X(Ord,          "ORD",          kFunction,     "S",               FnOrd)        \
+  X(Alpha,        "ALPHA",        kFunction,     "S",               FnAlpha)      \
+  X(Sumrom,       "SUMROM",       kFunction,     "S",               FnSumrom)     \
+  X(Sumkas,       "SUMKAS",       kFunction,     "S",               FnSumkas)     \
+  X(Sumjen,       "SUMJEN",       kFunction,     "S",               FnSumjen)     \
+  X(Summer,       "SUMMER",       kFunction,     "S",               FnSummer)     \
+  X(Sumkah,       "SUMKAH",       kFunction,     "S",               FnSumkah)     \
+  X(Summey,       "SUMMEY",       kFunction,     "S",               FnSummey)     \
+  X(Sumker,       "SUMKER",       kFunction,     "S",               FnSumker)     \
+  X(Sumdev,       "SUMDEV",       kFunction,     "S",               FnSumdev)     \
+  X(Sumeyr,       "SUMEYR",       kFunction,     "S",               FnSumeyr)     \
+  X(NoSym,        "",             kNoSymbol,     "",                nullptr)
+// clang-format on
