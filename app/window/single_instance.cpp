@@ -9,11 +9,15 @@
 #include <QLocalSocket>
 #include <QThread>
 
+#include "shell/qt/main_window.h"
+
 namespace orbelin {
 
 namespace {
 
-constexpr const char* kName = "OrbelinClass";
+// The lock and the socket are named for the window class, as the running
+// copy is found by it.
+constexpr const char* kName = MainWindow::kWindowClass;
 constexpr QByteArrayView kRaise = "raise\n";
 // A start that holds the lock may not be listening yet.
 constexpr int kConnectPatienceMs = 5000;

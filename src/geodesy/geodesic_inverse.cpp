@@ -2,10 +2,10 @@
 #include "geodesy/geodesic_inverse.h"
 
 #include <cmath>
-#include <limits>
 
 #include "base/text_sink.h"
 #include "geodesy/angles.h"
+#include "geodesy/degenerate.h"
 
 namespace orbelin {
 
@@ -13,7 +13,6 @@ namespace {
 
 constexpr double kEps = 1e-14;
 constexpr int kStepBound = 100;  // the counter starts at 1: at most 99 steps
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 void TraceResult(TextSink* trace, const InverseResult& r) {
   if (!trace) return;
@@ -107,14 +106,14 @@ InverseResult CalcProjection(const Ellipsoid& ellipsoid, double lat1, double lon
 
   if (result.steps == 0) {
     // Nothing was iterated: the values above rest on no step at all.
-    result.distance = result.azimuth = result.back_azimuth = kNaN;
+    result.distance = result.azimuth = result.back_azimuth = kNoValue;
   }
   TraceResult(trace, result);
   if (counter >= kStepBound && eps > kEps) {
     // The bound ended the loop (nearly antipodal points): the last step can
     // be over 100 km and up to 90 degrees off, so give nothing rather than a
     // plausible wrong answer. The trace above keeps what was computed.
-    result.distance = result.azimuth = result.back_azimuth = kNaN;
+    result.distance = result.azimuth = result.back_azimuth = kNoValue;
   }
   return result;
 }

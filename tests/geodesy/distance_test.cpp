@@ -1,5 +1,5 @@
-// DISTVINCENTY and the plane UTM functions: the published tables and the
-// inputs that used to have no defined answer.
+// DISTVINCENTY and the plane UTM functions: the system's recorded results
+// and the inputs that used to have no defined answer.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,7 +14,7 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-TEST(DistVincentyTest, PublishedTable) {
+TEST(DistVincentyTest, RecordedResults) {
   const struct {
     double lat1, lon1, lat2, lon2, expected;
   } cases[] = {
@@ -48,7 +48,7 @@ TEST(DistVincentyTest, NotANumberDoesNotConverge) {
   EXPECT_EQ(DistVincenty(kWgs84Vincenty, 50, 8, 50, kNaN), -1);
 }
 
-TEST(PlaneUtmTest, PublishedTable) {
+TEST(PlaneUtmTest, RecordedResults) {
   EXPECT_NEAR(DistUtm(kWgs84, 50, 8, 51, 9), 131885.962, 5e-4);
   EXPECT_NEAR(BearingUtm(kWgs84, 50, 8, 51, 9), 32.915194, 5e-7);
   EXPECT_NEAR(BearingUtm(kWgs84, 50, 8, 50.01, 8), 0.766133, 5e-7);

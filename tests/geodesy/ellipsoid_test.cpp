@@ -1,5 +1,6 @@
 // The circle constants, the degree conversions and the derived WGS 84
-// quantities, against the published decimal values.
+// quantities, against the system's recorded doubles (b agrees with the
+// 6356752.3142 m of NIMA TR8350.2 to its last digit).
 #include "geodesy/ellipsoid.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ TEST(AnglesTest, WrapsIntoTheirRanges) {
   EXPECT_DOUBLE_EQ(WrapHalfPi(-0.7), -0.7);
 }
 
-TEST(EllipsoidTest, DerivedWgs84QuantitiesAreThePublishedDoubles) {
+TEST(EllipsoidTest, DerivedWgs84QuantitiesAreTheRecordedDoubles) {
   const Ellipsoid& e = kWgs84;
   EXPECT_EQ(e.a, 6378137.0);
   EXPECT_EQ(e.f, 0.003352810664747481);

@@ -15,7 +15,7 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-TEST(GaussKruegerTest, PublishedPoints) {
+TEST(GaussKruegerTest, RecordedPoints) {
   GaussKruegerPoint p = Geo2GK(kBessel, 50, 9, 3);
   EXPECT_EQ(p.r, 3500000.0);  // exact on the central meridian
   EXPECT_NEAR(p.h, 5540279.543, 5e-4);

@@ -1,4 +1,4 @@
-// CP and CBP: the published traces byte for byte, the edge cases, and the
+// CP and CBP: the recorded traces byte for byte, the edge cases, and the
 // bounds on both iterations.
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 namespace orbelin {
 namespace {
 
-TEST(CalcProjectionTest, PublishedTraceAndResult) {
+TEST(CalcProjectionTest, RecordedTraceAndResult) {
   InverseResult r;
   const std::string trace =
       Traced([&](TextSink* t) { r = CalcProjection(kWgs84, 50, 8, 51, 9, t); });
@@ -55,7 +55,7 @@ TEST(CalcProjectionTest, EdgeCases) {
     EXPECT_TRUE(r.converged);
   }
   EXPECT_EQ(CalcProjection(kWgs84, 90, 0, -90, 0, nullptr).steps, 1);
-  // Cape Town to London: DISTVINCENTY's published 9631973.173, to the millimetre.
+  // Cape Town to London: DISTVINCENTY's recorded 9631973.173, to the millimetre.
   EXPECT_NEAR(CalcProjection(kWgs84, -33.9, 18.4, 51.5, -0.1, nullptr).distance, 9631973.173, 1e-3);
   EXPECT_NEAR(CalcProjection(kWgs84, 50, 8, 50, 8.0000001, nullptr).azimuth, 90, 1e-6);
 }
@@ -110,7 +110,7 @@ TEST(CalcProjectionTest, NoStepAtAllGivesNaN) {
   }
 }
 
-TEST(CalcBackProjectionTest, PublishedTraceAndResult) {
+TEST(CalcBackProjectionTest, RecordedTraceAndResult) {
   DirectResult r;
   const std::string trace = Traced([&](TextSink* t) {
     r = CalcBackProjection(kWgs84, 50, 8, 32.14539363728237, 131935.96278052218, t);

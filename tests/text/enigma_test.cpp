@@ -37,8 +37,8 @@ EnigmaMachine Machine(const char* wheels, const char* rings, const char* positio
 }
 
 TEST(EnigmaTest, KnownMessages) {
-  // Expected texts and window letters come from the published test vectors
-  // of the machines and from a separate reference implementation.
+  // Expected texts and window letters are the system's recorded results,
+  // checked against a separate model of the machines written for the check.
   struct Case {
     const char *wheels, *rings, *positions, *plugs, *text, *expected, *after;
   } cases[] = {
