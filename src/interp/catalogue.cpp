@@ -19,9 +19,9 @@ constexpr bool FormsMatchRoles() {
     const Role role = TerminalRole(t);
     const bool call = role == Role::kStatement || role == Role::kBareStatement ||
                       role == Role::kItem || role == Role::kFirstItem;
-    const Binding& b = kForms[t].binding;
-    if (call != (b.statement != nullptr)) return false;
-    if ((role == Role::kFunction) != (b.function != nullptr)) return false;
+    const Binding::Kind kind = kForms[t].binding.kind;
+    if (call != (kind == Binding::Kind::kStatement)) return false;
+    if ((role == Role::kFunction) != (kind == Binding::Kind::kFunction)) return false;
   }
   return true;
 }

@@ -12,12 +12,14 @@ namespace orbelin {
 // A binding: a statement or output item writes or stores itself, a function
 // gives its value.
 struct Binding {
+  enum class Kind { kNone, kStatement, kFunction };
+  Kind kind = Kind::kNone;
   StatementHandler statement = nullptr;
   FunctionHandler function = nullptr;
 
   constexpr Binding(std::nullptr_t) {}
-  constexpr Binding(StatementHandler h) : statement(h) {}
-  constexpr Binding(FunctionHandler h) : function(h) {}
+  constexpr Binding(StatementHandler h) : kind(Kind::kStatement), statement(h) {}
+  constexpr Binding(FunctionHandler h) : kind(Kind::kFunction), function(h) {}
 };
 
 struct CallForm {

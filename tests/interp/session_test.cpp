@@ -1,5 +1,6 @@
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -93,8 +94,10 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 
 class ScriptFileTest : public ::testing::Test {
  protected:
-  std::string folder = ::testing::TempDir() + "orbelin-script-file-" +
-                       std::to_string(reinterpret_cast<uintptr_t>(this));
+  // One folder per test and process: ctest runs the tests side by side.
+  std::string folder = ::testing::TempDir() + "orbelin-" +
+                       ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
+                       std::to_string(getpid());
   void SetUp() override { std::filesystem::create_directories(folder); }
   void TearDown() override { std::filesystem::remove_all(folder); }
   ScriptFileNames Names(const std::string& name) { return BuildFileNames(folder + "/" + name); }
