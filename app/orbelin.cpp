@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "help/help.h"
 #include "interp/session.h"
 #include "shell/file_names.h"
 #include "terminal_host.h"
@@ -28,6 +29,7 @@ constexpr int kExitTrouble = 2;
 constexpr char kUsage[] =
     "Usage: orbelin run [--encoding auto|cp1252|utf-8] SCRIPT...\n"
     "       orbelin window [WINDOW-OPTIONS...]\n"
+    "       orbelin help [KEYWORD | TOPIC | E<number>]\n"
     "       orbelin --help | --version\n";
 
 constexpr char kHelp[] =
@@ -50,6 +52,9 @@ constexpr char kHelp[] =
     "  --encoding cp1252  the script's bytes are taken as they are, and output is\n"
     "                     printed as the raw Windows-1252 bytes of the files.\n"
     "  A character with no Windows-1252 form becomes '?'.\n"
+    "\n"
+    "orbelin help [KEYWORD | TOPIC | E<number>]\n"
+    "  The handbook on the terminal: every keyword, topic and message.\n"
     "\n"
     "orbelin window [OPTIONS...]\n"
     "  Opens the window (the program orbelin-window beside this one).\n"
@@ -137,7 +142,8 @@ int Window(char** argv) {
 int main(int argc, char** argv) {
   if (argc < 2) return Usage("no command given");
   std::string_view command = argv[1];
-  if (command == "--help" || command == "-h" || command == "help") {
+  if (command == "help") return orbelin::RunHelpCommand({argv + 2, argv + argc}, stdout, stderr);
+  if (command == "--help" || command == "-h") {
     std::fputs(kHelp, stdout);
     return kExitClean;
   }
