@@ -61,7 +61,7 @@ std::optional<std::string> HelpEntry(std::string_view word) {
   if (word.empty()) return std::nullopt;
   std::string upper = Upper(word);
   for (size_t i = 0; i < kRecordCount; ++i) {
-    if (kRecords[i].kind != Kind::kMessage && Upper(kRecords[i].key) == upper) {
+    if (Upper(kRecords[i].key) == upper) {
       return std::string(kRecords[i].text);
     }
   }

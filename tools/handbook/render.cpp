@@ -161,7 +161,10 @@ std::string RenderText(const std::vector<Block>& blocks, size_t width) {
   for (size_t i = 0; i < blocks.size(); ++i) {
     const Block& b = blocks[i];
     if (b.kind == BlockKind::kComment) continue;
-    if (!out.empty()) out += '\n';
+    // A blank line between blocks, but a list stays together.
+    bool in_list =
+        i > 0 && b.kind == BlockKind::kListItem && blocks[i - 1].kind == BlockKind::kListItem;
+    if (!out.empty() && !in_list) out += '\n';
     switch (b.kind) {
       case BlockKind::kHeading: {
         std::string text = PlainInline(b.text);
@@ -206,7 +209,9 @@ std::string RenderText(const std::vector<Block>& blocks, size_t width) {
           for (size_t r = 1; r < b.rows.size(); ++r) {
             std::string line;
             for (size_t c = 0; c < b.rows[r].size(); ++c) {
-              if (c > 0) line += c < header.size() ? "; " + PlainInline(header[c]) + ": " : "; ";
+              if (c == 1) line += ": ";
+              if (c > 1) line += "; ";
+              if (c > 0 && c < header.size()) line += PlainInline(header[c]) + " ";
               line += PlainInline(b.rows[r][c]);
             }
             out += Wrap(line, width, "- ", 2);
