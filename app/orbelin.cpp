@@ -18,6 +18,7 @@
 
 #include "base/cp1252.h"
 #include "base/file_names.h"
+#include "help/help.h"
 #include "interp/script_file_run.h"
 #include "interp/session.h"
 
@@ -30,6 +31,7 @@ constexpr int kExitTrouble = 2;
 constexpr char kUsage[] =
     "Usage: orbelin run [--encoding auto|cp1252|utf-8] SCRIPT...\n"
     "       orbelin window [WINDOW-OPTIONS...]\n"
+    "       orbelin help [KEYWORD | TOPIC | E<number>]\n"
     "       orbelin --help | --version\n";
 
 constexpr char kHelp[] =
@@ -52,6 +54,9 @@ constexpr char kHelp[] =
     "  --encoding cp1252  the script's bytes are taken as they are, and output is\n"
     "                     printed as the raw Windows-1252 bytes of the files.\n"
     "  A character with no Windows-1252 form becomes '?'.\n"
+    "\n"
+    "orbelin help [KEYWORD | TOPIC | E<number>]\n"
+    "  The handbook on the terminal: every keyword, topic and message.\n"
     "\n"
     "orbelin window [OPTIONS...]\n"
     "  Opens the window (the program orbelin-window beside this one).\n"
@@ -179,7 +184,8 @@ int Window(char** argv) {
 int main(int argc, char** argv) {
   if (argc < 2) return Usage("no command given");
   std::string_view command = argv[1];
-  if (command == "--help" || command == "-h" || command == "help") {
+  if (command == "help") return orbelin::RunHelpCommand({argv + 2, argv + argc}, stdout, stderr);
+  if (command == "--help" || command == "-h") {
     std::fputs(kHelp, stdout);
     return kExitClean;
   }

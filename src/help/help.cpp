@@ -1,0 +1,145 @@
+#include "help/help.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+#include "help/help_data.h"
+
+namespace orbelin {
+namespace {
+
+using help_data::Kind;
+using help_data::kRecordCount;
+using help_data::kRecords;
+using help_data::Record;
+
+std::string Upper(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return out;
+}
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
+  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
+  return s;
+}
+
+// "E111", "e111" or "111" as a number; -1 for anything else.
+int MessageNumber(std::string_view word) {
+  if (!word.empty() && (word[0] == 'E' || word[0] == 'e')) word.remove_prefix(1);
+  if (word.empty() || word.size() > 4) return -1;
+  int n = -1;
+  auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), n);
+  return (ec == std::errc() && end == word.data() + word.size()) ? n : -1;
+}
+
+size_t EditDistance(std::string_view a, std::string_view b) {
+  std::vector<size_t> row(b.size() + 1);
+  for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (size_t i = 1; i <= a.size(); ++i) {
+    size_t diagonal = row[0];
+    row[0] = i;
+    for (size_t j = 1; j <= b.size(); ++j) {
+      size_t above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+}  // namespace
+
+std::string HelpIndex() {
+  return help_data::kIndex;
+}
+
+std::optional<std::string> HelpEntry(std::string_view word) {
+  word = Trim(word);
+  if (word.empty()) return std::nullopt;
+  std::string upper = Upper(word);
+  for (size_t i = 0; i < kRecordCount; ++i) {
+    if (Upper(kRecords[i].key) == upper) {
+      return std::string(kRecords[i].text);
+    }
+  }
+  int n = MessageNumber(word);
+  if (n < 0) return std::nullopt;
+  // The narrowest entry that covers the number: a single number before a
+  // range around it.
+  const Record* best = nullptr;
+  for (size_t i = 0; i < kRecordCount; ++i) {
+    const Record& r = kRecords[i];
+    if (r.kind != Kind::kMessage || n < r.first_code || n > r.last_code) continue;
+    if (!best || r.last_code - r.first_code < best->last_code - best->first_code) best = &r;
+  }
+  if (!best) return std::nullopt;
+  return std::string(best->text);
+}
+
+std::vector<std::string> SuggestKeywords(std::string_view word) {
+  std::string upper = Upper(Trim(word));
+  struct Candidate {
+    bool prefix;
+    size_t distance;
+    std::string key;
+  };
+  std::vector<Candidate> candidates;
+  for (size_t i = 0; i < kRecordCount; ++i) {
+    const Record& r = kRecords[i];
+    if (r.kind == Kind::kMessage) continue;
+    std::string key = Upper(r.key);
+    bool prefix = upper.size() >= 2 && key.starts_with(upper);
+    candidates.push_back({prefix, EditDistance(upper, key), r.key});
+  }
+  std::stable_sort(candidates.begin(), candidates.end(),
+                   [](const Candidate& a, const Candidate& b) {
+                     if (a.prefix != b.prefix) return a.prefix;
+                     return a.distance < b.distance;
+                   });
+  // Words that begin with the given one if there are any, else those at
+  // most one edit further than the nearest.
+  std::vector<std::string> out;
+  for (const Candidate& c : candidates) {
+    if (out.size() == 5) break;
+    const Candidate& best = candidates.front();
+    if (best.prefix ? !c.prefix : c.distance > best.distance + 1) break;
+    out.push_back(c.key);
+  }
+  return out;
+}
+
+std::vector<std::string> HelpKeys() {
+  std::vector<std::string> keys;
+  for (size_t i = 0; i < kRecordCount; ++i) keys.emplace_back(kRecords[i].key);
+  return keys;
+}
+
+int RunHelpCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
+  if (args.empty()) {
+    std::fputs(help_data::kIndex, out);
+    return 0;
+  }
+  int status = 0;
+  bool first = true;
+  for (const std::string& word : args) {
+    std::optional<std::string> entry = HelpEntry(word);
+    if (!entry) {
+      std::string names;
+      for (const std::string& s : SuggestKeywords(word)) names += (names.empty() ? "" : ", ") + s;
+      std::fprintf(err, "orbelin help: nothing is called '%s'.\n", word.c_str());
+      if (!names.empty()) std::fprintf(err, "Nearest: %s.\n", names.c_str());
+      std::fputs("'orbelin help' lists every topic and keyword.\n", err);
+      status = 2;
+      continue;
+    }
+    if (!first) std::fputc('\n', out);
+    std::fputs(entry->c_str(), out);
+    first = false;
+  }
+  return status;
+}
+
+}  // namespace orbelin
