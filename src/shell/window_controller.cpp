@@ -6,7 +6,7 @@
 
 #include "base/script_text.h"
 #include "interp/script_file_run.h"
-#include "shell/caret_column.h"
+#include "base/caret_column.h"
 #include "shell/definition_file.h"
 #include "shell/file_io.h"
 #include "shell/hand_off.h"

@@ -1,4 +1,4 @@
-#include "shell/caret_column.h"
+#include "base/caret_column.h"
 
 #include "base/source_text.h"
 
