@@ -19,6 +19,7 @@
 #include "interp/terminals.h"
 #include "shell/box_text.h"
 #include "shell/caret_column.h"
+#include "shell/file_names.h"
 #include "text/cp1252.h"
 #include "text/utf8.h"
 
@@ -117,10 +118,12 @@ val Report(const RunValue& run, std::string_view box_text) {
   report.set("listingBytes", Bytes(run.listing));
   report.set("errorCount", static_cast<int>(run.errors.size()));
   val diagnostics = val::array();
-  for (const HintedDiagnostic& d : PlaceholderHintedDiagnostics(run.errors)) {
+  const std::vector<HintedDiagnostic> hinted = PlaceholderHintedDiagnostics(run.errors);
+  for (size_t i = 0; i < hinted.size(); ++i) {
     val item = val::object();
-    item.set("text", d.text);
-    item.set("hint", d.hint);
+    item.set("text", hinted[i].text);
+    item.set("hint", hinted[i].hint);
+    item.set("caret", CaretOffset(box_text, run.errors[i]));
     diagnostics.call<void>("push", item);
   }
   report.set("diagnostics", diagnostics);
@@ -187,6 +190,19 @@ std::string ImportScript(const std::string& bytes) {
   return BoxTextFromFile(text);
 }
 
+// The name a script is stored under: what the user typed, without folders
+// or surrounding blanks, with ".inp" when it has no extension, as the window
+// names its files. Empty when nothing is left.
+std::string ScriptName(const std::string& typed) {
+  const size_t first = typed.find_first_not_of(" \t\r\n");
+  if (first == std::string::npos) return "";
+  std::string name = typed.substr(first, typed.find_last_not_of(" \t\r\n") - first + 1);
+  for (char& c : name) {
+    if (c == '/' || c == '\\') c = '-';
+  }
+  return BuildFileNames(name).script;
+}
+
 // The bytes the window saves for this box text.
 val ExportScript(const std::string& box_text) {
   return Bytes(ScriptFileFromBoxText(box_text));
@@ -216,6 +232,7 @@ EMSCRIPTEN_BINDINGS(orbelin_engine) {
       .function("pointGpx", &Engine::PointGpx);
   emscripten::function("importScript", &ImportScript);
   emscripten::function("exportScript", &ExportScript);
+  emscripten::function("scriptName", &ScriptName);
   emscripten::function("keywords", &Keywords);
 }
 
