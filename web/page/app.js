@@ -103,6 +103,10 @@ async function calc() {
   }
   if (report.errorCount > 0) {
     results.value = report.listing;
+    // Show the listing from the line above its first marked error.
+    const marked = report.listing.split('\n').findIndex((l) => l.startsWith('*****'));
+    const lineHeight = parseFloat(getComputedStyle(results).lineHeight) || 16;
+    results.scrollTop = Math.max(0, (marked - 2) * lineHeight);
     say(`Compilation errors: ${report.errorCount}`, true);
     showDiagnostics(report.diagnostics);
     placeCaret(report.caret);
@@ -268,10 +272,10 @@ async function startEngine() {
 // The examples are there from the first visit, as in the window's folder.
 async function addExamples() {
   const list = await (await fetch('examples/index.json')).json();
-  for (const name of list) {
-    const bytes = new Uint8Array(await (await fetch(`examples/${name}`)).arrayBuffer());
-    if (!store.has(name)) store.put(name, Module.importScript(bytes));
-  }
+  const files = await Promise.all(list.map(async (name) => (await fetch(`examples/${name}`)).arrayBuffer()));
+  list.forEach((name, i) => {
+    if (!store.has(name)) store.put(name, Module.importScript(new Uint8Array(files[i])));
+  });
   return list;
 }
 
@@ -280,14 +284,14 @@ async function start() {
   if (remembered !== null) open(remembered, store.get(remembered) ?? '');
   // A first visit waits for the examples before anything is typed.
   else script.readOnly = true;
-  if ('serviceWorker' in navigator) {
-    navigator.serviceWorker.register('sw.js').catch(() => {});
-  }
   try {
     await startEngine();
   } catch (e) {
     say(`The engine could not be started: ${e.message ?? e}`, true);
     return;
+  } finally {
+    // After the engine, so caching the page does not slow its first start.
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
   }
   const options = $('keyword');
   for (const word of Module.keywords()) options.add(new Option(word, word));
