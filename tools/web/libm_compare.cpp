@@ -33,8 +33,7 @@ void Print1(const char* name, double x, double y) {
   std::printf("%s %016" PRIx64 " %016" PRIx64 "\n", name, Bits(x), Bits(y));
 }
 void Print2(const char* name, double x, double y, double z) {
-  std::printf("%s %016" PRIx64 " %016" PRIx64 " %016" PRIx64 "\n", name, Bits(x), Bits(y),
-              Bits(z));
+  std::printf("%s %016" PRIx64 " %016" PRIx64 " %016" PRIx64 "\n", name, Bits(x), Bits(y), Bits(z));
 }
 
 }  // namespace

@@ -292,6 +292,8 @@ async function start() {
   } finally {
     // After the engine, so caching the page does not slow its first start.
     if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
+    // Ask the browser not to evict the stored scripts when space runs low.
+    navigator.storage?.persist?.().catch(() => {});
   }
   const options = $('keyword');
   for (const word of Module.keywords()) options.add(new Option(word, word));
