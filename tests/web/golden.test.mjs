@@ -1,0 +1,95 @@
+// Every golden case through the page's engine, compared byte for byte with
+// the expected results and listing that the native program is held to. Each
+// case gets a fresh engine, as each case gets a fresh `orbelin run`.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { readFile, readdir } from 'node:fs/promises';
+import { existsSync } from 'node:fs';
+import path from 'node:path';
+import { loadEngine, top } from './engine.mjs';
+
+const golden = path.join(top, 'tests/golden');
+
+async function* scripts(dir) {
+  for (const entry of await readdir(dir, { withFileTypes: true })) {
+    const full = path.join(dir, entry.name);
+    if (entry.isDirectory()) yield* scripts(full);
+    else if (entry.name.endsWith('.inp')) yield full;
+  }
+}
+
+// [case name, script, folder of the expected files]
+const cases = [];
+for await (const script of scripts(golden)) {
+  cases.push([path.relative(golden, script).replace(/\.inp$/, ''), script, path.dirname(script)]);
+}
+for (const name of await readdir(path.join(top, 'examples'))) {
+  const base = name.replace(/\.inp$/, '');
+  if (name.endsWith('.inp') && existsSync(path.join(golden, 'examples', `${base}.res.expected`))) {
+    cases.push([`examples/${base}`, path.join(top, 'examples', name), path.join(golden, 'examples')]);
+  }
+}
+cases.sort((a, b) => a[0].localeCompare(b[0]));
+
+// Where two byte strings first differ, with a little context, for the report.
+function firstDifference(expected, actual) {
+  let i = 0;
+  while (i < expected.length && i < actual.length && expected[i] === actual[i]) i++;
+  const line = expected.subarray(0, i).toString('latin1').split('\n').length;
+  const show = (b) => JSON.stringify(Buffer.from(b).subarray(Math.max(0, i - 40), i + 40).toString('latin1'));
+  return `first difference at byte ${i} (line ${line}):\n  expected ${show(expected)}\n  got      ${show(actual)}`;
+}
+
+test('there are golden cases to compare', () => {
+  assert.ok(cases.length >= 10, `only ${cases.length} golden cases found under ${golden}`);
+});
+
+const Module = await loadEngine();
+
+for (const [name, script, dir] of cases) {
+  test(`golden ${name}`, async () => {
+    const engine = new Module.Engine();
+    try {
+      const report = engine.runFile(await readFile(script));
+      const base = path.basename(script, '.inp');
+      for (const [kind, bytes] of [['res', report.resultsBytes], ['lst', report.listingBytes]]) {
+        const expectedFile = path.join(dir, `${base}.${kind}.expected`);
+        if (!existsSync(expectedFile)) continue;
+        const expected = await readFile(expectedFile);
+        const actual = Buffer.from(bytes);
+        assert.ok(expected.equals(actual), `${name}.${kind}: ${firstDifference(expected, actual)}`);
+      }
+    } finally {
+      engine.delete();
+    }
+  });
+}
+
+// Beyond the golden cases: maths written to the last bit, against the native
+// program when there is one. Emscripten's C library (musl) and glibc round
+// some results of sin, cos, tan, atan, atan2, asin, acos and tanh the other
+// way; until the engine carries its own maths this is a known difference.
+const native = process.env.ORBELIN_NATIVE ?? path.join(top, 'build/orbelin');
+test('maths to the last bit agree with the native program', {
+  skip: existsSync(native) ? false : `no native program at ${native}`,
+  todo: 'the two C libraries differ in the last bit (tools/web/maths-diff.mjs measures it)',
+}, async () => {
+  const { execFileSync } = await import('node:child_process');
+  const { mkdtempSync, rmSync, writeFileSync } = await import('node:fs');
+  const { tmpdir } = await import('node:os');
+  const calls = ['COS(0 - 2.199479)', 'TAN(0 - 1.135895)', 'ATAN2(0.603205, 0.454489)',
+    'ATAN(0 - 3.686565)', 'ACOS(0.479880)', 'ASIN(0.3)', 'SIN(2.5)', 'TANH(0.7)', 'EXP(1.3)', 'POW(7.5, 0.37)'];
+  const script = `MARGIN = 0;\r\n${calls.map((c) => `WRITE '${c} ', ${c}:20;`).join('\r\n')}\r\n`;
+  const work = mkdtempSync(path.join(tmpdir(), 'orbelin-maths-'));
+  try {
+    writeFileSync(path.join(work, 'maths.inp'), script, 'latin1');
+    execFileSync(native, ['run', '--encoding', 'cp1252', path.join(work, 'maths.inp')], { stdio: 'ignore' });
+    const expected = (await readFile(path.join(work, 'maths.res'))).toString('latin1');
+    const engine = new Module.Engine();
+    const actual = Buffer.from(engine.runFile(Buffer.from(script, 'latin1')).resultsBytes).toString('latin1');
+    engine.delete();
+    assert.equal(actual, expected);
+  } finally {
+    rmSync(work, { recursive: true, force: true });
+  }
+});
