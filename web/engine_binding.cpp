@@ -11,62 +11,21 @@
 #include <string_view>
 #include <vector>
 
+#include "base/caret_column.h"
+#include "base/cp1252.h"
+#include "base/file_names.h"
+#include "base/script_text.h"
+#include "base/utf8.h"
 #include "hand_off_forms.h"
-#include "interp/diagnostics.h"
-#include "interp/listing.h"
-#include "interp/result_stream.h"
+#include "interp/explain.h"
 #include "interp/session.h"
 #include "interp/terminals.h"
-#include "shell/box_text.h"
-#include "shell/caret_column.h"
-#include "shell/file_names.h"
-#include "text/cp1252.h"
-#include "text/utf8.h"
 
 namespace orbelin::web {
 
 namespace {
 
 using emscripten::val;
-
-// ---------------------------------------------------------------------------
-// Engine calls. The run below becomes Session::Run (results, listing, errors
-// and point in one value) when the engine offers it.
-
-struct RunValue {
-  std::string results;  // Windows-1252, error lines included
-  std::string listing;  // Windows-1252
-  std::vector<ErrorRecord> errors;
-};
-
-RunValue RunSource(Session& session, const std::string& source) {
-  RunValue run;
-  run.results = session.RunText(source);
-  run.errors = session.last_errors();
-  ResultStream listing;
-  listing.OpenMemory();
-  WriteListing(listing, source, run.errors);
-  run.listing = listing.Close();
-  return run;
-}
-
-struct HintedDiagnostic {
-  std::string text;  // "line:col: error: message", UTF-8
-  std::string hint;  // English advice, UTF-8; may be empty
-};
-
-// PLACEHOLDER until the engine's diagnostics carry their English hints: the
-// text is built here from the message table and every hint is empty.
-std::vector<HintedDiagnostic> PlaceholderHintedDiagnostics(const std::vector<ErrorRecord>& errors) {
-  std::vector<HintedDiagnostic> out;
-  for (const ErrorRecord& e : errors) {
-    std::string text = std::to_string(e.line) + ":" + std::to_string(e.column) +
-                       ": error: " + Cp1252ToUtf8(MessageText(e.number)) + " (E" +
-                       std::to_string(e.number) + ")";
-    out.push_back({std::move(text), ""});
-  }
-  return out;
-}
 
 // ---------------------------------------------------------------------------
 // Plain values for the page.
@@ -96,21 +55,24 @@ size_t Utf16Units(std::string_view utf8, size_t characters) {
 // Where the box's caret goes for an error, as the window places it: the
 // error's line, and the character the interpreter's column (tabs counted to
 // the next multiple of 8) falls on. A UTF-16 offset into the box text.
-int CaretOffset(std::string_view box_text, const ErrorRecord& error) {
+int CaretOffset(std::string_view box_text, int error_line, int error_column) {
   size_t offset = 0;
   std::string_view rest = box_text;
-  for (int line = 1; line < error.line; ++line) {
+  for (int line = 1; line < error_line; ++line) {
     size_t end = rest.find('\n');
     if (end == std::string_view::npos) return static_cast<int>(Utf16Units(box_text, kWhole));
     offset += Utf16Units(rest.substr(0, end), kWhole) + 1;
     rest.remove_prefix(end + 1);
   }
   std::string_view line = rest.substr(0, rest.find('\n'));
-  const int index = CaretIndexForColumn(line, std::max(error.column - 1, 0));
+  const int index = CaretIndexForColumn(line, std::max(error_column - 1, 0));
   return static_cast<int>(offset + Utf16Units(line, static_cast<size_t>(index)));
 }
 
-val Report(const RunValue& run, std::string_view box_text) {
+// What one Calc produced, for the page: the results or the listing as the
+// window shows them, their bytes, and the diagnostics with their English
+// hints as the command line prints them.
+val Report(const RunResult& run, std::string_view source, std::string_view box_text) {
   val report = val::object();
   report.set("results", BoxTextFromFile(run.results));
   report.set("listing", BoxTextFromFile(run.listing));
@@ -118,16 +80,20 @@ val Report(const RunValue& run, std::string_view box_text) {
   report.set("listingBytes", Bytes(run.listing));
   report.set("errorCount", static_cast<int>(run.errors.size()));
   val diagnostics = val::array();
-  const std::vector<HintedDiagnostic> hinted = PlaceholderHintedDiagnostics(run.errors);
-  for (size_t i = 0; i < hinted.size(); ++i) {
+  for (const Explanation& d : Explain(source, run)) {
     val item = val::object();
-    item.set("text", hinted[i].text);
-    item.set("hint", hinted[i].hint);
-    item.set("caret", CaretOffset(box_text, run.errors[i]));
+    const bool error = d.kind == Explanation::Kind::kError;
+    item.set("kind", std::string(error ? "error" : "warning"));
+    item.set("text", std::to_string(d.line) + ":" + std::to_string(d.column) + ": " +
+                         (error ? "error: " : "warning: ") + Cp1252ToUtf8(d.message));
+    item.set("hint", Cp1252ToUtf8(d.hint));
+    item.set("caret", CaretOffset(box_text, d.line, d.column));
     diagnostics.call<void>("push", item);
   }
   report.set("diagnostics", diagnostics);
-  report.set("caret", run.errors.empty() ? -1 : CaretOffset(box_text, run.errors.back()));
+  report.set("caret", run.errors.empty() ? -1
+                                         : CaretOffset(box_text, run.errors.back().line,
+                                                       run.errors.back().column));
   return report;
 }
 
@@ -141,13 +107,14 @@ class Engine {
   // Calc on the script box's text: it runs as the bytes the window saves
   // (CR LF line ends, Windows-1252, the closing NUL), as the window runs it.
   val Calc(const std::string& box_text) {
-    return Report(RunSource(session_, ScriptFileFromBoxText(box_text)), box_text);
+    const std::string source = ScriptFileFromBoxText(box_text);
+    return Report(session_.Run(source), source, box_text);
   }
 
   // A script file's bytes taken as they are, as `orbelin run --encoding
   // cp1252` reads them.
   val RunFile(const std::string& bytes) {
-    return Report(RunSource(session_, bytes), BoxTextFromFile(bytes));
+    return Report(session_.Run(bytes), bytes, BoxTextFromFile(bytes));
   }
 
   // The point set with OLAT and OLON, and the forms the page hands on.
@@ -181,13 +148,7 @@ class Engine {
 // is converted as the command line's automatic encoding does; anything else
 // is Windows-1252, as the window saves.
 std::string ImportScript(const std::string& bytes) {
-  std::string_view text(bytes);
-  text = text.substr(0, text.find('\0'));
-  if (HasNonAscii(text) && IsValidUtf8(text)) {
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    return BoxTextFromFile(Utf8ToCp1252(text));
-  }
-  return BoxTextFromFile(text);
+  return BoxTextFromScriptFile(bytes);
 }
 
 // The name a script is stored under: what the user typed, without folders
@@ -212,8 +173,7 @@ val ExportScript(const std::string& box_text) {
 val Keywords() {
   std::vector<std::string> words;
   for (int t = 0; t < kTerminalCount; ++t) {
-    std::string_view text = TerminalText(t);
-    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') words.emplace_back(text);
+    if (IsKeyword(t)) words.emplace_back(TerminalText(t));
   }
   std::sort(words.begin(), words.end());
   val list = val::array();

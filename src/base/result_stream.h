@@ -29,6 +29,7 @@ class ResultStream final : public TextSink {
   void WriteChar(double code);
   void WriteNewline() { text_.push_back('\n'); }
 
+  size_t text_size() const { return text_.size(); }
   // Hands the text written so far over and starts empty again.
   std::string Take() { return std::exchange(text_, {}); }
 

@@ -9,12 +9,13 @@ namespace orbelin {
 
 enum class SourceEncoding {
   kCp1252,  // the bytes are taken as they are (what the window saves)
-  kAuto,    // valid UTF-8 with non-ASCII bytes is converted to Windows-1252
+  kAuto,    // valid UTF-8 with non-ASCII bytes, or a byte-order mark, is UTF-8
   kUtf8,    // always read as UTF-8 and converted
 };
 
 // The script text the interpreter runs. A character with no Windows-1252
-// form becomes '?'.
+// form becomes '?'; a UTF-8 byte-order mark at the start is dropped (in
+// kCp1252 mode the bytes stay as they are).
 std::string DecodeScript(std::string_view bytes, SourceEncoding encoding);
 
 }  // namespace orbelin

@@ -5,18 +5,34 @@
 
 namespace orbelin {
 
-std::string BoxTextFromFile(std::string_view bytes) {
-  bytes = CutAtNul(bytes);
+namespace {
+
+// CR LF and a lone CR become "\n".
+std::string LineFeeds(std::string_view text) {
   std::string lf;
-  lf.reserve(bytes.size());
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] != '\r') {
-      lf += bytes[i];
-    } else if (i + 1 >= bytes.size() || bytes[i + 1] != '\n') {
+  lf.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r') {
+      lf += text[i];
+    } else if (i + 1 >= text.size() || text[i + 1] != '\n') {
       lf += '\n';
     }
   }
-  return Cp1252ToUtf8(lf);
+  return lf;
+}
+
+}  // namespace
+
+std::string BoxTextFromFile(std::string_view bytes) {
+  return Cp1252ToUtf8(LineFeeds(CutAtNul(bytes)));
+}
+
+std::string BoxTextFromScriptFile(std::string_view bytes) {
+  bytes = CutAtNul(bytes);
+  const bool bom = bytes.starts_with("\xEF\xBB\xBF");
+  if (!bom && !(HasNonAscii(bytes) && IsValidUtf8(bytes))) return BoxTextFromFile(bytes);
+  if (bom) bytes.remove_prefix(3);
+  return LineFeeds(bytes);
 }
 
 std::string ScriptFileFromBoxText(std::string_view text) {

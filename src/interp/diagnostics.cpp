@@ -8,7 +8,7 @@ namespace orbelin {
 
 void Diagnostics::Report(int number) {
   if (distance_ >= kDistance && storing_ && lookahead_ != nullptr) {
-    records_.push_back({number, lookahead_->line, lookahead_->column});
+    records_.push_back({number, lookahead_->line, lookahead_->column, lookahead_->position});
   }
   distance_ = 0;
 }

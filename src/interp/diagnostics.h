@@ -2,6 +2,7 @@
 // of records of one run, and the message texts.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -11,13 +12,15 @@ class TextSink;
 
 struct ErrorRecord {
   int number;
-  int line;    // from 1
-  int column;  // from 1, tabs expanded as the scanner counts them
+  int line;             // from 1
+  int column;           // from 1, tabs expanded as the scanner counts them
+  size_t position = 0;  // byte index of the token in the text (in no file)
 };
 
 struct SourceLocation {
   int line = 0;
   int column = 0;
+  size_t position = 0;  // byte index in the text
 };
 
 class Diagnostics {

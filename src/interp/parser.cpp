@@ -54,9 +54,12 @@ int Parser::ResolveName() {
   return v;
 }
 
+// Text left after the statement sequence is reported where it starts, so a
+// script never stops half-way without a word; the rest is not run.
 void Parser::Program() {
   if (sc_.lookahead() == kVar) VarDecl();
   StatSeq();
+  if (sc_.lookahead() != kEof) rt_.ReportError(kErrEofExpected);
 }
 
 // VarDecl -> VAR ident { "," ident } ";"
@@ -74,8 +77,8 @@ void Parser::VarDecl() {
 }
 
 // StatSeq -> Stat ";" { Stat ";" }
-// The sequence ends silently at the first terminal that starts no
-// statement; only the very first statement must be there.
+// The sequence ends at the first terminal that starts no statement; only the
+// very first statement must be there.
 void Parser::StatSeq() {
   do {
     Stat();

@@ -23,7 +23,7 @@ class Parser {
 
   Parser(Scanner& scanner, Runtime& rt) : sc_(scanner), rt_(rt) {}
 
-  // Prog -> [ VarDecl ] StatSeq
+  // Prog -> [ VarDecl ] StatSeq EOF
   void Program();
 
  private:

@@ -3,7 +3,9 @@
 // the web page in the page.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "interp/diagnostics.h"
@@ -15,6 +17,8 @@ struct RunResult {
   // The bytes of the results file: what the statements wrote, then one line
   // per diagnostic. Windows-1252.
   std::string results;
+  // How much of `results` the statements wrote (the rest is the error lines).
+  size_t output_size = 0;
   // The bytes of the listing: the numbered lines with every diagnostic marked
   // under its line. Windows-1252.
   std::string listing;
@@ -22,8 +26,14 @@ struct RunResult {
   std::vector<ErrorRecord> errors;
   // The hand-off point after the run (it may have been set by an earlier one).
   HandOffPoint point;
+  // Where the statements stopped when text was left that none of them could
+  // read (reported as error 0 unless an error just before hid it).
+  bool stopped_early = false;
+  SourceLocation stop;
 
   bool clean() const { return errors.empty(); }
+  // What the statements wrote, without the error lines.
+  std::string_view output() const { return std::string_view(results).substr(0, output_size); }
 };
 
 }  // namespace orbelin

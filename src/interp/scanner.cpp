@@ -198,7 +198,7 @@ bool Scanner::SkipComment() {
         NextChar();
         if (ch_ == ')') break;
       } else if (ch_ == 0) {
-        return false;
+        return Unclosed(line, col, pos);
       } else {
         NextChar();
       }
@@ -209,11 +209,19 @@ bool Scanner::SkipComment() {
   // '{'
   NextChar();
   while (ch_ != '}') {
-    if (ch_ == 0) return false;
+    if (ch_ == 0) return Unclosed(line, col, pos);
     NextChar();
   }
   NextChar();
   return true;
+}
+
+// A comment that runs into the end of the text: remembered for the front
+// ends' warning; it reads as the end.
+bool Scanner::Unclosed(int line, int col, size_t pos) {
+  unclosed_comment_ = {line, col - 1, pos};
+  has_unclosed_comment_ = true;
+  return false;
 }
 
 int Scanner::ScanName() {
@@ -240,7 +248,7 @@ void Scanner::ScanToken() {
   }
   Token& t = lookahead_;
   t.position = pos_;
-  t.location = {line_, col_ - 1};
+  t.location = {line_, col_ - 1, pos_};
   const unsigned char c = ch_;
 
   if (c == 0) {

@@ -51,10 +51,17 @@ class Scanner {
   // The current token's text as a variable name: 19 bytes, folded.
   std::string_view NameText(char (&buffer)[kNameBytes + 1]) const;
 
+  // Where a "(*" or "{" comment opened that the text never closed (it then
+  // reads as the end of the text); nullptr when there is none.
+  const SourceLocation* unclosed_comment() const {
+    return has_unclosed_comment_ ? &unclosed_comment_ : nullptr;
+  }
+
  private:
   void NextChar();
   void ScanToken();
   bool SkipComment();
+  bool Unclosed(int line, int col, size_t pos);
   int ScanName();
 
   const char* text_;
@@ -68,6 +75,8 @@ class Scanner {
 
   Token lookahead_;
   Token current_;
+  SourceLocation unclosed_comment_;
+  bool has_unclosed_comment_ = false;
 };
 
 // The terminal of a keyword spelt in capitals, or kIdent.

@@ -60,6 +60,11 @@ ScriptFileRun RunScriptFile(Session& session, const ScriptFileNames& names,
   }
   // The results file is created before the script runs: when it cannot be,
   // nothing runs and nothing of the session changes.
+  if (names.results.empty()) {
+    run.source = DecodeScript(bytes, encoding);
+    run.result = session.Run(run.source);
+    return run;
+  }
   errno = 0;
   std::FILE* results = std::fopen(names.results.c_str(), "w");
   if (results == nullptr) {
@@ -70,7 +75,7 @@ ScriptFileRun RunScriptFile(Session& session, const ScriptFileNames& names,
   run.source = DecodeScript(bytes, encoding);
   run.result = session.Run(run.source);
   run.results_error = Finish(results, run.result.results);
-  run.listing_error = WriteWholeFile(names.listing, run.result.listing);
+  if (!names.listing.empty()) run.listing_error = WriteWholeFile(names.listing, run.result.listing);
   return run;
 }
 

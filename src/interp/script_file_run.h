@@ -35,6 +35,7 @@ struct ScriptFileRun {
   int listing_error = 0;
 };
 
+// With empty results and listing names, nothing is written.
 ScriptFileRun RunScriptFile(Session& session, const ScriptFileNames& names,
                             SourceEncoding encoding);
 

@@ -4,6 +4,7 @@
 #include "interp/listing.h"
 #include "interp/parser.h"
 #include "interp/scanner.h"
+#include "interp/terminals.h"
 #include "text/text_state.h"
 
 namespace orbelin {
@@ -22,7 +23,12 @@ RunResult Session::Run(std::string_view source) {
   diagnostics_.EndRun();
 
   RunResult result;
+  if (scanner.lookahead() != kEof) {
+    result.stopped_early = true;
+    result.stop = *scanner.lookahead_location();
+  }
   result.errors = diagnostics_.records();
+  result.output_size = out_.text_size();
   WriteErrorLines(out_, result.errors);
   result.results = out_.Take();
   StringSink listing;

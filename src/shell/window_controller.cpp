@@ -4,9 +4,9 @@
 #include <string_view>
 #include <utility>
 
+#include "base/caret_column.h"
 #include "base/script_text.h"
 #include "interp/script_file_run.h"
-#include "base/caret_column.h"
 #include "shell/definition_file.h"
 #include "shell/file_io.h"
 #include "shell/hand_off.h"
@@ -148,7 +148,10 @@ void WindowController::PlaceCaret(int line, int column) {
 bool WindowController::LoadBoxFromFile(const std::string& path, Box box) {
   std::optional<std::string> bytes = ReadWholeFile(path);
   if (!bytes) return false;
-  platform_.SetBoxText(box, BoxTextFromFile(*bytes));
+  // A script may come from a UTF-8 editor (the bundled examples are UTF-8);
+  // results and listings are always Windows-1252.
+  platform_.SetBoxText(
+      box, box == Box::kScript ? BoxTextFromScriptFile(*bytes) : BoxTextFromFile(*bytes));
   return true;
 }
 

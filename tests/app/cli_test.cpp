@@ -1,12 +1,16 @@
-// The command line as a black box: scripts in, files, output and status out.
+// The command line as a black box: scripts in; results, diagnostics, files
+// and the exit status out.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -32,18 +36,42 @@ class Cli : public testing::Test {
  protected:
   void SetUp() override {
     dir_ = fs::path(testing::TempDir()) /
-           ("cli." + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+           ("cli." + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) +
+            "." + std::to_string(getpid()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
+  void TearDown() override {
+    std::error_code ignored;
+    fs::permissions(dir_ / "ro", fs::perms::owner_all, ignored);
+    fs::remove_all(dir_, ignored);
+  }
 
-  Result Orbelin(const std::string& args) {
-    std::string command = std::string(ORBELIN_BINARY_DIR) + "/orbelin " + args + " >" +
-                          (dir_ / "stdout").string() + " 2>" + (dir_ / "stderr").string() +
-                          " </dev/null";
-    int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(dir_ / "stdout"),
-            ReadFile(dir_ / "stderr")};
+  // Runs build/orbelin with these arguments and `input` on standard input,
+  // as the user `uid` when given (tests that need permissions to hold).
+  Result Orbelin(const std::vector<std::string>& args, const std::string& input = "",
+                 uid_t uid = 0) {
+    WriteFile(dir_ / "stdin", input);
+    const std::string out = (dir_ / "stdout").string(), err = (dir_ / "stderr").string();
+    const pid_t pid = fork();
+    if (pid == 0) {
+      int in = open((dir_ / "stdin").c_str(), O_RDONLY);
+      dup2(in, 0);
+      dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666), 1);
+      dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666), 2);
+      if (uid != 0 && (setgid(uid) != 0 || setuid(uid) != 0)) _exit(99);
+      unsetenv("NO_COLOR");
+      std::vector<std::string> argv = {ORBELIN_BINARY_DIR "/orbelin"};
+      argv.insert(argv.end(), args.begin(), args.end());
+      std::vector<char*> c;
+      for (std::string& a : argv) c.push_back(a.data());
+      c.push_back(nullptr);
+      execv(c[0], c.data());
+      _exit(127);
+    }
+    int raw = 0;
+    waitpid(pid, &raw, 0);
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
   }
 
   std::string Path(const std::string& name) { return (dir_ / name).string(); }
@@ -51,9 +79,13 @@ class Cli : public testing::Test {
   fs::path dir_;
 };
 
-TEST_F(Cli, ACleanRunWritesBothFilesAndPrintsTheResults) {
+bool Contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+TEST_F(Cli, ACleanRunPrintsResultsAndWritesBothFiles) {
   WriteFile(dir_ / "walk.inp", "VAR A;\r\nA = 2;\r\nWRITE 'A = ', A:1;\r\n");
-  Result r = Orbelin("run " + Path("walk"));  // ".inp" is added
+  const Result r = Orbelin({"run", Path("walk")});  // ".inp" is added
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "A = 2.0\n");
   EXPECT_EQ(r.err, "");
@@ -63,51 +95,213 @@ TEST_F(Cli, ACleanRunWritesBothFilesAndPrintsTheResults) {
             "    0 syntax errors\n");
 }
 
-TEST_F(Cli, ErrorsShowTheListingAndEndWithStatus1) {
-  WriteFile(dir_ / "bad.inp", "VAR A;\r\nA = 2\r\nWRITE A;");
-  Result r = Orbelin("run " + Path("bad.inp"));
+// Results still go to standard output; each error goes to standard error
+// as FILE:LINE:COLUMN, the line, a caret under the place, and a hint.
+TEST_F(Cli, ErrorsGoToStandardErrorLikeACompilersWithResultsOnStandardOutput) {
+  WriteFile(dir_ / "bad.inp", "VAR A;\r\nA = 2\r\nWRITE A;\r\n");
+  const Result r = Orbelin({"run", Path("bad.inp")});
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.out, ReadFile(dir_ / "bad.lst"));
-  EXPECT_NE(r.out.find("*****  ^ \";\" expected (E6)"), std::string::npos);
-  EXPECT_EQ(r.err, "Compilation errors\n");
+  EXPECT_EQ(r.out, "2\n");
+  EXPECT_EQ(r.err,
+            Path("bad.inp") +
+                ":3:1: error: \";\" expected (E6)\n"
+                "     3 | WRITE A;\n"
+                "       | ^\n"
+                "hint: every statement ends with ';': one is missing at the end of line 2\n");
   EXPECT_EQ(ReadFile(dir_ / "bad.res"), "2\nLine 3, Col 1: \";\" expected (E6)\n");
+}
+
+// The hints: what a new user types, and what the terminal tells them.
+TEST_F(Cli, HintsSayWhatToChange) {
+  struct Case {
+    std::string script, error, hint;
+  } cases[] = {
+      {"VAR A; B = 1;", ":1:10: error: indent name unknown (E111)",
+       "B is not declared: names are declared in the one VAR line at the top"},
+      {"WRTIE 1;", "indent name unknown (E111)", "(or did you mean WRITE?)"},
+      {"VAR A, CP;", ":1:8: error: ident expected (E1)", "CP is a keyword and cannot be a name"},
+      {"VAR X; X = -5;", ":1:12: error: unexpected symbol in Fact (E105)",
+       "there is no minus sign before a number: write 0 - 5, or \xC2\xB0S and \xC2\xB0W"},
+      {"WRITE \"x\";", "error: \";\" expected (E6)", "texts are written in single quotes"},
+      {"WRITE 'abc;", "error: \";\" expected (E6)", "this text is never closed"},
+      {"VAR X; X = 1,5;", ":1:13: error: \";\" expected (E6)",
+       "numbers are written with a decimal point: 1.5, not 1,5"},
+      {"VAR X; X = 1e5;", "error: \";\" expected (E6)",
+       "numbers have no exponent: write 1e5 in digits, or as a product such as 1 * 10 ^ 5"},
+      {"VAR X; X = .5;", "unexpected symbol in Fact (E105)",
+       "a number cannot start with a point: write 0.5"},
+      {"VAR MY_VAR;", ":1:7: error: \";\" expected (E6)", "names are letters and digits only"},
+      {"WRITE 'a', TRANSR('b');", ":1:12: error: unexpected symbol in Stat (E100)",
+       "TRANSR can only be the first item of a WRITE"},
+      {"WRITE 1;\n\tWRITE 2;", ":2:8: error: EOF expected (E0)",
+       "a tab is not allowed outside a text in quotes: indent with blanks; the rest of the "
+       "script was not run"},
+      {"WRITE 1; // note", ":1:10: error: EOF expected (E0)", "// does not start a comment"},
+      {"WRITE 1;\n# note", ":2:1: error: EOF expected (E0)", "# does not start a comment"},
+      {"WRITE 1;\nVAR B;", ":2:1: error: EOF expected (E0)",
+       "VAR may stand only once, at the very start"},
+      {"VAR L;\nL = 1;\nWGPS(L, L);", ":3:1: error: EOF expected (E0)",
+       "WGPS is an output item: write it in a WRITE statement"},
+      {"VAR X, Y, Z; LIN3(1, 2, 3, 0, 2, 4, 6, 0, 1, 1, 1, 0, X, Y, Z);",
+       "error: Gleichung nicht l\xC3\xB6sbar (E113)",
+       "the three equations have no single solution"},
+      {"ENIGMAINIT('KBCDAAA', 'AAAAAAA', 'AAAAAAA', '');", "(E114)",
+       "the first text (the wheels) has at most 6 letters"},
+      {"ENIGMAINIT('KBCDA', 'AAAA', 'AAAAA', '');", "(E115)",
+       "the second text (the ring letters) needs one letter for each letter of the first"},
+      {"ENIGMAINIT('KBCDA', 'AAAAA', 'AAAAA', 'ABC');", "(E116)",
+       "the fourth text (the plugboard) is pairs of letters"},
+      {"ENIGMAINIT('KBCDW', 'AAAAA', 'AAAAA', '');", "(E117)",
+       "each letter of the first text (the wheels) is A to V"},
+      {"ENIGMAINIT('KBCDA', 'AAAA1', 'AAAAA', '');", "(E118)",
+       "the second text (the ring letters) must be A to Z (the message says Stellung"},
+      {"ENIGMAINIT('KBCDA', 'AAAAA', 'AAA', '');", "(E119)",
+       "the third text (the window letters) needs a letter A to Z for each wheel"},
+  };
+  for (const Case& c : cases) {
+    WriteFile(dir_ / "h.inp", c.script);
+    const Result r = Orbelin({"run", Path("h.inp")});
+    EXPECT_EQ(r.status, 1) << c.script;
+    EXPECT_TRUE(Contains(r.err, c.error)) << c.script << "\n" << r.err;
+    EXPECT_TRUE(Contains(r.err, c.hint)) << c.script << "\n" << r.err;
+  }
+}
+
+// Warnings tell of what the language cuts; they leave the status alone.
+TEST_F(Cli, WarningsForWhatTheLanguageCuts) {
+  struct Case {
+    std::string script, warning;
+  } cases[] = {
+      {"WRITE 1; (* never closed\nWRITE 2;", ":1:10: warning: this comment is never closed"},
+      {"WRITE 1; { never closed", ":1:10: warning: this comment is never closed"},
+      {"WRITE 12345678901234567890123;",
+       ":1:7: warning: only the first 19 characters of a number count: "
+       "12345678901234567890123 is read as 1234567890123456789"},
+      {"WRITE '" + std::string(260, 'x') + "';",
+       ":1:7: warning: a text holds at most 253 characters: the last 7 of this one are cut"},
+      {"VAR ABCDEFGHIJKLMNOPQRSTU; ABCDEFGHIJKLMNOPQRSTU = 1;",
+       ":1:5: warning: only the first 19 characters of a name count"},
+  };
+  for (const Case& c : cases) {
+    WriteFile(dir_ / "w.inp", c.script);
+    const Result r = Orbelin({"run", Path("w.inp")});
+    EXPECT_EQ(r.status, 0) << c.script << "\n" << r.err;
+    EXPECT_TRUE(Contains(r.err, c.warning)) << c.script << "\n" << r.err;
+  }
 }
 
 TEST_F(Cli, ScriptsOfOneCallShareTheSession) {
   WriteFile(dir_ / "one.inp", "GM1 = 41; MARGIN = 5; WRITE 1 / 0;");
   WriteFile(dir_ / "two.inp", "WRITE GM1 + 1, ' ', 'aa bb cc';");
-  Result r = Orbelin("run " + Path("one.inp") + " " + Path("two.inp"));
+  Result r = Orbelin({"run", Path("one.inp"), Path("two.inp")});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "inf\n42 aa bb\ncc\n");
   // A separate call is a separate session.
-  r = Orbelin("run " + Path("two.inp"));
+  r = Orbelin({"run", Path("two.inp")});
   EXPECT_EQ(r.out, "1 aa bb cc\n");
 }
 
-TEST_F(Cli, FilesThatCannotBeOpenedEndWithStatus2AndAreNamed) {
-  Result r = Orbelin("run " + Path("missing.inp"));
+TEST_F(Cli, StandardInputAndACommandLineScript) {
+  Result r = Orbelin({"run", "-e", "WRITE 2^10;"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "1024\n");
+  r = Orbelin({"run", "-"}, "WRITE \xC2\xB0N 48 30 : 1;\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "48.5\n");
+  r = Orbelin({"run", "-e", "WRITE 1"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(Contains(r.err, "<command line>:1:8: error: \";\" expected (E6)")) << r.err;
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3);
+
+  // With --output-dir they write their files there.
+  r = Orbelin({"run", "--output-dir", Path(""), "-e", "WRITE 3;", "-"}, "WRITE 4;");
+  EXPECT_EQ(r.out, "3\n4\n");
+  EXPECT_EQ(ReadFile(dir_ / "command-line.res"), "3\n");
+  EXPECT_EQ(ReadFile(dir_ / "stdin.res"), "4\n");
+}
+
+TEST_F(Cli, OutputFolderAndNoFiles) {
+  fs::create_directories(dir_ / "out");
+  WriteFile(dir_ / "a.inp", "WRITE 5;");
+  Result r = Orbelin({"run", "--output-dir=" + Path("out"), Path("a.inp")});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(ReadFile(dir_ / "out" / "a.res"), "5\n");
+  EXPECT_TRUE(fs::exists(dir_ / "out" / "a.lst"));
+  EXPECT_FALSE(fs::exists(dir_ / "a.res"));
+
+  r = Orbelin({"run", "--no-files", Path("a.inp")});
+  EXPECT_EQ(r.out, "5\n");
+  EXPECT_FALSE(fs::exists(dir_ / "a.res"));
+  EXPECT_FALSE(fs::exists(dir_ / "a.lst"));
+
+  r = Orbelin({"run", "--output-dir", Path("nowhere"), Path("a.inp")});
   EXPECT_EQ(r.status, 2);
-  EXPECT_NE(r.err.find(Path("missing.inp")), std::string::npos) << r.err;
+  EXPECT_TRUE(Contains(r.err, "The script was not run")) << r.err;
+}
+
+// A script in a folder its user cannot write: the results cannot be created
+// beside it, which stops the run with a message; --output-dir or
+// --no-files run it anyway.
+TEST_F(Cli, AScriptInAReadOnlyFolder) {
+  fs::create_directories(dir_ / "ro");
+  WriteFile(dir_ / "ro" / "r.inp", "WRITE 6;");
+  fs::create_directories(dir_ / "out");
+  chmod((dir_ / "out").c_str(), 0777);
+  chmod(dir_.c_str(), 0755);
+  chmod((dir_ / "ro").c_str(), 0555);
+  const uid_t nobody = getuid() == 0 ? 65534 : 0;  // as root, act as an ordinary user
+  Result r = Orbelin({"run", Path("ro/r.inp")}, "", nobody);
+  EXPECT_EQ(r.status, 2) << r.err;
+  EXPECT_TRUE(Contains(r.err, "cannot create the results")) << r.err;
+  EXPECT_TRUE(Contains(r.err, "Permission denied")) << r.err;
+  r = Orbelin({"run", "--no-files", Path("ro/r.inp")}, "", nobody);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "6\n");
+  r = Orbelin({"run", "--output-dir", Path("out"), Path("ro/r.inp")}, "", nobody);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(ReadFile(dir_ / "out" / "r.res"), "6\n");
+}
+
+TEST_F(Cli, WhatIsNoScriptEndsWithStatus2AndWritesNothing) {
+  fs::create_directories(dir_ / "folder.inp");
+  ASSERT_EQ(mkfifo((dir_ / "pipe.inp").c_str(), 0600), 0);  // reading it would wait forever
+  struct Case {
+    std::string path, message;
+  } cases[] = {
+      {Path("missing.inp"), "cannot read the script '" + Path("missing.inp") + "'"},
+      {Path("folder.inp"), "'" + Path("folder.inp") + "' is a folder, not a script file"},
+      {Path("pipe.inp"), "'" + Path("pipe.inp") + "' is a device or a pipe, not a script file"},
+  };
+  for (const Case& c : cases) {
+    const Result r = Orbelin({"run", c.path});
+    EXPECT_EQ(r.status, 2) << c.path;
+    EXPECT_TRUE(Contains(r.err, c.message)) << r.err;
+  }
+  EXPECT_FALSE(fs::exists(dir_ / "missing.res"));
+  EXPECT_FALSE(fs::exists(dir_ / "folder.res"));
+  EXPECT_FALSE(fs::exists(dir_ / "folder.lst"));
 
   // A clean script after a missing one still runs; the status tells of both.
   WriteFile(dir_ / "ok.inp", "WRITE 1;");
-  r = Orbelin("run " + Path("missing.inp") + " " + Path("ok.inp"));
+  const Result r = Orbelin({"run", Path("missing.inp"), Path("ok.inp")});
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.out, "1\n");
 }
 
 TEST_F(Cli, ArgumentsAreChecked) {
-  EXPECT_EQ(Orbelin("").status, 2);
-  EXPECT_EQ(Orbelin("run").status, 2);
-  Result r = Orbelin("run --bogus x.inp");
+  EXPECT_EQ(Orbelin({}).status, 2);
+  EXPECT_EQ(Orbelin({"run"}).status, 2);
+  Result r = Orbelin({"run", "--bogus", "x.inp"});
   EXPECT_EQ(r.status, 2);
-  EXPECT_NE(r.err.find("--bogus"), std::string::npos);
-  EXPECT_EQ(Orbelin("run --encoding latin9 x.inp").status, 2);
-  EXPECT_EQ(Orbelin("frobnicate").status, 2);
-  r = Orbelin("--help");
+  EXPECT_TRUE(Contains(r.err, "--bogus"));
+  EXPECT_EQ(Orbelin({"run", "--encoding", "latin9", "x.inp"}).status, 2);
+  EXPECT_EQ(Orbelin({"run", "-e"}).status, 2);
+  EXPECT_EQ(Orbelin({"run", "--no-files", "--output-dir", "x", "-e", "WRITE 1;"}).status, 2);
+  EXPECT_EQ(Orbelin({"frobnicate"}).status, 2);
+  r = Orbelin({"--help"});
   EXPECT_EQ(r.status, 0);
-  EXPECT_NE(r.out.find("orbelin run"), std::string::npos);
-  r = Orbelin("--version");
+  EXPECT_TRUE(Contains(r.out, "orbelin run [OPTIONS] -e TEXT"));
+  r = Orbelin({"--version"});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out.rfind("orbelin ", 0), 0u);
 }
@@ -117,7 +311,7 @@ TEST_F(Cli, EncodingsOfScriptsAndOutput) {
   WriteFile(dir_ / "u.inp",
             "WRITE \xC2\xB0N 1 30:1, ' gr\xC3\xB6\xC3\x9F"
             "er \xE2\x86\x92';");
-  Result r = Orbelin("run " + Path("u.inp"));
+  Result r = Orbelin({"run", Path("u.inp")});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out,
             "1.5 gr\xC3\xB6\xC3\x9F"
@@ -126,18 +320,26 @@ TEST_F(Cli, EncodingsOfScriptsAndOutput) {
             "1.5 gr\xF6\xDF"
             "er ?\n");  // stored as Windows-1252
 
+  // A byte-order mark from a Windows editor is no part of the script.
+  WriteFile(dir_ / "bom.inp", "\xEF\xBB\xBFWRITE 7;\r\n");
+  r = Orbelin({"run", Path("bom.inp")});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "7\n");
+  r = Orbelin({"run", "--encoding", "utf-8", Path("bom.inp")});
+  EXPECT_EQ(r.out, "7\n");
+
   // Windows-1252 bytes are not valid UTF-8: taken as they are.
   WriteFile(dir_ / "w.inp", "WRITE \xB0N 1 30:1, ' \xE4';");
-  r = Orbelin("run " + Path("w.inp"));
+  r = Orbelin({"run", Path("w.inp")});
   EXPECT_EQ(r.out, "1.5 \xC3\xA4\n");
-  r = Orbelin("run --encoding cp1252 " + Path("w.inp"));
+  r = Orbelin({"run", "--encoding", "cp1252", Path("w.inp")});
   EXPECT_EQ(r.out, "1.5 \xE4\n");
 }
 
 TEST_F(Cli, AFolderWithADotKeepsTheFilesInside) {
   fs::create_directories(dir_ / "tmp.x1");
   WriteFile(dir_ / "tmp.x1" / "walk.inp", "WRITE 3;");
-  Result r = Orbelin("run " + Path("tmp.x1/walk"));
+  const Result r = Orbelin({"run", Path("tmp.x1/walk")});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(ReadFile(dir_ / "tmp.x1" / "walk.res"), "3\n");
   EXPECT_FALSE(fs::exists(dir_ / "tmp.res"));

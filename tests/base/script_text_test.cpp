@@ -47,5 +47,19 @@ TEST(BoxText, SavedScriptLoadsBackUnchanged) {
   EXPECT_EQ(BoxTextFromFile(ScriptFileFromBoxText(text)), text);
 }
 
+// A script written in a UTF-8 editor loads as UTF-8; anything else is
+// Windows-1252, as the window saves.
+TEST(BoxTextFromScriptFile, RecognisesUtf8AsTheCommandLineDoes) {
+  struct Case {
+    std::string bytes, text;
+  } cases[] = {
+      {"WRITE \xC2\xB0N 48 30;\r\n", "WRITE \xC2\xB0N 48 30;\n"},         // UTF-8
+      {"\xEF\xBB\xBFWRITE 1;\n", "WRITE 1;\n"},                           // byte-order mark
+      {"WRITE \xB0N 48 30;\r\n\0", "WRITE \xC2\xB0N 48 30;\n"},           // Windows-1252
+      {std::string("WRITE '\xC3\xA4';\0tail", 15), "WRITE '\xC3\xA4';"},  // cut at NUL
+  };
+  for (const Case& c : cases) EXPECT_EQ(BoxTextFromScriptFile(c.bytes), c.text) << c.bytes;
+}
+
 }  // namespace
 }  // namespace orbelin
