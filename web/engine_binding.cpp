@@ -14,14 +14,18 @@
 #include "base/caret_column.h"
 #include "base/cp1252.h"
 #include "base/file_names.h"
+#include "base/point_forms.h"
 #include "base/script_text.h"
 #include "base/utf8.h"
-#include "hand_off_forms.h"
 #include "interp/explain.h"
 #include "interp/session.h"
 #include "interp/terminals.h"
 
 namespace orbelin::web {
+
+using orbelin::CoordinateText;
+using orbelin::GeoUri;
+using orbelin::GpxWaypoint;
 
 namespace {
 

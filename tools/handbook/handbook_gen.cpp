@@ -87,6 +87,9 @@ std::string JsonString(const std::string& text) {
 }
 
 // The terminal text of an entry: its heading line, a blank line, the body.
+// A width no paragraph reaches: one line per paragraph.
+constexpr size_t kUnwrapped = 1 << 20;
+
 std::string EntryText(const Entry& e) {
   std::string heading = Join(e.keys, ", ") + ": " + handbook::PlainInline(e.title);
   return handbook::Wrap(heading, kWidth) + "\n" + handbook::RenderText(e.blocks, kWidth);
@@ -246,7 +249,9 @@ int main(int argc, char** argv) {
   cpp += "const size_t kRecordCount = " + std::to_string(record_count) + ";\n\n";
   cpp += "}  // namespace orbelin::help_data\n";
 
-  // help.json: the reference entries and the messages, Markdown as written.
+  // help.json: the reference entries and the messages for the web page, as
+  // plain text with paragraphs left unwrapped (the page wraps them to its
+  // width; examples keep their lines).
   std::string json = "[\n";
   bool first = true;
   for (const auto* list : {&keywords, &messages}) {
@@ -254,7 +259,7 @@ int main(int argc, char** argv) {
       json += first ? "  " : ",\n  ";
       json += "{\"key\": " + JsonString(Join(e.keys, ", ")) +
               ", \"title\": " + JsonString(handbook::PlainInline(e.title)) +
-              ", \"text\": " + JsonString(e.markdown) + "}";
+              ", \"text\": " + JsonString(handbook::RenderText(e.blocks, kUnwrapped)) + "}";
       first = false;
     }
   }

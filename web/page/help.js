@@ -25,13 +25,15 @@ function render() {
   const list = $('help-entries');
   list.replaceChildren();
   const found = entries.filter((e) => matches(e, words));
-  // Exact keyword hits first: "WRITE" finds WRITE before entries that mention it.
+  // Exact keyword hits first: "WRITE" finds WRITE before entries that mention
+  // it, "OLON" the entry "OLAT, OLON".
   const exact = words.length === 1 ? words[0] : null;
-  found.sort((a, b) => (b.key.toLowerCase() === exact) - (a.key.toLowerCase() === exact));
+  const hit = (e) => e.key.toLowerCase().split(', ').includes(exact);
+  found.sort((a, b) => hit(b) - hit(a));
   for (const entry of found.slice(0, 60)) {
     const item = document.createElement('li');
     const title = document.createElement('h3');
-    title.textContent = entry.title;
+    title.textContent = `${entry.key}: ${entry.title}`;
     const text = document.createElement('p');
     text.textContent = entry.text;
     item.append(title, text);

@@ -1,11 +1,11 @@
-// The forms in which the page hands the script's point to a phone: a geo:
+// The forms in which the window and the page hand the script's point on: a geo:
 // link for map apps, a GPX 1.1 waypoint file, and the text geocachers type.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-namespace orbelin::web {
+namespace orbelin {
 
 // "geo:LAT,LON" with six decimals, as the window's exchange file has them.
 std::string GeoUri(double lat, double lon);
@@ -18,4 +18,4 @@ std::string CoordinateText(double lat, double lon);
 // A GPX 1.1 file with one waypoint named `name` (UTF-8, escaped here).
 std::string GpxWaypoint(double lat, double lon, std::string_view name);
 
-}  // namespace orbelin::web
+}  // namespace orbelin

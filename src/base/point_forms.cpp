@@ -1,9 +1,9 @@
-#include "hand_off_forms.h"
+#include "base/point_forms.h"
 
 #include <cmath>
 #include <cstdio>
 
-namespace orbelin::web {
+namespace orbelin {
 
 namespace {
 
@@ -71,4 +71,4 @@ std::string GpxWaypoint(double lat, double lon, std::string_view name) {
   return gpx;
 }
 
-}  // namespace orbelin::web
+}  // namespace orbelin
