@@ -24,11 +24,11 @@ constexpr bool IsAsciiDigit(int c) {
 constexpr int FoldAscii(int c) {
   return IsAsciiLower(c) ? c - 32 : c;
 }
-constexpr char FoldAscii(char c) {
-  return static_cast<char>(FoldAscii(static_cast<int>(c)));
-}
 constexpr unsigned char FoldAscii(unsigned char c) {
-  return static_cast<unsigned char>(FoldAscii(static_cast<int>(c)));
+  return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 32) : c;
+}
+constexpr char FoldAscii(char c) {
+  return static_cast<char>(FoldAscii(static_cast<unsigned char>(c)));
 }
 
 }  // namespace orbelin

@@ -30,6 +30,7 @@ class ResultStream final : public TextSink {
   void WriteNewline() { text_.push_back('\n'); }
 
   size_t text_size() const { return text_.size(); }
+  void Reserve(size_t bytes) { text_.reserve(bytes); }
   // Hands the text written so far over and starts empty again.
   std::string Take() { return std::exchange(text_, {}); }
 

@@ -20,10 +20,11 @@ class TextSink {
 };
 
 // A sink that keeps everything in a string.
-class StringSink : public TextSink {
+class StringSink final : public TextSink {
  public:
   void Write(std::string_view bytes) override { text_.append(bytes); }
   const std::string& text() const { return text_; }
+  void Reserve(size_t bytes) { text_.reserve(bytes); }
   // Hands the text over and starts empty again.
   std::string Take() { return std::exchange(text_, {}); }
 

@@ -46,7 +46,7 @@ bool ReadListingLine(std::string_view source, size_t* pos, std::string* buffer,
 }
 
 // "%5d  " without the cost of a format call per line.
-void WriteLineNumber(TextSink& out, int n) {
+void WriteLineNumber(StringSink& out, int n) {
   if (n < 0 || n > 99999) {
     out.Printf("%5d  ", n);
     return;
@@ -70,7 +70,8 @@ void WriteCaretLine(TextSink& out, const ErrorRecord& r) {
 
 }  // namespace
 
-void WriteListing(TextSink& out, std::string_view source, const std::vector<ErrorRecord>& records) {
+void WriteListing(StringSink& out, std::string_view source,
+                  const std::vector<ErrorRecord>& records) {
   source = CutAtNul(source);  // as the scanner reads it
 
   out.Write("Listing:\n\n");

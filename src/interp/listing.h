@@ -9,6 +9,7 @@
 
 namespace orbelin {
 
+class StringSink;
 class TextSink;
 
 // Writes "Listing:", each source line that ends with a line feed as
@@ -16,7 +17,8 @@ class TextSink;
 // columns), under it the caret lines of its errors, the errors beyond the
 // listed lines after a bare line number, and the count. Lines are written
 // whole however long they are.
-void WriteListing(TextSink& out, std::string_view source, const std::vector<ErrorRecord>& records);
+void WriteListing(StringSink& out, std::string_view source,
+                  const std::vector<ErrorRecord>& records);
 
 // The error lines that close the results: "Line %d, Col %d: " and the
 // message, one per record.

@@ -151,13 +151,12 @@ void Scanner::NextChar() {
   unsigned char c = pos_ < size_ ? FoldAscii(static_cast<unsigned char>(text_[pos_])) : 0;
   ch_ = c;
   if (c == '\t') {
-    col_ = ColumnAfterTab(col_);
+    col_ = ColumnAfterTab(col_) - 1;
   } else if (c == '\n') {
     ++line_;
-    col_ = 1;
-  } else {
-    ++col_;
+    col_ = 0;
   }
+  ++col_;
 }
 
 void Scanner::NextToken() {

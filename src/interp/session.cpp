@@ -14,6 +14,9 @@ Session::~Session() = default;
 
 RunResult Session::Run(std::string_view source) {
   vars_.ResetNames();
+  // Room for what a script usually writes, so the results are not copied
+  // again and again as they grow.
+  out_.Reserve(source.size());
   Scanner scanner(source, diagnostics_);
   diagnostics_.BeginRun(scanner.lookahead_location());
   Runtime rt{out_, vars_, diagnostics_, *text_, point_};
@@ -32,6 +35,7 @@ RunResult Session::Run(std::string_view source) {
   WriteErrorLines(out_, result.errors);
   result.results = out_.Take();
   StringSink listing;
+  listing.Reserve(source.size() + source.size() / 4 + 64);  // the text and its line numbers
   WriteListing(listing, source, result.errors);
   result.listing = listing.Take();
   result.point = point_;

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "base/result_stream.h"
+#include "base/text_sink.h"
 
 namespace orbelin {
 namespace {
 
 std::string Listing(const std::string& source, const std::vector<ErrorRecord>& records) {
-  ResultStream out;
+  StringSink out;
   WriteListing(out, source, records);
   return out.Take();
 }
