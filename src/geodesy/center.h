@@ -23,8 +23,16 @@ bool PlaneCircumcentre(GaussKruegerPoint p1, GaussKruegerPoint p2, GaussKruegerP
 // the first. The bisectors are straight lines in the plane: for a circle of
 // 1 km the centre is within 14 mm of the point equally far from the three on
 // the ellipsoid, for 10 km within 0.24 m. Equal or collinear points give NaN
-// for both coordinates. With a trace sink, writes the Center trace.
+// for both coordinates, and so does a centre that CenterError puts more than
+// kErrorBound (1 km) from that point: nearly collinear points, circles of
+// some 100 km or more, points far from the strip's meridian or near a pole.
+// With a trace sink, writes the Center trace.
 GeoPoint Center(const GaussKruegerEllipsoid& plane, GeoPoint p1, GeoPoint p2, GeoPoint p3,
                 TextSink* trace);
+
+// Center without the bound: the plane's centre whenever D is not 0, for
+// measuring the construction itself.
+GeoPoint CenterInPlane(const GaussKruegerEllipsoid& plane, GeoPoint p1, GeoPoint p2, GeoPoint p3,
+                       TextSink* trace);
 
 }  // namespace orbelin
