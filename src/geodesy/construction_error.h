@@ -31,8 +31,9 @@ inline constexpr double kErrorBound = 1000.0;
 // antipode of a given point), or conditions that do not cross at X.
 // Within the bound they agree with the distance to the exact answer to a
 // few per cent, a tenth for circles of 1000 km (docs/accuracy.md). What the
-// inverse problem itself may be off by (0.1 mm, 0.01") is added; it
-// dominates only for shapes at the limit of double precision.
+// inverse problem itself may be off by (0.1 mm, 0.01"; for the centre, how
+// far its errors differ between nearby points) is added; it dominates only
+// for shapes at the limit of double precision.
 
 // X against the two geodesics leaving (lat_i, lon_i) under bearing_i on
 // `sight`, taken as whole lines.
