@@ -38,9 +38,9 @@ struct ArcIntersection {
 // Circles that do not meet and equal centres give NaN for all four values,
 // and so does a pair with a point that ArcIntersectionError puts more than
 // kErrorBound (1 km) from the intersection of the geodesic circles on the
-// Bessel ellipsoid: circles that barely cross or are nearly concentric,
-// radii of some 100 km or more. With a trace sink, writes the BogenSchnitt
-// trace.
+// Bessel ellipsoid: radii of several hundred km, or of about 100 km where
+// the circles barely cross far from the meridian. With a trace sink, writes
+// the BogenSchnitt trace.
 ArcIntersection BogenSchnitt(const GaussKruegerEllipsoid& plane, GeoPoint p1, GeoPoint p2,
                              double r1, double r2, TextSink* trace);
 
