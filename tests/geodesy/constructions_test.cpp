@@ -260,7 +260,7 @@ TEST(ConstructionBoundTest, AnswersNearTheBound) {
        {50.2, 10.1},
        &kWgs84,
        true},
-      {"the same crossing at 0.012 degrees",
+      {"the same sights crossing at 0.012 degrees",
        [](bool b) {
          return Outputs{(b ? CrossBearing : CrossBearingInPlane)(
              kWgs84, kBessel, 49.9464669573, 9.9570459129, 19.8903731637, 49.9887514701,
@@ -269,7 +269,7 @@ TEST(ConstructionBoundTest, AnswersNearTheBound) {
        {50.2, 10.1},
        &kWgs84,
        false},
-      {"a circle of 620 km reaching 8 degrees from the first point's meridian",
+      {"a circle of 620 km reaching 7 degrees from the first point's meridian",
        [](bool b) {
          return Outputs{(b ? Center : CenterInPlane)(kBessel, {55.3922163776, 13.4433955529},
                                                      {54.4528685468, 15.9867921137},
