@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/text_sink.h"
+#include "geodesy/construction_error.h"
 #include "geodesy/degenerate.h"
 #include "output/coord_writers.h"
 
@@ -64,8 +65,8 @@ bool IntersectCircles(GaussKruegerPoint p1, GaussKruegerPoint p2, double r1, dou
   return true;
 }
 
-ArcIntersection BogenSchnitt(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint g2,
-                             double r1, double r2, TextSink* trace) {
+ArcIntersection BogenSchnittInPlane(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint g2,
+                                    double r1, double r2, TextSink* trace) {
   if (trace) {
     trace->Write("--> BogenSchnitt\n");
     TraceGps(*trace, g1, g2);
@@ -89,6 +90,19 @@ ArcIntersection BogenSchnitt(const GaussKruegerEllipsoid& plane, GeoPoint g1, Ge
   }
   if (!c.meet) {
     // No intersection exists; give no numbers that look like one.
+    result.a = result.b = GeoPoint{kNoValue, kNoValue};
+  }
+  return result;
+}
+
+ArcIntersection BogenSchnitt(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint g2,
+                             double r1, double r2, TextSink* trace) {
+  ArcIntersection result = BogenSchnittInPlane(plane, g1, g2, r1, r2, trace);
+  if (!(ArcIntersectionError(plane.surface, g1, g2, r1, r2, result.a) <= kErrorBound) ||
+      !(ArcIntersectionError(plane.surface, g1, g2, r1, r2, result.b) <= kErrorBound)) {
+    // Circles that barely cross, or too large for the plane: at least one
+    // point is too far from the intersection on the ellipsoid. Both go, as
+    // the statement's outputs stand or fall together.
     result.a = result.b = GeoPoint{kNoValue, kNoValue};
   }
   return result;

@@ -35,9 +35,18 @@ struct ArcIntersection {
 // radius r2 around p2. The radii are plane distances in the GK strip on the
 // Bessel ellipsoid (no datum shift), which differ from lengths on the ground
 // by 1e-4 to 5e-4: measured radii of 1 km give points up to 0.2 m off.
-// Circles that do not meet and equal centres give NaN for all four values.
-// With a trace sink, writes the BogenSchnitt trace.
+// Circles that do not meet and equal centres give NaN for all four values,
+// and so does a pair with a point that ArcIntersectionError puts more than
+// kErrorBound (1 km) from the intersection of the geodesic circles on the
+// Bessel ellipsoid: radii of several hundred km, or of about 100 km where
+// the circles barely cross far from the meridian. With a trace sink, writes
+// the BogenSchnitt trace.
 ArcIntersection BogenSchnitt(const GaussKruegerEllipsoid& plane, GeoPoint p1, GeoPoint p2,
                              double r1, double r2, TextSink* trace);
+
+// BogenSchnitt without the bound: the plane's points whenever the plane
+// circles meet, for measuring the construction itself.
+ArcIntersection BogenSchnittInPlane(const GaussKruegerEllipsoid& plane, GeoPoint p1, GeoPoint p2,
+                                    double r1, double r2, TextSink* trace);
 
 }  // namespace orbelin

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/text_sink.h"
+#include "geodesy/construction_error.h"
 #include "geodesy/degenerate.h"
 
 namespace orbelin {
@@ -35,8 +36,8 @@ bool PlaneCircumcentre(GaussKruegerPoint p1, GaussKruegerPoint p2, GaussKruegerP
   return true;
 }
 
-GeoPoint Center(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint g2, GeoPoint g3,
-                TextSink* trace) {
+GeoPoint CenterInPlane(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint g2, GeoPoint g3,
+                       TextSink* trace) {
   if (trace) {
     trace->Write("--> Center\n");
     for (const GeoPoint& g : {g1, g2, g3}) trace->Printf("%.6f %.6f\n", g.lat, g.lon);
@@ -65,6 +66,16 @@ GeoPoint Center(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint g2, Ge
     result.lat = result.lon = kNoValue;
   }
   if (trace) trace->Write("<-- Center\n");
+  return result;
+}
+
+GeoPoint Center(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint g2, GeoPoint g3,
+                TextSink* trace) {
+  GeoPoint result = CenterInPlane(plane, g1, g2, g3, trace);
+  if (!(CenterError(plane.surface, g1, g2, g3, result) <= kErrorBound)) {
+    // Too far from the point equally far from the three to be an answer.
+    result.lat = result.lon = kNoValue;
+  }
   return result;
 }
 

@@ -23,8 +23,17 @@ bool PlaneCircumcentre(GaussKruegerPoint p1, GaussKruegerPoint p2, GaussKruegerP
 // the first. The bisectors are straight lines in the plane: for a circle of
 // 1 km the centre is within 14 mm of the point equally far from the three on
 // the ellipsoid, for 10 km within 0.24 m. Equal or collinear points give NaN
-// for both coordinates. With a trace sink, writes the Center trace.
+// for both coordinates, and so does a centre that CenterError puts more than
+// kErrorBound (1 km) from that point: circles of several hundred km (nearly
+// collinear points have huge ones), and points spread over less than about
+// 0.005 degrees of their circle, which doubles cannot resolve. With a trace
+// sink, writes the Center trace.
 GeoPoint Center(const GaussKruegerEllipsoid& plane, GeoPoint p1, GeoPoint p2, GeoPoint p3,
                 TextSink* trace);
+
+// Center without the bound: the plane's centre whenever D is not 0, for
+// measuring the construction itself.
+GeoPoint CenterInPlane(const GaussKruegerEllipsoid& plane, GeoPoint p1, GeoPoint p2, GeoPoint p3,
+                       TextSink* trace);
 
 }  // namespace orbelin

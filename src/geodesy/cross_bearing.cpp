@@ -1,6 +1,7 @@
 // Variable names follow the notation key in geodesy/cross_bearing.h.
 #include "geodesy/cross_bearing.h"
 
+#include "geodesy/construction_error.h"
 #include "geodesy/degenerate.h"
 #include "geodesy/geodesic_direct.h"
 
@@ -30,9 +31,9 @@ bool IntersectLines(GaussKruegerPoint p1, GaussKruegerPoint d1, GaussKruegerPoin
   return true;
 }
 
-GeoPoint CrossBearing(const Ellipsoid& sight, const GaussKruegerEllipsoid& plane, double lat1,
-                      double lon1, double bearing1, double lat2, double lon2, double bearing2,
-                      TextSink* trace) {
+GeoPoint CrossBearingInPlane(const Ellipsoid& sight, const GaussKruegerEllipsoid& plane,
+                             double lat1, double lon1, double bearing1, double lat2, double lon2,
+                             double bearing2, TextSink* trace) {
   const DirectResult q1 = CalcBackProjection(sight, lat1, lon1, bearing1, kSightLength, trace);
   const DirectResult q2 = CalcBackProjection(sight, lat2, lon2, bearing2, kSightLength, trace);
   const int k = MkzStrip(lon1);
@@ -47,6 +48,20 @@ GeoPoint CrossBearing(const Ellipsoid& sight, const GaussKruegerEllipsoid& plane
   GeoPoint result = GK2Geo(plane, x.r, x.h, trace);
   if (IsDegenerate(d)) {
     // Parallel lines have no intersection to report.
+    result.lat = result.lon = kNoValue;
+  }
+  return result;
+}
+
+GeoPoint CrossBearing(const Ellipsoid& sight, const GaussKruegerEllipsoid& plane, double lat1,
+                      double lon1, double bearing1, double lat2, double lon2, double bearing2,
+                      TextSink* trace) {
+  GeoPoint result =
+      CrossBearingInPlane(sight, plane, lat1, lon1, bearing1, lat2, lon2, bearing2, trace);
+  if (!(CrossBearingError(sight, lat1, lon1, bearing1, lat2, lon2, bearing2, result) <=
+        kErrorBound)) {
+    // Nearly parallel lines, or sights too long for straight lines: the
+    // point is too far from where the geodesics meet to be an answer.
     result.lat = result.lon = kNoValue;
   }
   return result;

@@ -19,13 +19,14 @@
 #pragma once
 
 #include "geodesy/angles.h"
+#include "geodesy/ellipsoid.h"
 
 namespace orbelin {
 
 class TextSink;
 
-// An ellipsoid as the Gauss-Krueger series take it: not a and f, but the
-// constants of the series themselves.
+// An ellipsoid as the Gauss-Krueger series take it: the series use their
+// own tabulated constants, not values derived from a and f.
 struct GaussKruegerEllipsoid {
   double ep2;           // e'^2, second eccentricity squared
   double polar_radius;  // c, polar radius of curvature, metres
@@ -37,13 +38,20 @@ struct GaussKruegerEllipsoid {
   //   - foot3 s^3 + foot4 s^4 - foot5 s^5 + foot6 s^6), s = sigma^2, in arc
   //   seconds
   double foot_seconds, foot1, foot2, foot3, foot4, foot5, foot6;
+  // The ellipsoid itself, on which the constructions in this plane measure
+  // their answers with geodesics.
+  Ellipsoid surface;
 };
 
+// The series constants five to a line, as tabulated.
+// clang-format off
 inline constexpr GaussKruegerEllipsoid kBessel = {
     0.0067192188,  6398786.849,   111120.61962,  15988.63853,  16.72995,
     0.02178,       0.00003,       10000855.7646, 325632.08677, 0.00831729565,
     0.00424914906, 0.00113566119, 0.00022976983, 0.0000436398, 0.00000562025,
+    DeriveEllipsoid(6377397.155, 1 / 299.1528128),
 };
+// clang-format on
 
 struct GaussKruegerPoint {
   double r = 0.0;  // Rechtswert, strip number in the millions

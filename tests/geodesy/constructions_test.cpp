@@ -6,13 +6,17 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "base/text_sink.h"
 #include "geodesy/arc_intersection.h"
 #include "geodesy/center.h"
+#include "geodesy/construction_error.h"
 #include "geodesy/cross_bearing.h"
+#include "geodesy/geodesic_inverse.h"
 #include "traced.h"
 
 namespace orbelin {
@@ -211,6 +215,118 @@ TEST(BogenSchnittTest, CirclesThatDoNotMeetGiveNaNAndKeepTheTrace) {
   x = BogenSchnitt(kBessel, {50, 9}, {50, 9}, 100, 100, nullptr);  // equal centres
   EXPECT_TRUE(IsNaN(x.a));
   EXPECT_TRUE(IsNaN(x.b));
+}
+
+// Nearly parallel bearings and nearly collinear points: the plane alone
+// gives a plainly wrong point (a latitude of 2e16 degrees, a longitude of
+// -2578), the statements give NaN, and the traces stay as they were.
+TEST(ConstructionBoundTest, PlainlyWrongAnswersBecomeNaN) {
+  const auto cross = [](bool bounded, TextSink* t) {
+    return (bounded ? CrossBearing : CrossBearingInPlane)(kWgs84, kBessel, 50, 9, 45, 50.01, 9,
+                                                          45.0001, t);
+  };
+  const auto center = [](bool bounded, TextSink* t) {
+    return (bounded ? Center : CenterInPlane)(kBessel, {50, 9}, {50.01, 9.00000001}, {50.02, 9}, t);
+  };
+  for (const auto& run : {std::function<GeoPoint(bool, TextSink*)>(cross),
+                          std::function<GeoPoint(bool, TextSink*)>(center)}) {
+    GeoPoint plane, bounded;
+    const std::string plane_trace = Traced([&](TextSink* t) { plane = run(false, t); });
+    const std::string bounded_trace = Traced([&](TextSink* t) { bounded = run(true, t); });
+    EXPECT_TRUE(std::fabs(plane.lat) > 90 || std::fabs(plane.lon) > 360) << plane.lat;
+    EXPECT_TRUE(IsNaN(bounded));
+    EXPECT_EQ(bounded_trace, plane_trace);
+  }
+}
+
+// Near the bound on either side, against the exact answer T from which the
+// inputs were made with GeographicLib: an answer within 1 km of T is given
+// as the plane computed it, one beyond is withheld in every output.
+TEST(ConstructionBoundTest, AnswersNearTheBound) {
+  using Outputs = std::vector<GeoPoint>;
+  const struct {
+    const char* what;
+    std::function<Outputs(bool)> run;  // bounded or plane only
+    GeoPoint exact;
+    const Ellipsoid* surface;
+    bool given;
+  } cases[] = {
+      {"sights of 30 and 25 km crossing at 0.015 degrees",
+       [](bool b) {
+         return Outputs{(b ? CrossBearing : CrossBearingInPlane)(
+             kWgs84, kBessel, 49.9464669573, 9.9570459129, 19.8903731637, 49.9887554801,
+             9.9806813186, 19.9234702070, nullptr)};
+       },
+       {50.2, 10.1},
+       &kWgs84,
+       true},
+      {"the same sights crossing at 0.012 degrees",
+       [](bool b) {
+         return Outputs{(b ? CrossBearing : CrossBearingInPlane)(
+             kWgs84, kBessel, 49.9464669573, 9.9570459129, 19.8903731637, 49.9887514701,
+             9.9806984797, 19.9204833740, nullptr)};
+       },
+       {50.2, 10.1},
+       &kWgs84,
+       false},
+      {"a circle of 620 km reaching 7 degrees from the first point's meridian",
+       [](bool b) {
+         return Outputs{(b ? Center : CenterInPlane)(kBessel, {55.3922163776, 13.4433955529},
+                                                     {54.4528685468, 15.9867921137},
+                                                     {50.8464919844, 18.7901853743}, nullptr)};
+       },
+       {50.2, 10.1},
+       &kBessel.surface,
+       true},
+      {"a circle of 640 km",
+       [](bool b) {
+         return Outputs{(b ? Center : CenterInPlane)(kBessel, {55.5579430078, 13.5655466544},
+                                                     {54.5848213716, 16.1964595218},
+                                                     {50.8564565423, 19.0737876425}, nullptr)};
+       },
+       {50.2, 10.1},
+       &kBessel.surface,
+       false},
+      {"radii of 110 and 80 km crossing at 0.5 degrees, 100 km off the meridian",
+       [](bool b) {
+         const ArcIntersection x = (b ? BogenSchnitt : BogenSchnittInPlane)(
+             kBessel, {50.1036837370, 10.4679869706}, {50.1382017821, 10.8842348932}, 110000, 80000,
+             nullptr);
+         return Outputs{x.a, x.b};
+       },
+       {50.2, 12.0},
+       &kBessel.surface,
+       true},
+      {"the same circles crossing at 0.1 degrees",
+       [](bool b) {
+         const ArcIntersection x = (b ? BogenSchnitt : BogenSchnittInPlane)(
+             kBessel, {50.1036837370, 10.4679869706}, {50.1332038491, 10.8849913796}, 110000, 80000,
+             nullptr);
+         return Outputs{x.a, x.b};
+       },
+       {50.2, 12.0},
+       &kBessel.surface,
+       false},
+  };
+  for (const auto& c : cases) {
+    const Outputs plane = c.run(false), bounded = c.run(true);
+    double miss = std::numeric_limits<double>::infinity();
+    for (const GeoPoint& p : plane) {
+      miss = std::fmin(
+          miss,
+          CalcProjection(*c.surface, c.exact.lat, c.exact.lon, p.lat, p.lon, nullptr).distance);
+    }
+    EXPECT_EQ(miss < kErrorBound, c.given) << c.what << ": " << miss << " m off";
+    for (size_t i = 0; i < plane.size(); ++i) {
+      ASSERT_FALSE(std::isnan(plane[i].lat)) << c.what;
+      if (c.given) {
+        EXPECT_EQ(bounded[i].lat, plane[i].lat) << c.what;
+        EXPECT_EQ(bounded[i].lon, plane[i].lon) << c.what;
+      } else {
+        EXPECT_TRUE(IsNaN(bounded[i])) << c.what;
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
   std::string body = GeodesicSection(figures);
   body += GridSection(figures);
   body += ConstructionsSection(figures);
+  body += BoundsSection(figures);
   report += Summary(figures) + body;
   if (argc > 1) {
     std::FILE* f = std::fopen(argv[1], "wb");

@@ -13,6 +13,7 @@ using Figures = std::map<std::string, double>;
 std::string GeodesicSection(Figures& f);
 std::string GridSection(Figures& f);
 std::string ConstructionsSection(Figures& f);
+std::string BoundsSection(Figures& f);
 
 // "How far to trust each function", from the recorded figures.
 std::string Summary(const Figures& f);

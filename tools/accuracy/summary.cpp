@@ -1,5 +1,6 @@
 // The summary at the top of the report: one paragraph per function, quoting
 // the measured maxima.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -73,7 +74,25 @@ std::string Summary(const Figures& f) {
   s += "- **BOGENSCHNITT**: takes its radii as lengths in the Gauss-Krueger plane, which "
        "differ from lengths on the ground by 1e-4 to 5e-4: up to " +
        Length(at("arc_100m")) + " for radii of 100 m and " + Length(at("arc_1km")) +
-       " for 1 km, in proportion to the radius.\n\n"
+       " for 1 km, in proportion to the radius.\n";
+  const double field_withheld = at("bound_cross_field_withheld") +
+                                at("bound_center_field_withheld") + at("bound_arc_field_withheld");
+  s += "- **Where they stop**: CENTER, KREUZPEILUNG and BOGENSCHNITT estimate their own error "
+       "on the ellipsoid and give NaN in every output when the estimate passes 1 km. Where the "
+       "bound decides (errors of 10 m to 10 km) the estimate is never below " +
+       Number(std::min({at("bound_cross_ratio_min"), at("bound_center_ratio_min"),
+                        at("bound_arc_ratio_min")})) +
+       " times the true error; the worst answers given in the tests below are off by " +
+       Length(at("bound_cross_given") * 1000) + " (KREUZPEILUNG), " +
+       Length(at("bound_center_given") * 1000) + " (CENTER) and " +
+       Length(at("bound_arc_given") * 1000) +
+       " (BOGENSCHNITT). Nearly parallel bearings, nearly collinear points, circles that barely "
+       "cross and sizes of some 100 km and more are withheld; " +
+       (field_withheld == 0 ? std::string("no case") : Number(field_withheld) + " cases") +
+       " of field work (sights and radii up to 30 km, lines and circles crossing at 10 degrees "
+       "or more, points spread over 23 degrees of their circle or more) " +
+       (field_withheld == 0 ? "is" : "are") +
+       ".\n\n"
        "Every figure is a maximum over the grids below; the tables give medians and maxima by "
        "distance.\n\n";
   return s;
