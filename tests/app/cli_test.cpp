@@ -48,9 +48,17 @@ class Cli : public testing::Test {
   }
 
   // Runs build/orbelin with these arguments and `input` on standard input,
-  // as the user `uid` when given (tests that need permissions to hold).
+  // as the user `uid` when given (tests that need permissions to hold); that
+  // user runs a copy of the program in the test's folder, as the build
+  // folder may be closed to others.
   Result Orbelin(const std::vector<std::string>& args, const std::string& input = "",
                  uid_t uid = 0) {
+    std::string program = ORBELIN_BINARY_DIR "/orbelin";
+    if (uid != 0) {
+      fs::copy_file(program, dir_ / "orbelin", fs::copy_options::overwrite_existing);
+      chmod((dir_ / "orbelin").c_str(), 0755);
+      program = (dir_ / "orbelin").string();
+    }
     WriteFile(dir_ / "stdin", input);
     const std::string out = (dir_ / "stdout").string(), err = (dir_ / "stderr").string();
     const pid_t pid = fork();
@@ -61,7 +69,7 @@ class Cli : public testing::Test {
       dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666), 2);
       if (uid != 0 && (setgid(uid) != 0 || setuid(uid) != 0)) _exit(99);
       unsetenv("NO_COLOR");
-      std::vector<std::string> argv = {ORBELIN_BINARY_DIR "/orbelin"};
+      std::vector<std::string> argv = {program};
       argv.insert(argv.end(), args.begin(), args.end());
       std::vector<char*> c;
       for (std::string& a : argv) c.push_back(a.data());
