@@ -35,7 +35,7 @@ bool WriteDefinition(const std::string& program_folder, const std::string& scrip
     bytes += static_cast<char>(unit & 0xFF);
     bytes += static_cast<char>(unit >> 8);
   }
-  return ReplaceFile(program_folder + kDefinitionFileName, bytes);
+  return !ReplaceFile(program_folder + kDefinitionFileName, bytes);
 }
 
 }  // namespace orbelin

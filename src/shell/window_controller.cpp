@@ -156,7 +156,7 @@ bool WindowController::LoadBoxFromFile(const std::string& path, Box box) {
 }
 
 bool WindowController::SaveBoxToFile(const std::string& path, Box box) {
-  return ReplaceFile(path, ScriptFileFromBoxText(platform_.BoxText(box)));
+  return !ReplaceFile(path, ScriptFileFromBoxText(platform_.BoxText(box)));
 }
 
 bool WindowController::LoadScript() {
