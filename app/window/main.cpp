@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
 
   EndSignals end_signals;
   QObject::connect(&end_signals, &EndSignals::Received, &window,
-                   [&controller] { controller.CloseRequest(); });
+                   [&controller] { controller.EndRequest(); });
   QObject::connect(&instance, &SingleInstance::RaiseRequested, &window, [&window] {
     window.showNormal();
     window.raise();

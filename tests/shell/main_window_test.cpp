@@ -109,7 +109,8 @@ TEST_F(MainWindowTest, TitleMenuAndLabelColours) {
   EXPECT_EQ(menus[0]->text(), "File");
   QStringList items;
   for (QAction* a : menus[0]->menu()->actions()) items << a->text();
-  EXPECT_EQ(items, (QStringList{"Calc", "Save", "Load"}));
+  EXPECT_EQ(items, (QStringList{"Calc", "Save", "Load", "", "Export as GPX…", "Open in map",
+                                "Copy coordinates", "", "Hand-off file"}));
 
   window.SetLabel("walk.inp");
   QImage image = window.label()->grab().toImage();
@@ -119,17 +120,23 @@ TEST_F(MainWindowTest, TitleMenuAndLabelColours) {
             QApplication::palette().color(QPalette::Base));
 }
 
-TEST_F(MainWindowTest, BoxesUseANinePointFont) {
-  const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY());
-  const QString family = QFontDatabase::hasFamily("Tahoma") ? "Tahoma" : "Sans Serif";
+// The listing's carets stand under their tokens only in a fixed-pitch font;
+// long result lines scroll sideways rather than vanish.
+TEST_F(MainWindowTest, BoxesUseTheDesktopsFixedFontAndScrollSideways) {
   for (Box b : {Box::kScript, Box::kResults}) {
-    QFont font = window.box(b)->font();
-    EXPECT_EQ(font.pixelSize(), -BoxFontHeight(dpi));
-    EXPECT_EQ(font.family(), family);
-    EXPECT_EQ(window.box(b)->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QPlainTextEdit* box = window.box(b);
+    EXPECT_TRUE(QFontInfo(box->font()).fixedPitch());
+    EXPECT_EQ(box->font().pointSizeF(), QApplication::font().pointSizeF());
+    const QFontMetrics metrics(box->font());
+    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("iiii")),
+              metrics.horizontalAdvance(QStringLiteral("WWWW")));
+    EXPECT_EQ(box->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(box->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
   }
-  EXPECT_EQ(window.box(Box::kScript)->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
-  EXPECT_EQ(window.box(Box::kResults)->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  SetClientSize(window, 240, 268);
+  window.SetBoxText(Box::kResults, std::string(200, '7') + "\n");
+  QScrollBar* bar = window.box(Box::kResults)->horizontalScrollBar();
+  EXPECT_TRUE(WaitUntil([&] { return bar->isVisible() && bar->maximum() > 0; }));
 }
 
 TEST_F(MainWindowTest, TextsGoInAndOutUnchanged) {
@@ -227,21 +234,16 @@ TEST_F(MainWindowTest, CloseButtonIsDone) {
   EXPECT_EQ(ReadDefinition(home.folder()), home / "walk.inp");
 }
 
-TEST_F(MainWindowTest, ButtonCIsDoneAndCloseRequestKeepsScript) {
+TEST_F(MainWindowTest, ButtonCIsDone) {
   WriteBytes(home / "walk.inp", "VAR A;\0"s);
   WriteDefinition(home.folder(), home / "walk.inp");
   Attach();
   controller->Start();
   QSignalSpy ended(&window, &MainWindow::Ended);
   window.SetBoxText(Box::kScript, "typed");
-  controller->CloseRequest();
+  QTest::mouseClick(window.button('C'), Qt::LeftButton);
   EXPECT_EQ(ended.count(), 1);
   EXPECT_FALSE(window.isVisible());
-  EXPECT_EQ(ReadBytes(home / "walk.inp"), "VAR A;\0"s);
-
-  window.show();
-  QTest::mouseClick(window.button('C'), Qt::LeftButton);
-  EXPECT_EQ(ended.count(), 2);
   EXPECT_EQ(ReadBytes(home / "walk.inp"), "typed\0"s);
 }
 
@@ -297,13 +299,15 @@ TEST_F(MainWindowTest, OpenDialogShowsScriptsInAnyCase) {
   EXPECT_EQ(window.BoxText(Box::kScript), "VAR B;");
 }
 
-TEST_F(MainWindowTest, SaveDialogNeitherAsksNorAddsExtension) {
+// The dialog adds no extension and leaves the question before replacing a
+// file to the shell, which asks once ".inp" has been added.
+TEST_F(MainWindowTest, SaveDialogAddsNothingAndTheShellAsksBeforeReplacing) {
   WriteBytes(home / "old.inp", "old");
   Attach();
   controller->Start();
   window.SetBoxText(Box::kScript, "VAR C;");
 
-  QString title, suffix;
+  QString title, suffix, question;
   bool no_question = false, save_mode = false;
   AnswerNextModal([&](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
@@ -312,13 +316,22 @@ TEST_F(MainWindowTest, SaveDialogNeitherAsksNorAddsExtension) {
     suffix = dialog->defaultSuffix();
     no_question = dialog->testOption(QFileDialog::DontConfirmOverwrite);
     save_mode = dialog->acceptMode() == QFileDialog::AcceptSave;
-    ChoosePath(dialog, home / "old.inp");
+    AnswerNextModal([&](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      if (box == nullptr) return modal->close(), void();
+      question = box->text();
+      for (QAbstractButton* button : box->buttons()) {
+        if (button->text() == "&Replace") button->click();
+      }
+    });
+    ChoosePath(dialog, home / "old");
   });
   QTest::mouseClick(window.button('S'), Qt::LeftButton);
   EXPECT_EQ(title, "Save File");
   EXPECT_TRUE(suffix.isEmpty());
   EXPECT_TRUE(no_question);
   EXPECT_TRUE(save_mode);
+  EXPECT_EQ(question.toStdString(), home / "old.inp" + " already exists. Replace it?");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_EQ(ReadBytes(home / "old.inp"), "VAR C;\0"s);
 }

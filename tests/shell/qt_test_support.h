@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 namespace orbelin::testing {
 
@@ -45,6 +46,36 @@ inline void AnswerNextModal(std::function<void(QWidget*)> answer) {
       else
         left->close();
     });
+  });
+  timer->start();
+}
+
+// Fails the running test, rather than hang it, when a modal dialog that no
+// test answers stays open for five seconds. Runs for the life of the
+// application.
+inline void GuardAgainstUnansweredModals() {
+  auto* timer = new QTimer(qApp);
+  auto seen = std::make_shared<QPointer<QWidget>>();
+  auto since = std::make_shared<QElapsedTimer>();
+  timer->setInterval(100);
+  QObject::connect(timer, &QTimer::timeout, [seen, since] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible()) {
+      *seen = nullptr;
+      return;
+    }
+    if (*seen != modal) {
+      *seen = modal;
+      since->start();
+      return;
+    }
+    if (since->elapsed() < 5000) return;
+    ADD_FAILURE() << "a modal dialog nobody answered: " << modal->windowTitle().toStdString();
+    *seen = nullptr;
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+      dialog->reject();
+    else
+      modal->close();
   });
   timer->start();
 }

@@ -1,6 +1,9 @@
 #include "shell/qt/main_window.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFont>
 #include <QFontDatabase>
@@ -15,7 +18,10 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QToolTip>
+#include <QUrl>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 #include "shell/layout.h"
@@ -28,26 +34,26 @@ namespace {
 
 const QColor kLabelBackground(210, 210, 255);
 
+// The desktop's fixed-pitch font at the desktop's size: the listing's
+// carets stand under their tokens, and blanks line up at the tab stops.
 QFont BoxFont() {
-  QFont font;
-  if (QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) {
-    font.setFamily(QStringLiteral("Tahoma"));
-  } else {
-    font.setFamily(QStringLiteral("Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setStyleHint(QFont::Monospace);
+  font.setFixedPitch(true);
+  const QFont desktop = QApplication::font();
+  if (desktop.pointSizeF() > 0) {
+    font.setPointSizeF(desktop.pointSizeF());
+  } else if (desktop.pixelSize() > 0) {
+    font.setPixelSize(desktop.pixelSize());
   }
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const int dpi = screen != nullptr ? qRound(screen->logicalDotsPerInchY()) : 96;
-  font.setPixelSize(std::abs(BoxFontHeight(dpi)));
-  font.setWeight(QFont::Normal);
   return font;
 }
 
-QPlainTextEdit* MakeBox(QWidget* parent, bool horizontal_bar) {
+// Long lines scroll sideways in both boxes, results included.
+QPlainTextEdit* MakeBox(QWidget* parent) {
   auto* box = new QPlainTextEdit(parent);
   box->setLineWrapMode(QPlainTextEdit::NoWrap);
-  box->setHorizontalScrollBarPolicy(horizontal_bar ? Qt::ScrollBarAsNeeded
-                                                   : Qt::ScrollBarAlwaysOff);
+  box->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   box->setFont(BoxFont());
   return box;
 }
@@ -68,6 +74,17 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
           [this] { Command(WindowController::kSaveMenu); });
   connect(file->addAction(QStringLiteral("Load")), &QAction::triggered, this,
           [this] { Command(WindowController::kLoadMenu); });
+  file->addSeparator();
+  connect(file->addAction(QStringLiteral("Export as GPX…")), &QAction::triggered, this,
+          [this] { Command(WindowController::kExportGpx); });
+  connect(file->addAction(QStringLiteral("Open in map")), &QAction::triggered, this,
+          [this] { Command(WindowController::kOpenInMap); });
+  connect(file->addAction(QStringLiteral("Copy coordinates")), &QAction::triggered, this,
+          [this] { Command(WindowController::kCopyCoordinates); });
+  file->addSeparator();
+  hand_off_note_ = file->addAction(QStringLiteral("Hand-off file"));
+  connect(hand_off_note_, &QAction::triggered, this,
+          [this] { Command(WindowController::kHandOffInfo); });
 
   client_ = new QWidget(this);
   setCentralWidget(client_);
@@ -87,10 +104,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   hand_off_ = AddButton("O", WindowController::kHandOffButton);
   done_ = AddButton("C", WindowController::kDone);
 
-  script_ = MakeBox(client_, true);
-  results_ = MakeBox(client_, false);
+  script_ = MakeBox(client_);
+  results_ = MakeBox(client_);
   script_->installEventFilter(this);
   results_->installEventFilter(this);
+  connect(script_, &QPlainTextEdit::textChanged, this, [this] {
+    if (controller_ != nullptr) controller_->ScriptEdited();
+  });
   setTabOrder(script_, results_);
 
   resize(480, 600);
@@ -184,17 +204,90 @@ void MainWindow::SetLabel(const std::string& text) {
   label_->setText(QString::fromStdString(text));
 }
 
-void MainWindow::ShowError(const std::string& text) {
-  QMessageBox message(QMessageBox::Critical, QStringLiteral("Error"), QString::fromStdString(text),
-                      QMessageBox::Ok, this);
+void MainWindow::SetTitle(const std::string& text) {
+  setWindowTitle(QString::fromStdString(text));
+}
+
+void MainWindow::ShowMessage(int icon, const char* caption, const std::string& text) {
+  Report(std::string(caption) + ": " + text);
+  QMessageBox message(static_cast<QMessageBox::Icon>(icon), QString::fromLatin1(caption),
+                      QString::fromStdString(text), QMessageBox::Ok, this);
   message.setTextFormat(Qt::PlainText);
   message.exec();
+}
+
+void MainWindow::ShowError(const std::string& text) {
+  ShowMessage(QMessageBox::Critical, "Error", text);
+}
+
+void MainWindow::ShowWarning(const std::string& text) {
+  ShowMessage(QMessageBox::Warning, "Warning", text);
+}
+
+void MainWindow::ShowInformation(const std::string& text) {
+  ShowMessage(QMessageBox::Information, "Orbelin", text);
+}
+
+namespace {
+
+// "Save As…" becomes "&Save As…": Alt and the first letter press it.
+QString WithMnemonic(const std::string& text) {
+  return QLatin1Char('&') + QString::fromStdString(text);
+}
+
+}  // namespace
+
+Answer MainWindow::Ask(const Question& question) {
+  Report("Question: " + question.text);
+  QMessageBox box(question.cancel_is_default ? QMessageBox::Warning : QMessageBox::Question,
+                  QStringLiteral("Orbelin"), QString::fromStdString(question.text),
+                  QMessageBox::NoButton, this);
+  box.setTextFormat(Qt::PlainText);
+  QPushButton* yes = box.addButton(WithMnemonic(question.yes), QMessageBox::AcceptRole);
+  QPushButton* no = question.no.empty()
+                        ? nullptr
+                        : box.addButton(WithMnemonic(question.no), QMessageBox::DestructiveRole);
+  QPushButton* cancel = box.addButton(QStringLiteral("&Cancel"), QMessageBox::RejectRole);
+  box.setDefaultButton(question.cancel_is_default ? cancel : yes);
+  box.setEscapeButton(cancel);
+  box.exec();
+  // The system may end the program while the question is open.
+  if (ending_) return Answer::kCancel;
+  if (box.clickedButton() == yes) return Answer::kYes;
+  if (no != nullptr && box.clickedButton() == no) return Answer::kNo;
+  return Answer::kCancel;
+}
+
+void MainWindow::ShowNote(const std::string& text) {
+  Report("Note: " + text);
+  const QRect caret = script_->cursorRect();
+  QToolTip::showText(script_->viewport()->mapToGlobal(caret.bottomLeft()),
+                     QString::fromStdString(text), script_->viewport(), QRect(), 8000);
+}
+
+void MainWindow::Report(const std::string& text) {
+  std::string line = text;
+  std::replace(line.begin(), line.end(), '\n', ' ');
+  std::fprintf(stderr, "orbelin-window: %s\n", line.c_str());
+}
+
+void MainWindow::SetHandOffNote(const std::string& text) {
+  hand_off_note_->setText(QString::fromStdString(text));
+}
+
+void MainWindow::SetClipboard(const std::string& text) {
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+bool MainWindow::OpenLink(const std::string& uri) {
+  return QDesktopServices::openUrl(QUrl(QString::fromStdString(uri)));
 }
 
 std::optional<std::string> MainWindow::ChooseFile(const FileDialogRequest& request) {
   QFileDialog dialog(this, QString::fromStdString(request.title),
                      QString::fromStdString(request.start_folder),
                      QString::fromStdString(request.filter));
+  if (!request.file_name.empty()) dialog.selectFile(QString::fromStdString(request.file_name));
   if (request.open) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

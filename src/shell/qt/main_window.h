@@ -41,8 +41,17 @@ class MainWindow : public QMainWindow, public Platform {
   std::string BoxText(Box box) override;
   void SetBoxText(Box box, const std::string& text) override;
   void SetLabel(const std::string& text) override;
+  void SetTitle(const std::string& text) override;
   void ShowError(const std::string& text) override;
+  void ShowWarning(const std::string& text) override;
+  void ShowInformation(const std::string& text) override;
+  Answer Ask(const Question& question) override;
+  void ShowNote(const std::string& text) override;
+  void Report(const std::string& text) override;
   std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+  void SetHandOffNote(const std::string& text) override;
+  void SetClipboard(const std::string& text) override;
+  bool OpenLink(const std::string& uri) override;
   WindowId MainWindowId() override;
   WindowId FindWindowByClass(const std::string& class_name) override;
   void SendWindowMessage(WindowId window, long message, WindowId param, long param2) override;
@@ -63,6 +72,7 @@ class MainWindow : public QMainWindow, public Platform {
   void ApplyLayout();
   void Command(int id);
   QPushButton* AddButton(const char* text, int id);
+  void ShowMessage(int icon, const char* caption, const std::string& text);
 
   WindowController* controller_ = nullptr;
   bool ending_ = false;
@@ -75,6 +85,7 @@ class MainWindow : public QMainWindow, public Platform {
   QPushButton* save_;
   QPushButton* hand_off_;
   QPushButton* done_;
+  QAction* hand_off_note_;
 };
 
 }  // namespace orbelin
