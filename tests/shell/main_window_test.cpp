@@ -73,6 +73,10 @@ class MainWindowTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   }
 
+  void TearDown() override {
+    EXPECT_EQ(testing::DropUnusedAnswers(), 0) << "a dialog to be answered never opened";
+  }
+
   void Attach() {
     controller = std::make_unique<WindowController>(window, session, home.folder());
     window.SetController(controller.get());
@@ -106,7 +110,7 @@ TEST_F(MainWindowTest, TitleMenuAndLabelColours) {
   EXPECT_EQ(window.windowTitle(), "Orbelin");
   QList<QAction*> menus = window.menuBar()->actions();
   ASSERT_EQ(menus.size(), 1);
-  EXPECT_EQ(menus[0]->text(), "File");
+  EXPECT_EQ(menus[0]->text(), "&File");  // Alt+F opens it
   QStringList items;
   for (QAction* a : menus[0]->menu()->actions()) items << a->text();
   EXPECT_EQ(items, (QStringList{"Calc", "Save", "Load", "", "Export as GPX…", "Open in map",
@@ -118,6 +122,107 @@ TEST_F(MainWindowTest, TitleMenuAndLabelColours) {
   EXPECT_EQ(window.label()->palette().color(QPalette::WindowText), QColor(Qt::black));
   EXPECT_EQ(window.box(Box::kScript)->palette().color(QPalette::Base),
             QApplication::palette().color(QPalette::Base));
+}
+
+// A larger desktop font makes the row of buttons grow with it.
+TEST_F(MainWindowTest, LayoutScalesWithTheDesktopFont) {
+  QFont big = window.font();
+  big.setPixelSize(30);
+  window.setFont(big);
+  const double scale = LayoutScale(QFontMetricsF(big).height());
+  ASSERT_GT(scale, 1.5);
+  const QSize client = window.client()->size();
+  const WindowLayout expected = ComputeLayout(client.width(), client.height(), scale);
+  EXPECT_TRUE(WaitUntil([&] { return RectOf(window.button('B')) == expected.calc; }));
+  EXPECT_EQ(RectOf(window.label()), expected.label);
+  EXPECT_EQ(RectOf(window.box(Box::kScript)), expected.script);
+  EXPECT_GE(window.label()->height(), QFontMetrics(big).height());
+}
+
+TEST_F(MainWindowTest, TitleFollowsTheScriptAndItsEdits) {
+  WriteBytes(home / "walk.inp", "VAR A;\0"s);
+  WriteDefinition(home.folder(), home / "walk.inp");
+  Attach();
+  controller->Start();
+  EXPECT_EQ(window.windowTitle(), "walk.inp - Orbelin");
+  QTest::keyClicks(window.box(Box::kScript), "X");
+  EXPECT_EQ(window.windowTitle(), "*walk.inp - Orbelin");
+  QTest::keyClick(window.box(Box::kScript), Qt::Key_Backspace);
+  EXPECT_EQ(window.windowTitle(), "walk.inp - Orbelin");
+}
+
+// The keys of a desktop editor, and the one-letter buttons' tooltips that
+// name them.
+TEST_F(MainWindowTest, KeysAndTooltips) {
+  EXPECT_EQ(window.button('B')->toolTip(), "Calc (F5)");
+  EXPECT_EQ(window.button('L')->toolTip(), "Load (Ctrl+O)");
+  EXPECT_EQ(window.button('S')->toolTip(), "Save under a new name (Ctrl+Shift+S)");
+  EXPECT_EQ(window.button('O')->toolTip(), "Hand the point to the map program");
+  EXPECT_EQ(window.button('C')->toolTip(), "Save and close (Ctrl+Q)");
+
+  Attach();
+  controller->Start();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QPlainTextEdit* script = window.box(Box::kScript);
+  script->setFocus();
+
+  // Calc: no script file yet.
+  // Keys reach the window's commands while it is the active one, as again
+  // after each dialog.
+  const auto press = [&](const QKeySequence& key) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keySequence(script, key);
+  };
+  for (QKeySequence key : {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return)}) {
+    auto message = ExpectMessage();
+    press(key);
+    EXPECT_EQ(message->text, "Erst speichern") << key.toString().toStdString();
+  }
+  // Load and both saves open their dialogs; Ctrl+S asks for a name only
+  // while the script has none.
+  struct Case {
+    QKeySequence key;
+    QString dialog;
+  } cases[] = {{QKeySequence(Qt::CTRL | Qt::Key_O), "Open File"},
+               {QKeySequence(Qt::CTRL | Qt::Key_S), "Save File"},
+               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "Save File"}};
+  for (const Case& c : cases) {
+    QString title;
+    AnswerNextModal([&](QWidget* modal) {
+      title = modal->windowTitle();
+      qobject_cast<QDialog*>(modal)->reject();
+    });
+    press(c.key);
+    EXPECT_EQ(title, c.dialog) << c.key.toString().toStdString();
+  }
+
+  // Tab types blanks to the next tab stop; Ctrl+Tab leaves the box.
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  script->setFocus();
+  QTest::keyClicks(script, "VAR");
+  QTest::keyClick(script, Qt::Key_Tab);
+  QTest::keyClicks(script, "A;");
+  EXPECT_EQ(window.BoxText(Box::kScript), "VAR     A;");
+  QTest::keyClick(script, Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_TRUE(WaitUntil([&] { return window.box(Box::kResults)->hasFocus(); }));
+
+  // Ctrl+Q is Done: typed text with no file asks first.
+  auto question = std::make_shared<QString>();
+  AnswerNextModal([question](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (box == nullptr) return modal->close(), void();
+    *question = box->text();
+    for (QAbstractButton* button : box->buttons()) {
+      if (button->text() == "&Discard") button->click();
+    }
+  });
+  QSignalSpy ended(&window, &MainWindow::Ended);
+  press(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  EXPECT_EQ(*question, "Save the script you typed?");
+  EXPECT_EQ(ended.count(), 1);
 }
 
 // The listing's carets stand under their tokens only in a fixed-pitch font;

@@ -28,7 +28,8 @@ inline bool WaitUntil(const std::function<bool()>& done, int ms = 5000) {
 // Calls `answer` with the next modal dialog once it is shown; `answer` must
 // close it, or the dialog is rejected a little later and the test fails.
 inline void AnswerNextModal(std::function<void(QWidget*)> answer) {
-  auto* timer = new QTimer;
+  auto* timer = new QTimer(qApp);
+  timer->setObjectName(QStringLiteral("orbelin-answer"));
   timer->setInterval(10);
   QObject::connect(timer, &QTimer::timeout, [timer, answer] {
     QWidget* modal = QApplication::activeModalWidget();
@@ -48,6 +49,17 @@ inline void AnswerNextModal(std::function<void(QWidget*)> answer) {
     });
   });
   timer->start();
+}
+
+// Drops the answers whose dialogs never opened, so that they cannot answer
+// a later test's; returns how many there were.
+inline int DropUnusedAnswers() {
+  int unused = 0;
+  for (QTimer* timer : qApp->findChildren<QTimer*>(QStringLiteral("orbelin-answer"))) {
+    if (timer->isActive()) ++unused;
+    delete timer;
+  }
+  return unused;
 }
 
 // Fails the running test, rather than hang it, when a modal dialog that no

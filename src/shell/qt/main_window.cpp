@@ -7,7 +7,9 @@
 #include <QFileDialog>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -26,6 +28,7 @@
 
 #include "shell/layout.h"
 #include "shell/qt/x11_windows.h"
+#include "shell/tab_key.h"
 #include "shell/window_controller.h"
 
 namespace orbelin {
@@ -67,24 +70,23 @@ void Place(QWidget* widget, const Rect& r) {
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Orbelin"));
 
-  QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-  connect(file->addAction(QStringLiteral("Calc")), &QAction::triggered, this,
-          [this] { Command(WindowController::kCalcMenu); });
-  connect(file->addAction(QStringLiteral("Save")), &QAction::triggered, this,
-          [this] { Command(WindowController::kSaveMenu); });
-  connect(file->addAction(QStringLiteral("Load")), &QAction::triggered, this,
-          [this] { Command(WindowController::kLoadMenu); });
+  // Alt+F opens it.
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  AddCommand(file, "Calc", WindowController::kCalcMenu,
+             {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
+              QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+  AddCommand(file, "Save", WindowController::kSaveMenu,
+             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
+  AddCommand(file, "Load", WindowController::kLoadMenu, {QKeySequence::Open});
   file->addSeparator();
-  connect(file->addAction(QStringLiteral("Export as GPX…")), &QAction::triggered, this,
-          [this] { Command(WindowController::kExportGpx); });
-  connect(file->addAction(QStringLiteral("Open in map")), &QAction::triggered, this,
-          [this] { Command(WindowController::kOpenInMap); });
-  connect(file->addAction(QStringLiteral("Copy coordinates")), &QAction::triggered, this,
-          [this] { Command(WindowController::kCopyCoordinates); });
+  AddCommand(file, "Export as GPX…", WindowController::kExportGpx);
+  AddCommand(file, "Open in map", WindowController::kOpenInMap);
+  AddCommand(file, "Copy coordinates", WindowController::kCopyCoordinates);
   file->addSeparator();
-  hand_off_note_ = file->addAction(QStringLiteral("Hand-off file"));
-  connect(hand_off_note_, &QAction::triggered, this,
-          [this] { Command(WindowController::kHandOffInfo); });
+  hand_off_note_ = AddCommand(file, "Hand-off file", WindowController::kHandOffInfo);
+  // Keys without a menu item of their own.
+  AddCommand(nullptr, "Save", WindowController::kSaveCurrent, {QKeySequence::Save});
+  AddCommand(nullptr, "Done", WindowController::kDone, {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
   client_ = new QWidget(this);
   setCentralWidget(client_);
@@ -98,11 +100,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   palette.setColor(QPalette::WindowText, Qt::black);
   label_->setPalette(palette);
 
-  calc_ = AddButton("B", WindowController::kCalcButton);
-  load_ = AddButton("L", WindowController::kLoadButton);
-  save_ = AddButton("S", WindowController::kSaveButton);
-  hand_off_ = AddButton("O", WindowController::kHandOffButton);
-  done_ = AddButton("C", WindowController::kDone);
+  calc_ = AddButton("B", WindowController::kCalcButton, "Calc", WindowController::kCalcMenu);
+  load_ = AddButton("L", WindowController::kLoadButton, "Load", WindowController::kLoadMenu);
+  save_ = AddButton("S", WindowController::kSaveButton, "Save under a new name",
+                    WindowController::kSaveMenu);
+  hand_off_ =
+      AddButton("O", WindowController::kHandOffButton, "Hand the point to the map program", 0);
+  done_ = AddButton("C", WindowController::kDone, "Save and close", WindowController::kDone);
 
   script_ = MakeBox(client_);
   results_ = MakeBox(client_);
@@ -113,13 +117,34 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   });
   setTabOrder(script_, results_);
 
-  resize(480, 600);
+  resize(DefaultSize());
 }
 
 MainWindow::~MainWindow() = default;
 
-QPushButton* MainWindow::AddButton(const char* text, int id) {
+QAction* MainWindow::AddCommand(QMenu* menu, const char* text, int id,
+                                const QList<QKeySequence>& keys) {
+  auto* action = new QAction(QString::fromUtf8(text), this);
+  action->setShortcuts(keys);
+  connect(action, &QAction::triggered, this, [this, id] { Command(id); });
+  if (menu != nullptr) {
+    menu->addAction(action);
+  } else {
+    addAction(action);
+  }
+  commands_[id] = action;
+  return action;
+}
+
+QPushButton* MainWindow::AddButton(const char* text, int id, const char* tip, int keys_of) {
   auto* button = new QPushButton(QString::fromLatin1(text), client_);
+  // The one-letter buttons say what they do, and which key does it too.
+  QString tool_tip = QString::fromUtf8(tip);
+  if (const QAction* same = command(keys_of); same != nullptr && !same->shortcut().isEmpty()) {
+    tool_tip += QStringLiteral(" (") + same->shortcut().toString(QKeySequence::NativeText) +
+                QLatin1Char(')');
+  }
+  button->setToolTip(tool_tip);
   // The 18-pixel buttons leave no room for the style's padding.
   button->setStyleSheet(QStringLiteral("QPushButton { padding: 0px; }"));
   connect(button, &QPushButton::clicked, this, [this, id] { Command(id); });
@@ -143,6 +168,11 @@ QPushButton* MainWindow::button(char name) const {
   }
 }
 
+QAction* MainWindow::command(int id) const {
+  const auto it = commands_.find(id);
+  return it == commands_.end() ? nullptr : it->second;
+}
+
 void MainWindow::SetUpNativeWindow() {
   const WindowId id = winId();
   if (QGuiApplication::platformName() == QLatin1String("xcb")) {
@@ -154,8 +184,32 @@ void MainWindow::Command(int id) {
   if (controller_ != nullptr) controller_->HandleCommand(id);
 }
 
+bool MainWindow::IsCommandKey(const QKeyEvent* key) const {
+  const QKeySequence pressed(key->keyCombination());
+  for (const auto& [id, action] : commands_) {
+    if (action->shortcuts().contains(pressed)) return true;
+  }
+  return false;
+}
+
+double MainWindow::Scale() const {
+  return LayoutScale(QFontMetricsF(font()).height());
+}
+
+// The spec'd handheld window would not fit every desktop: the default is a
+// portrait window that leaves room for the window manager's frame on the
+// smallest screens (800 by 600) and grows with the desktop's font.
+QSize MainWindow::DefaultSize() const {
+  QSize size(qRound(480 * Scale()), qRound(560 * Scale()));
+  if (const QScreen* s = screen()) {
+    const QRect available = s->availableGeometry();
+    size = size.boundedTo(QSize(available.width() * 9 / 10, available.height() * 17 / 20));
+  }
+  return size;
+}
+
 void MainWindow::ApplyLayout() {
-  const WindowLayout l = ComputeLayout(client_->width(), client_->height());
+  const WindowLayout l = ComputeLayout(client_->width(), client_->height(), Scale());
   Place(label_, l.label);
   Place(calc_, l.calc);
   Place(load_, l.load);
@@ -166,7 +220,35 @@ void MainWindow::ApplyLayout() {
   Place(results_, l.results);
 }
 
+// Tab types blanks to the next tab stop (a tab character would end the
+// script); Ctrl+Tab leaves the box, as it leaves any editor.
+bool MainWindow::TabKey(QKeyEvent* key) {
+  if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) return false;
+  const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+  if (modifiers & Qt::ControlModifier) {
+    focusNextPrevChild(!(modifiers & Qt::ShiftModifier) && key->key() == Qt::Key_Tab);
+    return true;
+  }
+  if (modifiers != Qt::NoModifier || key->key() != Qt::Key_Tab) return false;
+  QTextCursor cursor = script_->textCursor();
+  cursor.removeSelectedText();
+  const QString before = cursor.block().text().left(cursor.positionInBlock());
+  cursor.insertText(QString(BlanksForTabKey(before.toStdString()), QLatin1Char(' ')));
+  script_->setTextCursor(cursor);
+  return true;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == script_ && event->type() == QEvent::KeyPress &&
+      TabKey(static_cast<QKeyEvent*>(event))) {
+    return true;
+  }
+  // The boxes would take Ctrl+Return for a line break of their own; the
+  // window's keys come first.
+  if ((watched == script_ || watched == results_) && event->type() == QEvent::ShortcutOverride &&
+      IsCommandKey(static_cast<QKeyEvent*>(event))) {
+    return true;
+  }
   if (watched == client_ && event->type() == QEvent::Resize) {
     ApplyLayout();
   } else if ((watched == script_ || watched == results_) && controller_ != nullptr &&
@@ -175,6 +257,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                               event->type() == QEvent::FocusIn);
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  // The desktop's font changed: the row grows or shrinks with it.
+  if (event->type() == QEvent::FontChange) ApplyLayout();
+  QMainWindow::changeEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -3,11 +3,17 @@
 // close button to the controller, and does nothing on its own beyond that.
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
+#include <map>
 
 #include "shell/platform.h"
 
+class QAction;
+class QKeyEvent;
+class QKeySequence;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -36,6 +42,8 @@ class MainWindow : public QMainWindow, public Platform {
   QPlainTextEdit* box(Box box) const { return box == Box::kScript ? script_ : results_; }
   // "B", "L", "S", "O" or "C".
   QPushButton* button(char name) const;
+  // The menu item or key of a command id, or nullptr.
+  QAction* command(int id) const;
 
   // Platform
   std::string BoxText(Box box) override;
@@ -65,13 +73,20 @@ class MainWindow : public QMainWindow, public Platform {
   void Ended();
 
  protected:
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void ApplyLayout();
+  double Scale() const;
+  QSize DefaultSize() const;
   void Command(int id);
-  QPushButton* AddButton(const char* text, int id);
+  QAction* AddCommand(QMenu* menu, const char* text, int id, const QList<QKeySequence>& keys = {});
+  // `keys_of`: the command whose keys the tooltip names, or 0.
+  QPushButton* AddButton(const char* text, int id, const char* tip, int keys_of);
+  bool TabKey(QKeyEvent* key);
+  bool IsCommandKey(const QKeyEvent* key) const;
   void ShowMessage(int icon, const char* caption, const std::string& text);
 
   WindowController* controller_ = nullptr;
@@ -86,6 +101,7 @@ class MainWindow : public QMainWindow, public Platform {
   QPushButton* hand_off_;
   QPushButton* done_;
   QAction* hand_off_note_;
+  std::map<int, QAction*> commands_;  // by command id
 };
 
 }  // namespace orbelin
