@@ -113,7 +113,7 @@ std::u32string NotIn(std::u32string_view characters, std::u32string_view these) 
 WindowController::WindowController(Platform& platform, Session& session, std::string program_folder)
     : platform_(platform), session_(session), program_folder_(std::move(program_folder)) {}
 
-void WindowController::Start() {
+void WindowController::Start(const std::string& file) {
   hand_off_folder_.clear();
   ReadSettings(program_folder_, &hand_off_folder_);
   // The handheld's root folder is no place an ordinary user may write:
@@ -125,6 +125,7 @@ void WindowController::Start() {
   }
   platform_.SetHandOffNote("Hand-off file: " + ExchangeFilePath(hand_off_folder_));
   script_path_ = ReadDefinition(program_folder_);
+  if (!file.empty() && LoadScriptFile(file, false)) return;
   LoadStartupScript();
 }
 

@@ -45,8 +45,9 @@ class WindowController {
   WindowController(Platform& platform, Session& session, std::string program_folder);
 
   // Reads the settings and the definition file and loads the script that the
-  // definition names, with its results.
-  void Start();
+  // definition names, with its results; or `file`, a script named on the
+  // command line, when it can be read.
+  void Start(const std::string& file = "");
 
   void HandleCommand(int id);
   void Calc();

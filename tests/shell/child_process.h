@@ -23,8 +23,10 @@ namespace orbelin::testing {
 class ChildProcess {
  public:
   // `env` entries replace the inherited ones; an empty value removes one.
+  // Standard output goes to `output_file`, standard error to `error_file`
+  // when one is given.
   ChildProcess(const std::vector<std::string>& argv, const std::map<std::string, std::string>& env,
-               const std::string& output_file = "/dev/null") {
+               const std::string& output_file = "/dev/null", const std::string& error_file = "") {
     std::vector<std::string> environment;
     for (char** e = environ; *e != nullptr; ++e) {
       std::string entry = *e;
@@ -43,6 +45,10 @@ class ChildProcess {
     if (pid_ == 0) {
       int out = open(output_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
       if (out >= 0) dup2(out, 1);
+      if (!error_file.empty()) {
+        int err = open(error_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (err >= 0) dup2(err, 2);
+      }
       // A test that dies takes its children along, so that nothing is left
       // holding the test runner's output open.
       prctl(PR_SET_PDEATHSIG, SIGKILL);
@@ -100,6 +106,21 @@ inline std::string ChildLeakOptions() {
   if (options.find("suppressions=") != std::string::npos) return options;
   if (!options.empty()) options += ":";
   return options + "suppressions=" ORBELIN_SOURCE_DIR "/tests/shell/lsan.supp";
+}
+
+// The program's path on $PATH, or "" when it is not installed.
+inline std::string FindOnPath(const std::string& name) {
+  const char* path = std::getenv("PATH");
+  const std::string dirs = path != nullptr ? path : "/usr/bin:/bin";
+  size_t start = 0;
+  while (start <= dirs.size()) {
+    size_t end = dirs.find(':', start);
+    if (end == std::string::npos) end = dirs.size();
+    const std::string candidate = dirs.substr(start, end - start) + "/" + name;
+    if (access(candidate.c_str(), X_OK) == 0) return candidate;
+    start = end + 1;
+  }
+  return "";
 }
 
 // Waits until `done` holds, up to `limit`.

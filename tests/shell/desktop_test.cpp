@@ -19,24 +19,11 @@ namespace {
 
 using namespace std::string_literals;
 using testing::ChildProcess;
+using testing::FindOnPath;
 using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WaitFor;
 using testing::WriteBytes;
-
-std::string FindOnPath(const std::string& name) {
-  const char* path = std::getenv("PATH");
-  std::string dirs = path != nullptr ? path : "/usr/bin:/bin";
-  size_t start = 0;
-  while (start <= dirs.size()) {
-    size_t end = dirs.find(':', start);
-    if (end == std::string::npos) end = dirs.size();
-    std::string candidate = dirs.substr(start, end - start) + "/" + name;
-    if (access(candidate.c_str(), X_OK) == 0) return candidate;
-    start = end + 1;
-  }
-  return "";
-}
 
 // An Xvfb server on a display number of its own choosing.
 class Xvfb {

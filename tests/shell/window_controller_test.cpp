@@ -73,6 +73,21 @@ TEST_F(WindowControllerTest, StartLoadsTheScriptTheDefinitionNames) {
   EXPECT_EQ(platform.hand_off_note, "Hand-off file: /home/u/Maps/apidata1.$$$");
 }
 
+TEST_F(WindowControllerTest, StartOpensAFileNamedOnTheCommandLine) {
+  PrepareWalk();
+  WriteBytes(home / "a.inp", "WRITE 1;");
+  controller.Start(home / "a.inp");
+  EXPECT_EQ(controller.script_path(), home / "a.inp");
+  EXPECT_EQ(platform.script_box, "WRITE 1;");
+  EXPECT_EQ(platform.title, "a.inp - Orbelin");
+
+  // One that cannot be read says so; the definition's script opens.
+  controller.Start(home / "gone.inp");
+  EXPECT_EQ(platform.errors, std::vector<std::string>{"Could not open " + home / "gone.inp" +
+                                                      ": No such file or directory."});
+  EXPECT_EQ(controller.script_path(), home / "walk.inp");
+}
+
 TEST_F(WindowControllerTest, StartWithMissingScriptForgetsItsPathAndClearsLabel) {
   WriteDefinition(home.folder(), home / "gone.inp");
   controller.Start();

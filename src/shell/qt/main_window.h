@@ -31,6 +31,8 @@ class MainWindow : public QMainWindow, public Platform {
   ~MainWindow() override;
 
   void SetController(WindowController* controller) { controller_ = controller; }
+  // Done or the end request has ended the window.
+  bool ended() const { return ending_; }
 
   // Creates the native window and gives it the class by which a second start
   // finds it; call before the window is first shown.
