@@ -3,6 +3,7 @@
 #pragma once
 
 #include <fcntl.h>
+#include <grp.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -20,13 +21,30 @@ extern char** environ;
 
 namespace orbelin::testing {
 
+// The user the tests run the window as where permissions matter: "nobody"
+// when the tests run as root (who may write any file), else the user.
+inline bool RunsAsNobody() {
+  return geteuid() == 0;
+}
+inline constexpr uid_t kNobody = 65534;
+inline constexpr gid_t kNoGroup = 65534;
+
+struct ChildOptions {
+  std::string output_file = "/dev/null";  // standard output
+  std::string error_file;                 // standard error, "" to keep the test's
+  bool unprivileged = false;              // as "nobody" when RunsAsNobody()
+};
+
 class ChildProcess {
  public:
   // `env` entries replace the inherited ones; an empty value removes one.
-  // Standard output goes to `output_file`, standard error to `error_file`
-  // when one is given.
   ChildProcess(const std::vector<std::string>& argv, const std::map<std::string, std::string>& env,
-               const std::string& output_file = "/dev/null", const std::string& error_file = "") {
+               const std::string& output_file = "/dev/null")
+      : ChildProcess(argv, env, ChildOptions{output_file, "", false}) {}
+  ChildProcess(const std::vector<std::string>& argv, const std::map<std::string, std::string>& env,
+               const ChildOptions& options) {
+    const std::string& output_file = options.output_file;
+    const std::string& error_file = options.error_file;
     std::vector<std::string> environment;
     for (char** e = environ; *e != nullptr; ++e) {
       std::string entry = *e;
@@ -41,6 +59,7 @@ class ChildProcess {
     args.push_back(nullptr);
     envp.push_back(nullptr);
 
+    const pid_t parent = getpid();
     pid_ = fork();
     if (pid_ == 0) {
       int out = open(output_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -49,9 +68,16 @@ class ChildProcess {
         int err = open(error_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (err >= 0) dup2(err, 2);
       }
+      // (setpriv would do as well, but a change of user clears the death
+      // signal below, so the user is changed here, before it is set.)
+      if (options.unprivileged && RunsAsNobody() &&
+          (setgroups(0, nullptr) != 0 || setgid(kNoGroup) != 0 || setuid(kNobody) != 0)) {
+        _exit(126);
+      }
       // A test that dies takes its children along, so that nothing is left
       // holding the test runner's output open.
       prctl(PR_SET_PDEATHSIG, SIGKILL);
+      if (getppid() != parent) _exit(125);  // the test died before that
       // Signals blocked by the test runner must not stay blocked in the child.
       sigset_t none;
       sigemptyset(&none);

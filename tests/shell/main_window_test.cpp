@@ -113,8 +113,8 @@ TEST_F(MainWindowTest, TitleMenuAndLabelColours) {
   EXPECT_EQ(menus[0]->text(), "&File");  // Alt+F opens it
   QStringList items;
   for (QAction* a : menus[0]->menu()->actions()) items << a->text();
-  EXPECT_EQ(items, (QStringList{"Calc", "Save", "Load", "", "Export as GPX…", "Open in map",
-                                "Copy coordinates", "", "Hand-off file"}));
+  EXPECT_EQ(items, (QStringList{"Calc", "Save", "Load", "", "&Export as GPX…", "Open in &map",
+                                "Copy c&oordinates", "", "Hand-off file"}));
 
   window.SetLabel("walk.inp");
   QImage image = window.label()->grab().toImage();

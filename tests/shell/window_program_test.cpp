@@ -28,7 +28,8 @@ class WindowProgramTest : public ::testing::Test {
 
   std::unique_ptr<ChildProcess> Start(std::vector<std::string> args = {}) {
     args.insert(args.begin(), kProgram);
-    return std::make_unique<ChildProcess>(args, env, "/dev/null", tmp / "stderr");
+    return std::make_unique<ChildProcess>(args, env,
+                                          testing::ChildOptions{"/dev/null", tmp / "stderr"});
   }
 
   // The start has claimed its place and blocked the end signals.

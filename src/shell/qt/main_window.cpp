@@ -79,9 +79,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
   AddCommand(file, "Load", WindowController::kLoadMenu, {QKeySequence::Open});
   file->addSeparator();
-  AddCommand(file, "Export as GPX…", WindowController::kExportGpx);
-  AddCommand(file, "Open in map", WindowController::kOpenInMap);
-  AddCommand(file, "Copy coordinates", WindowController::kCopyCoordinates);
+  // The spec'd items keep their plain texts; these have a letter to press.
+  AddCommand(file, "&Export as GPX…", WindowController::kExportGpx);
+  AddCommand(file, "Open in &map", WindowController::kOpenInMap);
+  AddCommand(file, "Copy c&oordinates", WindowController::kCopyCoordinates);
   file->addSeparator();
   hand_off_note_ = AddCommand(file, "Hand-off file", WindowController::kHandOffInfo);
   // Keys without a menu item of their own.
@@ -116,6 +117,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     if (controller_ != nullptr) controller_->ScriptEdited();
   });
   setTabOrder(script_, results_);
+  // Typing goes into the script box from the start.
+  script_->setFocus();
 
   resize(DefaultSize());
 }
@@ -360,7 +363,9 @@ void MainWindow::Report(const std::string& text) {
 }
 
 void MainWindow::SetHandOffNote(const std::string& text) {
-  hand_off_note_->setText(QString::fromStdString(text));
+  // An ampersand in the path would be taken for a key letter.
+  hand_off_note_->setText(
+      QString::fromStdString(text).replace(QLatin1Char('&'), QLatin1String("&&")));
 }
 
 void MainWindow::SetClipboard(const std::string& text) {
