@@ -418,7 +418,7 @@ WindowController::SaveOutcome WindowController::WriteScript(const std::string& p
   return SaveOutcome::kSaved;
 }
 
-// The spec'd Save: a name from the dialog, ".inp" added when it has no
+// Save (button S): a name from the dialog, ".inp" added when it has no
 // extension; the results box is emptied once the file is written.
 WindowController::SaveOutcome WindowController::SaveAs() {
   FileDialogRequest request;

@@ -79,7 +79,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
   AddCommand(file, "Load", WindowController::kLoadMenu, {QKeySequence::Open});
   file->addSeparator();
-  // The spec'd items keep their plain texts; these have a letter to press.
+  // Calc, Save and Load keep the handheld's plain texts; these have a letter
+  // to press.
   AddCommand(file, "&Export as GPX…", WindowController::kExportGpx);
   AddCommand(file, "Open in &map", WindowController::kOpenInMap);
   AddCommand(file, "Copy c&oordinates", WindowController::kCopyCoordinates);
@@ -199,9 +200,8 @@ double MainWindow::Scale() const {
   return LayoutScale(QFontMetricsF(font()).height());
 }
 
-// The spec'd handheld window would not fit every desktop: the default is a
-// portrait window that leaves room for the window manager's frame on the
-// smallest screens (800 by 600) and grows with the desktop's font.
+// A portrait window that leaves room for the window manager's frame even on
+// the smallest screens (800 by 600), and grows with the desktop's font.
 QSize MainWindow::DefaultSize() const {
   QSize size(qRound(480 * Scale()), qRound(560 * Scale()));
   if (const QScreen* s = screen()) {
