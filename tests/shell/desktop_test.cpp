@@ -748,6 +748,24 @@ TEST_F(DesktopTest, EndSignalSavesTheEdit) {
     EXPECT_EQ(window->Wait(), 0) << signal_number;
     EXPECT_EQ(ReadBytes(script), "WRITE 1;\r\nWRITE 2;\0"s) << signal_number;
   }
+
+  // While Done asks what to do with a script that has no file, nobody
+  // answers any more: the text goes to a new file that the next start opens.
+  std::filesystem::remove(tmp / "home/Orbelin.def");
+  auto window = StartWindow();
+  const Window main = WaitForMain();
+  ASSERT_TRUE(WaitTitle(main, "Orbelin"));
+  Activate(main);
+  Type("WRITE 3;");
+  ASSERT_TRUE(WaitTitle(main, "*Orbelin"));
+  Key("ctrl+q");
+  ASSERT_NE(WaitForDialog("Orbelin"), 0u);
+  window->Signal(SIGTERM);
+  EXPECT_EQ(window->Wait(), 0);
+  EXPECT_EQ(ReadBytes(tmp / "home/unsaved-recovered.inp"), "WRITE 3;\0"s);
+  EXPECT_EQ(ReadDefinition(tmp / "home/"), tmp / "home/unsaved-recovered.inp");
+  EXPECT_TRUE(WaitSaid("The script had no file; the text is in " +
+                       tmp / "home/unsaved-recovered.inp" + ".\n"));
 }
 
 // The keys of a desktop editor.

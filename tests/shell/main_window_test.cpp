@@ -208,6 +208,9 @@ TEST_F(MainWindowTest, KeysAndTooltips) {
   EXPECT_EQ(window.BoxText(Box::kScript), "VAR     A;");
   QTest::keyClick(script, Qt::Key_Tab, Qt::ControlModifier);
   EXPECT_TRUE(WaitUntil([&] { return window.box(Box::kResults)->hasFocus(); }));
+  QTest::keyClick(window.box(Box::kResults), Qt::Key_Backtab,
+                  Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(WaitUntil([&] { return script->hasFocus(); }));
 
   // Ctrl+Q is Done: typed text with no file asks first.
   auto question = std::make_shared<QString>();

@@ -223,16 +223,16 @@ void MainWindow::ApplyLayout() {
   Place(results_, l.results);
 }
 
-// Tab types blanks to the next tab stop (a tab character would end the
-// script); Ctrl+Tab leaves the box, as it leaves any editor.
-bool MainWindow::TabKey(QKeyEvent* key) {
+// Tab types blanks to the next tab stop in the script box (a tab character
+// would end the script); Ctrl+Tab leaves either box, as it leaves any editor.
+bool MainWindow::TabKey(QPlainTextEdit* box, QKeyEvent* key) {
   if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) return false;
   const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
   if (modifiers & Qt::ControlModifier) {
     focusNextPrevChild(!(modifiers & Qt::ShiftModifier) && key->key() == Qt::Key_Tab);
     return true;
   }
-  if (modifiers != Qt::NoModifier || key->key() != Qt::Key_Tab) return false;
+  if (box != script_ || modifiers != Qt::NoModifier || key->key() != Qt::Key_Tab) return false;
   QTextCursor cursor = script_->textCursor();
   cursor.removeSelectedText();
   const QString before = cursor.block().text().left(cursor.positionInBlock());
@@ -242,8 +242,8 @@ bool MainWindow::TabKey(QKeyEvent* key) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == script_ && event->type() == QEvent::KeyPress &&
-      TabKey(static_cast<QKeyEvent*>(event))) {
+  if ((watched == script_ || watched == results_) && event->type() == QEvent::KeyPress &&
+      TabKey(static_cast<QPlainTextEdit*>(watched), static_cast<QKeyEvent*>(event))) {
     return true;
   }
   // The boxes would take Ctrl+Return for a line break of their own; the

@@ -87,7 +87,7 @@ class MainWindow : public QMainWindow, public Platform {
   QAction* AddCommand(QMenu* menu, const char* text, int id, const QList<QKeySequence>& keys = {});
   // `keys_of`: the command whose keys the tooltip names, or 0.
   QPushButton* AddButton(const char* text, int id, const char* tip, int keys_of);
-  bool TabKey(QKeyEvent* key);
+  bool TabKey(QPlainTextEdit* box, QKeyEvent* key);
   bool IsCommandKey(const QKeyEvent* key) const;
   void ShowMessage(int icon, const char* caption, const std::string& text);
 
