@@ -14,6 +14,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -125,12 +126,22 @@ class ChildProcess {
 };
 
 // The leak checker's options for a child built with the sanitizers: the
-// suppressions for the libraries under Qt, unless some are set already.
+// test's own, with the suppressions for the libraries under Qt by their full
+// path. A relative path (as given from the top of the source tree) would be
+// looked for in the test's working folder, and a file that is not found
+// fails every window that leaves the libraries' allocations behind.
 inline std::string ChildLeakOptions() {
   const char* set = std::getenv("LSAN_OPTIONS");
-  std::string options = set != nullptr ? set : "";
-  if (options.find("suppressions=") != std::string::npos) return options;
-  if (!options.empty()) options += ":";
+  std::string options;
+  std::string_view rest = set != nullptr ? set : "";
+  while (!rest.empty()) {
+    const size_t end = rest.find(':');
+    const std::string_view item = rest.substr(0, end);
+    if (!item.empty() && !item.starts_with("suppressions=")) {
+      options += std::string(item) + ":";
+    }
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+  }
   return options + "suppressions=" ORBELIN_SOURCE_DIR "/tests/shell/lsan.supp";
 }
 
