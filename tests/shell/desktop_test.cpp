@@ -291,6 +291,11 @@ class DesktopTest : public ::testing::Test {
     WaitFor([&] { return (w = FindClient("OrbelinClass")) != 0; });
     return w;
   }
+  // The X server has let go of an ended window's main window, so that the
+  // next start's is not mistaken for it.
+  bool WaitForNoMain() {
+    return WaitFor([&] { return FindClient("OrbelinClass") == 0; });
+  }
   // A message box or file dialog with this title, in front and focused.
   Window WaitForDialog(const std::string& title) {
     Window w = 0;
@@ -718,6 +723,7 @@ TEST_F(DesktopTest, PipeInOrbelinDefStartsEmpty) {
   EXPECT_EQ(second.Wait(), 0);
   Key("ctrl+q");
   EXPECT_EQ(window->Wait(), 0);
+  ASSERT_TRUE(WaitForNoMain());
 
   std::filesystem::remove(tmp / "home/Orbelin.def");
   ASSERT_EQ(mkfifo((tmp / "home/Orbelin.def").c_str(), 0666), 0);
@@ -747,6 +753,7 @@ TEST_F(DesktopTest, EndSignalSavesTheEdit) {
     window->Signal(signal_number);
     EXPECT_EQ(window->Wait(), 0) << signal_number;
     EXPECT_EQ(ReadBytes(script), "WRITE 1;\r\nWRITE 2;\0"s) << signal_number;
+    ASSERT_TRUE(WaitForNoMain());
   }
 
   // While Done asks what to do with a script that has no file, nobody
