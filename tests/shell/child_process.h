@@ -6,11 +6,13 @@
 #include <grp.h>
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
@@ -125,11 +127,61 @@ class ChildProcess {
   std::optional<int> status_;
 };
 
+// A folder that every user may enter, for what "nobody" must read or run:
+// the source and build folders may be closed to others (a clone in root's
+// home). Made on first use, removed when the test program ends.
+class SharedFolder {
+ public:
+  static const std::string& Path() {
+    static SharedFolder folder;
+    return folder.path_;
+  }
+
+ private:
+  SharedFolder() {
+    char pattern[] = "/tmp/orbelin-shared-XXXXXX";
+    if (mkdtemp(pattern) != nullptr) {
+      path_ = pattern;
+      chmod(pattern, 0755);
+    }
+  }
+  ~SharedFolder() {
+    std::error_code ignored;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+  }
+  std::string path_;
+};
+
+// A file (or a folder with its contents) copied once into the shared folder;
+// its path there, or "" when it could not be copied.
+inline std::string SharedCopy(const std::string& path) {
+  namespace fs = std::filesystem;
+  static std::map<std::string, std::string> copies;
+  if (auto it = copies.find(path); it != copies.end()) return it->second;
+  if (SharedFolder::Path().empty()) return "";
+  const fs::path target = fs::path(SharedFolder::Path()) / fs::path(path).filename();
+  std::error_code error;
+  fs::copy(path, target, fs::copy_options::recursive | fs::copy_options::overwrite_existing, error);
+  if (error) return "";
+  return copies[path] = target.string();
+}
+
+// The window program as the user the window runs as can start it: the
+// build's own, or for "nobody" a copy with the example scripts it looks for
+// beside itself.
+inline std::string ProgramForWindowUser(const std::string& program) {
+  if (!RunsAsNobody()) return program;
+  const std::string examples = std::filesystem::path(program).parent_path() / "examples";
+  if (std::filesystem::is_directory(examples)) SharedCopy(examples);
+  return SharedCopy(program);
+}
+
 // The leak checker's options for a child built with the sanitizers: the
 // test's own, with the suppressions for the libraries under Qt by their full
 // path. A relative path (as given from the top of the source tree) would be
 // looked for in the test's working folder, and a file that is not found
-// fails every window that leaves the libraries' allocations behind.
+// (or that "nobody" may not read) fails every window that leaves the
+// libraries' allocations behind.
 inline std::string ChildLeakOptions() {
   const char* set = std::getenv("LSAN_OPTIONS");
   std::string options;
@@ -142,7 +194,8 @@ inline std::string ChildLeakOptions() {
     }
     rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
   }
-  return options + "suppressions=" ORBELIN_SOURCE_DIR "/tests/shell/lsan.supp";
+  const std::string suppressions = ORBELIN_SOURCE_DIR "/tests/shell/lsan.supp";
+  return options + "suppressions=" + (RunsAsNobody() ? SharedCopy(suppressions) : suppressions);
 }
 
 // The program's path on $PATH, or "" when it is not installed.

@@ -39,7 +39,12 @@ using testing::TempFolder;
 using testing::WaitFor;
 using testing::WriteBytes;
 
-const std::string kWindow = ORBELIN_BINARY_DIR "/orbelin-window";
+// The window as its user can start it (a copy when that is "nobody").
+const std::string& WindowProgram() {
+  static const std::string program =
+      testing::ProgramForWindowUser(ORBELIN_BINARY_DIR "/orbelin-window");
+  return program;
+}
 const std::string kReceiver = ORBELIN_BINARY_DIR "/map-receiver";
 
 // An Xvfb server of 800 by 600 pixels, the smallest screen a desktop has,
@@ -189,7 +194,7 @@ class DesktopTest : public ::testing::Test {
   }
 
   std::unique_ptr<ChildProcess> StartWindow(std::vector<std::string> args = {}) {
-    args.insert(args.begin(), kWindow);
+    args.insert(args.begin(), WindowProgram());
     return std::make_unique<ChildProcess>(args, env,
                                           ChildOptions{"/dev/null", tmp / "stderr", true});
   }
@@ -531,7 +536,7 @@ TEST_F(DesktopTest, TypeSaveCalcHandOffAndClose) {
 
   // A second start brings the window forward and ends.
   Xdo({"windowactivate", "--sync", std::to_string(FindClient("OziExplorer"))});
-  ChildProcess second({kWindow}, env, ChildOptions{"/dev/null", "", true});
+  ChildProcess second({WindowProgram()}, env, ChildOptions{"/dev/null", "", true});
   EXPECT_EQ(second.Wait(), 0);
   EXPECT_TRUE(WaitFor([&] { return FocusedWindow() == main; }));
 
@@ -719,7 +724,7 @@ TEST_F(DesktopTest, PipeInOrbelinDefStartsEmpty) {
   EXPECT_TRUE(WaitSaid("Error: Erst speichern\n"));
   Key("Return");
   ASSERT_TRUE(WaitDialogGone("Error"));
-  ChildProcess second({kWindow}, env, ChildOptions{"/dev/null", "", true});
+  ChildProcess second({WindowProgram()}, env, ChildOptions{"/dev/null", "", true});
   EXPECT_EQ(second.Wait(), 0);
   Key("ctrl+q");
   EXPECT_EQ(window->Wait(), 0);
@@ -893,7 +898,8 @@ TEST_F(DesktopTest, FileOnTheCommandLineAndALaterStart) {
   auto window = StartWindow({tmp / "home/a.inp"});
   const Window main = WaitForMain();
   EXPECT_TRUE(WaitTitle(main, "a.inp - Orbelin"));
-  ChildProcess second({kWindow, tmp / "home/b.inp"}, env, ChildOptions{"/dev/null", "", true});
+  ChildProcess second({WindowProgram(), tmp / "home/b.inp"}, env,
+                      ChildOptions{"/dev/null", "", true});
   EXPECT_EQ(second.Wait(), 0);
   EXPECT_TRUE(WaitTitle(main, "b.inp - Orbelin"));
   Key("ctrl+q");
