@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +13,7 @@
 #include "end_signals.h"
 #include "interp/session.h"
 #include "shell/home_folder.h"
+#include "shell/qt/app_icon.h"
 #include "shell/qt/main_window.h"
 #include "shell/window_controller.h"
 #include "single_instance.h"
@@ -57,6 +60,10 @@ int main(int argc, char** argv) {
                      "$ORBELIN_HOME, else $XDG_DATA_HOME/orbelin or ~/.local/share/orbelin."),
       QStringLiteral("DIR"));
   parser.addOption(home_option);
+  parser.addPositionalArgument(
+      QStringLiteral("FILE"),
+      QStringLiteral("A script to open; in the window already open, when there is one."),
+      QStringLiteral("[FILE]"));
 
   if (AsksForHelpOrVersion(argc, argv)) {
     QCoreApplication core(argc, argv);
@@ -78,10 +85,18 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
   QCoreApplication::setApplicationName(QStringLiteral("orbelin-window"));
   QCoreApplication::setApplicationVersion(QStringLiteral(ORBELIN_VERSION));
+  QGuiApplication::setWindowIcon(AppIcon());
   parser.process(app);
+  const QStringList files = parser.positionalArguments();
+  const QString file = files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath();
+
+  // Heard from the first message box on: until the window exists, the end
+  // request ends the program as it is.
+  EndSignals end_signals;
+  QObject::connect(&end_signals, &EndSignals::Received, &app, [] { QCoreApplication::exit(1); });
 
   SingleInstance instance(SingleInstance::DefaultFolder());
-  if (!instance.Claim()) return 0;
+  if (!instance.Claim(file)) return 0;
 
   HomeFolderSources sources;
   sources.option = parser.value(home_option).toStdString();
@@ -91,8 +106,17 @@ int main(int argc, char** argv) {
   const std::string folder = ResolveHomeFolder(sources);
   const std::string examples =
       FindExamplesFolder(QCoreApplication::applicationDirPath().toStdString());
-  if (!PrepareHomeFolder(folder, examples)) {
-    std::fprintf(stderr, "orbelin-window: cannot use the home folder '%s'\n", folder.c_str());
+  if (const std::error_code error = PrepareHomeFolder(folder, examples)) {
+    // Started from a desktop's menu, standard error is seen by nobody.
+    const std::string text =
+        folder.empty() ? "Orbelin has no home folder: $HOME is not set. Give one with --home DIR."
+                       : "Orbelin cannot use the home folder " + folder + ": " + error.message() +
+                             ".\nGive another with --home DIR or $ORBELIN_HOME.";
+    std::fprintf(stderr, "orbelin-window: %s\n", text.c_str());
+    QMessageBox message(QMessageBox::Critical, QStringLiteral("Error"),
+                        QString::fromStdString(text), QMessageBox::Ok);
+    message.setTextFormat(Qt::PlainText);
+    message.exec();
     return 1;
   }
 
@@ -101,19 +125,24 @@ int main(int argc, char** argv) {
   WindowController controller(window, session, folder);
   window.SetController(&controller);
 
-  EndSignals end_signals;
+  QObject::disconnect(&end_signals, nullptr, &app, nullptr);
   QObject::connect(&end_signals, &EndSignals::Received, &window,
-                   [&controller] { controller.CloseRequest(); });
+                   [&controller] { controller.EndRequest(); });
   QObject::connect(&instance, &SingleInstance::RaiseRequested, &window, [&window] {
     window.showNormal();
     window.raise();
     window.activateWindow();
     window.BringToFront(window.MainWindowId());
   });
+  QObject::connect(&instance, &SingleInstance::OpenRequested, &window,
+                   [&controller](const QString& path) { controller.Open(path.toStdString()); });
   QObject::connect(&window, &MainWindow::Ended, &app, &QCoreApplication::quit);
 
-  controller.Start();
   window.SetUpNativeWindow();
   window.show();
+  // After show(): a warning at start-up stands over the window.
+  controller.Start(file.toStdString());
+  // Ended already (the end request came during a start-up message)?
+  if (window.ended()) return 0;
   return app.exec();
 }

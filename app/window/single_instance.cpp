@@ -18,7 +18,9 @@ namespace {
 // The lock and the socket are named for the window class, as the running
 // copy is found by it.
 constexpr const char* kName = MainWindow::kWindowClass;
-constexpr QByteArrayView kRaise = "raise\n";
+constexpr QByteArrayView kRaise = "raise";
+// Followed by the path, percent-encoded so that it is one line.
+constexpr QByteArrayView kOpen = "open ";
 // A start that holds the lock may not be listening yet.
 constexpr int kConnectPatienceMs = 5000;
 
@@ -40,7 +42,15 @@ SingleInstance::SingleInstance(const QString& folder, QObject* parent)
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
       connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
       connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-        if (socket->readAll().contains(kRaise.toByteArray())) emit RaiseRequested();
+        while (socket->canReadLine()) {
+          const QByteArray line = socket->readLine().chopped(1);
+          if (line == kRaise) {
+            emit RaiseRequested();
+          } else if (line.startsWith(kOpen)) {
+            emit OpenRequested(
+                QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(kOpen.size()))));
+          }
+        }
       });
     }
   });
@@ -56,7 +66,7 @@ QString SingleInstance::DefaultFolder() {
   return folder;
 }
 
-bool SingleInstance::Claim() {
+bool SingleInstance::Claim(const QString& file) {
   if (!private_folder_) return true;
   if (lock_.tryLock(0)) {
     // A socket file left by a crash would make listen() fail.
@@ -69,18 +79,21 @@ bool SingleInstance::Claim() {
     // No lock can be had here at all; run rather than refuse to start.
     return true;
   }
-  AskRunningToRaise();
+  AskRunning(file);
   return false;
 }
 
-bool SingleInstance::AskRunningToRaise() {
+bool SingleInstance::AskRunning(const QString& file) {
   QElapsedTimer timer;
   timer.start();
   while (timer.elapsed() < kConnectPatienceMs) {
     QLocalSocket socket;
     socket.connectToServer(socket_path_);
     if (socket.waitForConnected(1000)) {
-      socket.write(kRaise.toByteArray());
+      QByteArray request = kRaise.toByteArray() + '\n';
+      if (!file.isEmpty())
+        request += kOpen.toByteArray() + file.toUtf8().toPercentEncoding() + '\n';
+      socket.write(request);
       bool sent = socket.waitForBytesWritten(1000);
       socket.disconnectFromServer();
       if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(1000);

@@ -1,6 +1,7 @@
 // One window per user: the first start holds a lock file and listens on a
 // local socket beside it; a later start finds the lock taken, asks the first
-// through the socket to come to the front, and ends. A lock left by a crashed
+// through the socket to come to the front (and to open the script file it was
+// given), and ends. A lock left by a crashed
 // start is recognised (its process is gone) and taken over.
 #pragma once
 
@@ -20,9 +21,9 @@ class SingleInstance : public QObject {
   ~SingleInstance() override;
 
   // True when this is the only start; false when another one runs (it has
-  // been asked to come to the front). Also true, without any guard, when the
-  // folder is not the user's own.
-  bool Claim();
+  // been asked to come to the front, and to open `file` when one is given).
+  // Also true, without any guard, when the folder is not the user's own.
+  bool Claim(const QString& file = QString());
 
   // Where the lock and the socket go when nothing else is said: the user's
   // runtime folder, else a folder of the user's own in the temporary folder.
@@ -30,9 +31,11 @@ class SingleInstance : public QObject {
 
  signals:
   void RaiseRequested();
+  // A later start was given a script file to open.
+  void OpenRequested(const QString& file);
 
  private:
-  bool AskRunningToRaise();
+  bool AskRunning(const QString& file);
 
   bool private_folder_ = false;
   QString socket_path_;

@@ -1,6 +1,7 @@
 #include "shell/definition_file.h"
 
 #include <optional>
+#include <string_view>
 
 #include "base/utf16.h"
 #include "shell/file_io.h"
@@ -11,19 +12,42 @@ namespace {
 
 constexpr char16_t kLineFeed = 10;
 
-}  // namespace
-
-std::string ReadDefinition(const std::string& program_folder) {
-  std::optional<std::string> bytes = ReadWholeFile(program_folder + kDefinitionFileName);
-  if (!bytes) return "";
+// The first line of 16-bit units, little-endian unless `big_endian`.
+std::string FirstUtf16Line(std::string_view bytes, bool big_endian) {
   std::u16string units;
-  for (size_t i = 0; i + 1 < bytes->size(); i += 2) {
-    char16_t unit = static_cast<char16_t>(static_cast<unsigned char>((*bytes)[i]) |
-                                          static_cast<unsigned char>((*bytes)[i + 1]) << 8);
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const auto first = static_cast<unsigned char>(bytes[i]);
+    const auto second = static_cast<unsigned char>(bytes[i + 1]);
+    const auto unit = static_cast<char16_t>(big_endian ? first << 8 | second : second << 8 | first);
     if (unit == kLineFeed || unit == 0) break;
     units += unit;
   }
   return Utf16ToUtf8(units);
+}
+
+}  // namespace
+
+std::string ReadDefinition(const std::string& program_folder) {
+  std::optional<std::string> file = ReadWholeFile(program_folder + kDefinitionFileName);
+  if (!file) return "";
+  std::string_view bytes = *file;
+  std::string path;
+  if (bytes.starts_with("\xFF\xFE")) {
+    path = FirstUtf16Line(bytes.substr(2), false);
+  } else if (bytes.starts_with("\xFE\xFF")) {
+    path = FirstUtf16Line(bytes.substr(2), true);
+  } else if (bytes.find('\0') == std::string_view::npos) {
+    // Text has no NUL byte, but the 16-bit units of any path do: at least
+    // the line feed's, or a Latin letter's. So this was written by hand in
+    // UTF-8 (a path's bytes, as Linux names files).
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    path = std::string(bytes.substr(0, bytes.find('\n')));
+  } else {
+    path = FirstUtf16Line(bytes, false);
+  }
+  // An editor's CR LF.
+  if (!path.empty() && path.back() == '\r') path.pop_back();
+  return path;
 }
 
 bool WriteDefinition(const std::string& program_folder, const std::string& script_path) {
@@ -35,7 +59,7 @@ bool WriteDefinition(const std::string& program_folder, const std::string& scrip
     bytes += static_cast<char>(unit & 0xFF);
     bytes += static_cast<char>(unit >> 8);
   }
-  return ReplaceFile(program_folder + kDefinitionFileName, bytes);
+  return !ReplaceFile(program_folder + kDefinitionFileName, bytes);
 }
 
 }  // namespace orbelin

@@ -6,75 +6,213 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 
 namespace orbelin {
 
 namespace {
 
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    ssize_t n = write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    bytes.remove_prefix(static_cast<size_t>(n));
+class FileErrorCategory : public std::error_category {
+ public:
+  const char* name() const noexcept override { return "orbelin file"; }
+  std::string message(int) const override {
+    return "not a regular file (a pipe, a device or a socket)";
   }
-  return true;
+};
+
+std::error_code Errno(int error) {
+  return error == 0 ? std::error_code() : std::error_code(error, std::generic_category());
 }
 
-// The file a write to `path` should land in: a link's target when the link
-// resolves, else the path itself.
-std::string WriteTarget(const std::string& path) {
-  struct stat st;
-  if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-  char* real = realpath(path.c_str(), nullptr);
-  if (real == nullptr) return path;
-  std::string target = real;
-  std::free(real);
-  return target;
-}
-
-}  // namespace
-
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  if (path.empty()) return std::nullopt;
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (f == nullptr) return std::nullopt;
-  std::string bytes;
+// Reads from the current offset to the end; 0 or the errno.
+int ReadAll(int fd, std::string* bytes) {
   char buffer[8192];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
-  bool failed = std::ferror(f) != 0;
-  std::fclose(f);
-  if (failed) return std::nullopt;
-  return bytes;
+  for (;;) {
+    ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return errno;
+    if (n == 0) return 0;
+    bytes->append(buffer, static_cast<size_t>(n));
+  }
 }
 
-bool ReplaceFile(const std::string& path, std::string_view bytes) {
-  if (path.empty()) return false;
-  const std::string target = WriteTarget(path);
+// Writes all bytes at the current offset, or from `offset` when it is not
+// negative; 0 or the errno.
+int WriteAll(int fd, std::string_view bytes, off_t offset = -1) {
+  while (!bytes.empty()) {
+    ssize_t n = offset < 0 ? write(fd, bytes.data(), bytes.size())
+                           : pwrite(fd, bytes.data(), bytes.size(), offset);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return errno;
+    if (n == 0) return EIO;
+    bytes.remove_prefix(static_cast<size_t>(n));
+    if (offset >= 0) offset += n;
+  }
+  return 0;
+}
 
-  struct stat old;
-  const bool exists = stat(target.c_str(), &old) == 0;
-  if (exists && (!S_ISREG(old.st_mode) || access(target.c_str(), W_OK) != 0)) return false;
+// The file a write to `path` lands in: the links followed one by one, so
+// that a link to a file that does not exist yet names that file.
+std::string WriteTarget(const std::string& path) {
+  std::string current = path;
+  for (int depth = 0; depth < 40; ++depth) {
+    struct stat st;
+    if (lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+    std::string link(static_cast<size_t>(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
+    ssize_t n = readlink(current.c_str(), link.data(), link.size());
+    if (n < 0 || static_cast<size_t>(n) >= link.size()) return current;
+    link.resize(static_cast<size_t>(n));
+    if (link.empty() || link.front() != '/') {
+      const size_t slash = current.rfind('/');
+      link = (slash == std::string::npos ? "" : current.substr(0, slash + 1)) + link;
+    }
+    current = link;
+  }
+  return current;  // a loop of links: the write fails with ELOOP
+}
 
+// Writes the file where it is. The old bytes are read first, when the file
+// may be read, and put back when the new ones cannot all be written.
+std::error_code WriteInPlace(const std::string& target, std::string_view bytes) {
+  bool readable = true;
+  int fd = open(target.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0 && errno == EACCES) {
+    readable = false;
+    fd = open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  }
+  if (fd < 0) return Errno(errno);
+  struct stat st;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    return NotARegularFile();
+  }
+  std::string old_bytes;
+  const bool have_old = readable && ReadAll(fd, &old_bytes) == 0;
+
+  int error = 0;
+  // Room for all of the new bytes first, so that a full disk fails before
+  // anything was changed.
+  if (static_cast<off_t>(bytes.size()) > st.st_size &&
+      fallocate(fd, 0, 0, static_cast<off_t>(bytes.size())) != 0 && errno != EOPNOTSUPP &&
+      errno != ENOSYS) {
+    error = errno;
+  }
+  if (error == 0) error = WriteAll(fd, bytes, 0);
+  if (error == 0 && ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) error = errno;
+  if (error == 0 && fsync(fd) != 0) error = errno;
+  if (error != 0) {
+    if (have_old && WriteAll(fd, old_bytes, 0) == 0) {
+      (void)!ftruncate(fd, static_cast<off_t>(old_bytes.size()));
+    } else {
+      (void)!ftruncate(fd, st.st_size);
+    }
+  }
+  if (close(fd) != 0 && error == 0) error = errno;
+  return Errno(error);
+}
+
+// Writes the bytes into a new file beside `target` and renames it over the
+// old one. Sets *in_place, and writes nothing, where that would lose the
+// old file's owner or hard links or where the folder may not be written.
+std::error_code WriteAndRename(const std::string& target, std::string_view bytes,
+                               const struct stat* old, bool* in_place) {
+  *in_place = false;
+  if (old != nullptr && old->st_nlink > 1) {
+    *in_place = true;
+    return {};
+  }
   // O_EXCL never reuses a file; a name left by a crash is skipped.
   std::string temp;
   int fd = -1;
   for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
     temp = target + ".orbelin-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
     fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return false;
+    if (fd >= 0 || errno == EEXIST) continue;
+    if (old != nullptr && (errno == EACCES || errno == EPERM || errno == EROFS)) {
+      *in_place = true;
+      return {};
+    }
+    return Errno(errno);
   }
-  if (fd < 0) return false;
+  if (fd < 0) return Errno(EEXIST);
 
-  bool ok = WriteAll(fd, bytes);
-  if (ok && exists) ok = fchmod(fd, old.st_mode & 07777) == 0;
-  if (ok) ok = fsync(fd) == 0;
-  if (close(fd) != 0) ok = false;
-  if (ok) ok = std::rename(temp.c_str(), target.c_str()) == 0;
-  if (!ok) unlink(temp.c_str());
-  return ok;
+  if (old != nullptr) {
+    struct stat mine;
+    if (fstat(fd, &mine) != 0 || ((mine.st_uid != old->st_uid || mine.st_gid != old->st_gid) &&
+                                  fchown(fd, old->st_uid, old->st_gid) != 0)) {
+      close(fd);
+      unlink(temp.c_str());
+      *in_place = true;
+      return {};
+    }
+  }
+  int error = 0;
+  // After the owner, whose change clears the set-id bits.
+  if (old != nullptr && fchmod(fd, old->st_mode & 07777) != 0) error = errno;
+  if (error == 0) error = WriteAll(fd, bytes);
+  if (error == 0 && fsync(fd) != 0) error = errno;
+  if (close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && std::rename(temp.c_str(), target.c_str()) != 0) error = errno;
+  if (error != 0) unlink(temp.c_str());
+  return Errno(error);
+}
+
+}  // namespace
+
+std::error_code NotARegularFile() {
+  static const FileErrorCategory category;
+  return std::error_code(1, category);
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path, std::error_code* error) {
+  std::error_code unused;
+  if (error == nullptr) error = &unused;
+  error->clear();
+  if (path.empty()) {
+    *error = Errno(ENOENT);
+    return std::nullopt;
+  }
+  // Looked at before it is opened: opening a device may already do something.
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) {
+    *error = Errno(errno);
+    return std::nullopt;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    *error = S_ISDIR(st.st_mode) ? Errno(EISDIR) : NotARegularFile();
+    return std::nullopt;
+  }
+  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) {
+    *error = Errno(errno);
+    return std::nullopt;
+  }
+  std::string bytes;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    *error = NotARegularFile();
+  } else {
+    *error = Errno(ReadAll(fd, &bytes));
+  }
+  close(fd);
+  if (*error) return std::nullopt;
+  return bytes;
+}
+
+std::error_code ReplaceFile(const std::string& path, std::string_view bytes) {
+  if (path.empty()) return Errno(ENOENT);
+  const std::string target = WriteTarget(path);
+
+  struct stat old;
+  const bool exists = stat(target.c_str(), &old) == 0;
+  if (!exists && errno != ENOENT) return Errno(errno);
+  if (exists) {
+    if (S_ISDIR(old.st_mode)) return Errno(EISDIR);
+    if (!S_ISREG(old.st_mode)) return NotARegularFile();
+    if (faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return Errno(errno);
+  }
+  bool in_place = false;
+  std::error_code error = WriteAndRename(target, bytes, exists ? &old : nullptr, &in_place);
+  if (!in_place) return error;
+  return WriteInPlace(target, bytes);
 }
 
 }  // namespace orbelin

@@ -38,12 +38,20 @@ std::string ResolveHomeFolder(const HomeFolderSources& s) {
   return "";
 }
 
-bool PrepareHomeFolder(const std::string& folder, const std::string& examples_folder) {
-  if (folder.empty()) return false;
+std::error_code PrepareHomeFolder(const std::string& folder, const std::string& examples_folder) {
+  if (folder.empty()) return std::make_error_code(std::errc::no_such_file_or_directory);
   std::error_code ec;
-  if (fs::exists(folder, ec)) return fs::is_directory(folder, ec);
-  if (!fs::create_directories(folder, ec) || ec) return false;
-  if (examples_folder.empty()) return true;
+  const fs::file_status status = fs::status(folder, ec);
+  if (fs::exists(status)) {
+    return fs::is_directory(status) ? std::error_code()
+                                    : std::make_error_code(std::errc::not_a_directory);
+  }
+  // A path through a file reports "not a directory" on the way.
+  if (ec && ec != std::errc::no_such_file_or_directory) return ec;
+  ec.clear();
+  if (!fs::create_directories(folder, ec) && !ec) ec = std::make_error_code(std::errc::io_error);
+  if (ec) return ec;
+  if (examples_folder.empty()) return {};
 
   // The examples are a courtesy: one that cannot be copied is skipped.
   fs::directory_iterator it(examples_folder, ec);
@@ -53,7 +61,7 @@ bool PrepareHomeFolder(const std::string& folder, const std::string& examples_fo
     if (!it->is_regular_file(copy_ec) || !IsScriptName(path.filename())) continue;
     fs::copy_file(path, fs::path(folder) / path.filename(), copy_ec);
   }
-  return true;
+  return {};
 }
 
 std::string FindExamplesFolder(const std::string& program_dir) {

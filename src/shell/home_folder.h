@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <system_error>
 
 namespace orbelin {
 
@@ -21,9 +22,9 @@ struct HomeFolderSources {
 std::string ResolveHomeFolder(const HomeFolderSources& sources);
 
 // Creates the folder when it does not exist yet and gives it copies of the
-// example scripts (*.inp in `examples_folder`, which may be ""). False when
-// the folder cannot be created or is not a folder.
-bool PrepareHomeFolder(const std::string& folder, const std::string& examples_folder);
+// example scripts (*.inp in `examples_folder`, which may be ""). The reason
+// when the folder cannot be created or is not a folder.
+std::error_code PrepareHomeFolder(const std::string& folder, const std::string& examples_folder);
 
 // Where the example scripts are for a program in `program_dir`: beside it in
 // examples/ (the build tree), or in ../share/orbelin/examples (installed).

@@ -1,23 +1,27 @@
 #include "shell/layout.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace orbelin {
 
-WindowLayout ComputeLayout(int w, int h) {
-  const int q = (h - 30) / 5;
+WindowLayout ComputeLayout(int w, int h, double scale) {
+  const auto u = [scale](int pixels) { return static_cast<int>(std::lround(pixels * scale)); };
+  const int q = (h - u(30)) / 5;
   WindowLayout l;
-  l.label = {4, 4, w - 118, 16};
-  l.calc = {w - 110, 4, 18, 18};
-  l.load = {w - 88, 4, 18, 18};
-  l.save = {w - 66, 4, 18, 18};
-  l.hand_off = {w - 44, 4, 18, 18};
-  l.done = {w - 22, 4, 18, 18};
-  l.script = {2, 26, w - 4, 3 * q};
-  l.results = {2, 3 * q + 28, w - 4, (h - 30) - 3 * q};
+  l.label = {u(4), u(4), w - u(118), u(16)};
+  l.calc = {w - u(110), u(4), u(18), u(18)};
+  l.load = {w - u(88), u(4), u(18), u(18)};
+  l.save = {w - u(66), u(4), u(18), u(18)};
+  l.hand_off = {w - u(44), u(4), u(18), u(18)};
+  l.done = {w - u(22), u(4), u(18), u(18)};
+  l.script = {u(2), u(26), w - u(4), 3 * q};
+  l.results = {u(2), 3 * q + u(28), w - u(4), (h - u(30)) - 3 * q};
   return l;
 }
 
-int BoxFontHeight(int dots_per_inch) {
-  return (-9 * dots_per_inch) / 72;
+double LayoutScale(double line_pixels) {
+  return std::max(1.0, line_pixels / 16.0);
 }
 
 }  // namespace orbelin

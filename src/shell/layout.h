@@ -21,11 +21,13 @@ struct WindowLayout {
   Rect results;
 };
 
-WindowLayout ComputeLayout(int width, int height);
+// At `scale` 1 the row is 16 pixels high with 18-pixel buttons, which a
+// desktop font of up to 16 pixels a line fits; a larger desktop font scales
+// the row, the buttons and the margins with it.
+WindowLayout ComputeLayout(int width, int height, double scale = 1.0);
 
-// The text boxes' 9-point font as a character height in pixels, negative as
-// the platform's font description takes it: -9 * dpi / 72, truncated toward
-// zero, from the screen's vertical pixels per logical inch.
-int BoxFontHeight(int dots_per_inch);
+// The scale for a desktop font of this many pixels a line: 1 up to 16,
+// above that in proportion.
+double LayoutScale(double line_pixels);
 
 }  // namespace orbelin

@@ -21,7 +21,21 @@ struct FileDialogRequest {
   std::string title;
   std::string filter;  // description and pattern, e.g. "All (*.INP)"
   std::string start_folder;
+  std::string file_name;  // what the name field holds at first
 };
+
+// A question that the user answers with one of up to three buttons: `yes`,
+// `no` when it has a text, and Cancel, which is also what Escape and the
+// close button answer.
+struct Question {
+  std::string text;
+  std::string yes;  // e.g. "Save", "Replace"
+  std::string no;   // e.g. "Discard", or "" for no such button
+  // The answer Return gives: Cancel where `yes` destroys something.
+  bool cancel_is_default = false;
+};
+
+enum class Answer { kYes, kNo, kCancel };
 
 class Platform {
  public:
@@ -31,12 +45,34 @@ class Platform {
   virtual void SetBoxText(Box box, const std::string& text) = 0;
   virtual void SetLabel(const std::string& text) = 0;
 
-  // A message box owned by the main window: caption "Error", stop icon, OK.
+  // The window's title.
+  virtual void SetTitle(const std::string& text) = 0;
+
+  // Message boxes owned by the main window, with an OK button: caption
+  // "Error" and the stop icon; caption "Warning" and the warning icon;
+  // caption "Orbelin" and the information icon.
   virtual void ShowError(const std::string& text) = 0;
+  virtual void ShowWarning(const std::string& text) = 0;
+  virtual void ShowInformation(const std::string& text) = 0;
+  // A message box owned by the main window, caption "Orbelin".
+  virtual Answer Ask(const Question& question) = 0;
+  // A short note beside the text being typed, which needs no answer and
+  // does not take the focus.
+  virtual void ShowNote(const std::string& text) = 0;
+  // A line for the system's log, for what happens while nobody can be
+  // asked (the program being ended by the system).
+  virtual void Report(const std::string& text) = 0;
 
   // The chosen path, or nothing when the user cancelled. Saving never asks
-  // before overwriting and adds no extension.
+  // before overwriting (the shell asks) and adds no extension.
   virtual std::optional<std::string> ChooseFile(const FileDialogRequest& request) = 0;
+
+  // Where the hand-off file goes, shown in the File menu.
+  virtual void SetHandOffNote(const std::string& text) = 0;
+  virtual void SetClipboard(const std::string& text) = 0;
+  // Gives a link (a geo: link) to the desktop's program for it; false when
+  // no program took it.
+  virtual bool OpenLink(const std::string& uri) = 0;
 
   virtual WindowId MainWindowId() = 0;
   virtual WindowId FindWindowByClass(const std::string& class_name) = 0;

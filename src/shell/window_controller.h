@@ -1,11 +1,18 @@
 // The main window's commands and the files behind them, apart from any
 // toolkit: start-up, Calc, Save, Load, the hand-off, Done and the close
-// request. Calc saves the script box, runs the script file in the window's
-// session and shows the results, or the listing with the caret at the last
-// error.
+// request, and the point's other ways out (GPX, a map link, the clipboard).
+// Calc saves the script box, runs the script file in the window's session
+// and shows the results, or the listing with the caret at the last error.
+//
+// Nothing typed is lost without a word: a save that fails says why and
+// stops what needed it, and whatever would drop the box's text or bytes of
+// a file (Load over edits, Done without a file, saving over text after a
+// NUL byte, characters Windows-1252 lacks, replacing another file) asks
+// first.
 #pragma once
 
 #include <string>
+#include <system_error>
 
 #include "base/file_names.h"
 #include "interp/session.h"
@@ -15,7 +22,7 @@ namespace orbelin {
 
 class WindowController {
  public:
-  // Command ids of the buttons and the File menu.
+  // Command ids of the buttons, the File menu and the keyboard.
   enum Command {
     kDone = 1,
     kLoadButton = 4002,
@@ -25,47 +32,85 @@ class WindowController {
     kSaveMenu = 6003,
     kLoadMenu = 6004,
     kCalcMenu = 6008,
+    kSaveCurrent = 6009,  // Ctrl+S: under the current name, else as Save
+    kExportGpx = 6101,
+    kOpenInMap = 6102,
+    kCopyCoordinates = 6103,
+    kHandOffInfo = 6104,  // the File menu's note on the hand-off file
   };
 
   // `program_folder` ends with '/': the settings files and the file dialogs'
-  // start folder are there.
+  // start folder are there, and the hand-off file when Orbelin.ini names no
+  // folder.
   WindowController(Platform& platform, Session& session, std::string program_folder);
 
   // Reads the settings and the definition file and loads the script that the
-  // definition names, with its results.
-  void Start();
+  // definition names, with its results; or `file`, a script named on the
+  // command line, when it can be read.
+  void Start(const std::string& file = "");
 
   void HandleCommand(int id);
   void Calc();
-  void Load() { ChooseScriptFile(true); }
-  void Save() { ChooseScriptFile(false); }
+  void Load();
+  // Save under a name the user chooses (button S, File > Save).
+  void Save();
+  void SaveCurrent();
   void HandOff();
-  // Saves the definition and the script box, then ends the window.
+  void ExportGpx();
+  void OpenInMap();
+  void CopyCoordinates();
+  void HandOffInfo();
+  // Saves the script box (asking what to do where it cannot), then the
+  // definition, then ends the window; the title bar's close button too.
   void Done();
-  // How the system ends the program: saves the definition only.
-  void CloseRequest();
+  // The system ends the program (SIGTERM, SIGHUP): as Done, but nobody can
+  // be asked, so a text that cannot go to its file unharmed goes to a new
+  // file in the program folder, which the next start opens.
+  void EndRequest();
+  // Opens a script named on the command line or by a second start.
+  void Open(const std::string& path);
+  // The window says the script box's text has changed.
+  void ScriptEdited();
   void FocusChanged(Box box, bool gained);
 
   const std::string& script_path() const { return script_path_; }
   const std::string& hand_off_folder() const { return hand_off_folder_; }
 
  private:
-  void SaveScript();
+  enum class SaveOutcome { kSaved, kDeclined, kFailed };
+
+  SaveOutcome WriteScript(const std::string& path, std::error_code* error,
+                          bool replacing_agreed = false);
+  SaveOutcome SaveAs();
+  SaveOutcome SaveUnderCurrentName();
+  bool SettleUnsavedEdits();
+  bool SaveBeforeEnding();
+  bool Modified() { return platform_.BoxText(Box::kScript) != saved_text_; }
+  void UpdateTitle();
   void BuildFileNames();
   void ShowResults();
   void PlaceCaret(int line, int column);
-  bool LoadBoxFromFile(const std::string& path, Box box);
-  bool SaveBoxToFile(const std::string& path, Box box);
-  bool LoadScript();
-  bool ChooseScriptFile(bool open);
+  bool LoadScriptFile(const std::string& path, bool quiet);
   void LoadStartupScript();
+  void NoteLostCharacters(const std::string& text);
+  bool SavesUnharmed(const std::string& path, const std::string& text);
+  std::string KeepInNewFile(const std::string& text);
+  bool ConfirmReplace(const std::string& path);
+  bool HasPoint();
 
   Platform& platform_;
   Session& session_;
   const std::string program_folder_;
   std::string script_path_;
   std::string hand_off_folder_;
+  bool hand_off_folder_default_ = false;  // Orbelin.ini names none
   ScriptFileNames names_;
+  // The script box's text as its file last held it ("" with no file).
+  std::string saved_text_;
+  // Characters without a Windows-1252 byte: those the user has been told
+  // of while typing, and those the user agreed to save as '?'.
+  std::u32string noted_, agreed_lost_;
+  bool ended_ = false;
 };
 
 }  // namespace orbelin

@@ -1,9 +1,20 @@
-// The window on a real X server (Xvfb), driven as a user would with xdotool:
-// type a script, save it, run it, hand its point to map-receiver, close the
-// window. Skipped where Xvfb or xdotool is not installed.
+// The window on a real X server (Xvfb, 800 by 600) with a real window
+// manager (openbox), driven as a user would with xdotool: type, click, press
+// keys, answer the message boxes. Where permissions matter the window runs
+// as "nobody" when the tests run as root. What a message box says is read
+// from standard error, where the window also writes it. Skipped where Xvfb,
+// xdotool or openbox is not installed.
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <sys/mount.h>
 #include <sys/prctl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
 
 #include "child_process.h"
 #include "shell/definition_file.h"
@@ -11,6 +22,7 @@
 #include "test_files.h"
 
 // Xlib last: its macros (None, Bool, Status) clash with other headers.
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -18,27 +30,25 @@ namespace orbelin {
 namespace {
 
 using namespace std::string_literals;
+using testing::ChildOptions;
 using testing::ChildProcess;
+using testing::FindOnPath;
 using testing::ReadBytes;
+using testing::RunsAsNobody;
 using testing::TempFolder;
 using testing::WaitFor;
 using testing::WriteBytes;
 
-std::string FindOnPath(const std::string& name) {
-  const char* path = std::getenv("PATH");
-  std::string dirs = path != nullptr ? path : "/usr/bin:/bin";
-  size_t start = 0;
-  while (start <= dirs.size()) {
-    size_t end = dirs.find(':', start);
-    if (end == std::string::npos) end = dirs.size();
-    std::string candidate = dirs.substr(start, end - start) + "/" + name;
-    if (access(candidate.c_str(), X_OK) == 0) return candidate;
-    start = end + 1;
-  }
-  return "";
+// The window as its user can start it (a copy when that is "nobody").
+const std::string& WindowProgram() {
+  static const std::string program =
+      testing::ProgramForWindowUser(ORBELIN_BINARY_DIR "/orbelin-window");
+  return program;
 }
+const std::string kReceiver = ORBELIN_BINARY_DIR "/map-receiver";
 
-// An Xvfb server on a display number of its own choosing.
+// An Xvfb server of 800 by 600 pixels, the smallest screen a desktop has,
+// on a display number of its own choosing.
 class Xvfb {
  public:
   explicit Xvfb(const std::string& program) {
@@ -49,7 +59,7 @@ class Xvfb {
       prctl(PR_SET_PDEATHSIG, SIGKILL);
       close(fds[0]);
       std::string fd = std::to_string(fds[1]);
-      execl(program.c_str(), "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
+      execl(program.c_str(), "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "800x600x24",
             "-nolisten", "tcp", static_cast<char*>(nullptr));
       _exit(127);
     }
@@ -74,12 +84,60 @@ class Xvfb {
   std::string display_;
 };
 
+// A tmpfs of 64 KB, filled up: a full disk. Needs root.
+class FullDisk {
+ public:
+  explicit FullDisk(const std::string& folder) : folder_(folder) {
+    std::filesystem::create_directories(folder);
+    const std::string options = "size=64k,mode=0755,uid=" + std::to_string(testing::kNobody) +
+                                ",gid=" + std::to_string(testing::kNoGroup);
+    if (mount("tmpfs", folder.c_str(), "tmpfs", 0, options.c_str()) != 0) {
+      error_ = errno;
+      return;
+    }
+    mounted_ = true;
+  }
+  ~FullDisk() {
+    if (mounted_) umount2(folder_.c_str(), MNT_DETACH);
+  }
+  bool mounted() const { return mounted_; }
+  int error() const { return error_; }
+
+  // Takes the space that is left.
+  void Fill() {
+    std::FILE* f = std::fopen((folder_ + "/filler").c_str(), "wb");
+    if (f == nullptr) return;
+    const std::string block(1024, 'x');
+    while (std::fwrite(block.data(), 1, block.size(), f) == block.size() && std::fflush(f) == 0) {
+    }
+    std::fclose(f);
+  }
+
+ private:
+  std::string folder_;
+  bool mounted_ = false;
+  int error_ = 0;
+};
+
+// The client area of the main window on the screen, found by the label's
+// colour, and the scale of its row (the label is 16 pixels high at 1).
+struct Area {
+  int x = 0, y = 0, width = 0, height = 0;
+  double scale = 1.0;
+  std::pair<int, int> Center(const Rect& r) const {
+    return {x + r.x + r.width / 2, y + r.y + r.height / 2};
+  }
+};
+
 class DesktopTest : public ::testing::Test {
  protected:
   void SetUp() override {
     const std::string xvfb = FindOnPath("Xvfb");
+    const std::string openbox = FindOnPath("openbox");
     xdotool_ = FindOnPath("xdotool");
-    if (xvfb.empty() || xdotool_.empty()) GTEST_SKIP() << "needs Xvfb and xdotool";
+    if (xvfb.empty() || xdotool_.empty() || openbox.empty()) {
+      GTEST_SKIP() << "needs Xvfb, xdotool and openbox";
+    }
     server_ = std::make_unique<Xvfb>(xvfb);
     ASSERT_FALSE(server_->display().empty()) << "Xvfb did not start";
     // A window that is not mapped yet makes XGetImage fail with BadMatch;
@@ -87,62 +145,100 @@ class DesktopTest : public ::testing::Test {
     XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     display_ = XOpenDisplay(server_->display().c_str());
     ASSERT_NE(display_, nullptr);
-    std::filesystem::create_directories(tmp / "run");
+
+    for (const char* folder : {"run", "home", "user", "maps", "bin"}) {
+      std::filesystem::create_directories(tmp / folder);
+      if (std::string(folder) != "bin") Own(tmp / folder);
+    }
     chmod((tmp / "run").c_str(), 0700);
-    std::filesystem::create_directories(tmp / "home");
-    std::filesystem::create_directories(tmp / "maps");
+    // Open in map goes through xdg-open: this one writes down the link.
+    WriteBytes(tmp / "bin/xdg-open",
+               "#!/bin/sh\nprintf '%s\\n' \"$1\" >> " + tmp / "home/opened\n");
+    chmod((tmp / "bin/xdg-open").c_str(), 0755);
+    const char* path = std::getenv("PATH");
     env = {{"DISPLAY", server_->display()},
            {"XDG_RUNTIME_DIR", tmp / "run"},
            {"QT_QPA_PLATFORM", "xcb"},
            {"QT_QPA_PLATFORMTHEME", ""},
            {"XDG_CURRENT_DESKTOP", ""},
+           {"DBUS_SESSION_BUS_ADDRESS", ""},
            {"HOME", tmp / "user"},
+           {"ORBELIN_HOME", tmp / "home"},
+           {"PATH", tmp / "bin" + ":" + (path != nullptr ? path : "/usr/bin:/bin")},
            {"LSAN_OPTIONS", testing::ChildLeakOptions()}};
+
+    window_manager_ =
+        std::make_unique<ChildProcess>(std::vector<std::string>{openbox, "--sm-disable"}, env,
+                                       ChildOptions{"/dev/null", "/dev/null"});
+    ASSERT_TRUE(WaitFor([&] { return WindowManagerRuns(); })) << "openbox did not start";
   }
   void TearDown() override {
     if (display_ != nullptr) XCloseDisplay(display_);
   }
 
-  void Run(std::vector<std::string> args) {
+  // The folder or file belongs to the user the window runs as.
+  static void Own(const std::string& path) {
+    if (RunsAsNobody()) (void)!chown(path.c_str(), testing::kNobody, testing::kNoGroup);
+  }
+  // A file of the window's user, with these bytes and this mode.
+  static void Give(const std::string& path, const std::string& bytes, mode_t mode = 0644) {
+    WriteBytes(path, bytes);
+    Own(path);
+    chmod(path.c_str(), mode);
+  }
+
+  // Orbelin.def names the script; the window's user may write it again.
+  void Define(const std::string& script) {
+    WriteDefinition(tmp / "home/", script);
+    Own(tmp / "home/Orbelin.def");
+  }
+
+  std::unique_ptr<ChildProcess> StartWindow(std::vector<std::string> args = {}) {
+    args.insert(args.begin(), WindowProgram());
+    return std::make_unique<ChildProcess>(args, env,
+                                          ChildOptions{"/dev/null", tmp / "stderr", true});
+  }
+  // What the window said: its message boxes, questions and notes.
+  std::string Said() { return ReadBytes(tmp / "stderr"); }
+  bool WaitSaid(const std::string& text) {
+    return WaitFor([&] { return Said().find(text) != std::string::npos; });
+  }
+
+  void Xdo(std::vector<std::string> args) {
     args.insert(args.begin(), xdotool_);
     ChildProcess xdotool(args, env);
     EXPECT_EQ(xdotool.Wait(), 0) << args[1];
   }
-  void Click(int x, int y) {
-    Run({"mousemove", "--sync", std::to_string(x), std::to_string(y), "click", "1"});
+  void Click(std::pair<int, int> at) {
+    // (The server takes the move before the click; xdotool's --sync would
+    // wait long for a move when the pointer is there already.)
+    Xdo({"mousemove", std::to_string(at.first), std::to_string(at.second), "click", "1"});
   }
+  void Key(const std::string& keys) { Xdo({"key", "--clearmodifiers", keys}); }
   // Types the text, with Return for each "\n".
   void Type(const std::string& text) {
     size_t start = 0;
     for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
-      if (end > start) Run({"type", "--delay", "15", text.substr(start, end - start)});
-      Run({"key", "Return"});
+      if (end > start) Xdo({"type", "--delay", "15", text.substr(start, end - start)});
+      Key("Return");
     }
-    if (start < text.size()) Run({"type", "--delay", "15", text.substr(start)});
+    if (start < text.size()) Xdo({"type", "--delay", "15", text.substr(start)});
   }
 
-  // The topmost window with this WM_CLASS class and this title, each when
-  // given.
-  Window FindWindow(const std::string& class_name, const std::string& title = "") {
-    Window root_return, parent_return, *children = nullptr;
-    unsigned int count = 0;
-    Window found = 0;
-    XQueryTree(display_, DefaultRootWindow(display_), &root_return, &parent_return, &children,
-               &count);
-    for (unsigned int i = count; i-- > 0 && found == 0;) {
-      if ((class_name.empty() || ClassOf(children[i]).second == class_name) &&
-          (title.empty() || TitleOf(children[i]) == title)) {
-        found = children[i];
-      }
-    }
-    if (children != nullptr) XFree(children);
-    return found;
+  bool WindowManagerRuns() {
+    Atom check = XInternAtom(display_, "_NET_SUPPORTING_WM_CHECK", False);
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    const bool runs =
+        XGetWindowProperty(display_, DefaultRootWindow(display_), check, 0, 1, False, XA_WINDOW,
+                           &type, &format, &count, &after, &data) == Success &&
+        count == 1;
+    if (data != nullptr) XFree(data);
+    return runs;
   }
-  Window WaitForWindow(const std::string& class_name, const std::string& title = "") {
-    Window w = 0;
-    WaitFor([&] { return (w = FindWindow(class_name, title)) != 0; });
-    return w;
-  }
+
   std::pair<std::string, std::string> ClassOf(Window w) {
     XClassHint hint{};
     if (XGetClassHint(display_, w, &hint) == 0) return {};
@@ -152,16 +248,127 @@ class DesktopTest : public ::testing::Test {
     return result;
   }
   std::string TitleOf(Window w) {
-    XTextProperty property;
-    if (XGetWMName(display_, w, &property) == 0 || property.value == nullptr) return "";
-    std::string title(reinterpret_cast<char*>(property.value), property.nitems);
-    XFree(property.value);
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    std::string title;
+    if (XGetWindowProperty(display_, w, XInternAtom(display_, "_NET_WM_NAME", False), 0, 1024,
+                           False, XInternAtom(display_, "UTF8_STRING", False), &type, &format,
+                           &count, &after, &data) == Success &&
+        data != nullptr) {
+      title.assign(reinterpret_cast<char*>(data), count);
+    }
+    if (data != nullptr) XFree(data);
     return title;
   }
+  bool Viewable(Window w) {
+    XWindowAttributes a;
+    return XGetWindowAttributes(display_, w, &a) != 0 && a.map_state == IsViewable;
+  }
 
-  // Screen position and size of the client area below the menu bar, found by
-  // the label's background colour at its top left corner.
-  bool FindClientArea(Window w, int* x, int* y, int* width, int* height) {
+  // The first client window, topmost first, below the frames of the window
+  // manager, with this class (or any but the main window's, for "dialog")
+  // and this title (any when empty).
+  Window FindClient(const std::string& class_name, const std::string& title = "") {
+    return FindBelow(DefaultRootWindow(display_), class_name, title, 3);
+  }
+  Window FindBelow(Window w, const std::string& class_name, const std::string& title, int depth) {
+    const std::string cls = ClassOf(w).second;
+    const bool class_matches = class_name == "dialog"
+                                   ? !cls.empty() && cls != "OrbelinClass" && cls != "Openbox"
+                                   : cls == class_name;
+    if (class_matches && (title.empty() || TitleOf(w) == title) && Viewable(w)) return w;
+    if (depth == 0) return 0;
+    Window root_return, parent_return, *children = nullptr;
+    unsigned int count = 0;
+    Window found = 0;
+    if (XQueryTree(display_, w, &root_return, &parent_return, &children, &count) != 0) {
+      for (unsigned int i = count; i-- > 0 && found == 0;) {
+        found = FindBelow(children[i], class_name, title, depth - 1);
+      }
+    }
+    if (children != nullptr) XFree(children);
+    return found;
+  }
+  Window WaitForMain() {
+    Window w = 0;
+    WaitFor([&] { return (w = FindClient("OrbelinClass")) != 0; });
+    return w;
+  }
+  // The X server has let go of an ended window's main window, so that the
+  // next start's is not mistaken for it.
+  bool WaitForNoMain() {
+    return WaitFor([&] { return FindClient("OrbelinClass") == 0; });
+  }
+  // A message box or file dialog with this title, in front and focused.
+  Window WaitForDialog(const std::string& title) {
+    Window w = 0;
+    if (!WaitFor([&] { return (w = FindClient("dialog", title)) != 0; })) return 0;
+    Xdo({"windowactivate", "--sync", std::to_string(w)});
+    return w;
+  }
+  bool WaitDialogGone(const std::string& title) {
+    return WaitFor([&] { return FindClient("dialog", title) == 0; });
+  }
+  // The File menu, open: Alt+F has reached the window. A menu is a window
+  // of the program that the window manager leaves alone, and no tooltip.
+  bool WaitForMenu() {
+    const Atom type = XInternAtom(display_, "_NET_WM_WINDOW_TYPE", False);
+    const Atom tooltip = XInternAtom(display_, "_NET_WM_WINDOW_TYPE_TOOLTIP", False);
+    const auto is_menu = [&](Window w) {
+      XWindowAttributes a;
+      if (XGetWindowAttributes(display_, w, &a) == 0 || a.map_state != IsViewable ||
+          !a.override_redirect || ClassOf(w).first != "orbelin-window") {
+        return false;
+      }
+      Atom actual;
+      int format;
+      unsigned long n, after;
+      unsigned char* data = nullptr;
+      bool menu = true;
+      if (XGetWindowProperty(display_, w, type, 0, 8, False, XA_ATOM, &actual, &format, &n, &after,
+                             &data) == Success &&
+          data != nullptr) {
+        for (unsigned long k = 0; k < n; ++k) {
+          menu = menu && reinterpret_cast<Atom*>(data)[k] != tooltip;
+        }
+      }
+      if (data != nullptr) XFree(data);
+      return menu;
+    };
+    return WaitFor([&] {
+      Window root_return, parent_return, *children = nullptr;
+      unsigned int count = 0;
+      bool open = false;
+      XQueryTree(display_, DefaultRootWindow(display_), &root_return, &parent_return, &children,
+                 &count);
+      for (unsigned int i = 0; i < count && !open; ++i) open = is_menu(children[i]);
+      if (children != nullptr) XFree(children);
+      return open;
+    });
+  }
+  // Alt+F, then the item's letter.
+  void MenuItem(const std::string& letter) {
+    Key("alt+f");
+    ASSERT_TRUE(WaitForMenu()) << "Alt+F opened no menu\n" << Said();
+    Key(letter);
+  }
+
+  // The main window in front and with the keyboard, as a click on it gives.
+  void Activate(Window main) {
+    Xdo({"windowactivate", "--sync", std::to_string(main)});
+    EXPECT_TRUE(WaitFor([&] { return FocusedWindow() == main; }));
+  }
+
+  bool WaitTitle(Window w, const std::string& title,
+                 std::chrono::milliseconds limit = std::chrono::seconds(20)) {
+    return WaitFor([&] { return TitleOf(w) == title; }, limit);
+  }
+
+  // Where the client area is: its top left corner is 4 pixels above and to
+  // the left of the label's (times the scale).
+  bool FindClientArea(Window w, Area* area) {
     XWindowAttributes a;
     if (XGetWindowAttributes(display_, w, &a) == 0) return false;
     Window child;
@@ -169,21 +376,80 @@ class DesktopTest : public ::testing::Test {
     XTranslateCoordinates(display_, w, DefaultRootWindow(display_), 0, 0, &wx, &wy, &child);
     XImage* image = XGetImage(display_, w, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
     if (image == nullptr) return false;
-    int top = -1;
+    const auto lavender = [&](int x, int y) {
+      return x >= 0 && y >= 0 && x < a.width && y < a.height &&
+             (XGetPixel(image, x, y) & 0xFFFFFF) == 0xD2D2FF;
+    };
+    int top = -1, left = -1, right = -1, bottom = -1;
     for (int row = 0; row < a.height && top < 0; ++row) {
-      if ((XGetPixel(image, 10, row) & 0xFFFFFF) == 0xD2D2FF) top = row;
+      if (lavender(10, row)) top = row;
     }
-    int left = -1;
     for (int col = 0; top >= 0 && col < a.width && left < 0; ++col) {
-      if ((XGetPixel(image, col, top + 2) & 0xFFFFFF) == 0xD2D2FF) left = col;
+      if (lavender(col, top)) left = col;
     }
+    for (int col = left; left >= 0 && lavender(col, top); ++col) right = col;
+    for (int row = top; right >= 0 && lavender(right - 1, row); ++row) bottom = row;
     XDestroyImage(image);
-    if (top < 0 || left < 0) return false;
-    *x = wx + left - 4;
-    *y = wy + top - 4;
-    *width = a.width - (left - 4);
-    *height = a.height - (top - 4);
+    if (bottom < 0) return false;
+    area->scale = LayoutScale(bottom - top + 1);
+    const int margin = static_cast<int>(std::lround(4 * area->scale));
+    area->x = wx + left - margin;
+    area->y = wy + top - margin;
+    area->width = a.width - (left - margin);
+    area->height = a.height - (top - margin);
     return true;
+  }
+  WindowLayout LayoutOf(const Area& area) {
+    return ComputeLayout(area.width, area.height, area.scale);
+  }
+  // The main window as a user finds it: its layout on the screen.
+  Area Locate(Window main) {
+    Area area;
+    EXPECT_TRUE(WaitFor([&] { return FindClientArea(main, &area); }));
+    return area;
+  }
+
+  // The frame of the window manager around a client: left, right, top,
+  // bottom.
+  std::vector<long> FrameExtents(Window w) {
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    std::vector<long> extents;
+    if (XGetWindowProperty(display_, w, XInternAtom(display_, "_NET_FRAME_EXTENTS", False), 0, 4,
+                           False, XA_CARDINAL, &type, &format, &count, &after, &data) == Success &&
+        count == 4) {
+      extents.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + 4);
+    }
+    if (data != nullptr) XFree(data);
+    return extents;
+  }
+
+  // The text on the clipboard, as another program pastes it.
+  std::string ReadClipboard() {
+    Window me = XCreateSimpleWindow(display_, DefaultRootWindow(display_), 0, 0, 1, 1, 0, 0, 0);
+    Atom clipboard = XInternAtom(display_, "CLIPBOARD", False);
+    Atom utf8 = XInternAtom(display_, "UTF8_STRING", False);
+    Atom property = XInternAtom(display_, "ORBELIN_TEST_PASTE", False);
+    XConvertSelection(display_, clipboard, utf8, property, me, CurrentTime);
+    XFlush(display_);
+    std::string text;
+    XEvent event;
+    WaitFor([&] { return XCheckTypedWindowEvent(display_, me, SelectionNotify, &event); },
+            std::chrono::seconds(5));
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display_, me, property, 0, 4096, True, AnyPropertyType, &type, &format,
+                           &count, &after, &data) == Success &&
+        data != nullptr) {
+      text.assign(reinterpret_cast<char*>(data), count);
+    }
+    if (data != nullptr) XFree(data);
+    XDestroyWindow(display_, me);
+    return text;
   }
 
   void SendDeleteWindow(Window w) {
@@ -212,46 +478,54 @@ class DesktopTest : public ::testing::Test {
  private:
   std::string xdotool_;
   std::unique_ptr<Xvfb> server_;
+  std::unique_ptr<ChildProcess> window_manager_;
 };
-
-const std::string kWindow = ORBELIN_BINARY_DIR "/orbelin-window";
-const std::string kReceiver = ORBELIN_BINARY_DIR "/map-receiver";
 
 TEST_F(DesktopTest, TypeSaveCalcHandOffAndClose) {
   WriteBytes(tmp / "home/Orbelin.ini", tmp / "maps\r\n");
   ChildProcess receiver({kReceiver, tmp / "maps"}, env, tmp / "receiver.out");
   ASSERT_TRUE(WaitFor([&] { return ReadBytes(tmp / "receiver.out") == "ready\n"; }));
 
-  ChildProcess window({kWindow, "--home", tmp / "home"}, env);
-  const Window main = WaitForWindow("OrbelinClass");
+  auto window = StartWindow();
+  const Window main = WaitForMain();
   ASSERT_NE(main, 0u);
   EXPECT_EQ(ClassOf(main), std::make_pair("orbelin-window"s, "OrbelinClass"s));
-  EXPECT_EQ(TitleOf(main), "Orbelin");
-  int x = 0, y = 0, w = 0, h = 0;
-  ASSERT_TRUE(WaitFor([&] { return FindClientArea(main, &x, &y, &w, &h); }));
-  const WindowLayout l = ComputeLayout(w, h);
-  const auto center = [&](const Rect& r) {
-    return std::make_pair(x + r.x + r.width / 2, y + r.y + r.height / 2);
-  };
+  EXPECT_TRUE(WaitTitle(main, "Orbelin"));
+  const Area area = Locate(main);
+  const WindowLayout l = LayoutOf(area);
+
+  // The window and the window manager's frame around it fit the screen.
+  std::vector<long> frame;
+  ASSERT_TRUE(WaitFor([&] { return (frame = FrameExtents(main)).size() == 4; }));
+  XWindowAttributes a;
+  ASSERT_NE(XGetWindowAttributes(display_, main, &a), 0);
+  Window child;
+  int x, y;
+  XTranslateCoordinates(display_, main, DefaultRootWindow(display_), 0, 0, &x, &y, &child);
+  EXPECT_GE(x - frame[0], 0);
+  EXPECT_GE(y - frame[2], 0);
+  EXPECT_LE(x + a.width + frame[1], 800);
+  EXPECT_LE(y + a.height + frame[3], 600);
 
   // Type into the script box and save it under a name without extension.
-  Click(center(l.script).first, center(l.script).second);
+  Activate(main);
+  Click(area.Center(l.script));
   Type("VAR A;\nA = 6 * 7;\nOLAT = 52.5; OLON = 0 - 13.25;\nWRITE 'A = ', A;");
-  Click(center(l.save).first, center(l.save).second);
-  const Window dialog = WaitForWindow("", "Save File");
-  ASSERT_NE(dialog, 0u);
-  Run({"windowfocus", "--sync", std::to_string(dialog)});
+  EXPECT_TRUE(WaitTitle(main, "*Orbelin"));
+  Click(area.Center(l.save));
+  ASSERT_NE(WaitForDialog("Save File"), 0u);
   Type(tmp / "home/walk");
-  Run({"key", "Return"});
+  Key("Return");
   const std::string script = tmp / "home/walk.inp";
   ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(script); }));
   EXPECT_EQ(ReadBytes(script),
             "VAR A;\r\nA = 6 * 7;\r\nOLAT = 52.5; OLON = 0 - 13.25;\r\nWRITE 'A = ', A;\0"s);
+  EXPECT_TRUE(WaitTitle(main, "walk.inp - Orbelin"));
 
   // Calc, then the hand-off.
-  Click(center(l.calc).first, center(l.calc).second);
+  Click(area.Center(l.calc));
   ASSERT_TRUE(WaitFor([&] { return ReadBytes(tmp / "home/walk.res") == "A = 42\n"; }));
-  Click(center(l.hand_off).first, center(l.hand_off).second);
+  Click(area.Center(l.hand_off));
   char expected[128];
   std::snprintf(expected, sizeof expected,
                 "ready\npoint 52.500000 -13.250000 sender 0x%lx code 110\n",
@@ -261,21 +535,375 @@ TEST_F(DesktopTest, TypeSaveCalcHandOffAndClose) {
   EXPECT_EQ(ReadBytes(tmp / "maps/apidata1.$$$"), "52.500000\n-13.250000\n");
 
   // A second start brings the window forward and ends.
-  Run({"windowfocus", "--sync", std::to_string(WaitForWindow("OziExplorer"))});
-  ChildProcess second({kWindow}, env);
+  Xdo({"windowactivate", "--sync", std::to_string(FindClient("OziExplorer"))});
+  ChildProcess second({WindowProgram()}, env, ChildOptions{"/dev/null", "", true});
   EXPECT_EQ(second.Wait(), 0);
   EXPECT_TRUE(WaitFor([&] { return FocusedWindow() == main; }));
 
-  // The title bar's close button saves what was typed since.
-  Click(center(l.script).first, center(l.script).second);
-  Run({"key", "ctrl+End"});
+  // The title bar's close button saves what was typed since, and the
+  // program ends as soon as its window is gone.
+  Activate(main);
+  Click(area.Center(l.script));
+  Key("ctrl+End");
   Type("\nWRITE 'ok';");
+  EXPECT_TRUE(WaitTitle(main, "*walk.inp - Orbelin"));
   SendDeleteWindow(main);
-  EXPECT_EQ(window.Wait(), 0);
+  ASSERT_TRUE(WaitFor([&] { return FindClient("OrbelinClass") == 0; }));
+  const auto gone = std::chrono::steady_clock::now();
+  EXPECT_EQ(window->Wait(), 0);
+  EXPECT_LT(std::chrono::steady_clock::now() - gone, std::chrono::seconds(1));
   EXPECT_EQ(ReadBytes(script),
             "VAR A;\r\nA = 6 * 7;\r\nOLAT = 52.5; OLON = 0 - 13.25;\r\nWRITE 'A = ', A;\r\n"
             "WRITE 'ok';\0"s);
   EXPECT_EQ(ReadDefinition(tmp / "home/"), script);
+}
+
+// A writable script in a folder the user may not write: saved in place, so
+// Calc runs the edit, and the file keeps its inode, owner and mode.
+TEST_F(DesktopTest, ReadOnlyFolderWithWritableFile) {
+  const std::string folder = tmp / "ro";
+  std::filesystem::create_directories(folder);
+  Own(folder);
+  Give(folder + "/w.inp", "WRITE 1;\0"s);
+  Give(folder + "/w.res", "1\n");
+  Give(folder + "/w.lst", "");
+  chmod(folder.c_str(), 0555);
+  Define(folder + "/w.inp");
+  struct stat before;
+  ASSERT_EQ(stat((folder + "/w.inp").c_str(), &before), 0);
+
+  auto window = StartWindow();
+  const Window main = WaitForMain();
+  ASSERT_TRUE(WaitTitle(main, "w.inp - Orbelin"));
+  const Area area = Locate(main);
+  Activate(main);
+  Click(area.Center(LayoutOf(area).script));
+  Key("ctrl+End");
+  Type("\nWRITE 2;");
+  Click(area.Center(LayoutOf(area).calc));
+  EXPECT_TRUE(WaitFor([&] { return ReadBytes(folder + "/w.res") == "1\n2\n"; }))
+      << ReadBytes(folder + "/w.res") << Said();
+  EXPECT_EQ(ReadBytes(folder + "/w.inp"), "WRITE 1;\r\nWRITE 2;\0"s);
+  EXPECT_TRUE(WaitTitle(main, "w.inp - Orbelin"));
+
+  Key("ctrl+q");
+  EXPECT_EQ(window->Wait(), 0);
+  struct stat after;
+  ASSERT_EQ(stat((folder + "/w.inp").c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+  EXPECT_EQ(after.st_uid, before.st_uid);
+  EXPECT_EQ(after.st_mode, before.st_mode);
+  EXPECT_EQ(Said().find("orbelin-window: Error"), std::string::npos) << Said();
+  chmod(folder.c_str(), 0755);
+}
+
+// A read-only script: Calc says why it cannot save and runs nothing; Done
+// offers to save the text under another name.
+TEST_F(DesktopTest, ReadOnlyFileSaysWhyAndOffersSaveAs) {
+  const std::string script = tmp / "home/w.inp";
+  Give(script, "WRITE 1;\0"s, 0444);
+  Define(script);
+  Own(tmp / "home/Orbelin.def");
+
+  auto window = StartWindow();
+  const Window main = WaitForMain();
+  ASSERT_TRUE(WaitTitle(main, "w.inp - Orbelin"));
+  const Area area = Locate(main);
+  Activate(main);
+  Click(area.Center(LayoutOf(area).script));
+  Key("ctrl+End");
+  Type("\nWRITE 2;");
+  Click(area.Center(LayoutOf(area).calc));
+  ASSERT_NE(WaitForDialog("Error"), 0u);
+  EXPECT_TRUE(WaitSaid("Error: Could not save " + script + ": Permission denied.\n")) << Said();
+  Key("Return");
+  EXPECT_TRUE(WaitDialogGone("Error"));
+  EXPECT_EQ(ReadBytes(script), "WRITE 1;\0"s);
+  EXPECT_FALSE(std::filesystem::exists(tmp / "home/w.res"));
+
+  Click(area.Center(LayoutOf(area).done));
+  ASSERT_NE(WaitForDialog("Orbelin"), 0u);
+  EXPECT_TRUE(WaitSaid("Question: Could not save " + script +
+                       ": Permission denied. Save the script under another name?\n"))
+      << Said();
+  Key("alt+s");
+  ASSERT_NE(WaitForDialog("Save File"), 0u);
+  Type(tmp / "home/kept");
+  Key("Return");
+  EXPECT_EQ(window->Wait(), 0);
+  EXPECT_EQ(ReadBytes(tmp / "home/kept.inp"), "WRITE 1;\r\nWRITE 2;\0"s);
+  EXPECT_EQ(ReadBytes(script), "WRITE 1;\0"s);
+  EXPECT_EQ(ReadDefinition(tmp / "home/"), tmp / "home/kept.inp");
+}
+
+// A full disk (a 64 KB tmpfs): the save says so and nothing runs; Done asks
+// before the edit is dropped.
+TEST_F(DesktopTest, FullDiskSaysSoAndKeepsTheFile) {
+  if (geteuid() != 0) GTEST_SKIP() << "mounting a 64 KB tmpfs needs root";
+  FullDisk disk(tmp / "full");
+  if (!disk.mounted()) {
+    GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(disk.error());
+  }
+  const std::string script = tmp / "full/w.inp";
+  Give(script, "WRITE 1;\0"s);
+  disk.Fill();
+  Define(script);
+
+  auto window = StartWindow();
+  const Window main = WaitForMain();
+  ASSERT_TRUE(WaitTitle(main, "w.inp - Orbelin"));
+  const Area area = Locate(main);
+  Activate(main);
+  Click(area.Center(LayoutOf(area).script));
+  Key("ctrl+End");
+  Type("\nWRITE 2;");
+  Click(area.Center(LayoutOf(area).calc));
+  ASSERT_NE(WaitForDialog("Error"), 0u);
+  EXPECT_TRUE(WaitSaid("Error: Could not save " + script + ": No space left on device.\n"))
+      << Said();
+  Key("Return");
+  EXPECT_TRUE(WaitDialogGone("Error"));
+  EXPECT_FALSE(std::filesystem::exists(tmp / "full/w.res"));
+
+  Click(area.Center(LayoutOf(area).done));
+  ASSERT_NE(WaitForDialog("Orbelin"), 0u);
+  EXPECT_TRUE(WaitSaid("Question: Could not save " + script + ": No space left on device."));
+  Key("alt+d");  // Discard
+  EXPECT_EQ(window->Wait(), 0);
+  EXPECT_EQ(ReadBytes(script), "WRITE 1;\0"s);
+}
+
+// Text after a NUL byte: opening warns, and saving over it asks first.
+TEST_F(DesktopTest, NulInsideScriptWarnsAndAsksBeforeCutting) {
+  const std::string script = tmp / "home/n.inp";
+  const std::string file = "WRITE 1;\r\n\0WRITE 2;\r\n\0"s;
+  Give(script, file);
+  Define(script);
+
+  auto window = StartWindow();
+  const Window main = WaitForMain();
+  ASSERT_NE(WaitForDialog("Warning"), 0u);
+  EXPECT_TRUE(WaitSaid("Warning: n.inp has a NUL byte in line 2:"));
+  Key("Return");
+  ASSERT_TRUE(WaitDialogGone("Warning"));
+  const Area area = Locate(main);
+  Activate(main);
+  Click(area.Center(LayoutOf(area).script));
+  Key("ctrl+End");
+  Type("WRITE 3;");
+  ASSERT_TRUE(WaitTitle(main, "*n.inp - Orbelin"));
+  Key("F5");
+  ASSERT_NE(WaitForDialog("Orbelin"), 0u) << Said();
+  EXPECT_TRUE(WaitSaid("Question: n.inp has 11 bytes after a NUL byte in line 2"));
+  Key("Escape");
+  ASSERT_TRUE(WaitDialogGone("Orbelin"));
+  EXPECT_EQ(ReadBytes(script), file);
+  EXPECT_FALSE(std::filesystem::exists(tmp / "home/n.res"));
+
+  Activate(main);
+  Key("F5");
+  ASSERT_NE(WaitForDialog("Orbelin"), 0u);
+  Key("alt+s");  // Save Anyway
+  EXPECT_TRUE(WaitFor([&] { return ReadBytes(tmp / "home/n.res") == "1\n3\n"; }));
+  EXPECT_EQ(ReadBytes(script), "WRITE 1;\r\nWRITE 3;\0"s);
+  Key("ctrl+q");
+  EXPECT_EQ(window->Wait(), 0);
+}
+
+// A pipe named as the script, or as Orbelin.def itself, neither hangs the
+// start nor keeps later starts from finding the window.
+TEST_F(DesktopTest, PipeInOrbelinDefStartsEmpty) {
+  ASSERT_EQ(mkfifo((tmp / "home/pipe.inp").c_str(), 0666), 0);
+  Define(tmp / "home/pipe.inp");
+  auto window = StartWindow();
+  const Window main = WaitForMain();
+  ASSERT_NE(main, 0u);
+  EXPECT_TRUE(WaitTitle(main, "Orbelin"));
+  Key("F5");
+  ASSERT_NE(WaitForDialog("Error"), 0u);
+  EXPECT_TRUE(WaitSaid("Error: Erst speichern\n"));
+  Key("Return");
+  ASSERT_TRUE(WaitDialogGone("Error"));
+  ChildProcess second({WindowProgram()}, env, ChildOptions{"/dev/null", "", true});
+  EXPECT_EQ(second.Wait(), 0);
+  Key("ctrl+q");
+  EXPECT_EQ(window->Wait(), 0);
+  ASSERT_TRUE(WaitForNoMain());
+
+  std::filesystem::remove(tmp / "home/Orbelin.def");
+  ASSERT_EQ(mkfifo((tmp / "home/Orbelin.def").c_str(), 0666), 0);
+  auto again = StartWindow();
+  const Window next = WaitForMain();
+  ASSERT_NE(next, 0u);
+  EXPECT_TRUE(WaitTitle(next, "Orbelin"));
+  Key("ctrl+q");
+  EXPECT_EQ(again->Wait(), 0);
+}
+
+// Log-out (SIGHUP) or kill (SIGTERM) saves the edit as Done does.
+TEST_F(DesktopTest, EndSignalSavesTheEdit) {
+  const std::string script = tmp / "home/walk.inp";
+  for (int signal_number : {SIGTERM, SIGHUP}) {
+    Give(script, "WRITE 1;\0"s);
+    Define(script);
+    auto window = StartWindow();
+    const Window main = WaitForMain();
+    ASSERT_TRUE(WaitTitle(main, "walk.inp - Orbelin"));
+    const Area area = Locate(main);
+    Activate(main);
+    Click(area.Center(LayoutOf(area).script));
+    Key("ctrl+End");
+    Type("\nWRITE 2;");
+    ASSERT_TRUE(WaitTitle(main, "*walk.inp - Orbelin"));
+    window->Signal(signal_number);
+    EXPECT_EQ(window->Wait(), 0) << signal_number;
+    EXPECT_EQ(ReadBytes(script), "WRITE 1;\r\nWRITE 2;\0"s) << signal_number;
+    ASSERT_TRUE(WaitForNoMain());
+  }
+
+  // While Done asks what to do with a script that has no file, nobody
+  // answers any more: the text goes to a new file that the next start opens.
+  std::filesystem::remove(tmp / "home/Orbelin.def");
+  auto window = StartWindow();
+  const Window main = WaitForMain();
+  ASSERT_TRUE(WaitTitle(main, "Orbelin"));
+  Activate(main);
+  Type("WRITE 3;");
+  ASSERT_TRUE(WaitTitle(main, "*Orbelin"));
+  Key("ctrl+q");
+  ASSERT_NE(WaitForDialog("Orbelin"), 0u);
+  window->Signal(SIGTERM);
+  EXPECT_EQ(window->Wait(), 0);
+  EXPECT_EQ(ReadBytes(tmp / "home/unsaved-recovered.inp"), "WRITE 3;\0"s);
+  EXPECT_EQ(ReadDefinition(tmp / "home/"), tmp / "home/unsaved-recovered.inp");
+  EXPECT_TRUE(WaitSaid("The script had no file; the text is in " +
+                       tmp / "home/unsaved-recovered.inp" + ".\n"));
+}
+
+// The keys of a desktop editor.
+TEST_F(DesktopTest, Shortcuts) {
+  auto window = StartWindow();
+  const Window main = WaitForMain();
+  ASSERT_TRUE(WaitTitle(main, "Orbelin"));
+  const Area area = Locate(main);
+  Activate(main);
+  Click(area.Center(LayoutOf(area).script));
+  Type("VAR");
+  Key("Tab");  // blanks to the next tab stop
+  Type("A;");
+  ASSERT_TRUE(WaitTitle(main, "*Orbelin"));
+
+  Key("ctrl+s");  // no file yet: asks for a name
+  ASSERT_NE(WaitForDialog("Save File"), 0u);
+  Type(tmp / "home/keys");
+  Key("Return");
+  ASSERT_TRUE(WaitTitle(main, "keys.inp - Orbelin"));
+  EXPECT_EQ(ReadBytes(tmp / "home/keys.inp"), "VAR     A;\0"s);
+
+  Type("\nA = 6 * 7; WRITE A;");
+  Key("ctrl+Return");
+  EXPECT_TRUE(WaitFor([&] { return ReadBytes(tmp / "home/keys.res") == "42\n"; }));
+  Type(" WRITE A + 1;");
+  Key("F5");
+  EXPECT_TRUE(WaitFor([&] { return ReadBytes(tmp / "home/keys.res") == "42\n43\n"; }));
+  Type(" WRITE 0;");
+  Key("ctrl+s");
+  EXPECT_TRUE(WaitTitle(main, "keys.inp - Orbelin"));
+  EXPECT_EQ(ReadBytes(tmp / "home/keys.inp"),
+            "VAR     A;\r\nA = 6 * 7; WRITE A; WRITE A + 1; WRITE 0;\0"s);
+
+  Key("ctrl+o");
+  ASSERT_NE(WaitForDialog("Open File"), 0u);
+  Key("Escape");
+  ASSERT_TRUE(WaitDialogGone("Open File"));
+  // Alt+F opens the File menu; E is its Export as GPX, which needs a point.
+  MenuItem("e");
+  ASSERT_NE(WaitForDialog("Error"), 0u);
+  EXPECT_TRUE(WaitSaid("Error: Kein Punkt gesetzt\n"));
+  Key("Return");
+  ASSERT_TRUE(WaitDialogGone("Error"));
+
+  Key("ctrl+q");
+  EXPECT_EQ(window->Wait(), 0);
+}
+
+// The point leaves as a GPX file that other programs read, as a geo: link
+// for the desktop's map, and as text on the clipboard.
+TEST_F(DesktopTest, PointAsGpxMapLinkAndText) {
+  const std::string script = tmp / "home/cache.inp";
+  Give(script, "OLAT = 48.20575; OLON = 11.50833333;\0"s);
+  Define(script);
+  auto window = StartWindow();
+  const Window main = WaitForMain();
+  ASSERT_TRUE(WaitTitle(main, "cache.inp - Orbelin"));
+  Activate(main);
+  Key("F5");
+  ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(tmp / "home/cache.res"); }));
+
+  MenuItem("e");
+  ASSERT_NE(WaitForDialog("Export as GPX"), 0u);
+  Key("ctrl+a");
+  Type(tmp / "home/final");
+  Key("Return");
+  const std::string gpx = tmp / "home/final.gpx";
+  ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(gpx); }));
+
+  Activate(main);
+  MenuItem("o");
+  EXPECT_TRUE(WaitFor([&] { return ReadClipboard() == "N 48° 12.345 E 011° 30.500"; }))
+      << ReadClipboard();
+  Activate(main);
+  MenuItem("m");
+  EXPECT_TRUE(WaitFor([&] {
+    return ReadBytes(tmp / "home/opened") == "geo:48.205750,11.508333\n";
+  })) << ReadBytes(tmp / "home/opened");
+  Key("ctrl+q");
+  EXPECT_EQ(window->Wait(), 0);
+
+  // Read back by two programs of other makers, Debian's gpsbabel and
+  // python3-gpxpy (tools/dev installs both).
+  const std::string gpsbabel = FindOnPath("gpsbabel");
+  ASSERT_FALSE(gpsbabel.empty()) << "needs gpsbabel";
+  ChildProcess read({gpsbabel, "-i", "gpx", "-f", gpx, "-o", "unicsv", "-F", tmp / "gps.csv"}, env);
+  EXPECT_EQ(read.Wait(), 0);
+  EXPECT_EQ(ReadBytes(tmp / "gps.csv"),
+            "No,Latitude,Longitude,Name,Description\r\n"
+            "1,48.205750,11.508333,\"cache\",\"N 48° 12.345 E 011° 30.500\"\r\n");
+  ChildProcess parse({"/usr/bin/python3", "-c",
+                      "import sys, gpxpy\n"
+                      "w = gpxpy.parse(open(sys.argv[1], encoding='utf-8')).waypoints\n"
+                      "print(len(w), w[0].name, w[0].latitude, w[0].longitude)\n",
+                      gpx},
+                     env, ChildOptions{tmp / "gpxpy.out", tmp / "gpxpy.err"});
+  EXPECT_EQ(parse.Wait(), 0) << ReadBytes(tmp / "gpxpy.err");
+  EXPECT_EQ(ReadBytes(tmp / "gpxpy.out"), "1 cache 48.20575 11.508333\n");
+}
+
+// Started from a desktop's menu with a home folder it cannot use, the
+// window says why in a message box.
+TEST_F(DesktopTest, BadHomeIsShownInAMessageBox) {
+  WriteBytes(tmp / "file", "x");
+  auto window = StartWindow({"--home", tmp / "file"});
+  ASSERT_NE(WaitForDialog("Error"), 0u);
+  EXPECT_TRUE(WaitSaid("cannot use the home folder " + tmp / "file/" + ": Not a directory."));
+  Key("Return");
+  EXPECT_EQ(window->Wait(), 1);
+}
+
+// The file manager opens a script: in the window, or in the one already
+// open.
+TEST_F(DesktopTest, FileOnTheCommandLineAndALaterStart) {
+  Give(tmp / "home/a.inp", "WRITE 1;\0"s);
+  Give(tmp / "home/b.inp", "WRITE 2;\0"s);
+  auto window = StartWindow({tmp / "home/a.inp"});
+  const Window main = WaitForMain();
+  EXPECT_TRUE(WaitTitle(main, "a.inp - Orbelin"));
+  ChildProcess second({WindowProgram(), tmp / "home/b.inp"}, env,
+                      ChildOptions{"/dev/null", "", true});
+  EXPECT_EQ(second.Wait(), 0);
+  EXPECT_TRUE(WaitTitle(main, "b.inp - Orbelin"));
+  Key("ctrl+q");
+  EXPECT_EQ(window->Wait(), 0);
 }
 
 }  // namespace

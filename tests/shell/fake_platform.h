@@ -1,5 +1,6 @@
-// A Platform without a window: boxes and label are strings, dialogs answer
-// from a queue, and every call that reaches the outside is logged in order.
+// A Platform without a window: boxes, label and title are strings, dialogs
+// and questions answer from queues, and every call that reaches the user or
+// the outside is logged in order.
 #pragma once
 
 #include <deque>
@@ -13,13 +14,18 @@ namespace orbelin::testing {
 
 class FakePlatform : public Platform {
  public:
-  std::string script_box, results_box, label = "Text";
-  std::vector<std::string> errors;
+  std::string script_box, results_box, label = "Text", title = "Orbelin";
+  std::vector<std::string> errors, warnings, informations, notes, reports;
   std::vector<FileDialogRequest> dialogs;
   std::deque<std::optional<std::string>> dialog_answers;  // empty: cancel
+  std::vector<Question> questions;
+  std::deque<Answer> answers;  // empty: Cancel
   WindowId main_window = 0x500001;
-  WindowId map_window = 0;       // the window FindWindowByClass finds for "OziExplorer"
-  std::vector<std::string> log;  // messages, raises, caret, panel, end
+  WindowId map_window = 0;  // the window FindWindowByClass finds for "OziExplorer"
+  std::string hand_off_note, clipboard;
+  std::vector<std::string> links;
+  bool links_open = true;        // whether OpenLink finds a program
+  std::vector<std::string> log;  // messages, questions, raises, caret, panel, end
   bool ended = false;
 
   std::string BoxText(Box box) override { return box == Box::kScript ? script_box : results_box; }
@@ -27,16 +33,45 @@ class FakePlatform : public Platform {
     (box == Box::kScript ? script_box : results_box) = text;
   }
   void SetLabel(const std::string& text) override { label = text; }
+  void SetTitle(const std::string& text) override { title = text; }
   void ShowError(const std::string& text) override {
     errors.push_back(text);
     log.push_back("error " + text);
   }
+  void ShowWarning(const std::string& text) override {
+    warnings.push_back(text);
+    log.push_back("warning " + text);
+  }
+  void ShowInformation(const std::string& text) override {
+    informations.push_back(text);
+    log.push_back("information " + text);
+  }
+  Answer Ask(const Question& question) override {
+    questions.push_back(question);
+    log.push_back("ask " + question.text);
+    if (answers.empty()) return Answer::kCancel;
+    Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  void ShowNote(const std::string& text) override {
+    notes.push_back(text);
+    log.push_back("note " + text);
+  }
+  void Report(const std::string& text) override { reports.push_back(text); }
   std::optional<std::string> ChooseFile(const FileDialogRequest& request) override {
     dialogs.push_back(request);
+    log.push_back("dialog " + request.title);
     if (dialog_answers.empty()) return std::nullopt;
     std::optional<std::string> answer = dialog_answers.front();
     dialog_answers.pop_front();
     return answer;
+  }
+  void SetHandOffNote(const std::string& text) override { hand_off_note = text; }
+  void SetClipboard(const std::string& text) override { clipboard = text; }
+  bool OpenLink(const std::string& uri) override {
+    links.push_back(uri);
+    return links_open;
   }
   WindowId MainWindowId() override { return main_window; }
   WindowId FindWindowByClass(const std::string& class_name) override {

@@ -38,7 +38,7 @@ TEST(PrepareHomeFolder, NewFolderGetsCopiesOfTheExamples) {
   WriteBytes(tmp / "examples/walk.inp", "VAR A;");
   WriteBytes(tmp / "examples/UPPER.INP", "VAR B;");
   WriteBytes(tmp / "examples/walk.res.expected", "x");
-  ASSERT_TRUE(PrepareHomeFolder(tmp / "home/orbelin/", tmp / "examples"));
+  ASSERT_FALSE(PrepareHomeFolder(tmp / "home/orbelin/", tmp / "examples"));
   EXPECT_EQ(FileCount(tmp / "home/orbelin"), 2);
   EXPECT_EQ(ReadBytes(tmp / "home/orbelin/walk.inp"), "VAR A;");
   EXPECT_EQ(ReadBytes(tmp / "home/orbelin/UPPER.INP"), "VAR B;");
@@ -50,17 +50,18 @@ TEST(PrepareHomeFolder, ExistingFolderIsLeftAlone) {
   WriteBytes(tmp / "examples/walk.inp", "new");
   std::filesystem::create_directory(tmp / "home");
   WriteBytes(tmp / "home/walk.inp", "the user's own");
-  ASSERT_TRUE(PrepareHomeFolder(tmp / "home/", tmp / "examples"));
+  ASSERT_FALSE(PrepareHomeFolder(tmp / "home/", tmp / "examples"));
   EXPECT_EQ(ReadBytes(tmp / "home/walk.inp"), "the user's own");
 }
 
 TEST(PrepareHomeFolder, FailsWhereNoFolderCanBe) {
   TempFolder tmp;
   WriteBytes(tmp / "file", "x");
-  EXPECT_FALSE(PrepareHomeFolder(tmp / "file/", ""));
-  EXPECT_FALSE(PrepareHomeFolder(tmp / "file/sub/", ""));
-  EXPECT_FALSE(PrepareHomeFolder("", ""));
-  EXPECT_TRUE(PrepareHomeFolder(tmp / "no-examples/", tmp / "missing"));
+  // The reason goes into the window's message.
+  EXPECT_EQ(PrepareHomeFolder(tmp / "file/", ""), std::errc::not_a_directory);
+  EXPECT_EQ(PrepareHomeFolder(tmp / "file/sub/", ""), std::errc::not_a_directory);
+  EXPECT_EQ(PrepareHomeFolder("", ""), std::errc::no_such_file_or_directory);
+  EXPECT_EQ(PrepareHomeFolder(tmp / "no-examples/", tmp / "missing"), std::error_code());
 }
 
 TEST(FindExamplesFolder, BesideTheProgramOrInstalled) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "shell/tab_key.h"
+
 namespace orbelin {
 namespace {
 
@@ -35,11 +37,27 @@ TEST(Layout, BoxesShareTheHeightWhateverTheRemainder) {
   }
 }
 
-TEST(Layout, BoxFontIsNinePoints) {
-  EXPECT_EQ(BoxFontHeight(96), -12);
-  EXPECT_EQ(BoxFontHeight(131), -16);  // -16.375 truncated toward zero
-  EXPECT_EQ(BoxFontHeight(72), -9);
-  EXPECT_EQ(BoxFontHeight(192), -24);
+// A large desktop font makes the row grow with it; the boxes still share
+// what is left.
+TEST(Layout, RowFollowsTheDesktopFont) {
+  EXPECT_EQ(LayoutScale(14), 1.0);
+  EXPECT_EQ(LayoutScale(16), 1.0);
+  EXPECT_EQ(LayoutScale(24), 1.5);
+  WindowLayout l = ComputeLayout(480, 600, 1.5);  // q = (600 - 45) / 5 = 111
+  EXPECT_EQ(l.label, (Rect{6, 6, 303, 24}));
+  EXPECT_EQ(l.calc, (Rect{315, 6, 27, 27}));
+  EXPECT_EQ(l.done, (Rect{447, 6, 27, 27}));
+  EXPECT_EQ(l.script, (Rect{3, 39, 474, 333}));
+  EXPECT_EQ(l.results, (Rect{3, 375, 474, 222}));
+  EXPECT_EQ(ComputeLayout(240, 268, 1.0).script, ComputeLayout(240, 268).script);
+}
+
+TEST(TabKey, BlanksToTheNextStopEveryEightCharacters) {
+  EXPECT_EQ(BlanksForTabKey(""), 8);
+  EXPECT_EQ(BlanksForTabKey("VAR"), 5);
+  EXPECT_EQ(BlanksForTabKey("1234567"), 1);
+  EXPECT_EQ(BlanksForTabKey("12345678"), 8);
+  EXPECT_EQ(BlanksForTabKey("WRITE '\xC3\xA4\xF0\x9F\x98\x80"), 8 - 9 % 8);  // ä, 😀: one each
 }
 
 }  // namespace

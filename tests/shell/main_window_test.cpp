@@ -73,6 +73,10 @@ class MainWindowTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   }
 
+  void TearDown() override {
+    EXPECT_EQ(testing::DropUnusedAnswers(), 0) << "a dialog to be answered never opened";
+  }
+
   void Attach() {
     controller = std::make_unique<WindowController>(window, session, home.folder());
     window.SetController(controller.get());
@@ -106,10 +110,11 @@ TEST_F(MainWindowTest, TitleMenuAndLabelColours) {
   EXPECT_EQ(window.windowTitle(), "Orbelin");
   QList<QAction*> menus = window.menuBar()->actions();
   ASSERT_EQ(menus.size(), 1);
-  EXPECT_EQ(menus[0]->text(), "File");
+  EXPECT_EQ(menus[0]->text(), "&File");  // Alt+F opens it
   QStringList items;
   for (QAction* a : menus[0]->menu()->actions()) items << a->text();
-  EXPECT_EQ(items, (QStringList{"Calc", "Save", "Load"}));
+  EXPECT_EQ(items, (QStringList{"Calc", "Save", "Load", "", "&Export as GPX…", "Open in &map",
+                                "Copy c&oordinates", "", "Hand-off file"}));
 
   window.SetLabel("walk.inp");
   QImage image = window.label()->grab().toImage();
@@ -119,17 +124,127 @@ TEST_F(MainWindowTest, TitleMenuAndLabelColours) {
             QApplication::palette().color(QPalette::Base));
 }
 
-TEST_F(MainWindowTest, BoxesUseANinePointFont) {
-  const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY());
-  const QString family = QFontDatabase::hasFamily("Tahoma") ? "Tahoma" : "Sans Serif";
-  for (Box b : {Box::kScript, Box::kResults}) {
-    QFont font = window.box(b)->font();
-    EXPECT_EQ(font.pixelSize(), -BoxFontHeight(dpi));
-    EXPECT_EQ(font.family(), family);
-    EXPECT_EQ(window.box(b)->lineWrapMode(), QPlainTextEdit::NoWrap);
+// A larger desktop font makes the row of buttons grow with it.
+TEST_F(MainWindowTest, LayoutScalesWithTheDesktopFont) {
+  QFont big = window.font();
+  big.setPixelSize(30);
+  window.setFont(big);
+  const double scale = LayoutScale(QFontMetricsF(big).height());
+  ASSERT_GT(scale, 1.5);
+  const QSize client = window.client()->size();
+  const WindowLayout expected = ComputeLayout(client.width(), client.height(), scale);
+  EXPECT_TRUE(WaitUntil([&] { return RectOf(window.button('B')) == expected.calc; }));
+  EXPECT_EQ(RectOf(window.label()), expected.label);
+  EXPECT_EQ(RectOf(window.box(Box::kScript)), expected.script);
+  EXPECT_GE(window.label()->height(), QFontMetrics(big).height());
+}
+
+TEST_F(MainWindowTest, TitleFollowsTheScriptAndItsEdits) {
+  WriteBytes(home / "walk.inp", "VAR A;\0"s);
+  WriteDefinition(home.folder(), home / "walk.inp");
+  Attach();
+  controller->Start();
+  EXPECT_EQ(window.windowTitle(), "walk.inp - Orbelin");
+  QTest::keyClicks(window.box(Box::kScript), "X");
+  EXPECT_EQ(window.windowTitle(), "*walk.inp - Orbelin");
+  QTest::keyClick(window.box(Box::kScript), Qt::Key_Backspace);
+  EXPECT_EQ(window.windowTitle(), "walk.inp - Orbelin");
+}
+
+// The keys of a desktop editor, and the one-letter buttons' tooltips that
+// name them.
+TEST_F(MainWindowTest, KeysAndTooltips) {
+  EXPECT_EQ(window.button('B')->toolTip(), "Calc (F5)");
+  EXPECT_EQ(window.button('L')->toolTip(), "Load (Ctrl+O)");
+  EXPECT_EQ(window.button('S')->toolTip(), "Save under a new name (Ctrl+Shift+S)");
+  EXPECT_EQ(window.button('O')->toolTip(), "Hand the point to the map program");
+  EXPECT_EQ(window.button('C')->toolTip(), "Save and close (Ctrl+Q)");
+
+  Attach();
+  controller->Start();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QPlainTextEdit* script = window.box(Box::kScript);
+  script->setFocus();
+
+  // Calc: no script file yet.
+  // Keys reach the window's commands while it is the active one, as again
+  // after each dialog.
+  const auto press = [&](const QKeySequence& key) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keySequence(script, key);
+  };
+  for (QKeySequence key : {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return)}) {
+    auto message = ExpectMessage();
+    press(key);
+    EXPECT_EQ(message->text, "Erst speichern") << key.toString().toStdString();
   }
-  EXPECT_EQ(window.box(Box::kScript)->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
-  EXPECT_EQ(window.box(Box::kResults)->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  // Load and both saves open their dialogs; Ctrl+S asks for a name only
+  // while the script has none.
+  struct Case {
+    QKeySequence key;
+    QString dialog;
+  } cases[] = {{QKeySequence(Qt::CTRL | Qt::Key_O), "Open File"},
+               {QKeySequence(Qt::CTRL | Qt::Key_S), "Save File"},
+               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "Save File"}};
+  for (const Case& c : cases) {
+    QString title;
+    AnswerNextModal([&](QWidget* modal) {
+      title = modal->windowTitle();
+      qobject_cast<QDialog*>(modal)->reject();
+    });
+    press(c.key);
+    EXPECT_EQ(title, c.dialog) << c.key.toString().toStdString();
+  }
+
+  // Tab types blanks to the next tab stop; Ctrl+Tab leaves the box.
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  script->setFocus();
+  QTest::keyClicks(script, "VAR");
+  QTest::keyClick(script, Qt::Key_Tab);
+  QTest::keyClicks(script, "A;");
+  EXPECT_EQ(window.BoxText(Box::kScript), "VAR     A;");
+  QTest::keyClick(script, Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_TRUE(WaitUntil([&] { return window.box(Box::kResults)->hasFocus(); }));
+  QTest::keyClick(window.box(Box::kResults), Qt::Key_Backtab,
+                  Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(WaitUntil([&] { return script->hasFocus(); }));
+
+  // Ctrl+Q is Done: typed text with no file asks first.
+  auto question = std::make_shared<QString>();
+  AnswerNextModal([question](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (box == nullptr) return modal->close(), void();
+    *question = box->text();
+    for (QAbstractButton* button : box->buttons()) {
+      if (button->text() == "&Discard") button->click();
+    }
+  });
+  QSignalSpy ended(&window, &MainWindow::Ended);
+  press(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  EXPECT_EQ(*question, "Save the script you typed?");
+  EXPECT_EQ(ended.count(), 1);
+}
+
+// The listing's carets stand under their tokens only in a fixed-pitch font;
+// long result lines scroll sideways rather than vanish.
+TEST_F(MainWindowTest, BoxesUseTheDesktopsFixedFontAndScrollSideways) {
+  for (Box b : {Box::kScript, Box::kResults}) {
+    QPlainTextEdit* box = window.box(b);
+    EXPECT_TRUE(QFontInfo(box->font()).fixedPitch());
+    EXPECT_EQ(box->font().pointSizeF(), QApplication::font().pointSizeF());
+    const QFontMetrics metrics(box->font());
+    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("iiii")),
+              metrics.horizontalAdvance(QStringLiteral("WWWW")));
+    EXPECT_EQ(box->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(box->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+  }
+  SetClientSize(window, 240, 268);
+  window.SetBoxText(Box::kResults, std::string(200, '7') + "\n");
+  QScrollBar* bar = window.box(Box::kResults)->horizontalScrollBar();
+  EXPECT_TRUE(WaitUntil([&] { return bar->isVisible() && bar->maximum() > 0; }));
 }
 
 TEST_F(MainWindowTest, TextsGoInAndOutUnchanged) {
@@ -227,21 +342,16 @@ TEST_F(MainWindowTest, CloseButtonIsDone) {
   EXPECT_EQ(ReadDefinition(home.folder()), home / "walk.inp");
 }
 
-TEST_F(MainWindowTest, ButtonCIsDoneAndCloseRequestKeepsScript) {
+TEST_F(MainWindowTest, ButtonCIsDone) {
   WriteBytes(home / "walk.inp", "VAR A;\0"s);
   WriteDefinition(home.folder(), home / "walk.inp");
   Attach();
   controller->Start();
   QSignalSpy ended(&window, &MainWindow::Ended);
   window.SetBoxText(Box::kScript, "typed");
-  controller->CloseRequest();
+  QTest::mouseClick(window.button('C'), Qt::LeftButton);
   EXPECT_EQ(ended.count(), 1);
   EXPECT_FALSE(window.isVisible());
-  EXPECT_EQ(ReadBytes(home / "walk.inp"), "VAR A;\0"s);
-
-  window.show();
-  QTest::mouseClick(window.button('C'), Qt::LeftButton);
-  EXPECT_EQ(ended.count(), 2);
   EXPECT_EQ(ReadBytes(home / "walk.inp"), "typed\0"s);
 }
 
@@ -297,13 +407,15 @@ TEST_F(MainWindowTest, OpenDialogShowsScriptsInAnyCase) {
   EXPECT_EQ(window.BoxText(Box::kScript), "VAR B;");
 }
 
-TEST_F(MainWindowTest, SaveDialogNeitherAsksNorAddsExtension) {
+// The dialog adds no extension and leaves the question before replacing a
+// file to the shell, which asks once ".inp" has been added.
+TEST_F(MainWindowTest, SaveDialogAddsNothingAndTheShellAsksBeforeReplacing) {
   WriteBytes(home / "old.inp", "old");
   Attach();
   controller->Start();
   window.SetBoxText(Box::kScript, "VAR C;");
 
-  QString title, suffix;
+  QString title, suffix, question;
   bool no_question = false, save_mode = false;
   AnswerNextModal([&](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
@@ -312,13 +424,22 @@ TEST_F(MainWindowTest, SaveDialogNeitherAsksNorAddsExtension) {
     suffix = dialog->defaultSuffix();
     no_question = dialog->testOption(QFileDialog::DontConfirmOverwrite);
     save_mode = dialog->acceptMode() == QFileDialog::AcceptSave;
-    ChoosePath(dialog, home / "old.inp");
+    AnswerNextModal([&](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      if (box == nullptr) return modal->close(), void();
+      question = box->text();
+      for (QAbstractButton* button : box->buttons()) {
+        if (button->text() == "&Replace") button->click();
+      }
+    });
+    ChoosePath(dialog, home / "old");
   });
   QTest::mouseClick(window.button('S'), Qt::LeftButton);
   EXPECT_EQ(title, "Save File");
   EXPECT_TRUE(suffix.isEmpty());
   EXPECT_TRUE(no_question);
   EXPECT_TRUE(save_mode);
+  EXPECT_EQ(question.toStdString(), home / "old.inp" + " already exists. Replace it?");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_EQ(ReadBytes(home / "old.inp"), "VAR C;\0"s);
 }

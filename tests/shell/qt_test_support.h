@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 namespace orbelin::testing {
 
@@ -27,7 +28,8 @@ inline bool WaitUntil(const std::function<bool()>& done, int ms = 5000) {
 // Calls `answer` with the next modal dialog once it is shown; `answer` must
 // close it, or the dialog is rejected a little later and the test fails.
 inline void AnswerNextModal(std::function<void(QWidget*)> answer) {
-  auto* timer = new QTimer;
+  auto* timer = new QTimer(qApp);
+  timer->setObjectName(QStringLiteral("orbelin-answer"));
   timer->setInterval(10);
   QObject::connect(timer, &QTimer::timeout, [timer, answer] {
     QWidget* modal = QApplication::activeModalWidget();
@@ -45,6 +47,47 @@ inline void AnswerNextModal(std::function<void(QWidget*)> answer) {
       else
         left->close();
     });
+  });
+  timer->start();
+}
+
+// Drops the answers whose dialogs never opened, so that they cannot answer
+// a later test's; returns how many there were.
+inline int DropUnusedAnswers() {
+  int unused = 0;
+  for (QTimer* timer : qApp->findChildren<QTimer*>(QStringLiteral("orbelin-answer"))) {
+    if (timer->isActive()) ++unused;
+    delete timer;
+  }
+  return unused;
+}
+
+// Fails the running test, rather than hang it, when a modal dialog that no
+// test answers stays open for five seconds. Runs for the life of the
+// application.
+inline void GuardAgainstUnansweredModals() {
+  auto* timer = new QTimer(qApp);
+  auto seen = std::make_shared<QPointer<QWidget>>();
+  auto since = std::make_shared<QElapsedTimer>();
+  timer->setInterval(100);
+  QObject::connect(timer, &QTimer::timeout, [seen, since] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible()) {
+      *seen = nullptr;
+      return;
+    }
+    if (*seen != modal) {
+      *seen = modal;
+      since->start();
+      return;
+    }
+    if (since->elapsed() < 5000) return;
+    ADD_FAILURE() << "a modal dialog nobody answered: " << modal->windowTitle().toStdString();
+    *seen = nullptr;
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+      dialog->reject();
+    else
+      modal->close();
   });
   timer->start();
 }

@@ -80,6 +80,35 @@ TEST(Definition, MissingOrEmptyFileGivesEmptyPath) {
   EXPECT_EQ(ReadDefinition(home.folder()), "/z");
 }
 
+// Written by hand in a Linux editor: UTF-8, perhaps with a byte-order mark
+// and a CR LF; or by a Windows editor in UTF-16 with its mark.
+TEST(Definition, RecognisesHandWrittenFiles) {
+  struct Case {
+    std::string file, path;
+  } cases[] = {
+      {"/home/u/walk.inp\n", "/home/u/walk.inp"},
+      {"/home/u/walk.inp", "/home/u/walk.inp"},
+      {"/home/u/walk.inp\r\n/second\n", "/home/u/walk.inp"},
+      {"/karten/m\xC3\xBC"
+       "nchen.inp\n",
+       "/karten/münchen.inp"},
+      {"\xEF\xBB\xBF/x.inp\n", "/x.inp"},
+      {"\xFF\xFE/\0x\0\r\0\n\0"s, "/x"},
+      {"\xFE\xFF\0/\0\xE4\0\n"s, "/ä"},
+  };
+  for (const Case& c : cases) {
+    TempFolder home;
+    WriteBytes(home / "Orbelin.def", c.file);
+    EXPECT_EQ(ReadDefinition(home.folder()), c.path) << c.file;
+  }
+}
+
+TEST(Definition, PipeGivesEmptyPathAtOnce) {
+  TempFolder home;
+  ASSERT_EQ(mkfifo((home / "Orbelin.def").c_str(), 0644), 0);
+  EXPECT_TRUE(testing::RunInChild([&] { return ReadDefinition(home.folder()).empty(); }, false, 5));
+}
+
 TEST(Definition, UnwritableFolderIsSkipped) {
   EXPECT_FALSE(WriteDefinition("/no/such/folder/", "/x.inp"));
 }

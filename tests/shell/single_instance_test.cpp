@@ -26,6 +26,16 @@ TEST(SingleInstance, LaterStartAsksTheFirstToComeForward) {
   SingleInstance second(folder);
   EXPECT_FALSE(second.Claim());
   EXPECT_TRUE(WaitUntil([&] { return raised.count() == 1; }));
+
+  // A file given to a later start (from the desktop's file manager) opens
+  // in the first; any path, newline and all.
+  QSignalSpy opened(&first, &SingleInstance::OpenRequested);
+  const QString path = QString::fromUtf8("/tmp/a b/\xC3\xA4%\nx.inp");
+  SingleInstance third(folder);
+  EXPECT_FALSE(third.Claim(path));
+  EXPECT_TRUE(WaitUntil([&] { return opened.count() == 1; }));
+  EXPECT_EQ(raised.count(), 2);
+  EXPECT_EQ(opened.value(0).value(0).toString(), path);
 }
 
 TEST(SingleInstance, LockOfACrashedStartDoesNotBlock) {

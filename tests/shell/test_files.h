@@ -4,6 +4,7 @@
 // drop to "nobody" when run as root).
 #pragma once
 
+#include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -56,19 +57,32 @@ inline int FileCount(const std::string& folder) {
   return n;
 }
 
-// Runs `check` as a user who cannot write read-only files and returns its
-// result: in a child process as "nobody" when this process is root.
-inline bool RunUnprivileged(const std::function<bool()>& check) {
-  if (geteuid() != 0) return check();
+// Runs `check` in a child process and returns its result; false when the
+// child does not end within `seconds` (so a check that hangs fails instead
+// of hanging the test). With `unprivileged`, a root child becomes "nobody"
+// first, a user who cannot write read-only files.
+inline bool RunInChild(const std::function<bool()>& check, bool unprivileged = false,
+                       unsigned seconds = 10) {
   pid_t pid = fork();
   if (pid < 0) return false;
   if (pid == 0) {
-    if (setgid(65534) != 0 || setuid(65534) != 0) _exit(3);
+    alarm(seconds);
+    if (unprivileged && geteuid() == 0 &&
+        (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) {
+      _exit(3);
+    }
     _exit(check() ? 0 : 1);
   }
   int status = 0;
   waitpid(pid, &status, 0);
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Runs `check` as a user who cannot write read-only files and returns its
+// result: in a child process as "nobody" when this process is root.
+inline bool RunUnprivileged(const std::function<bool()>& check) {
+  if (geteuid() != 0) return check();
+  return RunInChild(check, true);
 }
 
 }  // namespace orbelin::testing

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
+
+#include "base/point_forms.h"
 #include "fake_platform.h"
 #include "shell/definition_file.h"
 #include "test_files.h"
@@ -12,7 +15,9 @@ namespace {
 
 using namespace std::string_literals;
 using testing::FakePlatform;
+using testing::FileCount;
 using testing::ReadBytes;
+using testing::RunInChild;
 using testing::RunUnprivileged;
 using testing::TempFolder;
 using testing::WriteBytes;
@@ -24,13 +29,24 @@ class WindowControllerTest : public ::testing::Test {
   Session session;
   WindowController controller{platform, session, home.folder()};
 
-  // A home folder whose definition names walk.inp, with its results.
-  std::string PrepareWalk() {
-    const std::string script = home / "walk.inp";
-    WriteBytes(script, "VAR A;\r\nA = 2;\0"s);
-    WriteBytes(home / "walk.res", "2\n");
-    WriteDefinition(home.folder(), script);
-    return script;
+  // A home folder whose definition names walk.inp (in `folder`, a folder of
+  // the home folder, when given), with its results.
+  std::string PrepareWalk(const std::string& folder = "") {
+    std::string dir = home.folder();
+    if (!folder.empty()) {
+      dir += folder + "/";
+      std::filesystem::create_directories(dir);
+    }
+    WriteBytes(dir + "walk.inp", "VAR A;\r\nA = 2;\0"s);
+    WriteBytes(dir + "walk.res", "2\n");
+    WriteDefinition(home.folder(), dir + "walk.inp");
+    return dir + "walk.inp";
+  }
+
+  // The user types: the box's text changes and the window says so.
+  void Edit(const std::string& text) {
+    platform.script_box = text;
+    controller.ScriptEdited();
   }
 };
 
@@ -38,9 +54,10 @@ TEST_F(WindowControllerTest, StartWithoutDefinitionLeavesEverythingEmpty) {
   controller.Start();
   EXPECT_EQ(controller.script_path(), "");
   EXPECT_EQ(platform.label, "");
+  EXPECT_EQ(platform.title, "Orbelin");
   EXPECT_EQ(platform.script_box, "");
   EXPECT_EQ(platform.results_box, "");
-  EXPECT_EQ(controller.hand_off_folder(), "");
+  EXPECT_TRUE(platform.log.empty());
 }
 
 TEST_F(WindowControllerTest, StartLoadsTheScriptTheDefinitionNames) {
@@ -49,18 +66,61 @@ TEST_F(WindowControllerTest, StartLoadsTheScriptTheDefinitionNames) {
   controller.Start();
   EXPECT_EQ(controller.script_path(), script);
   EXPECT_EQ(platform.label, "walk.inp");
+  EXPECT_EQ(platform.title, "walk.inp - Orbelin");
   EXPECT_EQ(platform.script_box, "VAR A;\nA = 2;");
   EXPECT_EQ(platform.results_box, "2\n");
   EXPECT_EQ(controller.hand_off_folder(), "/home/u/Maps");
+  EXPECT_EQ(platform.hand_off_note, "Hand-off file: /home/u/Maps/apidata1.$$$");
 }
 
-TEST_F(WindowControllerTest, StartWithMissingScriptForgetsItsPath) {
+TEST_F(WindowControllerTest, StartOpensAFileNamedOnTheCommandLine) {
+  PrepareWalk();
+  WriteBytes(home / "a.inp", "WRITE 1;");
+  controller.Start(home / "a.inp");
+  EXPECT_EQ(controller.script_path(), home / "a.inp");
+  EXPECT_EQ(platform.script_box, "WRITE 1;");
+  EXPECT_EQ(platform.title, "a.inp - Orbelin");
+
+  // One that cannot be read says so; the definition's script opens.
+  controller.Start(home / "gone.inp");
+  EXPECT_EQ(platform.errors, std::vector<std::string>{"Could not open " + home / "gone.inp" +
+                                                      ": No such file or directory."});
+  EXPECT_EQ(controller.script_path(), home / "walk.inp");
+}
+
+TEST_F(WindowControllerTest, StartWithMissingScriptForgetsItsPathAndClearsLabel) {
   WriteDefinition(home.folder(), home / "gone.inp");
   controller.Start();
   EXPECT_EQ(controller.script_path(), "");
+  EXPECT_EQ(platform.label, "");
+  EXPECT_EQ(platform.title, "Orbelin");
   EXPECT_EQ(platform.script_box, "");
   controller.Calc();
   EXPECT_EQ(platform.errors, std::vector<std::string>{"Erst speichern"});
+}
+
+// A pipe or a device named as the script (or as its results) must neither
+// hold the start up nor be taken for a script.
+TEST_F(WindowControllerTest, PipeNamedInDefinitionIsNoScript) {
+  ASSERT_EQ(mkfifo((home / "pipe.inp").c_str(), 0644), 0);
+  WriteDefinition(home.folder(), home / "pipe.inp");
+  EXPECT_TRUE(RunInChild(
+      [&] {
+        controller.Start();
+        return controller.script_path().empty() && platform.label.empty();
+      },
+      false, 5));
+
+  PrepareWalk();
+  std::filesystem::remove(home / "walk.res");
+  ASSERT_EQ(mkfifo((home / "walk.res").c_str(), 0644), 0);
+  platform.results_box = "before";
+  EXPECT_TRUE(RunInChild(
+      [&] {
+        controller.Start();
+        return controller.script_path() == home / "walk.inp" && platform.results_box == "before";
+      },
+      false, 5));
 }
 
 TEST_F(WindowControllerTest, StartReadsReadOnlyFiles) {
@@ -78,28 +138,30 @@ TEST_F(WindowControllerTest, StartReadsReadOnlyFiles) {
 
 TEST_F(WindowControllerTest, CalcWithoutScriptFileRefusesAndRunsNothing) {
   controller.Start();
-  platform.script_box = "VAR A;";
+  Edit("VAR A;");
   controller.HandleCommand(WindowController::kCalcButton);
   controller.HandleCommand(WindowController::kCalcMenu);
   EXPECT_EQ(platform.errors, (std::vector<std::string>{"Erst speichern", "Erst speichern"}));
-  EXPECT_EQ(testing::FileCount(home.folder()), 0);
+  EXPECT_EQ(FileCount(home.folder()), 0);
 }
 
 TEST_F(WindowControllerTest, CalcSavesTheBoxThenShowsResults) {
   const std::string script = PrepareWalk();
   controller.Start();
-  platform.script_box = "VAR A;\nA = 3;\nWRITE A, ' \xC3\xA4';";
+  Edit("VAR A;\nA = 3;\nWRITE A, ' \xC3\xA4';");
+  EXPECT_EQ(platform.title, "*walk.inp - Orbelin");
   controller.HandleCommand(WindowController::kCalcButton);
   EXPECT_EQ(ReadBytes(script), "VAR A;\r\nA = 3;\r\nWRITE A, ' \xE4';\0"s);
   EXPECT_EQ(ReadBytes(home / "walk.res"), "3 \xE4\n");
   EXPECT_EQ(platform.results_box, "3 \xC3\xA4\n");
-  EXPECT_TRUE(platform.errors.empty());
+  EXPECT_EQ(platform.title, "walk.inp - Orbelin");
+  EXPECT_TRUE(platform.log.empty());
 }
 
 TEST_F(WindowControllerTest, CalcWithErrorsShowsListingAndPlacesCaret) {
   PrepareWalk();
   controller.Start();
-  platform.script_box = "VAR A;\nA = 2\nWRITE A;";
+  Edit("VAR A;\nA = 2\nWRITE A;");
   controller.Calc();
   EXPECT_EQ(platform.results_box,
             "Listing:\n\n    1  VAR A;\n    2  A = 2\n    3\n*****  ^ \";\" expected (E6)\n\n\n"
@@ -110,14 +172,58 @@ TEST_F(WindowControllerTest, CalcWithErrorsShowsListingAndPlacesCaret) {
   // Columns behind a tab are the interpreter's, not the box's: the ";" after
   // "{<tab>}A = 2 +" stands at column 17, the box's character 10.
   platform.log.clear();
-  platform.script_box = "VAR A;\n{\t}A = 2 +;";
+  Edit("VAR A;\n{\t}A = 2 +;");
   controller.Calc();
   EXPECT_EQ(platform.log.back(), "caret script 1 10");
 }
 
+// A save that fails says which file and why, and the old file's text does
+// not run in the edit's place.
+TEST_F(WindowControllerTest, CalcThatCannotSaveSaysWhyAndRunsNothing) {
+  WriteBytes(home / "w.inp", "WRITE 1;\0"s);
+  chmod((home / "w.inp").c_str(), 0444);
+  chmod(home.folder().c_str(), 0777);  // the results could be written
+  WriteDefinition(home.folder(), home / "w.inp");
+  EXPECT_TRUE(RunUnprivileged([&] {
+    controller.Start();
+    Edit("WRITE 2;");
+    controller.Calc();
+    const std::vector<std::string> expected{"error Could not save " + home / "w.inp" +
+                                            ": Permission denied."};
+    if (platform.log != expected) {
+      for (const std::string& line : platform.log) std::fprintf(stderr, "log: %s\n", line.c_str());
+      return false;
+    }
+    return platform.results_box.empty() && !std::filesystem::exists(home / "w.res") &&
+           platform.title == "*w.inp - Orbelin";
+  }));
+  EXPECT_EQ(ReadBytes(home / "w.inp"), "WRITE 1;\0"s);
+}
+
+TEST_F(WindowControllerTest, CalcSaysWhichResultsFileItCouldNotWrite) {
+  PrepareWalk();
+  controller.Start();
+  std::filesystem::remove(home / "walk.res");
+  std::filesystem::create_directory(home / "walk.res");
+  controller.Calc();
+  EXPECT_EQ(platform.errors,
+            std::vector<std::string>{"Could not write " + home / "walk.res" + ": Is a directory."});
+
+  // The listing fails after the run: its results are shown all the same.
+  std::filesystem::remove(home / "walk.res");
+  std::filesystem::create_directory(home / "walk.lst");
+  platform.errors.clear();
+  Edit("WRITE 7;");
+  controller.Calc();
+  EXPECT_EQ(platform.results_box, "7\n");
+  EXPECT_EQ(platform.errors,
+            std::vector<std::string>{"Could not write " + home / "walk.lst" + ": Is a directory."});
+}
+
 TEST_F(WindowControllerTest, SaveChoosesFileAddsExtensionAndClearsResults) {
   controller.Start();
-  platform.script_box = "VAR A;\nA = 1;";
+  Edit("VAR A;\nA = 1;");
+  EXPECT_EQ(platform.title, "*Orbelin");
   platform.results_box = "old results";
   platform.dialog_answers.push_back(home / "walk");
   controller.HandleCommand(WindowController::kSaveButton);
@@ -129,14 +235,75 @@ TEST_F(WindowControllerTest, SaveChoosesFileAddsExtensionAndClearsResults) {
   EXPECT_EQ(platform.dialogs[0].start_folder, home.folder());
   EXPECT_EQ(controller.script_path(), home / "walk.inp");
   EXPECT_EQ(platform.label, "walk.inp");
+  EXPECT_EQ(platform.title, "walk.inp - Orbelin");
   EXPECT_EQ(ReadBytes(home / "walk.inp"), "VAR A;\r\nA = 1;\0"s);
   EXPECT_EQ(platform.results_box, "");
+}
+
+TEST_F(WindowControllerTest, SaveThatFailsKeepsTheOldNameAndSaysWhy) {
+  const std::string script = PrepareWalk();
+  controller.Start();
+  Edit("WRITE 5;");
+  platform.dialog_answers.push_back(home / "no-such-folder/x");
+  controller.HandleCommand(WindowController::kSaveMenu);
+  EXPECT_EQ(platform.errors,
+            std::vector<std::string>{"Could not save " + home / "no-such-folder/x.inp" +
+                                     ": No such file or directory."});
+  EXPECT_EQ(controller.script_path(), script);
+  EXPECT_EQ(platform.label, "walk.inp");
+  EXPECT_EQ(platform.results_box, "2\n");
+  EXPECT_EQ(platform.title, "*walk.inp - Orbelin");
+}
+
+TEST_F(WindowControllerTest, SaveOntoAnotherExistingFileAsksFirst) {
+  const std::string script = PrepareWalk();
+  WriteBytes(home / "other.inp", "kept");
+  controller.Start();
+  Edit("WRITE 5;");
+  platform.dialog_answers = {home / "other", home / "other.inp"};
+  controller.Save();
+  ASSERT_EQ(platform.questions.size(), 1u);
+  EXPECT_EQ(platform.questions[0].text, home / "other.inp" + " already exists. Replace it?");
+  EXPECT_EQ(platform.questions[0].yes, "Replace");
+  EXPECT_TRUE(platform.questions[0].cancel_is_default);
+  EXPECT_EQ(ReadBytes(home / "other.inp"), "kept");
+  EXPECT_EQ(controller.script_path(), script);
+
+  platform.answers = {Answer::kYes};
+  controller.Save();
+  EXPECT_EQ(ReadBytes(home / "other.inp"), "WRITE 5;\0"s);
+  EXPECT_EQ(controller.script_path(), home / "other.inp");
+
+  // Its own file is no other file.
+  platform.dialog_answers = {home / "other.inp"};
+  Edit("WRITE 6;");
+  controller.Save();
+  EXPECT_EQ(platform.questions.size(), 2u);
+  EXPECT_EQ(ReadBytes(home / "other.inp"), "WRITE 6;\0"s);
+}
+
+TEST_F(WindowControllerTest, SaveCurrentSavesInPlaceOrChoosesAName) {
+  controller.Start();
+  Edit("WRITE 1;");
+  platform.dialog_answers = {home / "new"};
+  controller.HandleCommand(WindowController::kSaveCurrent);
+  EXPECT_EQ(platform.dialogs.size(), 1u);
+  EXPECT_EQ(ReadBytes(home / "new.inp"), "WRITE 1;\0"s);
+
+  Edit("WRITE 2;");
+  platform.results_box = "kept";
+  controller.HandleCommand(WindowController::kSaveCurrent);
+  EXPECT_EQ(platform.dialogs.size(), 1u);
+  EXPECT_EQ(ReadBytes(home / "new.inp"), "WRITE 2;\0"s);
+  EXPECT_EQ(platform.title, "new.inp - Orbelin");
+  EXPECT_EQ(platform.results_box, "kept");
 }
 
 TEST_F(WindowControllerTest, CancelledDialogChangesNothing) {
   const std::string script = PrepareWalk();
   controller.Start();
   platform.script_box = "edited";
+  platform.answers = {Answer::kNo};  // Load: discard the edit
   controller.HandleCommand(WindowController::kSaveMenu);
   controller.HandleCommand(WindowController::kLoadMenu);
   EXPECT_EQ(platform.dialogs.size(), 2u);
@@ -157,6 +324,7 @@ TEST_F(WindowControllerTest, LoadShowsScriptAndResultsOrKeepsOldResults) {
   EXPECT_TRUE(platform.dialogs[0].open);
   EXPECT_EQ(platform.dialogs[0].title, "Open File");
   EXPECT_EQ(platform.label, "a.inp");
+  EXPECT_EQ(platform.title, "a.inp - Orbelin");
   EXPECT_EQ(platform.script_box, "WRITE 'ä';");
   EXPECT_EQ(platform.results_box, "ä\n");
 
@@ -164,12 +332,69 @@ TEST_F(WindowControllerTest, LoadShowsScriptAndResultsOrKeepsOldResults) {
   EXPECT_EQ(controller.script_path(), home / "b.INP");
   EXPECT_EQ(platform.script_box, "VAR B;");
   EXPECT_EQ(platform.results_box, "ä\n");
+  EXPECT_TRUE(platform.log.size() == 2u && platform.questions.empty());
 }
 
-TEST_F(WindowControllerTest, DoneSavesDefinitionAndScriptThenEnds) {
+TEST_F(WindowControllerTest, LoadThatCannotReadKeepsTheScriptAndSaysWhy) {
   const std::string script = PrepareWalk();
   controller.Start();
-  platform.script_box = "VAR A;\nA = 5;";
+  std::filesystem::create_directory(home / "dir.inp");
+  platform.dialog_answers = {home / "dir.inp"};
+  controller.Load();
+  EXPECT_EQ(platform.errors,
+            std::vector<std::string>{"Could not open " + home / "dir.inp" + ": Is a directory."});
+  EXPECT_EQ(controller.script_path(), script);
+  EXPECT_EQ(platform.label, "walk.inp");
+  EXPECT_EQ(platform.script_box, "VAR A;\nA = 2;");
+}
+
+TEST_F(WindowControllerTest, LoadOverEditsAsksToSaveDiscardOrCancel) {
+  const std::string script = PrepareWalk();
+  WriteBytes(home / "a.inp", "WRITE 1;");
+  controller.Start();
+  Edit("WRITE 'mine';");
+
+  controller.Load();  // Cancel
+  ASSERT_EQ(platform.questions.size(), 1u);
+  EXPECT_EQ(platform.questions[0].text, "Save the changes to walk.inp?");
+  EXPECT_EQ(platform.questions[0].yes, "Save");
+  EXPECT_EQ(platform.questions[0].no, "Discard");
+  EXPECT_FALSE(platform.questions[0].cancel_is_default);
+  EXPECT_TRUE(platform.dialogs.empty());
+  EXPECT_EQ(platform.script_box, "WRITE 'mine';");
+
+  platform.answers = {Answer::kYes};
+  platform.dialog_answers = {home / "a.inp"};
+  controller.Load();
+  EXPECT_EQ(ReadBytes(script), "WRITE 'mine';\0"s);
+  EXPECT_EQ(platform.script_box, "WRITE 1;");
+
+  Edit("WRITE 'thrown away';");
+  platform.answers = {Answer::kNo};
+  platform.dialog_answers = {script};
+  controller.Load();
+  EXPECT_EQ(ReadBytes(home / "a.inp"), "WRITE 1;");
+  EXPECT_EQ(platform.script_box, "WRITE 'mine';");
+
+  // Typed with no file yet: Save chooses a name.
+  TempFolder other;
+  WindowController fresh(platform, session, other.folder());
+  fresh.Start();
+  platform.script_box = "WRITE 3;";
+  fresh.ScriptEdited();
+  platform.answers = {Answer::kYes};
+  platform.dialog_answers = {other / "typed", home / "a.inp"};
+  fresh.Load();
+  EXPECT_EQ(platform.questions.back().text, "Save the script you typed?");
+  EXPECT_EQ(platform.questions.back().yes, "Save As…");
+  EXPECT_EQ(ReadBytes(other / "typed.inp"), "WRITE 3;\0"s);
+  EXPECT_EQ(fresh.script_path(), home / "a.inp");
+}
+
+TEST_F(WindowControllerTest, DoneSavesScriptThenDefinitionThenEnds) {
+  const std::string script = PrepareWalk();
+  controller.Start();
+  Edit("VAR A;\nA = 5;");
   std::remove((home / "Orbelin.def").c_str());
   controller.HandleCommand(WindowController::kDone);
   EXPECT_TRUE(platform.ended);
@@ -177,23 +402,207 @@ TEST_F(WindowControllerTest, DoneSavesDefinitionAndScriptThenEnds) {
   EXPECT_EQ(ReadDefinition(home.folder()), script);
 }
 
-TEST_F(WindowControllerTest, CloseRequestSavesDefinitionButNotScript) {
-  const std::string script = PrepareWalk();
+// A file the box did not change is left as it is: a read-only example that
+// was only looked at, or a UTF-8 file, closes without a word.
+TEST_F(WindowControllerTest, DoneLeavesAnUnchangedFileAlone) {
+  WriteBytes(home / "utf8.inp", "WRITE '\xCE\xA9';\n");
+  WriteDefinition(home.folder(), home / "utf8.inp");
   controller.Start();
-  platform.script_box = "typed but never saved";
-  std::remove((home / "Orbelin.def").c_str());
-  controller.CloseRequest();
+  controller.Done();
   EXPECT_TRUE(platform.ended);
-  EXPECT_EQ(ReadBytes(script), "VAR A;\r\nA = 2;\0"s);
-  EXPECT_EQ(ReadDefinition(home.folder()), script);
+  EXPECT_EQ(ReadBytes(home / "utf8.inp"), "WRITE '\xCE\xA9';\n");
+  EXPECT_TRUE(platform.questions.empty());
 }
 
-TEST_F(WindowControllerTest, DoneWithoutScriptFileWritesOnlyEmptyDefinition) {
+TEST_F(WindowControllerTest, DoneThatCannotSaveOffersSaveAsDiscardOrCancel) {
+  const std::string script = PrepareWalk("stick");
   controller.Start();
-  platform.script_box = "VAR A;";
+  Edit("WRITE 'precious';");
+  std::filesystem::remove_all(home / "stick");  // the stick was pulled
+
+  controller.Done();  // Cancel
+  ASSERT_EQ(platform.questions.size(), 1u);
+  EXPECT_EQ(platform.questions[0].text, "Could not save " + script +
+                                            ": No such file or directory.\n"
+                                            "Save the script under another name?");
+  EXPECT_EQ(platform.questions[0].yes, "Save As…");
+  EXPECT_EQ(platform.questions[0].no, "Discard");
+  EXPECT_FALSE(platform.ended);
+
+  // Save As into a folder that is not there either: asked again.
+  platform.answers = {Answer::kYes, Answer::kYes};
+  platform.dialog_answers = {home / "gone/x", home / "kept"};
   controller.Done();
+  EXPECT_EQ(platform.errors, std::vector<std::string>{"Could not save " + home / "gone/x.inp" +
+                                                      ": No such file or directory."});
+  EXPECT_TRUE(platform.ended);
+  EXPECT_EQ(ReadBytes(home / "kept.inp"), "WRITE 'precious';\0"s);
+  EXPECT_EQ(ReadDefinition(home.folder()), home / "kept.inp");
+}
+
+TEST_F(WindowControllerTest, DoneWithTypedTextAndNoFileAsks) {
+  controller.Start();
+  controller.Done();  // nothing typed: ends at once
+  EXPECT_TRUE(platform.ended);
+  EXPECT_TRUE(platform.questions.empty());
   EXPECT_EQ(ReadBytes(home / "Orbelin.def"), "\n\0"s);
-  EXPECT_EQ(testing::FileCount(home.folder()), 1);
+
+  TempFolder other;
+  FakePlatform typed;
+  WindowController second(typed, session, other.folder());
+  second.Start();
+  typed.script_box = "VAR A;";
+  second.ScriptEdited();
+  second.Done();  // Cancel
+  EXPECT_FALSE(typed.ended);
+  ASSERT_EQ(typed.questions.size(), 1u);
+  EXPECT_EQ(typed.questions[0].text, "Save the script you typed?");
+
+  typed.answers = {Answer::kYes};  // and then the dialog is cancelled
+  second.Done();
+  EXPECT_FALSE(typed.ended);
+  EXPECT_EQ(typed.dialogs.size(), 1u);
+
+  typed.answers = {Answer::kNo};
+  second.Done();
+  EXPECT_TRUE(typed.ended);
+  EXPECT_EQ(FileCount(other.folder()), 1);  // only Orbelin.def
+}
+
+// Saving the box over a file with text after a NUL byte would delete that
+// text, which the box never showed.
+TEST_F(WindowControllerTest, NulInsideScriptWarnsAndAsksBeforeCuttingTheRest) {
+  const std::string file = "WRITE 1;\r\n\0WRITE 2;\r\n\0"s;
+  WriteBytes(home / "nul.inp", file);
+  WriteDefinition(home.folder(), home / "nul.inp");
+  controller.Start();
+  EXPECT_EQ(platform.script_box, "WRITE 1;\n");
+  EXPECT_EQ(platform.warnings,
+            std::vector<std::string>{"nul.inp has a NUL byte in line 2: the box shows only the "
+                                     "text before it, and only that runs. Saving the box into "
+                                     "this file would delete the 11 bytes after the NUL."});
+
+  controller.Calc();  // unchanged: runs what the file holds, asks nothing
+  EXPECT_EQ(platform.results_box, "1\n");
+  EXPECT_TRUE(platform.questions.empty());
+  EXPECT_EQ(ReadBytes(home / "nul.inp"), file);
+
+  Edit("WRITE 3;");
+  controller.Calc();  // Cancel
+  ASSERT_EQ(platform.questions.size(), 1u);
+  EXPECT_EQ(platform.questions[0].text,
+            "nul.inp has 11 bytes after a NUL byte in line 2, which the box does not show. "
+            "Saving deletes them.");
+  EXPECT_EQ(platform.questions[0].yes, "Save Anyway");
+  EXPECT_TRUE(platform.questions[0].cancel_is_default);
+  EXPECT_EQ(ReadBytes(home / "nul.inp"), file);
+  EXPECT_EQ(platform.results_box, "1\n");
+
+  platform.answers = {Answer::kYes};
+  controller.Calc();
+  EXPECT_EQ(ReadBytes(home / "nul.inp"), "WRITE 3;\0"s);
+  EXPECT_EQ(platform.results_box, "3\n");
+
+  // A saved script's own NUL at the end is no reason to warn.
+  platform.warnings.clear();
+  platform.dialog_answers = {home / "nul.inp"};
+  controller.Load();
+  EXPECT_TRUE(platform.warnings.empty());
+}
+
+TEST_F(WindowControllerTest, CharactersWindows1252LacksAreNotedAndAskedAbout) {
+  PrepareWalk();
+  controller.Start();
+  Edit("WRITE '\xCE\xA9");  // Ω
+  Edit("WRITE '\xCE\xA9\xCE\xA9 \xC3\xA4';");
+  EXPECT_EQ(platform.notes, std::vector<std::string>{"Ω cannot be saved in a script file "
+                                                     "(Windows-1252): it becomes '?'."});
+  controller.Calc();  // Cancel
+  ASSERT_EQ(platform.questions.size(), 1u);
+  EXPECT_EQ(platform.questions[0].text,
+            "Windows-1252, the code of script files, has no Ω: saved, it becomes '?'.");
+  EXPECT_EQ(platform.questions[0].yes, "Save Anyway");
+  EXPECT_EQ(ReadBytes(home / "walk.inp"), "VAR A;\r\nA = 2;\0"s);
+  EXPECT_EQ(platform.results_box, "2\n");
+
+  platform.answers = {Answer::kYes};
+  controller.Calc();
+  EXPECT_EQ(ReadBytes(home / "walk.inp"), "WRITE '?? \xE4';\0"s);
+  EXPECT_EQ(platform.results_box, "?? ä\n");
+  controller.Calc();  // agreed once for Ω
+  EXPECT_EQ(platform.questions.size(), 2u);
+
+  Edit("WRITE '\xF0\x9F\x98\x80\xE2\x82\xAC\xCE\xA9\xE2\x84\x96';");  // 😀 € Ω №
+  EXPECT_EQ(platform.notes.back(),
+            "😀 and № cannot be saved in a script file (Windows-1252): they become '?'.");
+  controller.Calc();
+  EXPECT_EQ(platform.questions.back().text,
+            "Windows-1252, the code of script files, has no 😀 or №: saved, they become '?'.");
+}
+
+TEST_F(WindowControllerTest, TitleMarksUnsavedChanges) {
+  const std::string script = PrepareWalk();
+  controller.Start();
+  Edit("VAR A;\nA = 2;!");
+  EXPECT_EQ(platform.title, "*walk.inp - Orbelin");
+  Edit("VAR A;\nA = 2;");  // typed back to what the file holds
+  EXPECT_EQ(platform.title, "walk.inp - Orbelin");
+}
+
+// The system ends the program (log-out, kill): the edit is saved as Done
+// saves it, and what cannot go to its file unharmed goes to a new file that
+// the next start opens.
+TEST_F(WindowControllerTest, EndRequestSavesTheEdit) {
+  const std::string script = PrepareWalk();
+  controller.Start();
+  Edit("WRITE 'typed';");
+  std::remove((home / "Orbelin.def").c_str());
+  controller.EndRequest();
+  EXPECT_TRUE(platform.ended);
+  EXPECT_EQ(ReadBytes(script), "WRITE 'typed';\0"s);
+  EXPECT_EQ(ReadDefinition(home.folder()), script);
+  EXPECT_TRUE(platform.log.size() == 1u && platform.reports.empty());
+}
+
+TEST_F(WindowControllerTest, EndRequestKeepsWhatCannotBeSavedInANewFile) {
+  struct Case {
+    std::string file;  // the script file, or "" for none
+    std::string typed, recovered_name, recovered;
+  } cases[] = {
+      {"", "WRITE 1;\nWRITE 2;", "unsaved-recovered.inp", "WRITE 1;\r\nWRITE 2;\0"s},
+      {"WRITE 1;\0WRITE 2;\0"s, "WRITE 3;", "walk-recovered.inp", "WRITE 3;\0"s},
+      {"WRITE 1;\0"s, "WRITE '\xCE\xA9\xC3\xA4';", "walk-recovered.inp",
+       "WRITE '\xCE\xA9\xC3\xA4';\0"s},  // kept in UTF-8
+  };
+  for (const Case& c : cases) {
+    TempFolder folder;
+    FakePlatform fake;
+    Session fresh;
+    WindowController ending(fake, fresh, folder.folder());
+    if (!c.file.empty()) {
+      WriteBytes(folder / "walk.inp", c.file);
+      WriteDefinition(folder.folder(), folder / "walk.inp");
+    }
+    ending.Start();
+    fake.script_box = c.typed;
+    ending.ScriptEdited();
+    ending.EndRequest();
+    EXPECT_TRUE(fake.ended);
+    if (!c.file.empty()) {
+      EXPECT_EQ(ReadBytes(folder / "walk.inp"), c.file);
+    }
+    EXPECT_EQ(ReadBytes(folder / c.recovered_name), c.recovered) << c.recovered_name;
+    EXPECT_EQ(ReadDefinition(folder.folder()), folder / c.recovered_name);
+    ASSERT_EQ(fake.reports.size(), 1u);
+    EXPECT_NE(fake.reports[0].find(folder / c.recovered_name), std::string::npos)
+        << fake.reports[0];
+
+    // The next start opens it with the text as typed.
+    FakePlatform next;
+    WindowController again(next, fresh, folder.folder());
+    again.Start();
+    EXPECT_EQ(next.script_box, c.typed);
+  }
 }
 
 TEST_F(WindowControllerTest, HandOffMessages) {
@@ -204,7 +613,7 @@ TEST_F(WindowControllerTest, HandOffMessages) {
   controller.HandleCommand(WindowController::kHandOffButton);
   PrepareWalk();
   controller.Start();
-  platform.script_box = "OLAT = 52.5; OLON = 0 - 13.25;";
+  Edit("OLAT = 52.5; OLON = 0 - 13.25;");
   controller.Calc();
   controller.HandOff();  // no map window
   platform.map_window = 9;
@@ -217,6 +626,93 @@ TEST_F(WindowControllerTest, HandOffMessages) {
   controller.Start();
   controller.HandOff();
   EXPECT_EQ(platform.errors.back(), "Can not write file!");
+}
+
+// With no folder named in Orbelin.ini the file goes to the home folder, and
+// the File menu says so.
+TEST_F(WindowControllerTest, HandOffWithoutSettingsGoesToTheHomeFolder) {
+  PrepareWalk();
+  controller.Start();
+  const std::string file = home / "apidata1.$$$";
+  EXPECT_EQ(platform.hand_off_note, "Hand-off file: " + file);
+  Edit("OLAT = 1.5; OLON = 2;");
+  controller.Calc();
+  platform.map_window = 9;
+  controller.HandleCommand(WindowController::kHandOffButton);
+  EXPECT_TRUE(platform.errors.empty());
+  EXPECT_EQ(ReadBytes(file), "1.500000\n2.000000\n");
+
+  controller.HandleCommand(WindowController::kHandOffInfo);
+  EXPECT_EQ(platform.informations,
+            std::vector<std::string>{
+                "Button O writes the point to " + file +
+                ", for the map program to read.\nOrbelin.ini names no folder for it, so it goes "
+                "to Orbelin's home folder. To use another folder, write it on the first line of " +
+                home / "Orbelin.ini" + " and start Orbelin again."});
+
+  WriteBytes(home / "Orbelin.ini", "/maps\n");
+  controller.Start();
+  controller.HandOffInfo();
+  EXPECT_EQ(platform.informations.back(),
+            "Button O writes the point to /maps/apidata1.$$$, for the map program to read.\n"
+            "The folder is the first line of " +
+                home / "Orbelin.ini" + "; a change there counts from the next start.");
+}
+
+TEST_F(WindowControllerTest, PointGoesOutAsGpxMapLinkAndText) {
+  PrepareWalk();
+  controller.Start();
+  for (int id : {WindowController::kExportGpx, WindowController::kOpenInMap,
+                 WindowController::kCopyCoordinates}) {
+    controller.HandleCommand(id);
+  }
+  EXPECT_EQ(platform.errors, std::vector<std::string>(3, "Kein Punkt gesetzt"));
+  EXPECT_TRUE(platform.dialogs.empty() && platform.links.empty() && platform.clipboard.empty());
+
+  Edit("OLAT = 48.20575; OLON = 11.50833333;");
+  controller.Calc();
+  platform.errors.clear();
+  platform.dialog_answers = {home / "walk"};
+  controller.HandleCommand(WindowController::kExportGpx);
+  ASSERT_EQ(platform.dialogs.size(), 1u);
+  EXPECT_FALSE(platform.dialogs[0].open);
+  EXPECT_EQ(platform.dialogs[0].title, "Export as GPX");
+  EXPECT_EQ(platform.dialogs[0].filter, "GPX (*.gpx)");
+  EXPECT_EQ(platform.dialogs[0].start_folder, home.folder());
+  EXPECT_EQ(platform.dialogs[0].file_name, "walk.gpx");
+  EXPECT_EQ(ReadBytes(home / "walk.gpx"), GpxWaypoint(48.20575, 11.50833333, "walk"));
+
+  controller.HandleCommand(WindowController::kOpenInMap);
+  EXPECT_EQ(platform.links, std::vector<std::string>{"geo:48.205750,11.508333"});
+  controller.HandleCommand(WindowController::kCopyCoordinates);
+  EXPECT_EQ(platform.clipboard, "N 48° 12.345 E 011° 30.500");
+  EXPECT_TRUE(platform.errors.empty());
+
+  // An existing file is replaced only when the user agrees; a failure says why.
+  platform.dialog_answers = {home / "walk.gpx", home / "no/such.gpx"};
+  controller.ExportGpx();
+  EXPECT_EQ(platform.questions.back().text, home / "walk.gpx" + " already exists. Replace it?");
+  controller.ExportGpx();
+  EXPECT_EQ(platform.errors, std::vector<std::string>{"Could not save " + home / "no/such.gpx" +
+                                                      ": No such file or directory."});
+  platform.links_open = false;
+  controller.OpenInMap();
+  EXPECT_EQ(platform.errors.back(),
+            "No program opened geo:48.205750,11.508333. Choose a program for geo: links in the "
+            "desktop's settings, or use Copy coordinates.");
+}
+
+TEST_F(WindowControllerTest, OpenFromTheCommandLineAsksAboutEditsFirst) {
+  PrepareWalk();
+  WriteBytes(home / "a.inp", "WRITE 1;");
+  controller.Start();
+  Edit("typed");
+  controller.Open(home / "a.inp");  // Cancel
+  EXPECT_EQ(platform.script_box, "typed");
+  platform.answers = {Answer::kNo};
+  controller.Open(home / "a.inp");
+  EXPECT_EQ(platform.script_box, "WRITE 1;");
+  EXPECT_EQ(controller.script_path(), home / "a.inp");
 }
 
 TEST_F(WindowControllerTest, InputPanelFollowsFocus) {

@@ -28,7 +28,8 @@ class WindowProgramTest : public ::testing::Test {
 
   std::unique_ptr<ChildProcess> Start(std::vector<std::string> args = {}) {
     args.insert(args.begin(), kProgram);
-    return std::make_unique<ChildProcess>(args, env);
+    return std::make_unique<ChildProcess>(args, env,
+                                          testing::ChildOptions{"/dev/null", tmp / "stderr"});
   }
 
   // The start has claimed its place and blocked the end signals.
@@ -52,12 +53,12 @@ TEST_F(WindowProgramTest, FirstStartMakesHomeAndSecondStartEnds) {
   auto first = Start();
   ASSERT_TRUE(Claimed());
   const std::string home = tmp / "user/.local/share/orbelin";
-  ASSERT_TRUE(WaitFor([&] { return std::filesystem::is_directory(home); }));
-  // Every example script of the source tree was copied.
+  // Every example script of the source tree is copied (the folder is there
+  // before the copies are).
   for (const auto& e : std::filesystem::directory_iterator(ORBELIN_SOURCE_DIR "/examples")) {
     if (e.path().extension() != ".inp") continue;
-    EXPECT_EQ(ReadBytes(home + "/" + e.path().filename().string()), ReadBytes(e.path()))
-        << e.path();
+    const std::string copy = home + "/" + e.path().filename().string();
+    EXPECT_TRUE(WaitFor([&] { return ReadBytes(copy) == ReadBytes(e.path()); })) << e.path();
   }
 
   auto second = Start({"--home", tmp / "elsewhere"});
@@ -70,7 +71,8 @@ TEST_F(WindowProgramTest, FirstStartMakesHomeAndSecondStartEnds) {
   EXPECT_EQ(ReadBytes(home + "/Orbelin.def"), "\n\0"s);
 }
 
-TEST_F(WindowProgramTest, EndSignalWritesDefinitionButNotScript) {
+// An unchanged script is not written again (Done leaves it alone too).
+TEST_F(WindowProgramTest, EndSignalWritesDefinitionAndLeavesAnUnchangedScript) {
   const std::string home = tmp / "home";
   std::filesystem::create_directories(home);
   const std::string script = home + "/walk.inp";
@@ -93,10 +95,31 @@ TEST_F(WindowProgramTest, EndSignalWritesDefinitionButNotScript) {
   }
 }
 
-TEST_F(WindowProgramTest, UnusableHomeFolderEndsWithError) {
+// Started from a desktop's menu, nobody reads standard error: the reason
+// stands in a message box until the user (here the end request) closes it.
+TEST_F(WindowProgramTest, UnusableHomeFolderIsShownAndEndsWithError) {
   WriteBytes(tmp / "file", "x");
   auto window = Start({"--home", tmp / "file"});
+  const std::string said = "orbelin-window: Orbelin cannot use the home folder " + tmp / "file/" +
+                           ": Not a directory.\nGive another with --home DIR or $ORBELIN_HOME.\n";
+  EXPECT_TRUE(WaitFor([&] { return ReadBytes(tmp / "stderr").find(said) != std::string::npos; }))
+      << ReadBytes(tmp / "stderr");
+  EXPECT_FALSE(window->Wait(std::chrono::milliseconds(300))) << "ended without showing it";
+  window->Signal(SIGTERM);
   EXPECT_EQ(window->Wait(), 1);
+}
+
+// A script named on the command line opens in the window (the desktop's
+// file manager starts it so).
+TEST_F(WindowProgramTest, FileOnTheCommandLineOpens) {
+  const std::string home = tmp / "home";
+  std::filesystem::create_directories(home);
+  WriteBytes(tmp / "a.inp", "WRITE 1;");
+  auto window = Start({"--home", home, tmp / "a.inp"});
+  ASSERT_TRUE(Claimed());
+  window->Signal(SIGTERM);
+  EXPECT_EQ(window->Wait(), 0);
+  EXPECT_EQ(ReadDefinition(home + "/"), tmp / "a.inp");
 }
 
 }  // namespace

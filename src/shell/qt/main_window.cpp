@@ -1,10 +1,15 @@
 #include "shell/qt/main_window.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -15,11 +20,15 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QToolTip>
+#include <QUrl>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 #include "shell/layout.h"
 #include "shell/qt/x11_windows.h"
+#include "shell/tab_key.h"
 #include "shell/window_controller.h"
 
 namespace orbelin {
@@ -28,26 +37,26 @@ namespace {
 
 const QColor kLabelBackground(210, 210, 255);
 
+// The desktop's fixed-pitch font at the desktop's size: the listing's
+// carets stand under their tokens, and blanks line up at the tab stops.
 QFont BoxFont() {
-  QFont font;
-  if (QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) {
-    font.setFamily(QStringLiteral("Tahoma"));
-  } else {
-    font.setFamily(QStringLiteral("Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setStyleHint(QFont::Monospace);
+  font.setFixedPitch(true);
+  const QFont desktop = QApplication::font();
+  if (desktop.pointSizeF() > 0) {
+    font.setPointSizeF(desktop.pointSizeF());
+  } else if (desktop.pixelSize() > 0) {
+    font.setPixelSize(desktop.pixelSize());
   }
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const int dpi = screen != nullptr ? qRound(screen->logicalDotsPerInchY()) : 96;
-  font.setPixelSize(std::abs(BoxFontHeight(dpi)));
-  font.setWeight(QFont::Normal);
   return font;
 }
 
-QPlainTextEdit* MakeBox(QWidget* parent, bool horizontal_bar) {
+// Long lines scroll sideways in both boxes, results included.
+QPlainTextEdit* MakeBox(QWidget* parent) {
   auto* box = new QPlainTextEdit(parent);
   box->setLineWrapMode(QPlainTextEdit::NoWrap);
-  box->setHorizontalScrollBarPolicy(horizontal_bar ? Qt::ScrollBarAsNeeded
-                                                   : Qt::ScrollBarAlwaysOff);
+  box->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   box->setFont(BoxFont());
   return box;
 }
@@ -61,13 +70,25 @@ void Place(QWidget* widget, const Rect& r) {
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Orbelin"));
 
-  QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-  connect(file->addAction(QStringLiteral("Calc")), &QAction::triggered, this,
-          [this] { Command(WindowController::kCalcMenu); });
-  connect(file->addAction(QStringLiteral("Save")), &QAction::triggered, this,
-          [this] { Command(WindowController::kSaveMenu); });
-  connect(file->addAction(QStringLiteral("Load")), &QAction::triggered, this,
-          [this] { Command(WindowController::kLoadMenu); });
+  // Alt+F opens it.
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  AddCommand(file, "Calc", WindowController::kCalcMenu,
+             {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
+              QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+  AddCommand(file, "Save", WindowController::kSaveMenu,
+             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
+  AddCommand(file, "Load", WindowController::kLoadMenu, {QKeySequence::Open});
+  file->addSeparator();
+  // Calc, Save and Load keep the handheld's plain texts; these have a letter
+  // to press.
+  AddCommand(file, "&Export as GPX…", WindowController::kExportGpx);
+  AddCommand(file, "Open in &map", WindowController::kOpenInMap);
+  AddCommand(file, "Copy c&oordinates", WindowController::kCopyCoordinates);
+  file->addSeparator();
+  hand_off_note_ = AddCommand(file, "Hand-off file", WindowController::kHandOffInfo);
+  // Keys without a menu item of their own.
+  AddCommand(nullptr, "Save", WindowController::kSaveCurrent, {QKeySequence::Save});
+  AddCommand(nullptr, "Done", WindowController::kDone, {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
   client_ = new QWidget(this);
   setCentralWidget(client_);
@@ -81,25 +102,53 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   palette.setColor(QPalette::WindowText, Qt::black);
   label_->setPalette(palette);
 
-  calc_ = AddButton("B", WindowController::kCalcButton);
-  load_ = AddButton("L", WindowController::kLoadButton);
-  save_ = AddButton("S", WindowController::kSaveButton);
-  hand_off_ = AddButton("O", WindowController::kHandOffButton);
-  done_ = AddButton("C", WindowController::kDone);
+  calc_ = AddButton("B", WindowController::kCalcButton, "Calc", WindowController::kCalcMenu);
+  load_ = AddButton("L", WindowController::kLoadButton, "Load", WindowController::kLoadMenu);
+  save_ = AddButton("S", WindowController::kSaveButton, "Save under a new name",
+                    WindowController::kSaveMenu);
+  hand_off_ =
+      AddButton("O", WindowController::kHandOffButton, "Hand the point to the map program", 0);
+  done_ = AddButton("C", WindowController::kDone, "Save and close", WindowController::kDone);
 
-  script_ = MakeBox(client_, true);
-  results_ = MakeBox(client_, false);
+  script_ = MakeBox(client_);
+  results_ = MakeBox(client_);
   script_->installEventFilter(this);
   results_->installEventFilter(this);
+  connect(script_, &QPlainTextEdit::textChanged, this, [this] {
+    if (controller_ != nullptr) controller_->ScriptEdited();
+  });
   setTabOrder(script_, results_);
+  // Typing goes into the script box from the start.
+  script_->setFocus();
 
-  resize(480, 600);
+  resize(DefaultSize());
 }
 
 MainWindow::~MainWindow() = default;
 
-QPushButton* MainWindow::AddButton(const char* text, int id) {
+QAction* MainWindow::AddCommand(QMenu* menu, const char* text, int id,
+                                const QList<QKeySequence>& keys) {
+  auto* action = new QAction(QString::fromUtf8(text), this);
+  action->setShortcuts(keys);
+  connect(action, &QAction::triggered, this, [this, id] { Command(id); });
+  if (menu != nullptr) {
+    menu->addAction(action);
+  } else {
+    addAction(action);
+  }
+  commands_[id] = action;
+  return action;
+}
+
+QPushButton* MainWindow::AddButton(const char* text, int id, const char* tip, int keys_of) {
   auto* button = new QPushButton(QString::fromLatin1(text), client_);
+  // The one-letter buttons say what they do, and which key does it too.
+  QString tool_tip = QString::fromUtf8(tip);
+  if (const QAction* same = command(keys_of); same != nullptr && !same->shortcut().isEmpty()) {
+    tool_tip += QStringLiteral(" (") + same->shortcut().toString(QKeySequence::NativeText) +
+                QLatin1Char(')');
+  }
+  button->setToolTip(tool_tip);
   // The 18-pixel buttons leave no room for the style's padding.
   button->setStyleSheet(QStringLiteral("QPushButton { padding: 0px; }"));
   connect(button, &QPushButton::clicked, this, [this, id] { Command(id); });
@@ -123,6 +172,11 @@ QPushButton* MainWindow::button(char name) const {
   }
 }
 
+QAction* MainWindow::command(int id) const {
+  const auto it = commands_.find(id);
+  return it == commands_.end() ? nullptr : it->second;
+}
+
 void MainWindow::SetUpNativeWindow() {
   const WindowId id = winId();
   if (QGuiApplication::platformName() == QLatin1String("xcb")) {
@@ -134,8 +188,31 @@ void MainWindow::Command(int id) {
   if (controller_ != nullptr) controller_->HandleCommand(id);
 }
 
+bool MainWindow::IsCommandKey(const QKeyEvent* key) const {
+  const QKeySequence pressed(key->keyCombination());
+  for (const auto& [id, action] : commands_) {
+    if (action->shortcuts().contains(pressed)) return true;
+  }
+  return false;
+}
+
+double MainWindow::Scale() const {
+  return LayoutScale(QFontMetricsF(font()).height());
+}
+
+// A portrait window that leaves room for the window manager's frame even on
+// the smallest screens (800 by 600), and grows with the desktop's font.
+QSize MainWindow::DefaultSize() const {
+  QSize size(qRound(480 * Scale()), qRound(560 * Scale()));
+  if (const QScreen* s = screen()) {
+    const QRect available = s->availableGeometry();
+    size = size.boundedTo(QSize(available.width() * 9 / 10, available.height() * 17 / 20));
+  }
+  return size;
+}
+
 void MainWindow::ApplyLayout() {
-  const WindowLayout l = ComputeLayout(client_->width(), client_->height());
+  const WindowLayout l = ComputeLayout(client_->width(), client_->height(), Scale());
   Place(label_, l.label);
   Place(calc_, l.calc);
   Place(load_, l.load);
@@ -146,7 +223,35 @@ void MainWindow::ApplyLayout() {
   Place(results_, l.results);
 }
 
+// Tab types blanks to the next tab stop in the script box (a tab character
+// would end the script); Ctrl+Tab leaves either box, as it leaves any editor.
+bool MainWindow::TabKey(QPlainTextEdit* box, QKeyEvent* key) {
+  if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) return false;
+  const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+  if (modifiers & Qt::ControlModifier) {
+    focusNextPrevChild(!(modifiers & Qt::ShiftModifier) && key->key() == Qt::Key_Tab);
+    return true;
+  }
+  if (box != script_ || modifiers != Qt::NoModifier || key->key() != Qt::Key_Tab) return false;
+  QTextCursor cursor = script_->textCursor();
+  cursor.removeSelectedText();
+  const QString before = cursor.block().text().left(cursor.positionInBlock());
+  cursor.insertText(QString(BlanksForTabKey(before.toStdString()), QLatin1Char(' ')));
+  script_->setTextCursor(cursor);
+  return true;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if ((watched == script_ || watched == results_) && event->type() == QEvent::KeyPress &&
+      TabKey(static_cast<QPlainTextEdit*>(watched), static_cast<QKeyEvent*>(event))) {
+    return true;
+  }
+  // The boxes would take Ctrl+Return for a line break of their own; the
+  // window's keys come first.
+  if ((watched == script_ || watched == results_) && event->type() == QEvent::ShortcutOverride &&
+      IsCommandKey(static_cast<QKeyEvent*>(event))) {
+    return true;
+  }
   if (watched == client_ && event->type() == QEvent::Resize) {
     ApplyLayout();
   } else if ((watched == script_ || watched == results_) && controller_ != nullptr &&
@@ -155,6 +260,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                               event->type() == QEvent::FocusIn);
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  // The desktop's font changed: the row grows or shrinks with it.
+  if (event->type() == QEvent::FontChange) ApplyLayout();
+  QMainWindow::changeEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -184,17 +295,92 @@ void MainWindow::SetLabel(const std::string& text) {
   label_->setText(QString::fromStdString(text));
 }
 
-void MainWindow::ShowError(const std::string& text) {
-  QMessageBox message(QMessageBox::Critical, QStringLiteral("Error"), QString::fromStdString(text),
-                      QMessageBox::Ok, this);
+void MainWindow::SetTitle(const std::string& text) {
+  setWindowTitle(QString::fromStdString(text));
+}
+
+void MainWindow::ShowMessage(int icon, const char* caption, const std::string& text) {
+  Report(std::string(caption) + ": " + text);
+  QMessageBox message(static_cast<QMessageBox::Icon>(icon), QString::fromLatin1(caption),
+                      QString::fromStdString(text), QMessageBox::Ok, this);
   message.setTextFormat(Qt::PlainText);
   message.exec();
+}
+
+void MainWindow::ShowError(const std::string& text) {
+  ShowMessage(QMessageBox::Critical, "Error", text);
+}
+
+void MainWindow::ShowWarning(const std::string& text) {
+  ShowMessage(QMessageBox::Warning, "Warning", text);
+}
+
+void MainWindow::ShowInformation(const std::string& text) {
+  ShowMessage(QMessageBox::Information, "Orbelin", text);
+}
+
+namespace {
+
+// "Save As…" becomes "&Save As…": Alt and the first letter press it.
+QString WithMnemonic(const std::string& text) {
+  return QLatin1Char('&') + QString::fromStdString(text);
+}
+
+}  // namespace
+
+Answer MainWindow::Ask(const Question& question) {
+  Report("Question: " + question.text);
+  QMessageBox box(question.cancel_is_default ? QMessageBox::Warning : QMessageBox::Question,
+                  QStringLiteral("Orbelin"), QString::fromStdString(question.text),
+                  QMessageBox::NoButton, this);
+  box.setTextFormat(Qt::PlainText);
+  QPushButton* yes = box.addButton(WithMnemonic(question.yes), QMessageBox::AcceptRole);
+  QPushButton* no = question.no.empty()
+                        ? nullptr
+                        : box.addButton(WithMnemonic(question.no), QMessageBox::DestructiveRole);
+  QPushButton* cancel = box.addButton(QStringLiteral("&Cancel"), QMessageBox::RejectRole);
+  box.setDefaultButton(question.cancel_is_default ? cancel : yes);
+  box.setEscapeButton(cancel);
+  box.exec();
+  // The system may end the program while the question is open.
+  if (ending_) return Answer::kCancel;
+  if (box.clickedButton() == yes) return Answer::kYes;
+  if (no != nullptr && box.clickedButton() == no) return Answer::kNo;
+  return Answer::kCancel;
+}
+
+void MainWindow::ShowNote(const std::string& text) {
+  Report("Note: " + text);
+  const QRect caret = script_->cursorRect();
+  QToolTip::showText(script_->viewport()->mapToGlobal(caret.bottomLeft()),
+                     QString::fromStdString(text), script_->viewport(), QRect(), 8000);
+}
+
+void MainWindow::Report(const std::string& text) {
+  std::string line = text;
+  std::replace(line.begin(), line.end(), '\n', ' ');
+  std::fprintf(stderr, "orbelin-window: %s\n", line.c_str());
+}
+
+void MainWindow::SetHandOffNote(const std::string& text) {
+  // An ampersand in the path would be taken for a key letter.
+  hand_off_note_->setText(
+      QString::fromStdString(text).replace(QLatin1Char('&'), QLatin1String("&&")));
+}
+
+void MainWindow::SetClipboard(const std::string& text) {
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+bool MainWindow::OpenLink(const std::string& uri) {
+  return QDesktopServices::openUrl(QUrl(QString::fromStdString(uri)));
 }
 
 std::optional<std::string> MainWindow::ChooseFile(const FileDialogRequest& request) {
   QFileDialog dialog(this, QString::fromStdString(request.title),
                      QString::fromStdString(request.start_folder),
                      QString::fromStdString(request.filter));
+  if (!request.file_name.empty()) dialog.selectFile(QString::fromStdString(request.file_name));
   if (request.open) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

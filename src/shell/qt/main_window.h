@@ -3,11 +3,17 @@
 // close button to the controller, and does nothing on its own beyond that.
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
+#include <map>
 
 #include "shell/platform.h"
 
+class QAction;
+class QKeyEvent;
+class QKeySequence;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -25,6 +31,8 @@ class MainWindow : public QMainWindow, public Platform {
   ~MainWindow() override;
 
   void SetController(WindowController* controller) { controller_ = controller; }
+  // Done or the end request has ended the window.
+  bool ended() const { return ending_; }
 
   // Creates the native window and gives it the class by which a second start
   // finds it; call before the window is first shown.
@@ -36,13 +44,24 @@ class MainWindow : public QMainWindow, public Platform {
   QPlainTextEdit* box(Box box) const { return box == Box::kScript ? script_ : results_; }
   // "B", "L", "S", "O" or "C".
   QPushButton* button(char name) const;
+  // The menu item or key of a command id, or nullptr.
+  QAction* command(int id) const;
 
   // Platform
   std::string BoxText(Box box) override;
   void SetBoxText(Box box, const std::string& text) override;
   void SetLabel(const std::string& text) override;
+  void SetTitle(const std::string& text) override;
   void ShowError(const std::string& text) override;
+  void ShowWarning(const std::string& text) override;
+  void ShowInformation(const std::string& text) override;
+  Answer Ask(const Question& question) override;
+  void ShowNote(const std::string& text) override;
+  void Report(const std::string& text) override;
   std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+  void SetHandOffNote(const std::string& text) override;
+  void SetClipboard(const std::string& text) override;
+  bool OpenLink(const std::string& uri) override;
   WindowId MainWindowId() override;
   WindowId FindWindowByClass(const std::string& class_name) override;
   void SendWindowMessage(WindowId window, long message, WindowId param, long param2) override;
@@ -56,13 +75,21 @@ class MainWindow : public QMainWindow, public Platform {
   void Ended();
 
  protected:
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void ApplyLayout();
+  double Scale() const;
+  QSize DefaultSize() const;
   void Command(int id);
-  QPushButton* AddButton(const char* text, int id);
+  QAction* AddCommand(QMenu* menu, const char* text, int id, const QList<QKeySequence>& keys = {});
+  // `keys_of`: the command whose keys the tooltip names, or 0.
+  QPushButton* AddButton(const char* text, int id, const char* tip, int keys_of);
+  bool TabKey(QPlainTextEdit* box, QKeyEvent* key);
+  bool IsCommandKey(const QKeyEvent* key) const;
+  void ShowMessage(int icon, const char* caption, const std::string& text);
 
   WindowController* controller_ = nullptr;
   bool ending_ = false;
@@ -75,6 +102,8 @@ class MainWindow : public QMainWindow, public Platform {
   QPushButton* save_;
   QPushButton* hand_off_;
   QPushButton* done_;
+  QAction* hand_off_note_;
+  std::map<int, QAction*> commands_;  // by command id
 };
 
 }  // namespace orbelin

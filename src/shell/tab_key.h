@@ -1,0 +1,16 @@
+// The Tab key in the script box. A tab character ends a script outside
+// comments and strings, so the key types blanks instead: as many as bring
+// the caret to the next tab stop, one every 8 columns.
+#pragma once
+
+#include <string_view>
+
+namespace orbelin {
+
+inline constexpr int kTabWidth = 8;
+
+// The blanks for the Tab key with `line_before_caret` (UTF-8) to the left of
+// the caret: from 1 to 8. Columns count characters, as the listing does.
+int BlanksForTabKey(std::string_view line_before_caret);
+
+}  // namespace orbelin
