@@ -15,7 +15,8 @@ enum class SourceEncoding {
 
 // The script text the interpreter runs. A character with no Windows-1252
 // form becomes '?'; a UTF-8 byte-order mark at the start is dropped (in
-// kCp1252 mode the bytes stay as they are).
-std::string DecodeScript(std::string_view bytes, SourceEncoding encoding);
+// kCp1252 mode the bytes stay as they are). Bytes that need no change are
+// handed back without a copy: a script may be megabytes long.
+std::string DecodeScript(std::string bytes, SourceEncoding encoding);
 
 }  // namespace orbelin

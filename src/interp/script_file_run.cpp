@@ -4,17 +4,21 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <utility>
 
 namespace orbelin {
 
 namespace {
 
-// The file's bytes, or the errno of the failure.
-int ReadWholeFile(const std::string& path, std::string* bytes) {
+// The file's bytes, or the errno of the failure. `expected_size` (the size
+// the file had a moment ago) spares a long script the copies of a growing
+// buffer; the file may still have changed since.
+int ReadWholeFile(const std::string& path, size_t expected_size, std::string* bytes) {
   errno = 0;
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (f == nullptr) return errno != 0 ? errno : ENOENT;
   bytes->clear();
+  bytes->reserve(expected_size + 1);  // + 1: the read that finds the end
   char chunk[1 << 16];
   size_t n;
   while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes->append(chunk, n);
@@ -47,13 +51,16 @@ ScriptFileRun RunScriptFile(Session& session, const ScriptFileNames& names,
   // Only a regular file is a script: a folder reads as nothing, and a pipe
   // or a device would hold the run up forever.
   struct stat st;
-  if (stat(names.script.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+  const bool known = stat(names.script.c_str(), &st) == 0;
+  if (known && !S_ISREG(st.st_mode)) {
     run.status = ScriptFileStatus::kScriptNotAFile;
     run.os_error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
     return run;
   }
   std::string bytes;
-  if (const int error = ReadWholeFile(names.script, &bytes); error != 0) {
+  if (const int error =
+          ReadWholeFile(names.script, known ? static_cast<size_t>(st.st_size) : 0, &bytes);
+      error != 0) {
     run.status = ScriptFileStatus::kScriptUnreadable;
     run.os_error = error;
     return run;
@@ -61,7 +68,7 @@ ScriptFileRun RunScriptFile(Session& session, const ScriptFileNames& names,
   // The results file is created before the script runs: when it cannot be,
   // nothing runs and nothing of the session changes.
   if (names.results.empty()) {
-    run.source = DecodeScript(bytes, encoding);
+    run.source = DecodeScript(std::move(bytes), encoding);
     run.result = session.Run(run.source);
     return run;
   }
@@ -72,7 +79,7 @@ ScriptFileRun RunScriptFile(Session& session, const ScriptFileNames& names,
     run.os_error = errno != 0 ? errno : EIO;
     return run;
   }
-  run.source = DecodeScript(bytes, encoding);
+  run.source = DecodeScript(std::move(bytes), encoding);
   run.result = session.Run(run.source);
   run.results_error = Finish(results, run.result.results);
   if (!names.listing.empty()) run.listing_error = WriteWholeFile(names.listing, run.result.listing);
