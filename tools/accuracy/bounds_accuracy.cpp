@@ -242,6 +242,19 @@ std::string Section(const std::string& heading, const std::string& intro,
          Rows(shape_title, shape_labels, by_shape) + "\n";
 }
 
+// The figures the handbook quotes for one construction, named bound_KEY_...:
+// the worst answer given, the range of estimate over true error, and how
+// many field-size cases were withheld.
+void Summarise(Figures& f, const std::string& key, const Grid& grid) {
+  const Row all = grid.All();
+  f["bound_" + key + "_given"] = all.given_max();
+  f["bound_" + key + "_ratio_min"] = all.ratio_min();
+  f["bound_" + key + "_ratio_max"] = all.ratio_max();
+  int field_withheld = 0;
+  for (size_t s = 0; s < kFieldSizes; ++s) field_withheld += grid.BySize(s).withheld();
+  f["bound_" + key + "_field_withheld"] = field_withheld;
+}
+
 void Check(bool given, double estimate, const char* what) {
   if (given != (estimate <= kErrorBound)) {
     std::fprintf(stderr, "%s: the statement %s an answer estimated %g m off\n", what,
@@ -296,13 +309,7 @@ std::string Cross(Figures& f) {
       });
     }
   }
-  const Row all = grid.All();
-  f["bound_cross_given"] = all.given_max();
-  f["bound_cross_ratio_min"] = all.ratio_min();
-  f["bound_cross_ratio_max"] = all.ratio_max();
-  int field_withheld = 0;
-  for (size_t s = 0; s < kFieldSizes; ++s) field_withheld += grid.BySize(s).withheld();
-  f["bound_cross_field_withheld"] = field_withheld;
+  Summarise(f, "cross", grid);
   return Section("KREUZPEILUNG",
                  "Observers at the given sight distance and at 0.7 times it from the target, each "
                  "with the exact WGS 84 bearing towards it; the shape is the angle in degrees at "
@@ -351,13 +358,7 @@ std::string Center(Figures& f) {
       });
     }
   }
-  const Row all = grid.All();
-  f["bound_center_given"] = all.given_max();
-  f["bound_center_ratio_min"] = all.ratio_min();
-  f["bound_center_ratio_max"] = all.ratio_max();
-  int field_withheld = 0;
-  for (size_t s = 0; s < kFieldSizes; ++s) field_withheld += grid.BySize(s).withheld();
-  f["bound_center_field_withheld"] = field_withheld;
+  Summarise(f, "center", grid);
   return Section("CENTER",
                  "Three points at the given geodesic distance (the radius) from the target on the "
                  "Bessel ellipsoid; the shape is the arc of their circle, in degrees, over which "
@@ -400,13 +401,7 @@ std::string Arc(Figures& f) {
       });
     }
   }
-  const Row all = grid.All();
-  f["bound_arc_given"] = all.given_max();
-  f["bound_arc_ratio_min"] = all.ratio_min();
-  f["bound_arc_ratio_max"] = all.ratio_max();
-  int field_withheld = 0;
-  for (size_t s = 0; s < kFieldSizes; ++s) field_withheld += grid.BySize(s).withheld();
-  f["bound_arc_field_withheld"] = field_withheld;
+  Summarise(f, "arc", grid);
   return Section("BOGENSCHNITT",
                  "Centres at the given geodesic distance and at 0.7 times it from the target on "
                  "the Bessel ellipsoid, with those distances as radii; the shape is the angle in "
