@@ -8,29 +8,20 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "file_bytes.h"
 namespace {
 
 namespace fs = std::filesystem;
 
+using orbelin::testing::ReadBytes;
+using orbelin::testing::WriteBytes;
 struct Result {
   int status;
   std::string out, err;
 };
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
 
 class Cli : public testing::Test {
  protected:
@@ -59,7 +50,7 @@ class Cli : public testing::Test {
       chmod((dir_ / "orbelin").c_str(), 0755);
       program = (dir_ / "orbelin").string();
     }
-    WriteFile(dir_ / "stdin", input);
+    WriteBytes(dir_ / "stdin", input);
     const std::string out = (dir_ / "stdout").string(), err = (dir_ / "stderr").string();
     const pid_t pid = fork();
     if (pid == 0) {
@@ -79,7 +70,7 @@ class Cli : public testing::Test {
     }
     int raw = 0;
     waitpid(pid, &raw, 0);
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(out), ReadBytes(err)};
   }
 
   std::string Path(const std::string& name) { return (dir_ / name).string(); }
@@ -92,13 +83,13 @@ bool Contains(const std::string& text, const std::string& part) {
 }
 
 TEST_F(Cli, ACleanRunPrintsResultsAndWritesBothFiles) {
-  WriteFile(dir_ / "walk.inp", "VAR A;\r\nA = 2;\r\nWRITE 'A = ', A:1;\r\n");
+  WriteBytes(dir_ / "walk.inp", "VAR A;\r\nA = 2;\r\nWRITE 'A = ', A:1;\r\n");
   const Result r = Orbelin({"run", Path("walk")});  // ".inp" is added
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "A = 2.0\n");
   EXPECT_EQ(r.err, "");
-  EXPECT_EQ(ReadFile(dir_ / "walk.res"), "A = 2.0\n");
-  EXPECT_EQ(ReadFile(dir_ / "walk.lst"),
+  EXPECT_EQ(ReadBytes(dir_ / "walk.res"), "A = 2.0\n");
+  EXPECT_EQ(ReadBytes(dir_ / "walk.lst"),
             "Listing:\n\n    1  VAR A;\n    2  A = 2;\n    3  WRITE 'A = ', A:1;\n\n\n"
             "    0 syntax errors\n");
 }
@@ -106,7 +97,7 @@ TEST_F(Cli, ACleanRunPrintsResultsAndWritesBothFiles) {
 // Results still go to standard output; each error goes to standard error
 // as FILE:LINE:COLUMN, the line, a caret under the place, and a hint.
 TEST_F(Cli, ErrorsGoToStandardErrorLikeACompilersWithResultsOnStandardOutput) {
-  WriteFile(dir_ / "bad.inp", "VAR A;\r\nA = 2\r\nWRITE A;\r\n");
+  WriteBytes(dir_ / "bad.inp", "VAR A;\r\nA = 2\r\nWRITE A;\r\n");
   const Result r = Orbelin({"run", Path("bad.inp")});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "2\n");
@@ -116,7 +107,7 @@ TEST_F(Cli, ErrorsGoToStandardErrorLikeACompilersWithResultsOnStandardOutput) {
                 "     3 | WRITE A;\n"
                 "       | ^\n"
                 "hint: every statement ends with ';': one is missing at the end of line 2\n");
-  EXPECT_EQ(ReadFile(dir_ / "bad.res"), "2\nLine 3, Col 1: \";\" expected (E6)\n");
+  EXPECT_EQ(ReadBytes(dir_ / "bad.res"), "2\nLine 3, Col 1: \";\" expected (E6)\n");
 }
 
 // The hints: what a new user types, and what the terminal tells them.
@@ -167,7 +158,7 @@ TEST_F(Cli, HintsSayWhatToChange) {
        "the third text (the window letters) needs a letter A to Z for each wheel"},
   };
   for (const Case& c : cases) {
-    WriteFile(dir_ / "h.inp", c.script);
+    WriteBytes(dir_ / "h.inp", c.script);
     const Result r = Orbelin({"run", Path("h.inp")});
     EXPECT_EQ(r.status, 1) << c.script;
     EXPECT_TRUE(Contains(r.err, c.error)) << c.script << "\n" << r.err;
@@ -191,7 +182,7 @@ TEST_F(Cli, WarningsForWhatTheLanguageCuts) {
        ":1:5: warning: only the first 19 characters of a name count"},
   };
   for (const Case& c : cases) {
-    WriteFile(dir_ / "w.inp", c.script);
+    WriteBytes(dir_ / "w.inp", c.script);
     const Result r = Orbelin({"run", Path("w.inp")});
     EXPECT_EQ(r.status, 0) << c.script << "\n" << r.err;
     EXPECT_TRUE(Contains(r.err, c.warning)) << c.script << "\n" << r.err;
@@ -199,8 +190,8 @@ TEST_F(Cli, WarningsForWhatTheLanguageCuts) {
 }
 
 TEST_F(Cli, ScriptsOfOneCallShareTheSession) {
-  WriteFile(dir_ / "one.inp", "GM1 = 41; MARGIN = 5; WRITE 1 / 0;");
-  WriteFile(dir_ / "two.inp", "WRITE GM1 + 1, ' ', 'aa bb cc';");
+  WriteBytes(dir_ / "one.inp", "GM1 = 41; MARGIN = 5; WRITE 1 / 0;");
+  WriteBytes(dir_ / "two.inp", "WRITE GM1 + 1, ' ', 'aa bb cc';");
   Result r = Orbelin({"run", Path("one.inp"), Path("two.inp")});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "inf\n42 aa bb\ncc\n");
@@ -224,16 +215,16 @@ TEST_F(Cli, StandardInputAndACommandLineScript) {
   // With --output-dir they write their files there.
   r = Orbelin({"run", "--output-dir", Path(""), "-e", "WRITE 3;", "-"}, "WRITE 4;");
   EXPECT_EQ(r.out, "3\n4\n");
-  EXPECT_EQ(ReadFile(dir_ / "command-line.res"), "3\n");
-  EXPECT_EQ(ReadFile(dir_ / "stdin.res"), "4\n");
+  EXPECT_EQ(ReadBytes(dir_ / "command-line.res"), "3\n");
+  EXPECT_EQ(ReadBytes(dir_ / "stdin.res"), "4\n");
 }
 
 TEST_F(Cli, OutputFolderAndNoFiles) {
   fs::create_directories(dir_ / "out");
-  WriteFile(dir_ / "a.inp", "WRITE 5;");
+  WriteBytes(dir_ / "a.inp", "WRITE 5;");
   Result r = Orbelin({"run", "--output-dir=" + Path("out"), Path("a.inp")});
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(ReadFile(dir_ / "out" / "a.res"), "5\n");
+  EXPECT_EQ(ReadBytes(dir_ / "out" / "a.res"), "5\n");
   EXPECT_TRUE(fs::exists(dir_ / "out" / "a.lst"));
   EXPECT_FALSE(fs::exists(dir_ / "a.res"));
 
@@ -252,7 +243,7 @@ TEST_F(Cli, OutputFolderAndNoFiles) {
 // --no-files run it anyway.
 TEST_F(Cli, AScriptInAReadOnlyFolder) {
   fs::create_directories(dir_ / "ro");
-  WriteFile(dir_ / "ro" / "r.inp", "WRITE 6;");
+  WriteBytes(dir_ / "ro" / "r.inp", "WRITE 6;");
   fs::create_directories(dir_ / "out");
   chmod((dir_ / "out").c_str(), 0777);
   chmod(dir_.c_str(), 0755);
@@ -267,7 +258,7 @@ TEST_F(Cli, AScriptInAReadOnlyFolder) {
   EXPECT_EQ(r.out, "6\n");
   r = Orbelin({"run", "--output-dir", Path("out"), Path("ro/r.inp")}, "", nobody);
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(ReadFile(dir_ / "out" / "r.res"), "6\n");
+  EXPECT_EQ(ReadBytes(dir_ / "out" / "r.res"), "6\n");
 }
 
 TEST_F(Cli, WhatIsNoScriptEndsWithStatus2AndWritesNothing) {
@@ -290,7 +281,7 @@ TEST_F(Cli, WhatIsNoScriptEndsWithStatus2AndWritesNothing) {
   EXPECT_FALSE(fs::exists(dir_ / "folder.lst"));
 
   // A clean script after a missing one still runs; the status tells of both.
-  WriteFile(dir_ / "ok.inp", "WRITE 1;");
+  WriteBytes(dir_ / "ok.inp", "WRITE 1;");
   const Result r = Orbelin({"run", Path("missing.inp"), Path("ok.inp")});
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.out, "1\n");
@@ -316,20 +307,20 @@ TEST_F(Cli, ArgumentsAreChecked) {
 
 TEST_F(Cli, EncodingsOfScriptsAndOutput) {
   // Typed in a UTF-8 editor: the degree sign and the umlaut work.
-  WriteFile(dir_ / "u.inp",
-            "WRITE \xC2\xB0N 1 30:1, ' gr\xC3\xB6\xC3\x9F"
-            "er \xE2\x86\x92';");
+  WriteBytes(dir_ / "u.inp",
+             "WRITE \xC2\xB0N 1 30:1, ' gr\xC3\xB6\xC3\x9F"
+             "er \xE2\x86\x92';");
   Result r = Orbelin({"run", Path("u.inp")});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out,
             "1.5 gr\xC3\xB6\xC3\x9F"
             "er ?\n");  // printed as UTF-8
-  EXPECT_EQ(ReadFile(dir_ / "u.res"),
+  EXPECT_EQ(ReadBytes(dir_ / "u.res"),
             "1.5 gr\xF6\xDF"
             "er ?\n");  // stored as Windows-1252
 
   // A byte-order mark from a Windows editor is no part of the script.
-  WriteFile(dir_ / "bom.inp", "\xEF\xBB\xBFWRITE 7;\r\n");
+  WriteBytes(dir_ / "bom.inp", "\xEF\xBB\xBFWRITE 7;\r\n");
   r = Orbelin({"run", Path("bom.inp")});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "7\n");
@@ -337,7 +328,7 @@ TEST_F(Cli, EncodingsOfScriptsAndOutput) {
   EXPECT_EQ(r.out, "7\n");
 
   // Windows-1252 bytes are not valid UTF-8: taken as they are.
-  WriteFile(dir_ / "w.inp", "WRITE \xB0N 1 30:1, ' \xE4';");
+  WriteBytes(dir_ / "w.inp", "WRITE \xB0N 1 30:1, ' \xE4';");
   r = Orbelin({"run", Path("w.inp")});
   EXPECT_EQ(r.out, "1.5 \xC3\xA4\n");
   r = Orbelin({"run", "--encoding", "cp1252", Path("w.inp")});
@@ -346,10 +337,10 @@ TEST_F(Cli, EncodingsOfScriptsAndOutput) {
 
 TEST_F(Cli, AFolderWithADotKeepsTheFilesInside) {
   fs::create_directories(dir_ / "tmp.x1");
-  WriteFile(dir_ / "tmp.x1" / "walk.inp", "WRITE 3;");
+  WriteBytes(dir_ / "tmp.x1" / "walk.inp", "WRITE 3;");
   const Result r = Orbelin({"run", Path("tmp.x1/walk")});
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(ReadFile(dir_ / "tmp.x1" / "walk.res"), "3\n");
+  EXPECT_EQ(ReadBytes(dir_ / "tmp.x1" / "walk.res"), "3\n");
   EXPECT_FALSE(fs::exists(dir_ / "tmp.res"));
 }
 

@@ -18,29 +18,20 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "base/cp1252.h"
 #include "examples.h"
+#include "file_bytes.h"
 #include "markdown.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
+using orbelin::testing::ReadBytes;
+using orbelin::testing::WriteBytes;
 std::string Quote(const std::string& s) {
   std::string q = "'";
   for (char c : s) q += (c == '\'') ? std::string("'\\''") : std::string(1, c);
@@ -76,7 +67,7 @@ class Checker {
       const handbook::Example& ex = chain[i].example;
       fs::path script = dir / ("part" + std::to_string(i) + ".inp");
       if (ex.script_path.empty()) {
-        WriteFile(script, ex.script);
+        WriteBytes(script, ex.script);
       } else {
         fs::path source = repo_ / ex.script_path;
         if (!fs::exists(source)) {
@@ -93,13 +84,13 @@ class Checker {
                " </dev/null";
     int raw = std::system(command.c_str());
     int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::string got = ReadFile(dir / "stdout");
+    std::string got = ReadBytes(dir / "stdout");
     const Located& first = chain.front();
     // An example that shows a listing is compared with the listing file: it
     // is how the window shows a script with errors.
     const bool listing = chain.size() == 1 && expected.starts_with("Listing:\n");
     if (listing) {
-      got = orbelin::Cp1252ToUtf8(ReadFile(dir / "part0.lst"));
+      got = orbelin::Cp1252ToUtf8(ReadBytes(dir / "part0.lst"));
       if (status == 1) status = 0;
     }
     if (status != 0) {
@@ -107,7 +98,7 @@ class Checker {
           "%s:%d: the example did not run cleanly (status %d); a checked example must "
           "have no errors\n%s%s",
           first.file.c_str(), first.example.marker_line, status, got.c_str(),
-          ReadFile(dir / "stderr").c_str());
+          ReadBytes(dir / "stderr").c_str());
       return false;
     }
     if (got == expected) return true;
@@ -165,7 +156,7 @@ int main(int argc, char** argv) {
     std::vector<handbook::Block> blocks;
     std::vector<handbook::Example> examples;
     std::string error;
-    if (!handbook::ParseBlocks(ReadFile(path), &blocks, &error) ||
+    if (!handbook::ParseBlocks(ReadBytes(path), &blocks, &error) ||
         !handbook::FindExamples(blocks, &examples, &error)) {
       std::printf("%s: %s\n", name.c_str(), error.c_str());
       ++failed;

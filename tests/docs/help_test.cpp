@@ -14,23 +14,18 @@
 #include <string>
 #include <vector>
 
+#include "file_bytes.h"
 #include "interp/terminals.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
+using orbelin::testing::ReadBytes;
 struct Result {
   int status;
   std::string out, err;
 };
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 fs::path Scratch() {
   fs::path dir =
@@ -47,7 +42,7 @@ Result Orbelin(const std::string& args) {
   std::string command = std::string(ORBELIN_BINARY_DIR) + "/orbelin " + args + " >" +
                         (dir / "out").string() + " 2>" + (dir / "err").string() + " </dev/null";
   int raw = std::system(command.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(dir / "out"), ReadFile(dir / "err")};
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(dir / "out"), ReadBytes(dir / "err")};
 }
 
 // The 76 keywords: every terminal whose text is a word.
@@ -153,12 +148,12 @@ TEST(Help, EveryTextFitsEightyColumns) {
 }
 
 TEST(Help, TheManPageAndTheJsonAreGeneratedAndTheManPageInstalls) {
-  std::string man = ReadFile(fs::path(ORBELIN_HELP_DIR) / "orbelin.1");
+  std::string man = ReadBytes(fs::path(ORBELIN_HELP_DIR) / "orbelin.1");
   EXPECT_EQ(man.find(".TH ORBELIN 1"), man.find('\n') + 1);
   EXPECT_NE(man.find(".SH \"REFERENCE\""), std::string::npos);
   EXPECT_NE(man.find(".SH \"MESSAGES\""), std::string::npos);
   for (const std::string& k : Keywords()) EXPECT_NE(man.find(k), std::string::npos) << k;
-  std::string json = ReadFile(fs::path(ORBELIN_HELP_DIR) / "help.json");
+  std::string json = ReadBytes(fs::path(ORBELIN_HELP_DIR) / "help.json");
   EXPECT_EQ(json.rfind("[\n  {\"key\": ", 0), 0u);
   EXPECT_NE(json.find("{\"key\": \"CBP\", \"title\": "), std::string::npos);
   EXPECT_NE(json.find("{\"key\": \"E111\", \"title\": \"indent name unknown\""), std::string::npos);
@@ -167,7 +162,7 @@ TEST(Help, TheManPageAndTheJsonAreGeneratedAndTheManPageInstalls) {
   std::string command = "cmake --install " + std::string(ORBELIN_BINARY_DIR) + " --prefix " +
                         prefix.string() + " >/dev/null";
   ASSERT_EQ(std::system(command.c_str()), 0);
-  EXPECT_EQ(ReadFile(prefix / ORBELIN_INSTALL_MANDIR / "man1" / "orbelin.1"), man);
+  EXPECT_EQ(ReadBytes(prefix / ORBELIN_INSTALL_MANDIR / "man1" / "orbelin.1"), man);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 
 namespace orbelin {
 
-class SessionTest : public testing::Test {
+class SessionTest : public ::testing::Test {
  protected:
   // The results of one run, error lines included.
   std::string Run(const std::string& source) {

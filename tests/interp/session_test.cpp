@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "base/file_names.h"
+#include "file_bytes.h"
 #include "interp/script_file_run.h"
 #include "session_fixture.h"
 
@@ -14,6 +14,8 @@ namespace orbelin {
 namespace {
 
 using State = SessionTest;
+using orbelin::testing::ReadBytes;
+using orbelin::testing::WriteBytes;
 
 TEST_F(State, ValuesOfGmVariablesAndMarginOutliveARun) {
   Run("GM1 = 5; GM2 = GM1 * 2; MARGIN = 12.9;");
@@ -81,17 +83,6 @@ TEST(Sessions, ARunIsAValue) {
   EXPECT_EQ(r.point.lat, 1);
 }
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
 class ScriptFileTest : public ::testing::Test {
  protected:
   // One folder per test and process: ctest runs the tests side by side.
@@ -104,14 +95,14 @@ class ScriptFileTest : public ::testing::Test {
 };
 
 TEST_F(ScriptFileTest, WritesResultsAndListingBesideTheScript) {
-  WriteFile(folder + "/walk.inp", std::string("WRITE 1;\r\n\0", 11));
+  WriteBytes(folder + "/walk.inp", std::string("WRITE 1;\r\n\0", 11));
   Session session;
   const ScriptFileRun run = RunScriptFile(session, Names("walk"), SourceEncoding::kCp1252);
   EXPECT_EQ(run.status, ScriptFileStatus::kRan);
   EXPECT_EQ(run.results_error, 0);
   EXPECT_EQ(run.listing_error, 0);
-  EXPECT_EQ(ReadFile(folder + "/walk.res"), "1\n");
-  EXPECT_EQ(ReadFile(folder + "/walk.lst"),
+  EXPECT_EQ(ReadBytes(folder + "/walk.res"), "1\n");
+  EXPECT_EQ(ReadBytes(folder + "/walk.lst"),
             "Listing:\n\n    1  WRITE 1;\n\n\n    0 syntax errors\n");
 }
 
@@ -128,7 +119,7 @@ TEST_F(ScriptFileTest, FailuresAreTypedAndRunNothing) {
 
   // A results file that cannot be created stops the run before it starts:
   // the session does not change.
-  WriteFile(folder + "/a.inp", "GM1 = 5;");
+  WriteBytes(folder + "/a.inp", "GM1 = 5;");
   std::filesystem::create_directories(folder + "/a.res");
   run = RunScriptFile(session, Names("a.inp"), SourceEncoding::kCp1252);
   EXPECT_EQ(run.status, ScriptFileStatus::kResultsUncreatable);
@@ -137,20 +128,21 @@ TEST_F(ScriptFileTest, FailuresAreTypedAndRunNothing) {
 }
 
 TEST_F(ScriptFileTest, AListingThatCannotBeWrittenIsSkipped) {
-  WriteFile(folder + "/b.inp", "WRITE 2;");
+  WriteBytes(folder + "/b.inp", "WRITE 2;");
   std::filesystem::create_directories(folder + "/b.lst");
   Session session;
   const ScriptFileRun run = RunScriptFile(session, Names("b.inp"), SourceEncoding::kCp1252);
   EXPECT_EQ(run.status, ScriptFileStatus::kRan);
   EXPECT_EQ(run.listing_error, EISDIR);
-  EXPECT_EQ(ReadFile(folder + "/b.res"), "2\n");
+  EXPECT_EQ(ReadBytes(folder + "/b.res"), "2\n");
 }
 
 TEST_F(ScriptFileTest, AutoEncodingTurnsUtf8IntoWindows1252) {
-  WriteFile(folder + "/u.inp", "WRITE \xC2\xB0N 48 30 : 1, ' \xC3\xA4\xE2\x82\xAC\xE2\x86\x92';\n");
+  WriteBytes(folder + "/u.inp",
+             "WRITE \xC2\xB0N 48 30 : 1, ' \xC3\xA4\xE2\x82\xAC\xE2\x86\x92';\n");
   Session session;
   RunScriptFile(session, Names("u.inp"), SourceEncoding::kAuto);
-  EXPECT_EQ(ReadFile(folder + "/u.res"), "48.5 \xE4\x80?\n");
+  EXPECT_EQ(ReadBytes(folder + "/u.res"), "48.5 \xE4\x80?\n");
 }
 
 }  // namespace

@@ -16,6 +16,8 @@
 #include <iterator>
 #include <string>
 
+#include "file_bytes.h"
+
 namespace orbelin::testing {
 
 class TempFolder {
@@ -41,15 +43,6 @@ class TempFolder {
  private:
   std::string path_;
 };
-
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 inline int FileCount(const std::string& folder) {
   int n = 0;
