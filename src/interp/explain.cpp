@@ -299,6 +299,15 @@ std::vector<Explanation> Warnings(const ScannedText& text) {
   if (text.unclosed_comment) {
     warn(*text.unclosed_comment, "this comment is never closed: everything after it is ignored");
   }
+  // A NUL byte ends the text. The window saves one at the very end, which
+  // hides nothing; anything else after it is never run.
+  const size_t nul = text.source.find('\0');
+  if (nul != std::string_view::npos &&
+      text.source.find_first_not_of('\0', nul) != std::string_view::npos) {
+    warn(text.tokens.back().location, "the script ends at a NUL byte here: the " +
+                                          std::to_string(text.source.size() - nul - 1) +
+                                          " bytes after it are not run");
+  }
   return warnings;
 }
 

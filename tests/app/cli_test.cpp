@@ -15,6 +15,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 using orbelin::testing::ReadBytes;
 using orbelin::testing::WriteBytes;
@@ -180,6 +181,8 @@ TEST_F(Cli, WarningsForWhatTheLanguageCuts) {
        ":1:7: warning: a text holds at most 253 characters: the last 7 of this one are cut"},
       {"VAR ABCDEFGHIJKLMNOPQRSTU; ABCDEFGHIJKLMNOPQRSTU = 1;",
        ":1:5: warning: only the first 19 characters of a name count"},
+      {"WRITE 1;\r\nWRITE 2;\0WRITE 3;\r\n"s,
+       ":2:9: warning: the script ends at a NUL byte here: the 10 bytes after it are not run"},
   };
   for (const Case& c : cases) {
     WriteBytes(dir_ / "w.inp", c.script);
@@ -187,6 +190,11 @@ TEST_F(Cli, WarningsForWhatTheLanguageCuts) {
     EXPECT_EQ(r.status, 0) << c.script << "\n" << r.err;
     EXPECT_TRUE(Contains(r.err, c.warning)) << c.script << "\n" << r.err;
   }
+  // The NUL the window saves at the end of every script hides nothing.
+  WriteBytes(dir_ / "w.inp", "WRITE 1;\r\n\0"s);
+  const Result r = Orbelin({"run", Path("w.inp")});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
 }
 
 TEST_F(Cli, ScriptsOfOneCallShareTheSession) {
