@@ -3,15 +3,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
 
-#include "base/file_names.h"
-#include "base/script_encoding.h"
-#include "interp/explain.h"
-#include "interp/script_file_run.h"
+#include "frontend/script_file_calc.h"
+#include "frontend/script_names.h"
 #include "interp/session.h"
 #include "terminal_report.h"
 
@@ -108,93 +107,63 @@ int Parse(const std::vector<std::string>& args, Options* o) {
   return -1;
 }
 
-// Where the results and the listing of a script called `stem` go; empty
-// names write nothing.
-void PlaceFiles(const Options& o, ScriptFileNames* names, const std::string& stem,
-                bool beside_by_default) {
-  if (o.no_files || (o.output_dir.empty() && !beside_by_default)) {
-    names->results.clear();
-    names->listing.clear();
-  } else if (!o.output_dir.empty()) {
-    std::string dir = o.output_dir;
-    if (dir.back() != '/') dir += '/';
-    names->results = dir + stem + ".res";
-    names->listing = dir + stem + ".lst";
+// The front-end core's sentences start with a capital; after "orbelin: " a
+// terminal's messages do not.
+std::string Lowered(std::string sentence) {
+  if (!sentence.empty()) {
+    sentence[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(sentence[0])));
   }
+  return sentence;
 }
 
-// The name without folder and extension, for files in --output-dir.
-std::string Stem(const ScriptFileNames& names) {
-  const std::string& file = names.name.empty() ? names.script : names.name;
-  const size_t dot = file.rfind('.');
-  return dot == std::string::npos || dot == 0 ? file : file.substr(0, dot);
-}
-
-int Complain(const char* what, const std::string& path, int error, const char* advice = "") {
-  std::fprintf(stderr, "orbelin: %s '%s': %s%s\n", what, path.c_str(), std::strerror(error),
-               advice);
+// Says a file problem on standard error: "orbelin: cannot read ...".
+int Complain(const std::string& sentence, const char* advice = "") {
+  std::fprintf(stderr, "orbelin: %s%s\n", Lowered(sentence).c_str(), advice);
   return kExitTrouble;
 }
 
-// Shows one run: results on standard output, diagnostics on standard error.
-int Show(const Options& o, const std::string& name, const std::string& source,
-         const RunResult& result) {
-  Print(stdout, result.output(), o.bytes);
+// Shows what one run did: results on standard output, diagnostics on
+// standard error, and what went wrong with its files.
+int Show(const Options& o, const std::string& name, const ScriptFileNames& names,
+         const FileCalc& calc) {
+  if (!calc.ran()) {
+    return Complain(calc.Problem(names),
+                    calc.status == FileCalcStatus::kResultsUncreatable
+                        ? "\n  --output-dir DIR writes the results elsewhere, --no-files writes none."
+                        : "");
+  }
+  const CalcView& view = calc.view;
+  Print(stdout, view.run.output(), o.bytes);
   std::fflush(stdout);
-  const std::vector<Explanation> diagnostics = Explain(source, result);
-  Report(stderr, name, source, diagnostics, o.bytes, UseColour(stderr));
-  return result.clean() ? kExitClean : kExitScriptErrors;
+  Report(stderr, name, view.source, view.explanations(), o.bytes, UseColour(stderr));
+  int status = view.has_errors() ? kExitScriptErrors : kExitClean;
+  if (const std::string problem = calc.Problem(names); !problem.empty()) {
+    status = std::max(status, Complain(problem));
+  }
+  if (const std::string problem = calc.ListingProblem(names); !problem.empty()) {
+    std::fprintf(stderr, "orbelin: warning: %s\n", Lowered(problem).c_str());
+  }
+  return status;
 }
 
 int RunFile(const Options& o, Session& session, const std::string& path) {
   ScriptFileNames names = BuildFileNames(path);
-  PlaceFiles(o, &names, Stem(names), true);
-  const ScriptFileRun run = RunScriptFile(session, names, o.encoding);
-  switch (run.status) {
-    case ScriptFileStatus::kScriptUnreadable:
-      return Complain("cannot read the script", names.script, run.os_error);
-    case ScriptFileStatus::kScriptNotAFile:
-      std::fprintf(stderr, "orbelin: '%s' is %s, not a script file\n", names.script.c_str(),
-                   run.os_error == EISDIR ? "a folder" : "a device or a pipe");
-      return kExitTrouble;
-    case ScriptFileStatus::kResultsUncreatable:
-      return Complain("cannot create the results", names.results, run.os_error,
-                      "\n  The script was not run. --output-dir DIR writes the results "
-                      "elsewhere, --no-files writes none.");
-    case ScriptFileStatus::kRan:
-      break;
+  if (o.no_files) {
+    names.results.clear();
+    names.listing.clear();
+  } else if (!o.output_dir.empty()) {
+    names = PlaceOutputsIn(names, o.output_dir);
   }
-  int status = Show(o, names.script, run.source, run.result);
-  if (run.results_error != 0) {
-    status = std::max(
-        status, Complain("could not finish writing the results", names.results, run.results_error));
-  }
-  if (run.listing_error != 0) {
-    std::fprintf(stderr, "orbelin: warning: cannot write the listing '%s': %s\n",
-                 names.listing.c_str(), std::strerror(run.listing_error));
-  }
-  return status;
+  return Show(o, names.script, names, CalcScriptFile(session, names, o.encoding));
 }
 
 // A script that is no file: standard input or the command line's text. It
 // writes files only into --output-dir.
 int RunText(const Options& o, Session& session, const std::string& name, const std::string& stem,
             const std::string& bytes) {
-  ScriptFileNames names;
-  PlaceFiles(o, &names, stem, false);
-  const std::string source = DecodeScript(bytes, o.encoding);
-  const RunResult result = session.Run(source);
-  int status = Show(o, name, source, result);
-  if (!names.results.empty()) {
-    if (const int error = WriteWholeFile(names.results, result.results); error != 0) {
-      status = std::max(status, Complain("cannot write the results", names.results, error));
-    }
-    if (const int error = WriteWholeFile(names.listing, result.listing); error != 0) {
-      std::fprintf(stderr, "orbelin: warning: cannot write the listing '%s': %s\n",
-                   names.listing.c_str(), std::strerror(error));
-    }
-  }
-  return status;
+  const ScriptFileNames outputs =
+      o.output_dir.empty() ? ScriptFileNames{} : OutputsForText(stem, o.output_dir);
+  return Show(o, name, outputs, CalcText(session, outputs, DecodeScript(bytes, o.encoding)));
 }
 
 bool ReadStdin(std::string* bytes) {
@@ -226,7 +195,8 @@ int RunCommand(const std::vector<std::string>& args) {
         }
         stdin_read = true;
         if (!ReadStdin(&bytes)) {
-          status = std::max(status, Complain("cannot read", "standard input", errno));
+          status = std::max(
+              status, Complain(std::string("cannot read standard input: ") + std::strerror(errno)));
           break;
         }
         status = std::max(status, RunText(o, session, "<stdin>", "stdin", bytes));

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "interp/explain.h"
+#include "frontend/diagnostic.h"
 
 namespace orbelin::cli {
 

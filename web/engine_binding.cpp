@@ -6,26 +6,22 @@
 #include <emscripten/val.h>
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "base/caret_column.h"
 #include "base/cp1252.h"
-#include "base/file_names.h"
-#include "base/point_forms.h"
-#include "base/script_text.h"
 #include "base/utf8.h"
-#include "interp/explain.h"
+#include "frontend/calc.h"
+#include "frontend/diagnostic.h"
+#include "frontend/point.h"
+#include "frontend/save_rules.h"
+#include "frontend/script_bytes.h"
+#include "frontend/script_names.h"
 #include "interp/session.h"
 #include "interp/terminals.h"
 
 namespace orbelin::web {
-
-using orbelin::CoordinateText;
-using orbelin::GeoUri;
-using orbelin::GpxWaypoint;
 
 namespace {
 
@@ -40,11 +36,9 @@ val Bytes(std::string_view bytes) {
                                           reinterpret_cast<const unsigned char*>(bytes.data())));
 }
 
-constexpr size_t kWhole = std::string_view::npos;
-
 // UTF-16 units of the first `characters` code points of a UTF-8 text (a JS
 // string's indices count UTF-16 units).
-size_t Utf16Units(std::string_view utf8, size_t characters) {
+size_t Utf16Units(std::string_view utf8, size_t characters = std::string_view::npos) {
   size_t units = 0;
   size_t i = 0;
   for (; i < utf8.size() && characters > 0; --characters) {
@@ -56,48 +50,57 @@ size_t Utf16Units(std::string_view utf8, size_t characters) {
   return units;
 }
 
-// Where the box's caret goes for an error, as the window places it: the
-// error's line, and the character the interpreter's column (tabs counted to
-// the next multiple of 8) falls on. A UTF-16 offset into the box text.
-int CaretOffset(std::string_view box_text, int error_line, int error_column) {
-  size_t offset = 0;
-  std::string_view rest = box_text;
-  for (int line = 1; line < error_line; ++line) {
-    size_t end = rest.find('\n');
-    if (end == std::string_view::npos) return static_cast<int>(Utf16Units(box_text, kWhole));
-    offset += Utf16Units(rest.substr(0, end), kWhole) + 1;
-    rest.remove_prefix(end + 1);
+// The box's caret places as UTF-16 offsets into its text, the page's way of
+// counting. `places` are in text order or not; the lines are walked once.
+class Offsets {
+ public:
+  explicit Offsets(std::string_view box_text) : text_(box_text) {}
+  int At(const CaretPlace& place) {
+    if (place.line < line_) Rewind();
+    while (line_ < place.line) {
+      const size_t end = text_.find('\n', start_);
+      if (end == std::string_view::npos) break;
+      units_ += Utf16Units(text_.substr(start_, end - start_)) + 1;
+      start_ = end + 1;
+      ++line_;
+    }
+    std::string_view line = text_.substr(start_);
+    line = line.substr(0, line.find('\n'));
+    return static_cast<int>(units_ + Utf16Units(line, static_cast<size_t>(place.index)));
   }
-  std::string_view line = rest.substr(0, rest.find('\n'));
-  const int index = CaretIndexForColumn(line, std::max(error_column - 1, 0));
-  return static_cast<int>(offset + Utf16Units(line, static_cast<size_t>(index)));
-}
+
+ private:
+  void Rewind() { line_ = 0, start_ = 0, units_ = 0; }
+  std::string_view text_;
+  int line_ = 0;
+  size_t start_ = 0;
+  size_t units_ = 0;
+};
 
 // What one Calc produced, for the page: the results or the listing as the
 // window shows them, their bytes, and the diagnostics with their English
-// hints as the command line prints them.
-val Report(const RunResult& run, std::string_view source, std::string_view box_text) {
+// hints, as the front-end core gives them to every front end.
+val Report(const CalcView& view, std::string_view box_text) {
   val report = val::object();
-  report.set("results", BoxTextFromFile(run.results));
-  report.set("listing", BoxTextFromFile(run.listing));
-  report.set("resultsBytes", Bytes(run.results));
-  report.set("listingBytes", Bytes(run.listing));
-  report.set("errorCount", static_cast<int>(run.errors.size()));
+  report.set("results", BoxTextFromFile(view.run.results));
+  report.set("listing", BoxTextFromFile(view.run.listing));
+  report.set("shown", view.ShownText());
+  report.set("resultsBytes", Bytes(view.run.results));
+  report.set("listingBytes", Bytes(view.run.listing));
+  report.set("errorCount", static_cast<int>(view.run.errors.size()));
+  Offsets offsets(box_text);
   val diagnostics = val::array();
-  for (const Explanation& d : Explain(source, run)) {
+  for (const Diagnostic& d : view.Diagnostics(box_text)) {
     val item = val::object();
-    const bool error = d.kind == Explanation::Kind::kError;
-    item.set("kind", std::string(error ? "error" : "warning"));
-    item.set("text", std::to_string(d.line) + ":" + std::to_string(d.column) + ": " +
-                         (error ? "error: " : "warning: ") + Cp1252ToUtf8(d.message));
-    item.set("hint", Cp1252ToUtf8(d.hint));
-    item.set("caret", CaretOffset(box_text, d.line, d.column));
+    item.set("kind", std::string(d.kind == Diagnostic::Kind::kError ? "error" : "warning"));
+    item.set("text", d.Headline());
+    item.set("hint", d.hint);
+    item.set("caret", offsets.At(d.caret));
     diagnostics.call<void>("push", item);
   }
   report.set("diagnostics", diagnostics);
-  report.set("caret", run.errors.empty() ? -1
-                                         : CaretOffset(box_text, run.errors.back().line,
-                                                       run.errors.back().column));
+  const std::optional<CaretPlace> caret = view.ErrorCaret(box_text);
+  report.set("caret", caret ? offsets.At(*caret) : -1);
   return report;
 }
 
@@ -110,15 +113,20 @@ class Engine {
  public:
   // Calc on the script box's text: it runs as the bytes the window saves
   // (CR LF line ends, Windows-1252, the closing NUL), as the window runs it.
-  val Calc(const std::string& box_text) {
-    const std::string source = ScriptFileFromBoxText(box_text);
-    return Report(session_.Run(source), source, box_text);
-  }
+  val Calc(const std::string& box_text) { return Report(CalcBox(session_, box_text), box_text); }
 
   // A script file's bytes taken as they are, as `orbelin run --encoding
   // cp1252` reads them.
   val RunFile(const std::string& bytes) {
-    return Report(session_.Run(bytes), bytes, BoxTextFromFile(bytes));
+    return Report(CalcSource(session_, bytes), BoxTextFromFile(bytes));
+  }
+
+  // The diagnostics of the last RunFile as the command line prints them on
+  // standard error for a script called `name`, raw Windows-1252 as with
+  // --encoding cp1252: the golden cases hold the page to the same words.
+  std::string ReportOfFile(const std::string& bytes, const std::string& name) {
+    const CalcView view = CalcSource(session_, bytes);
+    return ReportText(name, view.source, view.explanations(), false);
   }
 
   // The point set with OLAT and OLON, and the forms the page hands on.
@@ -128,19 +136,20 @@ class Engine {
     point.set("set", p.set);
     point.set("lat", p.lat);
     point.set("lon", p.lon);
-    const bool on_earth = p.set && std::isfinite(p.lat) && std::isfinite(p.lon) &&
-                          std::fabs(p.lat) <= 90 && std::fabs(p.lon) <= 180;
-    point.set("onEarth", on_earth);
-    if (on_earth) {
+    const std::string refusal = PointRefusal(p);
+    point.set("onEarth", refusal.empty());
+    point.set("refusal", refusal);
+    if (refusal.empty()) {
       point.set("text", CoordinateText(p.lat, p.lon));
       point.set("geo", GeoUri(p.lat, p.lon));
     }
     return point;
   }
 
+  // "" for a point that is not on the Earth: nothing invalid is written.
   std::string PointGpx(const std::string& name) const {
     const HandOffPoint& p = session_.hand_off_point();
-    return GpxWaypoint(p.lat, p.lon, name);
+    return PointRefusal(p).empty() ? GpxWaypoint(p.lat, p.lon, name) : "";
   }
 
  private:
@@ -155,17 +164,20 @@ std::string ImportScript(const std::string& bytes) {
   return BoxTextFromScriptFile(bytes);
 }
 
-// The name a script is stored under: what the user typed, without folders
-// or surrounding blanks, with ".inp" when it has no extension, as the window
-// names its files. Empty when nothing is left.
+// The name a script is stored under, as the core names files.
 std::string ScriptName(const std::string& typed) {
-  const size_t first = typed.find_first_not_of(" \t\r\n");
-  if (first == std::string::npos) return "";
-  std::string name = typed.substr(first, typed.find_last_not_of(" \t\r\n") - first + 1);
-  for (char& c : name) {
-    if (c == '/' || c == '\\') c = '-';
-  }
-  return BuildFileNames(name).script;
+  return StoredScriptName(typed);
+}
+
+// A file name without folder and extension, for the GPX file's name.
+std::string ScriptStem(const std::string& name) {
+  return Stem(name);
+}
+
+// The question before Save stores the box under `name`; "" when it may go
+// ahead (the name is free, or it is the script being edited).
+std::string ReplaceQuestionFor(const std::string& name, const std::string& current, bool exists) {
+  return MustAskBeforeReplacing(exists, name == current) ? ReplaceQuestion(name).text : "";
 }
 
 // The bytes the window saves for this box text.
@@ -192,11 +204,14 @@ EMSCRIPTEN_BINDINGS(orbelin_engine) {
       .constructor<>()
       .function("calc", &Engine::Calc)
       .function("runFile", &Engine::RunFile)
+      .function("reportOfFile", &Engine::ReportOfFile)
       .function("point", &Engine::Point)
       .function("pointGpx", &Engine::PointGpx);
   emscripten::function("importScript", &ImportScript);
   emscripten::function("exportScript", &ExportScript);
   emscripten::function("scriptName", &ScriptName);
+  emscripten::function("scriptStem", &ScriptStem);
+  emscripten::function("replaceQuestion", &ReplaceQuestionFor);
   emscripten::function("keywords", &Keywords);
 }
 

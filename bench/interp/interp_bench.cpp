@@ -9,8 +9,8 @@
 #include <random>
 #include <string>
 
-#include "base/file_names.h"
-#include "interp/script_file_run.h"
+#include "frontend/script_names.h"
+#include "frontend/script_file_calc.h"
 #include "interp/session.h"
 
 namespace {
@@ -77,9 +77,11 @@ void BM_WholeRun(benchmark::State& state) {
   orbelin::Session session;
   const orbelin::ScriptFileNames names = orbelin::BuildFileNames(stem + ".inp");
   for (auto _ : state) {
-    const orbelin::ScriptFileRun run =
-        orbelin::RunScriptFile(session, names, orbelin::SourceEncoding::kCp1252);
-    if (!run.result.clean()) state.SkipWithError("the generated script has errors");
+    const orbelin::FileCalc calc =
+        orbelin::CalcScriptFile(session, names, orbelin::SourceEncoding::kCp1252);
+    if (!calc.ran() || calc.view.has_errors()) {
+      state.SkipWithError("the generated script has errors");
+    }
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
                           static_cast<int64_t>(script.size()));

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "base/utf16.h"
-#include "shell/file_io.h"
+#include "frontend/file_io.h"
 
 namespace orbelin {
 

@@ -1,6 +1,7 @@
 #include "shell/hand_off.h"
 
-#include <cstdio>
+#include "frontend/file_io.h"
+#include "frontend/point.h"
 
 namespace orbelin {
 
@@ -8,24 +9,19 @@ std::string ExchangeFilePath(const std::string& hand_off_folder) {
   return hand_off_folder + "/" + kExchangeFileName;
 }
 
-std::string ExchangeFileText(double lat, double lon) {
-  char text[2 * 330];
-  int n = std::snprintf(text, sizeof text, "%.6f\n%.6f\n", lat, lon);
-  return std::string(text, n > 0 ? static_cast<size_t>(n) : 0);
-}
-
 SendResult SendPoint(Platform& platform, double lat, double lon,
-                     const std::string& hand_off_folder) {
+                     const std::string& hand_off_folder, std::error_code* error) {
   WindowId map = platform.FindWindowByClass(kMapWindowClass);
   if (map == 0) return SendResult::kNotRunning;
 
-  std::FILE* f = std::fopen(ExchangeFilePath(hand_off_folder).c_str(), "w");
-  if (f == nullptr) return SendResult::kCannotWrite;
-  std::string text = ExchangeFileText(lat, lon);
-  bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-  if (std::fclose(f) != 0) written = false;
-  if (!written) return SendResult::kCannotWrite;
-
+  // The folder may be one that others write too: a link planted in the
+  // file's place must not make the hand-off overwrite what it points to.
+  if (std::error_code failed =
+          ReplaceFile(ExchangeFilePath(hand_off_folder), ExchangeFileText(lat, lon),
+                      {.sync = true, .follow_links = false})) {
+    if (error != nullptr) *error = failed;
+    return SendResult::kCannotWrite;
+  }
   platform.SendWindowMessage(map, kHandOffMessage, platform.MainWindowId(), kHandOffCode);
   platform.BringToFront(map);
   return SendResult::kSent;

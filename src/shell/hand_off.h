@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <system_error>
 
 #include "shell/platform.h"
 
@@ -19,13 +20,11 @@ enum class SendResult { kSent = 0, kNotRunning = 1, kCannotWrite = 2 };
 // The exchange file in the hand-off folder; an empty folder means the root.
 std::string ExchangeFilePath(const std::string& hand_off_folder);
 
-// The exchange file's text: latitude and longitude, each "%.6f\n".
-std::string ExchangeFileText(double lat, double lon);
-
 // Finds the map program's window first, so nothing is written when it does
 // not run; then writes the exchange file, sends the message and brings the
-// window to the front.
+// window to the front. The file is never written through a symbolic link
+// in its place; why it could not be written goes to *error.
 SendResult SendPoint(Platform& platform, double lat, double lon,
-                     const std::string& hand_off_folder);
+                     const std::string& hand_off_folder, std::error_code* error = nullptr);
 
 }  // namespace orbelin

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "frontend/save_rules.h"
+
 namespace orbelin {
 
 enum class Box { kScript, kResults };
@@ -23,19 +25,6 @@ struct FileDialogRequest {
   std::string start_folder;
   std::string file_name;  // what the name field holds at first
 };
-
-// A question that the user answers with one of up to three buttons: `yes`,
-// `no` when it has a text, and Cancel, which is also what Escape and the
-// close button answer.
-struct Question {
-  std::string text;
-  std::string yes;  // e.g. "Save", "Replace"
-  std::string no;   // e.g. "Discard", or "" for no such button
-  // The answer Return gives: Cancel where `yes` destroys something.
-  bool cancel_is_default = false;
-};
-
-enum class Answer { kYes, kNo, kCancel };
 
 class Platform {
  public:

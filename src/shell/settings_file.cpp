@@ -1,7 +1,8 @@
 #include "shell/settings_file.h"
 
 #include "base/cp1252.h"
-#include "shell/file_io.h"
+#include "frontend/file_io.h"
+#include "frontend/script_bytes.h"
 
 namespace orbelin {
 
@@ -11,8 +12,12 @@ bool ReadSettings(const std::string& program_folder, std::string* hand_off_folde
   std::string_view line = *bytes;
   line = line.substr(0, line.find_first_of(std::string_view("\n\0", 2)));
   if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  *hand_off_folder =
-      HasNonAscii(line) && IsValidUtf8(line) ? std::string(line) : Cp1252ToUtf8(line);
+  if (!ReadsAsUtf8(line)) {
+    *hand_off_folder = Cp1252ToUtf8(line);
+  } else {
+    if (line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);
+    *hand_off_folder = std::string(line);
+  }
   return true;
 }
 

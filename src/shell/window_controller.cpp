@@ -8,15 +8,16 @@
 #include <string_view>
 #include <utility>
 
-#include "base/caret_column.h"
-#include "base/point_forms.h"
-#include "base/script_text.h"
 #include "base/source_text.h"
-#include "interp/script_file_run.h"
+#include "frontend/calc.h"
+#include "frontend/file_io.h"
+#include "frontend/lost_characters.h"
+#include "frontend/point.h"
+#include "frontend/save_rules.h"
+#include "frontend/script_bytes.h"
+#include "frontend/script_file_calc.h"
 #include "shell/definition_file.h"
-#include "shell/file_io.h"
 #include "shell/hand_off.h"
-#include "shell/lost_characters.h"
 #include "shell/settings_file.h"
 
 namespace orbelin {
@@ -25,79 +26,12 @@ namespace {
 
 constexpr const char* kProgramName = "Orbelin";
 
-// Line `line` (0-based) of a box text, or "" past its end.
-std::string_view LineOf(std::string_view text, int line) {
-  for (; line > 0; --line) {
-    size_t end = text.find('\n');
-    if (end == std::string_view::npos) return {};
-    text.remove_prefix(end + 1);
-  }
-  return text.substr(0, text.find('\n'));
-}
-
 std::string FileName(const std::string& path) {
   return path.substr(path.rfind('/') + 1);
 }
 
-// The file name without its extension (a leading full stop is none).
-std::string Stem(const std::string& name) {
-  const size_t dot = name.rfind('.');
-  return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
-}
-
-bool IsRegularFile(const std::string& path) {
-  struct stat st;
-  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
-bool Exists(const std::string& path) {
-  struct stat st;
-  return lstat(path.c_str(), &st) == 0;
-}
-
-bool SameFile(const std::string& a, const std::string& b) {
-  struct stat sa, sb;
-  return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-         sa.st_ino == sb.st_ino;
-}
-
 std::string CouldNot(const char* verb, const std::string& path, std::error_code error) {
   return std::string("Could not ") + verb + " " + path + ": " + error.message() + ".";
-}
-
-std::string ItOrThey(size_t count) {
-  return count == 1 ? "it becomes" : "they become";
-}
-
-// What follows a file's first NUL byte, which the box never shows and which
-// saving the box over the file deletes. Nothing to lose (bytes 0) when
-// there is no NUL or only NULs and blanks follow it, as after a saved
-// script's own NUL.
-struct NulTail {
-  size_t bytes = 0;
-  int line = 0;  // 1-based line of the NUL
-};
-
-NulTail FindNulTail(std::string_view file) {
-  const size_t nul = file.find('\0');
-  if (nul == std::string_view::npos) return {};
-  const std::string_view rest = file.substr(nul + 1);
-  if (rest.find_first_not_of(std::string_view(" \t\r\n\0", 5)) == std::string_view::npos) return {};
-  const std::string before = BoxTextFromScriptFile(file.substr(0, nul));
-  return {rest.size(), 1 + static_cast<int>(std::count(before.begin(), before.end(), '\n'))};
-}
-
-// A saved script in UTF-8 rather than Windows-1252: CR LF line ends and a
-// NUL at the end, with every character kept. The window's Load recognises
-// UTF-8.
-std::string Utf8ScriptFile(std::string_view text) {
-  std::string bytes;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) bytes += '\r';
-    bytes += text[i];
-  }
-  bytes += '\0';
-  return bytes;
 }
 
 std::u32string NotIn(std::u32string_view characters, std::u32string_view these) {
@@ -187,39 +121,57 @@ void WindowController::Calc() {
       return;
   }
   BuildFileNames();
-  const ScriptFileRun run = RunScriptFile(session_, names_, SourceEncoding::kCp1252);
-  switch (run.status) {
-    case ScriptFileStatus::kScriptUnreadable:
-      platform_.ShowError(
-          CouldNot("read", names_.script, std::error_code(run.os_error, std::generic_category())));
-      return;
-    case ScriptFileStatus::kScriptNotAFile:
-      platform_.ShowError(CouldNot("read", names_.script,
-                                   run.os_error == EISDIR
-                                       ? std::error_code(EISDIR, std::generic_category())
-                                       : NotARegularFile()));
-      return;
-    case ScriptFileStatus::kResultsUncreatable:
-      platform_.ShowError(CouldNot("write", names_.results,
-                                   std::error_code(run.os_error, std::generic_category())));
-      return;
-    case ScriptFileStatus::kRan:
-      break;
+  const std::string box_text = platform_.BoxText(Box::kScript);
+  const FileCalc calc = CalcSavedBox(session_, names_, box_text);
+  if (!calc.ran()) {
+    platform_.ShowError(calc.Problem(names_));
+    return;
   }
-  const RunResult& result = run.result;
-  platform_.SetBoxText(Box::kResults,
-                       BoxTextFromFile(result.clean() ? result.results : result.listing));
-  if (run.results_error != 0) {
-    platform_.ShowError(CouldNot("write", names_.results,
-                                 std::error_code(run.results_error, std::generic_category())));
+  const CalcView& view = calc.view;
+  ShowCalc(view.ShownText(), view.Diagnostics(box_text));
+  if (const std::string problem = calc.Problem(names_); !problem.empty()) {
+    platform_.ShowError(problem);
   }
-  if (run.listing_error != 0) {
-    platform_.ShowError(CouldNot("write", names_.listing,
-                                 std::error_code(run.listing_error, std::generic_category())));
+  if (const std::string problem = calc.ListingProblem(names_); !problem.empty()) {
+    platform_.ShowError(problem);
   }
-  if (result.clean()) return;
-  platform_.ShowError("Compilation errors\n");
-  PlaceCaret(result.errors.back().line - 1, result.errors.back().column - 1);
+  if (!view.has_errors()) return;
+  platform_.ShowError(kCompilationErrors);
+  const CaretPlace caret = *view.ErrorCaret(box_text);
+  platform_.PlaceCaret(Box::kScript, caret.line, caret.index);
+}
+
+// The results box: the results or the listing, as the file holds them, and
+// below them what the terminal would say of the run: each error and warning
+// with its hint. Those lines are the box's alone, never the file's.
+void WindowController::ShowCalc(const std::string& shown,
+                                std::vector<Diagnostic> diagnostics) {
+  std::string text = shown;
+  shown_diagnostics_.clear();
+  if (!diagnostics.empty()) {
+    if (!text.empty() && text.back() != '\n') text += '\n';
+    text += '\n';
+    int line = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+    for (Diagnostic& d : diagnostics) {
+      text += d.Headline() + '\n';
+      const int first = line++;
+      if (!d.hint.empty()) {
+        text += "  hint: " + d.hint + '\n';
+        ++line;
+      }
+      shown_diagnostics_.push_back({first, line, d.caret});
+    }
+  }
+  platform_.SetBoxText(Box::kResults, text);
+}
+
+void WindowController::ResultsLineActivated(int line) {
+  for (const ShownDiagnostic& d : shown_diagnostics_) {
+    if (line >= d.first_line && line < d.end_line) {
+      platform_.PlaceCaret(Box::kScript, d.caret.line, d.caret.index);
+      return;
+    }
+  }
 }
 
 void WindowController::Load() {
@@ -248,17 +200,17 @@ void WindowController::SaveCurrent() {
 }
 
 void WindowController::HandOff() {
+  if (!HasPoint()) return;
   const HandOffPoint& point = session_.hand_off_point();
-  if (!point.set) {
-    platform_.ShowError("Kein Punkt gesetzt");
-    return;
-  }
-  switch (SendPoint(platform_, point.lat, point.lon, hand_off_folder_)) {
+  std::error_code error;
+  switch (SendPoint(platform_, point.lat, point.lon, hand_off_folder_, &error)) {
     case SendResult::kNotRunning:
       platform_.ShowError("OziExplore not running");
       break;
     case SendResult::kCannotWrite:
-      platform_.ShowError("Can not write file!");
+      // The handheld's words, then which file and why.
+      platform_.ShowError("Can not write file!\n" + ExchangeFilePath(hand_off_folder_) + ": " +
+                          error.message() + ".");
       break;
     case SendResult::kSent:
       break;
@@ -281,9 +233,11 @@ void WindowController::HandOffInfo() {
   platform_.ShowInformation(text);
 }
 
+// Every way out of the window refuses a point that is not on the Earth.
 bool WindowController::HasPoint() {
-  if (session_.hand_off_point().set) return true;
-  platform_.ShowError("Kein Punkt gesetzt");
+  const std::string refusal = PointRefusal(session_.hand_off_point());
+  if (refusal.empty()) return true;
+  platform_.ShowError(refusal);
   return false;
 }
 
@@ -299,7 +253,7 @@ void WindowController::ExportGpx() {
   std::optional<std::string> chosen = platform_.ChooseFile(request);
   if (!chosen) return;
   std::string path = *chosen;
-  if (Stem(FileName(path)) == FileName(path)) path += ".gpx";
+  if (Stem(path) == FileName(path)) path += ".gpx";
   if (IsRegularFile(path) && !ConfirmReplace(path)) return;
   const HandOffPoint& point = session_.hand_off_point();
   if (std::error_code error = ReplaceFile(path, GpxWaypoint(point.lat, point.lon, stem))) {
@@ -374,8 +328,7 @@ void WindowController::NoteLostCharacters(const std::string& text) {
   const std::u32string fresh = NotIn(CharactersLostOnSave(text), noted_);
   if (fresh.empty()) return;
   noted_ += fresh;
-  platform_.ShowNote(ListCharacters(fresh) + " cannot be saved in a script file (Windows-1252): " +
-                     ItOrThey(fresh.size()) + " '?'.");
+  platform_.ShowNote(LostCharactersNote(fresh));
 }
 
 WindowController::SaveOutcome WindowController::WriteScript(const std::string& path,
@@ -384,31 +337,24 @@ WindowController::SaveOutcome WindowController::WriteScript(const std::string& p
   const std::string text = platform_.BoxText(Box::kScript);
   const std::u32string lost = NotIn(CharactersLostOnSave(text), agreed_lost_);
   if (!lost.empty()) {
-    const Question question{"Windows-1252, the code of script files, has no " +
-                                ListCharacters(lost, "or") + ": saved, " + ItOrThey(lost.size()) +
-                                " '?'.",
-                            "Save Anyway", "", true};
-    if (platform_.Ask(question) != Answer::kYes) return SaveOutcome::kDeclined;
+    if (platform_.Ask(LostCharactersQuestion(lost)) != Answer::kYes) return SaveOutcome::kDeclined;
     agreed_lost_ += lost;
   }
-  const std::string bytes = ScriptFileFromBoxText(text);
   if (std::optional<std::string> current = ReadWholeFile(path)) {
-    // A file that holds the text already is left as it is, and so are the
-    // bytes after its NUL.
-    if (CutAtNul(*current) == CutAtNul(bytes)) {
+    // A file that holds the text already is left as it is: its encoding,
+    // its line ends and the bytes after its NUL.
+    if (FileHoldsBoxText(*current, text)) {
       saved_text_ = text;
       UpdateTitle();
       return SaveOutcome::kSaved;
     }
     const NulTail tail = FindNulTail(*current);
-    if (tail.bytes > 0 && !replacing_agreed) {
-      const Question question{FileName(path) + " has " + std::to_string(tail.bytes) +
-                                  " bytes after a NUL byte in line " + std::to_string(tail.line) +
-                                  ", which the box does not show. Saving deletes them.",
-                              "Save Anyway", "", true};
-      if (platform_.Ask(question) != Answer::kYes) return SaveOutcome::kDeclined;
+    if (tail.bytes > 0 && !replacing_agreed &&
+        platform_.Ask(NulTailQuestion(FileName(path), tail)) != Answer::kYes) {
+      return SaveOutcome::kDeclined;
     }
   }
+  const std::string bytes = ScriptFileFromBoxText(text);
   if (std::error_code failed = ReplaceFile(path, bytes)) {
     if (error != nullptr) *error = failed;
     return SaveOutcome::kFailed;
@@ -430,8 +376,9 @@ WindowController::SaveOutcome WindowController::SaveAs() {
   if (!chosen) return SaveOutcome::kDeclined;
 
   const ScriptFileNames names = orbelin::BuildFileNames(*chosen);
-  const bool other_file = IsRegularFile(names.script) &&
-                          (script_path_.empty() || !SameFile(names.script, script_path_));
+  const bool other_file =
+      MustAskBeforeReplacing(IsRegularFile(names.script),
+                             !script_path_.empty() && SameFile(names.script, script_path_));
   if (other_file && !ConfirmReplace(names.script)) return SaveOutcome::kDeclined;
   std::error_code error;
   const SaveOutcome outcome = WriteScript(names.script, &error, other_file);
@@ -441,7 +388,7 @@ WindowController::SaveOutcome WindowController::SaveAs() {
   script_path_ = names.script;
   names_ = names;
   platform_.SetLabel(names_.name);
-  platform_.SetBoxText(Box::kResults, "");
+  ShowCalc("", {});
   UpdateTitle();
   return SaveOutcome::kSaved;
 }
@@ -455,8 +402,7 @@ WindowController::SaveOutcome WindowController::SaveUnderCurrentName() {
 }
 
 bool WindowController::ConfirmReplace(const std::string& path) {
-  return platform_.Ask({path + " already exists. Replace it?", "Replace", "", true}) ==
-         Answer::kYes;
+  return platform_.Ask(ReplaceQuestion(path)) == Answer::kYes;
 }
 
 // Before the box takes another file: true when its edits are saved or the
@@ -522,8 +468,7 @@ bool WindowController::SavesUnharmed(const std::string& path, const std::string&
   if (!NotIn(CharactersLostOnSave(text), agreed_lost_).empty()) return false;
   std::optional<std::string> current = ReadWholeFile(path);
   if (!current) return true;
-  return CutAtNul(*current) == CutAtNul(ScriptFileFromBoxText(text)) ||
-         FindNulTail(*current).bytes == 0;
+  return FileHoldsBoxText(*current, text) || FindNulTail(*current).bytes == 0;
 }
 
 // Writes the text to a new file in the program folder, in UTF-8 where
@@ -531,8 +476,8 @@ bool WindowController::SavesUnharmed(const std::string& path, const std::string&
 // written.
 std::string WindowController::KeepInNewFile(const std::string& text) {
   const std::string stem = names_.name.empty() ? "unsaved" : Stem(names_.name);
-  const std::string bytes =
-      CharactersLostOnSave(text).empty() ? ScriptFileFromBoxText(text) : Utf8ScriptFile(text);
+  const std::string bytes = CharactersLostOnSave(text).empty() ? ScriptFileFromBoxText(text)
+                                                               : Utf8ScriptFileFromBoxText(text);
   for (int n = 1; n <= 100; ++n) {
     const std::string path =
         program_folder_ + stem + "-recovered" + (n == 1 ? "" : "-" + std::to_string(n)) + ".inp";
@@ -559,13 +504,8 @@ void WindowController::BuildFileNames() {
 void WindowController::ShowResults() {
   BuildFileNames();
   if (std::optional<std::string> bytes = ReadWholeFile(names_.results)) {
-    platform_.SetBoxText(Box::kResults, BoxTextFromFile(*bytes));
+    ShowCalc(BoxTextFromFile(*bytes), {});
   }
-}
-
-void WindowController::PlaceCaret(int line, int column) {
-  const std::string text = platform_.BoxText(Box::kScript);
-  platform_.PlaceCaret(Box::kScript, line, CaretIndexForColumn(LineOf(text, line), column));
 }
 
 // The script box takes the file (".inp" added to a name without extension),
@@ -590,12 +530,8 @@ bool WindowController::LoadScriptFile(const std::string& path, bool quiet) {
   ShowResults();
   UpdateTitle();
   NoteLostCharacters(saved_text_);
-  const NulTail tail = FindNulTail(*bytes);
-  if (tail.bytes > 0) {
-    platform_.ShowWarning(names_.name + " has a NUL byte in line " + std::to_string(tail.line) +
-                          ": the box shows only the text before it, and only that runs. Saving "
-                          "the box into this file would delete the " +
-                          std::to_string(tail.bytes) + " bytes after the NUL.");
+  if (const NulTail tail = FindNulTail(*bytes); tail.bytes > 0) {
+    platform_.ShowWarning(NulTailWarning(names_.name, tail));
   }
   return true;
 }

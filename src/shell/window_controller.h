@@ -13,8 +13,10 @@
 
 #include <string>
 #include <system_error>
+#include <vector>
 
-#include "base/file_names.h"
+#include "frontend/diagnostic.h"
+#include "frontend/script_names.h"
 #include "interp/session.h"
 #include "shell/platform.h"
 
@@ -71,6 +73,9 @@ class WindowController {
   void Open(const std::string& path);
   // The window says the script box's text has changed.
   void ScriptEdited();
+  // The user clicked line `line` (from 0) of the results box: on an error
+  // or a warning listed under the results, the caret goes to its place.
+  void ResultsLineActivated(int line);
   void FocusChanged(Box box, bool gained);
 
   const std::string& script_path() const { return script_path_; }
@@ -89,7 +94,7 @@ class WindowController {
   void UpdateTitle();
   void BuildFileNames();
   void ShowResults();
-  void PlaceCaret(int line, int column);
+  void ShowCalc(const std::string& shown, std::vector<Diagnostic> diagnostics);
   bool LoadScriptFile(const std::string& path, bool quiet);
   void LoadStartupScript();
   void NoteLostCharacters(const std::string& text);
@@ -105,6 +110,14 @@ class WindowController {
   std::string hand_off_folder_;
   bool hand_off_folder_default_ = false;  // Orbelin.ini names none
   ScriptFileNames names_;
+  // The diagnostics listed in the results box: their lines there, and where
+  // each takes the caret.
+  struct ShownDiagnostic {
+    int first_line;
+    int end_line;
+    CaretPlace caret;
+  };
+  std::vector<ShownDiagnostic> shown_diagnostics_;
   // The script box's text as its file last held it ("" with no file).
   std::string saved_text_;
   // Characters without a Windows-1252 byte: those the user has been told

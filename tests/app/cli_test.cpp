@@ -275,10 +275,16 @@ TEST_F(Cli, WhatIsNoScriptEndsWithStatus2AndWritesNothing) {
   struct Case {
     std::string path, message;
   } cases[] = {
-      {Path("missing.inp"), "cannot read the script '" + Path("missing.inp") + "'"},
-      {Path("folder.inp"), "'" + Path("folder.inp") + "' is a folder, not a script file"},
-      {Path("pipe.inp"), "'" + Path("pipe.inp") + "' is a device or a pipe, not a script file"},
+      {Path("missing.inp"),
+       "orbelin: cannot read the script " + Path("missing.inp") + ": No such file or directory."},
+      {Path("folder.inp"), "orbelin: " + Path("folder.inp") + " is a folder, not a script file."},
+      {Path("pipe.inp"),
+       "orbelin: " + Path("pipe.inp") + " is a device or a pipe, not a script file."},
+      // Its own results would overwrite it: nothing runs, nothing is written.
+      {Path("walk.res"), "orbelin: the script " + Path("walk.res") +
+                             " would be overwritten by its own results"},
   };
+  WriteBytes(dir_ / "walk.res", "WRITE 1;");
   for (const Case& c : cases) {
     const Result r = Orbelin({"run", c.path});
     EXPECT_EQ(r.status, 2) << c.path;
@@ -287,6 +293,8 @@ TEST_F(Cli, WhatIsNoScriptEndsWithStatus2AndWritesNothing) {
   EXPECT_FALSE(fs::exists(dir_ / "missing.res"));
   EXPECT_FALSE(fs::exists(dir_ / "folder.res"));
   EXPECT_FALSE(fs::exists(dir_ / "folder.lst"));
+  EXPECT_EQ(ReadBytes(dir_ / "walk.res"), "WRITE 1;");
+  EXPECT_FALSE(fs::exists(dir_ / "walk.lst"));
 
   // A clean script after a missing one still runs; the status tells of both.
   WriteBytes(dir_ / "ok.inp", "WRITE 1;");

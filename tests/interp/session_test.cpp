@@ -1,21 +1,11 @@
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 
-#include "base/file_names.h"
-#include "file_bytes.h"
-#include "interp/script_file_run.h"
 #include "session_fixture.h"
 
 namespace orbelin {
 namespace {
 
 using State = SessionTest;
-using orbelin::testing::ReadBytes;
-using orbelin::testing::WriteBytes;
 
 TEST_F(State, ValuesOfGmVariablesAndMarginOutliveARun) {
   Run("GM1 = 5; GM2 = GM1 * 2; MARGIN = 12.9;");
@@ -81,68 +71,6 @@ TEST(Sessions, ARunIsAValue) {
   EXPECT_EQ(r.errors[0].number, 6);
   EXPECT_TRUE(r.point.set);
   EXPECT_EQ(r.point.lat, 1);
-}
-
-class ScriptFileTest : public ::testing::Test {
- protected:
-  // One folder per test and process: ctest runs the tests side by side.
-  std::string folder = ::testing::TempDir() + "orbelin-" +
-                       ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
-                       std::to_string(getpid());
-  void SetUp() override { std::filesystem::create_directories(folder); }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-  ScriptFileNames Names(const std::string& name) { return BuildFileNames(folder + "/" + name); }
-};
-
-TEST_F(ScriptFileTest, WritesResultsAndListingBesideTheScript) {
-  WriteBytes(folder + "/walk.inp", std::string("WRITE 1;\r\n\0", 11));
-  Session session;
-  const ScriptFileRun run = RunScriptFile(session, Names("walk"), SourceEncoding::kCp1252);
-  EXPECT_EQ(run.status, ScriptFileStatus::kRan);
-  EXPECT_EQ(run.results_error, 0);
-  EXPECT_EQ(run.listing_error, 0);
-  EXPECT_EQ(ReadBytes(folder + "/walk.res"), "1\n");
-  EXPECT_EQ(ReadBytes(folder + "/walk.lst"),
-            "Listing:\n\n    1  WRITE 1;\n\n\n    0 syntax errors\n");
-}
-
-TEST_F(ScriptFileTest, FailuresAreTypedAndRunNothing) {
-  Session session;
-  ScriptFileRun run = RunScriptFile(session, Names("missing.inp"), SourceEncoding::kCp1252);
-  EXPECT_EQ(run.status, ScriptFileStatus::kScriptUnreadable);
-  EXPECT_EQ(run.os_error, ENOENT);
-
-  std::filesystem::create_directories(folder + "/dir.inp");
-  run = RunScriptFile(session, Names("dir.inp"), SourceEncoding::kCp1252);
-  EXPECT_EQ(run.status, ScriptFileStatus::kScriptNotAFile);
-  EXPECT_FALSE(std::filesystem::exists(folder + "/dir.res"));
-
-  // A results file that cannot be created stops the run before it starts:
-  // the session does not change.
-  WriteBytes(folder + "/a.inp", "GM1 = 5;");
-  std::filesystem::create_directories(folder + "/a.res");
-  run = RunScriptFile(session, Names("a.inp"), SourceEncoding::kCp1252);
-  EXPECT_EQ(run.status, ScriptFileStatus::kResultsUncreatable);
-  EXPECT_EQ(run.os_error, EISDIR);
-  EXPECT_EQ(session.Run("WRITE GM1;").results, "0\n");
-}
-
-TEST_F(ScriptFileTest, AListingThatCannotBeWrittenIsSkipped) {
-  WriteBytes(folder + "/b.inp", "WRITE 2;");
-  std::filesystem::create_directories(folder + "/b.lst");
-  Session session;
-  const ScriptFileRun run = RunScriptFile(session, Names("b.inp"), SourceEncoding::kCp1252);
-  EXPECT_EQ(run.status, ScriptFileStatus::kRan);
-  EXPECT_EQ(run.listing_error, EISDIR);
-  EXPECT_EQ(ReadBytes(folder + "/b.res"), "2\n");
-}
-
-TEST_F(ScriptFileTest, AutoEncodingTurnsUtf8IntoWindows1252) {
-  WriteBytes(folder + "/u.inp",
-             "WRITE \xC2\xB0N 48 30 : 1, ' \xC3\xA4\xE2\x82\xAC\xE2\x86\x92';\n");
-  Session session;
-  RunScriptFile(session, Names("u.inp"), SourceEncoding::kAuto);
-  EXPECT_EQ(ReadBytes(folder + "/u.res"), "48.5 \xE4\x80?\n");
 }
 
 }  // namespace

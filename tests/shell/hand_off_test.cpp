@@ -12,10 +12,9 @@ using testing::FakePlatform;
 using testing::FileCount;
 using testing::ReadBytes;
 using testing::TempFolder;
+using testing::WriteBytes;
 
-TEST(HandOff, ExchangeFileTextAndPath) {
-  EXPECT_EQ(ExchangeFileText(52.5, -13.25), "52.500000\n-13.250000\n");
-  EXPECT_EQ(ExchangeFileText(-0.0000004, 179.9999996), "-0.000000\n180.000000\n");
+TEST(HandOff, ExchangeFilePath) {
   EXPECT_EQ(ExchangeFilePath("/home/u/Maps"), "/home/u/Maps/apidata1.$$$");
   EXPECT_EQ(ExchangeFilePath(""), "/apidata1.$$$");  // no settings: the root folder
 }
@@ -31,8 +30,31 @@ TEST(HandOff, WindowIsLookedForBeforeTheFileIsWritten) {
 TEST(HandOff, UnwritableFileSendsNothing) {
   FakePlatform p;
   p.map_window = 77;
-  EXPECT_EQ(SendPoint(p, 1, 2, "/no/such/folder"), SendResult::kCannotWrite);
+  std::error_code error;
+  EXPECT_EQ(SendPoint(p, 1, 2, "/no/such/folder", &error), SendResult::kCannotWrite);
+  EXPECT_EQ(error, std::errc::no_such_file_or_directory);
   EXPECT_EQ(p.log, std::vector<std::string>{"find OziExplorer"});
+}
+
+// The hand-off folder may be one that others write: a symbolic link planted
+// in the file's place is not written through, and its target stays as it
+// was.
+TEST(HandOff, NeverWritesThroughALinkInTheFilesPlace) {
+  TempFolder maps, elsewhere;
+  WriteBytes(elsewhere / "precious", "keep me");
+  ASSERT_EQ(symlink((elsewhere / "precious").c_str(), (maps / "apidata1.$$$").c_str()), 0);
+  FakePlatform p;
+  p.map_window = 77;
+  std::error_code error;
+  EXPECT_EQ(SendPoint(p, 1, 2, maps / "", &error), SendResult::kCannotWrite);
+  EXPECT_EQ(error.message(), "it is a symbolic link, which Orbelin does not write through there");
+  EXPECT_EQ(ReadBytes(elsewhere / "precious"), "keep me");
+  // A link to nothing is not followed into a new file either.
+  ASSERT_EQ(symlink((elsewhere / "new").c_str(), (maps / "b").c_str()), 0);
+  std::filesystem::rename(maps / "b", maps / "apidata1.$$$");
+  EXPECT_EQ(SendPoint(p, 1, 2, maps / ""), SendResult::kCannotWrite);
+  EXPECT_FALSE(std::filesystem::exists(elsewhere / "new"));
+  EXPECT_EQ(p.log, std::vector<std::string>(2, "find OziExplorer"));
 }
 
 TEST(HandOff, WritesFileThenSendsMessageThenRaises) {

@@ -314,6 +314,30 @@ TEST_F(MainWindowTest, CalcShowsListingMessageAndCaret) {
   EXPECT_EQ(ReadBytes(home / "walk.inp"), "VAR A;\r\nA = 2\r\nWRITE A;\0"s);
 }
 
+// A click on an error listed under the listing takes the script box's caret
+// to it.
+TEST_F(MainWindowTest, ClickOnADiagnosticGoesToItsPlace) {
+  WriteBytes(home / "walk.inp", "");
+  WriteDefinition(home.folder(), home / "walk.inp");
+  Attach();
+  controller->Start();
+  window.SetBoxText(Box::kScript, "VAR A;\nA = -2;\nWRITE 1;\nWRITE B;");
+  auto message = ExpectMessage();
+  QTest::mouseClick(window.button('B'), Qt::LeftButton);
+  QPlainTextEdit* results = window.box(Box::kResults);
+  QTextBlock line = results->document()->findBlock(
+      results->document()->toPlainText().indexOf(QStringLiteral("2:5: error:")));
+  ASSERT_TRUE(line.isValid()) << window.BoxText(Box::kResults);
+  QTextCursor at(line);
+  results->setTextCursor(at);
+  results->ensureCursorVisible();
+  QTest::mouseClick(results->viewport(), Qt::LeftButton, {},
+                    results->cursorRect(at).center() + QPoint(4, 0));
+  QTextCursor caret = window.box(Box::kScript)->textCursor();
+  EXPECT_EQ(caret.blockNumber(), 1);
+  EXPECT_EQ(caret.positionInBlock(), 4);
+}
+
 TEST_F(MainWindowTest, HandOffWithoutX11FindsNoMapProgram) {
   WriteBytes(home / "walk.inp", "OLAT = 52.5;\0"s);
   WriteDefinition(home.folder(), home / "walk.inp");

@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 
-#include "base/point_forms.h"
+#include "frontend/point.h"
 #include "fake_platform.h"
 #include "shell/definition_file.h"
 #include "test_files.h"
@@ -163,9 +164,13 @@ TEST_F(WindowControllerTest, CalcWithErrorsShowsListingAndPlacesCaret) {
   controller.Start();
   Edit("VAR A;\nA = 2\nWRITE A;");
   controller.Calc();
+  // Under the listing, as in no file, what the terminal would say.
   EXPECT_EQ(platform.results_box,
             "Listing:\n\n    1  VAR A;\n    2  A = 2\n    3\n*****  ^ \";\" expected (E6)\n\n\n"
-            "    1 syntax errors\n");
+            "    1 syntax errors\n\n"
+            "3:1: error: \";\" expected (E6)\n"
+            "  hint: every statement ends with ';': one is missing at the end of line 2\n");
+  EXPECT_EQ(ReadBytes(home / "walk.res"), "2\nLine 3, Col 1: \";\" expected (E6)\n");
   EXPECT_EQ(platform.log,
             (std::vector<std::string>{"error Compilation errors\n", "caret script 2 0"}));
 
@@ -175,6 +180,38 @@ TEST_F(WindowControllerTest, CalcWithErrorsShowsListingAndPlacesCaret) {
   Edit("VAR A;\n{\t}A = 2 +;");
   controller.Calc();
   EXPECT_EQ(platform.log.back(), "caret script 1 10");
+}
+
+// The window says what the terminal and the page say, and each line of it
+// takes the caret to its place: a pasted tab, a unary minus and an unknown
+// name.
+TEST_F(WindowControllerTest, CalcListsEachDiagnosticWithItsHint) {
+  PrepareWalk();
+  controller.Start();
+  Edit("VAR A;\nA = 0 - 1;\nA = -2;\nWRITE B;\nWRITE 1;\n\tWRITE A;");
+  controller.Calc();
+  const std::string& box = platform.results_box;
+  const size_t list = box.find("\n\n3:5:");
+  ASSERT_NE(list, std::string::npos) << box;
+  EXPECT_EQ(box.substr(list + 2),
+            "3:5: error: unexpected symbol in Fact (E105)\n"
+            "  hint: there is no minus sign before a number: write 0 - 5, or °S and °W for "
+            "southern and western coordinates\n"
+            "4:8: error: indent name unknown (E111)\n"
+            "  hint: B is not declared: names are declared in the one VAR line at the top, as in "
+            "VAR B;\n"
+            "6:8: error: EOF expected (E0)\n"
+            "  hint: a tab is not allowed outside a text in quotes: indent with blanks; the rest "
+            "of the script was not run\n")
+      << box;
+  const int first = static_cast<int>(std::count(box.begin(), box.begin() + list + 2, '\n'));
+  platform.log.clear();
+  controller.ResultsLineActivated(first);      // the unary minus
+  controller.ResultsLineActivated(first + 3);  // the unknown name's hint
+  controller.ResultsLineActivated(first + 4);  // the tab
+  controller.ResultsLineActivated(0);          // the listing: nothing
+  EXPECT_EQ(platform.log, (std::vector<std::string>{"caret script 2 4", "caret script 3 7",
+                                                    "caret script 5 0"}));
 }
 
 // A save that fails says which file and why, and the old file's text does
@@ -206,8 +243,9 @@ TEST_F(WindowControllerTest, CalcSaysWhichResultsFileItCouldNotWrite) {
   std::filesystem::remove(home / "walk.res");
   std::filesystem::create_directory(home / "walk.res");
   controller.Calc();
-  EXPECT_EQ(platform.errors,
-            std::vector<std::string>{"Could not write " + home / "walk.res" + ": Is a directory."});
+  EXPECT_EQ(platform.errors, std::vector<std::string>{"Cannot create the results file " +
+                                                      home / "walk.res" +
+                                                      ": Is a directory. The script was not run."});
 
   // The listing fails after the run: its results are shown all the same.
   std::filesystem::remove(home / "walk.res");
@@ -216,8 +254,21 @@ TEST_F(WindowControllerTest, CalcSaysWhichResultsFileItCouldNotWrite) {
   Edit("WRITE 7;");
   controller.Calc();
   EXPECT_EQ(platform.results_box, "7\n");
-  EXPECT_EQ(platform.errors,
-            std::vector<std::string>{"Could not write " + home / "walk.lst" + ": Is a directory."});
+  EXPECT_EQ(platform.errors, std::vector<std::string>{"Cannot write the listing " +
+                                                      home / "walk.lst" + ": Is a directory."});
+}
+
+// A script named like its own results would be overwritten by them.
+TEST_F(WindowControllerTest, CalcNeverWritesOverTheScriptItself) {
+  WriteBytes(home / "x.res", "WRITE 1;\0"s);
+  WriteDefinition(home.folder(), home / "x.res");
+  controller.Start();
+  controller.Calc();
+  ASSERT_EQ(platform.errors.size(), 1u);
+  EXPECT_TRUE(platform.errors[0].starts_with("The script " + home / "x.res" +
+                                             " would be overwritten by its own results"));
+  EXPECT_EQ(ReadBytes(home / "x.res"), "WRITE 1;\0"s);
+  EXPECT_FALSE(std::filesystem::exists(home / "x.lst"));
 }
 
 TEST_F(WindowControllerTest, SaveChoosesFileAddsExtensionAndClearsResults) {
@@ -622,10 +673,38 @@ TEST_F(WindowControllerTest, HandOffMessages) {
             (std::vector<std::string>{"Kein Punkt gesetzt", "OziExplore not running"}));
   EXPECT_EQ(ReadBytes(maps / "apidata1.$$$"), "52.500000\n-13.250000\n");
 
+  // The handheld's words, and on a second line which file and why.
   WriteBytes(home / "Orbelin.ini", "/no/such/folder");
   controller.Start();
   controller.HandOff();
-  EXPECT_EQ(platform.errors.back(), "Can not write file!");
+  EXPECT_EQ(platform.errors.back(),
+            "Can not write file!\n/no/such/folder/apidata1.$$$: No such file or directory.");
+}
+
+// A point that is no place on the Earth goes nowhere: no exchange file, no
+// GPX, no link, nothing on the clipboard.
+TEST_F(WindowControllerTest, APointOffTheEarthIsRefusedEveryWayOut) {
+  PrepareWalk();
+  controller.Start();
+  platform.map_window = 9;
+  for (const char* script : {"OLAT = SQRT(0 - 1); OLON = 11;", "OLAT = 123.4; OLON = 11;"}) {
+    Edit(script);
+    controller.Calc();
+    platform.errors.clear();
+    platform.dialog_answers = {home / "p.gpx"};
+    for (int id : {WindowController::kHandOffButton, WindowController::kExportGpx,
+                   WindowController::kOpenInMap, WindowController::kCopyCoordinates}) {
+      controller.HandleCommand(id);
+    }
+    ASSERT_EQ(platform.errors.size(), 4u) << script;
+    EXPECT_TRUE(platform.errors[0].starts_with(
+        "The point set with OLAT and OLON is not a place on the Earth: the latitude is "))
+        << platform.errors[0];
+    EXPECT_EQ(platform.errors, std::vector<std::string>(4, platform.errors[0]));
+  }
+  EXPECT_FALSE(std::filesystem::exists(home / "apidata1.$$$"));
+  EXPECT_FALSE(std::filesystem::exists(home / "p.gpx"));
+  EXPECT_TRUE(platform.dialogs.empty() && platform.links.empty() && platform.clipboard.empty());
 }
 
 // With no folder named in Orbelin.ini the file goes to the home folder, and

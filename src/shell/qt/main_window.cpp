@@ -114,6 +114,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   results_ = MakeBox(client_);
   script_->installEventFilter(this);
   results_->installEventFilter(this);
+  // A click on an error or a warning listed under the results takes the
+  // caret to its place in the script.
+  results_->viewport()->installEventFilter(this);
   connect(script_, &QPlainTextEdit::textChanged, this, [this] {
     if (controller_ != nullptr) controller_->ScriptEdited();
   });
@@ -242,6 +245,18 @@ bool MainWindow::TabKey(QPlainTextEdit* box, QKeyEvent* key) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (results_ != nullptr && watched == results_->viewport() &&
+      event->type() == QEvent::MouseButtonRelease &&
+      controller_ != nullptr && !results_->textCursor().hasSelection()) {
+    controller_->ResultsLineActivated(results_->textCursor().blockNumber());
+  }
+  if (watched == results_ && event->type() == QEvent::KeyPress && controller_ != nullptr &&
+      (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
+       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter) &&
+      static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+    controller_->ResultsLineActivated(results_->textCursor().blockNumber());
+    return true;
+  }
   if ((watched == script_ || watched == results_) && event->type() == QEvent::KeyPress &&
       TabKey(static_cast<QPlainTextEdit*>(watched), static_cast<QKeyEvent*>(event))) {
     return true;

@@ -93,16 +93,16 @@ class MainWindow : public QMainWindow, public Platform {
 
   WindowController* controller_ = nullptr;
   bool ending_ = false;
-  QWidget* client_;
-  QLabel* label_;
-  QPlainTextEdit* script_;
-  QPlainTextEdit* results_;
-  QPushButton* calc_;
-  QPushButton* load_;
-  QPushButton* save_;
-  QPushButton* hand_off_;
-  QPushButton* done_;
-  QAction* hand_off_note_;
+  QWidget* client_ = nullptr;
+  QLabel* label_ = nullptr;
+  QPlainTextEdit* script_ = nullptr;
+  QPlainTextEdit* results_ = nullptr;
+  QPushButton* calc_ = nullptr;
+  QPushButton* load_ = nullptr;
+  QPushButton* save_ = nullptr;
+  QPushButton* hand_off_ = nullptr;
+  QPushButton* done_ = nullptr;
+  QAction* hand_off_note_ = nullptr;
   std::map<int, QAction*> commands_;  // by command id
 };
 

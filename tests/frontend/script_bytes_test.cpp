@@ -1,4 +1,4 @@
-#include "base/script_text.h"
+#include "frontend/script_bytes.h"
 
 #include <gtest/gtest.h>
 

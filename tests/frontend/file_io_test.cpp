@@ -1,4 +1,4 @@
-#include "shell/file_io.h"
+#include "frontend/file_io.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>

@@ -1,4 +1,4 @@
-#include "base/file_names.h"
+#include "frontend/script_names.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "base/point_forms.h"
+#include "frontend/point.h"
 
 #include <cmath>
 #include <cstdio>
@@ -43,7 +43,40 @@ std::string EscapeXml(std::string_view text) {
   return out;
 }
 
+// "the latitude is 123.4, beyond ±90°"; "" when the value is fine.
+std::string WhatIsWrong(const char* what, double value, double limit) {
+  char text[160];
+  if (std::isnan(value)) {
+    std::snprintf(text, sizeof text, "the %s is not a number (nan)", what);
+  } else if (std::isinf(value)) {
+    std::snprintf(text, sizeof text, "the %s is infinite", what);
+  } else if (std::fabs(value) > limit) {
+    std::snprintf(text, sizeof text, "the %s is %.10g, beyond \xC2\xB1%g\xC2\xB0", what, value,
+                  limit);
+  } else {
+    return "";
+  }
+  return text;
+}
+
 }  // namespace
+
+std::string PointRefusal(const HandOffPoint& point) {
+  if (!point.set) return "Kein Punkt gesetzt";
+  std::string wrong = WhatIsWrong("latitude", point.lat, 90.0);
+  const std::string lon = WhatIsWrong("longitude", point.lon, 180.0);
+  if (wrong.empty() && lon.empty()) return "";
+  if (!wrong.empty() && !lon.empty()) wrong += " and ";
+  wrong += lon;
+  return "The point set with OLAT and OLON is not a place on the Earth: " + wrong +
+         ". Nothing was handed on.";
+}
+
+std::string ExchangeFileText(double lat, double lon) {
+  char text[2 * 330];
+  int n = std::snprintf(text, sizeof text, "%.6f\n%.6f\n", lat, lon);
+  return std::string(text, n > 0 ? static_cast<size_t>(n) : 0);
+}
 
 std::string GeoUri(double lat, double lon) {
   char text[96];

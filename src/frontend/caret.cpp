@@ -1,4 +1,4 @@
-#include "base/caret_column.h"
+#include "frontend/caret.h"
 
 #include "base/source_text.h"
 

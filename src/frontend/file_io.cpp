@@ -1,4 +1,4 @@
-#include "shell/file_io.h"
+#include "frontend/file_io.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,25 +13,39 @@ namespace {
 
 class FileErrorCategory : public std::error_category {
  public:
+  enum Code { kNotARegularFile = 1, kALinkIsInTheWay = 2 };
   const char* name() const noexcept override { return "orbelin file"; }
-  std::string message(int) const override {
-    return "not a regular file (a pipe, a device or a socket)";
+  std::string message(int code) const override {
+    return code == kALinkIsInTheWay
+               ? "it is a symbolic link, which Orbelin does not write through there"
+               : "not a regular file (a pipe, a device or a socket)";
   }
 };
+
+const FileErrorCategory& FileErrors() {
+  static const FileErrorCategory category;
+  return category;
+}
 
 std::error_code Errno(int error) {
   return error == 0 ? std::error_code() : std::error_code(error, std::generic_category());
 }
 
-// Reads from the current offset to the end; 0 or the errno.
-int ReadAll(int fd, std::string* bytes) {
-  char buffer[8192];
+// Reads from the current offset to the end; 0 or the errno. `expected` (the
+// size the file had a moment ago) is read straight into its place: a script
+// may be megabytes long, and a growing buffer would copy it again and again.
+int ReadAll(int fd, std::string* bytes, size_t expected = 0) {
+  size_t have = bytes->size();
+  bytes->resize(have + expected + 1);  // + 1: the read that finds the end
   for (;;) {
-    ssize_t n = read(fd, buffer, sizeof buffer);
+    if (have == bytes->size()) bytes->resize(bytes->size() + bytes->size() / 2 + 8192);
+    ssize_t n = read(fd, bytes->data() + have, bytes->size() - have);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return errno;
-    if (n == 0) return 0;
-    bytes->append(buffer, static_cast<size_t>(n));
+    if (n <= 0) {
+      bytes->resize(have);
+      return n < 0 ? errno : 0;
+    }
+    have += static_cast<size_t>(n);
   }
 }
 
@@ -72,13 +86,16 @@ std::string WriteTarget(const std::string& path) {
 
 // Writes the file where it is. The old bytes are read first, when the file
 // may be read, and put back when the new ones cannot all be written.
-std::error_code WriteInPlace(const std::string& target, std::string_view bytes) {
+std::error_code WriteInPlace(const std::string& target, std::string_view bytes,
+                             const WriteOptions& options) {
   bool readable = true;
-  int fd = open(target.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  const int flags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (options.follow_links ? 0 : O_NOFOLLOW);
+  int fd = open(target.c_str(), O_RDWR | flags);
   if (fd < 0 && errno == EACCES) {
     readable = false;
-    fd = open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    fd = open(target.c_str(), O_WRONLY | flags);
   }
+  if (fd < 0 && errno == ELOOP && !options.follow_links) return ALinkIsInTheWay();
   if (fd < 0) return Errno(errno);
   struct stat st;
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -86,7 +103,8 @@ std::error_code WriteInPlace(const std::string& target, std::string_view bytes) 
     return NotARegularFile();
   }
   std::string old_bytes;
-  const bool have_old = readable && ReadAll(fd, &old_bytes) == 0;
+  const bool have_old =
+      readable && ReadAll(fd, &old_bytes, static_cast<size_t>(st.st_size)) == 0;
 
   int error = 0;
   // Room for all of the new bytes first, so that a full disk fails before
@@ -98,7 +116,7 @@ std::error_code WriteInPlace(const std::string& target, std::string_view bytes) 
   }
   if (error == 0) error = WriteAll(fd, bytes, 0);
   if (error == 0 && ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) error = errno;
-  if (error == 0 && fsync(fd) != 0) error = errno;
+  if (error == 0 && options.sync && fsync(fd) != 0) error = errno;
   if (error != 0) {
     if (have_old && WriteAll(fd, old_bytes, 0) == 0) {
       (void)!ftruncate(fd, static_cast<off_t>(old_bytes.size()));
@@ -114,7 +132,8 @@ std::error_code WriteInPlace(const std::string& target, std::string_view bytes) 
 // old one. Sets *in_place, and writes nothing, where that would lose the
 // old file's owner or hard links or where the folder may not be written.
 std::error_code WriteAndRename(const std::string& target, std::string_view bytes,
-                               const struct stat* old, bool* in_place) {
+                               const struct stat* old, const WriteOptions& options,
+                               bool* in_place) {
   *in_place = false;
   if (old != nullptr && old->st_nlink > 1) {
     *in_place = true;
@@ -149,7 +168,7 @@ std::error_code WriteAndRename(const std::string& target, std::string_view bytes
   // After the owner, whose change clears the set-id bits.
   if (old != nullptr && fchmod(fd, old->st_mode & 07777) != 0) error = errno;
   if (error == 0) error = WriteAll(fd, bytes);
-  if (error == 0 && fsync(fd) != 0) error = errno;
+  if (error == 0 && options.sync && fsync(fd) != 0) error = errno;
   if (close(fd) != 0 && error == 0) error = errno;
   if (error == 0 && std::rename(temp.c_str(), target.c_str()) != 0) error = errno;
   if (error != 0) unlink(temp.c_str());
@@ -159,8 +178,11 @@ std::error_code WriteAndRename(const std::string& target, std::string_view bytes
 }  // namespace
 
 std::error_code NotARegularFile() {
-  static const FileErrorCategory category;
-  return std::error_code(1, category);
+  return std::error_code(FileErrorCategory::kNotARegularFile, FileErrors());
+}
+
+std::error_code ALinkIsInTheWay() {
+  return std::error_code(FileErrorCategory::kALinkIsInTheWay, FileErrors());
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::error_code* error) {
@@ -190,16 +212,21 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::error_cod
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     *error = NotARegularFile();
   } else {
-    *error = Errno(ReadAll(fd, &bytes));
+    *error = Errno(ReadAll(fd, &bytes, static_cast<size_t>(st.st_size)));
   }
   close(fd);
   if (*error) return std::nullopt;
   return bytes;
 }
 
-std::error_code ReplaceFile(const std::string& path, std::string_view bytes) {
+std::error_code ReplaceFile(const std::string& path, std::string_view bytes,
+                            WriteOptions options) {
   if (path.empty()) return Errno(ENOENT);
-  const std::string target = WriteTarget(path);
+  if (!options.follow_links) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) return ALinkIsInTheWay();
+  }
+  const std::string target = options.follow_links ? WriteTarget(path) : path;
 
   struct stat old;
   const bool exists = stat(target.c_str(), &old) == 0;
@@ -210,9 +237,65 @@ std::error_code ReplaceFile(const std::string& path, std::string_view bytes) {
     if (faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return Errno(errno);
   }
   bool in_place = false;
-  std::error_code error = WriteAndRename(target, bytes, exists ? &old : nullptr, &in_place);
+  std::error_code error =
+      WriteAndRename(target, bytes, exists ? &old : nullptr, options, &in_place);
   if (!in_place) return error;
-  return WriteInPlace(target, bytes);
+  return WriteInPlace(target, bytes, options);
+}
+
+std::error_code CheckReadable(const std::string& path) {
+  if (path.empty()) return Errno(ENOENT);
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) return Errno(errno);
+  if (S_ISDIR(st.st_mode)) return Errno(EISDIR);
+  if (!S_ISREG(st.st_mode)) return NotARegularFile();
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  if (fd < 0) return Errno(errno);
+  close(fd);
+  return {};
+}
+
+std::error_code CheckWritable(const std::string& path) {
+  if (path.empty()) return Errno(ENOENT);
+  struct stat st;
+  if (stat(path.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) return Errno(EISDIR);
+    if (!S_ISREG(st.st_mode)) return NotARegularFile();
+    if (faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) return Errno(errno);
+    return {};
+  }
+  if (errno != ENOENT) return Errno(errno);
+  // A new file: its folder must let us create one. Created and removed
+  // again, as nothing else answers for every file system (read-only mounts,
+  // quotas, ACLs).
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return Errno(errno);
+  close(fd);
+  unlink(path.c_str());
+  return {};
+}
+
+FileStamp StampOf(const std::string& path) {
+  struct stat st;
+  if (path.empty() || stat(path.c_str(), &st) != 0) return {};
+  return {true, st.st_dev, st.st_ino, st.st_size,
+          static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
+bool IsRegularFile(const std::string& path) {
+  struct stat st;
+  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool Exists(const std::string& path) {
+  struct stat st;
+  return lstat(path.c_str(), &st) == 0;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat sa, sb;
+  return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+         sa.st_ino == sb.st_ino;
 }
 
 }  // namespace orbelin

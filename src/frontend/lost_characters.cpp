@@ -1,4 +1,4 @@
-#include "shell/lost_characters.h"
+#include "frontend/lost_characters.h"
 
 #include "base/cp1252.h"
 #include "base/utf8.h"

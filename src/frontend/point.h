@@ -1,0 +1,40 @@
+// The point a script sets with OLAT and OLON, and every form in which a front
+// end hands it on: the exchange file of the moving-map hand-off, a GPX 1.1
+// waypoint file, a geo: link for map apps, and the text geocachers type.
+//
+// A point leaves Orbelin only when it is a place on the Earth: both numbers
+// finite, the latitude within +-90 and the longitude within +-180 degrees.
+// Anything else (a NaN from a construction, a latitude of 123.4) is refused
+// by every front end with the same message, and nothing is written, copied
+// or opened.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "interp/hand_off_point.h"
+
+namespace orbelin {
+
+// What keeps a point from being handed on; "" when it may be. For a point
+// never set this is the window's own "Kein Punkt gesetzt"; otherwise a
+// sentence in plain English that says which number is wrong and why.
+std::string PointRefusal(const HandOffPoint& point);
+
+// The rest take a point for which PointRefusal is "".
+
+// The exchange file's text: latitude and longitude, each "%.6f\n".
+std::string ExchangeFileText(double lat, double lon);
+
+// "geo:LAT,LON" with six decimals, as the exchange file has them.
+std::string GeoUri(double lat, double lon);
+
+// "N 48° 12.345 E 011° 30.500" (UTF-8): hemisphere, whole degrees (two
+// digits for the latitude, three for the longitude) and minutes rounded to
+// thousandths, carried into the degrees when they round up to 60.
+std::string CoordinateText(double lat, double lon);
+
+// A GPX 1.1 file with one waypoint named `name` (UTF-8, escaped here).
+std::string GpxWaypoint(double lat, double lon, std::string_view name);
+
+}  // namespace orbelin
