@@ -116,17 +116,14 @@ class Engine {
   val Calc(const std::string& box_text) { return Report(CalcBox(session_, box_text), box_text); }
 
   // A script file's bytes taken as they are, as `orbelin run --encoding
-  // cp1252` reads them.
-  val RunFile(const std::string& bytes) {
-    return Report(CalcSource(session_, bytes), BoxTextFromFile(bytes));
-  }
-
-  // The diagnostics of the last RunFile as the command line prints them on
-  // standard error for a script called `name`, raw Windows-1252 as with
-  // --encoding cp1252: the golden cases hold the page to the same words.
-  std::string ReportOfFile(const std::string& bytes, const std::string& name) {
+  // cp1252` reads them. `terminal` holds the errors and warnings as that
+  // command prints them on standard error for a script called `name`
+  // (Windows-1252 bytes): the golden cases hold the page to the same words.
+  val RunFile(const std::string& bytes, const std::string& name) {
     const CalcView view = CalcSource(session_, bytes);
-    return ReportText(name, view.source, view.explanations(), false);
+    val report = Report(view, BoxTextFromFile(bytes));
+    report.set("terminal", Bytes(ReportText(name, view.source, view.explanations(), false)));
+    return report;
   }
 
   // The point set with OLAT and OLON, and the forms the page hands on.
@@ -204,7 +201,6 @@ EMSCRIPTEN_BINDINGS(orbelin_engine) {
       .constructor<>()
       .function("calc", &Engine::Calc)
       .function("runFile", &Engine::RunFile)
-      .function("reportOfFile", &Engine::ReportOfFile)
       .function("point", &Engine::Point)
       .function("pointGpx", &Engine::PointGpx);
   emscripten::function("importScript", &ImportScript);

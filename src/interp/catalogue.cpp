@@ -27,6 +27,23 @@ constexpr bool FormsMatchRoles() {
 }
 static_assert(FormsMatchRoles());
 
+// How many arguments of one kind ('N', 'S' or 'V') a row's kinds take.
+constexpr int CountKind(const char* kinds, char kind) {
+  int n = 0;
+  for (; *kinds != '\0'; ++kinds) n += *kinds == kind ? 1 : 0;
+  return n;
+}
+
+// Every row's arguments fit the record the parser fills: a new keyword with
+// one number too many is a compile error, not a write past num[11].
+#define ORBELIN_FITS(name, text, role, kinds, handler)                               \
+  static_assert(CountKind(kinds, 'N') <= CallArgs::kMaxNum &&                      \
+                    CountKind(kinds, 'S') <= CallArgs::kMaxStr &&                  \
+                    CountKind(kinds, 'V') <= CallArgs::kMaxVar,                    \
+                "the arguments of " #name " do not fit CallArgs (library_call.h)");
+ORBELIN_TERMINALS(ORBELIN_FITS)
+#undef ORBELIN_FITS
+
 }  // namespace
 
 const CallForm& CallFormOf(int t) {

@@ -879,6 +879,64 @@ TEST_F(DesktopTest, PointAsGpxMapLinkAndText) {
   EXPECT_EQ(ReadBytes(tmp / "gpxpy.out"), "1 cache 48.20575 11.508333\n");
 }
 
+// The window says what the terminal says: under the listing, each error
+// with its hint (a pasted tab, a unary minus, an unknown name); a click on
+// one takes the caret there. A point off the Earth goes nowhere.
+TEST_F(DesktopTest, HintsUnderTheListingAndNoPointOffTheEarth) {
+  const std::string script = tmp / "home/hints.inp";
+  Give(script, "VAR A;\r\nA = -2;\r\nWRITE B;\r\nWRITE 1;\r\n\tWRITE A;\0"s);
+  Define(script);
+  auto window = StartWindow();
+  const Window main = WaitForMain();
+  ASSERT_TRUE(WaitTitle(main, "hints.inp - Orbelin"));
+  const Area area = Locate(main);
+  const WindowLayout l = LayoutOf(area);
+  Activate(main);
+  Key("F5");
+  ASSERT_NE(WaitForDialog("Error"), 0u);
+  Key("Return");
+  EXPECT_TRUE(WaitDialogGone("Error"));
+  // What the results box shows, as another program pastes it.
+  Click(area.Center(l.results));
+  Key("ctrl+a");
+  Key("ctrl+c");
+  std::string shown;
+  EXPECT_TRUE(WaitFor([&] { return (shown = ReadClipboard()).find("hint: B is") != std::string::npos; }))
+      << shown;
+  for (const char* said :
+       {"2:5: error: unexpected symbol in Fact (E105)\n  hint: there is no minus sign before a "
+        "number",
+        "3:8: error: indent name unknown (E111)\n  hint: B is not declared",
+        "5:8: error: EOF expected (E0)\n  hint: a tab is not allowed outside a text in quotes"}) {
+    EXPECT_NE(shown.find(said), std::string::npos) << said << "\n" << shown;
+  }
+  EXPECT_EQ(ReadBytes(tmp / "home/hints.res").find("hint"), std::string::npos);
+
+  // A point with a latitude of 123.4: no hand-off file, nothing copied.
+  Click(area.Center(l.script));
+  Key("ctrl+a");
+  Type("OLAT = 123.4; OLON = 11;");
+  Key("F5");
+  ASSERT_TRUE(WaitFor([&] { return ReadBytes(tmp / "home/hints.res").empty(); }));
+  Click(area.Center(l.hand_off));
+  ASSERT_NE(WaitForDialog("Error"), 0u);
+  const std::string refusal =
+      "Error: The point set with OLAT and OLON is not a place on the Earth: the latitude is "
+      "123.4, beyond ±90°. Nothing was handed on.\n";
+  EXPECT_TRUE(WaitSaid(refusal)) << Said();
+  Key("Return");
+  EXPECT_TRUE(WaitDialogGone("Error"));
+  Activate(main);
+  MenuItem("o");
+  ASSERT_NE(WaitForDialog("Error"), 0u);
+  Key("Return");
+  EXPECT_TRUE(WaitDialogGone("Error"));
+  EXPECT_FALSE(std::filesystem::exists(tmp / "home/apidata1.$$$"));
+  EXPECT_EQ(ReadClipboard().find("123"), std::string::npos);
+  Key("ctrl+q");
+  EXPECT_EQ(window->Wait(), 0);
+}
+
 // Started from a desktop's menu with a home folder it cannot use, the
 // window says why in a message box.
 TEST_F(DesktopTest, BadHomeIsShownInAMessageBox) {

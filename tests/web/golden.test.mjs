@@ -1,6 +1,8 @@
 // Every golden case through the page's engine, compared byte for byte with
-// the expected results and listing that the native program is held to. Each
-// case gets a fresh engine, as each case gets a fresh `orbelin run`.
+// the expected results and listing that the native program is held to, and
+// with what the command line says on standard error: the errors, warnings
+// and hints come from the same front-end core. Each case gets a fresh
+// engine, as each case gets a fresh `orbelin run`.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile, readdir } from 'node:fs/promises';
@@ -40,6 +42,19 @@ function firstDifference(expected, actual) {
   return `first difference at byte ${i} (line ${line}):\n  expected ${show(expected)}\n  got      ${show(actual)}`;
 }
 
+// The "-- error: L:C: MESSAGE", "-- warning: ..." and "-- hint: ..." lines
+// of a script, as the lines the terminal prints for them.
+function commentExpectations(text) {
+  const lines = [];
+  for (const line of text.split('\n')) {
+    const said = /-- (error|warning): (\d+:\d+): (.*?)\r?$/.exec(line);
+    if (said) lines.push(`${said[2]}: ${said[1]}: ${said[3]}`);
+    const hint = /-- hint: (.*?)\r?$/.exec(line);
+    if (hint) lines.push(`hint: ${hint[1]}`);
+  }
+  return lines;
+}
+
 test('there are golden cases to compare', () => {
   assert.ok(cases.length >= 10, `only ${cases.length} golden cases found under ${golden}`);
 });
@@ -54,7 +69,7 @@ for (const [name, script, dir] of cases) {
       const bytes = await readFile(script);
       const report = name.startsWith('examples/')
         ? engine.calc(Module.importScript(bytes))
-        : engine.runFile(bytes);
+        : engine.runFile(bytes, `${path.basename(script)}`);
       const base = path.basename(script, '.inp');
       for (const [kind, bytes] of [['res', report.resultsBytes], ['lst', report.listingBytes]]) {
         const expectedFile = path.join(dir, `${base}.${kind}.expected`);
@@ -62,6 +77,20 @@ for (const [name, script, dir] of cases) {
         const expected = await readFile(expectedFile);
         const actual = Buffer.from(bytes);
         assert.ok(expected.equals(actual), `${name}.${kind}: ${firstDifference(expected, actual)}`);
+      }
+      if (name.startsWith('examples/')) return;
+      // What the terminal prints for the case, byte for byte.
+      const said = Buffer.from(report.terminal);
+      const errFile = path.join(dir, `${base}.err.expected`);
+      const comments = commentExpectations(bytes.toString('latin1'));
+      if (existsSync(errFile) || comments.length === 0) {
+        const expected = existsSync(errFile) ? await readFile(errFile) : Buffer.alloc(0);
+        assert.ok(expected.equals(said), `${name}.err: ${firstDifference(expected, said)}`);
+      } else {
+        const lines = said.toString('latin1').split('\n')
+          .filter((l) => l.startsWith(`${base}.inp:`) || l.startsWith('hint: '))
+          .map((l) => (l.startsWith('hint: ') ? l : l.slice(base.length + 5)));
+        assert.deepEqual(lines, comments);
       }
     } finally {
       engine.delete();
@@ -90,7 +119,7 @@ test('maths to the last bit agree with the native program', {
     execFileSync(native, ['run', '--encoding', 'cp1252', path.join(work, 'maths.inp')], { stdio: 'ignore' });
     const expected = (await readFile(path.join(work, 'maths.res'))).toString('latin1');
     const engine = new Module.Engine();
-    const actual = Buffer.from(engine.runFile(Buffer.from(script, 'latin1')).resultsBytes).toString('latin1');
+    const actual = Buffer.from(engine.runFile(Buffer.from(script, 'latin1'), 'maths.inp').resultsBytes).toString('latin1');
     engine.delete();
     assert.equal(actual, expected);
   } finally {

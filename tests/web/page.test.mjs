@@ -266,7 +266,7 @@ describe('the page in Chromium', () => {
     await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: url });
     await page.getByRole('button', { name: 'Hand-off' }).click();
     const dialog = page.getByRole('dialog', { name: 'Hand-off' });
-    assert.match(await dialog.textContent(), /No point set/);
+    assert.match(await dialog.textContent(), /Kein Punkt gesetzt\. No point set: a script sets one with OLAT/);
     assert.equal(await dialog.getByRole('link').count(), 0);
     await dialog.getByRole('button', { name: 'Close' }).click();
 
@@ -293,6 +293,47 @@ describe('the page in Chromium', () => {
     assert.equal(byGpxpy, '48.185383 11.644317 puzzle\n');
     const byGpsbabel = execFileSync('gpsbabel', ['-i', 'gpx', '-f', gpx, '-o', 'unicsv', '-F', '-'], { encoding: 'utf8' });
     assert.equal(byGpsbabel.trim().split('\n')[1], '1,48.185383,11.644317,"puzzle","N 48° 11.123 E 011° 38.659"');
+    await context.close();
+  });
+
+  test('a point off the Earth is refused with the words the window uses', async () => {
+    const { context, page } = await openPage();
+    const dialog = page.getByRole('dialog', { name: 'Hand-off' });
+    for (const [script, reason] of [['OLAT = 123.4; OLON = 11;', 'the latitude is 123.4, beyond ±90°'],
+      ['OLAT = SQRT(0 - 1); OLON = 11;', 'the latitude is not a number (nan)']]) {
+      await replaceScript(page, script);
+      await page.getByRole('button', { name: 'Calc' }).click();
+      await page.getByRole('button', { name: 'Hand-off' }).click();
+      assert.equal(await dialog.locator('#handoff-message').textContent(),
+        `The point set with OLAT and OLON is not a place on the Earth: ${reason}. Nothing was handed on.`);
+      assert.equal(await dialog.getByRole('link').count(), 0);
+      assert.equal(await dialog.getByRole('button', { name: 'Copy' }).isVisible(), false);
+      await dialog.getByRole('button', { name: 'Close' }).click();
+    }
+    await context.close();
+  });
+
+  test('saving under the name of another stored script asks first', async () => {
+    const { context, page } = await openPage();
+    await assertName(page, 'puzzle.inp');
+    const stored = () => page.evaluate(() => localStorage.getItem('orbelin.script:vigenere.inp'));
+    const example = await stored();
+    assert.ok(example.length > 0);
+    await replaceScript(page, 'WRITE 1;');
+    const question = page.getByRole('dialog', { name: /already exists/ });
+    for (const answer of ['Cancel', 'Replace']) {
+      await page.getByRole('button', { name: 'Save' }).click();
+      await page.getByRole('textbox', { name: 'Name' }).fill('vigenere');
+      await page.getByRole('button', { name: 'Save', exact: true }).last().click();
+      assert.equal(await question.locator('#ask-text').textContent(), 'vigenere.inp already exists. Replace it?');
+      await question.getByRole('button', { name: answer }).click();
+      if (answer === 'Cancel') {
+        await assertName(page, 'puzzle.inp');
+        assert.equal(await stored(), example);
+      }
+    }
+    await assertName(page, 'vigenere.inp');
+    assert.equal(await stored(), 'WRITE 1;');
     await context.close();
   });
 

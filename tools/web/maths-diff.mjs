@@ -61,7 +61,7 @@ try {
     }
     const native = readFileSync(path.join(work, `${name}.res`), 'latin1').split('\n');
     const engine = new Module.Engine();
-    const page = Buffer.from(engine.runFile(readFileSync(file)).resultsBytes).toString('latin1').split('\n');
+    const page = Buffer.from(engine.runFile(readFileSync(file), 'maths.inp').resultsBytes).toString('latin1').split('\n');
     engine.delete();
     const differing = {};
     const totals = {};

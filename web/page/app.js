@@ -141,6 +141,22 @@ $('keyword').addEventListener('change', (e) => {
   if (word) insert(word);
 });
 
+// ---- Questions
+
+// Asks as the window asks: the question's text, a button for `yes` and
+// Cancel, which is the answer of Escape too and the default. Resolves true
+// for `yes`.
+function ask(text, yes) {
+  const dialog = $('ask-dialog');
+  $('ask-text').textContent = text;
+  $('ask-yes').textContent = yes;
+  dialog.returnValue = '';
+  dialog.showModal();
+  return new Promise((resolve) => {
+    dialog.addEventListener('close', () => resolve(dialog.returnValue === 'yes'), { once: true });
+  });
+}
+
 // ---- Load, Save, Done
 
 function fillScriptList() {
@@ -213,11 +229,17 @@ $('save').addEventListener('click', () => {
   $('save-name').select();
 });
 
-$('save-dialog').addEventListener('close', () => {
+$('save-dialog').addEventListener('close', async () => {
   if ($('save-dialog').returnValue !== 'save' || !Module) return;
   const name = Module.scriptName($('save-name').value);
   if (!name) {
     say('A script needs a name to be saved.', true);
+    return;
+  }
+  // Another stored script of that name is replaced only when the user agrees.
+  const question = Module.replaceQuestion(name, current ?? '', store.has(name));
+  if (question && !(await ask(question, 'Replace'))) {
+    say(`Not saved: ${name} is kept as it was.`);
     return;
   }
   showName(name);
@@ -237,7 +259,7 @@ $('done').addEventListener('click', () => {
 
 $('handoff').addEventListener('click', () => {
   if (!engine) return;
-  const base = current.replace(/\.[^.]*$/, '') || 'orbelin';
+  const base = Module.scriptStem(current ?? '') || 'orbelin';
   showHandOff(engine.point(), () => engine.pointGpx(base), base);
 });
 

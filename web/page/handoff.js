@@ -10,11 +10,10 @@ export function showHandOff(point, gpx, base) {
   const section = $('handoff-point');
   if (gpxUrl) URL.revokeObjectURL(gpxUrl);
   gpxUrl = null;
-  if (!point.set) {
-    message.textContent = 'No point set. A script sets one with OLAT = latitude; and OLON = longitude; (decimal degrees).';
-    section.hidden = true;
-  } else if (!point.onEarth) {
-    message.textContent = `The point set (${point.lat}, ${point.lon}) is not a position on the Earth.`;
+  if (!point.onEarth) {
+    // The core's words, as the window says them.
+    message.textContent = point.set ? point.refusal
+      : `${point.refusal}. No point set: a script sets one with OLAT = latitude; and OLON = longitude; (decimal degrees).`;
     section.hidden = true;
   } else {
     message.textContent = 'The point set with OLAT and OLON:';
