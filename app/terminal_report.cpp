@@ -24,7 +24,13 @@ void Report(std::FILE* stream, const std::string& name, std::string_view source,
   if (diagnostics.empty()) return;
   ReportColours colours;
   if (colour) {
-    colours = {"\033[1m", "\033[1;31m", "\033[1;35m", "\033[1;32m", "\033[1;36m", "\033[0m"};
+    colours = {.bold = "\033[1m",
+               .error = "\033[1;31m",
+               .warning = "\033[1;35m",
+               .note = "\033[1;36m",
+               .caret = "\033[1;32m",
+               .hint = "\033[1;36m",
+               .reset = "\033[0m"};
   }
   const std::string text = ReportText(name, source, diagnostics, bytes == Bytes::kUtf8, colours);
   std::fwrite(text.data(), 1, text.size(), stream);

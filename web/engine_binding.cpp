@@ -92,7 +92,7 @@ val Report(const CalcView& view, std::string_view box_text) {
   val diagnostics = val::array();
   for (const Diagnostic& d : view.Diagnostics(box_text)) {
     val item = val::object();
-    item.set("kind", std::string(d.kind == Diagnostic::Kind::kError ? "error" : "warning"));
+    item.set("kind", std::string(d.KindWord()));
     item.set("text", d.Headline());
     item.set("hint", d.hint);
     item.set("caret", offsets.At(d.caret));

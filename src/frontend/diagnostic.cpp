@@ -9,6 +9,14 @@
 
 namespace orbelin {
 
+static_assert(static_cast<int>(Diagnostic::Kind::kError) ==
+                      static_cast<int>(Explanation::Kind::kError) &&
+                  static_cast<int>(Diagnostic::Kind::kWarning) ==
+                      static_cast<int>(Explanation::Kind::kWarning) &&
+                  static_cast<int>(Diagnostic::Kind::kNote) ==
+                      static_cast<int>(Explanation::Kind::kNote),
+              "a diagnostic's kind is its explanation's");
+
 namespace {
 
 // The starts of a text's lines, found once, so that many diagnostics cost
@@ -44,8 +52,16 @@ CaretPlace CaretIn(const Lines& lines, int line, int column) {
   return {l, CaretIndexForColumn(lines[l], std::max(column - 1, 0))};
 }
 
-const char* KindWord(bool error) {
-  return error ? "error" : "warning";
+const char* WordFor(Explanation::Kind kind) {
+  switch (kind) {
+    case Explanation::Kind::kError:
+      return "error";
+    case Explanation::Kind::kWarning:
+      return "warning";
+    case Explanation::Kind::kNote:
+      break;
+  }
+  return "note";
 }
 
 // The line with its tabs widened as the interpreter counts columns, so that
@@ -68,9 +84,12 @@ std::string Widened(std::string_view line) {
 
 }  // namespace
 
+const char* Diagnostic::KindWord() const {
+  return WordFor(static_cast<Explanation::Kind>(kind));
+}
+
 std::string Diagnostic::Headline() const {
-  return std::to_string(line) + ":" + std::to_string(column) + ": " +
-         KindWord(kind == Kind::kError) + ": " + message;
+  return std::to_string(line) + ":" + std::to_string(column) + ": " + KindWord() + ": " + message;
 }
 
 CaretPlace CaretFor(std::string_view box_text, int line, int column) {
@@ -85,8 +104,7 @@ std::vector<Diagnostic> ShowDiagnostics(const std::vector<Explanation>& explanat
   shown.reserve(explanations.size());
   for (const Explanation& x : explanations) {
     Diagnostic d;
-    d.kind = x.kind == Explanation::Kind::kError ? Diagnostic::Kind::kError
-                                                 : Diagnostic::Kind::kWarning;
+    d.kind = static_cast<Diagnostic::Kind>(x.kind);
     d.line = x.line;
     d.column = x.column;
     d.number = x.number;
@@ -113,15 +131,16 @@ std::string ReportText(std::string_view name, std::string_view source,
   const Lines lines(CutAtNul(source));
   char number[32];
   for (const Explanation& x : explanations) {
-    const bool error = x.kind == Explanation::Kind::kError;
     out += c.bold;
     out += name;
     std::snprintf(number, sizeof number, ":%d:%d:", x.line, x.column);
     out += number;
     out += c.reset;
     out += ' ';
-    out += error ? c.error : c.warning;
-    out += KindWord(error);
+    out += x.kind == Explanation::Kind::kError     ? c.error
+           : x.kind == Explanation::Kind::kWarning ? c.warning
+                                                   : c.note;
+    out += WordFor(x.kind);
     out += ':';
     out += c.reset;
     out += ' ';

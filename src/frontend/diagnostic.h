@@ -21,17 +21,19 @@ struct CaretPlace {
 };
 
 struct Diagnostic {
-  enum class Kind { kError, kWarning };
+  enum class Kind { kError, kWarning, kNote };
   Kind kind = Kind::kError;
   int line = 0;    // from 1, as the results file counts
   int column = 0;  // from 1, tabs counted to the next tab stop
-  int number = 0;  // the error number; 0 for a warning
+  int number = 0;  // the error number; 0 for a warning or a note
   std::string message;  // UTF-8, e.g. "\";\" expected (E6)"
   std::string hint;     // UTF-8; "" where the message says it all
   CaretPlace caret;     // where in the box this points
 
   // "3:1: error: \";\" expected (E6)", the first line every front end shows.
   std::string Headline() const;
+  // "error", "warning" or "note".
+  const char* KindWord() const;
 };
 
 // The diagnostics with the places they point at in `box_text` (UTF-8, "\n"
@@ -49,6 +51,7 @@ struct ReportColours {
   const char* bold = "";
   const char* error = "";
   const char* warning = "";
+  const char* note = "";
   const char* caret = "";
   const char* hint = "";
   const char* reset = "";

@@ -328,6 +328,16 @@ std::vector<Explanation> Explain(std::string_view source, const RunResult& resul
     all.push_back(std::move(x));
   }
   for (Explanation& w : Warnings(text)) all.push_back(std::move(w));
+  for (const RunNote& n : result.notes) {
+    Explanation x;
+    x.kind = n.kind == RunNote::Kind::kWarning ? Explanation::Kind::kWarning
+                                               : Explanation::Kind::kNote;
+    x.line = n.at.line;
+    x.column = n.at.column;
+    x.message = n.message;
+    x.hint = n.hint;
+    all.push_back(std::move(x));
+  }
   if (result.stopped_early && !stop_reported) {
     Explanation w;
     w.kind = Explanation::Kind::kWarning;

@@ -17,11 +17,11 @@
 namespace orbelin {
 
 struct Explanation {
-  enum class Kind { kError, kWarning };
+  enum class Kind { kError, kWarning, kNote };
   Kind kind = Kind::kError;
   int line = 0;    // from 1, as the diagnostics count
   int column = 0;  // from 1, tabs expanded as the diagnostics count
-  int number = 0;  // the error number; 0 for a warning
+  int number = 0;  // the error number; 0 for a warning or a note
   // The error's message with " (En)", as the results file writes it, or the
   // warning. Windows-1252, as the script text.
   std::string message;
@@ -30,9 +30,10 @@ struct Explanation {
   std::string hint;
 };
 
-// The errors of a run and the warnings about its text, in the order of their
-// places in the text. When the run stopped early without saying so (an
-// error just before hid error 0), a warning says where.
+// The errors of a run, the warnings about its text and the warnings and
+// notes of its library calls, in the order of their places in the text.
+// When the run stopped early without saying so (an error just before hid
+// error 0), a warning says where.
 std::vector<Explanation> Explain(std::string_view source, const RunResult& result);
 
 }  // namespace orbelin

@@ -7,11 +7,15 @@
 #pragma once
 
 #include <cstring>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "base/result_stream.h"
 #include "interp/diagnostics.h"
 #include "interp/hand_off_point.h"
+#include "interp/run_result.h"
 #include "interp/variables.h"
 
 namespace orbelin {
@@ -48,9 +52,19 @@ struct Runtime {
   Diagnostics& diagnostics;
   TextState& text;
   HandOffPoint& point;
+  std::vector<RunNote>& notes;
   int debug = 0;  // DEBUG setting of the current run; not 0 means traces on
+  // The keyword of the library call that runs, where its warnings point.
+  SourceLocation call;
 
   void ReportError(int number) { diagnostics.Report(number); }
+  // A warning or a note of the running call, for the front ends to show.
+  void Warn(std::string message, std::string hint = "") {
+    notes.push_back({RunNote::Kind::kWarning, call, std::move(message), std::move(hint)});
+  }
+  void Note(std::string message, std::string hint = "") {
+    notes.push_back({RunNote::Kind::kNote, call, std::move(message), std::move(hint)});
+  }
   void SetValue(int v, double x) { vars.Set(v, x); }
   // Where the DEBUG traces go: the results while DEBUG is on, else nowhere.
   TextSink* trace() const { return debug != 0 ? &out : nullptr; }

@@ -179,12 +179,14 @@ void Parser::SettingStatement(int t) {
 void Parser::LibraryCall(int terminal) {
   const CallForm& form = CallFormOf(terminal);
   sc_.NextToken();
+  const SourceLocation call = sc_.current().location;
   CallArgs args;
   if (TerminalRole(terminal) != Role::kBareStatement) {
     Expect(kLParen);
     ReadArguments(form.kinds, &args);
     Expect(kRParen);
   }
+  rt_.call = call;
   form.binding.statement(rt_, args);
 }
 
@@ -295,10 +297,12 @@ double Parser::Fact() {
 double Parser::Func() {
   const CallForm& form = CallFormOf(sc_.lookahead());
   sc_.NextToken();
+  const SourceLocation call = sc_.current().location;
   Expect(kLParen);
   CallArgs args;
   ReadArguments(form.kinds, &args);
   Expect(kRParen);
+  rt_.call = call;
   return form.binding.function(rt_, args);
 }
 

@@ -13,6 +13,17 @@
 
 namespace orbelin {
 
+// What a run says beside its errors, never in its files: a library call
+// that took its input otherwise than the user likely meant, an answer that
+// may lie far off or is missing for a reason worth telling.
+struct RunNote {
+  enum class Kind { kWarning, kNote };
+  Kind kind = Kind::kWarning;
+  SourceLocation at;    // the keyword of the statement or the call, or the name
+  std::string message;  // Windows-1252, as it may quote the script
+  std::string hint;     // what to write instead; "" where the message says it all
+};
+
 struct RunResult {
   // The bytes of the results file: what the statements wrote, then one line
   // per diagnostic. Windows-1252.
@@ -24,6 +35,9 @@ struct RunResult {
   std::string listing;
   // The diagnostics in the order they were reported.
   std::vector<ErrorRecord> errors;
+  // The warnings and notes of the library calls, in the order they were
+  // made.
+  std::vector<RunNote> notes;
   // The hand-off point after the run (it may have been set by an earlier one).
   HandOffPoint point;
   // Where the statements stopped when text was left that none of them could

@@ -19,7 +19,8 @@ RunResult Session::Run(std::string_view source) {
   out_.Reserve(source.size());
   Scanner scanner(source, diagnostics_);
   diagnostics_.BeginRun(scanner.lookahead_location());
-  Runtime rt{out_, vars_, diagnostics_, *text_, point_};
+  std::vector<RunNote> notes;
+  Runtime rt{out_, vars_, diagnostics_, *text_, point_, notes, 0, {}};
   scanner.NextToken();
   Parser parser(scanner, rt);
   parser.Program();
@@ -31,6 +32,7 @@ RunResult Session::Run(std::string_view source) {
     result.stop = *scanner.lookahead_location();
   }
   result.errors = diagnostics_.records();
+  result.notes = std::move(notes);
   result.output_size = out_.text_size();
   WriteErrorLines(out_, result.errors);
   result.results = out_.Take();

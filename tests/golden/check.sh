@@ -15,8 +15,9 @@
 #     -- expect: TEXT          a line of standard output, in order
 #     -- error: L:C: MESSAGE   an error at line L, column C
 #     -- warning: L:C: TEXT    a warning
-#     -- hint: TEXT            the hint of the error or warning before it
-#   Without CASE.err.expected, the errors, warnings and hints on standard
+#     -- note: L:C: TEXT       a note
+#     -- hint: TEXT            the hint of the error, warning or note before it
+#   Without CASE.err.expected, the errors, warnings, notes and hints on standard
 #   error must be exactly these, in this order (the source lines and carets
 #   under them are not compared). The exit status is 1 when an error is
 #   expected, else 0.
@@ -45,7 +46,7 @@ failed=0
 sed -n 's/^.*-- expect: //p' "$script" | tr -d '\r' >"$work/comment.out"
 awk '
   { sub(/\r$/, "") }
-  match($0, /-- (error|warning): [0-9]+:[0-9]+: /) {
+  match($0, /-- (error|warning|note): [0-9]+:[0-9]+: /) {
     rest = substr($0, RSTART + 3)
     kind = substr(rest, 1, index(rest, ":") - 1)
     rest = substr(rest, length(kind) + 3)
@@ -115,7 +116,7 @@ if [ -f "$dir/$name.err.expected" ] || [ $has_comments -eq 0 ]; then
   fi
 else
   awk -v prefix="$name.inp:" '
-    index($0, prefix) == 1 && $0 ~ /^[^ ]*:[0-9]+:[0-9]+: (error|warning): / {
+    index($0, prefix) == 1 && $0 ~ /^[^ ]*:[0-9]+:[0-9]+: (error|warning|note): / {
       print substr($0, length(prefix) + 1); next
     }
     /^hint: / { print }

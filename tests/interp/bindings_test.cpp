@@ -25,7 +25,8 @@ class BindingTest : public ::testing::Test {
   Diagnostics diagnostics_;
   HandOffPoint point_;
   TextState text_;
-  Runtime rt_{out_, vars_, diagnostics_, text_, point_};
+  std::vector<RunNote> notes_;
+  Runtime rt_{out_, vars_, diagnostics_, text_, point_, notes_, 0, {}};
 
   BindingTest() { diagnostics_.BeginRun(&at_); }
   SourceLocation at_{4, 9};

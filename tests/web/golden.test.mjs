@@ -42,12 +42,12 @@ function firstDifference(expected, actual) {
   return `first difference at byte ${i} (line ${line}):\n  expected ${show(expected)}\n  got      ${show(actual)}`;
 }
 
-// The "-- error: L:C: MESSAGE", "-- warning: ..." and "-- hint: ..." lines
+// The "-- error: L:C: MESSAGE", "-- warning: ...", "-- note: ..." and "-- hint: ..." lines
 // of a script, as the lines the terminal prints for them.
 function commentExpectations(text) {
   const lines = [];
   for (const line of text.split('\n')) {
-    const said = /-- (error|warning): (\d+:\d+): (.*?)\r?$/.exec(line);
+    const said = /-- (error|warning|note): (\d+:\d+): (.*?)\r?$/.exec(line);
     if (said) lines.push(`${said[2]}: ${said[1]}: ${said[3]}`);
     const hint = /-- hint: (.*?)\r?$/.exec(line);
     if (hint) lines.push(`hint: ${hint[1]}`);
