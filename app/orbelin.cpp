@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "help/help.h"
+#include "large_heap.h"
 #include "run_command.h"
 
 namespace {
@@ -110,6 +111,7 @@ int main(int argc, char** argv) {
     return kExitClean;
   }
   if (command == "run") {
+    orbelin::cli::PrepareLargeHeap();
     const std::vector<std::string> args(argv + 2, argv + argc);
     for (const std::string& a : args) {
       if (a == "--") break;

@@ -8,20 +8,23 @@ namespace orbelin {
 
 void Diagnostics::Report(int number) {
   if (distance_ >= kDistance && storing_ && lookahead_ != nullptr) {
-    records_.push_back({number, lookahead_->line, lookahead_->column, lookahead_->position});
+    records_.push_back({number, lookahead_->line, lookahead_->column, lookahead_->position,
+                        before_ != nullptr ? *before_ : Token{}});
   }
   distance_ = 0;
 }
 
-void Diagnostics::BeginRun(const SourceLocation* lookahead) {
+void Diagnostics::BeginRun(const SourceLocation* lookahead, const Token* before) {
   records_.clear();
   lookahead_ = lookahead;
+  before_ = before;
   storing_ = true;
 }
 
 void Diagnostics::EndRun() {
   storing_ = false;
   lookahead_ = nullptr;
+  before_ = nullptr;
 }
 
 std::string MessageText(int number) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "interp/token.h"
+
 namespace orbelin {
 
 class TextSink;
@@ -15,12 +17,8 @@ struct ErrorRecord {
   int line;             // from 1
   int column;           // from 1, tabs expanded as the scanner counts them
   size_t position = 0;  // byte index of the token in the text (in no file)
-};
-
-struct SourceLocation {
-  int line = 0;
-  int column = 0;
-  size_t position = 0;  // byte index in the text
+  // The token before it, for the hints (in no file either).
+  Token before = {};
 };
 
 class Diagnostics {
@@ -37,8 +35,9 @@ class Diagnostics {
     if (distance_ < kDistance) ++distance_;  // only "at least 2" matters
   }
 
-  // Run start: empty list, records stored from now on, located at *lookahead.
-  void BeginRun(const SourceLocation* lookahead);
+  // Run start: empty list, records stored from now on, located at
+  // *lookahead, with *before as the token before it.
+  void BeginRun(const SourceLocation* lookahead, const Token* before);
   // Run end: nothing is stored any more (the distance is kept).
   void EndRun();
 
@@ -48,6 +47,7 @@ class Diagnostics {
  private:
   std::vector<ErrorRecord> records_;
   const SourceLocation* lookahead_ = nullptr;
+  const Token* before_ = nullptr;
   bool storing_ = false;
   int distance_ = kDistance;  // kept from run to run
 };

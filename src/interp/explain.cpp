@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "base/ascii.h"
+#include "base/source_text.h"
 #include "interp/errors.h"
 #include "interp/scanner.h"
 #include "interp/terminals.h"
@@ -14,34 +15,34 @@ namespace {
 
 constexpr size_t kNumberChars = Scanner::kNumberBytes;  // of a number literal that count
 constexpr size_t kNameChars = Scanner::kNameBytes;      // of a name that count
-constexpr size_t kStringBytes = 253;                    // of a string literal's text
+constexpr size_t kStringBytes = Scanner::kStringBytes;  // of a string literal's text
 
-// The text as the scanner reads it: every token, the end included, and
-// where an unclosed comment opened.
-struct ScannedText {
+// The tokens around a place the run pointed at: the one there, the one
+// before (as the run's scanner had it) and the one after (scanned again
+// from the place). Looking at a few tokens per diagnostic, never at the
+// whole text, keeps the cost of explaining in proportion to what is
+// explained.
+struct Place {
   std::string_view source;
-  std::vector<Token> tokens;
-  std::optional<SourceLocation> unclosed_comment;
+  Token t;
+  std::optional<Token> prev;
+  std::optional<Token> next;
 
-  explicit ScannedText(std::string_view text) : source(text) {
+  // `text` ends at the script's NUL (CutAtNul).
+  Place(std::string_view text, size_t position, int line, const Token& before) : source(text) {
     Diagnostics quiet;  // never started: it stores nothing
-    Scanner scanner(text, quiet);
+    Scanner scanner(text, quiet, position, line);
     scanner.NextToken();
-    do {
+    t = scanner.lookahead_token();
+    if (t.terminal != kEof) {
       scanner.NextToken();
-      tokens.push_back(scanner.current());
-    } while (tokens.back().terminal != kEof);
-    if (const SourceLocation* at = scanner.unclosed_comment()) unclosed_comment = *at;
+      next = scanner.lookahead_token();
+    }
+    if (before.terminal >= 0) prev = before;
   }
 
-  std::string_view Text(const Token& t) const { return source.substr(t.position, t.length); }
-
-  // The index of the token that starts at `position`, or the end's.
-  size_t IndexAt(size_t position) const {
-    auto it = std::lower_bound(tokens.begin(), tokens.end(), position,
-                               [](const Token& t, size_t p) { return t.position < p; });
-    if (it == tokens.end()) return tokens.size() - 1;
-    return static_cast<size_t>(it - tokens.begin());
+  std::string_view Text(const Token& token) const {
+    return source.substr(token.position, token.length);
   }
 };
 
@@ -81,11 +82,11 @@ std::string NearestKeyword(std::string_view name) {
 
 // What the token at an error itself tells, whatever the error's number: the
 // slips people make with other languages' habits.
-std::string HintForToken(const ScannedText& text, size_t i) {
-  const Token& t = text.tokens[i];
+std::string HintForToken(const Place& text) {
+  const Token& t = text.t;
   const std::string_view s = text.Text(t);
-  const Token* prev = i > 0 ? &text.tokens[i - 1] : nullptr;
-  const Token* next = i + 1 < text.tokens.size() ? &text.tokens[i + 1] : nullptr;
+  const Token* prev = text.prev ? &*text.prev : nullptr;
+  const Token* next = text.next ? &*text.next : nullptr;
   const bool touches_prev = prev != nullptr && prev->position + prev->length == t.position;
   if (t.terminal == kNoSym) {
     if (s == "\t") return "a tab is not allowed outside a text in quotes: indent with blanks";
@@ -140,8 +141,8 @@ std::string HintForToken(const ScannedText& text, size_t i) {
 
 // What a statement cannot start with, for the end-of-text and statement
 // errors.
-std::string HintForStatementStart(const ScannedText& text, size_t i) {
-  const Token& t = text.tokens[i];
+std::string HintForStatementStart(const Place& text) {
+  const Token& t = text.t;
   const std::string_view s = text.Text(t);
   switch (TerminalRole(t.terminal)) {
     case Role::kDeclaration:
@@ -166,20 +167,19 @@ std::string HintForStatementStart(const ScannedText& text, size_t i) {
   }
 }
 
-std::string HintForError(const ScannedText& text, const ErrorRecord& e) {
-  const size_t i = text.IndexAt(e.position);
-  const Token& t = text.tokens[i];
+std::string HintForError(const Place& text, const ErrorRecord& e) {
+  const Token& t = text.t;
   const std::string_view s = text.Text(t);
-  const Token* prev = i > 0 ? &text.tokens[i - 1] : nullptr;
+  const Token* prev = text.prev ? &*text.prev : nullptr;
 
-  std::string hint = HintForToken(text, i);
+  std::string hint = HintForToken(text);
   switch (e.number) {
     case kErrEofExpected:
-      if (hint.empty()) hint = HintForStatementStart(text, i);
+      if (hint.empty()) hint = HintForStatementStart(text);
       if (hint.empty()) hint = "this cannot start a statement";
       return hint + "; the rest of the script was not run";
     case kErrStatementStart:
-      if (hint.empty()) hint = HintForStatementStart(text, i);
+      if (hint.empty()) hint = HintForStatementStart(text);
       if (hint.empty() && t.terminal == kEof) {
         return "the script is empty: write at least one statement, such as WRITE 'Hello';";
       }
@@ -272,8 +272,22 @@ std::string MessageOf(int number) {
   return MessageText(number) + " (E" + std::to_string(number) + ")";
 }
 
-// What the language cuts without a word.
-std::vector<Explanation> Warnings(const ScannedText& text) {
+// Where a byte of the text stands, as the scanner counts lines and columns.
+SourceLocation LocationOf(std::string_view source, size_t position) {
+  SourceLocation at{1, 1, position};
+  for (size_t i = 0; i < position && i < source.size(); ++i) {
+    if (source[i] == '\n') {
+      ++at.line;
+      at.column = 1;
+    } else {
+      at.column = source[i] == '\t' ? ColumnAfterTab(at.column) : at.column + 1;
+    }
+  }
+  return at;
+}
+
+// What the language cuts without a word, as the run's scan met it.
+std::vector<Explanation> Warnings(std::string_view source, const RunResult& result) {
   std::vector<Explanation> warnings;
   auto warn = [&](const SourceLocation& at, std::string message) {
     Explanation w;
@@ -283,30 +297,28 @@ std::vector<Explanation> Warnings(const ScannedText& text) {
     w.message = std::move(message);
     warnings.push_back(std::move(w));
   };
-  for (const Token& t : text.tokens) {
-    const std::string_view s = text.Text(t);
-    if (t.terminal == kNumber && s.size() > kNumberChars) {
+  for (const Token& t : result.cut_tokens) {
+    const std::string_view s = source.substr(t.position, t.length);
+    if (t.terminal == kNumber) {
       warn(t.location, "only the first 19 characters of a number count: " + std::string(s) +
                            " is read as " + std::string(s.substr(0, kNumberChars)));
-    } else if (t.terminal == kString && s.size() - 2 > kStringBytes) {
+    } else if (t.terminal == kString) {
       warn(t.location, "a text holds at most 253 characters: the last " +
                            std::to_string(s.size() - 2 - kStringBytes) + " of this one are cut");
-    } else if (t.terminal == kIdent && s.size() > kNameChars) {
+    } else {
       warn(t.location, "only the first 19 characters of a name count: " + std::string(s) +
                            " is the name " + std::string(s.substr(0, kNameChars)));
     }
   }
-  if (text.unclosed_comment) {
-    warn(*text.unclosed_comment, "this comment is never closed: everything after it is ignored");
+  if (result.unclosed_comment) {
+    warn(*result.unclosed_comment, "this comment is never closed: everything after it is ignored");
   }
   // A NUL byte ends the text. The window saves one at the very end, which
   // hides nothing; anything else after it is never run.
-  const size_t nul = text.source.find('\0');
-  if (nul != std::string_view::npos &&
-      text.source.find_first_not_of('\0', nul) != std::string_view::npos) {
-    warn(text.tokens.back().location, "the script ends at a NUL byte here: the " +
-                                          std::to_string(text.source.size() - nul - 1) +
-                                          " bytes after it are not run");
+  if (result.nul_position != std::string::npos) {
+    warn(LocationOf(source, result.nul_position),
+         "the script ends at a NUL byte here: the " +
+             std::to_string(source.size() - result.nul_position - 1) + " bytes after it are not run");
   }
   return warnings;
 }
@@ -314,7 +326,9 @@ std::vector<Explanation> Warnings(const ScannedText& text) {
 }  // namespace
 
 std::vector<Explanation> Explain(std::string_view source, const RunResult& result) {
-  const ScannedText text(source);
+  // A clean run that met nothing to warn of pays nothing here.
+  if (result.quiet()) return {};
+  const std::string_view text = CutAtNul(source);
   std::vector<Explanation> all;
   bool stop_reported = false;
   for (const ErrorRecord& e : result.errors) {
@@ -324,10 +338,10 @@ std::vector<Explanation> Explain(std::string_view source, const RunResult& resul
     x.column = e.column;
     x.number = e.number;
     x.message = MessageOf(e.number);
-    x.hint = HintForError(text, e);
+    x.hint = HintForError(Place(text, e.position, e.line, e.before), e);
     all.push_back(std::move(x));
   }
-  for (Explanation& w : Warnings(text)) all.push_back(std::move(w));
+  for (Explanation& w : Warnings(source, result)) all.push_back(std::move(w));
   for (const RunNote& n : result.notes) {
     Explanation x;
     x.kind = n.kind == RunNote::Kind::kWarning ? Explanation::Kind::kWarning
@@ -348,7 +362,10 @@ std::vector<Explanation> Explain(std::string_view source, const RunResult& resul
     const bool explained =
         std::any_of(result.errors.begin(), result.errors.end(),
                     [&](const ErrorRecord& e) { return e.position == result.stop.position; });
-    if (!explained) w.hint = HintForToken(text, text.IndexAt(result.stop.position));
+    if (!explained) {
+      w.hint = HintForToken(
+          Place(text, result.stop.position, result.stop.line, result.stop_before));
+    }
     all.push_back(std::move(w));
   }
   std::stable_sort(all.begin(), all.end(), [](const Explanation& a, const Explanation& b) {

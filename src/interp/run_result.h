@@ -4,12 +4,14 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "interp/diagnostics.h"
 #include "interp/hand_off_point.h"
+#include "interp/token.h"
 
 namespace orbelin {
 
@@ -41,11 +43,26 @@ struct RunResult {
   // The hand-off point after the run (it may have been set by an earlier one).
   HandOffPoint point;
   // Where the statements stopped when text was left that none of them could
-  // read (reported as error 0 unless an error just before hid it).
+  // read (reported as error 0 unless an error just before hid it), and the
+  // token before that place.
   bool stopped_early = false;
   SourceLocation stop;
+  Token stop_before;
+
+  // What the scan met that the language cuts without a word: numbers, names
+  // and texts longer than it keeps, a comment never closed, a NUL byte that
+  // ends the text early (npos when there is none). Found during the run's
+  // one scan, as far as the statements read.
+  std::vector<Token> cut_tokens;
+  std::optional<SourceLocation> unclosed_comment;
+  size_t nul_position = std::string::npos;
 
   bool clean() const { return errors.empty(); }
+  // Whether the run has anything to say beside its results.
+  bool quiet() const {
+    return errors.empty() && notes.empty() && cut_tokens.empty() && !unclosed_comment &&
+           nul_position == std::string::npos && !stopped_early;
+  }
   // What the statements wrote, without the error lines.
   std::string_view output() const { return std::string_view(results).substr(0, output_size); }
 };

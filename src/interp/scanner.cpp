@@ -142,7 +142,23 @@ int KeywordTerminal(std::string_view name) {
 Scanner::Scanner(std::string_view text, Diagnostics& diagnostics)
     : text_(text.data()), size_(text.size()), diagnostics_(diagnostics) {
   size_ = CutAtNul(text).size();
+  if (size_ < text.size()) nul_ = size_;
   pos_ = static_cast<size_t>(-1);  // the first NextChar reads byte 0
+  NextChar();
+}
+
+Scanner::Scanner(std::string_view text, Diagnostics& diagnostics, size_t position, int line)
+    : text_(text.data()), size_(text.size()), diagnostics_(diagnostics) {
+  if (position > size_) position = size_;
+  // The column where `position` stands: the line's bytes before it, each
+  // tab to its tab stop, as NextChar counts them.
+  size_t start = position;
+  while (start > 0 && text_[start - 1] != '\n') --start;
+  int col = 1;
+  for (size_t i = start; i < position; ++i) col = text_[i] == '\t' ? ColumnAfterTab(col) : col + 1;
+  pos_ = position - 1;  // NextChar reads byte `position` (wrapping at 0 as above)
+  line_ = line;
+  col_ = col;
   NextChar();
 }
 
@@ -311,6 +327,12 @@ void Scanner::ScanToken() {
     t.terminal = single >= 0 ? single : kNoSym;
   }
   t.length = pos_ - t.position;
+  // What the language cuts without a word, noted as it is read.
+  if ((t.terminal == kNumber && t.length > kNumberBytes) ||
+      (t.terminal == kIdent && t.length > kNameBytes) ||
+      (t.terminal == kString && t.length > kStringBytes + 2)) {
+    cut_.push_back(t);
+  }
 }
 
 std::string_view Scanner::TokenText(size_t max) const {

@@ -9,35 +9,38 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "interp/diagnostics.h"
+#include "interp/token.h"
 
 namespace orbelin {
 
 struct StringArg;
 
-struct Token {
-  int terminal = 0;
-  SourceLocation location;  // line from 1; column from 1 with tabs expanded
-  size_t position = 0;      // index of the first byte in the text
-  size_t length = 0;        // bytes
-};
-
 class Scanner {
  public:
-  // Longest name significant for variables, longest number literal read.
+  // Longest name significant for variables, longest number literal read,
+  // longest text of a string literal kept.
   static constexpr size_t kNameBytes = 19;
   static constexpr size_t kNumberBytes = 19;
+  static constexpr size_t kStringBytes = 253;
 
   // The text must stay alive while scanning; it ends at its first NUL or at
   // its size, and no byte beyond is read.
   Scanner(std::string_view text, Diagnostics& diagnostics);
+  // A scanner that starts at `position`, the first byte of a token (never
+  // inside a comment or a string) on line `line`, as a run's scanner stood
+  // there: for looking at the tokens around a place after the run. The
+  // text is taken to end at its size: cut it at its NUL once beforehand.
+  Scanner(std::string_view text, Diagnostics& diagnostics, size_t position, int line);
 
   // The lookahead becomes the current token and the next one is scanned.
   void NextToken();
 
   int lookahead() const { return lookahead_.terminal; }
   const Token& current() const { return current_; }
+  const Token& lookahead_token() const { return lookahead_; }
   const SourceLocation* lookahead_location() const { return &lookahead_.location; }
 
   // The first min(length, max) bytes of the current token, as in the source.
@@ -56,6 +59,13 @@ class Scanner {
   const SourceLocation* unclosed_comment() const {
     return has_unclosed_comment_ ? &unclosed_comment_ : nullptr;
   }
+  // The number, string and name tokens longer than the language keeps, in
+  // the order they were delivered: found during the one scan, so a clean
+  // text costs nothing more.
+  const std::vector<Token>& cut_tokens() const { return cut_; }
+  // Where the text ends because of a NUL byte, or npos when it ends at its
+  // size.
+  size_t nul_position() const { return nul_; }
 
  private:
   void NextChar();
@@ -75,6 +85,8 @@ class Scanner {
 
   Token lookahead_;
   Token current_;
+  std::vector<Token> cut_;
+  size_t nul_ = std::string_view::npos;
   SourceLocation unclosed_comment_;
   bool has_unclosed_comment_ = false;
 };

@@ -18,7 +18,7 @@ RunResult Session::Run(std::string_view source) {
   // again and again as they grow.
   out_.Reserve(source.size());
   Scanner scanner(source, diagnostics_);
-  diagnostics_.BeginRun(scanner.lookahead_location());
+  diagnostics_.BeginRun(scanner.lookahead_location(), &scanner.current());
   std::vector<RunNote> notes;
   Runtime rt{out_, vars_, diagnostics_, *text_, point_, notes, 0, {}};
   scanner.NextToken();
@@ -30,6 +30,15 @@ RunResult Session::Run(std::string_view source) {
   if (scanner.lookahead() != kEof) {
     result.stopped_early = true;
     result.stop = *scanner.lookahead_location();
+    result.stop_before = scanner.current();
+  }
+  result.cut_tokens = scanner.cut_tokens();
+  if (const SourceLocation* at = scanner.unclosed_comment()) result.unclosed_comment = *at;
+  // Text after the NUL that ends the script; the one NUL the window saves
+  // at the very end, or NULs alone, hide nothing.
+  if (const size_t nul = scanner.nul_position();
+      nul != std::string_view::npos && source.find_first_not_of('\0', nul) != std::string_view::npos) {
+    result.nul_position = nul;
   }
   result.errors = diagnostics_.records();
   result.notes = std::move(notes);

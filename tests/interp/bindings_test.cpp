@@ -28,7 +28,7 @@ class BindingTest : public ::testing::Test {
   std::vector<RunNote> notes_;
   Runtime rt_{out_, vars_, diagnostics_, text_, point_, notes_, 0, {}};
 
-  BindingTest() { diagnostics_.BeginRun(&at_); }
+  BindingTest() { diagnostics_.BeginRun(&at_, nullptr); }
   SourceLocation at_{4, 9};
 
   // Numbers, then output variables 1, 2, ... in order.
