@@ -9,10 +9,12 @@
 #include <cstring>
 #include <string_view>
 
+#include "frontend/file_io.h"
 #include "frontend/script_file_calc.h"
 #include "frontend/script_names.h"
 #include "interp/session.h"
 #include "terminal_report.h"
+#include "usage.h"
 
 namespace orbelin::cli {
 
@@ -31,16 +33,6 @@ struct Options {
   bool no_files = false;
   std::vector<Input> inputs;
 };
-
-int Usage(const std::string& complaint) {
-  std::fprintf(stderr,
-               "orbelin: %s\n"
-               "Usage: orbelin run [--encoding auto|cp1252|utf-8] [--output-dir DIR | --no-files]\n"
-               "                   SCRIPT... | - | -e TEXT\n"
-               "Try 'orbelin --help' for more.\n",
-               complaint.c_str());
-  return kExitTrouble;
-}
 
 // Reads "--name VALUE" or "--name=VALUE"; false when the argument is not it.
 bool OptionValue(const std::vector<std::string>& args, size_t* i, std::string_view name,
@@ -72,15 +64,18 @@ int Parse(const std::vector<std::string>& args, Options* o) {
       o->inputs.push_back({Input::Kind::kFile, a});
     } else if (a == "--") {
       options_done = true;
+    } else if (a == "--help" || a == "-h") {
+      std::fputs(kHelp, stdout);
+      return kExitClean;
     } else if (a == "-") {
       o->inputs.push_back({Input::Kind::kStdin, ""});
     } else if (a == "-e") {
-      if (i + 1 >= args.size()) return Usage("-e needs the script text, as in -e 'WRITE 2^10;'");
+      if (i + 1 >= args.size()) return UsageError("-e needs the script text, as in -e 'WRITE 2^10;'");
       o->inputs.push_back({Input::Kind::kText, args[++i]});
     } else if (a == "--no-files") {
       o->no_files = true;
     } else if (OptionValue(args, &i, "--encoding", &value, &missing)) {
-      if (missing) return Usage("--encoding needs a value: auto, cp1252 or utf-8");
+      if (missing) return UsageError("--encoding needs a value: auto, cp1252 or utf-8");
       if (value == "auto") {
         o->encoding = SourceEncoding::kAuto;
         o->bytes = Bytes::kUtf8;
@@ -91,18 +86,18 @@ int Parse(const std::vector<std::string>& args, Options* o) {
         o->encoding = SourceEncoding::kCp1252;
         o->bytes = Bytes::kCp1252;
       } else {
-        return Usage("unknown encoding '" + value + "' (auto, cp1252 or utf-8)");
+        return UsageError("unknown encoding '" + value + "' (auto, cp1252 or utf-8)");
       }
     } else if (OptionValue(args, &i, "--output-dir", &value, &missing)) {
-      if (missing || value.empty()) return Usage("--output-dir needs a folder");
+      if (missing || value.empty()) return UsageError("--output-dir needs a folder");
       o->output_dir = value;
     } else {
-      return Usage("unknown option '" + a + "'");
+      return UsageError("unknown option '" + a + "'");
     }
   }
-  if (o->inputs.empty()) return Usage("no script given");
+  if (o->inputs.empty()) return UsageError("no script given");
   if (o->no_files && !o->output_dir.empty()) {
-    return Usage("--no-files and --output-dir cannot go together");
+    return UsageError("--no-files and --output-dir cannot go together");
   }
   return -1;
 }
@@ -178,6 +173,12 @@ bool ReadStdin(std::string* bytes) {
 int RunCommand(const std::vector<std::string>& args) {
   Options o;
   if (const int status = Parse(args, &o); status >= 0) return status;
+  if (!o.output_dir.empty()) {
+    if (const std::error_code error = MakeFolders(o.output_dir)) {
+      return Complain("Cannot make the output folder " + o.output_dir + ": " + error.message() +
+                      ".");
+    }
+  }
 
   Session session;
   int status = kExitClean;
@@ -190,7 +191,7 @@ int RunCommand(const std::vector<std::string>& args) {
       case Input::Kind::kStdin: {
         std::string bytes;
         if (stdin_read) {
-          status = std::max(status, Usage("standard input can be read only once"));
+          status = std::max(status, UsageError("standard input can be read only once"));
           break;
         }
         stdin_read = true;

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <string_view>
 
 #include "base/cp1252.h"
 
@@ -11,6 +12,9 @@ namespace orbelin::cli {
 bool UseColour(std::FILE* stream) {
   const char* no_colour = std::getenv("NO_COLOR");
   if (no_colour != nullptr && no_colour[0] != '\0') return false;
+  // A terminal that says it understands no escape sequences gets none.
+  const char* term = std::getenv("TERM");
+  if (term != nullptr && std::string_view(term) == "dumb") return false;
   return isatty(fileno(stream)) != 0;
 }
 

@@ -22,7 +22,7 @@ enum class Bytes {
   kCp1252,  // the raw Windows-1252 bytes, as the files hold them
 };
 
-// Colour only on a terminal, and never when NO_COLOR is set.
+// Colour only on a terminal, and never when NO_COLOR is set or TERM is dumb.
 bool UseColour(std::FILE* stream);
 
 // Writes Windows-1252 text to a stream as the terminal wants it.

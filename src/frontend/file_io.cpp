@@ -243,6 +243,18 @@ std::error_code ReplaceFile(const std::string& path, std::string_view bytes,
   return WriteInPlace(target, bytes, options);
 }
 
+std::error_code MakeFolders(const std::string& path) {
+  if (path.empty()) return Errno(ENOENT);
+  for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+    const std::string folder = path.substr(0, slash);
+    if (mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) return Errno(errno);
+    if (slash == std::string::npos) break;
+  }
+  struct stat st;
+  if (stat(path.c_str(), &st) != 0) return Errno(errno);
+  return S_ISDIR(st.st_mode) ? std::error_code() : Errno(ENOTDIR);
+}
+
 std::error_code CheckReadable(const std::string& path) {
   if (path.empty()) return Errno(ENOENT);
   struct stat st;

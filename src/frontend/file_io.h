@@ -50,6 +50,10 @@ struct WriteOptions {
 std::error_code ReplaceFile(const std::string& path, std::string_view bytes,
                             WriteOptions options = {});
 
+// Makes the folder and the folders above it that do not exist yet; the
+// reason when it cannot (a file in the way, no permission).
+std::error_code MakeFolders(const std::string& path);
+
 // Whether the file is a regular file that may be read now (nothing is
 // read): the reason when not, as ReadWholeFile would give it.
 std::error_code CheckReadable(const std::string& path);

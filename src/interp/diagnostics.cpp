@@ -9,13 +9,14 @@ namespace orbelin {
 void Diagnostics::Report(int number) {
   if (distance_ >= kDistance && storing_ && lookahead_ != nullptr) {
     records_.push_back({number, lookahead_->line, lookahead_->column, lookahead_->position,
-                        before_ != nullptr ? *before_ : Token{}});
+                        before_ != nullptr ? *before_ : Token{}, site_});
   }
   distance_ = 0;
 }
 
 void Diagnostics::BeginRun(const SourceLocation* lookahead, const Token* before) {
   records_.clear();
+  site_ = {};
   lookahead_ = lookahead;
   before_ = before;
   storing_ = true;

@@ -12,13 +12,25 @@ namespace orbelin {
 
 class TextSink;
 
+// Where the parser stands inside brackets: the call whose arguments it
+// reads (its keyword's terminal, or "(" for a bracket in an expression),
+// the argument it is at, and where its bracket opened. The hints of the
+// bracket and comma errors say which call and which argument.
+struct CallSite {
+  int terminal = -1;      // -1: outside every bracket
+  int argument = 0;       // from 1; 0 before the first
+  SourceLocation opened;  // the "(" (line 0 while it is not read yet)
+};
+
 struct ErrorRecord {
   int number;
   int line;             // from 1
   int column;           // from 1, tabs expanded as the scanner counts them
   size_t position = 0;  // byte index of the token in the text (in no file)
-  // The token before it, for the hints (in no file either).
+  // The token before it and the brackets it stands in, for the hints (in
+  // no file either).
   Token before = {};
+  CallSite site = {};
 };
 
 class Diagnostics {
@@ -42,12 +54,15 @@ class Diagnostics {
   void EndRun();
 
   const std::vector<ErrorRecord>& records() const { return records_; }
+  // The parser keeps this up to date as it enters and leaves brackets.
+  CallSite& site() { return site_; }
   int distance() const { return distance_; }
 
  private:
   std::vector<ErrorRecord> records_;
   const SourceLocation* lookahead_ = nullptr;
   const Token* before_ = nullptr;
+  CallSite site_;
   bool storing_ = false;
   int distance_ = kDistance;  // kept from run to run
 };

@@ -5,6 +5,7 @@
 
 #include "base/ascii.h"
 #include "base/source_text.h"
+#include "interp/catalogue.h"
 #include "interp/errors.h"
 #include "interp/scanner.h"
 #include "interp/terminals.h"
@@ -80,6 +81,145 @@ std::string NearestKeyword(std::string_view name) {
   return best;
 }
 
+// Words of other languages that Orbelin has no use for, and what to write
+// instead. Orbelin runs each statement once, from the top down.
+std::string HintForForeignWord(std::string_view folded) {
+  static constexpr std::string_view kConditions[] = {"IF", "THEN", "ELSE", "ELSIF", "ELSEIF",
+                                                     "ENDIF", "END", "CASE", "SWITCH"};
+  static constexpr std::string_view kLoops[] = {"FOR", "TO", "NEXT", "WHILE", "DO",
+                                                "LOOP", "REPEAT", "UNTIL", "GOTO", "WEND"};
+  for (std::string_view w : kConditions) {
+    if (folded == w) {
+      return std::string(folded) +
+             ": Orbelin has no conditions (no IF, THEN or ELSE): a script runs each statement "
+             "once, from the top down. Compute each case in its own lines, or run the script "
+             "again with other values (the handbook's page \"What Orbelin does not have\")";
+    }
+  }
+  for (std::string_view w : kLoops) {
+    if (folded == w) {
+      return std::string(folded) +
+             ": Orbelin has no loops (no FOR, WHILE or REPEAT): a script runs each statement "
+             "once, from the top down. Write the steps out, or run the script once for each "
+             "value (the handbook's page \"What Orbelin does not have\")";
+    }
+  }
+  if (folded == "PRINT" || folded == "OUTPUT" || folded == "ECHO" || folded == "PUT") {
+    return "output is written with WRITE, as in WRITE 'A = ', A;";
+  }
+  return "";
+}
+
+// How many arguments a call's kinds ask for, in words: "a number", "4
+// numbers, then 2 names that receive its results", "a text in quotes".
+std::string ArgumentsInWords(std::string_view kinds) {
+  struct Run {
+    char kind;
+    int count;
+  };
+  std::vector<Run> runs;
+  for (size_t i = 0; i < kinds.size(); ++i) {
+    const char k = kinds[i];
+    if (k != 'N' && k != 'S' && k != 'V') continue;
+    if (!runs.empty() && runs.back().kind == k) {
+      ++runs.back().count;
+    } else {
+      runs.push_back({k, 1});
+    }
+  }
+  std::string words;
+  for (size_t i = 0; i < runs.size(); ++i) {
+    const Run& r = runs[i];
+    if (i > 0) words += i + 1 == runs.size() ? ", then " : ", ";
+    const bool one = r.count == 1;
+    words += one ? "a" : std::to_string(r.count);
+    switch (r.kind) {
+      case 'N':
+        words += one ? " number" : " numbers";
+        break;
+      case 'S':
+        words += one ? " text in quotes" : " texts in quotes";
+        break;
+      default:
+        words += one ? " name that receives a result" : " names that receive its results";
+        break;
+    }
+  }
+  return words;
+}
+
+int ArgumentCount(std::string_view kinds) {
+  return static_cast<int>(std::count_if(kinds.begin(), kinds.end(),
+                                        [](char k) { return k == 'N' || k == 'S' || k == 'V'; }));
+}
+
+// The kind letter of argument `n` (from 1) of a call, or 0.
+char ArgumentKind(std::string_view kinds, int n) {
+  for (char k : kinds) {
+    if ((k == 'N' || k == 'S' || k == 'V') && --n == 0) return k;
+  }
+  return 0;
+}
+
+std::string Ordinal(int n) {
+  const int tens = n % 100;
+  const char* suffix = (tens >= 11 && tens <= 13) ? "th"
+                       : n % 10 == 1              ? "st"
+                       : n % 10 == 2              ? "nd"
+                       : n % 10 == 3              ? "rd"
+                                                  : "th";
+  return std::to_string(n) + suffix;
+}
+
+std::string Where(const SourceLocation& at) {
+  return "line " + std::to_string(at.line) + ", column " + std::to_string(at.column);
+}
+
+// The bracket and comma errors: which call, which argument, which bracket.
+std::string HintForBrackets(const Place& text, const ErrorRecord& e) {
+  const Token& t = text.t;
+  const CallSite& site = e.site;
+  const bool call = site.terminal >= 0 && site.terminal != kLParen;
+  const std::string keyword = call ? std::string(TerminalText(site.terminal)) : "";
+  const std::string_view kinds = call ? CallFormOf(site.terminal).kinds : "";
+  const int count = ArgumentCount(kinds);
+  const std::string takes =
+      keyword + " takes " + (count == 1 ? "one argument" : std::to_string(count) + " arguments") +
+      " (" + ArgumentsInWords(kinds) + ")";
+  switch (e.number) {
+    case kLParen:
+      if (call && site.argument == 0) {
+        if (count == 1) {
+          return keyword + " takes its argument in brackets, as in " + keyword +
+                 (ArgumentKind(kinds, 1) == 'S' ? "('TEXT')" : "(x)");
+        }
+        return keyword + " takes its arguments in brackets, as in " + keyword + "(...): " +
+               ArgumentsInWords(kinds);
+      }
+      return "";
+    case kComma:
+      if (!call) return "";
+      if (t.terminal == kRParen && site.argument < count) {
+        return takes + ": only " + std::to_string(site.argument) + " " +
+               (site.argument == 1 ? "is" : "are") + " given";
+      }
+      if (ArgumentKind(kinds, site.argument) == 'V') {
+        return "the " + Ordinal(site.argument) + " argument of " + keyword +
+               " is a name that receives a result: write the name alone, not an expression";
+      }
+      return "the arguments of " + keyword + " are separated by commas: one is missing here";
+    case kRParen:
+      if (call && t.terminal == kComma) return takes + ": this is one too many";
+      if (site.terminal >= 0 && site.opened.line > 0) {
+        return "the '(' " + (call ? "of " + keyword + " " : std::string()) + "in " +
+               Where(site.opened) + " is never closed: a ')' is missing here";
+      }
+      return "";
+    default:
+      return "";
+  }
+}
+
 // What the token at an error itself tells, whatever the error's number: the
 // slips people make with other languages' habits.
 std::string HintForToken(const Place& text) {
@@ -116,6 +256,23 @@ std::string HintForToken(const Place& text) {
       return "a coordinate is written as \xB0N, \xB0S, \xB0"
              "E or \xB0W followed by degrees and "
              "minutes, e.g. \xB0N 48 12.345";
+    }
+    if (s == "\xBA") {
+      return "\xBA is the ordinal sign, not the degree sign: write \xB0 (phone keyboards put "
+             "both side by side), as in \xB0N 48 12.345";
+    }
+    if (s == "<" || s == ">" || s == "!") {
+      return "Orbelin has no comparisons: a script runs each statement once, from the top down, "
+             "so there is no condition to test (the handbook's page \"What Orbelin does not "
+             "have\")";
+    }
+    if (s == "%") return "there is no % operator: FMOD(a, b) gives the remainder of a / b";
+    if (s == "\x91" || s == "\x92" || s == "\x93" || s == "\x94") {
+      return "texts are written between straight apostrophes, 'like this': a phone's "
+             "keyboard may have typed a curly quote (\x91 \x92 \x93 \x94) in their place";
+    }
+    if (s == "\x96" || s == "\x97") {
+      return "a comment starts with two hyphens, --: a keyboard may have made them a dash";
     }
   }
   if (t.terminal == kSlash && next != nullptr && next->terminal == kSlash &&
@@ -225,6 +382,9 @@ std::string HintForError(const Place& text, const ErrorRecord& e) {
       return "";
     case kErrUnknownName:
       if (prev != nullptr && prev->terminal == kIdent) {
+        std::string folded;
+        for (char c : text.Text(*prev)) folded += FoldAscii(c);
+        if (std::string foreign = HintForForeignWord(folded); !foreign.empty()) return foreign;
         const std::string name(text.Text(*prev));
         std::string h = name +
                         " is not declared: names are declared in the one VAR line at the "
@@ -255,6 +415,23 @@ std::string HintForError(const Place& text, const ErrorRecord& e) {
     case kErrBadWindowLetter:
       return "ENIGMAINIT: the third text (the window letters) needs a letter A to Z for each "
              "wheel (the message says Preset, but it is the third text)";
+    case kLParen:
+    case kComma:
+    case kRParen:
+      if (!hint.empty()) return hint;
+      return HintForBrackets(text, e);
+    case kEquals:
+      if (!hint.empty()) return hint;
+      if (prev != nullptr && TerminalRole(prev->terminal) == Role::kSetting) {
+        const std::string_view word = TerminalText(prev->terminal);
+        return std::string(word) + " is set with '=', as in " + std::string(word) + " = " +
+               (prev->terminal == kMargin ? "40" : prev->terminal == kDebug ? "1" : "48.2") + ";";
+      }
+      if (prev != nullptr && prev->terminal == kIdent) {
+        return "a value is given to a name with '=', as in " + std::string(text.Text(*prev)) +
+               " = 5;";
+      }
+      return "";
     case kSemicolon:
       if (!hint.empty()) return hint;
       if (prev != nullptr && t.location.line > prev->location.line) {

@@ -182,12 +182,25 @@ void Parser::LibraryCall(int terminal) {
   const SourceLocation call = sc_.current().location;
   CallArgs args;
   if (TerminalRole(terminal) != Role::kBareStatement) {
-    Expect(kLParen);
+    const CallSite outer = EnterCall(terminal);
     ReadArguments(form.kinds, &args);
     Expect(kRParen);
+    rt_.diagnostics.site() = outer;
   }
   rt_.call = call;
   form.binding.statement(rt_, args);
+}
+
+// Reads the "(" of a call whose keyword was just read; the site to go back
+// to once its ")" is read.
+CallSite Parser::EnterCall(int terminal) {
+  CallSite& site = rt_.diagnostics.site();
+  const CallSite outer = site;
+  site = {terminal, 0, {}};
+  const bool bracket = sc_.lookahead() == kLParen;
+  Expect(kLParen);
+  if (bracket) site.opened = sc_.current().location;
+  return outer;
 }
 
 void Parser::ReadArguments(const char* kinds, CallArgs* a) {
@@ -205,6 +218,7 @@ void Parser::ReadArguments(const char* kinds, CallArgs* a) {
       continue;
     }
     if (k != kinds) Expect(kComma);
+    ++rt_.diagnostics.site().argument;
     switch (*k) {
       case 'N':
         a->num[n++] = Expr();
@@ -279,8 +293,12 @@ double Parser::Fact() {
   }
   if (t == kLParen) {
     sc_.NextToken();
+    CallSite& site = rt_.diagnostics.site();
+    const CallSite outer = site;
+    site = {kLParen, 0, sc_.current().location};
     double x = Expr();
     Expect(kRParen);
+    rt_.diagnostics.site() = outer;
     return x;
   }
   if (t == kPi) {
@@ -295,13 +313,15 @@ double Parser::Fact() {
 
 // Func -> keyword "(" arguments ")"
 double Parser::Func() {
-  const CallForm& form = CallFormOf(sc_.lookahead());
+  const int terminal = sc_.lookahead();
+  const CallForm& form = CallFormOf(terminal);
   sc_.NextToken();
   const SourceLocation call = sc_.current().location;
-  Expect(kLParen);
+  const CallSite outer = EnterCall(terminal);
   CallArgs args;
   ReadArguments(form.kinds, &args);
   Expect(kRParen);
+  rt_.diagnostics.site() = outer;
   rt_.call = call;
   return form.binding.function(rt_, args);
 }

@@ -37,6 +37,7 @@ class Parser {
   void OutItem();
   void SettingStatement(int terminal);
   void LibraryCall(int terminal);
+  CallSite EnterCall(int terminal);
   void ReadArguments(const char* kinds, CallArgs* args);
 
   double Expr();

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <pty.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -241,9 +242,71 @@ TEST_F(Cli, OutputFolderAndNoFiles) {
   EXPECT_FALSE(fs::exists(dir_ / "a.res"));
   EXPECT_FALSE(fs::exists(dir_ / "a.lst"));
 
-  r = Orbelin({"run", "--output-dir", Path("nowhere"), Path("a.inp")});
+  // A folder that does not exist yet is made; a file in its way is said.
+  r = Orbelin({"run", "--output-dir", Path("new/deeper"), Path("a.inp")});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(ReadBytes(dir_ / "new" / "deeper" / "a.res"), "5\n");
+  r = Orbelin({"run", "--output-dir", Path("a.inp/x"), Path("a.inp")});
   EXPECT_EQ(r.status, 2);
-  EXPECT_TRUE(Contains(r.err, "The script was not run")) << r.err;
+  EXPECT_EQ(r.err, "orbelin: cannot make the output folder " + Path("a.inp/x") +
+                       ": Not a directory.\n");
+  EXPECT_EQ(r.out, "");
+}
+
+// Standard error on a terminal: coloured, unless TERM says the terminal
+// knows no colours or NO_COLOR is set.
+TEST_F(Cli, ColoursOnlyWhereTheTerminalTakesThem) {
+  struct Case {
+    const char* term;
+    const char* no_colour;
+    bool colour;
+  } cases[] = {{"xterm", nullptr, true}, {"dumb", nullptr, false}, {"xterm", "1", false}};
+  for (const Case& c : cases) {
+    int terminal = -1;
+    const pid_t pid = forkpty(&terminal, nullptr, nullptr, nullptr);
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      setenv("TERM", c.term, 1);
+      if (c.no_colour != nullptr) {
+        setenv("NO_COLOR", c.no_colour, 1);
+      } else {
+        unsetenv("NO_COLOR");
+      }
+      execl(ORBELIN_BINARY_DIR "/orbelin", "orbelin", "run", "-e", "WRITE B;", nullptr);
+      _exit(127);
+    }
+    std::string said;
+    char buffer[4096];
+    for (ssize_t n; (n = read(terminal, buffer, sizeof buffer)) > 0;) said.append(buffer, n);
+    close(terminal);
+    waitpid(pid, nullptr, 0);
+    EXPECT_TRUE(Contains(said, "error:")) << said;
+    EXPECT_EQ(Contains(said, "\033["), c.colour) << c.term << " " << said;
+  }
+}
+
+// Arguments are read in order: what follows -e is the script, whatever it
+// looks like; --help anywhere else asks for the help.
+TEST_F(Cli, TheTextOfDashEIsTheScript) {
+  Result r = Orbelin({"run", "-e", "--help"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  // "--help" is a comment: the script is empty.
+  EXPECT_TRUE(Contains(r.err, "<command line>:1:7: error: unexpected symbol in Stat (E101)"))
+      << r.err;
+  r = Orbelin({"run", "-e", "WRITE 1;", "--help"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(r.out.starts_with("Orbelin, a calculator")) << r.out;
+  // Every argument error shows the one usage text.
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"run", "--bogus"}, {"frobnicate"}, {}}) {
+    r = Orbelin(args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(Contains(r.err, "Usage: orbelin run [OPTIONS] SCRIPT... | - | -e TEXT\n"
+                                "       orbelin help [KEYWORD | TOPIC | E<number>]\n"))
+        << r.err;
+    EXPECT_TRUE(Contains(r.err, "Try 'orbelin --help' for more.\n")) << r.err;
+  }
 }
 
 // A script in a folder its user cannot write: the results cannot be created
