@@ -31,7 +31,15 @@ unsigned char CodePointToCp1252(char32_t cp) {
 std::string Cp1252ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
-  for (unsigned char c : bytes) AppendUtf8(out, Cp1252ToCodePoint(c));
+  // ASCII, most of any text, is the same in both: copied a run at a time.
+  for (size_t i = 0; i < bytes.size();) {
+    size_t end = i;
+    while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80) ++end;
+    out.append(bytes.substr(i, end - i));
+    if (end == bytes.size()) break;
+    AppendUtf8(out, Cp1252ToCodePoint(static_cast<unsigned char>(bytes[end])));
+    i = end + 1;
+  }
   return out;
 }
 

@@ -326,10 +326,16 @@ void Scanner::ScanToken() {
     NextChar();
     t.terminal = single >= 0 ? single : kNoSym;
   }
-  t.length = pos_ - t.position;
-  // What the language cuts without a word, noted as it is read.
-  if ((t.terminal == kNumber && t.length > kNumberBytes) ||
-      (t.terminal == kIdent && t.length > kNameBytes) ||
+  const size_t length = pos_ - t.position;
+  t.length = length;
+  // What the language cuts without a word, noted as it is read; the usual
+  // short token pays one comparison.
+  static_assert(kNameBytes == kNumberBytes && kStringBytes + 2 > kNameBytes);
+  if (length > kNameBytes) [[unlikely]] NoteLongToken(t);
+}
+
+void Scanner::NoteLongToken(const Token& t) {
+  if (t.terminal == kNumber || t.terminal == kIdent ||
       (t.terminal == kString && t.length > kStringBytes + 2)) {
     cut_.push_back(t);
   }

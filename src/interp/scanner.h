@@ -73,6 +73,7 @@ class Scanner {
   bool SkipComment();
   bool Unclosed(int line, int col, size_t pos);
   int ScanName();
+  [[gnu::noinline]] void NoteLongToken(const Token& t);
 
   const char* text_;
   size_t size_;  // bytes before the first NUL
