@@ -57,7 +57,8 @@ const char kHelp[] =
     "alone do not change it.\n";
 
 int UsageError(const std::string& complaint) {
-  std::fprintf(stderr, "orbelin: %s\n%sTry 'orbelin --help' for more.\n", complaint.c_str(), kUsage);
+  std::fprintf(stderr, "orbelin: %s\n%sTry 'orbelin --help' for more.\n", complaint.c_str(),
+               kUsage);
   return kExitTrouble;
 }
 
