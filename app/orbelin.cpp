@@ -26,7 +26,6 @@ namespace {
 using orbelin::cli::kExitClean;
 using orbelin::cli::kExitTrouble;
 
-
 // The window is a program of its own, so the command line never loads the
 // window toolkit.
 int Window(char** argv) {

@@ -70,7 +70,8 @@ int Parse(const std::vector<std::string>& args, Options* o) {
     } else if (a == "-") {
       o->inputs.push_back({Input::Kind::kStdin, ""});
     } else if (a == "-e") {
-      if (i + 1 >= args.size()) return UsageError("-e needs the script text, as in -e 'WRITE 2^10;'");
+      if (i + 1 >= args.size())
+        return UsageError("-e needs the script text, as in -e 'WRITE 2^10;'");
       o->inputs.push_back({Input::Kind::kText, args[++i]});
     } else if (a == "--no-files") {
       o->no_files = true;
@@ -122,10 +123,11 @@ int Complain(const std::string& sentence, const char* advice = "") {
 int Show(const Options& o, const std::string& name, const ScriptFileNames& names,
          const FileCalc& calc) {
   if (!calc.ran()) {
-    return Complain(calc.Problem(names),
-                    calc.status == FileCalcStatus::kResultsUncreatable
-                        ? "\n  --output-dir DIR writes the results elsewhere, --no-files writes none."
-                        : "");
+    return Complain(
+        calc.Problem(names),
+        calc.status == FileCalcStatus::kResultsUncreatable
+            ? "\n  --output-dir DIR writes the results elsewhere, --no-files writes none."
+            : "");
   }
   const CalcView& view = calc.view;
   Print(stdout, view.run.output(), o.bytes);

@@ -62,8 +62,8 @@ inline std::string GenerateProgram(size_t target_bytes, Language language) {
       case 1:
         s += write + std::string(lua ? "\"value \", " : "'value ', ") + fixed(name(), 3) +
              (lua ? ", \" \", " : ", ' ', ") +
-             fixed(std::string(lua ? "sqrt(abs(" : "SQRT(FABS(") + name() + "))", 4) +
-             end_write + eol;
+             fixed(std::string(lua ? "sqrt(abs(" : "SQRT(FABS(") + name() + "))", 4) + end_write +
+             eol;
         break;
       case 2:
         s += name() + " = " + (lua ? "fmod(" : "FMOD(") + name() + " + 17, 360) / " +
@@ -81,7 +81,8 @@ inline std::string GenerateProgram(size_t target_bytes, Language language) {
              end_write + eol;
         break;
       default:
-        s += (lua ? "--[[ a comment between statements ]] " : "(* a comment between statements *) ") +
+        s += (lua ? "--[[ a comment between statements ]] "
+                  : "(* a comment between statements *) ") +
              name() + " = " + name() + " - 1;" + eol;
         break;
     }

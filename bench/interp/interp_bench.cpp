@@ -9,8 +9,8 @@
 #include <random>
 #include <string>
 
-#include "frontend/script_names.h"
 #include "frontend/script_file_calc.h"
+#include "frontend/script_names.h"
 #include "interp/session.h"
 
 namespace {

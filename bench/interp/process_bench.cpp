@@ -101,8 +101,8 @@ void BM_Lua54Process(benchmark::State& state) {
     state.SkipWithError("lua5.4 is not installed (Debian: lua5.4)");
     return;
   }
-  const Scratch scratch("program.lua",
-                        orbelin::bench::GenerateProgram(kProgramBytes, orbelin::bench::Language::kLua));
+  const Scratch scratch("program.lua", orbelin::bench::GenerateProgram(
+                                           kProgramBytes, orbelin::bench::Language::kLua));
   const std::vector<std::string> args{lua, scratch.file()};
   for (auto _ : state) {
     if (Run(args) != 0) state.SkipWithError("the generated Lua program failed");

@@ -23,9 +23,9 @@ struct CaretPlace {
 struct Diagnostic {
   enum class Kind { kError, kWarning, kNote };
   Kind kind = Kind::kError;
-  int line = 0;    // from 1, as the results file counts
-  int column = 0;  // from 1, tabs counted to the next tab stop
-  int number = 0;  // the error number; 0 for a warning or a note
+  int line = 0;         // from 1, as the results file counts
+  int column = 0;       // from 1, tabs counted to the next tab stop
+  int number = 0;       // the error number; 0 for a warning or a note
   std::string message;  // UTF-8, e.g. "\";\" expected (E6)"
   std::string hint;     // UTF-8; "" where the message says it all
   CaretPlace caret;     // where in the box this points

@@ -103,8 +103,7 @@ std::error_code WriteInPlace(const std::string& target, std::string_view bytes,
     return NotARegularFile();
   }
   std::string old_bytes;
-  const bool have_old =
-      readable && ReadAll(fd, &old_bytes, static_cast<size_t>(st.st_size)) == 0;
+  const bool have_old = readable && ReadAll(fd, &old_bytes, static_cast<size_t>(st.st_size)) == 0;
 
   int error = 0;
   // Room for all of the new bytes first, so that a full disk fails before
@@ -219,8 +218,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::error_cod
   return bytes;
 }
 
-std::error_code ReplaceFile(const std::string& path, std::string_view bytes,
-                            WriteOptions options) {
+std::error_code ReplaceFile(const std::string& path, std::string_view bytes, WriteOptions options) {
   if (path.empty()) return Errno(ENOENT);
   if (!options.follow_links) {
     struct stat st;

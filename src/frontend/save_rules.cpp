@@ -46,8 +46,8 @@ Question ReplaceQuestion(const std::string& name) {
 }
 
 std::string LostCharactersNote(std::u32string_view fresh) {
-  return ListCharacters(fresh) + " cannot be saved in a script file (Windows-1252): " +
-         ItOrThey(fresh.size()) + " '?'.";
+  return ListCharacters(fresh) +
+         " cannot be saved in a script file (Windows-1252): " + ItOrThey(fresh.size()) + " '?'.";
 }
 
 Question LostCharactersQuestion(std::u32string_view lost) {

@@ -58,7 +58,8 @@ FileCalc NotRun(FileCalcStatus status, std::error_code error = {}) {
 std::string FileCalc::Problem(const ScriptFileNames& names) const {
   switch (status) {
     case FileCalcStatus::kScriptUnreadable:
-      if (error == std::errc::is_a_directory) return names.script + " is a folder, not a script file.";
+      if (error == std::errc::is_a_directory)
+        return names.script + " is a folder, not a script file.";
       if (error == NotARegularFile()) {
         return names.script + " is a device or a pipe, not a script file.";
       }

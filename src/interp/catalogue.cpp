@@ -36,10 +36,10 @@ constexpr int CountKind(const char* kinds, char kind) {
 
 // Every row's arguments fit the record the parser fills: a new keyword with
 // one number too many is a compile error, not a write past num[11].
-#define ORBELIN_FITS(name, text, role, kinds, handler)                               \
-  static_assert(CountKind(kinds, 'N') <= CallArgs::kMaxNum &&                      \
-                    CountKind(kinds, 'S') <= CallArgs::kMaxStr &&                  \
-                    CountKind(kinds, 'V') <= CallArgs::kMaxVar,                    \
+#define ORBELIN_FITS(name, text, role, kinds, handler)            \
+  static_assert(CountKind(kinds, 'N') <= CallArgs::kMaxNum &&     \
+                    CountKind(kinds, 'S') <= CallArgs::kMaxStr && \
+                    CountKind(kinds, 'V') <= CallArgs::kMaxVar,   \
                 "the arguments of " #name " do not fit CallArgs (library_call.h)");
 ORBELIN_TERMINALS(ORBELIN_FITS)
 #undef ORBELIN_FITS

@@ -84,10 +84,10 @@ std::string NearestKeyword(std::string_view name) {
 // Words of other languages that Orbelin has no use for, and what to write
 // instead. Orbelin runs each statement once, from the top down.
 std::string HintForForeignWord(std::string_view folded) {
-  static constexpr std::string_view kConditions[] = {"IF", "THEN", "ELSE", "ELSIF", "ELSEIF",
-                                                     "ENDIF", "END", "CASE", "SWITCH"};
-  static constexpr std::string_view kLoops[] = {"FOR", "TO", "NEXT", "WHILE", "DO",
-                                                "LOOP", "REPEAT", "UNTIL", "GOTO", "WEND"};
+  static constexpr std::string_view kConditions[] = {"IF",    "THEN", "ELSE", "ELSIF", "ELSEIF",
+                                                     "ENDIF", "END",  "CASE", "SWITCH"};
+  static constexpr std::string_view kLoops[] = {"FOR",  "TO",     "NEXT",  "WHILE", "DO",
+                                                "LOOP", "REPEAT", "UNTIL", "GOTO",  "WEND"};
   for (std::string_view w : kConditions) {
     if (folded == w) {
       return std::string(folded) +
@@ -183,9 +183,9 @@ std::string HintForBrackets(const Place& text, const ErrorRecord& e) {
   const std::string keyword = call ? std::string(TerminalText(site.terminal)) : "";
   const std::string_view kinds = call ? CallFormOf(site.terminal).kinds : "";
   const int count = ArgumentCount(kinds);
-  const std::string takes =
-      keyword + " takes " + (count == 1 ? "one argument" : std::to_string(count) + " arguments") +
-      " (" + ArgumentsInWords(kinds) + ")";
+  const std::string takes = keyword + " takes " +
+                            (count == 1 ? "one argument" : std::to_string(count) + " arguments") +
+                            " (" + ArgumentsInWords(kinds) + ")";
   switch (e.number) {
     case kLParen:
       if (call && site.argument == 0) {
@@ -193,8 +193,8 @@ std::string HintForBrackets(const Place& text, const ErrorRecord& e) {
           return keyword + " takes its argument in brackets, as in " + keyword +
                  (ArgumentKind(kinds, 1) == 'S' ? "('TEXT')" : "(x)");
         }
-        return keyword + " takes its arguments in brackets, as in " + keyword + "(...): " +
-               ArgumentsInWords(kinds);
+        return keyword + " takes its arguments in brackets, as in " + keyword +
+               "(...): " + ArgumentsInWords(kinds);
       }
       return "";
     case kComma:
@@ -425,7 +425,10 @@ std::string HintForError(const Place& text, const ErrorRecord& e) {
       if (prev != nullptr && TerminalRole(prev->terminal) == Role::kSetting) {
         const std::string_view word = TerminalText(prev->terminal);
         return std::string(word) + " is set with '=', as in " + std::string(word) + " = " +
-               (prev->terminal == kMargin ? "40" : prev->terminal == kDebug ? "1" : "48.2") + ";";
+               (prev->terminal == kMargin  ? "40"
+                : prev->terminal == kDebug ? "1"
+                                           : "48.2") +
+               ";";
       }
       if (prev != nullptr && prev->terminal == kIdent) {
         return "a value is given to a name with '=', as in " + std::string(text.Text(*prev)) +
@@ -495,7 +498,8 @@ std::vector<Explanation> Warnings(std::string_view source, const RunResult& resu
   if (result.nul_position != std::string::npos) {
     warn(LocationOf(source, result.nul_position),
          "the script ends at a NUL byte here: the " +
-             std::to_string(source.size() - result.nul_position - 1) + " bytes after it are not run");
+             std::to_string(source.size() - result.nul_position - 1) +
+             " bytes after it are not run");
   }
   return warnings;
 }
@@ -521,8 +525,8 @@ std::vector<Explanation> Explain(std::string_view source, const RunResult& resul
   for (Explanation& w : Warnings(source, result)) all.push_back(std::move(w));
   for (const RunNote& n : result.notes) {
     Explanation x;
-    x.kind = n.kind == RunNote::Kind::kWarning ? Explanation::Kind::kWarning
-                                               : Explanation::Kind::kNote;
+    x.kind =
+        n.kind == RunNote::Kind::kWarning ? Explanation::Kind::kWarning : Explanation::Kind::kNote;
     x.line = n.at.line;
     x.column = n.at.column;
     x.message = n.message;
@@ -540,8 +544,8 @@ std::vector<Explanation> Explain(std::string_view source, const RunResult& resul
         std::any_of(result.errors.begin(), result.errors.end(),
                     [&](const ErrorRecord& e) { return e.position == result.stop.position; });
     if (!explained) {
-      w.hint = HintForToken(
-          Place(text, result.stop.position, result.stop.line, result.stop_before));
+      w.hint =
+          HintForToken(Place(text, result.stop.position, result.stop.line, result.stop_before));
     }
     all.push_back(std::move(w));
   }

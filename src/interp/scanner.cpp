@@ -331,7 +331,8 @@ void Scanner::ScanToken() {
   // What the language cuts without a word, noted as it is read; the usual
   // short token pays one comparison.
   static_assert(kNameBytes == kNumberBytes && kStringBytes + 2 > kNameBytes);
-  if (length > kNameBytes) [[unlikely]] NoteLongToken(t);
+  if (length > kNameBytes) [[unlikely]]
+    NoteLongToken(t);
 }
 
 void Scanner::NoteLongToken(const Token& t) {

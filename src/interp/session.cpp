@@ -37,7 +37,8 @@ RunResult Session::Run(std::string_view source) {
   // Text after the NUL that ends the script; the one NUL the window saves
   // at the very end, or NULs alone, hide nothing.
   if (const size_t nul = scanner.nul_position();
-      nul != std::string_view::npos && source.find_first_not_of('\0', nul) != std::string_view::npos) {
+      nul != std::string_view::npos &&
+      source.find_first_not_of('\0', nul) != std::string_view::npos) {
     result.nul_position = nul;
   }
   result.errors = diagnostics_.records();

@@ -9,8 +9,8 @@ std::string ExchangeFilePath(const std::string& hand_off_folder) {
   return hand_off_folder + "/" + kExchangeFileName;
 }
 
-SendResult SendPoint(Platform& platform, double lat, double lon,
-                     const std::string& hand_off_folder, std::error_code* error) {
+SendResult SendPoint(Platform& platform, double lat, double lon, const std::string& hand_off_folder,
+                     std::error_code* error) {
   WindowId map = platform.FindWindowByClass(kMapWindowClass);
   if (map == 0) return SendResult::kNotRunning;
 

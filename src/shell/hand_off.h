@@ -24,7 +24,7 @@ std::string ExchangeFilePath(const std::string& hand_off_folder);
 // not run; then writes the exchange file, sends the message and brings the
 // window to the front. The file is never written through a symbolic link
 // in its place; why it could not be written goes to *error.
-SendResult SendPoint(Platform& platform, double lat, double lon,
-                     const std::string& hand_off_folder, std::error_code* error = nullptr);
+SendResult SendPoint(Platform& platform, double lat, double lon, const std::string& hand_off_folder,
+                     std::error_code* error = nullptr);
 
 }  // namespace orbelin

@@ -144,8 +144,7 @@ void WindowController::Calc() {
 // The results box: the results or the listing, as the file holds them, and
 // below them what the terminal would say of the run: each error and warning
 // with its hint. Those lines are the box's alone, never the file's.
-void WindowController::ShowCalc(const std::string& shown,
-                                std::vector<Diagnostic> diagnostics) {
+void WindowController::ShowCalc(const std::string& shown, std::vector<Diagnostic> diagnostics) {
   std::string text = shown;
   shown_diagnostics_.clear();
   if (!diagnostics.empty()) {
@@ -376,9 +375,8 @@ WindowController::SaveOutcome WindowController::SaveAs() {
   if (!chosen) return SaveOutcome::kDeclined;
 
   const ScriptFileNames names = orbelin::BuildFileNames(*chosen);
-  const bool other_file =
-      MustAskBeforeReplacing(IsRegularFile(names.script),
-                             !script_path_.empty() && SameFile(names.script, script_path_));
+  const bool other_file = MustAskBeforeReplacing(
+      IsRegularFile(names.script), !script_path_.empty() && SameFile(names.script, script_path_));
   if (other_file && !ConfirmReplace(names.script)) return SaveOutcome::kDeclined;
   std::error_code error;
   const SaveOutcome outcome = WriteScript(names.script, &error, other_file);

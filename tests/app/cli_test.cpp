@@ -2,8 +2,8 @@
 // and the exit status out.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <pty.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -248,8 +248,8 @@ TEST_F(Cli, OutputFolderAndNoFiles) {
   EXPECT_EQ(ReadBytes(dir_ / "new" / "deeper" / "a.res"), "5\n");
   r = Orbelin({"run", "--output-dir", Path("a.inp/x"), Path("a.inp")});
   EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.err, "orbelin: cannot make the output folder " + Path("a.inp/x") +
-                       ": Not a directory.\n");
+  EXPECT_EQ(r.err,
+            "orbelin: cannot make the output folder " + Path("a.inp/x") + ": Not a directory.\n");
   EXPECT_EQ(r.out, "");
 }
 
@@ -302,8 +302,9 @@ TEST_F(Cli, TheTextOfDashEIsTheScript) {
        {std::vector<std::string>{"run", "--bogus"}, {"frobnicate"}, {}}) {
     r = Orbelin(args);
     EXPECT_EQ(r.status, 2);
-    EXPECT_TRUE(Contains(r.err, "Usage: orbelin run [OPTIONS] SCRIPT... | - | -e TEXT\n"
-                                "       orbelin help [KEYWORD | TOPIC | E<number>]\n"))
+    EXPECT_TRUE(Contains(r.err,
+                         "Usage: orbelin run [OPTIONS] SCRIPT... | - | -e TEXT\n"
+                         "       orbelin help [KEYWORD | TOPIC | E<number>]\n"))
         << r.err;
     EXPECT_TRUE(Contains(r.err, "Try 'orbelin --help' for more.\n")) << r.err;
   }
@@ -344,8 +345,8 @@ TEST_F(Cli, WhatIsNoScriptEndsWithStatus2AndWritesNothing) {
       {Path("pipe.inp"),
        "orbelin: " + Path("pipe.inp") + " is a device or a pipe, not a script file."},
       // Its own results would overwrite it: nothing runs, nothing is written.
-      {Path("walk.res"), "orbelin: the script " + Path("walk.res") +
-                             " would be overwritten by its own results"},
+      {Path("walk.res"),
+       "orbelin: the script " + Path("walk.res") + " would be overwritten by its own results"},
   };
   WriteBytes(dir_ / "walk.res", "WRITE 1;");
   for (const Case& c : cases) {

@@ -1,9 +1,9 @@
 #include "frontend/point.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <limits>
-
-#include <gtest/gtest.h>
 
 namespace orbelin {
 namespace {

@@ -1,11 +1,10 @@
 #include "frontend/script_file_calc.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
-
-#include <gtest/gtest.h>
 
 #include "file_bytes.h"
 
@@ -68,8 +67,7 @@ TEST_F(ScriptFileCalc, NeverWritesOverTheScriptItself) {
     WriteBytes(folder + "/" + name, script);
     const FileCalc calc = CalcScriptFile(session, Names(name), SourceEncoding::kCp1252);
     EXPECT_EQ(calc.status, FileCalcStatus::kOutputIsScript) << name;
-    EXPECT_NE(calc.Problem(Names(name)).find("would be overwritten by its own"),
-              std::string::npos);
+    EXPECT_NE(calc.Problem(Names(name)).find("would be overwritten by its own"), std::string::npos);
     EXPECT_EQ(ReadBytes(folder + "/" + name), script) << name;
   }
   WriteBytes(folder + "/z.inp", script);

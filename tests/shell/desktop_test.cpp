@@ -901,8 +901,9 @@ TEST_F(DesktopTest, HintsUnderTheListingAndNoPointOffTheEarth) {
   Key("ctrl+a");
   Key("ctrl+c");
   std::string shown;
-  EXPECT_TRUE(WaitFor([&] { return (shown = ReadClipboard()).find("hint: B is") != std::string::npos; }))
-      << shown;
+  EXPECT_TRUE(WaitFor([&] {
+    return (shown = ReadClipboard()).find("hint: B is") != std::string::npos;
+  })) << shown;
   for (const char* said :
        {"2:5: error: unexpected symbol in Fact (E105)\n  hint: there is no minus sign before a "
         "number",

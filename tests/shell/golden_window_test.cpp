@@ -117,15 +117,16 @@ TEST_P(GoldenWindow, CalcWritesTheExpectedFilesAndSaysWhatTheTerminalSays) {
   if (!fs::exists(dir / (stem + ".res.expected"))) {
     // Expectations in the script's comments: the diagnostics they name.
     const std::string results = ReadBytes(home / (stem + ".res"));
-    const std::string shown = BoxTextFromFile(
-        platform.errors.empty() ? results : ReadBytes(home / (stem + ".lst")));
+    const std::string shown =
+        BoxTextFromFile(platform.errors.empty() ? results : ReadBytes(home / (stem + ".lst")));
     ASSERT_TRUE(platform.results_box.starts_with(shown)) << platform.results_box;
     std::vector<std::string> listed = Lines(platform.results_box.substr(shown.size()));
     while (!listed.empty() && listed.front().empty()) listed.erase(listed.begin());
     EXPECT_EQ(listed, CommentExpectations(bytes));
     return;
   }
-  EXPECT_EQ(ReadBytes(home / (stem + ".res")), ReadBytes((dir / (stem + ".res.expected")).string()));
+  EXPECT_EQ(ReadBytes(home / (stem + ".res")),
+            ReadBytes((dir / (stem + ".res.expected")).string()));
   const fs::path expected_lst = dir / (stem + ".lst.expected");
   const std::string listing = ReadBytes(home / (stem + ".lst"));
   if (fs::exists(expected_lst)) {
@@ -134,8 +135,8 @@ TEST_P(GoldenWindow, CalcWritesTheExpectedFilesAndSaysWhatTheTerminalSays) {
 
   // Under the results or the listing: what the terminal says.
   const std::string results = ReadBytes(home / (stem + ".res"));
-  const bool errors = results.find(": ") != std::string::npos &&
-                      Lines(results).back().starts_with("Line ");
+  const bool errors =
+      results.find(": ") != std::string::npos && Lines(results).back().starts_with("Line ");
   const std::string shown = BoxTextFromFile(errors ? listing : results);
   ASSERT_TRUE(platform.results_box.starts_with(shown)) << platform.results_box;
   std::vector<std::string> listed = Lines(platform.results_box.substr(shown.size()));

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "frontend/point.h"
 #include "fake_platform.h"
+#include "frontend/point.h"
 #include "shell/definition_file.h"
 #include "test_files.h"
 
@@ -210,8 +210,8 @@ TEST_F(WindowControllerTest, CalcListsEachDiagnosticWithItsHint) {
   controller.ResultsLineActivated(first + 3);  // the unknown name's hint
   controller.ResultsLineActivated(first + 4);  // the tab
   controller.ResultsLineActivated(0);          // the listing: nothing
-  EXPECT_EQ(platform.log, (std::vector<std::string>{"caret script 2 4", "caret script 3 7",
-                                                    "caret script 5 0"}));
+  EXPECT_EQ(platform.log,
+            (std::vector<std::string>{"caret script 2 4", "caret script 3 7", "caret script 5 0"}));
 }
 
 // A save that fails says which file and why, and the old file's text does
@@ -243,9 +243,9 @@ TEST_F(WindowControllerTest, CalcSaysWhichResultsFileItCouldNotWrite) {
   std::filesystem::remove(home / "walk.res");
   std::filesystem::create_directory(home / "walk.res");
   controller.Calc();
-  EXPECT_EQ(platform.errors, std::vector<std::string>{"Cannot create the results file " +
-                                                      home / "walk.res" +
-                                                      ": Is a directory. The script was not run."});
+  EXPECT_EQ(platform.errors,
+            std::vector<std::string>{"Cannot create the results file " + home / "walk.res" +
+                                     ": Is a directory. The script was not run."});
 
   // The listing fails after the run: its results are shown all the same.
   std::filesystem::remove(home / "walk.res");

@@ -246,8 +246,8 @@ bool MainWindow::TabKey(QPlainTextEdit* box, QKeyEvent* key) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (results_ != nullptr && watched == results_->viewport() &&
-      event->type() == QEvent::MouseButtonRelease &&
-      controller_ != nullptr && !results_->textCursor().hasSelection()) {
+      event->type() == QEvent::MouseButtonRelease && controller_ != nullptr &&
+      !results_->textCursor().hasSelection()) {
     controller_->ResultsLineActivated(results_->textCursor().blockNumber());
   }
   if (watched == results_ && event->type() == QEvent::KeyPress && controller_ != nullptr &&
