@@ -13,6 +13,7 @@
 #include "frontend/script_file_calc.h"
 #include "frontend/script_names.h"
 #include "interp/session.h"
+#include "option_value.h"
 #include "terminal_report.h"
 #include "usage.h"
 
@@ -34,25 +35,6 @@ struct Options {
   std::vector<Input> inputs;
 };
 
-// Reads "--name VALUE" or "--name=VALUE"; false when the argument is not it.
-bool OptionValue(const std::vector<std::string>& args, size_t* i, std::string_view name,
-                 std::string* value, bool* missing) {
-  const std::string_view a = args[*i];
-  if (a == name) {
-    if (*i + 1 >= args.size()) {
-      *missing = true;
-      return true;
-    }
-    *value = args[++*i];
-    return true;
-  }
-  if (a.size() > name.size() && a.starts_with(name) && a[name.size()] == '=') {
-    *value = std::string(a.substr(name.size() + 1));
-    return true;
-  }
-  return false;
-}
-
 // Parses the arguments; returns a status to end with, or -1 to go on.
 int Parse(const std::vector<std::string>& args, Options* o) {
   bool options_done = false;
@@ -70,7 +52,8 @@ int Parse(const std::vector<std::string>& args, Options* o) {
     } else if (a == "-") {
       o->inputs.push_back({Input::Kind::kStdin, ""});
     } else if (a == "-e") {
-      if (i + 1 >= args.size()) return UsageError("-e needs the script text, as in -e 'WRITE 2^10;'");
+      if (i + 1 >= args.size())
+        return UsageError("-e needs the script text, as in -e 'WRITE 2^10;'");
       o->inputs.push_back({Input::Kind::kText, args[++i]});
     } else if (a == "--no-files") {
       o->no_files = true;
@@ -122,10 +105,11 @@ int Complain(const std::string& sentence, const char* advice = "") {
 int Show(const Options& o, const std::string& name, const ScriptFileNames& names,
          const FileCalc& calc) {
   if (!calc.ran()) {
-    return Complain(calc.Problem(names),
-                    calc.status == FileCalcStatus::kResultsUncreatable
-                        ? "\n  --output-dir DIR writes the results elsewhere, --no-files writes none."
-                        : "");
+    return Complain(
+        calc.Problem(names),
+        calc.status == FileCalcStatus::kResultsUncreatable
+            ? "\n  --output-dir DIR writes the results elsewhere, --no-files writes none."
+            : "");
   }
   const CalcView& view = calc.view;
   Print(stdout, view.run.output(), o.bytes);

@@ -9,6 +9,7 @@ namespace orbelin::cli {
 const char kUsage[] =
     "Usage: orbelin run [OPTIONS] SCRIPT... | - | -e TEXT\n"
     "       orbelin help [KEYWORD | TOPIC | E<number>]\n"
+    "       orbelin vary SCRIPT --set NAME=VALUES... [OPTIONS]\n"
     "       orbelin window [WINDOW-OPTIONS...]\n"
     "       orbelin --help | --version\n";
 
@@ -46,6 +47,13 @@ const char kHelp[] =
     "  A character with no Windows-1252 form becomes '?'. Colours on a terminal\n"
     "  are left out when NO_COLOR is set or TERM is dumb.\n"
     "\n"
+    "orbelin vary SCRIPT --set NAME=VALUES... [OPTIONS]\n"
+    "  Runs the script once for every combination of values of some of its\n"
+    "  variables and lists the points and values the runs give, filtered by\n"
+    "  conditions and by the distance from a point, as a table, CSV or GPX.\n"
+    "  'orbelin vary --help' explains it with an example; 'orbelin help vary'\n"
+    "  is the handbook's chapter.\n"
+    "\n"
     "orbelin help [KEYWORD | TOPIC | E<number>]\n"
     "  The handbook on the terminal: every keyword, topic and message.\n"
     "\n"
@@ -56,8 +64,55 @@ const char kHelp[] =
     "a file could not be read or written or the arguments were wrong. Warnings\n"
     "alone do not change it.\n";
 
+const char kVaryHelp[] =
+    "Usage: orbelin vary SCRIPT --set NAME=VALUES... [OPTIONS]\n"
+    "\n"
+    "Runs SCRIPT once for every combination of the values given, each run in a\n"
+    "fresh session, and lists what the runs give: the values, the point set with\n"
+    "OLAT and OLON, chosen variables and the first line written. A variable given\n"
+    "values must be declared on the script's VAR line (or be GM1 to GM3); it\n"
+    "starts at the value tried instead of 0. Where the script assigns it itself,\n"
+    "a warning says so: the assignment wins. At most 10,000,000 combinations, run\n"
+    "on every core.\n"
+    "\n"
+    "  --set NAME=VALUES    values to try: a range 0..9, a list 1,3,5, a range\n"
+    "                       with a step 0..90/5, or a list of these (0..3,7,9);\n"
+    "                       once for each variable\n"
+    "  --where NAME=VALUES  keep the runs after which NAME has one of the values\n"
+    "                       or lies in a range (CHK=42, D=0..5; equal to within\n"
+    "                       a billionth); several must all hold\n"
+    "  --near POINT         sort by the distance from POINT, written as\n"
+    "                       \"N 48\xC2\xB0 12.345 E 011\xC2\xB0 30.500\" or \"48.2058 11.5083\"\n"
+    "  --within DISTANCE    keep the points within DISTANCE of --near: 3.2km,\n"
+    "                       2mi or 500m\n"
+    "  --show NAME,...      list these variables' values after each run\n"
+    "  --csv FILE           write the kept points to FILE as CSV (UTF-8)\n"
+    "  --gpx FILE           write them to FILE as GPX waypoints named by their\n"
+    "                       values\n"
+    "  -j, --jobs N         use N cores (all of them unless given)\n"
+    "\n"
+    "Runs with errors and runs whose point is no place on the Earth are dropped\n"
+    "and counted. Runs whose points agree to the thousandth of a minute are\n"
+    "merged, their values listed together. The table goes to standard output;\n"
+    "the counts, the script's warnings for the first combination and, on a\n"
+    "terminal, a progress bar go to standard error. Ctrl+C stops the search and\n"
+    "lists what was found so far.\n"
+    "\n"
+    "Example: the final is at N 48\xC2\xB0 1A.BCD E 011\xC2\xB0 3E.FGH, the stages left\n"
+    "A, D and H unknown, its digits add up to 45, and it lies within two miles\n"
+    "of the posted coordinates:\n"
+    "\n"
+    "  orbelin vary unknown_digits.inp --set A=0..9 --set D=0..9 --set H=0..9 \\\n"
+    "      --where CHK=45 --near \"N 48\xC2\xB0 12.345 E 011\xC2\xB0 30.500\" --within 2mi \\\n"
+    "      --gpx final.gpx\n"
+    "\n"
+    "Exit status: 0 when the search ran, whatever it kept; 1 when every run had\n"
+    "errors; 2 when the arguments are wrong or a file could not be read or\n"
+    "written; 130 when Ctrl+C stopped it.\n";
+
 int UsageError(const std::string& complaint) {
-  std::fprintf(stderr, "orbelin: %s\n%sTry 'orbelin --help' for more.\n", complaint.c_str(), kUsage);
+  std::fprintf(stderr, "orbelin: %s\n%sTry 'orbelin --help' for more.\n", complaint.c_str(),
+               kUsage);
   return kExitTrouble;
 }
 
