@@ -62,6 +62,7 @@ std::string VaryGpx(const VaryPlan& plan, const std::vector<VaryPoint>& points) 
     gpx += "  <wpt ";
     gpx += position;
     gpx += ">\n    <name>" + EscapeXml(CombinationText(plan.sets(), values)) + "</name>\n";
+    if (!p.first_line.empty()) gpx += "    <cmt>" + EscapeXml(p.first_line) + "</cmt>\n";
     gpx += "    <desc>" + EscapeXml(desc) + "</desc>\n  </wpt>\n";
   }
   gpx += "</gpx>\n";
