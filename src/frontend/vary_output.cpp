@@ -1,5 +1,6 @@
 #include "frontend/vary_output.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -87,14 +88,17 @@ std::string VaryTable(const VaryPlan& plan, const std::vector<VaryPoint>& points
   std::vector<std::string> header = {"values", "point"};
   if (near) header.push_back("distance");
   for (const std::string& name : plan.show()) header.push_back(name);
-  header.push_back("first line");
+  // A script that writes nothing gets no empty column.
+  const bool written = std::any_of(points.begin(), points.end(),
+                                   [](const VaryPoint& p) { return !p.first_line.empty(); });
+  if (written) header.push_back("first line");
   rows.push_back(header);
   for (const VaryPoint& p : points) {
     std::vector<std::string> row = {ValuesText(plan, p, 3),
                                     p.has_point ? CoordinateText(p.lat, p.lon) : "-"};
     if (near) row.push_back(DistanceText(p.distance));
     for (double v : p.shown) row.push_back(ShortNumber(v));
-    row.push_back(p.first_line);
+    if (written) row.push_back(p.first_line);
     rows.push_back(std::move(row));
   }
   std::vector<size_t> widths(header.size(), 0);

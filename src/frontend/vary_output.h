@@ -33,7 +33,8 @@ std::vector<VaryPoint> MergePoints(const std::vector<KeptRun>& kept);
 std::string ValuesText(const VaryPlan& plan, const VaryPoint& point, size_t most);
 
 // A table with a header line: values, point, distance (with a reference),
-// the shown variables and the first line each run wrote.
+// the shown variables and the first line each run wrote (when any wrote
+// one).
 std::string VaryTable(const VaryPlan& plan, const std::vector<VaryPoint>& points);
 
 // What was tried and what became of it, one sentence per line:

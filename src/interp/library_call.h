@@ -73,11 +73,8 @@ struct Runtime {
   }
   void WarnStartOverridden(int v) {
     const std::string& name = vars.names()[static_cast<size_t>(v) - 1];
-    Warn(
-        name +
-            " starts at a value given for the run, but the script assigns it here: the "
-            "assignment wins",
-        "every value given for " + name + " is replaced here; take the assignment out to try them");
+    Warn(name + " is being tried, but the script assigns it here",
+         "the assignment wins: take it out to try the values of " + name);
   }
   // Where the DEBUG traces go: the results while DEBUG is on, else nowhere.
   TextSink* trace() const { return debug != 0 ? &out : nullptr; }

@@ -40,8 +40,18 @@ TEST(VaryOutput, IdenticalPointsAreMerged) {
   const std::string summary = VarySummary(s.plan, s.outcome, s.points.size());
   EXPECT_EQ(summary.substr(summary.find('\n') + 1), "Kept: 6 runs, at 2 points.\n");
 
+  EXPECT_EQ(VaryTable(s.plan, s.points),
+            "values                     point\n"
+            "A=0 B=0, A=0 B=1, A=0 B=2  N 48\xC2\xB0 00.000 E 011\xC2\xB0 00.000\n"
+            "A=1 B=0, A=1 B=1, A=1 B=2  N 48\xC2\xB0 01.000 E 011\xC2\xB0 00.000\n");
+
   // Runs without a point are never merged.
-  EXPECT_EQ(Vary("VAR A; WRITE 1;", {Set("A=0..2")}).points.size(), 3u);
+  const Search none = Vary("VAR A; WRITE 'A', A;", {Set("A=0..2")});
+  EXPECT_EQ(VaryTable(none.plan, none.points),
+            "values  point  first line\n"
+            "A=0     -      A0\n"
+            "A=1     -      A1\n"
+            "A=2     -      A2\n");
 }
 
 // The table, the CSV file and the GPX file of one search: sorted by the

@@ -184,8 +184,7 @@ TEST(VaryRunner, OneCombinationWithItsDiagnostics) {
   ASSERT_EQ(view.explanations().size(), 1u);
   EXPECT_EQ(view.explanations()[0].line, 2);
   EXPECT_EQ(view.explanations()[0].message,
-            "B starts at a value given for the run, but the script assigns it here: the "
-            "assignment wins");
+            "B is being tried, but the script assigns it here");
   EXPECT_NE(view.run.listing, "");
 }
 
