@@ -146,6 +146,12 @@ bool WriteOutput(const std::string& path, const std::string& bytes, const char* 
 }  // namespace
 
 int VaryCommand(const std::vector<std::string>& args) {
+  // From the start: values of millions take a moment to make.
+  struct sigaction action = {};
+  action.sa_handler = OnInterrupt;
+  action.sa_flags = SA_RESETHAND;  // a second Ctrl+C ends the program at once
+  sigaction(SIGINT, &action, nullptr);
+
   Options o;
   if (const int status = Parse(args, &o); status >= 0) return status;
 
@@ -192,11 +198,6 @@ int VaryCommand(const std::vector<std::string>& args) {
       Report(stderr, path, first.source, first.explanations(), Bytes::kUtf8, UseColour(stderr));
     }
   }
-
-  struct sigaction action = {};
-  action.sa_handler = OnInterrupt;
-  action.sa_flags = SA_RESETHAND;  // a second Ctrl+C ends the program at once
-  sigaction(SIGINT, &action, nullptr);
 
   const bool terminal = isatty(STDERR_FILENO) != 0;
   VaryControl control;

@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <unordered_set>
 
 #include "base/ascii.h"
 #include "interp/scanner.h"
@@ -154,18 +153,28 @@ std::optional<std::vector<double>> ReadValues(std::string_view text, std::string
     return std::nullopt;
   }
   size_t start = 0;
+  int items = 0;
   for (;;) {
     const size_t comma = text.find(',', start);
     if (!ReadItem(text.substr(start, comma - start), &all, error)) return std::nullopt;
+    ++items;
     if (comma == std::string_view::npos) break;
     start = comma + 1;
   }
-  // Each value once: a value that two items share is tried once.
-  if (all.size() > 1) {
-    std::unordered_set<double> seen;
+  // Each value once: a value that two items share is tried once, where it
+  // first came. A single range has no value twice.
+  if (items > 1) {
+    std::vector<size_t> order(all.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&all](size_t a, size_t b) { return all[a] < all[b]; });
+    std::vector<bool> repeated(all.size(), false);
+    for (size_t i = 1; i < order.size(); ++i) {
+      if (all[order[i]] == all[order[i - 1]]) repeated[order[i]] = true;
+    }
     std::vector<double> once;
-    for (double v : all) {
-      if (seen.insert(v == 0.0 ? 0.0 : v).second) once.push_back(v);
+    for (size_t i = 0; i < all.size(); ++i) {
+      if (!repeated[i]) once.push_back(all[i]);
     }
     all = std::move(once);
   }
