@@ -1,9 +1,9 @@
 #include "frontend/value_sets.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "base/ascii.h"
 #include "interp/scanner.h"
@@ -230,9 +230,14 @@ std::string CountText(uint64_t n) {
 }
 
 std::string ValueText(double value) {
-  char text[32];
-  const std::to_chars_result r = std::to_chars(text, text + sizeof text, value);
-  return std::string(text, r.ptr);
+  // The fewest significant digits that read back as the same double (the
+  // page's C++ library has no to_chars for doubles).
+  char text[40];
+  for (int digits = 1; digits <= 17; ++digits) {
+    std::snprintf(text, sizeof text, "%.*g", digits, value);
+    if (std::strtod(text, nullptr) == value) break;
+  }
+  return text;
 }
 
 std::string CombinationText(const std::vector<ValueSet>& sets, const std::vector<double>& values) {
