@@ -2,10 +2,11 @@
 //
 //   orbelin run [OPTIONS] SCRIPT... | - | -e TEXT
 //   orbelin help [KEYWORD | TOPIC | E<number>]
+//   orbelin vary SCRIPT --set NAME=VALUES... [OPTIONS]
 //   orbelin window [WINDOW-OPTIONS...]
 //
 // Exit status: 0 every run was clean, 1 a script had errors, 2 a file could
-// not be read or written, or the arguments are wrong.
+// not be read or written, or the arguments are wrong (`vary` says its own).
 
 #include <unistd.h>
 
@@ -20,6 +21,7 @@
 #include "large_heap.h"
 #include "run_command.h"
 #include "usage.h"
+#include "vary_command.h"
 
 namespace {
 
@@ -62,6 +64,7 @@ int main(int argc, char** argv) {
     orbelin::cli::PrepareLargeHeap();
     return orbelin::cli::RunCommand({argv + 2, argv + argc});
   }
+  if (command == "vary") return orbelin::cli::VaryCommand({argv + 2, argv + argc});
   if (command == "window") return Window(argv + 1);
   return orbelin::cli::UsageError("unknown command '" + std::string(command) + "'");
 }

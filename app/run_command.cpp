@@ -13,6 +13,7 @@
 #include "frontend/script_file_calc.h"
 #include "frontend/script_names.h"
 #include "interp/session.h"
+#include "option_value.h"
 #include "terminal_report.h"
 #include "usage.h"
 
@@ -33,25 +34,6 @@ struct Options {
   bool no_files = false;
   std::vector<Input> inputs;
 };
-
-// Reads "--name VALUE" or "--name=VALUE"; false when the argument is not it.
-bool OptionValue(const std::vector<std::string>& args, size_t* i, std::string_view name,
-                 std::string* value, bool* missing) {
-  const std::string_view a = args[*i];
-  if (a == name) {
-    if (*i + 1 >= args.size()) {
-      *missing = true;
-      return true;
-    }
-    *value = args[++*i];
-    return true;
-  }
-  if (a.size() > name.size() && a.starts_with(name) && a[name.size()] == '=') {
-    *value = std::string(a.substr(name.size() + 1));
-    return true;
-  }
-  return false;
-}
 
 // Parses the arguments; returns a status to end with, or -1 to go on.
 int Parse(const std::vector<std::string>& args, Options* o) {

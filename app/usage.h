@@ -1,5 +1,6 @@
 // What the command line says of itself: the one usage text that every
-// argument error shows, and the whole help of --help.
+// argument error shows, the whole help of --help, and the help of
+// `orbelin vary --help`.
 #pragma once
 
 #include <string>
@@ -8,6 +9,7 @@ namespace orbelin::cli {
 
 extern const char kUsage[];
 extern const char kHelp[];
+extern const char kVaryHelp[];
 
 // "orbelin: COMPLAINT", the usage text and where to read more, on standard
 // error; returns the exit status of wrong arguments.

@@ -65,7 +65,17 @@ struct Runtime {
   void Note(std::string message, std::string hint = "") {
     notes.push_back({RunNote::Kind::kNote, call, std::move(message), std::move(hint)});
   }
-  void SetValue(int v, double x) { vars.Set(v, x); }
+  // Stores a result or an assignment. A variable given a start value for
+  // the run warns once, at `call`, when the script overrides that value.
+  void SetValue(int v, double x) {
+    vars.Set(v, x);
+    if (vars.FirstAssignmentOfStarted(v)) WarnStartOverridden(v);
+  }
+  void WarnStartOverridden(int v) {
+    const std::string& name = vars.names()[static_cast<size_t>(v) - 1];
+    Warn(name + " is being tried, but the script assigns it here",
+         "the assignment wins: take it out to try the values of " + name);
+  }
   // Where the DEBUG traces go: the results while DEBUG is on, else nowhere.
   TextSink* trace() const { return debug != 0 ? &out : nullptr; }
 };

@@ -93,9 +93,11 @@ void Parser::Stat() {
   switch (TerminalRole(t)) {
     case Role::kName: {
       sc_.NextToken();
+      const SourceLocation name = sc_.current().location;
       int v = ResolveName();
       Expect(kEquals);
       double x = Expr();
+      rt_.call = name;  // a warning about the assignment points at the name
       rt_.SetValue(v, x);
       break;
     }

@@ -12,8 +12,8 @@ namespace orbelin {
 Session::Session() : text_(std::make_unique<TextState>()) {}
 Session::~Session() = default;
 
-RunResult Session::Run(std::string_view source) {
-  vars_.ResetNames();
+RunResult Session::Run(std::string_view source, const RunOptions& options) {
+  vars_.ResetNames(options.start_values);
   // Room for what a script usually writes, so the results are not copied
   // again and again as they grow.
   out_.Reserve(source.size());
@@ -24,6 +24,7 @@ RunResult Session::Run(std::string_view source) {
   scanner.NextToken();
   Parser parser(scanner, rt);
   parser.Program();
+  vars_.ForgetStartValues();
   diagnostics_.EndRun();
 
   RunResult result;
@@ -46,11 +47,12 @@ RunResult Session::Run(std::string_view source) {
   result.output_size = out_.text_size();
   WriteErrorLines(out_, result.errors);
   result.results = out_.Take();
+  result.point = point_;
+  if (!options.listing) return result;
   StringSink listing;
   listing.Reserve(source.size() + source.size() / 4 + 64);  // the text and its line numbers
   WriteListing(listing, source, result.errors);
   result.listing = listing.Take();
-  result.point = point_;
   return result;
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string_view>
 
 #include "base/result_stream.h"
@@ -18,6 +19,13 @@ namespace orbelin {
 
 struct TextState;
 
+// How a run differs from a press of Calc: variables that start at given
+// values, and no listing for a run whose text nobody shows.
+struct RunOptions {
+  std::span<const StartValue> start_values;
+  bool listing = true;
+};
+
 class Session {
  public:
   Session();
@@ -28,7 +36,7 @@ class Session {
   // Scans, parses and evaluates the Windows-1252 text in one pass. Errors
   // never stop a run. Names, diagnostics and DEBUG start afresh; values,
   // MARGIN, the error distance and the library state carry over.
-  RunResult Run(std::string_view source);
+  RunResult Run(std::string_view source, const RunOptions& options = {});
 
   const HandOffPoint& hand_off_point() const { return point_; }
   int margin() const { return out_.margin(); }

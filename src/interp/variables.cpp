@@ -13,12 +13,16 @@ uint32_t Variables::Hash(std::string_view name) {
   return h;
 }
 
-void Variables::ResetNames() {
+void Variables::ResetNames(std::span<const StartValue> start) {
   names_.clear();
   index_.fill(0);
+  start_ = start;
+  started_.clear();
   Add("GM1");
   Add("GM2");
   Add("GM3");
+  // The predefined names are never declared: they start here.
+  for (const Started& s : started_) values_[Index(s.number)] = s.value;
 }
 
 int Variables::Add(std::string_view name) {
@@ -32,7 +36,27 @@ int Variables::Add(std::string_view name) {
       break;
     }
   }
+  for (const StartValue& s : start_) {
+    if (s.name == name) started_.push_back({number, s.value, false});
+  }
   return number;
+}
+
+double Variables::StartOf(int v) const {
+  for (const Started& s : started_) {
+    if (s.number == v) return s.value;
+  }
+  return 0.0;
+}
+
+bool Variables::FirstAssignmentOfStarted(int v) {
+  for (Started& s : started_) {
+    if (s.number == v && !s.assigned) {
+      s.assigned = true;
+      return true;
+    }
+  }
+  return false;
 }
 
 int Variables::Find(std::string_view name) const {

@@ -9,11 +9,19 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orbelin {
+
+// A variable that starts a run at a given value instead of 0.0: the name
+// folded and cut as the scanner reads names.
+struct StartValue {
+  std::string name;
+  double value = 0.0;
+};
 
 class Variables {
  public:
@@ -23,8 +31,10 @@ class Variables {
 
   Variables();
 
-  // Forgets every name, then declares GM1, GM2, GM3. Values stay.
-  void ResetNames();
+  // Forgets every name, then declares GM1, GM2, GM3. Values stay, except
+  // that the names in `start` take their start values: GM1 to GM3 at once,
+  // the others when the script declares them (in place of 0.0).
+  void ResetNames(std::span<const StartValue> start = {});
   // Adds a name that is not yet there; returns its number, or 0 when the
   // table is full.
   int Add(std::string_view name);
@@ -33,17 +43,37 @@ class Variables {
 
   double Get(int v) const { return values_[Index(v)]; }
   void Set(int v, double x) { values_[Index(v)] = x; }
-  void Clear(int v) { values_[Index(v)] = 0.0; }
+  // What a declaration does: 0.0, or the variable's start value.
+  void Clear(int v) { values_[Index(v)] = started_.empty() ? 0.0 : StartOf(v); }
+
+  // True the first time in a run that a variable with a start value is
+  // assigned: the script then overrides the value it was given.
+  bool FirstAssignmentOfStarted(int v);
+
+  // The start values are the caller's: forgotten when the run is over.
+  void ForgetStartValues() { start_ = {}; }
+
+  // The names in the order they were added, GM1 to GM3 first.
+  const std::vector<std::string>& names() const { return names_; }
 
  private:
   static size_t Index(int v) { return (v >= 0 && v < kSlots) ? static_cast<size_t>(v) : 0; }
   static uint32_t Hash(std::string_view name);
+  double StartOf(int v) const;
+
+  struct Started {
+    int number;
+    double value;
+    bool assigned;
+  };
 
   std::array<double, kSlots> values_{};
   std::vector<std::string> names_;  // names_[i] is variable i + 1
   // Open-addressing index over names_: finds the same number as a linear
   // search would, since names are unique.
   std::array<int16_t, 2048> index_{};
+  std::span<const StartValue> start_;
+  std::vector<Started> started_;  // the variables of start_ named so far
 };
 
 }  // namespace orbelin

@@ -42,6 +42,40 @@ TEST_F(State, SettingValuesAreNeverUndefined) {
   EXPECT_EQ(session_->margin(), 2147483647);
 }
 
+// Variables started at given values: a declaration gives the value in
+// place of 0.0, GM1 starts with it, the rest of the script is unchanged.
+TEST(Sessions, StartValuesReplaceTheDeclarationsZero) {
+  Session session;
+  const StartValue start[] = {{"B", 7.5}, {"GM2", 3}, {"Q", 9}};  // Q is not declared
+  RunResult r = session.Run("VAR A, B; A = B * 2; WRITE A:1, ' ', GM2, ' ', B:1;",
+                            {.start_values = start, .listing = false});
+  EXPECT_EQ(r.results, "15.0 3 7.5\n");
+  EXPECT_TRUE(r.notes.empty());
+  EXPECT_EQ(r.listing, "");
+  // A run without them is an ordinary run again.
+  EXPECT_EQ(session.Run("VAR B; WRITE B;").results, "0\n");
+}
+
+// The script's own assignment wins over a start value, with one warning at
+// the first place that overrides it: an assignment's name, or the keyword of
+// a library statement that stores into it.
+TEST(Sessions, AStartValueOverriddenByTheScriptWarnsOnce) {
+  Session session;
+  const StartValue start[] = {{"A", 4}, {"LAT", 1}};
+  RunResult r =
+      session.Run("VAR A, LAT, LON;\nWRITE A;\nA = 5; A = 6;\nCBP(48, 11, 0, 0, LAT, LON);",
+                  {.start_values = start});
+  EXPECT_EQ(r.results, "4\n");
+  ASSERT_EQ(r.notes.size(), 2u);
+  EXPECT_EQ(r.notes[0].at.line, 3);
+  EXPECT_EQ(r.notes[0].at.column, 1);
+  EXPECT_EQ(r.notes[0].message,
+            "A is being tried, but the script assigns it here");
+  EXPECT_EQ(r.notes[1].at.line, 4);
+  EXPECT_TRUE(r.notes[1].message.starts_with("LAT is being tried")) << r.notes[1].message;
+  EXPECT_EQ(session.variables().Get(session.variables().Find("A")), 6.0);
+}
+
 TEST(Sessions, TwoSessionsShareNothing) {
   Session a, b;
   a.Run("GM1 = 7; MARGIN = 3; OLAT = 1; VIGI('KEY');");

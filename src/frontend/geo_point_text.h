@@ -1,0 +1,31 @@
+// A point on the Earth as a user types it on the command line:
+//
+//   N 48° 12.345 E 011° 30.500    the form of cache pages and GPS receivers
+//   48.2058 11.5083               decimal degrees, latitude first
+//
+// The hemisphere letters may be lower case, the degree signs and the blanks
+// between the parts may be left out where nothing runs together
+// ("N48 12.345 E11 30.5"); S and W, or a minus, are south and west; the two
+// decimal numbers may be separated by a comma.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orbelin {
+
+struct GeoPoint {
+  double lat = 0.0;  // degrees, north positive
+  double lon = 0.0;  // degrees, east positive
+};
+
+struct GeoPointReading {
+  std::optional<GeoPoint> point;
+  std::string error;  // why the text is no point, when there is none
+};
+
+// Reads UTF-8 text; the point is within +-90 and +-180 degrees.
+GeoPointReading ReadGeoPoint(std::string_view text);
+
+}  // namespace orbelin

@@ -1,0 +1,18 @@
+// The kept points of a value search as a GPX 1.1 file, for a GPS receiver
+// or a map: one waypoint per point, named by the values that gave it, its
+// comment the first line the script wrote, its description the coordinate
+// text, the distance from the reference, the shown variables and the other
+// values that gave the same point.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "frontend/vary_output.h"
+
+namespace orbelin {
+
+// UTF-8; points without a position are left out.
+std::string VaryGpx(const VaryPlan& plan, const std::vector<VaryPoint>& points);
+
+}  // namespace orbelin

@@ -1,0 +1,197 @@
+#include "frontend/vary_output.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <utility>
+
+#include "base/cp1252.h"
+#include "frontend/point.h"
+
+namespace orbelin {
+
+namespace {
+
+// Columns on a terminal: UTF-8 characters, not bytes.
+size_t Width(const std::string& text) {
+  size_t n = 0;
+  for (unsigned char c : text) n += (c & 0xC0) != 0x80;
+  return n;
+}
+
+std::string Padded(const std::string& text, size_t width) {
+  const size_t w = Width(text);
+  return w >= width ? text : text + std::string(width - w, ' ');
+}
+
+// A variable's value in the table: as %.10g would print it, enough for
+// checksums and coordinates alike.
+std::string ShortNumber(double value) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%.10g", value);
+  return text;
+}
+
+std::string CsvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
+}  // namespace
+
+std::vector<VaryPoint> MergePoints(const std::vector<KeptRun>& kept) {
+  std::vector<VaryPoint> points;
+  // Thousandths of a minute, as the coordinate text rounds them.
+  std::map<std::pair<long long, long long>, size_t> where;
+  for (const KeptRun& run : kept) {
+    if (run.has_point) {
+      const std::pair<long long, long long> key{std::llround(run.lat * 60000.0),
+                                                std::llround(run.lon * 60000.0)};
+      const auto [at, added] = where.try_emplace(key, points.size());
+      if (!added) {
+        points[at->second].combinations.push_back(run.combination);
+        continue;
+      }
+    }
+    VaryPoint p;
+    p.combinations.push_back(run.combination);
+    p.has_point = run.has_point;
+    p.lat = run.lat;
+    p.lon = run.lon;
+    p.distance = run.distance;
+    p.shown = run.shown;
+    p.first_line = Cp1252ToUtf8(run.first_line);
+    points.push_back(std::move(p));
+  }
+  return points;
+}
+
+std::string ValuesText(const VaryPlan& plan, const VaryPoint& point, size_t most) {
+  std::string text;
+  std::vector<double> values;
+  const size_t n = point.combinations.size();
+  for (size_t i = 0; i < n && i < most; ++i) {
+    plan.Values(point.combinations[i], &values);
+    if (i > 0) text += ", ";
+    text += CombinationText(plan.sets(), values);
+  }
+  if (n > most) text += " and " + CountText(n - most) + " more";
+  return text;
+}
+
+std::string VaryTable(const VaryPlan& plan, const std::vector<VaryPoint>& points) {
+  const bool near = plan.filter().near.has_value();
+  std::vector<std::vector<std::string>> rows;
+  std::vector<std::string> header = {"values", "point"};
+  if (near) header.push_back("distance");
+  for (const std::string& name : plan.show()) header.push_back(name);
+  // A script that writes nothing gets no empty column.
+  const bool written = std::any_of(points.begin(), points.end(),
+                                   [](const VaryPoint& p) { return !p.first_line.empty(); });
+  if (written) header.push_back("first line");
+  rows.push_back(header);
+  for (const VaryPoint& p : points) {
+    std::vector<std::string> row = {ValuesText(plan, p, 3),
+                                    p.has_point ? CoordinateText(p.lat, p.lon) : "-"};
+    if (near) row.push_back(DistanceText(p.distance));
+    for (double v : p.shown) row.push_back(ShortNumber(v));
+    if (written) row.push_back(p.first_line);
+    rows.push_back(std::move(row));
+  }
+  std::vector<size_t> widths(header.size(), 0);
+  for (const auto& row : rows) {
+    for (size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], Width(row[i]));
+  }
+  std::string table;
+  for (const auto& row : rows) {
+    std::string line;
+    for (size_t i = 0; i < row.size(); ++i) {
+      if (i > 0) line += "  ";
+      line += i + 1 < row.size() ? Padded(row[i], widths[i]) : row[i];
+    }
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    table += line + "\n";
+  }
+  return table;
+}
+
+std::string VarySummary(const VaryPlan& plan, const VaryOutcome& outcome, size_t points) {
+  const VaryCounts& c = outcome.counts;
+  char seconds[32];
+  std::snprintf(seconds, sizeof seconds, "%.2f s", outcome.seconds);
+  std::string text;
+  if (outcome.stopped) {
+    text += "Stopped after " + CountText(c.tried) + " of " + CountText(outcome.combinations) +
+            " combinations (" + seconds + "): what was found so far.\n";
+  } else {
+    text += CountText(c.tried) + (c.tried == 1 ? " combination" : " combinations") + " tried in " +
+            seconds + ".\n";
+  }
+  const std::string at = CountText(points) + (points == 1 ? " point" : " points");
+  text += "Kept: " + CountText(c.kept) + (c.kept == 1 ? " run" : " runs");
+  if (c.kept > outcome.kept.size()) {
+    text += std::string("; only the ") + (plan.filter().near ? "nearest " : "first ") +
+            CountText(outcome.kept.size()) + " are listed, at " + at;
+  } else if (points != c.kept) {
+    text += ", at " + at;
+  }
+  text += ".\n";
+  std::vector<std::string> dropped;
+  const auto add = [&](uint64_t n, const std::string& why) {
+    if (n > 0) dropped.push_back(CountText(n) + " " + why);
+  };
+  add(c.failed_where, "failed a condition");
+  if (plan.filter().within) add(c.too_far, "beyond " + DistanceText(*plan.filter().within));
+  add(c.without_point, "set no point");
+  add(c.off_earth, "set a point that is no place on the Earth");
+  add(c.with_errors, "had errors");
+  if (!dropped.empty()) {
+    text += "Dropped:";
+    for (size_t i = 0; i < dropped.size(); ++i) text += (i > 0 ? ", " : " ") + dropped[i];
+    text += ".\n";
+  }
+  return text;
+}
+
+std::string VaryCsv(const VaryPlan& plan, const std::vector<VaryPoint>& points) {
+  std::string csv;
+  std::vector<std::string> header;
+  for (const ValueSet& s : plan.sets()) header.push_back(s.name);
+  for (const char* name : {"lat", "lon", "point", "distance_m"}) header.push_back(name);
+  for (const std::string& name : plan.show()) header.push_back(name);
+  header.push_back("first_line");
+  header.push_back("same_point");
+  const auto line = [&csv](const std::vector<std::string>& fields) {
+    for (size_t i = 0; i < fields.size(); ++i) csv += (i > 0 ? "," : "") + CsvField(fields[i]);
+    csv += "\r\n";
+  };
+  line(header);
+  std::vector<double> values;
+  for (const VaryPoint& p : points) {
+    std::vector<std::string> row;
+    plan.Values(p.combinations.front(), &values);
+    for (double v : values) row.push_back(ValueText(v));
+    if (p.has_point) {
+      row.push_back(ValueText(p.lat));
+      row.push_back(ValueText(p.lon));
+      row.push_back(CoordinateText(p.lat, p.lon));
+    } else {
+      row.insert(row.end(), 3, "");
+    }
+    char distance[40] = "";
+    if (p.distance >= 0) std::snprintf(distance, sizeof distance, "%.3f", p.distance);
+    row.push_back(distance);
+    for (double v : p.shown) row.push_back(ValueText(v));
+    row.push_back(p.first_line);
+    VaryPoint others = p;
+    others.combinations.erase(others.combinations.begin());
+    row.push_back(ValuesText(plan, others, others.combinations.size()));
+    line(row);
+  }
+  return csv;
+}
+
+}  // namespace orbelin

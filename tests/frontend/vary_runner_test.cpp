@@ -1,0 +1,192 @@
+#include "frontend/vary_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace orbelin {
+namespace {
+
+ValueSet Set(const char* text) {
+  return *ReadValueSet(text).set;
+}
+
+VaryPlan Plan(const std::string& source, std::vector<ValueSet> sets,
+              std::vector<std::string> show = {}, VaryFilter filter = {}) {
+  VaryPlanning planning = PlanVary({source, std::move(sets), std::move(show), std::move(filter)});
+  EXPECT_TRUE(planning.plan) << (planning.errors.empty() ? "" : planning.errors.front());
+  return std::move(*planning.plan);
+}
+
+VaryOutcome Search(const VaryPlan& plan, int workers = 1) {
+  VaryControl control;
+  control.workers = workers;
+  return RunVary(plan, control);
+}
+
+// Every combination runs in a session of its own: what one run leaves in a
+// session (GM1, a cipher key, MARGIN) never reaches
+// the next, on one thread or several.
+TEST(VaryRunner, EachCombinationStartsInAFreshSession) {
+  // In one session the second run would find the key and MARGIN of the
+  // first: "KEYK" and a line cut at 4 columns; and GM1 would grow.
+  const std::string script =
+      "VAR A, G;\r\n"
+      "WRITE VIGE('AAAA aaaa bbbb cccc');\r\n"
+      "VIGI('KEY');\r\n"
+      "MARGIN = 4;\r\n"
+      "G = GM1;\r\n"
+      "GM1 = GM1 + A + 1;\r\n";
+  for (int workers : {1, 2}) {
+    const VaryOutcome out = Search(Plan(script, {Set("A=0..599")}, {"G", "GM1"}), workers);
+    ASSERT_EQ(out.kept.size(), 600u);
+    for (const KeptRun& run : out.kept) {
+      EXPECT_EQ(run.first_line, "AAAA aaaa bbbb cccc") << run.combination;
+      EXPECT_EQ(run.shown[0], 0.0) << run.combination;  // GM1 at start
+      EXPECT_EQ(run.shown[1], static_cast<double>(run.combination) + 1) << run.combination;
+    }
+  }
+}
+
+// A variable tried starts at its value instead of 0; GM1 starts with it too.
+TEST(VaryRunner, ValuesReachTheScript) {
+  const VaryPlan plan = Plan("VAR A, B; WRITE A * 10 + B + GM2 / 100:2;",
+                             {Set("A=1..2"), Set("B=0,5"), Set("GM2=7")});
+  const VaryOutcome out = Search(plan);
+  std::vector<std::string> lines;
+  for (const KeptRun& run : out.kept) lines.push_back(run.first_line);
+  EXPECT_EQ(lines, (std::vector<std::string>{"10.07", "15.07", "20.07", "25.07"}));
+  EXPECT_FALSE(out.stopped);
+}
+
+// What happens to each run: errors and points off the Earth are dropped
+// and counted before the conditions; a reference point drops runs without
+// a point and those too far away; the rest are kept, nearest first.
+TEST(VaryRunner, FiltersAndCounts) {
+  // A = 0 makes LIN3 singular (an error); A = 4 puts the point at 110
+  // degrees north; the point lies B tenths of a minute north of A's.
+  const std::string script =
+      "VAR A, B, X, Y, Z, LAT, LON;\r\n"
+      "LIN3(A, 0, 0, 1, 0, 1, 0, 1, 0, 0, 1, 1, X, Y, Z);\r\n"
+      "LAT = 30 * A - 10 + B / 600;\r\n"
+      "LON = 11;\r\n"
+      "OLAT = LAT; OLON = LON;\r\n";
+  VaryFilter filter;
+  filter.where.push_back(*ReadCondition("B=0..7").condition);
+  filter.near = GeoPoint{50.005, 11};
+  filter.within = 31000;  // a third of a degree of latitude
+  const VaryOutcome out = Search(Plan(script, {Set("A=0..4"), Set("B=0..9")}, {"LAT"}, filter), 2);
+  EXPECT_EQ(out.counts.tried, 50u);
+  EXPECT_EQ(out.counts.with_errors, 10u);  // A = 0
+  EXPECT_EQ(out.counts.off_earth, 10u);    // A = 4: 110 degrees
+  EXPECT_EQ(out.counts.failed_where, 6u);  // B = 8, 9 of A = 1..3
+  EXPECT_EQ(out.counts.too_far, 16u);      // A = 1 and 3: 30 degrees away
+  EXPECT_EQ(out.counts.kept, 8u);          // A = 2, B = 0..7
+  ASSERT_EQ(out.kept.size(), 8u);
+  // Nearest first: B = 3 lies on the reference; then B = 2 and 4, ...
+  std::vector<double> b;
+  for (const KeptRun& run : out.kept) {
+    EXPECT_TRUE(run.has_point);
+    EXPECT_NEAR(run.distance, std::fabs(run.lat - 50.005) * 111200, 5);
+    b.push_back(std::round((run.lat - 50) * 600));
+  }
+  EXPECT_EQ(b, (std::vector<double>{3, 2, 4, 1, 5, 0, 6, 7}));
+  for (size_t i = 1; i < out.kept.size(); ++i) {
+    EXPECT_LE(out.kept[i - 1].distance, out.kept[i].distance);
+  }
+
+  // Without a reference a run that sets no point is kept; with one it is
+  // dropped and counted.
+  filter = {};
+  EXPECT_EQ(Search(Plan("VAR A; WRITE A;", {Set("A=1..3")}, {}, filter)).counts.kept, 3u);
+  filter.near = GeoPoint{48, 11};
+  const VaryOutcome none = Search(Plan("VAR A; WRITE A;", {Set("A=1..3")}, {}, filter));
+  EXPECT_EQ(none.counts.kept, 0u);
+  EXPECT_EQ(none.counts.without_point, 3u);
+}
+
+// More kept runs than are listed: the counts cover all; the list holds the
+// first ones, or the nearest, exactly as if all had been held. The same on
+// several threads as on one.
+TEST(VaryRunner, OnlyTheFirstOrNearestAreHeld) {
+  const std::string script = "VAR A, B; OLAT = 10; OLON = (A * 100 + B) / 1000;\r\n";
+  const std::vector<ValueSet> sets = {Set("A=0..249"), Set("B=0..99")};  // 25,000
+  const VaryOutcome first = Search(Plan(script, sets), 2);
+  EXPECT_EQ(first.counts.kept, 25'000u);
+  ASSERT_EQ(first.kept.size(), kMaxListed);
+  for (size_t i = 0; i < first.kept.size(); ++i) ASSERT_EQ(first.kept[i].combination, i);
+
+  VaryFilter filter;
+  filter.near = GeoPoint{10, 13.0};  // combination 13,000 lies there
+  const VaryPlan plan = Plan(script, sets, {}, filter);
+  for (int workers : {1, 2}) {
+    const VaryOutcome near = Search(plan, workers);
+    EXPECT_EQ(near.counts.kept, 25'000u);
+    ASSERT_EQ(near.kept.size(), kMaxListed);
+    EXPECT_EQ(near.kept.front().combination, 13'000u);
+    // The nearest 10,000 of 0..24,999 around 13,000: 8,001 to 17,999 and
+    // one of 8,000 and 18,000, which are as far: the first.
+    uint64_t low = UINT64_MAX, high = 0;
+    for (const KeptRun& run : near.kept) {
+      low = std::min(low, run.combination);
+      high = std::max(high, run.combination);
+    }
+    EXPECT_EQ(low, 8'000u);
+    EXPECT_EQ(high, 17'999u);
+    for (size_t i = 1; i < near.kept.size(); ++i) {
+      ASSERT_LE(near.kept[i - 1].distance, near.kept[i].distance);
+    }
+  }
+}
+
+TEST(VaryRunner, ProgressIsReportedAndASearchCanBeStopped) {
+  const VaryPlan plan = Plan("VAR A; WRITE A;", {Set("A=0..99999")});
+  for (int workers : {1, 2}) {
+    // Stopped by the progress callback at its first call.
+    std::vector<VaryProgress> reports;
+    VaryControl control;
+    control.workers = workers;
+    control.progress = [&](const VaryProgress& p) {
+      reports.push_back(p);
+      return false;
+    };
+    VaryOutcome out = RunVary(plan, control);
+    if (out.stopped) {  // a fast machine may finish before the first report
+      EXPECT_LT(out.counts.tried, 100'000u);
+      EXPECT_EQ(out.kept.size(), std::min<size_t>(out.counts.tried, kMaxListed));
+    }
+    ASSERT_FALSE(reports.empty());
+    EXPECT_EQ(reports.back().done, out.counts.tried);  // the last report says where it ended
+    EXPECT_EQ(reports.back().total, 100'000u);
+
+    // Stopped from outside before it starts.
+    std::atomic<bool> stop{true};
+    control.progress = nullptr;
+    control.stop = &stop;
+    out = RunVary(plan, control);
+    EXPECT_TRUE(out.stopped);
+    EXPECT_EQ(out.counts.tried, 0u);
+    EXPECT_TRUE(out.kept.empty());
+  }
+  EXPECT_LT((VaryProgress{0, 10, 5.0}).SecondsLeft(), 0);
+  EXPECT_EQ((VaryProgress{250, 1000, 2.0}).SecondsLeft(), 6.0);
+}
+
+// One combination as Calc shows it: the warning of an assignment that
+// overrides the value tried, the listing, the point.
+TEST(VaryRunner, OneCombinationWithItsDiagnostics) {
+  const VaryPlan plan =
+      Plan("VAR A, B;\r\nB = 2;\r\nOLAT = A; OLON = B;\r\n", {Set("A=5..6"), Set("B=0..1")});
+  const CalcView view = CalcCombination(plan, 3);  // A=6 B=1
+  EXPECT_EQ(view.run.point.lat, 6.0);
+  EXPECT_EQ(view.run.point.lon, 2.0);  // the assignment wins
+  ASSERT_EQ(view.explanations().size(), 1u);
+  EXPECT_EQ(view.explanations()[0].line, 2);
+  EXPECT_EQ(view.explanations()[0].message,
+            "B is being tried, but the script assigns it here");
+  EXPECT_NE(view.run.listing, "");
+}
+
+}  // namespace
+}  // namespace orbelin
