@@ -54,7 +54,10 @@ ImportVerdict JudgeImport(std::string_view name, std::string_view bytes) {
   if (verdict.tail.bytes > 0) {
     verdict.note = who + " has a NUL byte in line " + std::to_string(verdict.tail.line) +
                    ", where a script ends: only the text before it was taken, and the " +
-                   std::to_string(verdict.tail.bytes) + " bytes after it were left out.";
+                   (verdict.tail.bytes == 1 ? std::string("byte after it was")
+                                            : std::to_string(verdict.tail.bytes) +
+                                                  " bytes after it were") +
+                   " left out.";
   }
   return verdict;
 }

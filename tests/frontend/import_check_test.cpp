@@ -26,6 +26,9 @@ TEST(ImportCheck, ScriptsPassAndOtherFilesAreNamed) {
       {"A;\r\nB;\r\n\0C;\r\nD;"s, false,
        "x.inp has a NUL byte in line 3, where a script ends: only the text before it was taken, "
        "and the 6 bytes after it were left out."},
+      {"A;\0B"s, false,
+       "x.inp has a NUL byte in line 1, where a script ends: only the text before it was taken, "
+       "and the byte after it was left out."},
       // A PNG's first bytes, a file of zeros, UTF-16.
       {"\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10"s, true,
        "x.inp does not look like a script: 6 of its 20 bytes are control codes that no text "
