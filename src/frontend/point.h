@@ -45,7 +45,7 @@ std::string CoordinateText(double lat, double lon);
 // nowhere: "... {±12 m}".
 std::string PositionLiteral(double lat, double lon, double accuracy_m = 0);
 
-// The way from one place to another along the geodesic on WGS 84, as CBP
+// The way from one place to another along the geodesic on WGS 84, as CP
 // computes it: metres, and the bearing at the start in degrees from north.
 // `found` is false where the computation gives no answer (nearly antipodal
 // places).
