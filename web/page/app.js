@@ -691,6 +691,9 @@ function watchForUpdates(registration) {
     if (registration.waiting && navigator.serviceWorker.controller) $('update').hidden = false;
   };
   offer();
+  // The browser looks for a new version on every visit; it may be on its
+  // way already.
+  registration.installing?.addEventListener('statechange', offer);
   registration.addEventListener('updatefound', () => {
     registration.installing?.addEventListener('statechange', offer);
   });
