@@ -357,6 +357,16 @@ describe('keeping scripts', () => {
       await a.waitForFunction(() => document.getElementById('script').value === localStorage.getItem('orbelin.script:walk.inp'));
       assert.equal(await scriptBox(b).inputValue(), await stored(b, 'walk.inp'));
     }
+
+    // Deleted in one tab: the other still has it, says so, and keeps it.
+    const dialog = await loadDialog(a);
+    await dialog.getByRole('button', { name: 'Delete walk.inp' }).click();
+    await b.waitForFunction(() => document.getElementById('note').textContent !== '');
+    assert.equal(await note(b).textContent(), 'walk.inp was deleted in another tab. This tab still has it: a change or Done stores it again.');
+    await b.getByRole('button', { name: 'Done' }).click();
+    await assertSaid(b, 'Saved walk.inp');
+    assert.equal(await stored(b, 'walk.inp'), await scriptBox(b).inputValue());
+    assert.equal(await note(b).isVisible(), false);
     await context.close();
   });
 });

@@ -224,7 +224,8 @@ async function calc() {
   const answer = await engine.calc(text);
   clearTimeout(shownLater);
   showProgress(false);
-  $('calc').disabled = false;
+  // After Cancel the new engine enables Calc when it is ready.
+  $('calc').disabled = !engineReady;
   if (answer.type === 'cancelled') return;
   if (answer.type === 'trap') {
     // A script nested too deeply stops the engine: start a new one.
@@ -271,7 +272,7 @@ $('cancel').addEventListener('click', async () => {
   if (!engine.busy) return;
   showProgress(false);
   await restartEngine();
-  say('Calc cancelled. The engine was started afresh: values, MARGIN, cipher keys and the Enigma machine are reset; the point is kept.');
+  if (engineReady) say('Calc cancelled. The engine was started afresh: values, MARGIN, cipher keys and the Enigma machine are reset; the point is kept.');
 });
 
 // ---- Results: wrap, copy, share
