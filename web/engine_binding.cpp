@@ -6,6 +6,8 @@
 #include <emscripten/val.h>
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +16,8 @@
 #include "base/utf8.h"
 #include "frontend/calc.h"
 #include "frontend/diagnostic.h"
+#include "frontend/import_check.h"
+#include "frontend/lost_characters.h"
 #include "frontend/point.h"
 #include "frontend/save_rules.h"
 #include "frontend/script_bytes.h"
@@ -107,13 +111,46 @@ val Report(const CalcView& view, std::string_view box_text) {
 // ---------------------------------------------------------------------------
 // What the page calls.
 
+bool SamePoint(const HandOffPoint& a, const HandOffPoint& b) {
+  // Bit for bit, so that a NaN set again counts as the same point.
+  return a.set == b.set && std::bit_cast<uint64_t>(a.lat) == std::bit_cast<uint64_t>(b.lat) &&
+         std::bit_cast<uint64_t>(a.lon) == std::bit_cast<uint64_t>(b.lon);
+}
+
+// A point and the forms the page hands on, for a point the engine set or
+// one the page kept from an earlier session.
+val PointView(bool set, double lat, double lon) {
+  const HandOffPoint p{lat, lon, set};
+  val point = val::object();
+  point.set("set", p.set);
+  point.set("lat", p.lat);
+  point.set("lon", p.lon);
+  const std::string refusal = PointRefusal(p);
+  point.set("onEarth", refusal.empty());
+  point.set("refusal", refusal);
+  if (refusal.empty()) {
+    point.set("text", CoordinateText(p.lat, p.lon));
+    point.set("geo", GeoPinUri(p.lat, p.lon));
+  }
+  return point;
+}
+
 // One session for the page's life: values, MARGIN, keys, the Enigma machine
 // and the point carry over from one Calc to the next.
 class Engine {
  public:
   // Calc on the script box's text: it runs as the bytes the window saves
   // (CR LF line ends, Windows-1252, the closing NUL), as the window runs it.
-  val Calc(const std::string& box_text) { return Report(CalcBox(session_, box_text), box_text); }
+  // `point` is the session's point afterwards; `pointChanged` says that
+  // this run set it to something new.
+  val Calc(const std::string& box_text) {
+    const HandOffPoint before = session_.hand_off_point();
+    val report = Report(CalcBox(session_, box_text), box_text);
+    const HandOffPoint& after = session_.hand_off_point();
+    report.set("point", PointView(after.set, after.lat, after.lon));
+    report.set("pointChanged", !SamePoint(before, after));
+    return report;
+  }
 
   // A script file's bytes taken as they are, as `orbelin run --encoding
   // cp1252` reads them. `terminal` holds the errors and warnings as that
@@ -129,18 +166,12 @@ class Engine {
   // The point set with OLAT and OLON, and the forms the page hands on.
   val Point() const {
     const HandOffPoint& p = session_.hand_off_point();
-    val point = val::object();
-    point.set("set", p.set);
-    point.set("lat", p.lat);
-    point.set("lon", p.lon);
-    const std::string refusal = PointRefusal(p);
-    point.set("onEarth", refusal.empty());
-    point.set("refusal", refusal);
-    if (refusal.empty()) {
-      point.set("text", CoordinateText(p.lat, p.lon));
-      point.set("geo", GeoUri(p.lat, p.lon));
-    }
-    return point;
+    return PointView(p.set, p.lat, p.lon);
+  }
+
+  // The point the page kept from the session before (a reload, a Cancel).
+  void RestorePoint(bool set, double lat, double lon) {
+    session_.RestoreHandOffPoint(HandOffPoint{lat, lon, set});
   }
 
   // "" for a point that is not on the Earth: nothing invalid is written.
@@ -153,12 +184,45 @@ class Engine {
   Session session_;
 };
 
+// The GPX waypoint of a point on the Earth; "" for any other.
+std::string GpxAt(bool set, double lat, double lon, const std::string& name) {
+  const HandOffPoint p{lat, lon, set};
+  return PointRefusal(p).empty() ? GpxWaypoint(lat, lon, name) : "";
+}
+
+// The phone's position as a literal for the script box, with its accuracy.
+std::string PositionLiteralAt(double lat, double lon, double accuracy) {
+  return PositionLiteral(lat, lon, accuracy);
+}
+
+// From here to the point: {text, distance, bearing, found}.
+val LegTo(double from_lat, double from_lon, double lat, double lon) {
+  const Leg leg = LegBetween(from_lat, from_lon, lat, lon);
+  val result = val::object();
+  result.set("found", leg.found);
+  result.set("distance", leg.distance);
+  result.set("bearing", leg.bearing);
+  result.set("text", LegText(leg));
+  return result;
+}
+
 // A file's bytes as the box shows them: up to the first NUL, line ends made
 // "\n". Valid UTF-8 with non-ASCII bytes (a leading byte-order mark dropped)
 // is converted as the command line's automatic encoding does; anything else
 // is Windows-1252, as the window saves.
 std::string ImportScript(const std::string& bytes) {
   return BoxTextFromScriptFile(bytes);
+}
+
+// A file offered for import: the text the box gets, whether it is binary,
+// and what to tell the user about it.
+val JudgeImportFile(const std::string& bytes, const std::string& name) {
+  const ImportVerdict verdict = JudgeImport(name, bytes);
+  val result = val::object();
+  result.set("binary", verdict.binary);
+  result.set("note", verdict.note);
+  result.set("text", BoxTextFromScriptFile(bytes));
+  return result;
 }
 
 // The name a script is stored under, as the core names files.
@@ -182,6 +246,21 @@ val ExportScript(const std::string& box_text) {
   return Bytes(ScriptFileFromBoxText(box_text));
 }
 
+// The question before Export writes characters that a script file cannot
+// hold as '?'; "" when nothing is lost.
+std::string LostCharactersQuestionFor(const std::string& box_text) {
+  const std::u32string lost = CharactersLostOnSave(box_text);
+  return lost.empty() ? "" : LostCharactersQuestion(lost).text;
+}
+
+// A stored script in a backup of all of them: the bytes the window saves,
+// or the same layout in UTF-8 where Windows-1252 would lose characters, so
+// that importing the backup gives every character back.
+val BackupScript(const std::string& box_text) {
+  return Bytes(CharactersLostOnSave(box_text).empty() ? ScriptFileFromBoxText(box_text)
+                                                      : Utf8ScriptFileFromBoxText(box_text));
+}
+
 // The language's keywords for the key row's inserter, in alphabetical order.
 val Keywords() {
   std::vector<std::string> words;
@@ -202,7 +281,15 @@ EMSCRIPTEN_BINDINGS(orbelin_engine) {
       .function("calc", &Engine::Calc)
       .function("runFile", &Engine::RunFile)
       .function("point", &Engine::Point)
+      .function("restorePoint", &Engine::RestorePoint)
       .function("pointGpx", &Engine::PointGpx);
+  emscripten::function("pointView", &PointView);
+  emscripten::function("gpxAt", &GpxAt);
+  emscripten::function("positionLiteral", &PositionLiteralAt);
+  emscripten::function("legTo", &LegTo);
+  emscripten::function("judgeImport", &JudgeImportFile);
+  emscripten::function("lostCharactersQuestion", &LostCharactersQuestionFor);
+  emscripten::function("backupScript", &BackupScript);
   emscripten::function("importScript", &ImportScript);
   emscripten::function("exportScript", &ExportScript);
   emscripten::function("scriptName", &ScriptName);

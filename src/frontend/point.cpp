@@ -3,18 +3,41 @@
 #include <cmath>
 #include <cstdio>
 
+#include "geodesy/ellipsoid.h"
+#include "geodesy/geodesic_inverse.h"
+
 namespace orbelin {
 
 namespace {
 
-// One half of the coordinate text; `value` is finite and within +-180.
-std::string HalfText(double value, char positive, char negative, int degree_digits) {
-  // Thousandths of a minute, rounded once, so 59.9996' becomes the next degree.
+// A value in thousandths of a minute, rounded once, so 59.9996' becomes the
+// next degree; the hemisphere is the negative one only for a value that does
+// not round to zero. `value` is finite and within +-180.
+struct Minutes {
+  long long thousandths;
+  bool negative;
+};
+Minutes ToMinutes(double value) {
   const long long thousandths = std::llround(std::fabs(value) * 60000.0);
-  const char hemisphere = value < 0 && thousandths != 0 ? negative : positive;
+  return {thousandths, value < 0 && thousandths != 0};
+}
+
+// One half of the coordinate text.
+std::string HalfText(double value, char positive, char negative, int degree_digits) {
+  const Minutes m = ToMinutes(value);
   char text[48];
-  std::snprintf(text, sizeof text, "%c %0*lld\xC2\xB0 %02lld.%03lld", hemisphere, degree_digits,
-                thousandths / 60000, thousandths % 60000 / 1000, thousandths % 1000);
+  std::snprintf(text, sizeof text, "%c %0*lld\xC2\xB0 %02lld.%03lld",
+                m.negative ? negative : positive, degree_digits, m.thousandths / 60000,
+                m.thousandths % 60000 / 1000, m.thousandths % 1000);
+  return text;
+}
+
+// One half of a coordinate literal: "°N 48 12.345".
+std::string HalfLiteral(double value, char positive, char negative) {
+  const Minutes m = ToMinutes(value);
+  char text[48];
+  std::snprintf(text, sizeof text, "\xC2\xB0%c %lld %lld.%03lld", m.negative ? negative : positive,
+                m.thousandths / 60000, m.thousandths % 60000 / 1000, m.thousandths % 1000);
   return text;
 }
 
@@ -84,8 +107,53 @@ std::string GeoUri(double lat, double lon) {
   return text;
 }
 
+std::string GeoPinUri(double lat, double lon) {
+  char text[192];
+  std::snprintf(text, sizeof text, "geo:%.6f,%.6f?q=%.6f,%.6f", lat, lon, lat, lon);
+  return text;
+}
+
 std::string CoordinateText(double lat, double lon) {
   return HalfText(lat, 'N', 'S', 2) + " " + HalfText(lon, 'E', 'W', 3);
+}
+
+std::string PositionLiteral(double lat, double lon, double accuracy_m) {
+  std::string text = HalfLiteral(lat, 'N', 'S') + ", " + HalfLiteral(lon, 'E', 'W');
+  if (accuracy_m > 0 && std::isfinite(accuracy_m)) {
+    char comment[64];
+    std::snprintf(comment, sizeof comment, " {\xC2\xB1%.0f m}", std::ceil(accuracy_m));
+    text += comment;
+  }
+  return text;
+}
+
+Leg LegBetween(double from_lat, double from_lon, double to_lat, double to_lon) {
+  const InverseResult r = CalcProjection(kWgs84, from_lat, from_lon, to_lat, to_lon, nullptr);
+  if (!r.converged || !std::isfinite(r.distance) || !std::isfinite(r.azimuth)) return {};
+  return {r.distance, r.azimuth, true};
+}
+
+std::string LegText(const Leg& leg) {
+  if (!leg.found) return "no distance: the places are nearly opposite on the Earth";
+  static const char* const kPoints[] = {"N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
+                                        "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
+  // Whole degrees as shown, 360 being north again; the compass point of
+  // the degrees shown, so that the two never disagree.
+  long long degrees = std::llround(leg.bearing);
+  if (degrees >= 360 || degrees < 0) degrees = 0;
+  const char* point = kPoints[((degrees * 2 + 22) / 45) % 16];
+  char text[96];
+  if (leg.distance < 0.5) return "0 m: you are at the point";
+  if (leg.distance < 999.5) {
+    std::snprintf(text, sizeof text, "%.0f m, bearing %lld\xC2\xB0 (%s)", leg.distance, degrees,
+                  point);
+  } else {
+    const double km = leg.distance / 1000;
+    const int decimals = km < 99.995 ? 2 : km < 999.95 ? 1 : 0;
+    std::snprintf(text, sizeof text, "%.*f km, bearing %lld\xC2\xB0 (%s)", decimals, km, degrees,
+                  point);
+  }
+  return text;
 }
 
 std::string GpxWaypoint(double lat, double lon, std::string_view name) {

@@ -29,10 +29,37 @@ std::string ExchangeFileText(double lat, double lon);
 // "geo:LAT,LON" with six decimals, as the exchange file has them.
 std::string GeoUri(double lat, double lon);
 
+// "geo:LAT,LON?q=LAT,LON": the query makes map apps drop a pin at the point
+// rather than only centre the map there.
+std::string GeoPinUri(double lat, double lon);
+
 // "N 48° 12.345 E 011° 30.500" (UTF-8): hemisphere, whole degrees (two
 // digits for the latitude, three for the longitude) and minutes rounded to
 // thousandths, carried into the degrees when they round up to 60.
 std::string CoordinateText(double lat, double lon);
+
+// A position as the script language writes it, for the script box:
+// "°N 48 12.345, °E 11 30.500" (UTF-8): the hemisphere letter, whole
+// degrees and minutes to thousandths (about 2 m), carried as in
+// CoordinateText. `accuracy_m` > 0 follows in a brace comment, which runs
+// nowhere: "... {±12 m}".
+std::string PositionLiteral(double lat, double lon, double accuracy_m = 0);
+
+// The way from one place to another along the geodesic on WGS 84, as CP
+// computes it: metres, and the bearing at the start in degrees from north.
+// `found` is false where the computation gives no answer (nearly antipodal
+// places).
+struct Leg {
+  double distance = 0;
+  double bearing = 0;
+  bool found = false;
+};
+Leg LegBetween(double from_lat, double from_lon, double to_lat, double to_lon);
+
+// "1.24 km, bearing 245° (WSW)", "650 m, bearing 12° (NNE)", for a person
+// walking there; "no distance: the places are nearly opposite on the
+// Earth" when the leg was not found.
+std::string LegText(const Leg& leg);
 
 // A GPX 1.1 file with one waypoint named `name` (UTF-8, escaped here).
 std::string GpxWaypoint(double lat, double lon, std::string_view name);

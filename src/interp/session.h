@@ -39,6 +39,9 @@ class Session {
   RunResult Run(std::string_view source, const RunOptions& options = {});
 
   const HandOffPoint& hand_off_point() const { return point_; }
+  // For a front end that outlives its session (a web page reloaded, an
+  // engine restarted after Cancel): the point the user had goes on.
+  void RestoreHandOffPoint(const HandOffPoint& point) { point_ = point; }
   int margin() const { return out_.margin(); }
   const Variables& variables() const { return vars_; }
 

@@ -157,6 +157,8 @@ TEST(Help, TheManPageAndTheJsonAreGeneratedAndTheManPageInstalls) {
   EXPECT_EQ(json.rfind("[\n  {\"key\": ", 0), 0u);
   EXPECT_NE(json.find("{\"key\": \"CBP\", \"title\": "), std::string::npos);
   EXPECT_NE(json.find("{\"key\": \"E111\", \"title\": \"indent name unknown\""), std::string::npos);
+  EXPECT_NE(json.find("{\"key\": \"Language\", \"title\": \"Coordinate literals\""),
+            std::string::npos);
 
   fs::path prefix = Scratch() / "prefix";
   std::string command = "cmake --install " + std::string(ORBELIN_BINARY_DIR) + " --prefix " +

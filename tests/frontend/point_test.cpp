@@ -4,6 +4,10 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+
+#include "frontend/calc.h"
+#include "interp/session.h"
 
 namespace orbelin {
 namespace {
@@ -59,6 +63,65 @@ TEST(Point, Forms) {
   const std::string gpx = GpxWaypoint(1.5, 2, "a<b>&\"c\"\x01");
   EXPECT_NE(gpx.find("<wpt lat=\"1.500000\" lon=\"2.000000\">"), std::string::npos);
   EXPECT_NE(gpx.find("<name>a&lt;b&gt;&amp;&quot;c&quot;</name>"), std::string::npos);
+}
+
+TEST(Point, GeoPinUriAsksMapAppsForAPin) {
+  EXPECT_EQ(GeoPinUri(48.20575, -11.50833333), "geo:48.205750,-11.508333?q=48.205750,-11.508333");
+}
+
+// The literal is typed into a script: it must read back as the place it
+// names, to the thousandth of a minute it is written with.
+TEST(Point, PositionLiteralReadsBackAsThePlace) {
+  struct Case {
+    double lat, lon, accuracy;
+    const char* literal;
+    const char* gps;  // what WGPS writes for the literal
+  } cases[] = {
+      {48.20575, 11.508333333, 11.2, "°N 48 12.345, °E 11 30.500 {±12 m}",
+       "GPS: N 48 12.3450 E 11 30.5000"},
+      {-33.5, -70.25, 0, "°S 33 30.000, °W 70 15.000", "GPS: S 33 30.0000 W 70 15.0000"},
+      // Minutes that round up to 60 carry into the degrees; below ten
+      // minutes no leading zero is needed.
+      {47.9999999, 8.99999999, 4, "°N 48 0.000, °E 9 0.000 {±4 m}", "GPS: N 48 0.0000 E 9 0.0000"},
+      {0.05, -0.0000001, std::nan(""), "°N 0 3.000, °E 0 0.000", "GPS: N 0 3.0000 E 0 0.0000"},
+  };
+  for (const Case& c : cases) {
+    const std::string literal = PositionLiteral(c.lat, c.lon, c.accuracy);
+    EXPECT_EQ(literal, c.literal);
+    Session session;
+    const CalcView view = CalcBox(session, "WRITE WGPS(" + literal + ");");
+    EXPECT_TRUE(view.run.clean()) << literal;
+    EXPECT_EQ(view.ShownText(), std::string(c.gps) + "\n") << literal;
+  }
+}
+
+TEST(Point, LegFromHereToThePoint) {
+  // A hundredth of a degree due north near Munich, and a thousandth along
+  // the equator (a thousandth of a degree of the equator's 40075.017 km).
+  const Leg north = LegBetween(48.2, 11.5, 48.21, 11.5);
+  ASSERT_TRUE(north.found);
+  EXPECT_NEAR(north.distance, 1112.0, 1.0);
+  EXPECT_EQ(LegText(north), "1.11 km, bearing 0° (N)");
+  const Leg east = LegBetween(0, 0, 0, 0.001);
+  EXPECT_NEAR(east.distance, 111.319, 0.001);
+  EXPECT_EQ(LegText(east), "111 m, bearing 90° (E)");
+  EXPECT_EQ(LegText(LegBetween(48.2, 11.5, 48.2, 11.5)), "0 m: you are at the point");
+  // Nearly antipodal: the iteration gives no answer, and nothing is made up.
+  const Leg far = LegBetween(0, 0, 0.5, 179.7);
+  EXPECT_FALSE(far.found);
+  EXPECT_EQ(LegText(far), "no distance: the places are nearly opposite on the Earth");
+}
+
+TEST(Point, LegTextRoundsAsItShows) {
+  struct Case {
+    double distance, bearing;
+    const char* text;
+  } cases[] = {
+      {999.4, 11.4, "999 m, bearing 11° (N)"},        {999.5, 11.6, "1.00 km, bearing 12° (NNE)"},
+      {99994, 247.5, "99.99 km, bearing 248° (WSW)"}, {99995, 348.7, "100.0 km, bearing 349° (N)"},
+      {1234567, 359.6, "1235 km, bearing 0° (N)"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(LegText({c.distance, c.bearing, true}), c.text);
 }
 
 }  // namespace

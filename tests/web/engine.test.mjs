@@ -112,13 +112,13 @@ test('after errors: the listing, one line per diagnostic, the caret at the last 
 test('the hand-off forms of a point', () => {
   const cases = [
     // [lat, lon, text, geo]
-    [48.20575, 11.508333333333333, 'N 48° 12.345 E 011° 30.500', 'geo:48.205750,11.508333'],
-    [-33.9, -0.1, 'S 33° 54.000 W 000° 06.000', 'geo:-33.900000,-0.100000'],
+    [48.20575, 11.508333333333333, 'N 48° 12.345 E 011° 30.500', '48.205750,11.508333'],
+    [-33.9, -0.1, 'S 33° 54.000 W 000° 06.000', '-33.900000,-0.100000'],
     // 59.9997 minutes round up into the next degree.
-    [47.99999995, 8.99999995, 'N 48° 00.000 E 009° 00.000', 'geo:48.000000,9.000000'],
+    [47.99999995, 8.99999995, 'N 48° 00.000 E 009° 00.000', '48.000000,9.000000'],
     // A hair south of the equator rounds to zero: no S.
-    [-0.000000001, 0, 'N 00° 00.000 E 000° 00.000', 'geo:-0.000000,0.000000'],
-    [90, 180, 'N 90° 00.000 E 180° 00.000', 'geo:90.000000,180.000000'],
+    [-0.000000001, 0, 'N 00° 00.000 E 000° 00.000', '-0.000000,0.000000'],
+    [90, 180, 'N 90° 00.000 E 180° 00.000', '90.000000,180.000000'],
   ];
   for (const [lat, lon, text, geo] of cases) {
     withEngine((engine) => {
@@ -128,7 +128,8 @@ test('the hand-off forms of a point', () => {
       const point = engine.point();
       assert.equal(point.onEarth, true);
       assert.equal(point.text, text);
-      assert.equal(point.geo, geo);
+      // With ?q= map apps drop a pin there.
+      assert.equal(point.geo, `geo:${geo}?q=${geo}`);
     });
   }
   withEngine((engine) => {
@@ -170,4 +171,46 @@ test('the keyword list comes from the engine', () => {
   }
   assert.deepEqual([...words].sort(), [...words]);
   assert.ok(words.every((w) => /^[A-Z][A-Z0-9]*$/.test(w)));
+});
+
+test('a point kept by the page goes on in a new session; Calc says when a run set it', () => {
+  withEngine((engine) => {
+    engine.restorePoint(true, 48.5, NaN);
+    let report = engine.calc('WRITE 1;');
+    assert.equal(report.pointChanged, false);
+    assert.deepEqual([report.point.set, report.point.lat, Number.isNaN(report.point.lon)], [true, 48.5, true]);
+    assert.equal(report.point.onEarth, false);
+    // Only the longitude set: the latitude goes on.
+    report = engine.calc('OLON = 11.25;');
+    assert.equal(report.pointChanged, true);
+    assert.equal(report.point.text, 'N 48° 30.000 E 011° 15.000');
+    // The same point set again is no change.
+    assert.equal(engine.calc('OLON = 11.25;').pointChanged, false);
+  });
+  // The forms of a point the page kept, without a session.
+  assert.equal(Module.pointView(true, 48.5, 11.25).geo, 'geo:48.500000,11.250000?q=48.500000,11.250000');
+  assert.equal(Module.pointView(false, 0, 0).refusal, 'Kein Punkt gesetzt');
+  assert.match(Module.gpxAt(true, 48.5, 11.25, 'x'), /<wpt lat="48.500000" lon="11.250000">/);
+  assert.equal(Module.gpxAt(true, 123, 11.25, 'x'), '');
+});
+
+test('the Here key\'s literal and the way from here come from the core', () => {
+  assert.equal(Module.positionLiteral(-33.5, -70.25, 3.2), '°S 33 30.000, °W 70 15.000 {±4 m}');
+  const leg = Module.legTo(0, 0, 0, 0.001);
+  assert.equal(leg.found, true);
+  assert.equal(leg.text, '111 m, bearing 90° (E)');
+  assert.equal(Module.legTo(0, 0, 0.5, 179.7).found, false);
+});
+
+test('an import is judged; a backup keeps every character', () => {
+  const tail = Module.judgeImport(latin1('WRITE 1;\r\n\0WRITE 2;'), 'x.inp');
+  assert.deepEqual([tail.binary, tail.text], [false, 'WRITE 1;\n']);
+  assert.match(tail.note, /^x\.inp has a NUL byte in line 2/);
+  assert.equal(Module.judgeImport(latin1('\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10'), 'p.png').binary, true);
+  for (const text of ["WRITE 'ä';\n", "WRITE 'Ω €';"]) {
+    assert.equal(Module.importScript(Module.backupScript(text)), text);
+  }
+  assert.deepEqual(bytes(Module.backupScript("WRITE 'ä';\n")), latin1("WRITE '\xE4';\r\n\0"));
+  assert.equal(Module.lostCharactersQuestion("WRITE 'ä';"), '');
+  assert.equal(Module.lostCharactersQuestion("WRITE 'Ω';"), "Windows-1252, the code of script files, has no Ω: saved, it becomes '?'.");
 });

@@ -249,7 +249,8 @@ int main(int argc, char** argv) {
   cpp += "const size_t kRecordCount = " + std::to_string(record_count) + ";\n\n";
   cpp += "}  // namespace orbelin::help_data\n";
 
-  // help.json: the reference entries and the messages for the web page, as
+  // help.json: the reference entries, the messages and the language's
+  // sections for the web page, as
   // plain text with paragraphs left unwrapped (the page wraps them to its
   // width; examples keep their lines).
   std::string json = "[\n";
@@ -261,6 +262,16 @@ int main(int argc, char** argv) {
               ", \"title\": " + JsonString(handbook::PlainInline(e.title)) +
               ", \"text\": " + JsonString(handbook::RenderText(e.blocks, kUnwrapped)) + "}";
       first = false;
+    }
+  }
+  // The language's basics, one entry per section, so the page's search
+  // finds comments, literals and operators too.
+  for (const HandbookFile& t : topics) {
+    if (t.name != "language") continue;
+    for (const handbook::Section& section : handbook::SectionsAt(t.blocks, 2)) {
+      json += ",\n  {\"key\": \"Language\", \"title\": " +
+              JsonString(handbook::PlainInline(section.heading)) +
+              ", \"text\": " + JsonString(handbook::RenderText(section.blocks, kUnwrapped)) + "}";
     }
   }
   json += "\n]\n";

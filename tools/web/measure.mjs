@@ -1,7 +1,8 @@
 // Measures the page, as a benchmark (not a test): what a server sends for it
 // (raw, gzip, brotli), the time from navigation to the first Calc result in
-// headless Chromium, and a Calc of examples/puzzle.inp in the page beside
-// `build/orbelin run` of the same script.
+// headless Chromium, a Calc of examples/puzzle.inp in the page beside
+// `build/orbelin run` of the same script, a Calc of a 1 MB script (and its
+// Cancel), and typing into a 5 MB script.
 //   node tools/web/measure.mjs [ORBELIN]
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readdirSync, readFileSync, rmSync, statSync } from 'node:fs';
@@ -49,14 +50,17 @@ const browser = await chromium.launch({
 });
 const puzzle = readFileSync(path.join(top, 'examples/puzzle.inp'));
 try {
-  // Milliseconds from the navigation's start to the results of the first Calc.
+  // Milliseconds from the navigation's start to the results of the first
+  // Calc (which runs in the page's worker).
   const firstCalc = async (page) => page.evaluate(async () => {
-    const calc = document.getElementById('calc');
-    while (calc.disabled || document.getElementById('script-name').textContent === '') {
+    const calc = () => document.getElementById('calc');
+    while (!calc() || calc().disabled || document.getElementById('script-name').textContent === '') {
       await new Promise((r) => setTimeout(r, 1));
     }
-    calc.click();
-    if (document.getElementById('results').value === '') throw new Error('no results');
+    const results = document.getElementById('results');
+    results.value = '';
+    calc().click();
+    while (results.value === '') await new Promise((r) => setTimeout(r, 1));
     return performance.now();
   });
   const cold = [];
@@ -66,7 +70,10 @@ try {
     const page = await context.newPage();
     await page.goto(url, { waitUntil: 'commit' });
     cold.push(await firstCalc(page));
-    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.evaluate(async () => {
+      await navigator.serviceWorker.ready;
+      while (!navigator.serviceWorker.controller) await new Promise((r) => setTimeout(r, 10));
+    });
     await page.reload({ waitUntil: 'commit' });
     warm.push(await firstCalc(page));
     await context.close();
@@ -86,11 +93,98 @@ try {
     let t = performance.now();
     for (let i = 0; i < 1000; i++) engine.calc(text);
     const run = (performance.now() - t) / 1000;
-    // The whole press: the page's Calc button, boxes and storage included.
+    // The whole press: the page's Calc button, the worker, the boxes and
+    // the storage.
+    const calc = document.getElementById('calc');
+    const results = document.getElementById('results');
     t = performance.now();
-    for (let i = 0; i < 200; i++) document.getElementById('calc').click();
-    return { engine: run, press: (performance.now() - t) / 200 };
+    for (let i = 0; i < 100; i++) {
+      results.value = '';
+      calc.click();
+      while (results.value === '') await new Promise((r) => setTimeout(r, 0));
+    }
+    return { engine: run, press: (performance.now() - t) / 100 };
   }, [...puzzle]);
+
+  // A 1 MB script, one statement a line: how long its Calc takes, and how
+  // long the page is held up meanwhile (the longest gap between frames);
+  // then the same Calc cancelled.
+  const big = await page.evaluate(async () => {
+    const box = document.getElementById('script');
+    const calc = document.getElementById('calc');
+    const results = document.getElementById('results');
+    const frame = () => new Promise((r) => requestAnimationFrame(() => r(performance.now())));
+    box.value = `VAR A, B;\n${"A = A + 1; B = SQRT(A) * 2; WRITE 'x', B:3;\n".repeat(22000)}`;
+    box.dispatchEvent(new Event('input', { bubbles: true }));
+    const size = box.value.length;
+    await frame();
+    await frame();
+    let gap = 0;
+    let running = true;
+    const watch = (async () => {
+      let last = await frame();
+      while (running) {
+        const now = await frame();
+        gap = Math.max(gap, now - last);
+        last = now;
+      }
+    })();
+    results.value = '';
+    let t = performance.now();
+    calc.click();
+    while (results.value === '') await new Promise((r) => setTimeout(r, 0));
+    const shown = performance.now() - t;
+    running = false;
+    await watch;
+    // What the browser alone takes to show that many lines in a textarea.
+    const bare = document.createElement('textarea');
+    document.body.append(bare);
+    t = performance.now();
+    bare.value = results.value;
+    bare.getBoundingClientRect();
+    await frame();
+    const bareShown = performance.now() - t;
+    bare.remove();
+    // Cancel while it runs: until Calc can be pressed again.
+    calc.click();
+    await new Promise((r) => setTimeout(r, 50));
+    t = performance.now();
+    document.getElementById('cancel').click();
+    while (calc.disabled) await new Promise((r) => setTimeout(r, 1));
+    const cancel = performance.now() - t;
+    await new Promise((r) => setTimeout(r, 10));
+    return { size, shown, gap, bareShown, lines: results.value.split('\n').length, cancel, said: document.getElementById('status').textContent };
+  });
+
+  // Typing ten keys at the end of a 5 MB box (which the storage can hold),
+  // and into a bare textarea with the same text, and the writes of the box
+  // to the storage meanwhile.
+  const typed = {};
+  for (const id of ['script', 'bare']) {
+    await page.evaluate((which) => {
+      let box = document.getElementById('script');
+      if (which === 'bare') {
+        box.value = '';
+        box = document.createElement('textarea');
+        box.id = 'bare';
+        document.body.prepend(box);
+      }
+      box.value = `VAR A;\n${'A = A + 1;\n'.repeat(470000)}`;
+      box.dispatchEvent(new Event('input', { bubbles: true }));
+      box.focus();
+      box.setSelectionRange(box.value.length, box.value.length);
+      window.longWrites = 0;
+      const setItem = Storage.prototype.setItem;
+      Storage.prototype.setItem = function (key, value) {
+        if (String(value).length > 100000) window.longWrites++;
+        return setItem.call(this, key, value);
+      };
+    }, id);
+    await page.waitForTimeout(3000);
+    const t = performance.now();
+    await page.keyboard.type('WRITE A;\n\n');
+    typed[id] = { ms: performance.now() - t, writes: await page.evaluate(() => window.longWrites) };
+  }
   await context.close();
 
   // Native: one process per run, and one process running the script 201
@@ -116,9 +210,15 @@ try {
   }
   console.log('\nCalc of examples/puzzle.inp:');
   console.log(`  page, the engine's run                ${inPage.engine.toFixed(3)} ms (mean of 1000)`);
-  console.log(`  page, the whole Calc press            ${inPage.press.toFixed(3)} ms (mean of 200)`);
+  console.log(`  page, the whole Calc press            ${inPage.press.toFixed(3)} ms (mean of 100)`);
   console.log(`  native build/orbelin run, a process   ${single.toFixed(3)} ms (median of 21)`);
   console.log(`  native, one run inside a process      ${((many - single) / 200).toFixed(3)} ms (201 runs in one session)`);
+  console.log(`\nCalc of a ${(big.size / 1e6).toFixed(2)} MB script in the page (one statement a line):`);
+  console.log(`  press to results shown  ${big.shown.toFixed(0)} ms; the page's longest frame meanwhile ${big.gap.toFixed(0)} ms`);
+  console.log(`  (a bare textarea takes ${big.bareShown.toFixed(0)} ms to show the ${big.lines} lines of results)`);
+  console.log(`  Cancel to Calc ready    ${big.cancel.toFixed(0)} ms ("${big.said.slice(0, 40)}...")`);
+  console.log(`\nTen keys typed at the end of a 5 MB script: ${typed.script.ms.toFixed(0)} ms in the page's box`
+    + ` (${typed.script.writes} writes of the script meanwhile), ${typed.bare.ms.toFixed(0)} ms in a bare textarea`);
 } finally {
   await browser.close();
   server.close();

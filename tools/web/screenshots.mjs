@@ -1,6 +1,7 @@
-// Takes the README's pictures of the page in headless Chromium: the puzzle
-// example after Calc at a phone's 360x640 and the handheld's 240x268, and
-// the hand-off at 360x640, into docs/.
+// Takes the README's pictures of the page in headless Chromium, into docs/:
+// the puzzle example after Calc at a phone's 360x640 and the handheld's
+// 240x268, the hand-off with the way from here at 360x640, and the page in
+// the dark at 200 % text.
 //   node tools/web/screenshots.mjs
 import path from 'node:path';
 import { chromium } from '../../tests/web/node_modules/playwright-core/index.mjs';
@@ -14,10 +15,24 @@ const browser = await chromium.launch({
     '--disable-background-networking', '--disable-component-update', '--disable-sync',
     '--hide-scrollbars'],
 });
+const pictures = [
+  { file: 'web-360x640.png', width: 360, height: 640 },
+  { file: 'web-240x268.png', width: 240, height: 268 },
+  { file: 'web-handoff.png', width: 360, height: 640, handoff: true },
+  { file: 'web-dark-200.png', width: 360, height: 640, colorScheme: 'dark', fontSize: 32 },
+];
 try {
-  for (const [width, height, what] of [[360, 640, 'results'], [240, 268, 'results'], [360, 640, 'handoff']]) {
-    const context = await browser.newContext({ viewport: { width, height } });
+  for (const { file, width, height, handoff, colorScheme = 'light', fontSize } of pictures) {
+    const context = await browser.newContext({
+      viewport: { width, height }, colorScheme,
+      // Near the final, for the way from here.
+      geolocation: { latitude: 48.1921, longitude: 11.6311, accuracy: 6 }, permissions: ['geolocation'],
+    });
     const page = await context.newPage();
+    if (fontSize) {
+      const cdp = await context.newCDPSession(page);
+      await cdp.send('Page.setFontSizes', { fontSizes: { standard: fontSize } });
+    }
     await page.goto(url);
     await page.getByRole('button', { name: 'Calc' }).and(page.locator(':enabled')).waitFor();
     await page.waitForFunction(() => document.getElementById('script-name').textContent === 'puzzle.inp');
@@ -27,10 +42,11 @@ try {
       t.scrollTop = line * parseFloat(getComputedStyle(t).lineHeight);
     });
     await page.getByRole('button', { name: 'Calc' }).click();
-    let file = `web-${width}x${height}.png`;
-    if (what === 'handoff') {
+    await page.getByRole('button', { name: 'Calc' }).and(page.locator(':enabled')).waitFor();
+    if (handoff) {
       await page.getByRole('button', { name: 'Hand-off' }).click();
-      file = 'web-handoff.png';
+      await page.getByRole('button', { name: 'From here' }).click();
+      await page.waitForFunction(() => document.getElementById('from-here').textContent.startsWith('From here'));
     }
     await page.screenshot({ path: path.join(top, 'docs', file) });
     console.log(`docs/${file}`);

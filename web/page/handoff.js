@@ -1,44 +1,102 @@
-// The hand-off on a phone: the point the script set, as a geo: link, a GPX
-// waypoint file and text to copy. The engine makes all three forms.
+// The hand-off on a phone: the point a script set, as a geo: link that
+// drops a pin in map apps, a GPX waypoint file, text to copy or share, and
+// the way to it from where the phone is. The engine makes every form and
+// computes the way; this file only shows them.
+import { findHere } from './here.js';
+
 const $ = (id) => document.getElementById(id);
 let gpxUrl = null;
+let shown = null; // { view, base, Module }
 
-// point: the engine's point(); gpx(): the GPX text; base: the script's name
-// without its extension.
-export function showHandOff(point, gpx, base) {
-  const message = $('handoff-message');
-  const section = $('handoff-point');
-  if (gpxUrl) URL.revokeObjectURL(gpxUrl);
-  gpxUrl = null;
-  if (!point.onEarth) {
-    // The core's words, as the window says them.
-    message.textContent = point.set ? point.refusal
-      : `${point.refusal}. No point set: a script sets one with OLAT = latitude; and OLON = longitude; (decimal degrees).`;
-    section.hidden = true;
-  } else {
-    message.textContent = 'The point set with OLAT and OLON:';
-    $('handoff-text').textContent = point.text;
-    $('geo-link').href = point.geo;
-    gpxUrl = URL.createObjectURL(new Blob([gpx()], { type: 'application/gpx+xml' }));
-    $('gpx-link').href = gpxUrl;
-    $('gpx-link').download = `${base}.gpx`;
-    section.hidden = false;
-  }
-  $('handoff-dialog').showModal();
-}
-
-// Copies the coordinate text; says whether it worked.
-export async function copyPoint() {
-  const text = $('handoff-text').textContent;
+// Puts `text` on the clipboard; resolves true when it worked.
+export async function copyText(text) {
   try {
     await navigator.clipboard.writeText(text);
     return true;
   } catch {
-    // Without the clipboard permission: select it for the user to copy.
-    const range = document.createRange();
-    range.selectNodeContents($('handoff-text'));
-    getSelection().removeAllRanges();
-    getSelection().addRange(range);
-    return document.execCommand('copy');
+    // Without the clipboard permission: the old way, through a selection.
+    const area = document.createElement('textarea');
+    area.value = text;
+    area.setAttribute('readonly', '');
+    area.style.position = 'fixed';
+    area.style.opacity = '0';
+    document.body.append(area);
+    area.select();
+    const done = document.execCommand('copy');
+    area.remove();
+    return done;
   }
 }
+
+// Shares through the phone's share sheet; resolves 'shared', 'cancelled' or
+// 'unsupported'.
+export async function share(data) {
+  if (!navigator.share) return 'unsupported';
+  try {
+    await navigator.share(data);
+    return 'shared';
+  } catch (e) {
+    if (e?.name === 'AbortError') return 'cancelled';
+    return 'unsupported';
+  }
+}
+
+// point: { set, lat, lon, script } as the page keeps it; base: the name for
+// the GPX file.
+export function showHandOff(Module, point, base) {
+  const view = Module.pointView(point.set, point.lat, point.lon);
+  const message = $('handoff-message');
+  const section = $('handoff-point');
+  if (gpxUrl) URL.revokeObjectURL(gpxUrl);
+  gpxUrl = null;
+  $('from-here').textContent = '';
+  if (!view.onEarth) {
+    // The core's words, as the window says them.
+    message.textContent = view.set ? view.refusal
+      : `${view.refusal}. No point set: a script sets one with OLAT = latitude; and OLON = longitude; (decimal degrees).`;
+    section.hidden = true;
+    shown = null;
+  } else {
+    message.textContent = point.script
+      ? `The point that ${point.script} set with OLAT and OLON:`
+      : 'The point set with OLAT and OLON:';
+    $('handoff-text').textContent = view.text;
+    $('geo-link').href = view.geo;
+    gpxUrl = URL.createObjectURL(new Blob([Module.gpxAt(true, point.lat, point.lon, base)], { type: 'application/gpx+xml' }));
+    $('gpx-link').href = gpxUrl;
+    $('gpx-link').download = `${base}.gpx`;
+    $('share-point').hidden = !navigator.share;
+    section.hidden = false;
+    shown = { view, base, Module };
+  }
+  $('handoff-dialog').showModal();
+}
+
+$('copy-point').addEventListener('click', async () => {
+  const ok = await copyText($('handoff-text').textContent);
+  $('handoff-said').textContent = ok ? 'Copied the coordinates' : 'Select the coordinates and copy them';
+});
+
+$('share-point').addEventListener('click', async () => {
+  if (!shown) return;
+  const { view, base } = shown;
+  await share({ title: `${base} – Orbelin`, text: `${view.text}\n${view.geo}` });
+});
+
+$('from-here-button').addEventListener('click', async () => {
+  if (!shown) return;
+  const { view, Module } = shown;
+  const line = $('from-here');
+  line.textContent = 'Finding your position…';
+  try {
+    const here = await findHere();
+    const leg = Module.legTo(here.lat, here.lon, view.lat, view.lon);
+    line.textContent = `From here (±${Math.ceil(here.accuracy)} m): ${leg.text}`;
+  } catch (e) {
+    line.textContent = e.message;
+  }
+});
+
+$('handoff-dialog').addEventListener('close', () => {
+  $('handoff-said').textContent = '';
+});

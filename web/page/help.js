@@ -1,35 +1,45 @@
-// Searchable help: the handbook's reference as [{key, title, text}] in
-// help.json, filtered as the user types.
+// Searchable help: the handbook's reference, messages and language basics
+// (help.json) and the page's own use (help-page.json), as
+// [{key, title, text}], filtered as the user types. The search ignores case
+// and accents: "vigenere" finds Vigenère.
 const $ = (id) => document.getElementById(id);
 let entries = null;
 
-async function load() {
-  if (entries) return entries;
+async function fetchJson(file) {
   try {
-    const response = await fetch('help.json');
-    entries = await response.json();
+    return await (await fetch(file)).json();
   } catch {
-    entries = [];
+    return [];
+  }
+}
+
+async function load() {
+  if (!entries) {
+    const [page, handbook] = await Promise.all([fetchJson('help-page.json'), fetchJson('help.json')]);
+    entries = [...page, ...handbook].map((e) => ({ ...e, folded: fold(`${e.key}\n${e.title}\n${e.text}`) }));
   }
   return entries;
 }
 
-// Every word of the query must occur in the key, the title or the text.
-function matches(entry, words) {
-  const hay = `${entry.key}\n${entry.title}\n${entry.text}`.toLowerCase();
-  return words.every((w) => hay.includes(w));
-}
+// Lower case without accents: é -> e, ß -> ss, ° stays.
+export const fold = (text) => text.normalize('NFKD').replace(/\p{M}/gu, '').toLowerCase().replace(/ß/g, 'ss');
 
 function render() {
-  const words = $('help-search').value.toLowerCase().split(/\s+/).filter(Boolean);
+  const words = fold($('help-search').value).split(/\s+/).filter(Boolean);
   const list = $('help-entries');
   list.replaceChildren();
-  const found = entries.filter((e) => matches(e, words));
-  // Exact keyword hits first: "WRITE" finds WRITE before entries that mention
-  // it, "OLON" the entry "OLAT, OLON".
-  const exact = words.length === 1 ? words[0] : null;
-  const hit = (e) => e.key.toLowerCase().split(', ').includes(exact);
-  found.sort((a, b) => hit(b) - hit(a));
+  const found = entries.filter((e) => words.every((w) => e.folded.includes(w)));
+  // The best hits first: a keyword itself ("WRITE", "OLON" for "OLAT,
+  // OLON"), then a title that is the query, then titles with every word.
+  const query = words.join(' ');
+  const rank = (e) => {
+    if (fold(e.key).split(', ').includes(query)) return 3;
+    const title = fold(e.title);
+    if (title === query) return 2;
+    return words.every((w) => title.includes(w)) ? 1 : 0;
+  };
+  const ranks = new Map(found.map((e) => [e, rank(e)]));
+  found.sort((a, b) => ranks.get(b) - ranks.get(a));
   for (const entry of found.slice(0, 60)) {
     const item = document.createElement('li');
     const title = document.createElement('h3');
@@ -46,8 +56,9 @@ function render() {
   }
 }
 
-export async function openHelp() {
+export async function openHelp(query = '') {
   await load();
+  $('help-search').value = query;
   render();
   $('help-dialog').showModal();
   $('help-search').focus();
