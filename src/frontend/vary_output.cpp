@@ -27,12 +27,6 @@ std::string Padded(const std::string& text, size_t width) {
 
 // A variable's value in the table: as %.10g would print it, enough for
 // checksums and coordinates alike.
-std::string ShortNumber(double value) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%.10g", value);
-  return text;
-}
-
 std::string CsvField(const std::string& text) {
   if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
   std::string quoted = "\"";
@@ -41,6 +35,12 @@ std::string CsvField(const std::string& text) {
 }
 
 }  // namespace
+
+std::string ShortNumber(double value) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%.10g", value);
+  return text;
+}
 
 std::vector<VaryPoint> MergePoints(const std::vector<KeptRun>& kept) {
   std::vector<VaryPoint> points;

@@ -32,6 +32,9 @@ std::vector<VaryPoint> MergePoints(const std::vector<KeptRun>& kept);
 // "A=1 B=3, A=6 B=3" (with "and N more" after `most` of them).
 std::string ValuesText(const VaryPlan& plan, const VaryPoint& point, size_t most);
 
+// A variable's value after a run, as the table shows it: ten digits.
+std::string ShortNumber(double value);
+
 // A table with a header line: values, point, distance (with a reference),
 // the shown variables and the first line each run wrote (when any wrote
 // one).

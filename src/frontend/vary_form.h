@@ -1,0 +1,50 @@
+// The "Try values" dialog of the window and the page: what the user typed
+// into its fields, read into a plan with the same words for the same
+// mistakes as `orbelin vary` uses.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "frontend/vary_plan.h"
+#include "frontend/vary_runner.h"
+
+namespace orbelin {
+
+struct VaryForm {
+  std::string source;  // the script, Windows-1252, as Calc runs it
+  // One field per variable of the VAR line: its name and the values typed
+  // ("0..9", "1,3,5", "0..90/5"); a field left empty is not tried.
+  std::vector<std::pair<std::string, std::string>> values;
+  std::string where;   // conditions separated by ';' or line breaks: "CHK=41; D=0..5"
+  std::string near;    // a point ("N 48° 12.345 E 011° 30.500"), or empty
+  std::string within;  // a distance ("3.2km", "2mi"), or empty
+  std::string show;    // names separated by commas or blanks: "CHK, LAT"
+};
+
+// Reads every field and plans the search; the errors are sentences, one per
+// mistake, each naming the field.
+VaryPlanning PlanVaryForm(const VaryForm& form);
+
+// One kept point as a dialog lists it.
+struct VaryListedPoint {
+  std::string values;    // "A=4 E=0 H=0" (and the other value sets of a merged point)
+  std::string position;  // "N 48° 14.347 E 011° 30.500", or empty without a point
+  std::string distance;  // "886 m", or empty without a reference
+  std::string shown;     // "CHK=41 LAT=48.239" after the run, or empty
+  std::string first_line;
+  bool has_point = false;
+  double lat = 0.0, lon = 0.0;
+};
+
+struct VaryListing {
+  std::vector<VaryListedPoint> points;
+  std::string summary;  // what was tried and dropped, one sentence per line
+  std::string gpx;      // every point as a GPX 1.1 file, UTF-8
+};
+
+// What a finished (or stopped) search shows; all text UTF-8.
+VaryListing ListVaryOutcome(const VaryPlan& plan, const VaryOutcome& outcome);
+
+}  // namespace orbelin

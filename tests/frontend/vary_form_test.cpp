@@ -1,0 +1,94 @@
+#include "frontend/vary_form.h"
+
+#include <gtest/gtest.h>
+
+#include "frontend/vary_runner.h"
+
+namespace orbelin {
+namespace {
+
+const char kFinal[] =
+    "VAR A, E, LAT, LON, CHK;\r\n"
+    "LAT = 48 + (10 + A + 0.347) / 60;\r\n"
+    "LON = 11 + (30 + E + 0.5) / 60;\r\n"
+    "CHK = A + E;\r\n"
+    "OLAT = LAT; OLON = LON;\r\n"
+    "WRITE 'sum ', CHK;\r\n";
+
+VaryForm Form() {
+  VaryForm form;
+  form.source = kFinal;
+  form.values = {{"A", "0..9"}, {"E", " 0,1 "}, {"LAT", ""}, {"LON", ""}, {"CHK", ""}};
+  return form;
+}
+
+// The dialog's fields are read as the command line's options are; each
+// mistake is a sentence naming its field, and all of them are said at once.
+TEST(VaryForm, EachFieldIsReadAndEachMistakeNamed) {
+  VaryForm good = Form();
+  good.where = "CHK=4;\n CHK=0..9 ";
+  good.near = "N 48\xC2\xB0 14.347 E 011\xC2\xB0 30.500";
+  good.within = "2km";
+  good.show = "CHK, LAT";
+  VaryPlanning planning = PlanVaryForm(good);
+  ASSERT_TRUE(planning.plan) << planning.errors.front();
+  EXPECT_EQ(planning.plan->combinations(), 20u);
+  EXPECT_EQ(planning.plan->filter().where.size(), 2u);
+  EXPECT_EQ(planning.plan->show(), (std::vector<std::string>{"CHK", "LAT"}));
+
+  VaryForm bad = Form();
+  bad.values[0].second = "5..1";
+  bad.where = "CHK";
+  bad.near = "somewhere";
+  bad.within = "far";
+  planning = PlanVaryForm(bad);
+  ASSERT_FALSE(planning.plan);
+  ASSERT_EQ(planning.errors.size(), 4u);
+  EXPECT_NE(planning.errors[0].find("'5..1'"), std::string::npos) << planning.errors[0];
+  EXPECT_EQ(planning.errors[1].rfind("Keep only: ", 0), 0u) << planning.errors[1];
+  EXPECT_EQ(planning.errors[2].rfind("Near: ", 0), 0u) << planning.errors[2];
+  EXPECT_EQ(planning.errors[3].rfind("Within: ", 0), 0u) << planning.errors[3];
+
+  struct Case {
+    const char* what;
+    VaryForm form;
+    const char* says;
+  } cases[] = {
+      {"nothing to try", [] { auto f = Form(); for (auto& v : f.values) v.second.clear(); return f; }(),
+       "Give values to at least one variable"},
+      {"within alone", [] { auto f = Form(); f.within = "3km"; return f; }(), "fill in Near"},
+      {"undeclared show", [] { auto f = Form(); f.show = "Q"; return f; }(), "Q"},
+  };
+  for (const Case& c : cases) {
+    planning = PlanVaryForm(c.form);
+    EXPECT_FALSE(planning.plan) << c.what;
+    ASSERT_FALSE(planning.errors.empty()) << c.what;
+    EXPECT_NE(planning.errors.front().find(c.says), std::string::npos)
+        << c.what << ": " << planning.errors.front();
+  }
+}
+
+// What a dialog lists: merged points nearest first, in the geocaching form,
+// with the distance, the variables asked for, and a GPX file of them all.
+TEST(VaryForm, ListsThePointsNearestFirst) {
+  VaryForm form = Form();
+  form.values = {{"A", "3,4"}, {"E", "0"}};
+  form.near = "N 48\xC2\xB0 14.347 E 011\xC2\xB0 30.500";
+  form.show = "CHK";
+  VaryPlanning planning = PlanVaryForm(form);
+  ASSERT_TRUE(planning.plan);
+  const VaryListing listing = ListVaryOutcome(*planning.plan, RunVary(*planning.plan, {}));
+  ASSERT_EQ(listing.points.size(), 2u);
+  EXPECT_EQ(listing.points[0].values, "A=4 E=0");
+  EXPECT_EQ(listing.points[0].position, "N 48\xC2\xB0 14.347 E 011\xC2\xB0 30.500");
+  EXPECT_EQ(listing.points[0].distance, "0 m");
+  EXPECT_EQ(listing.points[0].shown, "CHK=4");
+  EXPECT_EQ(listing.points[0].first_line, "sum 4");
+  EXPECT_EQ(listing.points[1].values, "A=3 E=0");
+  EXPECT_EQ(listing.points[1].position, "N 48\xC2\xB0 13.347 E 011\xC2\xB0 30.500");
+  EXPECT_NE(listing.summary.find("2 combinations tried"), std::string::npos) << listing.summary;
+  EXPECT_NE(listing.gpx.find("<name>A=4 E=0</name>"), std::string::npos) << listing.gpx;
+}
+
+}  // namespace
+}  // namespace orbelin
