@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <bit>
+#include <chrono>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +24,8 @@
 #include "frontend/save_rules.h"
 #include "frontend/script_bytes.h"
 #include "frontend/script_names.h"
+#include "frontend/vary_form.h"
+#include "frontend/vary_runner.h"
 #include "interp/session.h"
 #include "interp/terminals.h"
 
@@ -273,6 +277,105 @@ val Keywords() {
   return list;
 }
 
+// The "Try values" dialog's search, run in slices so that the page's worker
+// can report progress and hear Cancel between them. `form` holds the box
+// text and the dialog's fields: {text, values: [[name, values]...], where,
+// near, within, show}.
+class VarySearch {
+ public:
+  explicit VarySearch(val form) {
+    VaryForm f;
+    f.source = ScriptFileFromBoxText(form["text"].as<std::string>());
+    const val values = form["values"];
+    const int n = values["length"].as<int>();
+    for (int i = 0; i < n; ++i) {
+      f.values.emplace_back(values[i][0].as<std::string>(), values[i][1].as<std::string>());
+    }
+    f.where = form["where"].as<std::string>();
+    f.near = form["near"].as<std::string>();
+    f.within = form["within"].as<std::string>();
+    f.show = form["show"].as<std::string>();
+    VaryPlanning planning = PlanVaryForm(f);
+    errors_ = std::move(planning.errors);
+    if (planning.plan) {
+      plan_ = std::make_unique<VaryPlan>(std::move(*planning.plan));
+      collector_ = std::make_unique<VaryCollector>(*plan_);
+    }
+  }
+
+  // Sentences saying what is wrong with the fields; empty when the search
+  // can run.
+  val Errors() const {
+    val list = val::array();
+    for (const std::string& e : errors_) list.call<void>("push", e);
+    return list;
+  }
+
+  double Combinations() const { return plan_ ? static_cast<double>(plan_->combinations()) : 0; }
+
+  // Runs for about `seconds` more; returns how many combinations are done.
+  double Step(double seconds) {
+    if (!plan_) return 0;
+    const auto start = std::chrono::steady_clock::now();
+    const auto until = start + std::chrono::duration<double>(seconds);
+    while (next_ < plan_->combinations()) {
+      collector_->Run(next_++);
+      if ((next_ & 63) == 0 && std::chrono::steady_clock::now() >= until) break;
+    }
+    seconds_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return static_cast<double>(next_);
+  }
+
+  // What was found: {points: [{values, position, distance, shown, firstLine,
+  // hasPoint, lat, lon}], summary, gpx}. Asked for once, at the end or
+  // after Cancel: it takes the kept runs out of the search.
+  val Listing() {
+    VaryOutcome outcome;
+    outcome.combinations = plan_ ? plan_->combinations() : 0;
+    outcome.stopped = next_ < outcome.combinations;
+    outcome.seconds = seconds_;
+    val result = val::object();
+    val points = val::array();
+    if (plan_) {
+      outcome.counts = collector_->counts();
+      outcome.kept = collector_->TakeKept();
+      const VaryListing listing = ListVaryOutcome(*plan_, outcome);
+      for (const VaryListedPoint& p : listing.points) {
+        val item = val::object();
+        item.set("values", p.values);
+        item.set("position", p.position);
+        item.set("distance", p.distance);
+        item.set("shown", p.shown);
+        item.set("firstLine", p.first_line);
+        item.set("hasPoint", p.has_point);
+        item.set("lat", p.lat);
+        item.set("lon", p.lon);
+        points.call<void>("push", item);
+      }
+      result.set("summary", listing.summary);
+      result.set("gpx", listing.gpx);
+    }
+    result.set("points", points);
+    return result;
+  }
+
+ private:
+  std::vector<std::string> errors_;
+  std::unique_ptr<VaryPlan> plan_;
+  std::unique_ptr<VaryCollector> collector_;
+  uint64_t next_ = 0;
+  double seconds_ = 0.0;
+};
+
+// The names of the box's VAR line, which the dialog offers to try.
+val DeclaredNames(const std::string& box_text) {
+  val list = val::array();
+  for (const std::string& name : DeclaredVariables(ScriptFileFromBoxText(box_text))) {
+    list.call<void>("push", name);
+  }
+  return list;
+}
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(orbelin_engine) {
@@ -283,6 +386,13 @@ EMSCRIPTEN_BINDINGS(orbelin_engine) {
       .function("point", &Engine::Point)
       .function("restorePoint", &Engine::RestorePoint)
       .function("pointGpx", &Engine::PointGpx);
+  emscripten::class_<VarySearch>("VarySearch")
+      .constructor<val>()
+      .function("errors", &VarySearch::Errors)
+      .function("combinations", &VarySearch::Combinations)
+      .function("step", &VarySearch::Step)
+      .function("listing", &VarySearch::Listing);
+  emscripten::function("declaredNames", &DeclaredNames);
   emscripten::function("pointView", &PointView);
   emscripten::function("gpxAt", &GpxAt);
   emscripten::function("positionLiteral", &PositionLiteralAt);

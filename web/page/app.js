@@ -11,6 +11,7 @@ import { copyText, share, showHandOff } from './handoff.js';
 import { findHere } from './here.js';
 import { openHelp } from './help.js';
 import { isZip, unzip, zip } from './zip.js';
+import { openVary } from './vary.js';
 
 const $ = (id) => document.getElementById(id);
 const script = $('script');
@@ -661,6 +662,17 @@ $('handoff').addEventListener('click', () => {
 });
 
 $('help').addEventListener('click', () => openHelp());
+
+// A kept point of Try values goes to the hand-off dialog, named by its values.
+$('try-values').addEventListener('click', () => {
+  if (!Module) return;
+  const name = keeper.name || '';
+  openVary(Module, script.value, name, (p) => {
+    const base = Module.scriptStem(name) || 'orbelin';
+    showHandOff(Module, { set: true, lat: p.lat, lon: p.lon, script: `${name || 'the script'} with ${p.values}` },
+      `${base} ${p.values}`);
+  });
+});
 
 // ---- The box, kept
 

@@ -27,6 +27,7 @@
 #include <cstdlib>
 
 #include "shell/layout.h"
+#include "shell/qt/vary_dialog.h"
 #include "shell/qt/x11_windows.h"
 #include "shell/tab_key.h"
 #include "shell/window_controller.h"
@@ -84,6 +85,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   AddCommand(file, "&Export as GPX…", WindowController::kExportGpx);
   AddCommand(file, "Open in &map", WindowController::kOpenInMap);
   AddCommand(file, "Copy c&oordinates", WindowController::kCopyCoordinates);
+  file->addSeparator();
+  // Not a command of the window's logic: the dialog runs the core's value
+  // search on the box's text and keeps nothing.
+  auto* try_values = new QAction(QStringLiteral("Try &values…"), this);
+  connect(try_values, &QAction::triggered, this, &MainWindow::TryValues);
+  file->addAction(try_values);
   file->addSeparator();
   hand_off_note_ = AddCommand(file, "Hand-off file", WindowController::kHandOffInfo);
   // Keys without a menu item of their own.
@@ -185,6 +192,12 @@ void MainWindow::SetUpNativeWindow() {
   if (QGuiApplication::platformName() == QLatin1String("xcb")) {
     SetX11WindowClass(id, QCoreApplication::applicationName().toStdString(), kWindowClass);
   }
+}
+
+void MainWindow::TryValues() {
+  const std::string name = controller_ != nullptr ? controller_->script_path() : std::string();
+  VaryDialog dialog(BoxText(Box::kScript), name, this);
+  dialog.exec();
 }
 
 void MainWindow::Command(int id) {

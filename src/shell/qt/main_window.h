@@ -84,6 +84,8 @@ class MainWindow : public QMainWindow, public Platform {
   double Scale() const;
   QSize DefaultSize() const;
   void Command(int id);
+  // File > Try values…
+  void TryValues();
   QAction* AddCommand(QMenu* menu, const char* text, int id, const QList<QKeySequence>& keys = {});
   // `keys_of`: the command whose keys the tooltip names, or 0.
   QPushButton* AddButton(const char* text, int id, const char* tip, int keys_of);
