@@ -114,7 +114,7 @@ TEST_F(MainWindowTest, TitleMenuAndLabelColours) {
   QStringList items;
   for (QAction* a : menus[0]->menu()->actions()) items << a->text();
   EXPECT_EQ(items, (QStringList{"Calc", "Save", "Load", "", "&Export as GPX…", "Open in &map",
-                                "Copy c&oordinates", "", "Hand-off file"}));
+                                "Copy c&oordinates", "", "Try &values…", "", "Hand-off file"}));
 
   window.SetLabel("walk.inp");
   QImage image = window.label()->grab().toImage();
