@@ -41,6 +41,24 @@ std::string HalfLiteral(double value, char positive, char negative) {
   return text;
 }
 
+// "the latitude is 123.4, beyond ±90°"; "" when the value is fine.
+std::string WhatIsWrong(const char* what, double value, double limit) {
+  char text[160];
+  if (std::isnan(value)) {
+    std::snprintf(text, sizeof text, "the %s is not a number (nan)", what);
+  } else if (std::isinf(value)) {
+    std::snprintf(text, sizeof text, "the %s is infinite", what);
+  } else if (std::fabs(value) > limit) {
+    std::snprintf(text, sizeof text, "the %s is %.10g, beyond \xC2\xB1%g\xC2\xB0", what, value,
+                  limit);
+  } else {
+    return "";
+  }
+  return text;
+}
+
+}  // namespace
+
 std::string EscapeXml(std::string_view text) {
   std::string out;
   for (char c : text) {
@@ -65,24 +83,6 @@ std::string EscapeXml(std::string_view text) {
   }
   return out;
 }
-
-// "the latitude is 123.4, beyond ±90°"; "" when the value is fine.
-std::string WhatIsWrong(const char* what, double value, double limit) {
-  char text[160];
-  if (std::isnan(value)) {
-    std::snprintf(text, sizeof text, "the %s is not a number (nan)", what);
-  } else if (std::isinf(value)) {
-    std::snprintf(text, sizeof text, "the %s is infinite", what);
-  } else if (std::fabs(value) > limit) {
-    std::snprintf(text, sizeof text, "the %s is %.10g, beyond \xC2\xB1%g\xC2\xB0", what, value,
-                  limit);
-  } else {
-    return "";
-  }
-  return text;
-}
-
-}  // namespace
 
 std::string PointRefusal(const HandOffPoint& point) {
   if (!point.set) return "Kein Punkt gesetzt";

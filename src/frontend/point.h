@@ -61,6 +61,10 @@ Leg LegBetween(double from_lat, double from_lon, double to_lat, double to_lon);
 // Earth" when the leg was not found.
 std::string LegText(const Leg& leg);
 
+// Text for a GPX file's elements and attributes: the XML characters
+// escaped, control characters (which XML 1.0 has none of) left out.
+std::string EscapeXml(std::string_view text);
+
 // A GPX 1.1 file with one waypoint named `name` (UTF-8, escaped here).
 std::string GpxWaypoint(double lat, double lon, std::string_view name);
 

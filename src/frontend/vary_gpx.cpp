@@ -7,36 +7,6 @@
 
 namespace orbelin {
 
-namespace {
-
-// The escaping of the single-waypoint GPX file: the five XML characters
-// that need it, and no control characters (XML 1.0 has none).
-std::string EscapeXml(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n') out += c;
-        break;
-    }
-  }
-  return out;
-}
-
-}  // namespace
-
 std::string VaryGpx(const VaryPlan& plan, const std::vector<VaryPoint>& points) {
   std::string gpx =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
