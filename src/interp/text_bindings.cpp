@@ -1,3 +1,7 @@
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "interp/bindings.h"
 #include "interp/errors.h"
 #include "text/ciphers.h"
