@@ -1,6 +1,7 @@
 #include "interp/parser.h"
 
 #include <cmath>
+#include <string>
 
 #include "base/int_conversion.h"
 #include "interp/catalogue.h"
@@ -63,17 +64,42 @@ void Parser::Program() {
 }
 
 // VarDecl -> VAR ident { "," ident } ";"
+// A name the full table cannot take stays undeclared; the first one is
+// warned of, with how many more followed it.
 void Parser::VarDecl() {
   sc_.NextToken();
   declaring_ = true;
+  int dropped = 0;
+  SourceLocation first_dropped;
+  std::string first_name;
   for (;;) {
     Expect(kIdent);
-    rt_.vars.Clear(ResolveName());
+    const int v = ResolveName();
+    rt_.vars.Clear(v);
+    if (v == 0) {
+      char buffer[Scanner::kNameBytes + 1];
+      const std::string_view name = sc_.NameText(buffer);
+      if (rt_.vars.Find(name) < 0 && dropped++ == 0) {  // not a name declared twice
+        first_dropped = sc_.current().location;
+        first_name = name;
+      }
+    }
     if (sc_.lookahead() != kComma) break;
     sc_.NextToken();
   }
   Expect(kSemicolon);
   declaring_ = false;
+  if (dropped > 0) {
+    rt_.call = first_dropped;
+    rt_.Warn(first_name +
+                 (dropped == 1
+                      ? " is not declared"
+                      : " and the " + std::to_string(dropped - 1) +
+                            (dropped == 2 ? " name" : " names") + " after it are not declared") +
+                 ": the variable table is full (" + std::to_string(Variables::kMaxNames - 3) +
+                 " names besides GM1, GM2 and GM3)",
+             "use fewer names: every use of an undeclared name is error E111");
+  }
 }
 
 // StatSeq -> Stat ";" { Stat ";" }

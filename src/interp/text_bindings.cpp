@@ -1,12 +1,34 @@
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "interp/bindings.h"
 #include "interp/errors.h"
 #include "text/ciphers.h"
 #include "text/enigma.h"
+#include "text/key_notices.h"
 #include "text/letter_values.h"
 #include "text/morse.h"
+#include "text/plugboard.h"
+#include "text/text_notice.h"
 #include "text/text_state.h"
 
 namespace orbelin {
+
+namespace {
+
+// The library's words on an odd input, located at the call.
+void Say(Runtime& rt, std::vector<TextNotice> notices) {
+  for (TextNotice& n : notices) {
+    if (n.kind == TextNotice::Kind::kNote) {
+      rt.Note(std::move(n.message), std::move(n.hint));
+    } else {
+      rt.Warn(std::move(n.message), std::move(n.hint));
+    }
+  }
+}
+
+}  // namespace
 
 double FnQsum(Runtime&, const CallArgs& a) {
   return Qsum(a.num[0]);
@@ -14,8 +36,16 @@ double FnQsum(Runtime&, const CallArgs& a) {
 double FnQqsum(Runtime&, const CallArgs& a) {
   return Qqsum(a.num[0]);
 }
-double FnKqsum(Runtime&, const CallArgs& a) {
-  return Kqsum(a.num[0]);
+// The minus sign of a south or west coordinate counts its degrees rounded
+// down, so the digits are not the ones the coordinate is written with.
+double FnKqsum(Runtime& rt, const CallArgs& a) {
+  const double x = a.num[0];
+  if (x < 0) {
+    rt.Note("KQSUM of a negative value sums the digits of " + KqsumText(x) +
+                " (the degrees rounded down), not those of " + KqsumText(-x),
+            "for the digit sum of a south or west coordinate, write KQSUM(FABS(x))");
+  }
+  return Kqsum(x);
 }
 double FnAlpha(Runtime&, const CallArgs& a) {
   return Alpha(a.str[0].view());
@@ -50,37 +80,59 @@ double FnSumeyr(Runtime&, const CallArgs& a) {
 
 void HandleVigi(Runtime& rt, const CallArgs& a) {
   rt.text.vigenere.Set(a.str[0].view());
+  Say(rt, KeyNotices("VIGI", a.str[0].view()));
 }
 void HandleSubstri(Runtime& rt, const CallArgs& a) {
   rt.text.running.Set(a.str[0].view());
+  Say(rt, KeyNotices("SUBSTRI", a.str[0].view()));
 }
 void HandleTransi(Runtime& rt, const CallArgs& a) {
   rt.text.alphabet.Set(a.str[0].view());
+  Say(rt, AlphabetNotices(a.str[0].view()));
 }
+
+namespace {
+
+// A keyed cipher without its key writes the text as it is; the key may
+// have been set in an earlier run, so this is known only here.
+void WarnWithoutKey(Runtime& rt, const KeyStore& key, const char* what, const char* example) {
+  if (!key.empty()) return;
+  rt.Warn(std::string("no ") + what + " is set: the text is written unchanged",
+          std::string("set it first, as in ") + example);
+}
+
+}  // namespace
 
 // The cipher items are string items: their text is wrapped at MARGIN.
 void ItemRot13(Runtime& rt, const CallArgs& a) {
   rt.out.WriteString(Rot(a.str[0].view(), a.num[0]));
 }
 void ItemVige(Runtime& rt, const CallArgs& a) {
+  WarnWithoutKey(rt, rt.text.vigenere, "Vigen\xE8re key", "VIGI('KEY');");
   rt.out.WriteString(VigenereEncipher(rt.text.vigenere, a.str[0].view()));
 }
 void ItemVigd(Runtime& rt, const CallArgs& a) {
+  WarnWithoutKey(rt, rt.text.vigenere, "Vigen\xE8re key", "VIGI('KEY');");
   rt.out.WriteString(VigenereDecipher(rt.text.vigenere, a.str[0].view()));
 }
 void ItemSubstr(Runtime& rt, const CallArgs& a) {
+  WarnWithoutKey(rt, rt.text.running, "running key", "SUBSTRI('KEY');");
   rt.out.WriteString(SubtractKey(rt.text.running, a.str[0].view()));
 }
 void ItemTransr(Runtime& rt, const CallArgs& a) {
+  WarnWithoutKey(rt, rt.text.alphabet, "keyed alphabet", "TRANSI('QWERTZUIOPASDFGHJKLYXCVBNM');");
   rt.out.WriteString(AlphabetEncipher(rt.text.alphabet, a.str[0].view()));
 }
 void ItemTrans(Runtime& rt, const CallArgs& a) {
+  WarnWithoutKey(rt, rt.text.alphabet, "keyed alphabet", "TRANSI('QWERTZUIOPASDFGHJKLYXCVBNM');");
   rt.out.WriteString(AlphabetDecipher(rt.text.alphabet, a.str[0].view()));
 }
 
 // Morse writes straight into the stream, without wrapping.
 void ItemMorse(Runtime& rt, const CallArgs& a) {
-  MorseEncode(rt.out, a.str[0].view(), rt.debug != 0);
+  if (MorseEncode(rt.out, a.str[0].view(), rt.debug != 0) > 0) {
+    Say(rt, MorseNotices(a.str[0].view()));
+  }
 }
 void ItemEsrom(Runtime& rt, const CallArgs& a) {
   MorseDecode(rt.out, a.str[0].view(), rt.debug != 0);
@@ -119,6 +171,12 @@ void HandleEnigmaInit(Runtime& rt, const CallArgs& a) {
     return;
   }
   WriteEnigmaSetup(rt.out, rt.text.enigma);
+  Say(rt, PlugboardNotices(rt.text.enigma.plugs));
+  if (a.str[3].length > EnigmaMachine::kMaxPlugs) {
+    rt.Warn("only the first " + std::to_string(EnigmaMachine::kMaxPlugs) +
+                " characters of the plugboard count: the rest is not plugged",
+            "26 letters make at most 13 plugs");
+  }
 }
 
 void HandleEnigmaRun(Runtime& rt, const CallArgs& a) {

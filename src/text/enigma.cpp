@@ -5,6 +5,7 @@
 #include "base/ascii.h"
 #include "text/enigma_wheels.h"
 #include "text/letter_index.h"
+#include "text/plugboard.h"
 
 namespace orbelin {
 
@@ -38,10 +39,11 @@ EnigmaSetup EnigmaInit(EnigmaMachine& m, std::string_view wheels, std::string_vi
                        std::string_view positions, std::string_view plugs) {
   if (wheels.size() > EnigmaMachine::kMaxWheels) return EnigmaSetup::kTooManyWheels;
   if (rings.size() != wheels.size()) return EnigmaSetup::kRingsNotAsLong;
-  if (plugs.size() % 2 != 0) return EnigmaSetup::kOddPlugs;
+  if (PlugCharacters(plugs) % 2 != 0) return EnigmaSetup::kOddPlugs;
 
   m.plugs.assign(plugs.substr(0, EnigmaMachine::kMaxPlugs));
   for (char& c : m.plugs) c = FoldAscii(c);
+  m.pairs = PlugPairs(m.plugs);
   m.count = static_cast<int>(wheels.size());
 
   for (int i = 0; i < m.count; ++i) {
@@ -88,9 +90,8 @@ void WheelStep(EnigmaMachine& m) {
 int PlugLookup(const EnigmaMachine& m, int letter) {
   char c = static_cast<char>('A' + letter);
   char result = c;
-  for (size_t k = 0; k + 1 < m.plugs.size(); k += 2) {
-    char a = m.plugs[k], b = m.plugs[k + 1];
-    if (!IsAsciiUpper(a) || !IsAsciiUpper(b)) continue;
+  for (size_t k = 0; k + 1 < m.pairs.size(); k += 2) {
+    char a = m.pairs[k], b = m.pairs[k + 1];
     if (a == c) result = b;
     if (b == c) result = a;
   }

@@ -23,12 +23,13 @@ struct EnigmaPlace {
 struct EnigmaMachine {
   static constexpr int kMaxWheels = 6;
   static constexpr int kPlaces = 7;
-  // The plugboard holds 127 bytes; a longer text keeps the 63 pairs that fit.
+  // The plugboard holds 127 bytes; of a longer text the first 126 count.
   static constexpr size_t kMaxPlugs = 126;
 
   int count = 0;  // wheels in use, 0 to 6
   EnigmaPlace places[kPlaces];
-  std::string plugs;  // pairs of letters to swap, upper-cased
+  std::string plugs;  // the plugboard text as typed, upper-cased, for the set-up table
+  std::string pairs;  // the letter pairs it swaps, two by two (PlugPairs)
 
   // (ring offset + start) mod 26, which equals (position - ring letter) mod 26.
   int WorkingOffset(int place) const {
@@ -42,7 +43,7 @@ enum class EnigmaSetup {
   kDone,
   kTooManyWheels,    // more than six wheel letters
   kRingsNotAsLong,   // not one ring letter per wheel
-  kOddPlugs,         // the plug letters do not come in pairs
+  kOddPlugs,         // the plug characters, blanks aside, do not come in pairs
   kBadWheelLetter,   // a wheel letter not in A..V
   kBadRingLetter,    // a ring letter not in A..Z
   kBadWindowLetter,  // a window letter not in A..Z, or missing
@@ -54,8 +55,9 @@ enum class EnigmaSetup {
 // letter on, the new plugboard and wheel count are already in place, and so
 // are the entries of the places before the failing letter; the rest keep
 // their earlier values.
-// Plug pairs that hold a byte other than a letter are stored (and shown) but
-// swap nothing, so every letter stays a letter inside the machine.
+// The plugboard text is stored (and shown) as typed; blanks separate its
+// pairs. Pairs that hold a byte other than a letter swap nothing, so every
+// letter stays a letter inside the machine.
 EnigmaSetup EnigmaInit(EnigmaMachine& m, std::string_view wheels, std::string_view rings,
                        std::string_view positions, std::string_view plugs);
 

@@ -19,6 +19,22 @@ double DigitCharSum(const char* text) {
   return sum;
 }
 
+constexpr size_t kDegreesMinutesBytes = 340;  // "%.0f" of the largest double has 309 digits
+
+// The finite x as "%d %.4f" of the degrees rounded down and the minutes
+// above them. "-2147483648 59.9999" is 19 characters, so it always fits the
+// 20 bytes the sum is defined on; a floor beyond the int range is written
+// with "%.0f".
+void WriteDegreesMinutes(double x, char (&text)[kDegreesMinutesBytes]) {
+  double d = std::floor(x);
+  double m = (x - d) * 60;
+  if (FitsInt(d)) {
+    std::snprintf(text, 20, "%d %.4f", static_cast<int>(d), m);
+  } else {
+    std::snprintf(text, sizeof text, "%.0f %.4f", d, m);
+  }
+}
+
 }  // namespace
 
 int LetterValue(char c) {
@@ -57,16 +73,16 @@ double Qqsum(double x) {
 
 double Kqsum(double x) {
   if (!std::isfinite(x)) return 0;
-  double d = std::floor(x);
-  double m = (x - d) * 60;
-  if (FitsInt(d)) {
-    char text[20];  // "-2147483648 59.9999" is 19 characters: it always fits
-    std::snprintf(text, sizeof text, "%d %.4f", static_cast<int>(d), m);
-    return DigitCharSum(text);
-  }
-  char text[340];
-  std::snprintf(text, sizeof text, "%.0f %.4f", d, m);
+  char text[kDegreesMinutesBytes];
+  WriteDegreesMinutes(x, text);
   return DigitCharSum(text);
+}
+
+std::string KqsumText(double x) {
+  if (!std::isfinite(x)) return "";
+  char text[kDegreesMinutesBytes];
+  WriteDegreesMinutes(x, text);
+  return text;
 }
 
 double Alpha(std::string_view s) {

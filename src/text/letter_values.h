@@ -5,6 +5,7 @@
 // (accented letters included).
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace orbelin {
@@ -23,6 +24,9 @@ double Qqsum(double x);
 // (x - floor(x)) * 60. A floor beyond the int range is written with "%.0f"
 // in a buffer large enough for any double; NaN and infinities give 0.
 double Kqsum(double x);
+// The text whose digits Kqsum adds ("-53 30.0000" for -52.5); "" for NaN and
+// infinities.
+std::string KqsumText(double x);
 
 // Positional value of the letter values: each character's value plus ten
 // times the value so far ('ABC' is 123, 'AZ' is 36).

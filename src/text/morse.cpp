@@ -1,6 +1,7 @@
 #include "text/morse.h"
 
 #include <algorithm>
+#include <string>
 
 #include "base/ascii.h"
 
@@ -40,20 +41,40 @@ int MorseFindCode(std::string_view code) {
   return -1;
 }
 
-void MorseEncode(TextSink& out, std::string_view text, bool debug) {
+namespace {
+
+// The first row of a procedure sign; the rows from here on stand for two or
+// three letters that are sent as one code.
+constexpr int kFirstSignRow = 60;
+
+// The row of the longest plain text at text[i] (three, two, then one
+// character, a to z folded into `chunk`), or -1; `len` is the length matched,
+// 1 when none.
+int MatchAt(std::string_view text, size_t i, char (&chunk)[3], size_t* len) {
+  size_t n = std::min<size_t>(3, text.size() - i);
+  for (size_t k = 0; k < n; ++k) chunk[k] = FoldAscii(text[i + k]);
+  for (; n > 0; --n) {
+    const int row = MorseFindPlain(std::string_view(chunk, n));
+    if (row >= 0) {
+      *len = n;
+      return row;
+    }
+  }
+  *len = 1;
+  return -1;
+}
+
+}  // namespace
+
+int MorseEncode(TextSink& out, std::string_view text, bool debug) {
+  int odd = 0;
   size_t i = 0;
   while (i < text.size()) {
     char chunk[3];
-    size_t len = std::min<size_t>(3, text.size() - i);
-    for (size_t k = 0; k < len; ++k) {
-      chunk[k] = FoldAscii(text[i + k]);
-    }
+    size_t len;
     // The longest plain text that matches wins: "SOS" before "S".
-    int row = -1;
-    for (; len > 0; --len) {
-      row = MorseFindPlain(std::string_view(chunk, len));
-      if (row >= 0) break;
-    }
+    const int row = MatchAt(text, i, chunk, &len);
+    if (row < 0 || row >= kFirstSignRow) ++odd;
     if (row < 0) {
       ++i;
       continue;
@@ -63,6 +84,98 @@ void MorseEncode(TextSink& out, std::string_view text, bool debug) {
     out.Write(" ");
     i += len;
   }
+  return odd;
+}
+
+namespace {
+
+// Letters as a word is made of: A to Z, a to z and the accented letters of
+// Windows-1252 (0xC0 to 0xFF but the multiplication and division signs).
+bool InWord(char c) {
+  const unsigned char u = static_cast<unsigned char>(c);
+  return IsAsciiLetter(c) || (u >= 0xC0 && u != 0xD7 && u != 0xF7);
+}
+
+// A character as a message names it.
+std::string Quoted(char c) {
+  const unsigned char u = static_cast<unsigned char>(c);
+  if (u < 0x20) return "the byte " + std::to_string(u);
+  return "'" + std::string(1, c) + "'";
+}
+
+}  // namespace
+
+std::vector<TextNotice> MorseNotices(std::string_view text) {
+  std::vector<TextNotice> notices;
+  std::string missing;  // the characters without a code, each once
+  std::string first_sign, first_word;
+  int signs = 0;
+  size_t i = 0;
+  while (i < text.size()) {
+    char chunk[3];
+    size_t len;
+    const int row = MatchAt(text, i, chunk, &len);
+    if (row < 0) {
+      if (missing.find(text[i]) == std::string::npos) missing += text[i];
+    } else if (row >= kFirstSignRow) {
+      size_t start = i, end = i + len;
+      while (start > 0 && InWord(text[start - 1])) --start;
+      while (end < text.size() && InWord(text[end])) ++end;
+      // A sign that is a word of its own was meant as the sign.
+      if (end - start > len && signs++ == 0) {
+        first_sign.assign(chunk, len);
+        first_word = text.substr(start, end - start);
+      }
+    }
+    i += len;
+  }
+
+  if (!missing.empty()) {
+    std::string named, capitals;
+    for (char c : missing) {
+      named += (named.empty() ? "" : ", ") + Quoted(c);
+      // A small accented letter whose capital has a code: 0xE0.. is 0xC0..
+      const unsigned char u = static_cast<unsigned char>(c);
+      if (u >= 0xE0 && u != 0xF7) {
+        const char capital = static_cast<char>(u - 0x20);
+        if (MorseFindPlain(std::string_view(&capital, 1)) >= 0) {
+          capitals += (capitals.empty() ? "" : ", ") + std::string(1, capital);
+        }
+      }
+    }
+    const bool one = missing.size() == 1;
+    std::string hint =
+        capitals.empty()
+            ? "Morse has codes for A to Z, 0 to 9, \xC0 \xC5 \xC4 \xC8 \xC9 \xD6 \xDC \xDF \xD1 "
+              "and . , : ; ? - ( ) = + / @"
+            : std::string("a small accented letter has no code of its own: write ") +
+                  (capitals.find(',') == std::string::npos ? "the capital " : "the capitals ") +
+                  capitals;
+    notices.push_back({TextNotice::Kind::kWarning,
+                       named + (one ? " has no Morse code and is left out"
+                                    : " have no Morse code and are left out"),
+                       std::move(hint)});
+  }
+  if (signs > 0) {
+    std::string letters, codes;
+    for (char c : first_sign) {
+      letters += (letters.empty() ? "" : first_sign.size() == 2 ? " and " : ", ");
+      letters += c;
+      const char one[1] = {c};
+      codes += (codes.empty() ? "" : " ") +
+               std::string(kMorseTable[MorseFindPlain(std::string_view(one, 1))].code);
+    }
+    std::string message = first_sign + " in " + first_word + " is sent as the procedure sign " +
+                          kMorseTable[MorseFindPlain(first_sign)].code + ", not as the letters " +
+                          letters;
+    if (signs > 1) message += " (and " + std::to_string(signs - 1) + " more in this text)";
+    notices.push_back(
+        {TextNotice::Kind::kNote, std::move(message),
+         "KA, BT, AR, VE, SK, SOS and HH are sent as one sign wherever they stand; the letters "
+         "alone would be " +
+             codes});
+  }
+  return notices;
 }
 
 void MorseDecode(TextSink& out, std::string_view text, bool debug) {

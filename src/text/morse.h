@@ -7,8 +7,10 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "base/text_sink.h"
+#include "text/text_notice.h"
 
 namespace orbelin {
 
@@ -27,8 +29,15 @@ int MorseFindCode(std::string_view code);
 // Writes the code of each recognised part of the text followed by a blank;
 // with debug, each code is preceded by the (upper-cased) plain text it
 // stands for. Only a to z are folded; characters not in the table write
-// nothing. No line end.
-void MorseEncode(TextSink& out, std::string_view text, bool debug);
+// nothing. No line end. Returns how many parts were a procedure sign or had
+// no code: MorseNotices has something to say only when there were some.
+int MorseEncode(TextSink& out, std::string_view text, bool debug);
+
+// What MorseEncode did with the text that the writer may not have meant:
+// characters without a code, which are left out (a warning, with the
+// capital where a small accented letter has one), and a procedure sign
+// matched inside a longer word, as KA in KARTE (a note).
+std::vector<TextNotice> MorseNotices(std::string_view text);
 
 // Writes the plain text of each blank-separated group; a gap of k blanks
 // gives k - 1 blanks. A group that is no code, a run of more than nine

@@ -218,6 +218,56 @@ TEST_F(BindingTest, EachEnigmaFaultHasItsErrorNumberAndPrintsNoTable) {
   EXPECT_EQ(out_.Take(), "");
 }
 
+// Inputs meant as written pass without a word; each odd one gets one
+// warning or note at the call, and the results stay as they were.
+TEST_F(BindingTest, TextInputsAreSaidOnlyWhenOdd) {
+  using Kind = RunNote::Kind;
+  HandleVigi(rt_, Str("KEY"));
+  HandleSubstri(rt_, Str("ab"));
+  HandleTransi(rt_, Str("QWERTZUIOPASDFGHJKLYXCVBNM"));
+  ItemVige(rt_, Str("Hallo Welt"));
+  ItemSubstr(rt_, Str("Hallo"));
+  ItemTrans(rt_, Str("Hallo"));
+  ItemMorse(rt_, Str("SOS Hallo CH 0123 \xC4\xD6\xDC\xDF .,:;?-()=+/@"));
+  FnKqsum(rt_, Args({52.5}, 0));
+  FnKqsum(rt_, Args({0.0}, 0));
+  HandleEnigmaInit(rt_, Str("KBCDA", "AAAAA", "AAAAA", "AB CD EF"));
+  HandleEnigmaInit(rt_, Str("KBCDA", "AAAAA", "AAAAA", ""));
+  EXPECT_TRUE(notes_.empty()) << notes_.front().message;
+  out_.Take();
+
+  const StatementHandler kqsum = [](Runtime& rt, const CallArgs& a) { FnKqsum(rt, a); };
+  const struct {
+    StatementHandler handler;
+    CallArgs args;
+    Kind kind;
+  } cases[] = {
+      {HandleVigi, Str("GEO CACHE"), Kind::kWarning},
+      {HandleSubstri, Str(""), Kind::kWarning},
+      {HandleTransi, Str("qwertzuiopasdfghjklyxcvbnm"), Kind::kWarning},
+      {HandleTransi, Str("QWERTZ"), Kind::kWarning},
+      {ItemMorse, Str("KARTE"), Kind::kNote},
+      {ItemMorse, Str("\xE4"), Kind::kWarning},
+      {kqsum, Args({-0.5}, 0), Kind::kNote},
+      {HandleEnigmaInit, Str("KBCDA", "AAAAA", "AAAAA", "ABAC"), Kind::kWarning},
+  };
+  for (const auto& c : cases) {
+    notes_.clear();
+    rt_.call = {7, 3};
+    c.handler(rt_, c.args);
+    ASSERT_EQ(notes_.size(), 1u);
+    EXPECT_EQ(notes_[0].kind, c.kind) << notes_[0].message;
+    EXPECT_EQ(notes_[0].at.line, 7);
+    EXPECT_EQ(notes_[0].at.column, 3);
+  }
+  // What the odd keys did is what the ciphers define: the results stay.
+  EXPECT_NE(out_.Take().find("| Enigma Steckbrett: \n|   ABAC\n"), std::string::npos);
+  HandleVigi(rt_, Str("GEO CACHE"));
+  ItemVige(rt_, Str("Hallo"));
+  EXPECT_EQ(out_.Take(), "Nezeq");
+  EXPECT_EQ(FnKqsum(rt_, Args({-52.5}, 0)), 11);
+}
+
 TEST_F(BindingTest, Lin3StoresTheSolutionOrReportsAndKeepsTheVariables) {
   HandleLin3(rt_, Args({1, 1, 1, 6, 1, 2, 3, 14, 2, 1, 1, 7}, 3));
   EXPECT_EQ(Var(1), 1);

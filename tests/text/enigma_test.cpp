@@ -123,11 +123,35 @@ TEST(EnigmaTest, PlugboardLastPairWins) {
 TEST(EnigmaTest, PlugPairsWithOtherBytesSwapNothing) {
   // Stored as typed (upper-cased) for the set-up table, but a pair with a
   // byte other than a letter is skipped, so no pass leaves the wiring.
-  EnigmaMachine odd = Machine("KBCDA", "AAAAA", "AAAAA", "a1bc \xE4z[");
-  EXPECT_EQ(odd.plugs, "A1BC \xE4Z[");
+  EnigmaMachine odd = Machine("KBCDA", "AAAAA", "AAAAA", "a1bc \xE4z[]");
+  EXPECT_EQ(odd.plugs, "A1BC \xE4Z[]");
   EnigmaMachine plain = Machine("KBCDA", "AAAAA", "AAAAA", "BC");
   const std::string text = "ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz";
   EXPECT_EQ(EnigmaRun(odd, text), EnigmaRun(plain, text));
+}
+
+TEST(EnigmaTest, BlanksSeparatePlugPairs) {
+  // Each blank-separated group is read two by two: no pair straddles a
+  // blank, and the last letter of an odd group plugs nothing.
+  struct {
+    const char *typed, *same_as;
+  } cases[] = {
+      {"AB QF", "ABQF"},   {"AB CD EF", "ABCDEF"}, {" ab  qf ", "ABQF"},
+      {"ABC DEF", "ABDE"}, {"A BC D", "BC"},       {"AB CDE FGH", "ABCDFG"},
+  };
+  const std::string text = "ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    EnigmaMachine typed = Machine("KBCDA", "AAAAA", "AAAAA", c.typed);
+    EnigmaMachine same = Machine("KBCDA", "AAAAA", "AAAAA", c.same_as);
+    EXPECT_EQ(typed.pairs, same.pairs);
+    EXPECT_EQ(EnigmaRun(typed, text), EnigmaRun(same, text));
+  }
+  // The pairs need an even number of characters besides the blanks.
+  EnigmaMachine m;
+  EXPECT_EQ(EnigmaInit(m, "KBCDA", "AAAAA", "AAAAA", "AB CD"), EnigmaSetup::kDone);
+  EXPECT_EQ(EnigmaInit(m, "KBCDA", "AAAAA", "AAAAA", "AB C"), EnigmaSetup::kOddPlugs);
+  EXPECT_EQ(EnigmaInit(m, "KBCDA", "AAAAA", "AAAAA", "   "), EnigmaSetup::kDone);
 }
 
 TEST(EnigmaTest, LongPlugboardKeepsThePairsThatFit) {
