@@ -13,12 +13,9 @@
 #include <string>
 #include <string_view>
 
-namespace orbelin {
+#include "geodesy/angles.h"
 
-struct GeoPoint {
-  double lat = 0.0;  // degrees, north positive
-  double lon = 0.0;  // degrees, east positive
-};
+namespace orbelin {
 
 struct GeoPointReading {
   std::optional<GeoPoint> point;
