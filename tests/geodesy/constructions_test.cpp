@@ -223,10 +223,11 @@ TEST(BogenSchnittTest, CirclesThatDoNotMeetGiveNaNAndKeepTheTrace) {
 TEST(ConstructionBoundTest, PlainlyWrongAnswersBecomeNaN) {
   const auto cross = [](bool bounded, TextSink* t) {
     return (bounded ? CrossBearing : CrossBearingInPlane)(kWgs84, kBessel, 50, 9, 45, 50.01, 9,
-                                                          45.0001, t);
+                                                          45.0001, t, nullptr);
   };
   const auto center = [](bool bounded, TextSink* t) {
-    return (bounded ? Center : CenterInPlane)(kBessel, {50, 9}, {50.01, 9.00000001}, {50.02, 9}, t);
+    return (bounded ? Center : CenterInPlane)(kBessel, {50, 9}, {50.01, 9.00000001}, {50.02, 9}, t,
+                                              nullptr);
   };
   for (const auto& run : {std::function<GeoPoint(bool, TextSink*)>(cross),
                           std::function<GeoPoint(bool, TextSink*)>(center)}) {
@@ -255,7 +256,7 @@ TEST(ConstructionBoundTest, AnswersNearTheBound) {
        [](bool b) {
          return Outputs{(b ? CrossBearing : CrossBearingInPlane)(
              kWgs84, kBessel, 49.9464669573, 9.9570459129, 19.8903731637, 49.9887554801,
-             9.9806813186, 19.9234702070, nullptr)};
+             9.9806813186, 19.9234702070, nullptr, nullptr)};
        },
        {50.2, 10.1},
        &kWgs84,
@@ -264,25 +265,25 @@ TEST(ConstructionBoundTest, AnswersNearTheBound) {
        [](bool b) {
          return Outputs{(b ? CrossBearing : CrossBearingInPlane)(
              kWgs84, kBessel, 49.9464669573, 9.9570459129, 19.8903731637, 49.9887514701,
-             9.9806984797, 19.9204833740, nullptr)};
+             9.9806984797, 19.9204833740, nullptr, nullptr)};
        },
        {50.2, 10.1},
        &kWgs84,
        false},
       {"a circle of 620 km reaching 7 degrees from the first point's meridian",
        [](bool b) {
-         return Outputs{(b ? Center : CenterInPlane)(kBessel, {55.3922163776, 13.4433955529},
-                                                     {54.4528685468, 15.9867921137},
-                                                     {50.8464919844, 18.7901853743}, nullptr)};
+         return Outputs{(b ? Center : CenterInPlane)(
+             kBessel, {55.3922163776, 13.4433955529}, {54.4528685468, 15.9867921137},
+             {50.8464919844, 18.7901853743}, nullptr, nullptr)};
        },
        {50.2, 10.1},
        &kBessel.surface,
        true},
       {"a circle of 640 km",
        [](bool b) {
-         return Outputs{(b ? Center : CenterInPlane)(kBessel, {55.5579430078, 13.5655466544},
-                                                     {54.5848213716, 16.1964595218},
-                                                     {50.8564565423, 19.0737876425}, nullptr)};
+         return Outputs{(b ? Center : CenterInPlane)(
+             kBessel, {55.5579430078, 13.5655466544}, {54.5848213716, 16.1964595218},
+             {50.8564565423, 19.0737876425}, nullptr, nullptr)};
        },
        {50.2, 10.1},
        &kBessel.surface,
@@ -291,7 +292,7 @@ TEST(ConstructionBoundTest, AnswersNearTheBound) {
        [](bool b) {
          const ArcIntersection x = (b ? BogenSchnitt : BogenSchnittInPlane)(
              kBessel, {50.1036837370, 10.4679869706}, {50.1382017821, 10.8842348932}, 110000, 80000,
-             nullptr);
+             nullptr, nullptr);
          return Outputs{x.a, x.b};
        },
        {50.2, 12.0},
@@ -301,7 +302,7 @@ TEST(ConstructionBoundTest, AnswersNearTheBound) {
        [](bool b) {
          const ArcIntersection x = (b ? BogenSchnitt : BogenSchnittInPlane)(
              kBessel, {50.1036837370, 10.4679869706}, {50.1332038491, 10.8849913796}, 110000, 80000,
-             nullptr);
+             nullptr, nullptr);
          return Outputs{x.a, x.b};
        },
        {50.2, 12.0},
