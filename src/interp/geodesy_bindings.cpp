@@ -73,16 +73,21 @@ constexpr double kFieldTolerance = 10.0;
 // Below this crossing angle a narrow crossing, not size, is the cause.
 constexpr double kNarrowAngle = 30.0;
 
-std::string Length(double metres) {
+// Metres as a person reads them. An upper bound is rounded up, so that
+// what is shown stays one.
+std::string Length(double metres, bool bound = false) {
+  const auto shown = [bound](double x, double unit) {
+    return (bound ? std::ceil(x / unit) : std::round(x / unit)) * unit;
+  };
   char buf[48];
   if (metres >= 100000) {
-    std::snprintf(buf, sizeof buf, "%.0f km", metres / 1000);
+    std::snprintf(buf, sizeof buf, "%.0f km", shown(metres / 1000, 1));
   } else if (metres >= 1000) {
-    std::snprintf(buf, sizeof buf, "%.1f km", metres / 1000);
+    std::snprintf(buf, sizeof buf, "%.1f km", shown(metres / 1000, 0.1));
   } else if (metres >= 10) {
-    std::snprintf(buf, sizeof buf, "%.0f m", metres);
+    std::snprintf(buf, sizeof buf, "%.0f m", shown(metres, 1));
   } else if (metres >= 1) {
-    std::snprintf(buf, sizeof buf, "%.1f m", metres);
+    std::snprintf(buf, sizeof buf, "%.1f m", shown(metres, 0.1));
   } else {
     std::snprintf(buf, sizeof buf, "%.2g m", metres);
   }
@@ -101,7 +106,7 @@ std::string HowFar(const char* what, double estimate, bool given) {
   if (!std::isfinite(estimate)) {
     return std::string(what) + " is too uncertain to give";
   }
-  return std::string(what) + " may lie up to " + Length(estimate) + " off" +
+  return std::string(what) + " may lie up to " + Length(estimate, true) + " off" +
          (given ? "" : ", so none is given");
 }
 
