@@ -1,5 +1,6 @@
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 
 #include "base/int_conversion.h"
@@ -126,6 +127,19 @@ void WarnNoPoint(Runtime& rt, const CallArgs& a, const char* statement) {
   }
 }
 
+// A latitude beyond the poles makes any cause a wrong guess; the
+// statements compute without checking, so this is said only with a NaN.
+bool WarnedLatitudes(Runtime& rt, const char* statement, std::initializer_list<double> lats) {
+  for (double lat : lats) {
+    if (std::fabs(lat) > 90) {
+      rt.Warn(std::string(statement) + ": a latitude lies beyond 90\xB0: no answer",
+              "latitudes run from -90 (south) to 90 (north)");
+      return true;
+    }
+  }
+  return false;
+}
+
 // A circle wider than the plane is useful for is nearly a line.
 std::string CenterCause(double radius) {
   if (!(radius < 1000000)) return "the three points lie almost on one line";
@@ -141,6 +155,10 @@ void HandleCenter(Runtime& rt, const CallArgs& a) {
   rt.SetValue(a.var[0], c.lat);
   rt.SetValue(a.var[1], c.lon);
   using Outcome = CenterReport::Outcome;
+  if (report.outcome != Outcome::kAnswer &&
+      WarnedLatitudes(rt, "CENTER", {a.num[0], a.num[2], a.num[4]})) {
+    return;
+  }
   switch (report.outcome) {
     case Outcome::kEqualPoints:
       rt.Warn("CENTER: two of the points are the same: no circle goes through them",
@@ -169,6 +187,11 @@ void HandleKreuzpeilung(Runtime& rt, const CallArgs& a) {
                                   a.num[5], rt.trace(), &report);
   rt.SetValue(a.var[0], x.lat);
   rt.SetValue(a.var[1], x.lon);
+  using Outcome = CrossBearingReport::Outcome;
+  if (report.outcome != Outcome::kAnswer &&
+      WarnedLatitudes(rt, "KREUZPEILUNG", {a.num[0], a.num[3]})) {
+    return;
+  }
   if (report.behind_first || report.behind_second) {
     const char* where = !report.behind_second  ? "the first point"
                         : !report.behind_first ? "the second point"
@@ -177,7 +200,6 @@ void HandleKreuzpeilung(Runtime& rt, const CallArgs& a) {
             "a bearing looks from its point towards the target: one taken the other way round "
             "needs 180\xB0 added");
   }
-  using Outcome = CrossBearingReport::Outcome;
   switch (report.outcome) {
     case Outcome::kParallel:
       rt.Warn("KREUZPEILUNG: the bearings are parallel: no answer",
@@ -214,6 +236,10 @@ void HandleBogenschnitt(Runtime& rt, const CallArgs& a) {
   rt.SetValue(a.var[2], x.b.lat);
   rt.SetValue(a.var[3], x.b.lon);
   using Outcome = ArcIntersectionReport::Outcome;
+  if (report.outcome != Outcome::kAnswer &&
+      WarnedLatitudes(rt, "BOGENSCHNITT", {a.num[0], a.num[2]})) {
+    return;
+  }
   switch (report.outcome) {
     case Outcome::kSameCentre:
       rt.Warn("BOGENSCHNITT: the two centres are the same point: no answer",
