@@ -495,7 +495,7 @@ ConditionsAt CircleConditions(GeoPoint p1, GeoPoint p2, double r1, double r2) {
   };
 }
 
-std::string FieldCases() {
+std::string FieldCases(Figures& f) {
   std::string rows;
   double ratio_min = kInf;
   const auto add = [&](const WarnRow& r) {
@@ -595,22 +595,20 @@ std::string FieldCases() {
     }
     add(row);
   }
-  return std::string(
-             "### When an answer is given with a warning\n\n"
-             "CENTER, KREUZPEILUNG and BOGENSCHNITT warn when their estimate passes 10 m, saying "
-             "how "
-             "far off the answer may lie: the estimate is meant to stay above the true error. The "
-             "cases below are those measured in field use, each at 48 targets from 60 S to 70 N, "
-             "0.4 "
-             "to 1.3 degrees from strip meridians; the error is the distance to the exact answer "
-             "(for circles, to the nearer of the two exact intersections), \"warned\" counts the "
-             "answers given with a warning, \"withheld\" the statements that gave NaN. The last "
-             "rows "
-             "are circles that just miss each other in the plane while they meet on the ellipsoid: "
-             "both points are the plane's touching point. ") +
-         (ratio_min >= 1 ? "The estimate stays above the error in every case: the smallest "
-                         : "The estimate falls below the error in some cases: the smallest ") +
-         "estimate / error over all rows is " + WarnRow::Ratio(ratio_min) +
+  f["field_ratio_min"] = ratio_min;
+  const std::string intro =
+      "CENTER, KREUZPEILUNG and BOGENSCHNITT warn when their estimate passes 10 m, saying how far "
+      "off the answer may lie: the estimate is meant to stay above the true error. The cases "
+      "below are those measured in field use, each at 48 targets from 60 S to 70 N, 0.4 to 1.3 "
+      "degrees from strip meridians; the error is the distance to the exact answer (for circles, "
+      "to the nearer of the two exact intersections), \"warned\" counts the answers given with a "
+      "warning, \"withheld\" the statements that gave NaN. The last rows are circles that just "
+      "miss each other in the plane while they meet on the ellipsoid: both points are the "
+      "plane's touching point. ";
+  const std::string verdict = ratio_min >= 1 ? "The estimate stays above the error in every case: "
+                                             : "The estimate falls below the error in some cases: ";
+  return "### When an answer is given with a warning\n\n" + intro + verdict +
+         "the smallest estimate / error over all rows is " + WarnRow::Ratio(ratio_min) +
          ".\n\n"
          "| case | cases | error (m) max | estimate (m) max | estimate / error min | warned | "
          "withheld |\n"
@@ -644,7 +642,7 @@ std::string BoundsSection(Figures& f) {
          "error only for shapes at the limit of double precision). \"largest error given\": "
          "the worst answer that passed. Reproduce with `build/tools/accuracy/geodesy-accuracy "
          "docs/accuracy.md`.\n\n" +
-         Cross(f) + Center(f) + Arc(f) + FieldCases();
+         Cross(f) + Center(f) + Arc(f) + FieldCases(f);
 }
 
 }  // namespace orbelin::accuracy
