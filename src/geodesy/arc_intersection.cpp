@@ -2,6 +2,7 @@
 #include "geodesy/arc_intersection.h"
 
 #include <cmath>
+#include <limits>
 
 #include "base/text_sink.h"
 #include "geodesy/construction_error.h"
@@ -18,7 +19,9 @@ struct Construction {
   bool meet;
 };
 
-Construction Construct(GaussKruegerPoint p1, GaussKruegerPoint p2, double r1, double r2) {
+// With `touch`, circles that miss count as touching.
+Construction Construct(GaussKruegerPoint p1, GaussKruegerPoint p2, double r1, double r2,
+                       bool touch = false) {
   Construction c;
   const double dr = p2.r - p1.r;
   const double dh = p2.h - p1.h;
@@ -26,7 +29,7 @@ Construction Construct(GaussKruegerPoint p1, GaussKruegerPoint p2, double r1, do
   c.a = (c.d * c.d + r1 * r1 - r2 * r2) / (2 * c.d);
   double h2 = r1 * r1 - c.a * c.a;
   // Touching circles miss by rounding as often as they meet.
-  const bool touching = h2 < 0 && h2 >= -1e-12 * (r1 * r1);
+  const bool touching = h2 < 0 && (touch || h2 >= -1e-12 * (r1 * r1));
   if (touching) h2 = 0;
   c.h = std::sqrt(h2);
   c.e = dr / c.d;
@@ -65,18 +68,28 @@ bool IntersectCircles(GaussKruegerPoint p1, GaussKruegerPoint p2, double r1, dou
   return true;
 }
 
-ArcIntersection BogenSchnittInPlane(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint g2,
-                                    double r1, double r2, TextSink* trace) {
+double CircleGap(const ArcIntersectionReport& r) {
+  return std::fmax(r.d - (std::fabs(r.r1) + std::fabs(r.r2)), std::fabs(r.r1 - r.r2) - r.d);
+}
+
+double CrossingAngle(const ArcIntersectionReport& r) {
+  // The angle between the radii to a crossing point is that between the
+  // circles' tangents there.
+  const double c = (r.r1 * r.r1 + r.r2 * r.r2 - r.d * r.d) / (2 * r.r1 * r.r2);
+  const double angle = ToDeg(std::acos(std::fmax(-1.0, std::fmin(1.0, c))));
+  return std::fmin(angle, 180 - angle);
+}
+
+namespace {
+
+// The trace and the back conversion of a construction made in the plane.
+ArcIntersection Finish(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint g2,
+                       GaussKruegerPoint p1, GaussKruegerPoint p2, const Construction& c,
+                       TextSink* trace) {
   if (trace) {
     trace->Write("--> BogenSchnitt\n");
     TraceGps(*trace, g1, g2);
-  }
-  const int k = MkzStrip(g1.lon);
-  const GaussKruegerPoint p1 = Geo2GK(plane, g1.lat, g1.lon, k);
-  const GaussKruegerPoint p2 = Geo2GK(plane, g2.lat, g2.lon, k);
-  if (trace) TraceGk(*trace, p1, p2);
-  const Construction c = Construct(p1, p2, r1, r2);
-  if (trace) {
+    TraceGk(*trace, p1, p2);
     trace->Write("--  ");
     trace->Printf(" s=%.2f p=%.2f h=%.2f o=%.2f a=%.2f\n", c.d, c.a, c.h, c.o, c.e);
     TraceGk(*trace, c.points.a, c.points.b);
@@ -95,15 +108,76 @@ ArcIntersection BogenSchnittInPlane(const GaussKruegerEllipsoid& plane, GeoPoint
   return result;
 }
 
+// Why the plane circles give no points, or kAnswer.
+ArcIntersectionReport::Outcome Classify(const Construction& c, double r1, double r2) {
+  using Outcome = ArcIntersectionReport::Outcome;
+  if (std::isnan(c.d)) return Outcome::kNoInput;
+  if (c.d == 0) return Outcome::kSameCentre;
+  if (!std::isfinite(c.a)) return Outcome::kNoInput;
+  if (c.meet) return Outcome::kAnswer;
+  return c.d > std::fabs(r1) + std::fabs(r2) ? Outcome::kApart : Outcome::kInside;
+}
+
+void Record(ArcIntersectionReport* report, ArcIntersectionReport::Outcome outcome,
+            const Construction& c, double r1, double r2) {
+  if (!report) return;
+  *report = ArcIntersectionReport{};
+  report->outcome = outcome;
+  report->d = c.d, report->r1 = r1, report->r2 = r2;
+}
+
+}  // namespace
+
+ArcIntersection BogenSchnittInPlane(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint g2,
+                                    double r1, double r2, TextSink* trace,
+                                    ArcIntersectionReport* report) {
+  const int k = MkzStrip(g1.lon);
+  const GaussKruegerPoint p1 = Geo2GK(plane, g1.lat, g1.lon, k);
+  const GaussKruegerPoint p2 = Geo2GK(plane, g2.lat, g2.lon, k);
+  const Construction c = Construct(p1, p2, r1, r2);
+  Record(report, Classify(c, r1, r2), c, r1, r2);
+  return Finish(plane, g1, g2, p1, p2, c, trace);
+}
+
 ArcIntersection BogenSchnitt(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint g2,
-                             double r1, double r2, TextSink* trace) {
-  ArcIntersection result = BogenSchnittInPlane(plane, g1, g2, r1, r2, trace);
-  if (!(ArcIntersectionError(plane.surface, g1, g2, r1, r2, result.a) <= kErrorBound) ||
-      !(ArcIntersectionError(plane.surface, g1, g2, r1, r2, result.b) <= kErrorBound)) {
-    // Circles that barely cross, or too large for the plane: at least one
-    // point is too far from the intersection on the ellipsoid. Both go, as
-    // the statement's outputs stand or fall together.
-    result.a = result.b = GeoPoint{kNoValue, kNoValue};
+                             double r1, double r2, TextSink* trace, ArcIntersectionReport* report) {
+  using Outcome = ArcIntersectionReport::Outcome;
+  const int k = MkzStrip(g1.lon);
+  const GaussKruegerPoint p1 = Geo2GK(plane, g1.lat, g1.lon, k);
+  const GaussKruegerPoint p2 = Geo2GK(plane, g2.lat, g2.lon, k);
+  Construction c = Construct(p1, p2, r1, r2);
+  Outcome outcome = Classify(c, r1, r2);
+  bool touching = false;
+  if (outcome == Outcome::kApart || outcome == Outcome::kInside) {
+    // The radii are plane lengths, which differ from those on the ground by
+    // up to 5e-4: circles that meet on the ellipsoid may just miss in the
+    // plane, as others just meet in the plane that miss on the ellipsoid.
+    // Both count as meeting, within the error the estimate then gives.
+    touching = GeodesicCircleGap(plane.surface, g1, g2, r1, r2) <= 0;
+    if (touching) {
+      c = Construct(p1, p2, r1, r2, true);
+      outcome = Outcome::kAnswer;
+    }
+  }
+  ArcIntersection result = Finish(plane, g1, g2, p1, p2, c, trace);
+  double estimate = 0;
+  if (c.meet) {
+    const double ea = ArcIntersectionError(plane.surface, g1, g2, r1, r2, result.a);
+    const double eb = ArcIntersectionError(plane.surface, g1, g2, r1, r2, result.b);
+    estimate = std::isnan(ea) || std::isnan(eb) ? std::numeric_limits<double>::infinity()
+                                                : std::fmax(ea, eb);
+    if (!(estimate <= kErrorBound)) {
+      // Circles that barely cross, or too large for the plane: at least one
+      // point is too far from the intersection on the ellipsoid. Both go, as
+      // the statement's outputs stand or fall together.
+      result.a = result.b = GeoPoint{kNoValue, kNoValue};
+      outcome = Outcome::kTooFar;
+    }
+  }
+  Record(report, outcome, c, r1, r2);
+  if (report) {
+    report->estimate = estimate;
+    report->touching = touching;
   }
   return result;
 }

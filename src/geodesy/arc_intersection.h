@@ -31,22 +31,55 @@ struct ArcIntersection {
   GeoPoint b;
 };
 
+// What BogenSchnitt found, for the caller to explain its answer or its NaN.
+struct ArcIntersectionReport {
+  enum class Outcome {
+    kAnswer,      // the points were given
+    kSameCentre,  // the two centres are one point
+    kApart,       // each circle lies outside the other
+    kInside,      // one circle lies inside the other
+    kNoInput,     // NaN input
+    kTooFar,      // the estimate passed kErrorBound
+  };
+  Outcome outcome = Outcome::kAnswer;
+  // The larger ArcIntersectionError of the two points in metres (infinite:
+  // it could not be measured); 0 when no point was measured.
+  double estimate = 0;
+  // The circles miss in the plane but meet on the ellipsoid: the touching
+  // point was given for both.
+  bool touching = false;
+  // The plane picture: the distance between the centres and the radii.
+  double d = 0, r1 = 0, r2 = 0;
+};
+
+// How far the plane circles miss each other, metres; 0 or less when they meet.
+double CircleGap(const ArcIntersectionReport& r);
+// The angle at which the plane circles cross, degrees in [0, 90].
+double CrossingAngle(const ArcIntersectionReport& r);
+
 // Both intersections of the circle of radius r1 (metres) around p1 and of
 // radius r2 around p2. The radii are plane distances in the GK strip on the
 // Bessel ellipsoid (no datum shift), which differ from lengths on the ground
 // by 1e-4 to 5e-4: measured radii of 1 km give points up to 0.2 m off.
-// Circles that do not meet and equal centres give NaN for all four values,
-// and so does a pair with a point that ArcIntersectionError puts more than
-// kErrorBound (1 km) from the intersection of the geodesic circles on the
-// Bessel ellipsoid: radii of several hundred km, or of about 100 km where
-// the circles barely cross far from the meridian. With a trace sink, writes
-// the BogenSchnitt trace.
+// Circles that meet in the plane or on the ellipsoid count as meeting:
+// when the plane circles just miss each other while the geodesic circles
+// (the same radii on the Bessel ellipsoid) still meet, both solutions are
+// the plane's touching point, the foot of the chord. Circles that miss both
+// ways and equal centres give NaN for all four values, and so does a pair
+// with a point that ArcIntersectionError puts more than kErrorBound (1 km)
+// from the intersection of the geodesic circles on the Bessel ellipsoid:
+// radii of several hundred km, or of about 100 km where the circles barely
+// cross far from the meridian. With a trace sink, writes the BogenSchnitt
+// trace; with a report, records what was found.
 ArcIntersection BogenSchnitt(const GaussKruegerEllipsoid& plane, GeoPoint p1, GeoPoint p2,
-                             double r1, double r2, TextSink* trace);
+                             double r1, double r2, TextSink* trace,
+                             ArcIntersectionReport* report = nullptr);
 
-// BogenSchnitt without the bound: the plane's points whenever the plane
-// circles meet, for measuring the construction itself.
+// BogenSchnitt without the bound and without the ellipsoid: the plane's
+// points whenever the plane circles meet, for measuring the construction
+// itself.
 ArcIntersection BogenSchnittInPlane(const GaussKruegerEllipsoid& plane, GeoPoint p1, GeoPoint p2,
-                                    double r1, double r2, TextSink* trace);
+                                    double r1, double r2, TextSink* trace,
+                                    ArcIntersectionReport* report = nullptr);
 
 }  // namespace orbelin

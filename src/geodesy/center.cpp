@@ -25,7 +25,15 @@ GaussKruegerPoint Construct(GaussKruegerPoint p1, GaussKruegerPoint p2, GaussKru
   return {d2.r * u + m23.r, d2.h * u + m23.h};
 }
 
+bool Same(GaussKruegerPoint a, GaussKruegerPoint b) {
+  return a.r == b.r && a.h == b.h;
+}
+
 }  // namespace
+
+double CircleRadius(const CenterReport& r) {
+  return std::hypot(r.centre.r - r.p[0].r, r.centre.h - r.p[0].h);
+}
 
 bool PlaneCircumcentre(GaussKruegerPoint p1, GaussKruegerPoint p2, GaussKruegerPoint p3,
                        GaussKruegerPoint* centre) {
@@ -37,7 +45,7 @@ bool PlaneCircumcentre(GaussKruegerPoint p1, GaussKruegerPoint p2, GaussKruegerP
 }
 
 GeoPoint CenterInPlane(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint g2, GeoPoint g3,
-                       TextSink* trace) {
+                       TextSink* trace, CenterReport* report) {
   if (trace) {
     trace->Write("--> Center\n");
     for (const GeoPoint& g : {g1, g2, g3}) trace->Printf("%.6f %.6f\n", g.lat, g.lon);
@@ -61,6 +69,19 @@ GeoPoint CenterInPlane(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint
     }
   }
   GeoPoint result = GK2Geo(plane, c.r, c.h, trace);
+  if (report) {
+    *report = CenterReport{};
+    for (int i = 0; i < 3; ++i) report->p[i] = p[i];
+    report->centre = c;
+    using Outcome = CenterReport::Outcome;
+    if (std::isnan(d)) {
+      report->outcome = Outcome::kNoInput;
+    } else if (d == 0) {
+      report->outcome = Same(p[0], p[1]) || Same(p[1], p[2]) || Same(p[0], p[2])
+                            ? Outcome::kEqualPoints
+                            : Outcome::kCollinear;
+    }
+  }
   if (IsDegenerate(d)) {
     // No circle goes through the points; say so instead of a far-off point.
     result.lat = result.lon = kNoValue;
@@ -70,11 +91,18 @@ GeoPoint CenterInPlane(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint
 }
 
 GeoPoint Center(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint g2, GeoPoint g3,
-                TextSink* trace) {
-  GeoPoint result = CenterInPlane(plane, g1, g2, g3, trace);
-  if (!(CenterError(plane.surface, g1, g2, g3, result) <= kErrorBound)) {
+                TextSink* trace, CenterReport* report) {
+  GeoPoint result = CenterInPlane(plane, g1, g2, g3, trace, report);
+  // No centre in the plane, nothing to measure.
+  if (std::isnan(result.lat) && std::isnan(result.lon)) return result;
+  const double estimate = CenterError(plane.surface, g1, g2, g3, result);
+  if (report) report->estimate = estimate;
+  if (!(estimate <= kErrorBound)) {
     // Too far from the point equally far from the three to be an answer.
     result.lat = result.lon = kNoValue;
+    if (report && report->outcome == CenterReport::Outcome::kAnswer) {
+      report->outcome = CenterReport::Outcome::kTooFar;
+    }
   }
   return result;
 }

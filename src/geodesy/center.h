@@ -13,6 +13,26 @@ namespace orbelin {
 
 class TextSink;
 
+// What Center found, for the caller to explain its answer or its NaN.
+struct CenterReport {
+  enum class Outcome {
+    kAnswer,       // a centre was given
+    kEqualPoints,  // two of the points are one
+    kCollinear,    // the three points lie on one line
+    kNoInput,      // NaN input, or input that gives no point in the plane
+    kTooFar,       // the estimate passed kErrorBound
+  };
+  Outcome outcome = Outcome::kAnswer;
+  // CenterError of the plane's centre in metres (infinite: it could not be
+  // measured); 0 when no centre was measured.
+  double estimate = 0;
+  // The plane picture, for describing the cause on demand.
+  GaussKruegerPoint p[3]{}, centre{};
+};
+
+// The radius of the plane circle through the points, metres.
+double CircleRadius(const CenterReport& r);
+
 // The intersection of the bisectors of P1P2 and P2P3. False, with *centre
 // untouched, when D is 0 or NaN: two equal points, or points collinear in
 // the plane arithmetic.
@@ -27,13 +47,13 @@ bool PlaneCircumcentre(GaussKruegerPoint p1, GaussKruegerPoint p2, GaussKruegerP
 // kErrorBound (1 km) from that point: circles of several hundred km (nearly
 // collinear points have huge ones), and points spread over less than about
 // 0.005 degrees of their circle, which doubles cannot resolve. With a trace
-// sink, writes the Center trace.
+// sink, writes the Center trace; with a report, records what was found.
 GeoPoint Center(const GaussKruegerEllipsoid& plane, GeoPoint p1, GeoPoint p2, GeoPoint p3,
-                TextSink* trace);
+                TextSink* trace, CenterReport* report = nullptr);
 
 // Center without the bound: the plane's centre whenever D is not 0, for
 // measuring the construction itself.
 GeoPoint CenterInPlane(const GaussKruegerEllipsoid& plane, GeoPoint p1, GeoPoint p2, GeoPoint p3,
-                       TextSink* trace);
+                       TextSink* trace, CenterReport* report = nullptr);
 
 }  // namespace orbelin

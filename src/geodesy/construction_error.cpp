@@ -134,4 +134,12 @@ double ArcIntersectionError(const Ellipsoid& surface, GeoPoint p1, GeoPoint p2, 
   return std::isnan(worst) ? kUnknown : worst;
 }
 
+double GeodesicCircleGap(const Ellipsoid& surface, GeoPoint p1, GeoPoint p2, double r1, double r2) {
+  InverseResult r;
+  if (!Measurable(p1) || !Measurable(p2) || !Measure(surface, p1, p2, &r)) return kUnknown;
+  const double gap =
+      std::fmax(r.distance - (std::fabs(r1) + std::fabs(r2)), std::fabs(r1 - r2) - r.distance);
+  return std::isnan(gap) ? kUnknown : gap;
+}
+
 }  // namespace orbelin

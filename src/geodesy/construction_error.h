@@ -51,4 +51,9 @@ double CenterError(const Ellipsoid& surface, GeoPoint p1, GeoPoint p2, GeoPoint 
 double ArcIntersectionError(const Ellipsoid& surface, GeoPoint p1, GeoPoint p2, double r1,
                             double r2, GeoPoint x);
 
+// How far the geodesic circles of radius r1 around p1 and r2 around p2 on
+// `surface` miss each other, metres; 0 or less when they meet. Infinite
+// when the distance between the centres cannot be measured.
+double GeodesicCircleGap(const Ellipsoid& surface, GeoPoint p1, GeoPoint p2, double r1, double r2);
+
 }  // namespace orbelin

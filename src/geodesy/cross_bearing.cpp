@@ -1,6 +1,8 @@
 // Variable names follow the notation key in geodesy/cross_bearing.h.
 #include "geodesy/cross_bearing.h"
 
+#include <cmath>
+
 #include "geodesy/construction_error.h"
 #include "geodesy/degenerate.h"
 #include "geodesy/geodesic_direct.h"
@@ -20,7 +22,25 @@ GaussKruegerPoint Construct(GaussKruegerPoint p1, GaussKruegerPoint d1, GaussKru
   return {s * d1.r + p1.r, s * d1.h + p1.h};
 }
 
+double Dot(GaussKruegerPoint a, GaussKruegerPoint b) {
+  return a.r * b.r + a.h * b.h;
+}
+
+GaussKruegerPoint Minus(GaussKruegerPoint a, GaussKruegerPoint b) {
+  return {a.r - b.r, a.h - b.h};
+}
+
 }  // namespace
+
+double CrossingAngle(const CrossBearingReport& r) {
+  const double cross = r.d1.r * r.d2.h - r.d1.h * r.d2.r;
+  return ToDeg(std::atan2(std::fabs(cross), std::fabs(Dot(r.d1, r.d2))));
+}
+
+double LongerSight(const CrossBearingReport& r) {
+  const GaussKruegerPoint a = Minus(r.x, r.p1), b = Minus(r.x, r.p2);
+  return std::fmax(std::hypot(a.r, a.h), std::hypot(b.r, b.h));
+}
 
 bool IntersectLines(GaussKruegerPoint p1, GaussKruegerPoint d1, GaussKruegerPoint p2,
                     GaussKruegerPoint d2, GaussKruegerPoint* at) {
@@ -33,7 +53,7 @@ bool IntersectLines(GaussKruegerPoint p1, GaussKruegerPoint d1, GaussKruegerPoin
 
 GeoPoint CrossBearingInPlane(const Ellipsoid& sight, const GaussKruegerEllipsoid& plane,
                              double lat1, double lon1, double bearing1, double lat2, double lon2,
-                             double bearing2, TextSink* trace) {
+                             double bearing2, TextSink* trace, CrossBearingReport* report) {
   const DirectResult q1 = CalcBackProjection(sight, lat1, lon1, bearing1, kSightLength, trace);
   const DirectResult q2 = CalcBackProjection(sight, lat2, lon2, bearing2, kSightLength, trace);
   const int k = MkzStrip(lon1);
@@ -46,6 +66,23 @@ GeoPoint CrossBearingInPlane(const Ellipsoid& sight, const GaussKruegerEllipsoid
   double d = 0;
   const GaussKruegerPoint x = Construct(p1, d1, p2, d2, &d);
   GeoPoint result = GK2Geo(plane, x.r, x.h, trace);
+  if (report) {
+    *report = CrossBearingReport{};
+    report->p1 = p1, report->d1 = d1, report->p2 = p2, report->d2 = d2, report->x = x;
+    using Outcome = CrossBearingReport::Outcome;
+    if (std::isnan(d)) {
+      report->outcome = Outcome::kNoInput;
+    } else if (d == 0) {
+      // Parallel, or one line: then P2 lies on line 1 as well.
+      const GaussKruegerPoint apart = Minus(p2, p1);
+      report->outcome =
+          apart.r * d1.h - apart.h * d1.r == 0 ? Outcome::kSameLine : Outcome::kParallel;
+    } else {
+      // The bearings look away from the crossing: a bearing the wrong way round.
+      report->behind_first = Dot(Minus(x, p1), d1) < 0;
+      report->behind_second = Dot(Minus(x, p2), d2) < 0;
+    }
+  }
   if (IsDegenerate(d)) {
     // Parallel lines have no intersection to report.
     result.lat = result.lon = kNoValue;
@@ -55,14 +92,21 @@ GeoPoint CrossBearingInPlane(const Ellipsoid& sight, const GaussKruegerEllipsoid
 
 GeoPoint CrossBearing(const Ellipsoid& sight, const GaussKruegerEllipsoid& plane, double lat1,
                       double lon1, double bearing1, double lat2, double lon2, double bearing2,
-                      TextSink* trace) {
+                      TextSink* trace, CrossBearingReport* report) {
   GeoPoint result =
-      CrossBearingInPlane(sight, plane, lat1, lon1, bearing1, lat2, lon2, bearing2, trace);
-  if (!(CrossBearingError(sight, lat1, lon1, bearing1, lat2, lon2, bearing2, result) <=
-        kErrorBound)) {
+      CrossBearingInPlane(sight, plane, lat1, lon1, bearing1, lat2, lon2, bearing2, trace, report);
+  // No point in the plane, nothing to measure.
+  if (std::isnan(result.lat) && std::isnan(result.lon)) return result;
+  const double estimate =
+      CrossBearingError(sight, lat1, lon1, bearing1, lat2, lon2, bearing2, result);
+  if (report) report->estimate = estimate;
+  if (!(estimate <= kErrorBound)) {
     // Nearly parallel lines, or sights too long for straight lines: the
     // point is too far from where the geodesics meet to be an answer.
     result.lat = result.lon = kNoValue;
+    if (report && report->outcome == CrossBearingReport::Outcome::kAnswer) {
+      report->outcome = CrossBearingReport::Outcome::kTooFar;
+    }
   }
   return result;
 }

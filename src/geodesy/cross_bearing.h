@@ -15,6 +15,31 @@ namespace orbelin {
 
 class TextSink;
 
+// What CrossBearing found, for the caller to explain its answer or its NaN.
+struct CrossBearingReport {
+  enum class Outcome {
+    kAnswer,    // a point was given
+    kParallel,  // the lines are parallel
+    kSameLine,  // both bearings lie on the line through the two points
+    kNoInput,   // NaN input, or input that gives no point in the plane
+    kTooFar,    // the estimate passed kErrorBound
+  };
+  Outcome outcome = Outcome::kAnswer;
+  // CrossBearingError of the plane's point in metres (infinite: it could
+  // not be measured); 0 when no point was measured.
+  double estimate = 0;
+  // The point lies behind the first or second point: the lines cross, the
+  // sights towards the target do not.
+  bool behind_first = false, behind_second = false;
+  // The plane picture, for describing the cause on demand.
+  GaussKruegerPoint p1{}, d1{}, p2{}, d2{}, x{};
+};
+
+// The angle at which the lines cross in the plane, degrees in [0, 90].
+double CrossingAngle(const CrossBearingReport& r);
+// The plane distance from the farther of the two points to the crossing.
+double LongerSight(const CrossBearingReport& r);
+
 // Intersection of the lines p1 + s d1 and p2 + t d2. False, with *at
 // untouched, when D is 0 or NaN (parallel lines, or one and the same line).
 bool IntersectLines(GaussKruegerPoint p1, GaussKruegerPoint d1, GaussKruegerPoint p2,
@@ -32,15 +57,16 @@ bool IntersectLines(GaussKruegerPoint p1, GaussKruegerPoint d1, GaussKruegerPoin
 // several hundred km. The sight points are found on `sight` (the geodesics'
 // ellipsoid), the lines intersected in the Gauss-Krueger plane of `plane`.
 // With a trace sink, the traces of the direct problems and of GK2Geo are
-// written.
+// written; with a report, what was found is recorded there.
 GeoPoint CrossBearing(const Ellipsoid& sight, const GaussKruegerEllipsoid& plane, double lat1,
                       double lon1, double bearing1, double lat2, double lon2, double bearing2,
-                      TextSink* trace);
+                      TextSink* trace, CrossBearingReport* report = nullptr);
 
 // CrossBearing without the bound: the plane's intersection whenever D is
 // not 0, for measuring the construction itself.
 GeoPoint CrossBearingInPlane(const Ellipsoid& sight, const GaussKruegerEllipsoid& plane,
                              double lat1, double lon1, double bearing1, double lat2, double lon2,
-                             double bearing2, TextSink* trace);
+                             double bearing2, TextSink* trace,
+                             CrossBearingReport* report = nullptr);
 
 }  // namespace orbelin

@@ -223,10 +223,11 @@ TEST(BogenSchnittTest, CirclesThatDoNotMeetGiveNaNAndKeepTheTrace) {
 TEST(ConstructionBoundTest, PlainlyWrongAnswersBecomeNaN) {
   const auto cross = [](bool bounded, TextSink* t) {
     return (bounded ? CrossBearing : CrossBearingInPlane)(kWgs84, kBessel, 50, 9, 45, 50.01, 9,
-                                                          45.0001, t);
+                                                          45.0001, t, nullptr);
   };
   const auto center = [](bool bounded, TextSink* t) {
-    return (bounded ? Center : CenterInPlane)(kBessel, {50, 9}, {50.01, 9.00000001}, {50.02, 9}, t);
+    return (bounded ? Center : CenterInPlane)(kBessel, {50, 9}, {50.01, 9.00000001}, {50.02, 9}, t,
+                                              nullptr);
   };
   for (const auto& run : {std::function<GeoPoint(bool, TextSink*)>(cross),
                           std::function<GeoPoint(bool, TextSink*)>(center)}) {
@@ -255,7 +256,7 @@ TEST(ConstructionBoundTest, AnswersNearTheBound) {
        [](bool b) {
          return Outputs{(b ? CrossBearing : CrossBearingInPlane)(
              kWgs84, kBessel, 49.9464669573, 9.9570459129, 19.8903731637, 49.9887554801,
-             9.9806813186, 19.9234702070, nullptr)};
+             9.9806813186, 19.9234702070, nullptr, nullptr)};
        },
        {50.2, 10.1},
        &kWgs84,
@@ -264,25 +265,25 @@ TEST(ConstructionBoundTest, AnswersNearTheBound) {
        [](bool b) {
          return Outputs{(b ? CrossBearing : CrossBearingInPlane)(
              kWgs84, kBessel, 49.9464669573, 9.9570459129, 19.8903731637, 49.9887514701,
-             9.9806984797, 19.9204833740, nullptr)};
+             9.9806984797, 19.9204833740, nullptr, nullptr)};
        },
        {50.2, 10.1},
        &kWgs84,
        false},
       {"a circle of 620 km reaching 7 degrees from the first point's meridian",
        [](bool b) {
-         return Outputs{(b ? Center : CenterInPlane)(kBessel, {55.3922163776, 13.4433955529},
-                                                     {54.4528685468, 15.9867921137},
-                                                     {50.8464919844, 18.7901853743}, nullptr)};
+         return Outputs{(b ? Center : CenterInPlane)(
+             kBessel, {55.3922163776, 13.4433955529}, {54.4528685468, 15.9867921137},
+             {50.8464919844, 18.7901853743}, nullptr, nullptr)};
        },
        {50.2, 10.1},
        &kBessel.surface,
        true},
       {"a circle of 640 km",
        [](bool b) {
-         return Outputs{(b ? Center : CenterInPlane)(kBessel, {55.5579430078, 13.5655466544},
-                                                     {54.5848213716, 16.1964595218},
-                                                     {50.8564565423, 19.0737876425}, nullptr)};
+         return Outputs{(b ? Center : CenterInPlane)(
+             kBessel, {55.5579430078, 13.5655466544}, {54.5848213716, 16.1964595218},
+             {50.8564565423, 19.0737876425}, nullptr, nullptr)};
        },
        {50.2, 10.1},
        &kBessel.surface,
@@ -291,7 +292,7 @@ TEST(ConstructionBoundTest, AnswersNearTheBound) {
        [](bool b) {
          const ArcIntersection x = (b ? BogenSchnitt : BogenSchnittInPlane)(
              kBessel, {50.1036837370, 10.4679869706}, {50.1382017821, 10.8842348932}, 110000, 80000,
-             nullptr);
+             nullptr, nullptr);
          return Outputs{x.a, x.b};
        },
        {50.2, 12.0},
@@ -301,7 +302,7 @@ TEST(ConstructionBoundTest, AnswersNearTheBound) {
        [](bool b) {
          const ArcIntersection x = (b ? BogenSchnitt : BogenSchnittInPlane)(
              kBessel, {50.1036837370, 10.4679869706}, {50.1332038491, 10.8849913796}, 110000, 80000,
-             nullptr);
+             nullptr, nullptr);
          return Outputs{x.a, x.b};
        },
        {50.2, 12.0},
@@ -327,6 +328,146 @@ TEST(ConstructionBoundTest, AnswersNearTheBound) {
       }
     }
   }
+}
+
+// Each way to have no answer is told apart, so that the statement can say
+// why; an answer carries the estimate that admitted it.
+TEST(ConstructionReportTest, WhyThereIsNoAnswer) {
+  using CenterWhy = CenterReport::Outcome;
+  const struct {
+    GeoPoint p[3];
+    CenterWhy why;
+  } centres[] = {
+      {{{50, 9}, {50.01, 9.02}, {49.995, 9.03}}, CenterWhy::kAnswer},
+      {{{50, 9}, {50, 9}, {49.995, 9.03}}, CenterWhy::kEqualPoints},
+      {{{50, 9}, {50.01, 9.02}, {50, 9}}, CenterWhy::kEqualPoints},
+      {{{50, 9}, {50.01, 9}, {50.02, 9}}, CenterWhy::kCollinear},
+      {{{50, 9}, {50.01, 9.00000001}, {50.02, 9}}, CenterWhy::kTooFar},
+      {{{50, 9}, {kNaN, 9.02}, {49.995, 9.03}}, CenterWhy::kNoInput},
+  };
+  for (const auto& c : centres) {
+    CenterReport r;
+    const GeoPoint x = Center(kBessel, c.p[0], c.p[1], c.p[2], nullptr, &r);
+    EXPECT_EQ(r.outcome, c.why) << c.p[1].lat << " " << c.p[2].lat;
+    EXPECT_EQ(IsNaN(x), c.why != CenterWhy::kAnswer);
+  }
+
+  using CrossWhy = CrossBearingReport::Outcome;
+  const struct {
+    double lat1, lon1, b1, lat2, lon2, b2;
+    CrossWhy why;
+  } crosses[] = {
+      {50, 9, 45, 50.01, 9, 135, CrossWhy::kAnswer},
+      {50, 9, 0, 50.01, 9, 180, CrossWhy::kSameLine},
+      {50, 8, 30, 50, 8, 30, CrossWhy::kSameLine},
+      {50, 9, 45, 50.01, 9, 45.0001, CrossWhy::kTooFar},
+      {50, 8, kNaN, 50.1, 8, 30, CrossWhy::kNoInput},
+  };
+  for (const auto& c : crosses) {
+    CrossBearingReport r;
+    const GeoPoint x =
+        CrossBearing(kWgs84, kBessel, c.lat1, c.lon1, c.b1, c.lat2, c.lon2, c.b2, nullptr, &r);
+    EXPECT_EQ(r.outcome, c.why) << c.b1 << " " << c.b2;
+    EXPECT_EQ(IsNaN(x), c.why != CrossWhy::kAnswer);
+  }
+
+  using ArcWhy = ArcIntersectionReport::Outcome;
+  const struct {
+    GeoPoint p2;
+    double r1, r2;
+    ArcWhy why;
+    double gap;  // how far the plane circles miss, when they do
+  } arcs[] = {
+      {{50.01, 9.005}, 800, 900, ArcWhy::kAnswer, 0},
+      {{50.01, 9.005}, 100, 200, ArcWhy::kApart, 1168.49 - 300},
+      {{50.01, 9.005}, 100, 2000, ArcWhy::kInside, 1900 - 1168.49},
+      {{50.01, 9.005}, 2000, 100, ArcWhy::kInside, 1900 - 1168.49},
+      {{50, 9}, 100, 100, ArcWhy::kSameCentre, 0},
+      {{50.01, 9.005}, kNaN, 100, ArcWhy::kNoInput, 0},
+  };
+  for (const auto& c : arcs) {
+    ArcIntersectionReport r;
+    const ArcIntersection x = BogenSchnitt(kBessel, {50, 9}, c.p2, c.r1, c.r2, nullptr, &r);
+    EXPECT_EQ(r.outcome, c.why) << c.r1 << " " << c.r2;
+    EXPECT_EQ(IsNaN(x.a) && IsNaN(x.b), c.why != ArcWhy::kAnswer);
+    if (c.gap > 0) {
+      EXPECT_NEAR(CircleGap(r), c.gap, 0.01);
+    }
+  }
+}
+
+// What the statements word their warnings with: the estimate that decided
+// the answer, the crossing angle, the size of the figure.
+TEST(ConstructionReportTest, DescribesTheFigure) {
+  const double north = 50 + 1000 / 111229.0;
+  CrossBearingReport cross;
+  const GeoPoint x = CrossBearing(kWgs84, kBessel, 50, 9, 45, north, 9, 135, nullptr, &cross);
+  EXPECT_EQ(cross.estimate,
+            CrossBearingError(kWgs84, 50, 9, 45, north, 9, 135, x));  // reused, not redone
+  EXPECT_GT(cross.estimate, 0);
+  EXPECT_NEAR(CrossingAngle(cross), 90, 0.01);
+  EXPECT_NEAR(LongerSight(cross), 707.1, 0.5);  // half the diagonal of a 1 km square
+
+  CenterReport centre;
+  Center(kBessel, {50, 9}, {50.01, 9.02}, {49.995, 9.03}, nullptr, &centre);
+  EXPECT_NEAR(CircleRadius(centre), 1147.47276, 1e-5);  // as the trace gives it
+
+  // P2 1000 m from P1 with radii 600 and 800: the radii meet at a right angle.
+  ArcIntersectionReport arc;
+  arc.d = 1000, arc.r1 = 600, arc.r2 = 800;
+  EXPECT_NEAR(CrossingAngle(arc), 90, 1e-9);
+  arc.r1 = 400, arc.r2 = 600;  // touching
+  EXPECT_NEAR(CrossingAngle(arc), 0, 1e-6);
+}
+
+// Bearing lines are whole lines; the report says when the crossing lies
+// behind a point, where a sight towards the target cannot reach.
+TEST(ConstructionReportTest, CrossingBehindThePoints) {
+  const double north = 50 + 1000 / 111229.0;
+  const struct {
+    double b1, b2;
+    bool behind_first, behind_second;
+  } cases[] = {
+      {45, 135, false, false},
+      {225, 315, true, true},
+      {45, 315, false, true},
+      {225, 135, true, false},
+  };
+  for (const auto& c : cases) {
+    CrossBearingReport r;
+    const GeoPoint x = CrossBearing(kWgs84, kBessel, 50, 9, c.b1, north, 9, c.b2, nullptr, &r);
+    EXPECT_NEAR(x.lon, 9.006974573, 1e-8) << "the same lines, the same point";
+    EXPECT_EQ(r.behind_first, c.behind_first) << c.b1 << " " << c.b2;
+    EXPECT_EQ(r.behind_second, c.behind_second) << c.b1 << " " << c.b2;
+  }
+}
+
+// Circles count as meeting when they meet in the plane or on the ellipsoid.
+// 1.3 degrees off the strip's meridian plane lengths run 1e-4 long: centres
+// 11999.8 m apart on the ellipsoid with radii of 6000 m miss by 1 m in the
+// plane. The touching point is given, and its estimate covers the distance
+// to the exact intersections (N 50.0002813 E 10.3836963 and N 49.9996583
+// E 10.3836952, from GeographicLib).
+TEST(BogenSchnittTest, CirclesThatMeetOnTheEllipsoidTouch) {
+  const GeoPoint p1{50.0, 10.3}, p2{49.9998792633, 10.4673912637};
+  EXPECT_TRUE(IsNaN(BogenSchnittInPlane(kBessel, p1, p2, 6000, 6000, nullptr).a));
+  ArcIntersectionReport r;
+  const ArcIntersection x = BogenSchnitt(kBessel, p1, p2, 6000, 6000, nullptr, &r);
+  EXPECT_EQ(r.outcome, ArcIntersectionReport::Outcome::kAnswer);
+  EXPECT_TRUE(r.touching);
+  EXPECT_EQ(x.a.lat, x.b.lat);
+  EXPECT_EQ(x.a.lon, x.b.lon);
+  for (const GeoPoint exact : {GeoPoint{50.0002813, 10.3836963}, {49.9996583, 10.3836952}}) {
+    const double off =
+        CalcProjection(kBessel.surface, x.a.lat, x.a.lon, exact.lat, exact.lon, nullptr).distance;
+    EXPECT_NEAR(off, 34.65, 0.05);
+    EXPECT_GE(r.estimate, off);
+  }
+  // Shorter radii by 0.2 m: the circles miss on the ellipsoid too.
+  const ArcIntersection none = BogenSchnitt(kBessel, p1, p2, 5999.8, 5999.8, nullptr, &r);
+  EXPECT_TRUE(IsNaN(none.a));
+  EXPECT_EQ(r.outcome, ArcIntersectionReport::Outcome::kApart);
+  EXPECT_FALSE(r.touching);
 }
 
 }  // namespace
