@@ -165,4 +165,51 @@ TEST(Help, TheManPageAndTheJsonAreGeneratedAndTheManPageInstalls) {
   EXPECT_EQ(ReadBytes(prefix / ORBELIN_INSTALL_MANDIR / "man1" / "orbelin.1"), man);
 }
 
+// Runs a shell command; its standard output, and its standard error apart.
+Result Shell(const std::string& command) {
+  fs::path dir = Scratch() / "shell";
+  fs::create_directories(dir);
+  int raw = std::system(
+      (command + " >" + (dir / "out").string() + " 2>" + (dir / "err").string()).c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(dir / "out"), ReadBytes(dir / "err")};
+}
+
+TEST(Help, TheManPageReadsAsManPagesDo) {
+  const std::string page = (fs::path(ORBELIN_HELP_DIR) / "orbelin.1").string();
+  Result r = Shell("MANWIDTH=80 MAN_KEEP_FORMATTING= man --warnings -l " + page);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");  // no troff warning
+  EXPECT_EQ(WideLines(r.out), std::vector<std::string>{});
+  // No word hyphenated at a line's end (groff's hyphen is U+2010).
+  EXPECT_EQ(r.out.find("\u2010\n"), std::string::npos);
+  // The usual sections in the usual order, the handbook between them.
+  size_t at = 0;
+  for (const char* section :
+       {"\nNAME\n", "\nSYNOPSIS\n", "\nDESCRIPTION\n", "\nOPTIONS\n", "\nEXIT STATUS\n",
+        "\nFILES\n", "\nENVIRONMENT\n", "\nREFERENCE\n", "\nSEE ALSO\n"}) {
+    size_t found = r.out.find(section, at);
+    EXPECT_NE(found, std::string::npos) << section;
+    if (found != std::string::npos) at = found;
+  }
+  for (const char* form :
+       {"orbelin run -", "-e TEXT", "--output-dir DIR", "--no-files", "--encoding", "orbelin help",
+        "orbelin vary SCRIPT --set NAME=VALUES", "--home DIR", "ORBELIN_HOME", "NO_COLOR",
+        "Orbelin.ini", "Orbelin.def"}) {
+    EXPECT_NE(r.out.find(form), std::string::npos) << form;
+  }
+  // Code shows the characters to type, not typographic look-alikes.
+  EXPECT_NE(r.out.find("WRITE 'Start  ', WGPS(LAT, LON);"), std::string::npos);
+
+  r = Shell("lexgrog " + page);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, page + ": \"orbelin - a calculator for puzzle solving and field navigation\"\n");
+}
+
+TEST(Help, TheTerminalShowsCodeAsCode) {
+  std::optional<std::string> text = orbelin::HelpEntry("getting-started");
+  ASSERT_TRUE(text);
+  EXPECT_NE(text->find("Every\nstatement ends with `;`; `--` starts a comment."), std::string::npos)
+      << *text;
+}
+
 }  // namespace
