@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
@@ -135,6 +136,70 @@ TEST(Help, AnUnknownWordNamesTheNearestKeywords) {
   r = Orbelin("help");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, orbelin::HelpIndex());
+}
+
+// Found entries by their keys; found sections as "topic: heading".
+std::vector<std::string> Names(const std::vector<orbelin::HelpFound>& found, bool sections) {
+  std::vector<std::string> names;
+  for (const orbelin::HelpFound& f : found)
+    names.push_back(sections ? f.keys + ": " + f.title : f.keys);
+  return names;
+}
+
+TEST(Help, FindsByMeaning) {
+  using V = std::vector<std::string>;
+  struct Case {
+    const char* asked;
+    V named;     // entries whose keys or title answer, in the handbook's order
+    V sections;  // "topic: heading"
+  };
+  const Case cases[] = {
+      {"distance", {"CP", "DISTVINCENTY", "DISTUTM"}, {"cookbook: Distance and bearing"}},
+      {"projection", {"CBP"}, {}},
+      {"caesar", {"ROT13"}, {"cookbook: ROT13 and Caesar"}},
+      {"utm", {"WUTM", "GPS2UTM", "UTM2GPS"}, {"reference: UTM", "reference: Plane UTM"}},
+      // Accents and case do not matter.
+      {"VIGENERE", {"VIGI", "VIGE", "VIGD"}, {"cookbook: Vigenère"}},
+      {"Kruger",
+       {"WGK", "GPS2GK", "GK2GPS", "MKZ"},
+       {"reference: Gauss-Krüger and the constructions"}},
+      // Section names.
+      {"coordinates",
+       {"KQSUM"},
+       {"language: Coordinate literals", "reference: Coordinates and output"}},
+      {"errors", {}, {"messages: Syntax errors", "messages: Statement errors"}},
+      {"enigma",
+       {"ENIGMAINIT", "ENIGMARUN", "ENIGMAWHEELS", "ENIGMAINFO"},
+       {"reference: Enigma", "cookbook: Enigma"}},
+      // Every word must answer.
+      {"grid distance", {"DISTUTM"}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.asked);
+    orbelin::HelpSearch found = orbelin::SearchHelp(c.asked);
+    EXPECT_EQ(Names(found.named, false), c.named);
+    V sections = Names(found.sections, true);
+    for (const std::string& s : c.sections) {
+      EXPECT_NE(std::find(sections.begin(), sections.end(), s), sections.end()) << s;
+    }
+  }
+  EXPECT_TRUE(orbelin::SearchHelp("xyzzy").empty());
+  EXPECT_TRUE(orbelin::SearchHelp("  ").empty());
+
+  // On the command line: a word that is no entry's name lists what it
+  // finds, with the titles; one that finds nothing is an error.
+  Result r = Orbelin("help distance");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out.substr(0, r.out.find("  cookbook")),
+            "The handbook on 'distance':\n"
+            "  CP            distance and bearing between two points\n"
+            "  DISTVINCENTY  distance between two points\n"
+            "  DISTUTM       grid distance between two points\n");
+  EXPECT_EQ(WideLines(Orbelin("help errors").out), V{});
+  r = Orbelin("help xyzzy");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.out, "");
 }
 
 TEST(Help, EveryTextFitsEightyColumns) {

@@ -6,6 +6,7 @@
 //
 // The topics are taken in the order given; the one named reference.md holds
 // the keyword entries, messages.md the message entries.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "help/search_words.h"
 #include "help_entries.h"
 #include "markdown.h"
 #include "render.h"
@@ -71,6 +73,12 @@ std::string CppLiteral(const std::string& text) {
   return out;
 }
 
+// A C++ string literal on one line.
+std::string CppString(const std::string& text) {
+  std::string literal = CppLiteral(text);
+  return literal.substr(literal.find('"'));
+}
+
 std::string JsonString(const std::string& text) {
   std::string out = "\"";
   for (unsigned char c : text) {
@@ -94,6 +102,21 @@ std::string JsonString(const std::string& text) {
 // A width no paragraph reaches: one line per paragraph.
 constexpr size_t kUnwrapped = 1 << 20;
 
+// What help's search compares (help/search_words.h): the words of an
+// entry's keys and title, and every word of its group and text, once each.
+std::string KeyWords(const Entry& e) {
+  return Join(orbelin::help_search::Words(Join(e.keys, " ") + " " + e.title), " ");
+}
+
+std::string TextWords(const Entry& e) {
+  std::vector<std::string> words;
+  for (const std::string& w :
+       orbelin::help_search::Words(e.group + " " + handbook::RenderText(e.blocks, kUnwrapped))) {
+    if (std::find(words.begin(), words.end(), w) == words.end()) words.push_back(w);
+  }
+  return Join(words, " ");
+}
+
 std::string EntryText(const Entry& e) {
   std::string heading = Join(e.keys, ", ") + ": " + e.title;
   return handbook::Wrap(heading, kWidth) + "\n" + handbook::RenderText(e.blocks, kWidth);
@@ -103,7 +126,8 @@ std::string IndexText(const std::vector<HandbookFile>& topics, const std::vector
                       const std::vector<Entry>& messages) {
   std::string out = handbook::Wrap(
       "Orbelin help. 'orbelin help WORD' shows the entry for a keyword (in any case), a topic, "
-      "or a message number such as E111.",
+      "or a message number such as E111; any other word, such as 'distance' or 'caesar', is "
+      "looked for in the handbook's text.",
       kWidth);
   std::vector<std::string> names;
   for (const HandbookFile& t : topics) names.push_back(t.name);
@@ -267,25 +291,61 @@ int main(int argc, char** argv) {
     records += "    {Kind::kTopic, \"" + t.name + "\", -1, -1, " + name + "},\n";
     ++record_count;
   }
+  // The search's records: every keyword and message entry, and every
+  // section of a topic with the entries it holds.
+  std::string search = "const SearchEntry kSearchEntries[] = {\n";
+  size_t search_count = 0;
+  for (const auto* list : {&keywords, &messages}) {
+    for (const Entry& e : *list) {
+      search += "    {" + CppString(Join(e.keys, ", ")) + ", " + CppString(e.title) + ", " +
+                CppString(KeyWords(e)) + ", " + CppString(TextWords(e)) + "},\n";
+      ++search_count;
+    }
+  }
+  search += "};\n\nconst size_t kSearchEntryCount = " + std::to_string(search_count) + ";\n\n";
+  search += "const SearchSection kSearchSections[] = {\n";
+  size_t section_count = 0;
+  for (const HandbookFile& t : topics) {
+    for (const handbook::Section& sec : handbook::SectionsAt(t.blocks, 2)) {
+      std::vector<std::string> members;
+      for (const auto* list : {&keywords, &messages}) {
+        for (const Entry& e : *list) {
+          if (e.group == sec.heading && (t.name == "reference") == (list == &keywords) &&
+              (t.name == "reference" || t.name == "messages")) {
+            members.push_back(Join(e.keys, ", "));
+          }
+        }
+      }
+      search += "    {" + CppString(t.name) + ", " + CppString(sec.heading) + ", " +
+                CppString(Join(orbelin::help_search::Words(sec.heading), " ")) + ", " +
+                CppString(Join(members, ", ")) + "},\n";
+      ++section_count;
+    }
+  }
+  search += "};\n\nconst size_t kSearchSectionCount = " + std::to_string(section_count) + ";\n\n";
+
   std::string index_text = IndexText(topics, keywords, messages);
   ok = CheckWidth("the index", index_text) && ok;
   if (!ok) return 1;
   cpp += "}  // namespace\n\nconst char kIndex[] =\n" + CppLiteral(index_text) + ";\n\n";
   cpp += "const Record kRecords[] = {\n" + records + "};\n\n";
   cpp += "const size_t kRecordCount = " + std::to_string(record_count) + ";\n\n";
+  cpp += search;
   cpp += "}  // namespace orbelin::help_data\n";
 
   // help.json: the reference entries and the messages for the web page, as
   // plain text with paragraphs left unwrapped (the page wraps them to its
-  // width; examples keep their lines).
+  // width; examples keep their lines), with the words its search compares.
   std::string json = "[\n";
   bool first = true;
   for (const auto* list : {&keywords, &messages}) {
     for (const Entry& e : *list) {
       json += first ? "  " : ",\n  ";
       json += "{\"key\": " + JsonString(Join(e.keys, ", ")) +
-              ", \"title\": " + JsonString(e.title) +
-              ", \"text\": " + JsonString(handbook::RenderText(e.blocks, kUnwrapped)) + "}";
+              ", \"title\": " + JsonString(e.title) + ", \"group\": " + JsonString(e.group) +
+              ", \"text\": " + JsonString(handbook::RenderText(e.blocks, kUnwrapped)) +
+              ", \"words\": " + JsonString(KeyWords(e)) +
+              ", \"textWords\": " + JsonString(TextWords(e)) + "}";
       first = false;
     }
   }
