@@ -1,7 +1,73 @@
-// Searchable help: the handbook's reference as [{key, title, text}] in
-// help.json, filtered as the user types.
-const $ = (id) => document.getElementById(id);
+// Searchable help: the handbook's reference and messages from help.json,
+// found as `orbelin help WORD` finds them: accents and case do not matter,
+// a word finds the words it begins and the stems of four letters or more it
+// begins with, and every word asked for must be answered. Entries whose keys
+// or title answer come first, then those of a group whose heading does, then
+// those whose text does.
 let entries = null;
+
+// The folded words of a text: lower case, accents dropped, split at all
+// that is not a letter or a digit (as help/search_words.h folds them).
+export function words(text) {
+  return text
+    .normalize('NFD')
+    .replace(/\p{M}/gu, '')
+    .toLowerCase()
+    .replace(/ß/g, 'ss')
+    .replace(/[æ]/g, 'a')
+    .replace(/[ø]/g, 'o')
+    .replace(/[ð]/g, 'd')
+    .split(/[^a-z0-9]+/)
+    .filter(Boolean);
+}
+
+function answers(textWord, asked) {
+  return textWord.startsWith(asked) || (textWord.length >= 4 && asked.startsWith(textWord));
+}
+
+function allAnswered(asked, list) {
+  return asked.every((a) => list.some((w) => answers(w, a)));
+}
+
+// "E111", "e111" or "111": the message entry that covers the number, the
+// narrowest first, as the command line's help finds it.
+function messageFor(all, query) {
+  const m = /^\s*[eE]?(\d{1,4})\s*$/.exec(query);
+  if (!m) return null;
+  const n = Number(m[1]);
+  let best = null;
+  for (const e of all) {
+    const r = /^E(\d+)(?: to E(\d+))?$/.exec(e.key);
+    if (!r) continue;
+    const first = Number(r[1]);
+    const last = r[2] === undefined ? first : Number(r[2]);
+    if (n >= first && n <= last && (!best || last - first < best.span)) best = { e, span: last - first };
+  }
+  return best && best.e;
+}
+
+// The entries for a query, best first; every entry for an empty one.
+export function searchHelp(all, query) {
+  const asked = words(query);
+  if (asked.length === 0) return all.slice();
+  const exactKey = (e) => e.key.toLowerCase().split(', ').includes(query.trim().toLowerCase());
+  const named = [];
+  const mentioned = [];
+  for (const e of all) {
+    const keyWords = e.words.split(' ');
+    if (allAnswered(asked, keyWords)) named.push(e);
+    else if (allAnswered(asked, keyWords.concat(e.textWords.split(' ')))) mentioned.push(e);
+  }
+  const inGroup = all.filter(
+    (e) => allAnswered(asked, words(e.group)) && !named.includes(e) && !mentioned.includes(e),
+  );
+  const grouped = all.filter((e) => allAnswered(asked, words(e.group)) && mentioned.includes(e));
+  const found = named.concat(inGroup, grouped, mentioned.filter((e) => !grouped.includes(e)));
+  // The entry named exactly comes first: "WRITE" before entries that mention
+  // it, "OLON" the entry "OLAT, OLON", "E6" the entry that covers E6.
+  const first = all.find(exactKey) || messageFor(all, query);
+  return first ? [first].concat(found.filter((e) => e !== first)) : found;
+}
 
 async function load() {
   if (entries) return entries;
@@ -14,22 +80,12 @@ async function load() {
   return entries;
 }
 
-// Every word of the query must occur in the key, the title or the text.
-function matches(entry, words) {
-  const hay = `${entry.key}\n${entry.title}\n${entry.text}`.toLowerCase();
-  return words.every((w) => hay.includes(w));
-}
+const $ = (id) => document.getElementById(id);
 
 function render() {
-  const words = $('help-search').value.toLowerCase().split(/\s+/).filter(Boolean);
   const list = $('help-entries');
   list.replaceChildren();
-  const found = entries.filter((e) => matches(e, words));
-  // Exact keyword hits first: "WRITE" finds WRITE before entries that mention
-  // it, "OLON" the entry "OLAT, OLON".
-  const exact = words.length === 1 ? words[0] : null;
-  const hit = (e) => e.key.toLowerCase().split(', ').includes(exact);
-  found.sort((a, b) => hit(b) - hit(a));
+  const found = searchHelp(entries, $('help-search').value);
   for (const entry of found.slice(0, 60)) {
     const item = document.createElement('li');
     const title = document.createElement('h3');
@@ -53,4 +109,5 @@ export async function openHelp() {
   $('help-search').focus();
 }
 
-$('help-search').addEventListener('input', render);
+// Imported without a page (by the search's test), there is nothing to wire.
+if (typeof document !== 'undefined') $('help-search').addEventListener('input', render);
