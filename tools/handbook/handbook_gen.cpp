@@ -292,7 +292,7 @@ int main(int argc, char** argv) {
     ++record_count;
   }
   // The search's records: every keyword and message entry, and every
-  // section of a topic with the entries it holds.
+  // topic's title and sections, with the entries a section holds.
   std::string search = "const SearchEntry kSearchEntries[] = {\n";
   size_t search_count = 0;
   for (const auto* list : {&keywords, &messages}) {
@@ -306,7 +306,10 @@ int main(int argc, char** argv) {
   search += "const SearchSection kSearchSections[] = {\n";
   size_t section_count = 0;
   for (const HandbookFile& t : topics) {
-    for (const handbook::Section& sec : handbook::SectionsAt(t.blocks, 2)) {
+    // The topic's title, then its sections.
+    std::vector<handbook::Section> sections = handbook::SectionsAt(t.blocks, 1);
+    for (handbook::Section& sec : handbook::SectionsAt(t.blocks, 2)) sections.push_back(sec);
+    for (const handbook::Section& sec : sections) {
       std::vector<std::string> members;
       for (const auto* list : {&keywords, &messages}) {
         for (const Entry& e : *list) {
