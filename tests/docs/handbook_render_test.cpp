@@ -39,6 +39,8 @@ TEST(HandbookRender, TerminalText) {
       // A list stays together; a later paragraph of an item is indented.
       {"- a b c d e f\n- g\n\n  more\n", "- a b c d e\n  f\n- g\n\n  more\n", 11},
       {"3. x\n4. y\n", "3. x\n4. y\n"},
+      // A quotation is indented.
+      {"> a b c d\n", "    a b\n    c d\n", 8},
       // An escaped bar is a bar, not a cell's end.
       {"| Op | Means |\n|---|---|\n| `\\|` | root |\n", "Op   Means\n----------\n`|`  root\n"},
       // Too wide for columns: one line per row, cells named by the header.

@@ -128,6 +128,7 @@ class Cutter {
       case CMARK_NODE_PARAGRAPH: {
         Block b = NewBlock(BlockKind::kParagraph, n);
         b.spans = InlinesOf(n);
+        b.quoted = cmark_node_get_type(cmark_node_parent(n)) == CMARK_NODE_BLOCK_QUOTE;
         blocks_->push_back(std::move(b));
         return true;
       }

@@ -36,6 +36,7 @@ struct Block {
                                            // end after every line; comment: what stands between
                                            // <!-- and -->, trimmed
   Inlines spans;                           // heading, paragraph and list item
+  bool quoted = false;                     // a paragraph inside a block quote
   std::vector<std::vector<Inlines>> rows;  // table cells, the header first
 };
 

@@ -207,7 +207,9 @@ std::string RenderText(const std::vector<Block>& blocks, size_t width) {
         break;
       }
       case BlockKind::kParagraph:
-        out += Wrap(TerminalInline(b.spans), width);
+        // A quotation stands indented, as in a letter.
+        out += b.quoted ? Wrap(TerminalInline(b.spans), width, "    ", 4)
+                        : Wrap(TerminalInline(b.spans), width);
         break;
       case BlockKind::kListItem:
         if (!b.info.empty()) marker = ListMarkerText(b.info);
@@ -333,7 +335,8 @@ std::string RenderRoff(const std::vector<Block>& blocks, size_t width) {
         }
         break;
       case BlockKind::kParagraph:
-        out += ".PP\n" + RoffInline(b.spans) + "\n";
+        out += b.quoted ? ".PP\n.RS 4\n" + RoffInline(b.spans) + "\n.RE\n"
+                        : ".PP\n" + RoffInline(b.spans) + "\n";
         break;
       case BlockKind::kListItem:
         out += b.info.empty() ? ".IP \"\" 3\n"
