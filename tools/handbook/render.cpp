@@ -361,9 +361,12 @@ std::string RenderRoff(const std::vector<Block>& blocks, size_t width) {
           for (const Row& row : rows) out += RoffText(PaddedRow(row, widths)) + "\n";
           out += ".fi\n" + Unindented(TableWidth(widths), width);
         } else {
+          // One item per row, without blank lines between them.
+          out += ".PP\n.PD 0\n";
           for (size_t r = 1; r < rows.size(); ++r) {
             out += ".IP \"\\(bu\" 3\n" + RoffText(RowAsLine(rows.front(), rows[r])) + "\n";
           }
+          out += ".PD\n";
         }
         break;
       }
