@@ -338,7 +338,7 @@ int main(int argc, char** argv) {
 
   // help.json: the reference entries and the messages for the web page, as
   // plain text with paragraphs left unwrapped (the page wraps them to its
-  // width; examples keep their lines), with the words its search compares.
+  // width; examples keep their lines), with their group for the search.
   std::string json = "[\n";
   bool first = true;
   for (const auto* list : {&keywords, &messages}) {
@@ -346,9 +346,7 @@ int main(int argc, char** argv) {
       json += first ? "  " : ",\n  ";
       json += "{\"key\": " + JsonString(Join(e.keys, ", ")) +
               ", \"title\": " + JsonString(e.title) + ", \"group\": " + JsonString(e.group) +
-              ", \"text\": " + JsonString(handbook::RenderText(e.blocks, kUnwrapped)) +
-              ", \"words\": " + JsonString(KeyWords(e)) +
-              ", \"textWords\": " + JsonString(TextWords(e)) + "}";
+              ", \"text\": " + JsonString(handbook::RenderText(e.blocks, kUnwrapped)) + "}";
       first = false;
     }
   }

@@ -54,9 +54,12 @@ export function searchHelp(all, query) {
   const named = [];
   const mentioned = [];
   for (const e of all) {
-    const keyWords = e.words.split(' ');
-    if (allAnswered(asked, keyWords)) named.push(e);
-    else if (allAnswered(asked, keyWords.concat(e.textWords.split(' ')))) mentioned.push(e);
+    // The words compared, as the command line's help has them: those of
+    // the keys and the title, then those of the group and the text.
+    e.keyWords ??= words(`${e.key} ${e.title}`);
+    e.textWords ??= words(`${e.group} ${e.text}`);
+    if (allAnswered(asked, e.keyWords)) named.push(e);
+    else if (allAnswered(asked, e.keyWords.concat(e.textWords))) mentioned.push(e);
   }
   const inGroup = all.filter(
     (e) => allAnswered(asked, words(e.group)) && !named.includes(e) && !mentioned.includes(e),
