@@ -78,6 +78,11 @@ TEST(HandbookRender, Roff) {
   EXPECT_EQ(handbook::RenderRoff(Parse("Write `WRITE 'a-b';` now.\n"), 73),
             ".PP\nWrite \\fBWRITE\\ \\(aqa\\-b\\(aq;\\fR now.\n");
   EXPECT_EQ(handbook::RoffText(".x ä \\"), "\\&.x \\[u00E4] \\e");
+  // A tight list's items stand close; a loose list keeps its blank lines.
+  EXPECT_EQ(handbook::RenderRoff(Parse("- a\n- b\n"), 73),
+            ".IP \"\\- \" 3\na\n.PD 0\n.IP \"\\- \" 3\nb\n.PD\n");
+  EXPECT_EQ(handbook::RenderRoff(Parse("- a\n\n- b\n"), 73),
+            ".IP \"\\- \" 3\na\n.IP \"\\- \" 3\nb\n");
   // A code block indented when it fits, at the margin when it does not.
   EXPECT_EQ(handbook::RenderRoff(Parse("```\nabc\n```\n"), 7), ".PP\n.RS 4\n.nf\nabc\n.fi\n.RE\n");
   EXPECT_EQ(handbook::RenderRoff(Parse("```\nabcd\n```\n"), 7), ".PP\n.nf\nabcd\n.fi\n");

@@ -181,6 +181,8 @@ class Cutter {
         if (cmark_node_get_type(c) == CMARK_NODE_PARAGRAPH) {
           Block b = NewBlock(BlockKind::kListItem, c);
           b.info = first ? marker : "";
+          b.tight =
+              first && item != cmark_node_first_child(list) && cmark_node_get_list_tight(list);
           b.spans = InlinesOf(c);
           blocks_->push_back(std::move(b));
         } else if (!Add(c, error)) {

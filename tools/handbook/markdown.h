@@ -37,6 +37,8 @@ struct Block {
                                            // <!-- and -->, trimmed
   Inlines spans;                           // heading, paragraph and list item
   bool quoted = false;                     // a paragraph inside a block quote
+  bool tight = false;                      // a list item that follows its list's previous one
+                                           // with no blank line between them
   std::vector<std::vector<Inlines>> rows;  // table cells, the header first
 };
 

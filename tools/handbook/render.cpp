@@ -339,9 +339,12 @@ std::string RenderRoff(const std::vector<Block>& blocks, size_t width) {
                         : ".PP\n" + RoffInline(b.spans) + "\n";
         break;
       case BlockKind::kListItem:
+        // The items of a tight list stand without blank lines between them.
+        if (b.tight) out += ".PD 0\n";
         out += b.info.empty() ? ".IP \"\" 3\n"
                               : ".IP \"" + RoffText(ListMarkerText(b.info)) + "\" 3\n";
         out += RoffInline(b.spans) + "\n";
+        if (b.tight) out += ".PD\n";
         break;
       case BlockKind::kCode: {
         out += IsExampleOutput(blocks, i) ? ".PP\nOutput:\n" : ".PP\n";
