@@ -125,9 +125,33 @@ bool AllAnswered(const std::vector<std::string>& asked, std::string_view list) {
   return true;
 }
 
+// Signs are looked for as they are written, in any case: the keys and
+// titles, then the entries' text, then the sections' headings.
+HelpSearch SearchLiterally(std::string_view query) {
+  HelpSearch out;
+  const std::string sought = Upper(Trim(query));
+  auto holds = [&](std::string_view text) { return Upper(text).find(sought) != std::string::npos; };
+  for (size_t i = 0; i < help_data::kSearchEntryCount; ++i) {
+    const help_data::SearchEntry& e = help_data::kSearchEntries[i];
+    std::string_view keys = e.keys;
+    std::optional<std::string> text = HelpEntry(keys.substr(0, keys.find(',')));
+    if (holds(keys) || holds(e.title)) {
+      out.named.push_back({e.keys, e.title, ""});
+    } else if (text && holds(*text)) {
+      out.mentioned.emplace_back(e.keys);
+    }
+  }
+  for (size_t i = 0; i < help_data::kSearchSectionCount; ++i) {
+    const help_data::SearchSection& s = help_data::kSearchSections[i];
+    if (holds(s.heading)) out.sections.push_back({s.topic, s.heading, s.keys});
+  }
+  return out;
+}
+
 }  // namespace
 
 HelpSearch SearchHelp(std::string_view query) {
+  if (help_search::HasSigns(Trim(query))) return SearchLiterally(query);
   HelpSearch out;
   std::vector<std::string> asked = help_search::Words(query);
   if (asked.empty()) return out;

@@ -28,7 +28,8 @@ std::vector<std::string> HelpKeys();
 
 // What the handbook says about some words, found by meaning rather than by
 // name. Accents and case do not matter, and a word finds the longer words
-// it begins (and the stems it begins with, of four letters or more).
+// it begins (and the stems it begins with, of four letters or more). A
+// query with signs in it (`°N`, `->`) is looked for as it is written.
 struct HelpFound {
   std::string keys;   // "CP", "E111"; a section: its topic ("reference")
   std::string title;  // the entry's title; a section: its heading

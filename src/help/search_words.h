@@ -55,6 +55,27 @@ inline std::vector<std::string> Words(std::string_view text) {
   return words;
 }
 
+// Whether a text holds a sign: anything but letters, digits and blanks
+// (`°N`, `->`, `;`). Such a text is looked for as it is written.
+inline bool HasSigns(std::string_view text) {
+  for (size_t i = 0; i < text.size();) {
+    unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c < 0x80) {
+      if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+            c == ' ')) {
+        return true;
+      }
+      ++i;
+      continue;
+    }
+    if (c < 0xC0 || c >= 0xE0 || i + 1 >= text.size()) return true;
+    unsigned cp = ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu);
+    if (cp != 0xDF && BaseLetter(cp) == 0) return true;
+    i += 2;
+  }
+  return false;
+}
+
 // Whether a word of the text answers a word asked for: it begins with it
 // ("enigma" finds ENIGMARUN), or is a stem of it of four letters or more
 // ("project" answers "projection", "error" answers "errors").

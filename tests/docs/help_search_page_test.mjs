@@ -28,8 +28,11 @@ for (const [query, first] of cases) {
   const keys = searchHelp(entries, query).map((e) => e.key);
   assert.deepEqual(keys.slice(0, first.length), first, query);
 }
+// Signs are looked for as they are written.
+assert.equal(searchHelp(entries, '->')[0].key, 'WRITE');
+assert.ok(searchHelp(entries, '°n').every((e) => e.text.includes('°N')));
 // Section names: the messages' groups.
 assert.ok(searchHelp(entries, 'errors').some((e) => e.key === 'E111'));
 assert.deepEqual(searchHelp(entries, 'no such word anywhere'), []);
 assert.equal(searchHelp(entries, '').length, entries.length);
-console.log(`${cases.length + 3} searches as expected`);
+console.log(`${cases.length + 5} searches as expected`);

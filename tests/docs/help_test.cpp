@@ -183,6 +183,12 @@ TEST(Help, FindsByMeaning) {
       EXPECT_NE(std::find(sections.begin(), sections.end(), s), sections.end()) << s;
     }
   }
+  // Signs are looked for as they are written, in any case.
+  orbelin::HelpSearch signs = orbelin::SearchHelp("->");
+  EXPECT_NE(std::find(signs.mentioned.begin(), signs.mentioned.end(), "WRITE"),
+            signs.mentioned.end());
+  EXPECT_EQ(orbelin::SearchHelp("°n").mentioned, orbelin::SearchHelp("°N").mentioned);
+  EXPECT_TRUE(orbelin::SearchHelp(";;;;").empty());
   EXPECT_TRUE(orbelin::SearchHelp("xyzzy").empty());
   EXPECT_TRUE(orbelin::SearchHelp("  ").empty());
 

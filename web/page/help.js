@@ -46,8 +46,18 @@ function messageFor(all, query) {
   return best && best.e;
 }
 
+// A query with signs in it (°N, ->, ;) is looked for as it is written, in
+// any case: entries whose key or title hold it, then those whose text does.
+function searchLiterally(all, query) {
+  const sought = query.trim().toLowerCase();
+  const holds = (text) => text.toLowerCase().includes(sought);
+  const named = all.filter((e) => holds(e.key) || holds(e.title));
+  return named.concat(all.filter((e) => !named.includes(e) && holds(e.text)));
+}
+
 // The entries for a query, best first; every entry for an empty one.
 export function searchHelp(all, query) {
+  if (/[^\p{L}\p{N}\s]/u.test(query.trim())) return searchLiterally(all, query);
   const asked = words(query);
   if (asked.length === 0) return all.slice();
   const exactKey = (e) => e.key.toLowerCase().split(', ').includes(query.trim().toLowerCase());
