@@ -36,3 +36,13 @@ else()
   message(STATUS "GeographicLib not found (Debian: libgeographiclib-dev): "
                  "no geodesy benchmark and no accuracy tool")
 endif()
+
+# cmark-gfm (Debian: libcmark-gfm-dev, libcmark-gfm-extensions-dev) reads the
+# handbook's Markdown for the help generator and the example checker.
+find_path(ORBELIN_CMARK_GFM_INCLUDE_DIR cmark-gfm.h REQUIRED)
+find_library(ORBELIN_CMARK_GFM_LIBRARY cmark-gfm REQUIRED)
+find_library(ORBELIN_CMARK_GFM_EXTENSIONS_LIBRARY cmark-gfm-extensions REQUIRED)
+add_library(orbelin_cmark_gfm INTERFACE)
+target_include_directories(orbelin_cmark_gfm SYSTEM INTERFACE ${ORBELIN_CMARK_GFM_INCLUDE_DIR})
+target_link_libraries(orbelin_cmark_gfm INTERFACE ${ORBELIN_CMARK_GFM_EXTENSIONS_LIBRARY}
+                                                  ${ORBELIN_CMARK_GFM_LIBRARY})

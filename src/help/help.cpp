@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "help/help_data.h"
+#include "help/search_words.h"
 
 namespace orbelin {
 namespace {
@@ -111,6 +112,122 @@ std::vector<std::string> SuggestKeywords(std::string_view word) {
   return out;
 }
 
+namespace {
+
+// Whether every word asked for is answered by a word of the list.
+bool AllAnswered(const std::vector<std::string>& asked, std::string_view list) {
+  std::vector<std::string> words = help_search::Words(list);
+  for (const std::string& a : asked) {
+    bool found = false;
+    for (const std::string& w : words) found = found || help_search::Answers(w, a);
+    if (!found) return false;
+  }
+  return true;
+}
+
+// Signs are looked for as they are written, in any case: the keys and
+// titles, then the entries' text, then the sections' headings.
+HelpSearch SearchLiterally(std::string_view query) {
+  HelpSearch out;
+  const std::string sought = Upper(Trim(query));
+  auto holds = [&](std::string_view text) { return Upper(text).find(sought) != std::string::npos; };
+  for (size_t i = 0; i < help_data::kSearchEntryCount; ++i) {
+    const help_data::SearchEntry& e = help_data::kSearchEntries[i];
+    std::string_view keys = e.keys;
+    std::optional<std::string> text = HelpEntry(keys.substr(0, keys.find(',')));
+    if (holds(keys) || holds(e.title)) {
+      out.named.push_back({e.keys, e.title, ""});
+    } else if (text && holds(*text)) {
+      out.mentioned.emplace_back(e.keys);
+    }
+  }
+  for (size_t i = 0; i < help_data::kSearchSectionCount; ++i) {
+    const help_data::SearchSection& s = help_data::kSearchSections[i];
+    if (holds(s.heading)) out.sections.push_back({s.topic, s.heading, s.keys});
+  }
+  return out;
+}
+
+}  // namespace
+
+HelpSearch SearchHelp(std::string_view query) {
+  if (help_search::HasSigns(Trim(query))) return SearchLiterally(query);
+  HelpSearch out;
+  std::vector<std::string> asked = help_search::Words(query);
+  if (asked.empty()) return out;
+  for (size_t i = 0; i < help_data::kSearchEntryCount; ++i) {
+    const help_data::SearchEntry& e = help_data::kSearchEntries[i];
+    if (AllAnswered(asked, e.key_words)) {
+      out.named.push_back({e.keys, e.title, ""});
+    } else if (AllAnswered(asked, std::string(e.key_words) + " " + e.text_words)) {
+      out.mentioned.emplace_back(e.keys);
+    }
+  }
+  for (size_t i = 0; i < help_data::kSearchSectionCount; ++i) {
+    const help_data::SearchSection& s = help_data::kSearchSections[i];
+    if (AllAnswered(asked, s.heading_words)) out.sections.push_back({s.topic, s.heading, s.keys});
+  }
+  // An entry that a section found already lists is not repeated.
+  std::erase_if(out.mentioned, [&](const std::string& key) {
+    for (const HelpFound& f : out.sections) {
+      if ((", " + f.holds + ", ").find(", " + key + ", ") != std::string::npos) return true;
+    }
+    return false;
+  });
+  return out;
+}
+
+namespace {
+
+// Words after a two-blank indent, wrapped at 80 columns; later lines are
+// indented by four.
+std::string Wrapped(std::string_view text) {
+  std::string out = " ";
+  size_t column = 1;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find(' ', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view word = text.substr(start, end - start);
+    if (column > 4 && column + 1 + word.size() > 80) {
+      out += "\n   ";
+      column = 3;
+    }
+    out += ' ';
+    out += word;
+    column += 1 + word.size();
+    start = end + 1;
+  }
+  return out + "\n";
+}
+
+// The search's answer on the terminal: the entries by name with their
+// titles, the sections with what they hold, then the rest by key.
+void PrintSearch(const std::string& word, const HelpSearch& found, std::FILE* out) {
+  std::fprintf(out, "The handbook on '%s':\n", word.c_str());
+  size_t width = 0;
+  for (const HelpFound& f : found.named) width = std::max(width, f.keys.size());
+  for (const HelpFound& f : found.named) {
+    std::fprintf(out, "  %-*s  %s\n", static_cast<int>(width), f.keys.c_str(), f.title.c_str());
+  }
+  for (const HelpFound& f : found.sections) {
+    std::fputs(
+        Wrapped(f.keys + ", section \"" + f.title + "\"" + (f.holds.empty() ? "" : ": ") + f.holds)
+            .c_str(),
+        out);
+  }
+  if (!found.mentioned.empty()) {
+    std::string line = found.named.empty() && found.sections.empty() ? "Mentioned in:" : "Also in:";
+    for (size_t i = 0; i < found.mentioned.size(); ++i) {
+      line += " " + found.mentioned[i] + (i + 1 < found.mentioned.size() ? "," : ".");
+    }
+    std::fputs(Wrapped(line).c_str(), out);
+  }
+  std::fputs("'orbelin help WORD' shows the entry of a keyword, a topic or a message.\n", out);
+}
+
+}  // namespace
+
 std::vector<std::string> HelpKeys() {
   std::vector<std::string> keys;
   for (size_t i = 0; i < kRecordCount; ++i) keys.emplace_back(kRecords[i].key);
@@ -126,6 +243,13 @@ int RunHelpCommand(const std::vector<std::string>& args, std::FILE* out, std::FI
   bool first = true;
   for (const std::string& word : args) {
     std::optional<std::string> entry = HelpEntry(word);
+    HelpSearch found = entry ? HelpSearch{} : SearchHelp(word);
+    if (!entry && !found.empty()) {
+      if (!first) std::fputc('\n', out);
+      PrintSearch(word, found, out);
+      first = false;
+      continue;
+    }
     if (!entry) {
       std::string names;
       for (const std::string& s : SuggestKeywords(word)) names += (names.empty() ? "" : ", ") + s;

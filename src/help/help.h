@@ -26,9 +26,26 @@ std::vector<std::string> SuggestKeywords(std::string_view word);
 // keys (E111, E4 to E96, ...).
 std::vector<std::string> HelpKeys();
 
-// `orbelin help [WORD...]`: the index without words, else each word's entry.
-// An unknown word names the nearest keywords on err. Returns 0, or 2 when a
-// word was unknown.
+// What the handbook says about some words, found by meaning rather than by
+// name. Accents and case do not matter, and a word finds the longer words
+// it begins (and the stems it begins with, of four letters or more). A
+// query with signs in it (`°N`, `->`) is looked for as it is written.
+struct HelpFound {
+  std::string keys;   // "CP", "E111"; a section: its topic ("reference")
+  std::string title;  // the entry's title; a section: its heading
+  std::string holds;  // a section: the keys of the entries under it
+};
+struct HelpSearch {
+  std::vector<HelpFound> named;        // entries whose keys or title say every word
+  std::vector<HelpFound> sections;     // sections whose heading says every word
+  std::vector<std::string> mentioned;  // keys of the other entries whose text does
+  bool empty() const { return named.empty() && sections.empty() && mentioned.empty(); }
+};
+HelpSearch SearchHelp(std::string_view words);
+
+// `orbelin help [WORD...]`: the index without words, else for each word its
+// entry, or what the search finds for it. A word that nothing answers names
+// the nearest keywords on err. Returns 0, or 2 when a word found nothing.
 int RunHelpCommand(const std::vector<std::string>& args, std::FILE* out, std::FILE* err);
 
 }  // namespace orbelin

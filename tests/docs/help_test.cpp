@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
@@ -137,6 +138,76 @@ TEST(Help, AnUnknownWordNamesTheNearestKeywords) {
   EXPECT_EQ(r.out, orbelin::HelpIndex());
 }
 
+// Found entries by their keys; found sections as "topic: heading".
+std::vector<std::string> Names(const std::vector<orbelin::HelpFound>& found, bool sections) {
+  std::vector<std::string> names;
+  for (const orbelin::HelpFound& f : found)
+    names.push_back(sections ? f.keys + ": " + f.title : f.keys);
+  return names;
+}
+
+TEST(Help, FindsByMeaning) {
+  using V = std::vector<std::string>;
+  struct Case {
+    const char* asked;
+    V named;     // entries whose keys or title answer, in the handbook's order
+    V sections;  // "topic: heading"
+  };
+  const Case cases[] = {
+      {"distance", {"CP", "DISTVINCENTY", "DISTUTM"}, {"cookbook: Distance and bearing"}},
+      {"projection", {"CBP"}, {}},
+      {"caesar", {"ROT13"}, {"cookbook: ROT13 and Caesar"}},
+      {"utm", {"WUTM", "GPS2UTM", "UTM2GPS"}, {"reference: UTM", "reference: Plane UTM"}},
+      // Accents and case do not matter.
+      {"VIGENERE", {"VIGI", "VIGE", "VIGD"}, {"cookbook: Vigenère"}},
+      {"Kruger",
+       {"WGK", "GPS2GK", "GK2GPS", "MKZ"},
+       {"reference: Gauss-Krüger and the constructions"}},
+      // Section names.
+      {"coordinates",
+       {"KQSUM"},
+       {"language: Coordinate literals", "reference: Coordinates and output"}},
+      {"errors", {}, {"messages: Syntax errors", "messages: Statement errors"}},
+      {"enigma",
+       {"ENIGMAINIT", "ENIGMARUN", "ENIGMAWHEELS", "ENIGMAINFO"},
+       {"reference: Enigma", "cookbook: Enigma"}},
+      // Every word must answer.
+      {"grid distance", {"DISTUTM"}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.asked);
+    orbelin::HelpSearch found = orbelin::SearchHelp(c.asked);
+    EXPECT_EQ(Names(found.named, false), c.named);
+    V sections = Names(found.sections, true);
+    for (const std::string& s : c.sections) {
+      EXPECT_NE(std::find(sections.begin(), sections.end(), s), sections.end()) << s;
+    }
+  }
+  // Signs are looked for as they are written, in any case.
+  orbelin::HelpSearch signs = orbelin::SearchHelp("->");
+  EXPECT_NE(std::find(signs.mentioned.begin(), signs.mentioned.end(), "WRITE"),
+            signs.mentioned.end());
+  EXPECT_EQ(orbelin::SearchHelp("°n").mentioned, orbelin::SearchHelp("°N").mentioned);
+  EXPECT_TRUE(orbelin::SearchHelp(";;;;").empty());
+  EXPECT_TRUE(orbelin::SearchHelp("xyzzy").empty());
+  EXPECT_TRUE(orbelin::SearchHelp("  ").empty());
+
+  // On the command line: a word that is no entry's name lists what it
+  // finds, with the titles; one that finds nothing is an error.
+  Result r = Orbelin("help distance");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out.substr(0, r.out.find("  cookbook")),
+            "The handbook on 'distance':\n"
+            "  CP            distance and bearing between two points\n"
+            "  DISTVINCENTY  distance between two points\n"
+            "  DISTUTM       grid distance between two points\n");
+  EXPECT_EQ(WideLines(Orbelin("help errors").out), V{});
+  r = Orbelin("help xyzzy");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.out, "");
+}
+
 TEST(Help, EveryTextFitsEightyColumns) {
   EXPECT_EQ(WideLines(orbelin::HelpIndex()), std::vector<std::string>{});
   for (const std::string& key : orbelin::HelpKeys()) {
@@ -165,6 +236,53 @@ TEST(Help, TheManPageAndTheJsonAreGeneratedAndTheManPageInstalls) {
                         prefix.string() + " >/dev/null";
   ASSERT_EQ(std::system(command.c_str()), 0);
   EXPECT_EQ(ReadBytes(prefix / ORBELIN_INSTALL_MANDIR / "man1" / "orbelin.1"), man);
+}
+
+// Runs a shell command; its standard output, and its standard error apart.
+Result Shell(const std::string& command) {
+  fs::path dir = Scratch() / "shell";
+  fs::create_directories(dir);
+  int raw = std::system(
+      (command + " >" + (dir / "out").string() + " 2>" + (dir / "err").string()).c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(dir / "out"), ReadBytes(dir / "err")};
+}
+
+TEST(Help, TheManPageReadsAsManPagesDo) {
+  const std::string page = (fs::path(ORBELIN_HELP_DIR) / "orbelin.1").string();
+  Result r = Shell("MANWIDTH=80 MAN_KEEP_FORMATTING= man --warnings -l " + page);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");  // no troff warning
+  EXPECT_EQ(WideLines(r.out), std::vector<std::string>{});
+  // No word hyphenated at a line's end (groff's hyphen is U+2010).
+  EXPECT_EQ(r.out.find("\u2010\n"), std::string::npos);
+  // The usual sections in the usual order, the handbook between them.
+  size_t at = 0;
+  for (const char* section :
+       {"\nNAME\n", "\nSYNOPSIS\n", "\nDESCRIPTION\n", "\nOPTIONS\n", "\nEXIT STATUS\n",
+        "\nFILES\n", "\nENVIRONMENT\n", "\nREFERENCE\n", "\nSEE ALSO\n"}) {
+    size_t found = r.out.find(section, at);
+    EXPECT_NE(found, std::string::npos) << section;
+    if (found != std::string::npos) at = found;
+  }
+  for (const char* form :
+       {"orbelin run -", "-e TEXT", "--output-dir DIR", "--no-files", "--encoding", "orbelin help",
+        "orbelin vary SCRIPT --set NAME=VALUES", "--home DIR", "ORBELIN_HOME", "NO_COLOR",
+        "Orbelin.ini", "Orbelin.def"}) {
+    EXPECT_NE(r.out.find(form), std::string::npos) << form;
+  }
+  // Code shows the characters to type, not typographic look-alikes.
+  EXPECT_NE(r.out.find("WRITE 'Start  ', WGPS(LAT, LON);"), std::string::npos);
+
+  r = Shell("lexgrog " + page);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, page + ": \"orbelin - a calculator for puzzle solving and field navigation\"\n");
+}
+
+TEST(Help, TheTerminalShowsCodeAsCode) {
+  std::optional<std::string> text = orbelin::HelpEntry("getting-started");
+  ASSERT_TRUE(text);
+  EXPECT_NE(text->find("Every\nstatement ends with `;`; `--` starts a comment."), std::string::npos)
+      << *text;
 }
 
 }  // namespace

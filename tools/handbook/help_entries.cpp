@@ -11,14 +11,6 @@ std::string Trim(std::string s) {
   return s;
 }
 
-std::string StripBackticks(const std::string& s) {
-  std::string out;
-  for (char c : s) {
-    if (c != '`') out += c;
-  }
-  return out;
-}
-
 // The Markdown between a heading's line and the next heading of the same or
 // a higher level (or the end), blank lines at both ends removed.
 std::string SectionMarkdown(const HandbookFile& file, int heading_line, int level) {
@@ -79,7 +71,7 @@ bool Sections(const HandbookFile& file, std::vector<Entry>* entries, EntryKind k
       }
       Entry e;
       e.kind = kind;
-      std::string keys = StripBackticks(b.text.substr(0, colon));
+      std::string keys = b.text.substr(0, colon);
       size_t start = 0;
       while (start <= keys.size()) {
         size_t comma = keys.find(',', start);

@@ -1,170 +1,260 @@
 #include "markdown.h"
 
-#include <cctype>
+#include <cmark-gfm-core-extensions.h>
+#include <cmark-gfm-extension_api.h>
+#include <cmark-gfm.h>
+
+#include <cstring>
+#include <memory>
 
 namespace handbook {
 namespace {
 
-Block NewBlock(BlockKind kind, int line, int level = 0) {
-  Block b;
-  b.kind = kind;
-  b.line = line;
-  b.level = level;
-  return b;
-}
+struct NodeFree {
+  void operator()(cmark_node* n) const { cmark_node_free(n); }
+};
+struct ParserFree {
+  void operator()(cmark_parser* p) const { cmark_parser_free(p); }
+};
 
 std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\n')) {
+    s.remove_prefix(1);
+  }
+  while (!s.empty() &&
+         (s.back() == ' ' || s.back() == '\t' || s.back() == '\n' || s.back() == '\r'))
     s.remove_suffix(1);
   return s;
 }
 
-std::vector<std::string_view> Lines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  while (!text.empty()) {
-    size_t end = text.find('\n');
-    if (end == std::string_view::npos) {
-      lines.push_back(text);
-      break;
-    }
-    lines.push_back(text.substr(0, end));
-    text.remove_prefix(end + 1);
-  }
-  return lines;
+std::string Literal(cmark_node* n) {
+  const char* s = cmark_node_get_literal(n);
+  return s ? s : "";
 }
 
-bool IsFence(std::string_view line) {
-  return line.starts_with("```");
+bool IsType(cmark_node* n, const char* name) {
+  return std::strcmp(cmark_node_get_type_string(n), name) == 0;
 }
 
-int HeadingLevel(std::string_view line) {
-  int n = 0;
-  while (n < static_cast<int>(line.size()) && line[n] == '#') ++n;
-  if (n == 0 || n > 6 || n >= static_cast<int>(line.size()) || line[n] != ' ') return 0;
-  return n;
-}
-
-// "- item" or "12. item": the length of the marker with its blank, else 0.
-size_t ListMarker(std::string_view line) {
-  if (line.starts_with("- ") || line.starts_with("* ")) return 2;
-  size_t i = 0;
-  while (i < line.size() && std::isdigit(static_cast<unsigned char>(line[i]))) ++i;
-  if (i > 0 && i + 1 < line.size() && line[i] == '.' && line[i + 1] == ' ') return i + 2;
-  return 0;
-}
-
-bool IsComment(std::string_view line) {
-  std::string_view t = Trim(line);
-  return t.starts_with("<!--") && t.ends_with("-->");
-}
-
-std::vector<std::string> TableCells(std::string_view line) {
-  std::string_view t = Trim(line);
-  if (t.starts_with("|")) t.remove_prefix(1);
-  if (t.ends_with("|") && !t.ends_with("\\|")) t.remove_suffix(1);
-  std::vector<std::string> cells;
-  std::string cell;
-  for (size_t i = 0; i < t.size(); ++i) {
-    if (t[i] == '\\' && i + 1 < t.size() && t[i + 1] == '|') {
-      cell += '|';
-      ++i;
-    } else if (t[i] == '|') {
-      cells.emplace_back(Trim(cell));
-      cell.clear();
-    } else {
-      cell += t[i];
+void Append(Inlines* out, std::string text, const Span& style) {
+  if (text.empty()) return;
+  if (!out->empty()) {
+    Span& last = out->back();
+    if (last.code == style.code && last.strong == style.strong && last.emph == style.emph) {
+      last.text += text;
+      return;
     }
   }
-  cells.emplace_back(Trim(cell));
-  return cells;
+  Span s = style;
+  s.text = std::move(text);
+  out->push_back(std::move(s));
 }
 
-bool IsSeparatorRow(const std::vector<std::string>& cells) {
-  for (const std::string& c : cells) {
-    if (c.empty()) return false;
-    for (char ch : c) {
-      if (ch != '-' && ch != ':') return false;
+void CollectInlines(cmark_node* parent, Span style, Inlines* out) {
+  for (cmark_node* n = cmark_node_first_child(parent); n; n = cmark_node_next(n)) {
+    switch (cmark_node_get_type(n)) {
+      case CMARK_NODE_TEXT:
+        Append(out, Literal(n), style);
+        break;
+      case CMARK_NODE_CODE: {
+        Span code = style;
+        code.code = true;
+        Append(out, Literal(n), code);
+        break;
+      }
+      case CMARK_NODE_SOFTBREAK:
+      case CMARK_NODE_LINEBREAK:
+        Append(out, " ", style);
+        break;
+      case CMARK_NODE_HTML_INLINE: {
+        std::string html = Literal(n);
+        if (!html.starts_with("<!--")) Append(out, html, style);
+        break;
+      }
+      case CMARK_NODE_EMPH: {
+        Span emph = style;
+        emph.emph = true;
+        CollectInlines(n, emph, out);
+        break;
+      }
+      case CMARK_NODE_STRONG: {
+        Span strong = style;
+        strong.strong = true;
+        CollectInlines(n, strong, out);
+        break;
+      }
+      default:  // links, images: their text
+        CollectInlines(n, style, out);
+        break;
     }
   }
-  return !cells.empty();
 }
+
+Inlines InlinesOf(cmark_node* n) {
+  Inlines out;
+  CollectInlines(n, Span{}, &out);
+  return out;
+}
+
+Block NewBlock(BlockKind kind, cmark_node* n) {
+  Block b;
+  b.kind = kind;
+  b.line = cmark_node_get_start_line(n);
+  return b;
+}
+
+class Cutter {
+ public:
+  Cutter(std::string_view source, std::vector<Block>* blocks) : source_(source), blocks_(blocks) {}
+
+  bool Walk(cmark_node* parent, std::string* error) {
+    for (cmark_node* n = cmark_node_first_child(parent); n; n = cmark_node_next(n)) {
+      if (!Add(n, error)) return false;
+    }
+    return true;
+  }
+
+ private:
+  bool Add(cmark_node* n, std::string* error) {
+    switch (cmark_node_get_type(n)) {
+      case CMARK_NODE_HEADING: {
+        Block b = NewBlock(BlockKind::kHeading, n);
+        b.level = cmark_node_get_heading_level(n);
+        b.spans = InlinesOf(n);
+        b.text = PlainText(b.spans);
+        blocks_->push_back(std::move(b));
+        return true;
+      }
+      case CMARK_NODE_PARAGRAPH: {
+        Block b = NewBlock(BlockKind::kParagraph, n);
+        b.spans = InlinesOf(n);
+        b.quoted = cmark_node_get_type(cmark_node_parent(n)) == CMARK_NODE_BLOCK_QUOTE;
+        blocks_->push_back(std::move(b));
+        return true;
+      }
+      case CMARK_NODE_LIST:
+        return AddList(n, error);
+      case CMARK_NODE_CODE_BLOCK: {
+        Block b = NewBlock(BlockKind::kCode, n);
+        const char* info = cmark_node_get_fence_info(n);
+        b.info = std::string(Trim(info ? info : ""));
+        b.text = Literal(n);
+        if (!b.text.empty() && b.text.back() != '\n') b.text += '\n';
+        if (!Closed(n)) {
+          *error = "line " + std::to_string(b.line) + ": code fence not closed";
+          return false;
+        }
+        blocks_->push_back(std::move(b));
+        return true;
+      }
+      case CMARK_NODE_HTML_BLOCK: {
+        std::string html = Literal(n);
+        std::string_view t = Trim(html);
+        Block b = NewBlock(BlockKind::kComment, n);
+        if (t.starts_with("<!--") && t.ends_with("-->")) {
+          b.text = std::string(Trim(t.substr(4, t.size() - 7)));
+        } else {  // other HTML is shown as it is written
+          b.kind = BlockKind::kParagraph;
+          b.spans.push_back(Span{std::string(t)});
+        }
+        blocks_->push_back(std::move(b));
+        return true;
+      }
+      case CMARK_NODE_BLOCK_QUOTE:
+        return Walk(n, error);
+      default:
+        if (IsType(n, "table")) {
+          AddTable(n);
+          return true;
+        }
+        return true;  // thematic breaks and the like carry no text
+    }
+  }
+
+  bool AddList(cmark_node* list, std::string* error) {
+    bool ordered = cmark_node_get_list_type(list) == CMARK_ORDERED_LIST;
+    int number = cmark_node_get_list_start(list);
+    for (cmark_node* item = cmark_node_first_child(list); item; item = cmark_node_next(item)) {
+      std::string marker = ordered ? std::to_string(number++) : "-";
+      bool first = true;
+      for (cmark_node* c = cmark_node_first_child(item); c; c = cmark_node_next(c)) {
+        if (cmark_node_get_type(c) == CMARK_NODE_PARAGRAPH) {
+          Block b = NewBlock(BlockKind::kListItem, c);
+          b.info = first ? marker : "";
+          b.tight =
+              first && item != cmark_node_first_child(list) && cmark_node_get_list_tight(list);
+          b.spans = InlinesOf(c);
+          blocks_->push_back(std::move(b));
+        } else if (!Add(c, error)) {
+          return false;
+        }
+        first = false;
+      }
+    }
+    return true;
+  }
+
+  void AddTable(cmark_node* table) {
+    Block b = NewBlock(BlockKind::kTable, table);
+    for (cmark_node* row = cmark_node_first_child(table); row; row = cmark_node_next(row)) {
+      std::vector<Inlines> cells;
+      for (cmark_node* cell = cmark_node_first_child(row); cell; cell = cmark_node_next(cell)) {
+        cells.push_back(InlinesOf(cell));
+      }
+      b.rows.push_back(std::move(cells));
+    }
+    blocks_->push_back(std::move(b));
+  }
+
+  // A fenced block is closed when its last line is a fence of the same kind;
+  // cmark runs an open one to the end of the file.
+  bool Closed(cmark_node* n) const {
+    int length = 0, offset = 0;
+    char fence = 0;
+    if (!cmark_node_get_fenced(n, &length, &offset, &fence)) return true;
+    std::string_view last = Line(cmark_node_get_end_line(n));
+    if (cmark_node_get_end_line(n) == cmark_node_get_start_line(n)) return false;
+    last = Trim(last);
+    size_t run = 0;
+    while (run < last.size() && last[run] == fence) ++run;
+    return run >= static_cast<size_t>(length) && run == last.size();
+  }
+
+  std::string_view Line(int number) const {
+    std::string_view rest = source_;
+    for (int i = 1; i < number; ++i) {
+      size_t end = rest.find('\n');
+      if (end == std::string_view::npos) return {};
+      rest.remove_prefix(end + 1);
+    }
+    return rest.substr(0, rest.find('\n'));
+  }
+
+  std::string_view source_;
+  std::vector<Block>* blocks_;
+};
 
 }  // namespace
 
+std::string PlainText(const Inlines& spans) {
+  std::string out;
+  for (const Span& s : spans) out += s.text;
+  return out;
+}
+
 bool ParseBlocks(std::string_view markdown, std::vector<Block>* blocks, std::string* error) {
-  std::vector<std::string_view> lines = Lines(markdown);
-  size_t i = 0;
-  auto line_no = [&](size_t k) { return static_cast<int>(k + 1); };
-  while (i < lines.size()) {
-    std::string_view line = lines[i];
-    std::string_view trimmed = Trim(line);
-    if (trimmed.empty()) {
-      ++i;
-      continue;
-    }
-    if (IsFence(line)) {
-      Block b = NewBlock(BlockKind::kCode, line_no(i));
-      b.info = std::string(Trim(line.substr(3)));
-      size_t k = i + 1;
-      while (k < lines.size() && !IsFence(lines[k])) {
-        b.text.append(lines[k]);
-        b.text += '\n';
-        ++k;
-      }
-      if (k >= lines.size()) {
-        *error = "line " + std::to_string(line_no(i)) + ": code fence not closed";
-        return false;
-      }
-      blocks->push_back(std::move(b));
-      i = k + 1;
-      continue;
-    }
-    if (int level = HeadingLevel(line)) {
-      Block b = NewBlock(BlockKind::kHeading, line_no(i), level);
-      b.text = std::string(Trim(line.substr(level + 1)));
-      blocks->push_back(std::move(b));
-      ++i;
-      continue;
-    }
-    if (IsComment(line)) {
-      Block b = NewBlock(BlockKind::kComment, line_no(i));
-      std::string_view t = Trim(line);
-      b.text = std::string(Trim(t.substr(4, t.size() - 7)));
-      blocks->push_back(std::move(b));
-      ++i;
-      continue;
-    }
-    if (trimmed.starts_with("|")) {
-      Block b = NewBlock(BlockKind::kTable, line_no(i));
-      while (i < lines.size() && Trim(lines[i]).starts_with("|")) {
-        std::vector<std::string> cells = TableCells(lines[i]);
-        if (!IsSeparatorRow(cells)) b.rows.push_back(std::move(cells));
-        ++i;
-      }
-      blocks->push_back(std::move(b));
-      continue;
-    }
-    size_t marker = ListMarker(line);
-    Block b = NewBlock(marker ? BlockKind::kListItem : BlockKind::kParagraph, line_no(i));
-    b.info = marker ? std::string(line.substr(0, marker - 1)) : "";
-    b.text = std::string(Trim(line.substr(marker)));
-    ++i;
-    // Continuation lines: up to a blank line or the start of another block.
-    while (i < lines.size()) {
-      std::string_view next = lines[i];
-      std::string_view t = Trim(next);
-      if (t.empty() || IsFence(next) || HeadingLevel(next) || IsComment(next) ||
-          t.starts_with("|") || ListMarker(next)) {
-        break;
-      }
-      b.text += ' ';
-      b.text.append(t);
-      ++i;
-    }
-    blocks->push_back(std::move(b));
+  cmark_gfm_core_extensions_ensure_registered();
+  std::unique_ptr<cmark_parser, ParserFree> parser(cmark_parser_new(CMARK_OPT_DEFAULT));
+  if (cmark_syntax_extension* table = cmark_find_syntax_extension("table")) {
+    cmark_parser_attach_syntax_extension(parser.get(), table);
   }
-  return true;
+  cmark_parser_feed(parser.get(), markdown.data(), markdown.size());
+  std::unique_ptr<cmark_node, NodeFree> document(cmark_parser_finish(parser.get()));
+  if (!document) {
+    *error = "the Markdown could not be parsed";
+    return false;
+  }
+  return Cutter(markdown, blocks).Walk(document.get(), error);
 }
 
 std::vector<Section> SectionsAt(const std::vector<Block>& blocks, int level) {

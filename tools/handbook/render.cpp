@@ -1,9 +1,8 @@
 #include "render.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
-
-#include "examples.h"
 
 namespace handbook {
 namespace {
@@ -61,8 +60,8 @@ bool IsExampleOutput(const std::vector<Block>& blocks, size_t i) {
   return before.kind == BlockKind::kCode && before.info == "orbelin";
 }
 
-std::string ListMarkerText(const Block& b) {
-  return b.info == "-" || b.info == "*" ? "- " : b.info + ". ";
+std::string ListMarkerText(const std::string& info) {
+  return info == "-" ? "- " : info + ". ";
 }
 
 std::vector<std::string> CodeLines(const std::string& text) {
@@ -76,57 +75,88 @@ std::vector<std::string> CodeLines(const std::string& text) {
   return lines;
 }
 
-// Column widths of a table in display columns.
-std::vector<size_t> ColumnWidths(const std::vector<std::vector<std::string>>& rows) {
+bool IsWord(std::string_view code) {
+  if (code.empty()) return false;
+  for (unsigned char c : code) {
+    if (!std::isalnum(c) && c != '_') return false;
+  }
+  return true;
+}
+
+using Row = std::vector<std::string>;
+
+// A table's cells as terminal text.
+std::vector<Row> TextRows(const Block& b) {
+  std::vector<Row> rows;
+  for (const auto& row : b.rows) {
+    Row cells;
+    for (const Inlines& cell : row) cells.push_back(TerminalInline(cell));
+    rows.push_back(std::move(cells));
+  }
+  return rows;
+}
+
+std::vector<size_t> ColumnWidths(const std::vector<Row>& rows) {
   std::vector<size_t> widths;
-  for (const auto& row : rows) {
+  for (const Row& row : rows) {
     if (widths.size() < row.size()) widths.resize(row.size(), 0);
-    for (size_t c = 0; c < row.size(); ++c) {
-      widths[c] = std::max(widths[c], DisplayWidth(PlainInline(row[c])));
-    }
+    for (size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], DisplayWidth(row[c]));
   }
   return widths;
 }
 
-std::string PaddedRow(const std::vector<std::string>& row, const std::vector<size_t>& widths,
-                      bool plain) {
+// Columns two blanks apart; the width of the widest line.
+size_t TableWidth(const std::vector<size_t>& widths) {
+  size_t total = 0;
+  for (size_t w : widths) total += w + 2;
+  return total > 0 ? total - 2 : 0;
+}
+
+std::string PaddedRow(const Row& row, const std::vector<size_t>& widths) {
   std::string line;
   for (size_t c = 0; c < row.size(); ++c) {
-    std::string cell = plain ? PlainInline(row[c]) : row[c];
-    line += cell;
-    if (c + 1 < row.size()) {
-      line.append(widths[c] - DisplayWidth(plain ? cell : PlainInline(row[c])) + 2, ' ');
-    }
+    line += row[c];
+    if (c + 1 < row.size()) line.append(widths[c] - DisplayWidth(row[c]) + 2, ' ');
   }
   while (!line.empty() && line.back() == ' ') line.pop_back();
   return line;
 }
 
+// A row of a table too wide for columns, as one line: "first: name cell;
+// name cell", each cell after the first named by its header.
+std::string RowAsLine(const Row& header, const Row& row) {
+  std::string line;
+  for (size_t c = 0; c < row.size(); ++c) {
+    if (c == 1) line += ": ";
+    if (c > 1) line += "; ";
+    if (c > 0 && c < header.size()) line += header[c] + " ";
+    line += row[c];
+  }
+  return line;
+}
+
+// Code and tables stand indented by four, unless their lines would then
+// run past the page's width.
+constexpr size_t kRoffIndent = 4;
+
+std::string Indented(size_t widest, size_t width, const std::string& then) {
+  return (widest + kRoffIndent <= width ? ".RS 4\n" : "") + then;
+}
+
+std::string Unindented(size_t widest, size_t width) {
+  return widest + kRoffIndent <= width ? ".RE\n" : "";
+}
+
 }  // namespace
 
-std::string PlainInline(std::string_view text) {
+std::string TerminalInline(const Inlines& spans) {
   std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c == '`') continue;
-    if (c == '*' && i + 1 < text.size() && text[i + 1] == '*') {
-      ++i;
-      continue;
+  for (const Span& s : spans) {
+    if (s.code && !IsWord(s.text)) {
+      out += '`' + s.text + '`';
+    } else {
+      out += s.text;
     }
-    if (c == '\\' && i + 1 < text.size() && (text[i + 1] == '|' || text[i + 1] == '*')) {
-      out += text[++i];
-      continue;
-    }
-    if (c == '[') {
-      size_t close = text.find("](", i);
-      size_t end = close == std::string_view::npos ? close : text.find(')', close);
-      if (end != std::string_view::npos) {
-        out += PlainInline(text.substr(i + 1, close - i - 1));
-        i = end;
-        continue;
-      }
-    }
-    out += c;
   }
   return out;
 }
@@ -158,16 +188,17 @@ std::string Wrap(std::string_view text, size_t width, std::string_view first, si
 
 std::string RenderText(const std::vector<Block>& blocks, size_t width) {
   std::string out;
+  std::string marker = "- ";  // of the list item last written
   for (size_t i = 0; i < blocks.size(); ++i) {
     const Block& b = blocks[i];
     if (b.kind == BlockKind::kComment) continue;
     // A blank line between blocks, but a list stays together.
-    bool in_list =
-        i > 0 && b.kind == BlockKind::kListItem && blocks[i - 1].kind == BlockKind::kListItem;
+    bool in_list = i > 0 && b.kind == BlockKind::kListItem && !b.info.empty() &&
+                   blocks[i - 1].kind == BlockKind::kListItem;
     if (!out.empty() && !in_list) out += '\n';
     switch (b.kind) {
       case BlockKind::kHeading: {
-        std::string text = PlainInline(b.text);
+        std::string text = TerminalInline(b.spans);
         out += Wrap(text, width);
         if (b.level <= 2) {
           out.append(std::min(DisplayWidth(text), width), b.level == 1 ? '=' : '-');
@@ -176,13 +207,14 @@ std::string RenderText(const std::vector<Block>& blocks, size_t width) {
         break;
       }
       case BlockKind::kParagraph:
-        out += Wrap(PlainInline(b.text), width);
+        // A quotation stands indented, as in a letter.
+        out += b.quoted ? Wrap(TerminalInline(b.spans), width, "    ", 4)
+                        : Wrap(TerminalInline(b.spans), width);
         break;
-      case BlockKind::kListItem: {
-        std::string marker = ListMarkerText(b);
-        out += Wrap(PlainInline(b.text), width, marker, marker.size());
+      case BlockKind::kListItem:
+        if (!b.info.empty()) marker = ListMarkerText(b.info);
+        out += Wrap(TerminalInline(b.spans), width, b.info.empty() ? "" : marker, marker.size());
         break;
-      }
       case BlockKind::kCode:
         if (IsExampleOutput(blocks, i)) out += "Output:\n";
         for (const std::string& line : CodeLines(b.text)) {
@@ -191,30 +223,19 @@ std::string RenderText(const std::vector<Block>& blocks, size_t width) {
         }
         break;
       case BlockKind::kTable: {
-        std::vector<size_t> widths = ColumnWidths(b.rows);
-        size_t total = 0;
-        for (size_t w : widths) total += w + 2;
-        if (total <= width + 2) {
-          for (size_t r = 0; r < b.rows.size(); ++r) {
-            out += PaddedRow(b.rows[r], widths, true) + '\n';
-            if (r == 0 && b.rows.size() > 1) {
-              out.append(std::min(total - 2, width), '-');
+        std::vector<Row> rows = TextRows(b);
+        std::vector<size_t> widths = ColumnWidths(rows);
+        if (TableWidth(widths) <= width) {
+          for (size_t r = 0; r < rows.size(); ++r) {
+            out += PaddedRow(rows[r], widths) + '\n';
+            if (r == 0 && rows.size() > 1) {
+              out.append(TableWidth(widths), '-');
               out += '\n';
             }
           }
         } else {
-          // Too wide for columns: one wrapped line per row, the header's
-          // names before the cells.
-          const auto& header = b.rows.front();
-          for (size_t r = 1; r < b.rows.size(); ++r) {
-            std::string line;
-            for (size_t c = 0; c < b.rows[r].size(); ++c) {
-              if (c == 1) line += ": ";
-              if (c > 1) line += "; ";
-              if (c > 0 && c < header.size()) line += PlainInline(header[c]) + " ";
-              line += PlainInline(b.rows[r][c]);
-            }
-            out += Wrap(line, width, "- ", 2);
+          for (size_t r = 1; r < rows.size(); ++r) {
+            out += Wrap(RowAsLine(rows.front(), rows[r]), width, "- ", 2);
           }
         }
         break;
@@ -226,40 +247,11 @@ std::string RenderText(const std::vector<Block>& blocks, size_t width) {
   return out;
 }
 
-std::string RoffInline(std::string_view text) {
+std::string RoffText(std::string_view text) {
   std::string out;
-  bool bold = false;
   for (size_t i = 0; i < text.size();) {
     unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c == '`' || (c == '*' && i + 1 < text.size() && text[i + 1] == '*')) {
-      out += bold ? "\\fR" : "\\fB";
-      bold = !bold;
-      i += c == '`' ? 1 : 2;
-      continue;
-    }
-    if (c == '\\' && i + 1 < text.size() && (text[i + 1] == '|' || text[i + 1] == '*')) {
-      out += text[i + 1];
-      i += 2;
-      continue;
-    }
-    if (c == '[') {
-      size_t close = text.find("](", i);
-      size_t end = close == std::string_view::npos ? close : text.find(')', close);
-      if (end != std::string_view::npos) {
-        out += RoffInline(text.substr(i + 1, close - i - 1));
-        i = end + 1;
-        continue;
-      }
-    }
-    if (c == '\\') {
-      out += "\\e";
-    } else if (c == '-') {
-      out += "\\-";
-    } else if (c == '\'' && i == 0) {
-      out += "\\&'";
-    } else if (c == '.' && i == 0) {
-      out += "\\&.";
-    } else if (c >= 0x80) {
+    if (c >= 0x80) {
       size_t len = SequenceLength(c);
       unsigned cp = len == 2 ? c & 0x1F : len == 3 ? c & 0x0F : c & 0x07;
       for (size_t k = 1; k < len && i + k < text.size(); ++k) {
@@ -270,40 +262,63 @@ std::string RoffInline(std::string_view text) {
       out += buf;
       i += len;
       continue;
-    } else {
-      out += static_cast<char>(c);
+    }
+    // The ASCII characters that groff would otherwise print as typographic
+    // look-alikes, which a reader could not copy into a script.
+    switch (c) {
+      case '\\':
+        out += "\\e";
+        break;
+      case '-':
+        out += "\\-";
+        break;
+      case '\'':
+        out += "\\(aq";
+        break;
+      case '`':
+        out += "\\(ga";
+        break;
+      case '^':
+        out += "\\(ha";
+        break;
+      case '~':
+        out += "\\(ti";
+        break;
+      case '"':
+        out += "\\(dq";
+        break;
+      default:
+        out += static_cast<char>(c);
     }
     ++i;
   }
-  if (bold) out += "\\fR";
+  // A line that starts with a dot or an apostrophe would be a request.
+  if (out.starts_with(".")) out.insert(0, "\\&");
   return out;
 }
 
-// One line as it stands, in roff's escapes, for a no-fill block.
-static std::string RoffVerbatim(std::string_view line) {
+std::string RoffInline(const Inlines& spans) {
   std::string out;
-  if (!line.empty() && (line[0] == '.' || line[0] == '\'')) out += "\\&";
-  for (size_t i = 0; i < line.size();) {
-    unsigned char c = static_cast<unsigned char>(line[i]);
-    if (c >= 0x80) {
-      size_t len = SequenceLength(c);
-      out += RoffInline(line.substr(i, len));
-      i += len;
-      continue;
-    }
-    if (c == '\\') {
-      out += "\\e";
-    } else if (c == '-') {
-      out += "\\-";
+  for (const Span& s : spans) {
+    std::string text = RoffText(s.text);
+    if (s.code) {
+      // Blanks in code do not break the line.
+      std::string kept;
+      for (char c : text) kept += c == ' ' ? std::string("\\ ") : std::string(1, c);
+      out += "\\fB" + kept + "\\fR";
+    } else if (s.strong) {
+      out += "\\fB" + text + "\\fR";
+    } else if (s.emph) {
+      out += "\\fI" + text + "\\fR";
     } else {
-      out += static_cast<char>(c);
+      out += text;
     }
-    ++i;
   }
+  if (out.starts_with(".")) out.insert(0, "\\&");
   return out;
 }
 
-std::string RenderRoff(const std::vector<Block>& blocks) {
+std::string RenderRoff(const std::vector<Block>& blocks, size_t width) {
   std::string out;
   for (size_t i = 0; i < blocks.size(); ++i) {
     const Block& b = blocks[i];
@@ -312,30 +327,50 @@ std::string RenderRoff(const std::vector<Block>& blocks) {
         if (b.level == 1) {
           std::string upper = b.text;
           for (char& c : upper) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-          out += ".SH \"" + RoffInline(upper) + "\"\n";
+          out += ".SH \"" + RoffText(upper) + "\"\n";
         } else if (b.level == 2) {
-          out += ".SS \"" + RoffInline(b.text) + "\"\n";
+          out += ".SS \"" + RoffText(b.text) + "\"\n";
         } else {
-          out += ".PP\n\\fB" + RoffInline(PlainInline(b.text)) + "\\fR\n";
+          out += ".PP\n\\fB" + RoffText(b.text) + "\\fR\n";
         }
         break;
       case BlockKind::kParagraph:
-        out += ".PP\n" + RoffInline(b.text) + "\n";
+        out += b.quoted ? ".PP\n.RS 4\n" + RoffInline(b.spans) + "\n.RE\n"
+                        : ".PP\n" + RoffInline(b.spans) + "\n";
         break;
       case BlockKind::kListItem:
-        out += ".IP \"" + RoffInline(ListMarkerText(b)) + "\" 3\n" + RoffInline(b.text) + "\n";
+        // The items of a tight list stand without blank lines between them.
+        if (b.tight) out += ".PD 0\n";
+        out += b.info.empty() ? ".IP \"\" 3\n"
+                              : ".IP \"" + RoffText(ListMarkerText(b.info)) + "\" 3\n";
+        out += RoffInline(b.spans) + "\n";
+        if (b.tight) out += ".PD\n";
         break;
-      case BlockKind::kCode:
+      case BlockKind::kCode: {
         out += IsExampleOutput(blocks, i) ? ".PP\nOutput:\n" : ".PP\n";
-        out += ".RS 4\n.nf\n";
-        for (const std::string& line : CodeLines(b.text)) out += RoffVerbatim(line) + "\n";
-        out += ".fi\n.RE\n";
+        std::vector<std::string> lines = CodeLines(b.text);
+        size_t widest = 0;
+        for (const std::string& line : lines) widest = std::max(widest, DisplayWidth(line));
+        out += Indented(widest, width, ".nf\n");
+        for (const std::string& line : lines) out += RoffText(line) + "\n";
+        out += ".fi\n" + Unindented(widest, width);
         break;
+      }
       case BlockKind::kTable: {
-        std::vector<size_t> widths = ColumnWidths(b.rows);
-        out += ".PP\n.RS 4\n.nf\n";
-        for (const auto& row : b.rows) out += RoffVerbatim(PaddedRow(row, widths, true)) + "\n";
-        out += ".fi\n.RE\n";
+        std::vector<Row> rows = TextRows(b);
+        std::vector<size_t> widths = ColumnWidths(rows);
+        if (TableWidth(widths) <= width) {
+          out += ".PP\n" + Indented(TableWidth(widths), width, ".nf\n");
+          for (const Row& row : rows) out += RoffText(PaddedRow(row, widths)) + "\n";
+          out += ".fi\n" + Unindented(TableWidth(widths), width);
+        } else {
+          // One item per row, without blank lines between them.
+          out += ".PP\n.PD 0\n";
+          for (size_t r = 1; r < rows.size(); ++r) {
+            out += ".IP \"\\(bu\" 3\n" + RoffText(RowAsLine(rows.front(), rows[r])) + "\n";
+          }
+          out += ".PD\n";
+        }
         break;
       }
       case BlockKind::kComment:
