@@ -18,8 +18,9 @@ const cases = [
   ['VIGENÈRE', ['VIGI', 'VIGE', 'VIGD']],
   ['vigenere', ['VIGI', 'VIGE', 'VIGD']],
   ['enigma', ['ENIGMAINIT', 'ENIGMARUN', 'ENIGMAWHEELS', 'ENIGMAINFO']],
-  // A group's heading: the entries under it.
-  ['coordinates', ['KQSUM', 'WLAT', 'WLON', 'WGPS', 'WGK', 'WUTM', 'CHAR', 'GMMMM']],
+  // A title, then a group's heading: the entries under it. (The page's
+  // help also holds the language chapter's sections: "Coordinate literals".)
+  ['coordinates', ['KQSUM', 'Language', 'WLAT', 'WLON', 'WGPS', 'WGK', 'WUTM', 'CHAR', 'GMMMM']],
   // The exact key and the message number first.
   ['olon', ['OLAT, OLON']],
   ['E6', ['E4 to E96']],

@@ -356,8 +356,8 @@ int main(int argc, char** argv) {
   for (const HandbookFile& t : topics) {
     if (t.name != "language") continue;
     for (const handbook::Section& section : handbook::SectionsAt(t.blocks, 2)) {
-      json += ",\n  {\"key\": \"Language\", \"title\": " +
-              JsonString(handbook::PlainInline(section.heading)) +
+      json += ",\n  {\"key\": \"Language\", \"title\": " + JsonString(section.heading) +
+              ", \"group\": \"The language\"" +
               ", \"text\": " + JsonString(handbook::RenderText(section.blocks, kUnwrapped)) + "}";
     }
   }
