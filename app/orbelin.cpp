@@ -1,7 +1,7 @@
 // orbelin: Orbelin on the command line.
 //
 //   orbelin run [OPTIONS] SCRIPT... | - | -e TEXT
-//   orbelin help [KEYWORD | TOPIC | E<number>]
+//   orbelin help [WORD...]
 //   orbelin vary SCRIPT --set NAME=VALUES... [OPTIONS]
 //   orbelin window [WINDOW-OPTIONS...]
 //

@@ -8,7 +8,7 @@ namespace orbelin::cli {
 
 const char kUsage[] =
     "Usage: orbelin run [OPTIONS] SCRIPT... | - | -e TEXT\n"
-    "       orbelin help [KEYWORD | TOPIC | E<number>]\n"
+    "       orbelin help [WORD...]\n"
     "       orbelin vary SCRIPT --set NAME=VALUES... [OPTIONS]\n"
     "       orbelin window [WINDOW-OPTIONS...]\n"
     "       orbelin --help | --version\n";
@@ -54,8 +54,10 @@ const char kHelp[] =
     "  'orbelin vary --help' explains it with an example; 'orbelin help vary'\n"
     "  is the handbook's chapter.\n"
     "\n"
-    "orbelin help [KEYWORD | TOPIC | E<number>]\n"
-    "  The handbook on the terminal: every keyword, topic and message.\n"
+    "orbelin help [WORD...]\n"
+    "  The handbook on the terminal: a keyword's entry, a topic, a message\n"
+    "  (E111), or every entry that speaks of the words (accents and case do\n"
+    "  not matter).\n"
     "\n"
     "orbelin window [OPTIONS...]\n"
     "  Opens the window (the program orbelin-window beside this one).\n"

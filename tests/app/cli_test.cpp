@@ -245,7 +245,7 @@ TEST_F(Cli, TheTextOfDashEIsTheScript) {
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(Contains(r.err,
                          "Usage: orbelin run [OPTIONS] SCRIPT... | - | -e TEXT\n"
-                         "       orbelin help [KEYWORD | TOPIC | E<number>]\n"))
+                         "       orbelin help [WORD...]\n"))
         << r.err;
     EXPECT_TRUE(Contains(r.err, "Try 'orbelin --help' for more.\n")) << r.err;
   }

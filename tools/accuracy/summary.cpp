@@ -74,10 +74,13 @@ std::string Summary(const Figures& f) {
        "grid reference of the same place by the datum shift, of the order of a hundred "
        "metres in Germany.\n";
   s += "- **CENTER, KREUZPEILUNG**: straight lines in the Gauss-Krueger plane. With points 1 "
-       "km apart the answer is within " +
+       "km apart (for KREUZPEILUNG, bearings crossing at 75 degrees) the answer is within " +
        Length(at("center_1km")) + " (CENTER) and " + Length(at("cross_1km")) +
        " (KREUZPEILUNG); at 10 km " + Length(at("center_10km")) + " and " +
-       Length(at("cross_10km")) + ", growing faster than the size.\n";
+       Length(at("cross_10km")) +
+       ", growing faster than the size. Bearings that cross at a shallower angle put the "
+       "point further off: the tables of where the constructions stop answering give it by "
+       "angle.\n";
   s += "- **BOGENSCHNITT**: takes its radii as lengths in the Gauss-Krueger plane, which "
        "differ from lengths on the ground by 1e-4 to 5e-4: up to " +
        Length(at("arc_100m")) + " for radii of 100 m and " + Length(at("arc_1km")) +
