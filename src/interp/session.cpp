@@ -20,7 +20,7 @@ RunResult Session::Run(std::string_view source) {
   Scanner scanner(source, diagnostics_);
   diagnostics_.BeginRun(scanner.lookahead_location(), &scanner.current());
   std::vector<RunNote> notes;
-  Runtime rt{out_, vars_, diagnostics_, *text_, point_, notes, 0, {}};
+  Runtime rt{out_, vars_, diagnostics_, *text_, point_, notes, 0, {}, false};
   scanner.NextToken();
   Parser parser(scanner, rt);
   parser.Program();
@@ -51,6 +51,7 @@ RunResult Session::Run(std::string_view source) {
   WriteListing(listing, source, result.errors);
   result.listing = listing.Take();
   result.point = point_;
+  result.point_set = rt.point_set;
   return result;
 }
 
