@@ -81,9 +81,9 @@ PastedCoordinate ReadPastedCoordinate(std::string_view text, size_t position) {
     return c;
   }
   if (degree_fraction) {
-    return fault("degrees with decimals take no minutes: write N 48.20575\xB0 or N 48\xB0 12.345");
+    return fault("degrees with decimals take no minutes; write N 48.20575\xB0 or N 48\xB0 12.345");
   }
-  if (minutes >= 60) return fault("the minutes are 60 or more: they must be below 60");
+  if (minutes >= 60) return fault("its minutes must be below 60");
   if (r.Byte() == kDegreeSign) {
     ++r.p;
     return fault("a coordinate has one degree sign, after the degrees");
@@ -104,9 +104,9 @@ PastedCoordinate ReadPastedCoordinate(std::string_view text, size_t position) {
     return c;
   }
   if (minute_fraction) {
-    return fault("minutes with decimals take no seconds: write N 48\xB0 12' 20.7\" or N 48\xB0 12.345");
+    return fault("minutes with decimals take no seconds; write N 48\xB0 12' 20.7\" or N 48\xB0 12.345");
   }
-  if (seconds >= 60) return fault("the seconds are 60 or more: they must be below 60");
+  if (seconds >= 60) return fault("its seconds must be below 60");
   if (r.Byte() == '"') ++r.p;
   c.length = r.p - position;
   c.value = (degrees + (minutes + seconds / 60) / 60) * sign;
