@@ -40,16 +40,25 @@ std::string HalfText(double value, char positive, char negative, int degree_digi
     return text;
   }
   const char hemisphere = value < 0 && count != 0 ? negative : positive;
-  const double degrees = std::floor(count / units);
-  // Below 2^53 every whole number is exact, so the remainder is too; the
-  // rest are so large that their fraction is gone anyway.
-  const int rest = static_cast<int>(std::fmod(count, units));
+  double degrees = std::floor(count / units);
+  double rest = std::fmod(count, units);  // exact while count is below 2^53
+  if (count >= 9007199254740992.0) {
+    // So many units that the product lost the fraction: take it from the
+    // value itself, whose own fraction is exact.
+    degrees = std::floor(std::fabs(value));
+    rest = std::round((std::fabs(value) - degrees) * units);
+    if (rest >= units) {
+      degrees += 1;
+      rest = 0;
+    }
+  }
+  const int units_left = static_cast<int>(rest);
   if (dms) {
     std::snprintf(text, sizeof text, "%c %0*.0f\xB0 %02d' %02d.%d\"", hemisphere, degree_digits,
-                  degrees, rest / 600, rest % 600 / 10, rest % 10);
+                  degrees, units_left / 600, units_left % 600 / 10, units_left % 10);
   } else {
     std::snprintf(text, sizeof text, "%c %0*.0f\xB0 %02d.%03d", hemisphere, degree_digits, degrees,
-                  rest / 1000, rest % 1000);
+                  units_left / 1000, units_left % 1000);
   }
   return text;
 }
