@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "geodesy/gauss_krueger.h"
-
 namespace orbelin {
 
 namespace {
@@ -61,8 +59,7 @@ GeoPoint ToGeodetic(const Ellipsoid& e, const Geocentric& g) {
 //       | -ry   rx   1  |
 Geocentric DhdnToWgs84(const Geocentric& g) {
   const Helmert h = Parameters();
-  return {kTx + h.m * (g.x - h.rz * g.y + h.ry * g.z),
-          kTy + h.m * (h.rz * g.x + g.y - h.rx * g.z),
+  return {kTx + h.m * (g.x - h.rz * g.y + h.ry * g.z), kTy + h.m * (h.rz * g.x + g.y - h.rx * g.z),
           kTz + h.m * (-h.ry * g.x + h.rx * g.y + g.z)};
 }
 
@@ -96,6 +93,16 @@ GeoPoint Wgs84ToDhdn(double lat, double lon) {
 
 GeoPoint DhdnToWgs84(double lat, double lon) {
   return ToGeodetic(kWgs84, DhdnToWgs84(ToGeocentric(Bessel(), lat, lon, 0)));
+}
+
+GaussKruegerPoint Wgs84ToDhdnGK(double lat, double lon, int k) {
+  const GeoPoint d = Wgs84ToDhdn(lat, lon);
+  return Geo2GK(kBessel, d.lat, d.lon, k);
+}
+
+GeoPoint DhdnGKToWgs84(double r, double h, TextSink* trace) {
+  const GeoPoint d = GK2Geo(kBessel, r, h, trace);
+  return DhdnToWgs84(d.lat, d.lon);
 }
 
 }  // namespace orbelin

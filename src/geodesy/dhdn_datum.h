@@ -17,6 +17,7 @@
 
 #include "geodesy/angles.h"
 #include "geodesy/ellipsoid.h"
+#include "geodesy/gauss_krueger.h"
 
 namespace orbelin {
 
@@ -37,5 +38,11 @@ Geocentric Wgs84ToDhdn(const Geocentric& g);
 // Latitude and longitude in degrees, from one datum to the other.
 GeoPoint Wgs84ToDhdn(double lat, double lon);
 GeoPoint DhdnToWgs84(double lat, double lon);
+
+// GPS2DHDN: a WGS 84 position to the DHDN Gauss-Krueger grid in strip k.
+GaussKruegerPoint Wgs84ToDhdnGK(double lat, double lon, int k);
+// DHDN2GPS: a DHDN grid value to WGS 84; the strip is read from R, and a
+// trace sink gets GK2GPS's trace.
+GeoPoint DhdnGKToWgs84(double r, double h, TextSink* trace);
 
 }  // namespace orbelin

@@ -64,20 +64,16 @@ void HandleGk2Gps(Runtime& rt, const CallArgs& a) {
   rt.SetValue(a.var[1], g.lon);
 }
 
-// GPS2GK and GK2GPS with the datum shift to the grid of German maps: the
-// WGS 84 position is moved to DHDN before the Bessel series, and back after.
+// GPS2GK and GK2GPS with the datum shift to the grid of German maps.
 void HandleGps2Dhdn(Runtime& rt, const CallArgs& a) {
-  const GeoPoint d = Wgs84ToDhdn(a.num[0], a.num[1]);
-  // The strip is chosen where the point lies on the map's grid.
-  const int strip = a.num[2] > 360 ? MkzStrip(d.lon) : FloorToInt(a.num[2]);
-  const GaussKruegerPoint p = Geo2GK(kBessel, d.lat, d.lon, strip);
+  const int strip = a.num[2] > 360 ? MkzStrip(a.num[1]) : FloorToInt(a.num[2]);
+  const GaussKruegerPoint p = Wgs84ToDhdnGK(a.num[0], a.num[1], strip);
   rt.SetValue(a.var[0], p.r);
   rt.SetValue(a.var[1], p.h);
 }
 
 void HandleDhdn2Gps(Runtime& rt, const CallArgs& a) {
-  const GeoPoint d = GK2Geo(kBessel, a.num[0], a.num[1], rt.trace());
-  const GeoPoint g = DhdnToWgs84(d.lat, d.lon);
+  const GeoPoint g = DhdnGKToWgs84(a.num[0], a.num[1], rt.trace());
   rt.SetValue(a.var[0], g.lat);
   rt.SetValue(a.var[1], g.lon);
 }
