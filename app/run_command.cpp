@@ -94,7 +94,8 @@ int Parse(const std::vector<std::string>& args, Options* o) {
         return UsageError("unknown encoding '" + value + "' (auto, cp1252 or utf-8)");
       }
     } else if (OptionValue(args, &i, "--gpx", &value, &missing)) {
-      if (missing || value.empty()) return UsageError("--gpx needs a file name, as in --gpx walk.gpx");
+      if (missing || value.empty())
+        return UsageError("--gpx needs a file name, as in --gpx walk.gpx");
       o->gpx = value;
     } else if (OptionValue(args, &i, "--output-dir", &value, &missing)) {
       if (missing || value.empty()) return UsageError("--output-dir needs a folder");
@@ -127,8 +128,8 @@ int Complain(const std::string& sentence, const char* advice = "") {
 
 // Shows what one run did: results on standard output, diagnostics on
 // standard error, and what went wrong with its files.
-int Show(Options& o, const std::string& name, const std::string& stem,
-         const ScriptFileNames& names, const FileCalc& calc) {
+int Show(Options& o, const std::string& name, const std::string& stem, const ScriptFileNames& names,
+         const FileCalc& calc) {
   if (!calc.ran()) {
     return Complain(
         calc.Problem(names),
@@ -169,8 +170,7 @@ int RunText(Options& o, Session& session, const std::string& name, const std::st
             const std::string& bytes) {
   const ScriptFileNames outputs =
       o.output_dir.empty() ? ScriptFileNames{} : OutputsForText(stem, o.output_dir);
-  return Show(o, name, stem, outputs,
-              CalcText(session, outputs, DecodeScript(bytes, o.encoding)));
+  return Show(o, name, stem, outputs, CalcText(session, outputs, DecodeScript(bytes, o.encoding)));
 }
 
 // --gpx: one waypoint for each script that set a point, through the point

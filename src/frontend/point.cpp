@@ -99,8 +99,7 @@ GpxFile GpxWaypoints(const std::vector<NamedPoint>& points) {
       continue;
     }
     char position[96];
-    std::snprintf(position, sizeof position, "lat=\"%.6f\" lon=\"%.6f\"", p.point.lat,
-                  p.point.lon);
+    std::snprintf(position, sizeof position, "lat=\"%.6f\" lon=\"%.6f\"", p.point.lat, p.point.lon);
     waypoints += "  <wpt ";
     waypoints += position;
     waypoints += ">\n    <name>";
@@ -139,8 +138,8 @@ std::string PairHalf(const Scanner& sc, std::string_view text, const char* which
   *value = c.value;
   *letter = c.hemisphere;
   if (*letter != letters[0] && *letter != letters[1]) {
-    return std::string("the ") + which + " starts with " + std::string(1, *letter) +
-           ": it takes " + letters[0] + " or " + letters[1];
+    return std::string("the ") + which + " starts with " + std::string(1, *letter) + ": it takes " +
+           letters[0] + " or " + letters[1];
   }
   return "";
 }

@@ -104,7 +104,8 @@ PastedCoordinate ReadPastedCoordinate(std::string_view text, size_t position) {
     return c;
   }
   if (minute_fraction) {
-    return fault("minutes with decimals take no seconds; write N 48\xB0 12' 20.7\" or N 48\xB0 12.345");
+    return fault(
+        "minutes with decimals take no seconds; write N 48\xB0 12' 20.7\" or N 48\xB0 12.345");
   }
   if (seconds >= 60) return fault("its seconds must be below 60");
   if (r.Byte() == '"') ++r.p;

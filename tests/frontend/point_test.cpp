@@ -66,18 +66,19 @@ TEST(Point, GpxOfSeveralWaypoints) {
   const GpxFile file = GpxWaypoints({{"walk", {48.20575, 11.50833333, true}},
                                      {"bad", {123.4, 0, true}},
                                      {"final", {-33.5, -70.25, true}}});
-  EXPECT_EQ(file.gpx,
-            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-            "<gpx version=\"1.1\" creator=\"Orbelin\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
-            "  <wpt lat=\"48.205750\" lon=\"11.508333\">\n"
-            "    <name>walk</name>\n"
-            "    <desc>N 48° 12.345 E 011° 30.500</desc>\n"
-            "  </wpt>\n"
-            "  <wpt lat=\"-33.500000\" lon=\"-70.250000\">\n"
-            "    <name>final</name>\n"
-            "    <desc>S 33° 30.000 W 070° 15.000</desc>\n"
-            "  </wpt>\n"
-            "</gpx>\n");
+  EXPECT_EQ(
+      file.gpx,
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<gpx version=\"1.1\" creator=\"Orbelin\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
+      "  <wpt lat=\"48.205750\" lon=\"11.508333\">\n"
+      "    <name>walk</name>\n"
+      "    <desc>N 48° 12.345 E 011° 30.500</desc>\n"
+      "  </wpt>\n"
+      "  <wpt lat=\"-33.500000\" lon=\"-70.250000\">\n"
+      "    <name>final</name>\n"
+      "    <desc>S 33° 30.000 W 070° 15.000</desc>\n"
+      "  </wpt>\n"
+      "</gpx>\n");
   EXPECT_EQ(file.refusals,
             std::vector<std::string>{"bad: The point set with OLAT and OLON is not a place on the "
                                      "Earth: the latitude is 123.4, beyond ±90°. Nothing was "
@@ -97,8 +98,7 @@ TEST(Point, ReadsAPairAsACachePageWritesIt) {
   } cases[] = {
       {"N 48° 12.345 E 011° 30.500", 48 + 12.345 / 60, 11 + 30.5 / 60, ""},
       {"  n48°12.345, e11°30.5 ", 48 + 12.345 / 60, 11 + 30.5 / 60, ""},
-      {"S 33° 51' 24.5\" W 070° 15' 00\"", -(33 + (51 + 24.5 / 60) / 60), -(70 + 15.0 / 60),
-       ""},
+      {"S 33° 51' 24.5\" W 070° 15' 00\"", -(33 + (51 + 24.5 / 60) / 60), -(70 + 15.0 / 60), ""},
       {"N 48.5° W 7.25°", 48.5, -7.25, ""},
       {"", 0, 0,
        "the latitude is missing where the text ends: write the pair as a cache page does, N 48° "

@@ -74,7 +74,10 @@ TEST(Scanner, PastedCoordinates) {
     std::vector<int> terminals;
   } cases[] = {
       {"N 48\xB0 12.345 E 011\xB0 30.500", {kPasted, kPasted, kEof}},
-      {"n48\xB0" "12.345,e11\xB0" "30", {kPasted, kComma, kPasted, kEof}},
+      {"n48\xB0"
+       "12.345,e11\xB0"
+       "30",
+       {kPasted, kComma, kPasted, kEof}},
       {"S 48\xB0 12' 20.7\" W 7\xB0 30' 1\"", {kPasted, kPasted, kEof}},
       {"N 48.20575\xB0 E 11.5\xB0", {kPasted, kPasted, kEof}},
       // The minute mark with nothing after it ends the coordinate; a quote
