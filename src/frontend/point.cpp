@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "base/ascii.h"
 #include "base/cp1252.h"
 #include "interp/diagnostics.h"
 #include "interp/pasted_coordinate.h"
