@@ -20,14 +20,14 @@ struct Keyword {
   int terminal;
 };
 
-// Every keyword of the terminal table, sorted by its text, so that the
-// keywords of one first letter stand together.
 constexpr size_t CountKeywords() {
   size_t n = 0;
   for (int t = 0; t < kTerminalCount; ++t) n += IsKeyword(t) ? 1 : 0;
   return n;
 }
 
+// Every keyword of the terminal table, sorted by its text, so that the
+// keywords of one first letter stand together.
 constexpr auto SortedKeywords() {
   std::array<Keyword, CountKeywords()> keywords{};
   size_t n = 0;
