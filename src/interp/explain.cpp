@@ -341,6 +341,14 @@ std::string HintForPastedCoordinate(const Place& text) {
       return Quoted(text.Text(t)) + " is no coordinate: " + c.fault;
     }
   }
+  // "N 48 12.345": a coordinate without its degree sign is a name and numbers.
+  if (t.terminal == kNumber && prev != nullptr && prev->terminal == kIdent && prev->length == 1) {
+    const char letter = FoldAscii(text.Text(*prev)[0]);
+    if (letter == 'N' || letter == 'S' || letter == 'E' || letter == 'W') {
+      return "if this is a coordinate, the degree sign follows the degrees: " +
+             std::string(1, letter) + " " + std::string(text.Text(t)) + "\xB0 ...";
+    }
+  }
   return "";
 }
 
