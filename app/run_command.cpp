@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "frontend/file_io.h"
+#include "frontend/point.h"
 #include "frontend/script_file_calc.h"
 #include "frontend/script_names.h"
 #include "interp/session.h"
@@ -32,7 +33,10 @@ struct Options {
   Bytes bytes = Bytes::kUtf8;
   std::string output_dir;  // "" : beside the script
   bool no_files = false;
+  std::string gpx;  // "" : no GPX file
   std::vector<Input> inputs;
+  // The points the scripts set, for --gpx, in the order they ran.
+  std::vector<NamedPoint> points;
 };
 
 // Parses the arguments; returns a status to end with, or -1 to go on.
@@ -71,6 +75,10 @@ int Parse(const std::vector<std::string>& args, Options* o) {
       } else {
         return UsageError("unknown encoding '" + value + "' (auto, cp1252 or utf-8)");
       }
+    } else if (OptionValue(args, &i, "--gpx", &value, &missing)) {
+      if (missing || value.empty())
+        return UsageError("--gpx needs a file name, as in --gpx walk.gpx");
+      o->gpx = value;
     } else if (OptionValue(args, &i, "--output-dir", &value, &missing)) {
       if (missing || value.empty()) return UsageError("--output-dir needs a folder");
       o->output_dir = value;
@@ -102,7 +110,7 @@ int Complain(const std::string& sentence, const char* advice = "") {
 
 // Shows what one run did: results on standard output, diagnostics on
 // standard error, and what went wrong with its files.
-int Show(const Options& o, const std::string& name, const ScriptFileNames& names,
+int Show(Options& o, const std::string& name, const std::string& stem, const ScriptFileNames& names,
          const FileCalc& calc) {
   if (!calc.ran()) {
     return Complain(
@@ -112,6 +120,7 @@ int Show(const Options& o, const std::string& name, const ScriptFileNames& names
             : "");
   }
   const CalcView& view = calc.view;
+  if (view.run.point_set) o.points.push_back({stem, view.run.point});
   Print(stdout, view.run.output(), o.bytes);
   std::fflush(stdout);
   Report(stderr, name, view.source, view.explanations(), o.bytes, UseColour(stderr));
@@ -125,7 +134,7 @@ int Show(const Options& o, const std::string& name, const ScriptFileNames& names
   return status;
 }
 
-int RunFile(const Options& o, Session& session, const std::string& path) {
+int RunFile(Options& o, Session& session, const std::string& path) {
   ScriptFileNames names = BuildFileNames(path);
   if (o.no_files) {
     names.results.clear();
@@ -133,16 +142,37 @@ int RunFile(const Options& o, Session& session, const std::string& path) {
   } else if (!o.output_dir.empty()) {
     names = PlaceOutputsIn(names, o.output_dir);
   }
-  return Show(o, names.script, names, CalcScriptFile(session, names, o.encoding));
+  return Show(o, names.script, Stem(names.script), names,
+              CalcScriptFile(session, names, o.encoding));
 }
 
 // A script that is no file: standard input or the command line's text. It
 // writes files only into --output-dir.
-int RunText(const Options& o, Session& session, const std::string& name, const std::string& stem,
+int RunText(Options& o, Session& session, const std::string& name, const std::string& stem,
             const std::string& bytes) {
   const ScriptFileNames outputs =
       o.output_dir.empty() ? ScriptFileNames{} : OutputsForText(stem, o.output_dir);
-  return Show(o, name, outputs, CalcText(session, outputs, DecodeScript(bytes, o.encoding)));
+  return Show(o, name, stem, outputs, CalcText(session, outputs, DecodeScript(bytes, o.encoding)));
+}
+
+// --gpx: one waypoint for each script that set a point, through the point
+// rules every front end shares.
+int WriteGpx(const Options& o) {
+  const GpxFile file = GpxWaypoints(o.points);
+  int status = kExitClean;
+  for (const std::string& refusal : file.refusals) {
+    std::fprintf(stderr, "orbelin: %s\n", refusal.c_str());  // "NAME: The point ..."
+    status = kExitTrouble;
+  }
+  if (file.gpx.empty()) {
+    return Complain("No waypoint for " + o.gpx +
+                    ": no script set a point that is a place on the Earth (OLAT and OLON); the "
+                    "file was not written.");
+  }
+  if (const std::error_code error = ReplaceFile(o.gpx, file.gpx)) {
+    return Complain("Cannot write " + o.gpx + ": " + error.message() + ".");
+  }
+  return status;
 }
 
 bool ReadStdin(std::string* bytes) {
@@ -193,6 +223,7 @@ int RunCommand(const std::vector<std::string>& args) {
         break;
     }
   }
+  if (!o.gpx.empty()) status = std::max(status, WriteGpx(o));
   return status;
 }
 

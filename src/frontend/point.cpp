@@ -3,8 +3,14 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/cp1252.h"
 #include "geodesy/ellipsoid.h"
 #include "geodesy/geodesic_inverse.h"
+#include "interp/diagnostics.h"
+#include "interp/pasted_coordinate.h"
+#include "interp/scanner.h"
+#include "interp/terminals.h"
+#include "output/coord_writers.h"
 
 namespace orbelin {
 
@@ -20,16 +26,6 @@ struct Minutes {
 Minutes ToMinutes(double value) {
   const long long thousandths = std::llround(std::fabs(value) * 60000.0);
   return {thousandths, value < 0 && thousandths != 0};
-}
-
-// One half of the coordinate text.
-std::string HalfText(double value, char positive, char negative, int degree_digits) {
-  const Minutes m = ToMinutes(value);
-  char text[48];
-  std::snprintf(text, sizeof text, "%c %0*lld\xC2\xB0 %02lld.%03lld",
-                m.negative ? negative : positive, degree_digits, m.thousandths / 60000,
-                m.thousandths % 60000 / 1000, m.thousandths % 1000);
-  return text;
 }
 
 // One half of a coordinate literal: "°N 48 12.345".
@@ -114,7 +110,8 @@ std::string GeoPinUri(double lat, double lon) {
 }
 
 std::string CoordinateText(double lat, double lon) {
-  return HalfText(lat, 'N', 'S', 2) + " " + HalfText(lon, 'E', 'W', 3);
+  // The same text as a script's WGC writes.
+  return Cp1252ToUtf8(GeocacheText(lat, lon));
 }
 
 std::string PositionLiteral(double lat, double lon, double accuracy_m) {
@@ -157,19 +154,96 @@ std::string LegText(const Leg& leg) {
 }
 
 std::string GpxWaypoint(double lat, double lon, std::string_view name) {
-  char position[96];
-  std::snprintf(position, sizeof position, "lat=\"%.6f\" lon=\"%.6f\"", lat, lon);
-  std::string gpx =
+  return GpxWaypoints({{std::string(name), {lat, lon, true}}}).gpx;
+}
+
+GpxFile GpxWaypoints(const std::vector<NamedPoint>& points) {
+  GpxFile file;
+  std::string waypoints;
+  for (const NamedPoint& p : points) {
+    if (const std::string refusal = PointRefusal(p.point); !refusal.empty()) {
+      file.refusals.push_back(p.name + ": " + refusal);
+      continue;
+    }
+    char position[96];
+    std::snprintf(position, sizeof position, "lat=\"%.6f\" lon=\"%.6f\"", p.point.lat, p.point.lon);
+    waypoints += "  <wpt ";
+    waypoints += position;
+    waypoints += ">\n    <name>";
+    waypoints += EscapeXml(p.name);
+    waypoints += "</name>\n    <desc>";
+    waypoints += CoordinateText(p.point.lat, p.point.lon);
+    waypoints += "</desc>\n  </wpt>\n";
+  }
+  if (waypoints.empty()) return file;
+  file.gpx =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      "<gpx version=\"1.1\" creator=\"Orbelin\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
-      "  <wpt ";
-  gpx += position;
-  gpx += ">\n    <name>";
-  gpx += EscapeXml(name);
-  gpx += "</name>\n    <desc>";
-  gpx += CoordinateText(lat, lon);
-  gpx += "</desc>\n  </wpt>\n</gpx>\n";
-  return gpx;
+      "<gpx version=\"1.1\" creator=\"Orbelin\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n" +
+      waypoints + "</gpx>\n";
+  return file;
+}
+
+namespace {
+
+// One half of a pasted pair at the scanner's lookahead; "" in `why` when it
+// is one, with its value and letter.
+std::string PairHalf(const Scanner& sc, std::string_view text, const char* which,
+                     const char* letters, double* value, char* letter) {
+  const Token& t = sc.lookahead_token();
+  const PastedCoordinate c = ReadPastedCoordinate(text, t.position);
+  const std::string at = t.terminal == kEof
+                             ? std::string("the text ends")
+                             : "\"" + Cp1252ToUtf8(text.substr(t.position, t.length)) + "\"";
+  if (c.kind == PastedCoordinate::Kind::kMalformed) {
+    return std::string("the ") + which + " is no coordinate: " + c.fault;
+  }
+  if (t.terminal != kPasted) {
+    return std::string("the ") + which + " is missing where " + at +
+           (t.terminal == kEof ? "" : " stands") +
+           ": write the pair as a cache page does, N 48\xC2\xB0 12.345 E 011\xC2\xB0 30.500";
+  }
+  *value = c.value;
+  *letter = c.hemisphere;
+  if (*letter != letters[0] && *letter != letters[1]) {
+    return std::string("the ") + which + " starts with " + std::string(1, *letter) + ": it takes " +
+           letters[0] + " or " + letters[1];
+  }
+  return "";
+}
+
+}  // namespace
+
+PairReading ReadCoordinatePair(std::string_view utf8_text) {
+  PairReading r;
+  const std::string text = Utf8ToCp1252(utf8_text);
+  Diagnostics quiet;  // never started: it stores nothing
+  Scanner sc(text, quiet);
+  sc.NextToken();
+  double lat = 0, lon = 0;
+  char letter = 0;
+  r.why = PairHalf(sc, text, "latitude", "NS", &lat, &letter);
+  if (!r.why.empty()) return r;
+  sc.NextToken();
+  if (sc.lookahead() == kComma) sc.NextToken();
+  r.why = PairHalf(sc, text, "longitude", "EW", &lon, &letter);
+  if (!r.why.empty()) return r;
+  sc.NextToken();
+  if (sc.lookahead() != kEof) {
+    const Token& t = sc.lookahead_token();
+    r.why = "after the pair comes \"" + Cp1252ToUtf8(text.substr(t.position, t.length)) +
+            "\": give the two coordinates alone";
+    return r;
+  }
+  // The point rules' own words, without the hand-off's sentence around them.
+  std::string wrong = WhatIsWrong("latitude", lat, 90.0);
+  const std::string lon_wrong = WhatIsWrong("longitude", lon, 180.0);
+  if (!wrong.empty() || !lon_wrong.empty()) {
+    if (!wrong.empty() && !lon_wrong.empty()) wrong += " and ";
+    r.why = "the pair is not a place on the Earth: " + wrong + lon_wrong;
+    return r;
+  }
+  r.point = GeoPoint{lat, lon};
+  return r;
 }
 
 }  // namespace orbelin

@@ -9,9 +9,12 @@
 // or opened.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "geodesy/angles.h"
 #include "interp/hand_off_point.h"
 
 namespace orbelin {
@@ -67,5 +70,32 @@ std::string EscapeXml(std::string_view text);
 
 // A GPX 1.1 file with one waypoint named `name` (UTF-8, escaped here).
 std::string GpxWaypoint(double lat, double lon, std::string_view name);
+
+// A point of one script, named after it (UTF-8).
+struct NamedPoint {
+  std::string name;
+  HandOffPoint point;
+};
+
+// A GPX 1.1 file of several waypoints, in the order given, and the points
+// it leaves out: each refused one as "NAME: " and its PointRefusal. The
+// file is "" when no point remains.
+struct GpxFile {
+  std::string gpx;
+  std::vector<std::string> refusals;
+};
+GpxFile GpxWaypoints(const std::vector<NamedPoint>& points);
+
+// A latitude and a longitude as a cache page writes them, read by the
+// scanner's own rule for pasted coordinates: "N 48° 12.345 E 011° 30.500",
+// with or without a comma between, in any of the literal's forms (UTF-8).
+// The first half must be N or S, the second E or W, and the point a place
+// on the Earth. Either the point, or in `why` a sentence that says what is
+// wrong.
+struct PairReading {
+  std::optional<GeoPoint> point;
+  std::string why;
+};
+PairReading ReadCoordinatePair(std::string_view utf8_text);
 
 }  // namespace orbelin

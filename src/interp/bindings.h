@@ -34,6 +34,8 @@ void ItemWlon(Runtime& rt, const CallArgs& a);  // WLON(lon)
 void ItemWgps(Runtime& rt, const CallArgs& a);  // WGPS(lat, lon)
 void ItemWgk(Runtime& rt, const CallArgs& a);   // WGK(h, r): Hochwert first
 void ItemWutm(Runtime& rt, const CallArgs& a);  // WUTM(zone, band, easting, northing)
+void ItemWgc(Runtime& rt, const CallArgs& a);   // WGC(lat, lon): "N 48° 12.345 E 011° 30.500"
+void ItemWdms(Runtime& rt, const CallArgs& a);  // WDMS(lat, lon): "N 48° 12' 20.7\" ..."
 void ItemChar(Runtime& rt, const CallArgs& a);  // CHAR(code)
 
 // Geodesy (geodesy_bindings.cpp).
@@ -43,6 +45,8 @@ void HandleCp(Runtime& rt, const CallArgs& a);            // CP(lat1, lon1, lat2
 void HandleCbp(Runtime& rt, const CallArgs& a);           // CBP(lat, lon, az, dist, LAT, LON)
 void HandleGps2Gk(Runtime& rt, const CallArgs& a);        // GPS2GK(lat, lon, strip, R, H)
 void HandleGk2Gps(Runtime& rt, const CallArgs& a);        // GK2GPS(R, H, LAT, LON)
+void HandleGps2Dhdn(Runtime& rt, const CallArgs& a);      // GPS2DHDN(lat, lon, strip, R, H)
+void HandleDhdn2Gps(Runtime& rt, const CallArgs& a);      // DHDN2GPS(R, H, LAT, LON)
 void HandleCenter(Runtime& rt, const CallArgs& a);        // CENTER(3 points, LAT, LON)
 void HandleKreuzpeilung(Runtime& rt, const CallArgs& a);  // KREUZPEILUNG(2 x lat, lon, bearing,
                                                           //   LAT, LON)

@@ -18,6 +18,12 @@ void ItemWgk(Runtime& rt, const CallArgs& a) {
 void ItemWutm(Runtime& rt, const CallArgs& a) {
   WriteUTM(rt.out, a.num[0], a.num[1], a.num[2], a.num[3]);
 }
+void ItemWgc(Runtime& rt, const CallArgs& a) {
+  WriteGC(rt.out, a.num[0], a.num[1]);
+}
+void ItemWdms(Runtime& rt, const CallArgs& a) {
+  WriteDMS(rt.out, a.num[0], a.num[1]);
+}
 void ItemChar(Runtime& rt, const CallArgs& a) {
   rt.out.WriteChar(a.num[0]);
 }

@@ -7,6 +7,7 @@
 #include "base/source_text.h"
 #include "interp/catalogue.h"
 #include "interp/errors.h"
+#include "interp/pasted_coordinate.h"
 #include "interp/scanner.h"
 #include "interp/terminals.h"
 
@@ -324,12 +325,40 @@ std::string HintForStatementStart(const Place& text) {
   }
 }
 
+// A coordinate pasted from a cache page: the pair needs a comma between its
+// halves, and a coordinate with a fault after its degree sign says which.
+std::string HintForPastedCoordinate(const Place& text) {
+  const Token& t = text.t;
+  const Token* prev = text.prev ? &*text.prev : nullptr;
+  if (t.terminal == kPasted && prev != nullptr &&
+      TerminalRole(prev->terminal) == Role::kCoordinate) {
+    return "a latitude and a longitude are two numbers: put a comma between them, as in " +
+           std::string(text.Text(*prev)) + ", " + std::string(text.Text(t));
+  }
+  if (t.terminal == kNoSym) {
+    const PastedCoordinate c = ReadPastedCoordinate(text.source, t.position);
+    if (c.kind == PastedCoordinate::Kind::kMalformed) {
+      return Quoted(text.Text(t)) + " is no coordinate: " + c.fault;
+    }
+  }
+  // "N 48 12.345": a coordinate without its degree sign is a name and numbers.
+  if (t.terminal == kNumber && prev != nullptr && prev->terminal == kIdent && prev->length == 1) {
+    const char letter = FoldAscii(text.Text(*prev)[0]);
+    if (letter == 'N' || letter == 'S' || letter == 'E' || letter == 'W') {
+      return "if this is a coordinate, the degree sign follows the degrees: " +
+             std::string(1, letter) + " " + std::string(text.Text(t)) + "\xB0 ...";
+    }
+  }
+  return "";
+}
+
 std::string HintForError(const Place& text, const ErrorRecord& e) {
   const Token& t = text.t;
   const std::string_view s = text.Text(t);
   const Token* prev = text.prev ? &*text.prev : nullptr;
 
   std::string hint = HintForToken(text);
+  if (hint.empty()) hint = HintForPastedCoordinate(text);
   switch (e.number) {
     case kErrEofExpected:
       if (hint.empty()) hint = HintForStatementStart(text);

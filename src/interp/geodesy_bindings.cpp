@@ -8,6 +8,7 @@
 #include "geodesy/arc_intersection.h"
 #include "geodesy/center.h"
 #include "geodesy/cross_bearing.h"
+#include "geodesy/dhdn_datum.h"
 #include "geodesy/ellipsoid.h"
 #include "geodesy/gauss_krueger.h"
 #include "geodesy/geodesic_direct.h"
@@ -147,6 +148,20 @@ std::string CenterCause(double radius) {
 }
 
 }  // namespace
+
+// GPS2GK and GK2GPS with the datum shift to the grid of German maps.
+void HandleGps2Dhdn(Runtime& rt, const CallArgs& a) {
+  const int strip = a.num[2] > 360 ? MkzStrip(a.num[1]) : FloorToInt(a.num[2]);
+  const GaussKruegerPoint p = Wgs84ToDhdnGK(a.num[0], a.num[1], strip);
+  rt.SetValue(a.var[0], p.r);
+  rt.SetValue(a.var[1], p.h);
+}
+
+void HandleDhdn2Gps(Runtime& rt, const CallArgs& a) {
+  const GeoPoint g = DhdnGKToWgs84(a.num[0], a.num[1], rt.trace());
+  rt.SetValue(a.var[0], g.lat);
+  rt.SetValue(a.var[1], g.lon);
+}
 
 void HandleCenter(Runtime& rt, const CallArgs& a) {
   CenterReport report;

@@ -56,6 +56,8 @@ struct Runtime {
   int debug = 0;  // DEBUG setting of the current run; not 0 means traces on
   // The keyword of the library call that runs, where its warnings point.
   SourceLocation call;
+  // Whether an OLAT or OLON statement of this run has set the point.
+  bool point_set = false;
 
   void ReportError(int number) { diagnostics.Report(number); }
   // A warning or a note of the running call, for the front ends to show.

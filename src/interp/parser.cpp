@@ -188,10 +188,12 @@ void Parser::SettingStatement(int t) {
     case kOlon:
       rt_.point.lon = x;
       rt_.point.set = true;
+      rt_.point_set = true;
       break;
     case kOlat:
       rt_.point.lat = x;
       rt_.point.set = true;
+      rt_.point_set = true;
       break;
     case kDebug:
       rt_.debug = FloorToInt(x);
@@ -355,8 +357,13 @@ double Parser::Func() {
 }
 
 // Koord -> ("°E" | "°N" | "°W" | "°S") number number    degrees, minutes
+//        | pasted                                      "N 48° 12.345", one token
 double Parser::Koord() {
   const int t = sc_.lookahead();
+  if (t == kPasted) {
+    sc_.NextToken();
+    return sc_.PastedValue();
+  }
   const double sign = (t == kDegE || t == kDegN) ? 1.0 : -1.0;
   sc_.NextToken();
   Expect(kNumber);

@@ -42,6 +42,8 @@ struct RunResult {
   std::vector<RunNote> notes;
   // The hand-off point after the run (it may have been set by an earlier one).
   HandOffPoint point;
+  // Whether this run's own OLAT or OLON statements set it.
+  bool point_set = false;
   // Where the statements stopped when text was left that none of them could
   // read (reported as error 0 unless an error just before hid it), and the
   // token before that place.

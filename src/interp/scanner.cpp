@@ -8,6 +8,7 @@
 #include "base/ascii.h"
 #include "base/source_text.h"
 #include "interp/library_call.h"
+#include "interp/pasted_coordinate.h"
 #include "interp/terminals.h"
 
 namespace orbelin {
@@ -19,10 +20,16 @@ struct Keyword {
   int terminal;
 };
 
+constexpr size_t CountKeywords() {
+  size_t n = 0;
+  for (int t = 0; t < kTerminalCount; ++t) n += IsKeyword(t) ? 1 : 0;
+  return n;
+}
+
 // Every keyword of the terminal table, sorted by its text, so that the
 // keywords of one first letter stand together.
 constexpr auto SortedKeywords() {
-  std::array<Keyword, 76> keywords{};
+  std::array<Keyword, CountKeywords()> keywords{};
   size_t n = 0;
   for (int t = 0; t < kTerminalCount; ++t) {
     if (IsKeyword(t)) keywords[n++] = {TerminalText(t), t};
@@ -32,13 +39,6 @@ constexpr auto SortedKeywords() {
   return keywords;
 }
 constexpr auto kKeywords = SortedKeywords();
-
-constexpr size_t CountKeywords() {
-  size_t n = 0;
-  for (int t = 0; t < kTerminalCount; ++t) n += IsKeyword(t) ? 1 : 0;
-  return n;
-}
-static_assert(CountKeywords() == kKeywords.size(), "the language has 76 keywords");
 
 constexpr size_t LongestKeyword() {
   size_t longest = 0;
@@ -255,6 +255,15 @@ int Scanner::ScanName() {
   return KeywordTerminal(std::string_view(folded, length));
 }
 
+// A coordinate as cache pages write it, "N 48° 12.345"; -1 when none
+// starts here (the letter is a name, as it always was).
+int Scanner::ScanPasted() {
+  const PastedCoordinate c = ReadPastedCoordinate(std::string_view(text_, size_), pos_);
+  if (c.kind == PastedCoordinate::Kind::kNone) return -1;
+  for (size_t i = 0; i < c.length; ++i) NextChar();
+  return c.kind == PastedCoordinate::Kind::kValue ? kPasted : kNoSym;
+}
+
 void Scanner::ScanToken() {
   for (;;) {
     while (ch_ == '\n' || ch_ == '\r' || ch_ == ' ') NextChar();
@@ -269,7 +278,12 @@ void Scanner::ScanToken() {
   if (c == 0) {
     t.terminal = kEof;
   } else if (c >= 'A' && c <= 'Z') {
-    t.terminal = ScanName();
+    // A pasted coordinate's letter is followed by a blank or a digit; the
+    // keywords that share its letters go straight on to ScanName.
+    const bool pasted = (c == 'N' || c == 'S' || c == 'E' || c == 'W') && pos_ + 1 < size_ &&
+                        (text_[pos_ + 1] == ' ' || IsAsciiDigit(text_[pos_ + 1]));
+    t.terminal = pasted ? ScanPasted() : -1;
+    if (t.terminal < 0) t.terminal = ScanName();
   } else if (IsAsciiDigit(c)) {
     do NextChar();
     while (IsAsciiDigit(ch_));
@@ -349,6 +363,10 @@ std::string_view Scanner::TokenText(size_t max) const {
 
 double Scanner::NumberValue() const {
   return AtofOfToken(TokenText(kNumberBytes));
+}
+
+double Scanner::PastedValue() const {
+  return ReadPastedCoordinate(std::string_view(text_, size_), current_.position).value;
 }
 
 void Scanner::StringValue(StringArg* out) const {

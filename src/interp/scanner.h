@@ -48,6 +48,9 @@ class Scanner {
   // The current token as a number literal (the first 19 bytes, read as the C
   // library's atof reads them).
   double NumberValue() const;
+  // The current token as a pasted coordinate ("N 48° 12.345"): its value in
+  // decimal degrees.
+  double PastedValue() const;
   // The text between the quotes of the current token (at most 253 bytes);
   // for a token that is no string, its text without first and last byte.
   void StringValue(StringArg* out) const;
@@ -73,6 +76,7 @@ class Scanner {
   bool SkipComment();
   bool Unclosed(int line, int col, size_t pos);
   int ScanName();
+  int ScanPasted();
   [[gnu::noinline]] void NoteLongToken(const Token& t);
 
   const char* text_;

@@ -20,7 +20,7 @@ RunResult Session::Run(std::string_view source, const RunOptions& options) {
   Scanner scanner(source, diagnostics_);
   diagnostics_.BeginRun(scanner.lookahead_location(), &scanner.current());
   std::vector<RunNote> notes;
-  Runtime rt{out_, vars_, diagnostics_, *text_, point_, notes, 0, {}};
+  Runtime rt{out_, vars_, diagnostics_, *text_, point_, notes, 0, {}, false};
   scanner.NextToken();
   Parser parser(scanner, rt);
   parser.Program();
@@ -48,6 +48,7 @@ RunResult Session::Run(std::string_view source, const RunOptions& options) {
   WriteErrorLines(out_, result.errors);
   result.results = out_.Take();
   result.point = point_;
+  result.point_set = rt.point_set;
   if (!options.listing) return result;
   StringSink listing;
   listing.Reserve(source.size() + source.size() / 4 + 64);  // the text and its line numbers

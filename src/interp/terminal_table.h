@@ -15,6 +15,12 @@
 //
 // The numbers are the row numbers and are fixed: the "expected" diagnostics
 // are numbered by them. Rows of one role need not stand together.
+//
+// The rows after NoSym (97) came later. No rule ever expects one of them
+// (a literal or a keyword is never the one thing that must follow), so
+// their numbers never name a diagnostic, and the messages 98 to 119 keep
+// theirs. Pasted is the coordinate as cache pages write it, "N 48° 12.345",
+// one token (pasted_coordinate.h).
 #pragma once
 
 // clang-format off
@@ -116,5 +122,10 @@
   X(Sumker,       "SUMKER",       kFunction,     "S",               FnSumker)     \
   X(Sumdev,       "SUMDEV",       kFunction,     "S",               FnSumdev)     \
   X(Sumeyr,       "SUMEYR",       kFunction,     "S",               FnSumeyr)     \
-  X(NoSym,        "",             kNoSymbol,     "",                nullptr)
+  X(NoSym,        "",             kNoSymbol,     "",                nullptr)      \
+  X(Pasted,       "",             kCoordinate,   "",                nullptr)      \
+  X(Wgc,          "WGC",          kItem,         "NN",              ItemWgc)      \
+  X(Wdms,         "WDMS",         kItem,         "NN",              ItemWdms)     \
+  X(Gps2Dhdn,     "GPS2DHDN",     kStatement,    "NNNVV",           HandleGps2Dhdn) \
+  X(Dhdn2Gps,     "DHDN2GPS",     kStatement,    "NNVV",            HandleDhdn2Gps)
 // clang-format on

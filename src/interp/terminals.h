@@ -15,10 +15,12 @@ enum Tok : int {
 #undef ORBELIN_TOK
 };
 
-constexpr int kTerminalCount = kNoSym + 1;
+#define ORBELIN_ONE(name, text, role, kinds, handler) +1
+constexpr int kTerminalCount = 0 ORBELIN_TERMINALS(ORBELIN_ONE);
+#undef ORBELIN_ONE
 // The numbers are part of the language: diagnostics are numbered by them.
 static_assert(kVar == 4 && kRot13 == 24 && kEnigmaWheels == 47 && kPi == 54 && kCos == 59 &&
-              kSumeyr == 96 && kNoSym == 97);
+              kSumeyr == 96 && kNoSym == 97 && kPasted == 98);
 
 // What a terminal does in the grammar.
 enum class Role {
@@ -37,7 +39,7 @@ enum class Role {
   kFirstItem,      // a library output item only as the first item
   kOperator,       // + - * / ^ |
   kConstant,       // PI
-  kCoordinate,     // the degree sign with N, E, S or W: a coordinate literal
+  kCoordinate,     // a coordinate literal: the degree sign with N, E, S or W, or pasted
   kFunction,       // a numeric function
   kNoSymbol,       // bytes that form no terminal
 };

@@ -1,6 +1,7 @@
 #include "output/coord_writers.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "base/int_conversion.h"
 #include "base/text_sink.h"
@@ -25,7 +26,60 @@ void WriteAngle(TextSink& out, double x, char positive, char negative) {
   }
 }
 
+// One half of a geocaching or DMS text. `units` is how many of the last
+// digit make a degree (60000 thousandths of a minute, 36000 tenths of a
+// second); rounding once in those units carries 59.9996' into the degree.
+std::string HalfText(double value, char positive, char negative, int degree_digits, bool dms) {
+  char text[400];
+  const double units = dms ? 36000.0 : 60000.0;
+  // Half away from zero, as the window's copy has always rounded.
+  const double count = std::round(std::fabs(value) * units);
+  if (!std::isfinite(count)) {  // NaN, an infinity, or beyond 1e303 degrees
+    std::snprintf(text, sizeof text, "%c %.0f\xB0", value < 0 ? negative : positive,
+                  std::fabs(value));
+    return text;
+  }
+  const char hemisphere = value < 0 && count != 0 ? negative : positive;
+  double degrees = std::floor(count / units);
+  double rest = std::fmod(count, units);  // exact while count is below 2^53
+  if (count >= 9007199254740992.0) {
+    // So many units that the product lost the fraction: take it from the
+    // value itself, whose own fraction is exact.
+    degrees = std::floor(std::fabs(value));
+    rest = std::round((std::fabs(value) - degrees) * units);
+    if (rest >= units) {
+      degrees += 1;
+      rest = 0;
+    }
+  }
+  const int units_left = static_cast<int>(rest);
+  if (dms) {
+    std::snprintf(text, sizeof text, "%c %0*.0f\xB0 %02d' %02d.%d\"", hemisphere, degree_digits,
+                  degrees, units_left / 600, units_left % 600 / 10, units_left % 10);
+  } else {
+    std::snprintf(text, sizeof text, "%c %0*.0f\xB0 %02d.%03d", hemisphere, degree_digits, degrees,
+                  units_left / 1000, units_left % 1000);
+  }
+  return text;
+}
+
 }  // namespace
+
+std::string GeocacheText(double lat, double lon) {
+  return HalfText(lat, 'N', 'S', 2, false) + " " + HalfText(lon, 'E', 'W', 3, false);
+}
+
+std::string DmsText(double lat, double lon) {
+  return HalfText(lat, 'N', 'S', 2, true) + " " + HalfText(lon, 'E', 'W', 3, true);
+}
+
+void WriteGC(TextSink& out, double lat, double lon) {
+  out.Write(GeocacheText(lat, lon));
+}
+
+void WriteDMS(TextSink& out, double lat, double lon) {
+  out.Write(DmsText(lat, lon));
+}
 
 void WriteLat(TextSink& out, double lat) {
   WriteAngle(out, lat, 'N', 'S');

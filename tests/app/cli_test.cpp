@@ -169,6 +169,47 @@ TEST_F(Cli, StandardInputAndACommandLineScript) {
   EXPECT_EQ(ReadBytes(dir_ / "stdin.res"), "4\n");
 }
 
+// --gpx: a waypoint for each script that set a point, named after it;
+// what is no place on the Earth is left out and said, with status 2.
+TEST_F(Cli, GpxOfTheScriptsThatSetAPoint) {
+  WriteBytes(dir_ / "walk.inp", "OLAT = N 48\xC2\xB0 12.345; OLON = E 011\xC2\xB0 30.500;");
+  WriteBytes(dir_ / "sum.inp", "WRITE 1 + 1;");  // sets none: no waypoint, though one is set
+  WriteBytes(dir_ / "final.inp", "OLAT = 0 - 33.5; OLON = 0 - 70.25;");
+  WriteBytes(dir_ / "far.inp", "OLAT = 123.4;");
+  Result r = Orbelin({"run", "--no-files", "--gpx", Path("w.gpx"), Path("walk.inp"),
+                      Path("sum.inp"), Path("final.inp")});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(
+      ReadBytes(dir_ / "w.gpx"),
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<gpx version=\"1.1\" creator=\"Orbelin\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
+      "  <wpt lat=\"48.205750\" lon=\"11.508333\">\n"
+      "    <name>walk</name>\n"
+      "    <desc>N 48\xC2\xB0 12.345 E 011\xC2\xB0 30.500</desc>\n"
+      "  </wpt>\n"
+      "  <wpt lat=\"-33.500000\" lon=\"-70.250000\">\n"
+      "    <name>final</name>\n"
+      "    <desc>S 33\xC2\xB0 30.000 W 070\xC2\xB0 15.000</desc>\n"
+      "  </wpt>\n"
+      "</gpx>\n");
+
+  r = Orbelin({"run", "--no-files", "--gpx=" + Path("x.gpx"), Path("walk.inp"), Path("far.inp")});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err,
+            "orbelin: far: The point set with OLAT and OLON is not a place on the Earth: the "
+            "latitude is 123.4, beyond \xC2\xB1"
+            "90\xC2\xB0. Nothing was handed on.\n");
+  EXPECT_TRUE(Contains(ReadBytes(dir_ / "x.gpx"), "<name>walk</name>"));
+  EXPECT_FALSE(Contains(ReadBytes(dir_ / "x.gpx"), "far"));
+
+  r = Orbelin({"run", "--no-files", "--gpx", Path("none.gpx"), Path("sum.inp")});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_TRUE(Contains(r.err, "no waypoint for")) << r.err;
+  EXPECT_FALSE(fs::exists(dir_ / "none.gpx"));
+  EXPECT_EQ(Orbelin({"run", "--gpx"}).status, 2);
+}
+
 TEST_F(Cli, OutputFolderAndNoFiles) {
   fs::create_directories(dir_ / "out");
   WriteBytes(dir_ / "a.inp", "WRITE 5;");

@@ -124,5 +124,76 @@ TEST(Point, LegTextRoundsAsItShows) {
   for (const Case& c : cases) EXPECT_EQ(LegText({c.distance, c.bearing, true}), c.text);
 }
 
+
+// Several scripts' points in one file; what is no place is left out, said.
+TEST(Point, GpxOfSeveralWaypoints) {
+  const GpxFile file = GpxWaypoints({{"walk", {48.20575, 11.50833333, true}},
+                                     {"bad", {123.4, 0, true}},
+                                     {"final", {-33.5, -70.25, true}}});
+  EXPECT_EQ(
+      file.gpx,
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<gpx version=\"1.1\" creator=\"Orbelin\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n"
+      "  <wpt lat=\"48.205750\" lon=\"11.508333\">\n"
+      "    <name>walk</name>\n"
+      "    <desc>N 48° 12.345 E 011° 30.500</desc>\n"
+      "  </wpt>\n"
+      "  <wpt lat=\"-33.500000\" lon=\"-70.250000\">\n"
+      "    <name>final</name>\n"
+      "    <desc>S 33° 30.000 W 070° 15.000</desc>\n"
+      "  </wpt>\n"
+      "</gpx>\n");
+  EXPECT_EQ(file.refusals,
+            std::vector<std::string>{"bad: The point set with OLAT and OLON is not a place on the "
+                                     "Earth: the latitude is 123.4, beyond ±90°. Nothing was "
+                                     "handed on."});
+  // One waypoint is the window's file, byte for byte.
+  EXPECT_EQ(GpxWaypoints({{"walk", {1.5, 2, true}}}).gpx, GpxWaypoint(1.5, 2, "walk"));
+  const GpxFile none = GpxWaypoints({{"bad", {std::nan(""), 0, true}}});
+  EXPECT_EQ(none.gpx, "");
+  EXPECT_EQ(none.refusals.size(), 1u);
+}
+
+TEST(Point, ReadsAPairAsACachePageWritesIt) {
+  struct Case {
+    const char* text;
+    double lat, lon;  // when `why` is ""
+    const char* why;
+  } cases[] = {
+      {"N 48° 12.345 E 011° 30.500", 48 + 12.345 / 60, 11 + 30.5 / 60, ""},
+      {"  n48°12.345, e11°30.5 ", 48 + 12.345 / 60, 11 + 30.5 / 60, ""},
+      {"S 33° 51' 24.5\" W 070° 15' 00\"", -(33 + (51 + 24.5 / 60) / 60), -(70 + 15.0 / 60), ""},
+      {"N 48.5° W 7.25°", 48.5, -7.25, ""},
+      {"", 0, 0,
+       "the latitude is missing where the text ends: write the pair as a cache page does, N 48° "
+       "12.345 E 011° 30.500"},
+      {"48.2 11.5", 0, 0,
+       "the latitude is missing where \"48.2\" stands: write the pair as a cache page does, N "
+       "48° 12.345 E 011° 30.500"},
+      {"N 48° 12.345", 0, 0,
+       "the longitude is missing where the text ends: write the pair as a cache page does, N 48° "
+       "12.345 E 011° 30.500"},
+      {"E 011° 30.500 N 48° 12.345", 0, 0, "the latitude starts with E: it takes N or S"},
+      {"N 48° 12.345 S 011° 30.500", 0, 0, "the longitude starts with S: it takes E or W"},
+      {"N 48° 62.345 E 011° 30.500", 0, 0,
+       "the latitude is no coordinate: its minutes must be below 60"},
+      {"N 48° 12.345 E 011° 30.500 x", 0, 0,
+       "after the pair comes \"x\": give the two coordinates alone"},
+      {"N 95° 00.000 E 011° 30.500", 0, 0,
+       "the pair is not a place on the Earth: the latitude is 95, beyond ±90°"},
+  };
+  for (const Case& c : cases) {
+    const PairReading r = ReadCoordinatePair(c.text);
+    EXPECT_EQ(r.why, c.why) << c.text;
+    if (*c.why == '\0') {
+      ASSERT_TRUE(r.point.has_value()) << c.text;
+      EXPECT_EQ(r.point->lat, c.lat) << c.text;
+      EXPECT_EQ(r.point->lon, c.lon) << c.text;
+    } else {
+      EXPECT_FALSE(r.point.has_value()) << c.text;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace orbelin

@@ -33,6 +33,12 @@ TEST_F(Expressions, ValuesOfExpressionsAndFunctions) {
       {"\xB0"
        "e 10 75",
        11.25},  // minutes are not range checked
+      // Pasted as cache pages write it: the same double as the form above.
+      {"N 48\xB0 12.345", 48 + 12.345 / 60},
+      {"w 7\xB0 30", -7.5},
+      {"S 0\xB0 30.000", -0.5},
+      {"N 48.20575\xB0", 48.20575},
+      {"E 011\xB0 30' 30\"", 11 + (30 + 30.0 / 60) / 60},
       {"COS(PI)", -1},
       {"COS(180)", std::cos(180.0)},
       {"ACOS(1) + ASIN(0) + ATAN(0) + TANH(0) + SIN(0) + TAN(0)", 0},

@@ -66,6 +66,44 @@ TEST(Scanner, Terminals) {
   }
 }
 
+// A coordinate as cache pages write it is one token; before its degree
+// sign nothing is decided, so names next to numbers stay as they were.
+TEST(Scanner, PastedCoordinates) {
+  struct Case {
+    std::string text;
+    std::vector<int> terminals;
+  } cases[] = {
+      {"N 48\xB0 12.345 E 011\xB0 30.500", {kPasted, kPasted, kEof}},
+      {"n48\xB0"
+       "12.345,e11\xB0"
+       "30",
+       {kPasted, kComma, kPasted, kEof}},
+      {"S 48\xB0 12' 20.7\" W 7\xB0 30' 1\"", {kPasted, kPasted, kEof}},
+      {"N 48.20575\xB0 E 11.5\xB0", {kPasted, kPasted, kEof}},
+      // The minute mark with nothing after it ends the coordinate; a quote
+      // after it starts a string as ever.
+      {"N 48\xB0 12.345' 'x'", {kPasted, kString, kEof}},
+      {"N 48\xB0 12 'x'", {kPasted, kString, kEof}},
+      // Near misses before the degree sign: names and numbers as always.
+      {"N 48 12.345", {kIdent, kNumber, kNumber, kEof}},
+      {"N48 E5 1e5", {kIdent, kIdent, kNumber, kIdent, kEof}},
+      {"X 48\xB0 12", {kIdent, kNumber, kNoSym, kNumber, kEof}},
+      {"N 48 \xB0N 1 2", {kIdent, kNumber, kDegN, kNumber, kNumber, kEof}},
+      {"N 48.\xB0", {kIdent, kNoSym, kNoSym, kEof}},
+      {"NE 48\xB0", {kIdent, kNumber, kNoSym, kEof}},
+      // Faults after the degree sign: one token that is no terminal.
+      {"N 48\xB0 60 ;", {kNoSym, kSemicolon, kEof}},
+      {"N 48\xB0 12' 60.0\" ;", {kNoSym, kNoSym, kSemicolon, kEof}},
+      {"N 48\xB0 12\xB0 30", {kNoSym, kNumber, kEof}},
+      {"N 48\xB0\xB0", {kNoSym, kEof}},
+      {"N 48.5\xB0 12", {kNoSym, kEof}},
+      {"N 48\xB0 12.5' 20\"", {kNoSym, kNoSym, kEof}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Terminals(c.text), c.terminals) << "text: " << c.text;
+  }
+}
+
 TEST(Scanner, EveryKeywordIsRecognisedInAnyCase) {
   for (int t = 0; t < kTerminalCount; ++t) {
     std::string text(TerminalText(t));

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 
 #include "base/text_sink.h"
 
@@ -43,6 +44,44 @@ TEST(CoordWriters, Formats) {
       {[](TextSink& o) { WriteLat(o, std::nan("")); }, "N nan nan"},
   };
   for (const Case& c : cases) EXPECT_EQ(Written(c.write), c.text);
+}
+
+// The forms GPS receivers take: rounded once, carried, padded.
+TEST(CoordWriters, GeocacheAndDmsForms) {
+  const double inf = std::numeric_limits<double>::infinity();
+  struct Case {
+    double lat, lon;
+    const char* gc;
+    const char* dms;
+  } cases[] = {
+      {48.20575, 11.50833333, "N 48\xB0 12.345 E 011\xB0 30.500",
+       "N 48\xB0 12' 20.7\" E 011\xB0 30' 30.0\""},
+      {-33.8568, 151.2153, "S 33\xB0 51.408 E 151\xB0 12.918",
+       "S 33\xB0 51' 24.5\" E 151\xB0 12' 55.1\""},
+      // Rounding reaches a whole minute, degree: carried, never 60.
+      {52.99999999, -7.99999999, "N 53\xB0 00.000 W 008\xB0 00.000",
+       "N 53\xB0 00' 00.0\" W 008\xB0 00' 00.0\""},
+      {0.0166665, 0.99998, "N 00\xB0 01.000 E 000\xB0 59.999",
+       "N 00\xB0 01' 00.0\" E 000\xB0 59' 59.9\""},
+      // Half a unit rounds away from zero: 0.0005' is 1/120000 of a degree.
+      {0.5 / 60000, 1.5 / 60000, "N 00\xB0 00.001 E 000\xB0 00.002",
+       "N 00\xB0 00' 00.0\" E 000\xB0 00' 00.1\""},
+      // What rounds to zero has no hemisphere of its own.
+      {-0.0000001, -0.0, "N 00\xB0 00.000 E 000\xB0 00.000",
+       "N 00\xB0 00' 00.0\" E 000\xB0 00' 00.0\""},
+      // No range check, no int conversion: any double is written.
+      {123.4, -200, "N 123\xB0 24.000 W 200\xB0 00.000",
+       "N 123\xB0 24' 00.0\" W 200\xB0 00' 00.0\""},
+      {1e20, -1e300 * 1e10, "N 100000000000000000000\xB0 00.000 W inf\xB0",
+       "N 100000000000000000000\xB0 00' 00.0\" W inf\xB0"},
+      {std::nan(""), inf, "N nan\xB0 E inf\xB0", "N nan\xB0 E inf\xB0"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(GeocacheText(c.lat, c.lon), c.gc) << c.lat << " " << c.lon;
+    EXPECT_EQ(DmsText(c.lat, c.lon), c.dms) << c.lat << " " << c.lon;
+    EXPECT_EQ(Written([&](TextSink& o) { WriteGC(o, c.lat, c.lon); }), c.gc);
+    EXPECT_EQ(Written([&](TextSink& o) { WriteDMS(o, c.lat, c.lon); }), c.dms);
+  }
 }
 
 }  // namespace

@@ -25,6 +25,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/keysym.h>
 
 namespace orbelin {
 namespace {
@@ -934,6 +935,48 @@ TEST_F(DesktopTest, HintsUnderTheListingAndNoPointOffTheEarth) {
   EXPECT_TRUE(WaitDialogGone("Error"));
   EXPECT_FALSE(std::filesystem::exists(tmp / "home/apidata1.$$$"));
   EXPECT_EQ(ReadClipboard().find("123"), std::string::npos);
+  Key("ctrl+q");
+  EXPECT_EQ(window->Wait(), 0);
+}
+
+// A pair typed as a cache page writes it, degree signs and all, runs as
+// a coordinate; WGC and WDMS write it back: the degree sign is byte 0xB0
+// in the results file and "°" in the results box.
+TEST_F(DesktopTest, CoordinatesAsCachePagesWriteThem) {
+  const std::string script = tmp / "home/pasted.inp";
+  Give(script, "\0"s);
+  Define(script);
+  auto window = StartWindow();
+  const Window main = WaitForMain();
+  ASSERT_TRUE(WaitTitle(main, "pasted.inp - Orbelin"));
+  const Area area = Locate(main);
+  const WindowLayout l = LayoutOf(area);
+  // The degree sign on a key of its own, as a German keyboard has it:
+  // xdotool's borrowed key for a sign the keymap lacks can drop some.
+  int min_code = 0, max_code = 0, per_code = 0;
+  XDisplayKeycodes(display_, &min_code, &max_code);
+  KeySym* map = XGetKeyboardMapping(display_, static_cast<KeyCode>(min_code),
+                                    max_code - min_code + 1, &per_code);
+  int spare = max_code;
+  while (spare > min_code && map[(spare - min_code) * per_code] != NoSymbol) --spare;
+  XFree(map);
+  KeySym degree[] = {XK_degree, XK_degree};
+  XChangeKeyboardMapping(display_, spare, 2, degree, 1);
+  XSync(display_, False);
+  Activate(main);
+  Click(area.Center(l.script));
+  Type("WRITE WGC(N 48° 12.345, E 011° 30.500);\nWRITE WDMS(N48°12.345,e 11° 30.5);\n");
+  Key("F5");
+  const std::string expected =
+      "N 48\xB0 12.345 E 011\xB0 30.500\nN 48\xB0 12' 20.7\" E 011\xB0 30' 30.0\"\n";
+  ASSERT_TRUE(WaitFor([&] { return ReadBytes(tmp / "home/pasted.res") == expected; }))
+      << ::testing::PrintToString(ReadBytes(script));
+  Click(area.Center(l.results));
+  Key("ctrl+a");
+  Key("ctrl+c");
+  EXPECT_TRUE(WaitFor([&] {
+    return ReadClipboard() == "N 48° 12.345 E 011° 30.500\nN 48° 12' 20.7\" E 011° 30' 30.0\"\n";
+  })) << ReadClipboard();
   Key("ctrl+q");
   EXPECT_EQ(window->Wait(), 0);
 }

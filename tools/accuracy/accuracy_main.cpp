@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
   body += GridSection(figures);
   body += ConstructionsSection(figures);
   body += BoundsSection(figures);
+  body += DatumSection(figures);
   report += Summary(figures) + body;
   if (argc > 1) {
     std::FILE* f = std::fopen(argv[1], "wb");

@@ -1,6 +1,6 @@
 // The sections of docs/accuracy.md; each measures one family of functions
-// against GeographicLib, returns its Markdown text and records the few
-// figures that the summary at the top quotes.
+// against GeographicLib (the datum shift against PROJ's cs2cs), returns its Markdown text and
+// records the few figures that the summary at the top quotes.
 #pragma once
 
 #include <map>
@@ -14,6 +14,8 @@ std::string GeodesicSection(Figures& f);
 std::string GridSection(Figures& f);
 std::string ConstructionsSection(Figures& f);
 std::string BoundsSection(Figures& f);
+// Against cs2cs with the BETA2007 grid, where cs2cs is installed.
+std::string DatumSection(Figures& f);
 
 // "How far to trust each function", from the recorded figures.
 std::string Summary(const Figures& f);

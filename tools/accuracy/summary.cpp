@@ -73,6 +73,17 @@ std::string Summary(const Figures& f) {
        "is applied, so a GPS (WGS 84) position converted with GPS2GK differs from the official "
        "grid reference of the same place by the datum shift, of the order of a hundred "
        "metres in Germany.\n";
+  if (std::isnan(at("dhdn_worst"))) {
+    s += "- **GPS2DHDN / DHDN2GPS**: not measured here (cs2cs with the BETA2007 grid is not "
+         "installed).\n";
+  } else {
+    char worst[32];
+    std::snprintf(worst, sizeof worst, "%.2f m", at("dhdn_worst"));
+    s += "- **GPS2DHDN / DHDN2GPS**: with the datum shift to DHDN, within " + std::string(worst) +
+         " of the official grid shift BETA2007 at every place measured across Germany and at "
+         "its borders, where GPS2GK alone is " +
+         Number(at("dhdn_gk_min")) + " to " + Number(at("dhdn_gk_max")) + " m off.\n";
+  }
   s += "- **CENTER, KREUZPEILUNG**: straight lines in the Gauss-Krueger plane. With points 1 "
        "km apart (for KREUZPEILUNG, bearings crossing at 75 degrees) the answer is within " +
        Length(at("center_1km")) + " (CENTER) and " + Length(at("cross_1km")) +
