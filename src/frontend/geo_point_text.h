@@ -3,10 +3,10 @@
 //   N 48° 12.345 E 011° 30.500    the form of cache pages and GPS receivers
 //   48.2058 11.5083               decimal degrees, latitude first
 //
-// The hemisphere letters may be lower case, the degree signs and the blanks
-// between the parts may be left out where nothing runs together
-// ("N48 12.345 E11 30.5"); S and W, or a minus, are south and west; the two
-// decimal numbers may be separated by a comma.
+// The first is read as a script reads a pasted coordinate, in any of its
+// forms (N48°12.345, N 48° 12' 20.7", N 48.20575°, lower case letters, a
+// comma between the two or none); S and W, or a minus, are south and west;
+// the two decimal numbers may be separated by a comma.
 #pragma once
 
 #include <optional>

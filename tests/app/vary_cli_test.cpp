@@ -94,8 +94,8 @@ TEST_F(Vary, MistakesStopItBeforeAnythingRuns) {
        "orbelin: there is no variable X for the condition X=1: the script's VAR line declares "
        "A, B, CHK.\norbelin: there is no variable Y to show"},
       {{"vary", f, "--set", "A=1", "--within", "1km"}, "orbelin: --within needs --near"},
-      {{"vary", f, "--set", "A=1", "--near", "N 48 12.5"},
-       "orbelin: --near: 'N 48 12.5' is no point: the longitude must start with E or W"},
+      {{"vary", f, "--set", "A=1", "--near", "N 48\xC2\xB0 12.5"},
+       "orbelin: --near: 'N 48\xC2\xB0 12.5' is no point: the longitude is missing"},
       {{"vary", f, "--set", "A=1", "--near", "48 11", "--within", "3"},
        "orbelin: --within: '3' is no distance"},
       {{"vary", f, "--set", "A=1", "-j", "0"}, "orbelin: --jobs needs a number of cores"},
