@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -23,6 +24,8 @@ constexpr QByteArrayView kRaise = "raise";
 constexpr QByteArrayView kOpen = "open ";
 // A start that holds the lock may not be listening yet.
 constexpr int kConnectPatienceMs = 5000;
+// How often a file waiting for a dialog to close looks again.
+constexpr int kModalRetryMs = 100;
 
 }  // namespace
 
@@ -45,18 +48,39 @@ SingleInstance::SingleInstance(const QString& folder, QObject* parent)
         while (socket->canReadLine()) {
           const QByteArray line = socket->readLine().chopped(1);
           if (line == kRaise) {
-            emit RaiseRequested();
+            pending_.push_back({false, {}});
           } else if (line.startsWith(kOpen)) {
-            emit OpenRequested(
-                QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(kOpen.size()))));
+            pending_.push_back(
+                {true, QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(kOpen.size())))});
           }
         }
+        if (!pending_.empty()) retry_.start(0);
       });
     }
   });
+  retry_.setSingleShot(true);
+  connect(&retry_, &QTimer::timeout, this, &SingleInstance::Deliver);
 }
 
 SingleInstance::~SingleInstance() = default;
+
+void SingleInstance::Deliver() {
+  while (!pending_.empty()) {
+    // The window comes forward at once (the dialog with it); a file waits
+    // for the dialog to be answered.
+    if (pending_.front().open && QApplication::activeModalWidget() != nullptr) {
+      retry_.start(kModalRetryMs);
+      return;
+    }
+    const Request request = pending_.front();
+    pending_.pop_front();
+    if (request.open) {
+      emit OpenRequested(request.file);
+    } else {
+      emit RaiseRequested();
+    }
+  }
+}
 
 QString SingleInstance::DefaultFolder() {
   QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");

@@ -3,12 +3,19 @@
 // through the socket to come to the front (and to open the script file it was
 // given), and ends. A lock left by a crashed
 // start is recognised (its process is gone) and taken over.
+//
+// Requests are handed on from the event loop, never from inside the
+// socket's own signal: opening a file may show a dialog, whose event loop
+// may free the socket. While any dialog is open they wait, so that a file
+// never lands in the middle of a question the user is answering.
 #pragma once
 
 #include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
+#include <QTimer>
+#include <deque>
 
 namespace orbelin {
 
@@ -36,6 +43,14 @@ class SingleInstance : public QObject {
 
  private:
   bool AskRunning(const QString& file);
+  void Deliver();
+
+  struct Request {
+    bool open = false;
+    QString file;
+  };
+  std::deque<Request> pending_;
+  QTimer retry_;
 
   bool private_folder_ = false;
   QString socket_path_;
