@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -17,6 +19,7 @@
 #include <QTest>
 #include <QTextBlock>
 
+#include "base/cp1252.h"
 #include "qt_test_support.h"
 #include "shell/definition_file.h"
 #include "shell/layout.h"
@@ -231,13 +234,30 @@ TEST_F(MainWindowTest, KeysAndTooltips) {
 // The listing's carets stand under their tokens only in a fixed-pitch font;
 // long result lines scroll sideways rather than vanish.
 TEST_F(MainWindowTest, BoxesUseTheDesktopsFixedFontAndScrollSideways) {
+  // What matters is that columns line up: every character a script file
+  // can hold takes the same room. (Fontconfig calls some fonts that do so,
+  // such as Noto Sans Mono, not fixed-pitch.)
+  QString printable;
+  for (int byte = 0x20; byte <= 0xFF; ++byte) {
+    if (byte == 0x7F) continue;
+    const std::string utf8 = Cp1252ToUtf8(std::string(1, static_cast<char>(byte)));
+    const QString character = QString::fromStdString(utf8);
+    if (character.size() == 1 && character[0].isPrint()) printable += character;
+  }
+  ASSERT_GT(printable.size(), 200);
+  const QString desktop_family =
+      QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family();
   for (Box b : {Box::kScript, Box::kResults}) {
     QPlainTextEdit* box = window.box(b);
-    EXPECT_TRUE(QFontInfo(box->font()).fixedPitch());
+    EXPECT_EQ(QFontInfo(box->font()).family(), desktop_family);
     EXPECT_EQ(box->font().pointSizeF(), QApplication::font().pointSizeF());
-    const QFontMetrics metrics(box->font());
-    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("iiii")),
-              metrics.horizontalAdvance(QStringLiteral("WWWW")));
+    const QFontMetricsF metrics(box->font());
+    const qreal advance = metrics.horizontalAdvance(QLatin1Char(' '));
+    for (QChar c : printable) {
+      EXPECT_EQ(metrics.horizontalAdvance(c), advance)
+          << "U+" << std::hex << static_cast<int>(c.unicode()) << " in "
+          << desktop_family.toStdString();
+    }
     EXPECT_EQ(box->lineWrapMode(), QPlainTextEdit::NoWrap);
     EXPECT_EQ(box->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
   }
