@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QTimer>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -36,6 +37,8 @@ bool AsksForHelpOrVersion(int argc, char** argv) {
   }
   return false;
 }
+
+constexpr int kAutosaveMs = 3000;
 
 bool HasDisplay() {
   return !Env("DISPLAY").empty() || !Env("WAYLAND_DISPLAY").empty() ||
@@ -144,5 +147,10 @@ int main(int argc, char** argv) {
   controller.Start(file.toStdString());
   // Ended already (the end request came during a start-up message)?
   if (window.ended()) return 0;
+  // Unsaved text is copied every few seconds: a crash or a kill loses at
+  // most that much typing.
+  QTimer autosave;
+  QObject::connect(&autosave, &QTimer::timeout, &window, [&controller] { controller.Autosave(); });
+  autosave.start(kAutosaveMs);
   return app.exec();
 }

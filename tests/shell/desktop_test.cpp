@@ -947,6 +947,18 @@ TEST_F(DesktopTest, BadHomeIsShownInAMessageBox) {
   EXPECT_TRUE(WaitSaid("cannot use the home folder " + tmp / "file/" + ": Not a directory."));
   Key("Return");
   EXPECT_EQ(window->Wait(), 1);
+
+  // A home folder that may not be written would lose Orbelin.def and the
+  // text kept at the end: said at start, as for one that cannot be made.
+  std::filesystem::create_directories(tmp / "read-only");
+  Own(tmp / "read-only");
+  chmod((tmp / "read-only").c_str(), 0555);
+  auto again = StartWindow({"--home", tmp / "read-only"});
+  ASSERT_NE(WaitForDialog("Error"), 0u);
+  EXPECT_TRUE(
+      WaitSaid("cannot use the home folder " + tmp / "read-only/" + ": Permission denied."));
+  Key("Return");
+  EXPECT_EQ(again->Wait(), 1);
 }
 
 // The file manager opens a script: in the window, or in the one already
@@ -963,6 +975,43 @@ TEST_F(DesktopTest, FileOnTheCommandLineAndALaterStart) {
   EXPECT_TRUE(WaitTitle(main, "b.inp - Orbelin"));
   Key("ctrl+q");
   EXPECT_EQ(window->Wait(), 0);
+}
+
+// Files from later starts arrive while the window asks a question: the
+// question is answered, the window lives on with the typed text, and each
+// file takes its turn after it; one that does not exist says so and
+// changes nothing.
+TEST_F(DesktopTest, FilesFromLaterStartsWaitForTheOpenQuestion) {
+  const std::string a = tmp / "home/a.inp";
+  Give(a, "WRITE 1;\0"s);
+  Give(tmp / "home/b.inp", "WRITE 2;\0"s);
+  auto window = StartWindow({a});
+  const Window main = WaitForMain();
+  ASSERT_TRUE(WaitTitle(main, "a.inp - Orbelin"));
+  const Area area = Locate(main);
+  Activate(main);
+  Click(area.Center(LayoutOf(area).script));
+  Key("ctrl+End");
+  Type(" WRITE 3;");
+  ASSERT_TRUE(WaitTitle(main, "*a.inp - Orbelin"));
+  const auto later_start = [&](const std::string& file) {
+    ChildProcess later({WindowProgram(), file}, env, ChildOptions{"/dev/null", "", true});
+    EXPECT_EQ(later.Wait(), 0);
+  };
+  later_start(tmp / "home/b.inp");
+  ASSERT_NE(WaitForDialog("Orbelin"), 0u);
+  EXPECT_TRUE(WaitSaid("Question: Save the changes to a.inp?"));
+  later_start(tmp / "home/missing.inp");
+  Key("Escape");  // Cancel: the text stays
+  ASSERT_NE(WaitForDialog("Error"), 0u);
+  EXPECT_TRUE(WaitSaid("Error: Could not open " + tmp / "home/missing.inp" +
+                       ": No such file or directory."));
+  Key("Return");
+  ASSERT_TRUE(WaitDialogGone("Error"));
+  EXPECT_TRUE(WaitTitle(main, "*a.inp - Orbelin"));
+  window->Signal(SIGTERM);
+  EXPECT_EQ(window->Wait(), 0);
+  EXPECT_EQ(ReadBytes(a), "WRITE 1; WRITE 3;\0"s);
 }
 
 }  // namespace
