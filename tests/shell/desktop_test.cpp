@@ -1014,5 +1014,72 @@ TEST_F(DesktopTest, FilesFromLaterStartsWaitForTheOpenQuestion) {
   EXPECT_EQ(ReadBytes(a), "WRITE 1; WRITE 3;\0"s);
 }
 
+// F5 on a script nobody edited runs it as it stands: an editor's UTF-8
+// file keeps its bytes and its inode. Once another program has changed it,
+// F5 asks which text to keep, and Load File takes the new one.
+TEST_F(DesktopTest, UneditedScriptIsRunAsItStandsAndAChangeOnDiskIsAsked) {
+  const std::string script = tmp / "home/u.inp";
+  const std::string utf8 = "WRITE '\xC3\xA4';\n";  // LF, UTF-8, no NUL
+  Give(script, utf8);
+  Define(script);
+  struct stat before, after;
+  ASSERT_EQ(stat(script.c_str(), &before), 0);
+  auto window = StartWindow();
+  const Window main = WaitForMain();
+  ASSERT_TRUE(WaitTitle(main, "u.inp - Orbelin"));
+  Activate(main);
+  Key("F5");
+  EXPECT_TRUE(WaitFor([&] { return ReadBytes(tmp / "home/u.res") == "\xE4\n"; }));
+  ASSERT_EQ(stat(script.c_str(), &after), 0);
+  EXPECT_EQ(ReadBytes(script), utf8);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+
+  Give(script, "WRITE 'theirs';\n");
+  Key("F5");
+  ASSERT_NE(WaitForDialog("Orbelin"), 0u);
+  EXPECT_TRUE(WaitSaid("Question: u.inp was changed by another program since it was opened"));
+  Key("alt+l");  // Load File
+  EXPECT_TRUE(WaitFor([&] { return ReadBytes(tmp / "home/u.res") == "theirs\n"; }));
+  EXPECT_EQ(ReadBytes(script), "WRITE 'theirs';\n");
+  Key("ctrl+q");
+  EXPECT_EQ(window->Wait(), 0);
+}
+
+// Killed outright (no chance to save), the window still leaves a copy of
+// the text typed a few seconds before; the next start offers it back.
+TEST_F(DesktopTest, RecoveryCopyAfterAKill) {
+  const std::string script = tmp / "home/k.inp";
+  Give(script, "WRITE 1;\0"s);
+  Define(script);
+  auto window = StartWindow();
+  const Window main = WaitForMain();
+  ASSERT_TRUE(WaitTitle(main, "k.inp - Orbelin"));
+  const Area area = Locate(main);
+  Activate(main);
+  Click(area.Center(LayoutOf(area).script));
+  Key("ctrl+End");
+  Type(" WRITE 2;");
+  ASSERT_TRUE(WaitTitle(main, "*k.inp - Orbelin"));
+  EXPECT_TRUE(WaitFor(
+      [&] { return ReadBytes(tmp / "home/Orbelin-unsaved.inp") == "WRITE 1; WRITE 2;\0"s; }));
+  window->Signal(SIGKILL);
+  window->Wait();
+  ASSERT_TRUE(WaitForNoMain());
+  EXPECT_EQ(ReadBytes(script), "WRITE 1;\0"s);
+
+  auto next = StartWindow();
+  const Window again = WaitForMain();
+  ASSERT_NE(WaitForDialog("Orbelin"), 0u);
+  EXPECT_TRUE(WaitSaid("Question: Orbelin ended without saving the text typed for " + script));
+  Key("Return");  // Restore
+  ASSERT_TRUE(WaitTitle(again, "*k.inp - Orbelin"));
+  Key("ctrl+s");
+  ASSERT_TRUE(WaitTitle(again, "k.inp - Orbelin"));
+  EXPECT_EQ(ReadBytes(script), "WRITE 1; WRITE 2;\0"s);
+  Key("ctrl+q");
+  EXPECT_EQ(next->Wait(), 0);
+  EXPECT_FALSE(std::filesystem::exists(tmp / "home/Orbelin-unsaved.inp"));
+}
+
 }  // namespace
 }  // namespace orbelin
