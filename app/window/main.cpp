@@ -116,9 +116,9 @@ int main(int argc, char** argv) {
                        : "Orbelin cannot use the home folder " + folder + ": " + error.message() +
                              ".\nGive another with --home DIR or $ORBELIN_HOME.";
     std::fprintf(stderr, "orbelin-window: %s\n", text.c_str());
-    QMessageBox message(QMessageBox::Critical, QStringLiteral("Error"),
-                        QString::fromStdString(text), QMessageBox::Ok);
-    message.setTextFormat(Qt::PlainText);
+    QMessageBox message(QMessageBox::Critical, QStringLiteral("Error"), Wrappable(text),
+                        QMessageBox::Ok);
+    PrepareMessage(message);
     message.exec();
     return 1;
   }

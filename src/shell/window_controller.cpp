@@ -624,13 +624,12 @@ void WindowController::BuildFileNames() {
   script_path_ = names_.script;
 }
 
-// The results box takes the results file; it keeps its text when there is
-// none.
+// The results box takes the results file; without one it is emptied, as
+// another script's results under this one would be read as its own.
 void WindowController::ShowResults() {
   BuildFileNames();
-  if (std::optional<std::string> bytes = ReadWholeFile(names_.results)) {
-    ShowCalc(BoxTextFromFile(*bytes), {});
-  }
+  const std::optional<std::string> bytes = ReadWholeFile(names_.results);
+  ShowCalc(bytes ? BoxTextFromFile(*bytes) : "", {});
 }
 
 // The script box takes the file (".inp" added to a name without extension),

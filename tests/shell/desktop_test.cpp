@@ -857,6 +857,15 @@ TEST_F(DesktopTest, PointAsGpxMapLinkAndText) {
   EXPECT_TRUE(WaitFor([&] {
     return ReadBytes(tmp / "home/opened") == "geo:48.205750,11.508333\n";
   })) << ReadBytes(tmp / "home/opened");
+  // Debian's xdg-open fails for geo: links unless a program is set up for
+  // them: the window says so, with the link.
+  WriteBytes(tmp / "bin/xdg-open", "#!/bin/sh\nexit 3\n");
+  Activate(main);
+  MenuItem("m");
+  ASSERT_NE(WaitForDialog("Error"), 0u);
+  EXPECT_TRUE(WaitSaid("Error: No program opened geo:48.205750,11.508333."));
+  Key("Return");
+  ASSERT_TRUE(WaitDialogGone("Error"));
   Key("ctrl+q");
   EXPECT_EQ(window->Wait(), 0);
 
@@ -959,6 +968,18 @@ TEST_F(DesktopTest, BadHomeIsShownInAMessageBox) {
       WaitSaid("cannot use the home folder " + tmp / "read-only/" + ": Permission denied."));
   Key("Return");
   EXPECT_EQ(again->Wait(), 1);
+
+  // A path of 244 characters wraps: the box stays narrower than the screen.
+  std::string deep = tmp / "file";
+  while (deep.size() < 244) deep += "/folder";
+  auto long_path = StartWindow({"--home", deep});
+  const Window box = WaitForDialog("Error");
+  ASSERT_NE(box, 0u);
+  XWindowAttributes a;
+  ASSERT_NE(XGetWindowAttributes(display_, box, &a), 0);
+  EXPECT_LT(a.width, 600);
+  Key("Return");
+  EXPECT_EQ(long_path->Wait(), 1);
 }
 
 // The file manager opens a script: in the window, or in the one already

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFont>
 #include <QFontDatabase>
@@ -13,7 +12,9 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -21,7 +22,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QToolTip>
-#include <QUrl>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -36,6 +36,9 @@ namespace orbelin {
 namespace {
 
 const QColor kLabelBackground(210, 210, 255);
+// How long Open in map waits for the desktop's opener to start, then to
+// finish.
+constexpr int kOpenerWaitMs = 3000;
 
 // The desktop's fixed-pitch font at the desktop's size: the listing's
 // carets stand under their tokens, and blanks line up at the tab stops.
@@ -52,9 +55,28 @@ QFont BoxFont() {
   return font;
 }
 
+// Pasted text as typed text: composed characters (e + U+0301 would be
+// saved as "e?", although Windows-1252 has é), and the Tab key's blanks
+// for tab characters, which would end the script.
+class ScriptEdit : public QPlainTextEdit {
+ public:
+  using QPlainTextEdit::QPlainTextEdit;
+
+ protected:
+  void insertFromMimeData(const QMimeData* source) override {
+    if (!source->hasText()) return QPlainTextEdit::insertFromMimeData(source);
+    const QTextCursor cursor = textCursor();
+    const QTextBlock block = document()->findBlock(cursor.selectionStart());
+    const QString before = block.text().left(cursor.selectionStart() - block.position());
+    const QString text = source->text().normalized(QString::NormalizationForm_C);
+    insertPlainText(QString::fromStdString(ExpandTabs(text.toStdString(), before.toStdString())));
+    ensureCursorVisible();
+  }
+};
+
 // Long lines scroll sideways in both boxes, results included.
-QPlainTextEdit* MakeBox(QWidget* parent) {
-  auto* box = new QPlainTextEdit(parent);
+QPlainTextEdit* MakeBox(QWidget* parent, bool script) {
+  QPlainTextEdit* box = script ? new ScriptEdit(parent) : new QPlainTextEdit(parent);
   box->setLineWrapMode(QPlainTextEdit::NoWrap);
   box->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   box->setFont(BoxFont());
@@ -110,8 +132,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
       AddButton("O", WindowController::kHandOffButton, "Hand the point to the map program", 0);
   done_ = AddButton("C", WindowController::kDone, "Save and close", WindowController::kDone);
 
-  script_ = MakeBox(client_);
-  results_ = MakeBox(client_);
+  script_ = MakeBox(client_, true);
+  results_ = MakeBox(client_, false);
+  // The results are the run's: the next Calc would replace anything typed
+  // there. Selecting, copying and the caret (Return on a diagnostic) stay.
+  results_->setReadOnly(true);
+  results_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   script_->installEventFilter(this);
   results_->installEventFilter(this);
   // A click on an error or a warning listed under the results takes the
@@ -237,7 +263,23 @@ bool MainWindow::TabKey(QPlainTextEdit* box, QKeyEvent* key) {
   }
   if (box != script_ || modifiers != Qt::NoModifier || key->key() != Qt::Key_Tab) return false;
   QTextCursor cursor = script_->textCursor();
-  cursor.removeSelectedText();
+  if (cursor.hasSelection()) {
+    // Over a selection Tab indents its lines, in one undo step, as editors
+    // do; a selection that ends at a line's start leaves that line alone.
+    QTextDocument* doc = script_->document();
+    QTextBlock block = doc->findBlock(cursor.selectionStart());
+    QTextBlock last = doc->findBlock(cursor.selectionEnd());
+    if (last != block && cursor.selectionEnd() == last.position()) last = last.previous();
+    QTextCursor edit(doc);
+    edit.beginEditBlock();
+    for (;; block = block.next()) {
+      edit.setPosition(block.position());
+      edit.insertText(QString(kTabWidth, QLatin1Char(' ')));
+      if (block == last) break;
+    }
+    edit.endEditBlock();
+    return true;
+  }
   const QString before = cursor.block().text().left(cursor.positionInBlock());
   cursor.insertText(QString(BlanksForTabKey(before.toStdString()), QLatin1Char(' ')));
   script_->setTextCursor(cursor);
@@ -314,11 +356,25 @@ void MainWindow::SetTitle(const std::string& text) {
   setWindowTitle(QString::fromStdString(text));
 }
 
+// A long path has no blank to wrap at, and the message box grew as wide as
+// the screen: a zero-width space after each '/' lets it wrap there.
+QString Wrappable(const std::string& text) {
+  QString shown = QString::fromStdString(text);
+  shown.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
+  return shown;
+}
+
+void PrepareMessage(QMessageBox& box) {
+  box.setTextFormat(Qt::PlainText);
+  // Paths and links in a message may be copied from it.
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
+
 void MainWindow::ShowMessage(int icon, const char* caption, const std::string& text) {
   Report(std::string(caption) + ": " + text);
   QMessageBox message(static_cast<QMessageBox::Icon>(icon), QString::fromLatin1(caption),
-                      QString::fromStdString(text), QMessageBox::Ok, this);
-  message.setTextFormat(Qt::PlainText);
+                      Wrappable(text), QMessageBox::Ok, this);
+  PrepareMessage(message);
   message.exec();
 }
 
@@ -346,9 +402,8 @@ QString WithMnemonic(const std::string& text) {
 Answer MainWindow::Ask(const Question& question) {
   Report("Question: " + question.text);
   QMessageBox box(question.cancel_is_default ? QMessageBox::Warning : QMessageBox::Question,
-                  QStringLiteral("Orbelin"), QString::fromStdString(question.text),
-                  QMessageBox::NoButton, this);
-  box.setTextFormat(Qt::PlainText);
+                  QStringLiteral("Orbelin"), Wrappable(question.text), QMessageBox::NoButton, this);
+  PrepareMessage(box);
   QPushButton* yes = box.addButton(WithMnemonic(question.yes), QMessageBox::AcceptRole);
   QPushButton* no = question.no.empty()
                         ? nullptr
@@ -388,7 +443,18 @@ void MainWindow::SetClipboard(const std::string& text) {
 }
 
 bool MainWindow::OpenLink(const std::string& uri) {
-  return QDesktopServices::openUrl(QUrl(QString::fromStdString(uri)));
+  // The desktop's opener says by its exit status whether a program took
+  // the link (Debian's xdg-open fails for geo: unless one is set up); an
+  // opener still running after a while has found one.
+  auto* opener = new QProcess(this);
+  connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+  opener->start(QStringLiteral("xdg-open"), {QString::fromStdString(uri)});
+  if (!opener->waitForStarted(kOpenerWaitMs)) {
+    opener->deleteLater();
+    return false;
+  }
+  if (!opener->waitForFinished(kOpenerWaitMs)) return true;
+  return opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
 }
 
 std::optional<std::string> MainWindow::ChooseFile(const FileDialogRequest& request) {

@@ -13,6 +13,7 @@ class QAction;
 class QKeyEvent;
 class QKeySequence;
 class QLabel;
+class QMessageBox;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
@@ -20,6 +21,11 @@ class QPushButton;
 namespace orbelin {
 
 class WindowController;
+
+// A message box's text that wraps at the '/' of long paths, and the box's
+// settings: plain text that can be selected and copied.
+QString Wrappable(const std::string& text);
+void PrepareMessage(QMessageBox& box);
 
 class MainWindow : public QMainWindow, public Platform {
   Q_OBJECT
