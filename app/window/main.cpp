@@ -98,15 +98,21 @@ int main(int argc, char** argv) {
   EndSignals end_signals;
   QObject::connect(&end_signals, &EndSignals::Received, &app, [] { QCoreApplication::exit(1); });
 
-  SingleInstance instance(SingleInstance::DefaultFolder());
-  if (!instance.Claim(file)) return 0;
-
   HomeFolderSources sources;
   sources.option = parser.value(home_option).toStdString();
   sources.orbelin_home = Env("ORBELIN_HOME");
   sources.xdg_data_home = Env("XDG_DATA_HOME");
   sources.home = Env("HOME");
   const std::string folder = ResolveHomeFolder(sources);
+
+  // One window per home folder and display: a start with another home, or
+  // on another screen, opens its own.
+  const QString display = QGuiApplication::platformName() + QLatin1Char(' ') +
+                          qEnvironmentVariable("DISPLAY") + QLatin1Char(' ') +
+                          qEnvironmentVariable("WAYLAND_DISPLAY");
+  SingleInstance instance(SingleInstance::DefaultFolder(),
+                          display + QLatin1Char('\n') + QString::fromStdString(folder));
+  if (!instance.Claim(file)) return 0;
   const std::string examples =
       FindExamplesFolder(QCoreApplication::applicationDirPath().toStdString());
   if (const std::error_code error = PrepareHomeFolder(folder, examples)) {

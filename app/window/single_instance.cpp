@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -27,12 +28,24 @@ constexpr int kConnectPatienceMs = 5000;
 // How often a file waiting for a dialog to close looks again.
 constexpr int kModalRetryMs = 100;
 
+// The key as a short name part: a socket's path has room for 107 bytes.
+QString NameFor(const QString& folder, const QString& key) {
+  QString name = folder + QLatin1Char('/') + QLatin1String(kName);
+  if (!key.isEmpty()) {
+    name +=
+        QLatin1Char('-') +
+        QString::fromLatin1(
+            QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha256).toHex().left(16));
+  }
+  return name;
+}
+
 }  // namespace
 
-SingleInstance::SingleInstance(const QString& folder, QObject* parent)
+SingleInstance::SingleInstance(const QString& folder, const QString& key, QObject* parent)
     : QObject(parent),
-      socket_path_(folder + QLatin1Char('/') + QLatin1String(kName)),
-      lock_(folder + QLatin1Char('/') + QLatin1String(kName) + QLatin1String(".lock")) {
+      socket_path_(NameFor(folder, key)),
+      lock_(NameFor(folder, key) + QLatin1String(".lock")) {
   QDir().mkpath(folder);
   // In a folder that others may write, another user could hold the lock and
   // keep our window from ever opening.

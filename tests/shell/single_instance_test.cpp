@@ -71,6 +71,23 @@ TEST(SingleInstance, FileArrivingDuringADialogWaitsAndOutlivesTheSocket) {
   EXPECT_EQ(opened, QStringList({QStringLiteral("/tmp/one.inp"), QStringLiteral("/tmp/two.inp")}));
 }
 
+// Another home folder or another display is a window of its own; the same
+// pair finds the first.
+TEST(SingleInstance, OneWindowPerHomeFolderAndDisplay) {
+  TempFolder run;
+  const QString folder = QString::fromStdString(run / "");
+  SingleInstance first(folder, QStringLiteral(":0\n/home/u/a/"));
+  ASSERT_TRUE(first.Claim());
+  SingleInstance other_home(folder, QStringLiteral(":0\n/home/u/b/"));
+  EXPECT_TRUE(other_home.Claim());
+  SingleInstance other_display(folder, QStringLiteral(":1\n/home/u/a/"));
+  EXPECT_TRUE(other_display.Claim());
+  QSignalSpy raised(&first, &SingleInstance::RaiseRequested);
+  SingleInstance same(folder, QStringLiteral(":0\n/home/u/a/"));
+  EXPECT_FALSE(same.Claim());
+  EXPECT_TRUE(WaitUntil([&] { return raised.count() == 1; }));
+}
+
 TEST(SingleInstance, LockOfACrashedStartDoesNotBlock) {
   TempFolder run;
   const std::string lock = run / "OrbelinClass.lock";
