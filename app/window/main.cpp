@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
@@ -39,6 +40,7 @@ bool AsksForHelpOrVersion(int argc, char** argv) {
 }
 
 constexpr int kAutosaveMs = 3000;
+constexpr const char* kPlaceFileName = "orbelin-window.conf";
 
 bool HasDisplay() {
   return !Env("DISPLAY").empty() || !Env("WAYLAND_DISPLAY").empty() ||
@@ -146,6 +148,14 @@ int main(int argc, char** argv) {
   QObject::connect(&instance, &SingleInstance::OpenRequested, &window,
                    [&controller](const QString& path) { controller.Open(path.toStdString()); });
   QObject::connect(&window, &MainWindow::Ended, &app, &QCoreApplication::quit);
+
+  // The window's size and place, as the user left them, per home folder.
+  QSettings place(QString::fromStdString(folder + kPlaceFileName), QSettings::IniFormat);
+  window.restoreGeometry(place.value(QStringLiteral("geometry")).toByteArray());
+  QObject::connect(&window, &MainWindow::Ended, &window, [&window, &place] {
+    place.setValue(QStringLiteral("geometry"), window.saveGeometry());
+    place.sync();
+  });
 
   window.SetUpNativeWindow();
   window.show();

@@ -18,6 +18,7 @@
 #include "frontend/script_file_calc.h"
 #include "shell/definition_file.h"
 #include "shell/hand_off.h"
+#include "shell/recent_files.h"
 #include "shell/recovery_copy.h"
 #include "shell/settings_file.h"
 
@@ -26,6 +27,8 @@ namespace orbelin {
 namespace {
 
 constexpr const char* kProgramName = "Orbelin";
+// Scripts first; any other name may be typed or chosen too.
+constexpr const char* kScriptFilter = "All (*.INP);;All files (*)";
 
 std::string FileName(const std::string& path) {
   return path.substr(path.rfind('/') + 1);
@@ -61,6 +64,8 @@ void WindowController::Start(const std::string& file) {
     if (!hand_off_folder_.empty() && hand_off_folder_.back() == '/') hand_off_folder_.pop_back();
   }
   platform_.SetHandOffNote("Hand-off file: " + ExchangeFilePath(hand_off_folder_));
+  recent_ = ReadRecentFiles(program_folder_);
+  platform_.SetRecentFiles(recent_);
   script_path_ = ReadDefinition(program_folder_);
   if (file.empty() || !LoadScriptFile(file, false)) LoadStartupScript();
   OfferRecoveryCopy();
@@ -156,6 +161,9 @@ void WindowController::HandleCommand(int id) {
       break;
     case kSaveCurrent:
       SaveCurrent();
+      break;
+    case kNew:
+      New();
       break;
     case kCalcButton:
     case kCalcMenu:
@@ -256,8 +264,8 @@ void WindowController::Load() {
   FileDialogRequest request;
   request.open = true;
   request.title = "Open File";
-  request.filter = "All (*.INP)";
-  request.start_folder = program_folder_;
+  request.filter = kScriptFilter;
+  request.start_folder = ScriptFolder();
   std::optional<std::string> chosen = platform_.ChooseFile(request);
   if (!chosen) return;
   LoadScriptFile(*chosen, false);
@@ -281,6 +289,31 @@ void WindowController::Save() {
 
 void WindowController::SaveCurrent() {
   SaveUnderCurrentName();
+}
+
+void WindowController::New() {
+  if (!SettleUnsavedEdits()) return;
+  script_path_.clear();
+  names_ = {};
+  saved_text_.clear();
+  stamp_ = {};
+  noted_.clear();
+  agreed_lost_.clear();
+  platform_.SetLabel("");
+  platform_.SetBoxText(Box::kScript, "");
+  ShowCalc("", {});
+  UpdateTitle();
+}
+
+void WindowController::Remember(const std::string& path) {
+  AddRecentFile(recent_, path);
+  WriteRecentFiles(program_folder_, recent_);
+  platform_.SetRecentFiles(recent_);
+}
+
+// The home folder is hidden: the dialogs start beside the current script.
+std::string WindowController::ScriptFolder() const {
+  return script_path_.empty() || names_.folder.empty() ? program_folder_ : names_.folder;
 }
 
 void WindowController::HandOff() {
@@ -332,7 +365,7 @@ void WindowController::ExportGpx() {
   request.open = false;
   request.title = "Export as GPX";
   request.filter = "GPX (*.gpx)";
-  request.start_folder = script_path_.empty() ? program_folder_ : names_.folder;
+  request.start_folder = ScriptFolder();
   request.file_name = stem + ".gpx";
   std::optional<std::string> chosen = platform_.ChooseFile(request);
   if (!chosen) return;
@@ -495,8 +528,8 @@ WindowController::SaveOutcome WindowController::SaveAs() {
   FileDialogRequest request;
   request.open = false;
   request.title = "Save File";
-  request.filter = "All (*.INP)";
-  request.start_folder = program_folder_;
+  request.filter = kScriptFilter;
+  request.start_folder = ScriptFolder();
   std::optional<std::string> chosen = platform_.ChooseFile(request);
   if (!chosen) return SaveOutcome::kDeclined;
 
@@ -512,6 +545,7 @@ WindowController::SaveOutcome WindowController::SaveAs() {
   script_path_ = names.script;
   names_ = names;
   stamp_ = StampOf(script_path_);
+  Remember(script_path_);
   platform_.SetLabel(names_.name);
   ShowCalc("", {});
   UpdateTitle();
@@ -652,6 +686,7 @@ bool WindowController::LoadScriptFile(const std::string& path, bool quiet) {
   platform_.SetBoxText(Box::kScript, BoxTextFromScriptFile(*bytes));
   saved_text_ = platform_.BoxText(Box::kScript);
   stamp_ = StampOf(script_path_);
+  if (!quiet) Remember(script_path_);
   ShowResults();
   UpdateTitle();
   NoteLostCharacters(saved_text_);

@@ -37,6 +37,7 @@ class WindowController {
     kLoadMenu = 6004,
     kCalcMenu = 6008,
     kSaveCurrent = 6009,  // Ctrl+S: under the current name, else as Save
+    kNew = 6010,          // an empty script box without a file
     kExportGpx = 6101,
     kOpenInMap = 6102,
     kCopyCoordinates = 6103,
@@ -59,6 +60,8 @@ class WindowController {
   // Save under a name the user chooses (button S, File > Save).
   void Save();
   void SaveCurrent();
+  // An empty box without a file, once the edits are settled.
+  void New();
   void HandOff();
   void ExportGpx();
   void OpenInMap();
@@ -107,6 +110,9 @@ class WindowController {
   std::string KeepInNewFile(const std::string& text, const std::string& stem);
   void OfferRecoveryCopy();
   void ForgetRecoveryCopy();
+  void Remember(const std::string& path);
+  // Where the file dialogs for scripts start: the current script's folder.
+  std::string ScriptFolder() const;
   bool ConfirmReplace(const std::string& path);
   bool HasPoint();
   bool ChangedOnDisk(const std::string& path);
@@ -137,6 +143,7 @@ class WindowController {
   bool ended_ = false;
   // The text last copied by Autosave, while its copy is on disk.
   std::optional<std::string> autosaved_;
+  std::vector<std::string> recent_;
 };
 
 }  // namespace orbelin

@@ -1102,5 +1102,47 @@ TEST_F(DesktopTest, RecoveryCopyAfterAKill) {
   EXPECT_FALSE(std::filesystem::exists(tmp / "home/Orbelin-unsaved.inp"));
 }
 
+// What editor users expect: Find takes the caret to the text, New empties
+// the box, and the window comes back at the size the user gave it.
+TEST_F(DesktopTest, FindNewAndTheWindowsSizeNextTime) {
+  const std::string script = tmp / "home/e.inp";
+  Give(script, "WRITE 1;\r\nWRITE 22;\r\nWRITE 1;\0"s);
+  auto window = StartWindow({script});
+  const Window main = WaitForMain();
+  ASSERT_TRUE(WaitTitle(main, "e.inp - Orbelin"));
+  Activate(main);
+  Key("ctrl+f");
+  ASSERT_NE(WaitForDialog("Find"), 0u);
+  Type("22");
+  Key("Return");
+  ASSERT_TRUE(WaitDialogGone("Find"));
+  Type("33");  // replaces the text found
+  ASSERT_TRUE(WaitTitle(main, "*e.inp - Orbelin"));
+  Key("ctrl+s");
+  ASSERT_TRUE(WaitTitle(main, "e.inp - Orbelin"));
+  EXPECT_EQ(ReadBytes(script), "WRITE 1;\r\nWRITE 33;\r\nWRITE 1;\0"s);
+  Key("ctrl+n");
+  ASSERT_TRUE(WaitTitle(main, "Orbelin"));
+
+  Xdo({"windowsize", "--sync", std::to_string(main), "300", "420"});
+  XWindowAttributes before;
+  ASSERT_TRUE(WaitFor(
+      [&] { return XGetWindowAttributes(display_, main, &before) != 0 && before.width == 300; }));
+  Key("ctrl+q");
+  EXPECT_EQ(window->Wait(), 0);
+  ASSERT_TRUE(WaitForNoMain());
+
+  auto next = StartWindow();
+  const Window again = WaitForMain();
+  XWindowAttributes after;
+  EXPECT_TRUE(WaitFor([&] {
+    return XGetWindowAttributes(display_, again, &after) != 0 && Viewable(again) &&
+           after.width == before.width && after.height == before.height;
+  })) << after.width
+      << "x" << after.height << " after " << before.width << "x" << before.height;
+  Key("ctrl+q");
+  EXPECT_EQ(next->Wait(), 0);
+}
+
 }  // namespace
 }  // namespace orbelin

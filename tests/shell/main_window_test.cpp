@@ -10,6 +10,7 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -117,7 +118,8 @@ TEST_F(MainWindowTest, TitleMenuAndLabelColours) {
   EXPECT_EQ(menus[0]->text(), "&File");  // Alt+F opens it
   QStringList items;
   for (QAction* a : menus[0]->menu()->actions()) items << a->text();
-  EXPECT_EQ(items, (QStringList{"Calc", "Save", "Load", "", "&Export as GPX…", "Open in &map",
+  EXPECT_EQ(items, (QStringList{"Calc", "Save", "Save As…", "Load", "&New", "&Recent", "", "&Find…",
+                                "Find ne&xt", "", "&Export as GPX…", "Open in &map",
                                 "Copy c&oordinates", "", "Hand-off file"}));
 
   window.SetLabel("walk.inp");
@@ -307,6 +309,38 @@ TEST_F(MainWindowTest, PasteAndTabOverASelectionAsTyped) {
   EXPECT_EQ(window.BoxText(Box::kScript), "A;\nB;\nC;");
 }
 
+// Ctrl+plus and Ctrl+minus size the boxes' text; the layout stays as the
+// window's font makes it. The recent scripts are numbered in the File menu.
+TEST_F(MainWindowTest, ZoomAndRecentScripts) {
+  SetClientSize(window, 240, 268);
+  const QRect script_rect = window.box(Box::kScript)->geometry();
+  const qreal size = window.box(Box::kScript)->font().pointSizeF();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  window.box(Box::kScript)->setFocus();
+  QTest::keyClick(window.box(Box::kScript), Qt::Key_Plus, Qt::ControlModifier);
+  QTest::keyClick(window.box(Box::kScript), Qt::Key_Equal, Qt::ControlModifier);
+  EXPECT_EQ(window.box(Box::kScript)->font().pointSizeF(), size + 2);
+  EXPECT_EQ(window.box(Box::kResults)->font().pointSizeF(), size + 2);
+  EXPECT_EQ(window.box(Box::kScript)->geometry(), script_rect);
+  QTest::keyClick(window.box(Box::kScript), Qt::Key_Minus, Qt::ControlModifier);
+  EXPECT_EQ(window.box(Box::kScript)->font().pointSizeF(), size + 1);
+  QTest::keyClick(window.box(Box::kScript), Qt::Key_0, Qt::ControlModifier);
+  EXPECT_EQ(window.box(Box::kScript)->font().pointSizeF(), size);
+  EXPECT_EQ(window.BoxText(Box::kScript), "");  // no key reached the text
+
+  window.SetRecentFiles({"/home/u/a&b.inp", "/home/u/c.inp"});
+  QMenu* recent = nullptr;
+  for (QAction* a : window.menuBar()->actions()[0]->menu()->actions()) {
+    if (a->text() == "&Recent") recent = a->menu();
+  }
+  ASSERT_NE(recent, nullptr);
+  EXPECT_TRUE(recent->isEnabled());
+  QStringList items;
+  for (QAction* a : recent->actions()) items << a->text();
+  EXPECT_EQ(items, (QStringList{"&1 /home/u/a&&b.inp", "&2 /home/u/c.inp"}));
+}
+
 TEST_F(MainWindowTest, PlaceCaretPutsLineOnTopAndFocusesBox) {
   SetClientSize(window, 240, 268);
   std::string text;
@@ -469,7 +503,7 @@ TEST_F(MainWindowTest, OpenDialogShowsScriptsInAnyCase) {
   });
   QTest::mouseClick(window.button('L'), Qt::LeftButton);
   EXPECT_EQ(title, "Open File");
-  EXPECT_EQ(filters, QStringList{"All (*.INP)"});
+  EXPECT_EQ(filters, (QStringList{"All (*.INP)", "All files (*)"}));
   EXPECT_EQ(folder.absolutePath().toStdString() + "/", home.folder());
   EXPECT_TRUE(existing);
   EXPECT_EQ(listed, (QStringList{"UP.INP", "walk.inp"}));

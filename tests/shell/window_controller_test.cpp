@@ -282,7 +282,7 @@ TEST_F(WindowControllerTest, SaveChoosesFileAddsExtensionAndClearsResults) {
   ASSERT_EQ(platform.dialogs.size(), 1u);
   EXPECT_FALSE(platform.dialogs[0].open);
   EXPECT_EQ(platform.dialogs[0].title, "Save File");
-  EXPECT_EQ(platform.dialogs[0].filter, "All (*.INP)");
+  EXPECT_EQ(platform.dialogs[0].filter, "All (*.INP);;All files (*)");
   EXPECT_EQ(platform.dialogs[0].start_folder, home.folder());
   EXPECT_EQ(controller.script_path(), home / "walk.inp");
   EXPECT_EQ(platform.label, "walk.inp");
@@ -817,6 +817,46 @@ TEST_F(WindowControllerTest, RecoveryCopyIsDiscardedOrSetAside) {
                 std::vector<std::string>{"The copy is kept in " + folder / c.set_aside + "."});
     }
   }
+}
+
+// What editor users expect: the dialogs start beside the current script
+// (not in the hidden home folder), the File menu lists the scripts last
+// opened or saved, also after the next start, and New empties the box once
+// the edits are settled.
+TEST_F(WindowControllerTest, RecentScriptsDialogFolderAndNew) {
+  std::filesystem::create_directories(home / "puzzles");
+  const std::string a = home / "puzzles/a.inp";
+  WriteBytes(a, "WRITE 1;\0"s);
+  WriteBytes(home / "puzzles/a.res", "1\n");
+  controller.Start(a);
+  EXPECT_EQ(platform.recent, std::vector<std::string>{a});
+  platform.dialog_answers = {home / "puzzles/b"};
+  controller.HandleCommand(WindowController::kSaveButton);
+  EXPECT_EQ(platform.dialogs[0].start_folder, home / "puzzles/");
+  controller.HandleCommand(WindowController::kLoadButton);  // cancelled
+  EXPECT_EQ(platform.dialogs[1].start_folder, home / "puzzles/");
+  const std::vector<std::string> both{home / "puzzles/b.inp", a};
+  EXPECT_EQ(platform.recent, both);
+
+  Edit("WRITE 2;");
+  controller.HandleCommand(WindowController::kNew);  // Cancel keeps all
+  EXPECT_EQ(platform.script_box, "WRITE 2;");
+  platform.answers = {Answer::kNo};
+  controller.HandleCommand(WindowController::kNew);
+  EXPECT_EQ(platform.script_box, "");
+  EXPECT_EQ(platform.results_box, "");
+  EXPECT_EQ(platform.label, "");
+  EXPECT_EQ(platform.title, "Orbelin");
+  EXPECT_EQ(controller.script_path(), "");
+  EXPECT_EQ(ReadBytes(home / "puzzles/b.inp"), "WRITE 1;\0"s);
+
+  FakePlatform next;
+  Session fresh;
+  WindowController again(next, fresh, home.folder());
+  again.Start();
+  EXPECT_EQ(next.recent, both);
+  again.Open(a);
+  EXPECT_EQ(next.recent, (std::vector<std::string>{a, home / "puzzles/b.inp"}));
 }
 
 TEST_F(WindowControllerTest, HandOffMessages) {

@@ -8,8 +8,10 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -97,9 +99,36 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   AddCommand(file, "Calc", WindowController::kCalcMenu,
              {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
               QKeySequence(Qt::CTRL | Qt::Key_Enter)});
-  AddCommand(file, "Save", WindowController::kSaveMenu,
+  // Save saves under the current name (a new script asks for one), Save As
+  // always asks: named for what they do, as in any editor.
+  AddCommand(file, "Save", WindowController::kSaveCurrent, {QKeySequence::Save});
+  AddCommand(file, "Save As…", WindowController::kSaveMenu,
              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
   AddCommand(file, "Load", WindowController::kLoadMenu, {QKeySequence::Open});
+  AddCommand(file, "&New", WindowController::kNew, {QKeySequence::New});
+  recent_menu_ = file->addMenu(QStringLiteral("&Recent"));
+  recent_menu_->setEnabled(false);
+  file->addSeparator();
+  auto* find = new QAction(QStringLiteral("&Find…"), this);
+  find->setShortcut(QKeySequence::Find);
+  connect(find, &QAction::triggered, this, &MainWindow::Find);
+  file->addAction(find);
+  auto* find_next = new QAction(QStringLiteral("Find ne&xt"), this);
+  find_next->setShortcuts({QKeySequence::FindNext, QKeySequence(Qt::Key_F3)});
+  connect(find_next, &QAction::triggered, this, &MainWindow::FindNext);
+  file->addAction(find_next);
+  // Ctrl+plus (also Ctrl+= on keyboards where plus needs Shift), Ctrl+minus,
+  // Ctrl+0.
+  const std::pair<QList<QKeySequence>, int> zooms[] = {
+      {{QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, 1},
+      {{QKeySequence::ZoomOut}, -1},
+      {{QKeySequence(Qt::CTRL | Qt::Key_0)}, 0}};
+  for (const auto& [keys, step] : zooms) {
+    auto* zoom = new QAction(this);
+    zoom->setShortcuts(keys);
+    connect(zoom, &QAction::triggered, this, [this, step = step] { Zoom(step); });
+    addAction(zoom);
+  }
   file->addSeparator();
   // Calc, Save and Load keep the handheld's plain texts; these have a letter
   // to press.
@@ -109,7 +138,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   file->addSeparator();
   hand_off_note_ = AddCommand(file, "Hand-off file", WindowController::kHandOffInfo);
   // Keys without a menu item of their own.
-  AddCommand(nullptr, "Save", WindowController::kSaveCurrent, {QKeySequence::Save});
   AddCommand(nullptr, "Done", WindowController::kDone, {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
   client_ = new QWidget(this);
@@ -219,7 +247,8 @@ void MainWindow::Command(int id) {
 
 bool MainWindow::IsCommandKey(const QKeyEvent* key) const {
   const QKeySequence pressed(key->keyCombination());
-  for (const auto& [id, action] : commands_) {
+  // Every key of the window: its commands, Find and zoom.
+  for (const QAction* action : findChildren<QAction*>()) {
     if (action->shortcuts().contains(pressed)) return true;
   }
   return false;
@@ -430,6 +459,59 @@ void MainWindow::Report(const std::string& text) {
   std::string line = text;
   std::replace(line.begin(), line.end(), '\n', ' ');
   std::fprintf(stderr, "orbelin-window: %s\n", line.c_str());
+}
+
+void MainWindow::SetRecentFiles(const std::vector<std::string>& paths) {
+  recent_menu_->clear();
+  int number = 0;
+  for (const std::string& path : paths) {
+    // A number to press; an ampersand in the path would be taken for one.
+    const QString text =
+        QStringLiteral("&%1 ").arg(++number) +
+        QString::fromStdString(path).replace(QLatin1Char('&'), QLatin1String("&&"));
+    QAction* item = recent_menu_->addAction(text);
+    connect(item, &QAction::triggered, this, [this, path] {
+      if (controller_ != nullptr) controller_->Open(path);
+    });
+  }
+  recent_menu_->setEnabled(!paths.empty());
+}
+
+void MainWindow::Find() {
+  bool ok = false;
+  const QString text = QInputDialog::getText(this, QStringLiteral("Find"), QStringLiteral("Find:"),
+                                             QLineEdit::Normal, find_text_, &ok);
+  if (!ok || text.isEmpty()) return;
+  find_text_ = text;
+  FindNext();
+}
+
+void MainWindow::FindNext() {
+  if (find_text_.isEmpty()) return Find();
+  QPlainTextEdit* edit = results_->hasFocus() ? results_ : script_;
+  if (!edit->find(find_text_)) {
+    const QTextCursor at = edit->textCursor();
+    edit->moveCursor(QTextCursor::Start);
+    if (!edit->find(find_text_)) {
+      edit->setTextCursor(at);
+      ShowNote("Not found: " + find_text_.toStdString());
+      return;
+    }
+  }
+  edit->setFocus();
+}
+
+void MainWindow::Zoom(int step) {
+  zoom_ = step == 0 ? 0 : std::clamp(zoom_ + step, -6, 24);
+  for (QPlainTextEdit* edit : {script_, results_}) {
+    QFont font = BoxFont();
+    if (font.pointSizeF() > 0) {
+      font.setPointSizeF(std::max(4.0, font.pointSizeF() + zoom_));
+    } else {
+      font.setPixelSize(std::max(6, font.pixelSize() + zoom_));
+    }
+    edit->setFont(font);
+  }
 }
 
 void MainWindow::SetHandOffNote(const std::string& text) {

@@ -65,6 +65,7 @@ class MainWindow : public QMainWindow, public Platform {
   void ShowNote(const std::string& text) override;
   void Report(const std::string& text) override;
   std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+  void SetRecentFiles(const std::vector<std::string>& paths) override;
   void SetHandOffNote(const std::string& text) override;
   void SetClipboard(const std::string& text) override;
   bool OpenLink(const std::string& uri) override;
@@ -96,6 +97,14 @@ class MainWindow : public QMainWindow, public Platform {
   bool TabKey(QPlainTextEdit* box, QKeyEvent* key);
   bool IsCommandKey(const QKeyEvent* key) const;
   void ShowMessage(int icon, const char* caption, const std::string& text);
+  // Find asks for a text, Find next looks for it again after the caret, in
+  // the box that has the focus (the script box when neither has), from the
+  // top once the end is reached.
+  void Find();
+  void FindNext();
+  // The boxes' font grows or shrinks by `step` points; 0 takes the
+  // desktop's size again. The layout keeps the window font's.
+  void Zoom(int step);
 
   WindowController* controller_ = nullptr;
   bool ending_ = false;
@@ -109,6 +118,9 @@ class MainWindow : public QMainWindow, public Platform {
   QPushButton* hand_off_ = nullptr;
   QPushButton* done_ = nullptr;
   QAction* hand_off_note_ = nullptr;
+  QMenu* recent_menu_ = nullptr;
+  QString find_text_;
+  int zoom_ = 0;                      // points added to the boxes' font
   std::map<int, QAction*> commands_;  // by command id
 };
 
