@@ -21,14 +21,13 @@ std::error_code WriteNote(const std::string& folder, const char* tag, const std:
 
 std::error_code WriteRecoveryCopy(const std::string& folder, const std::string& box_text,
                                   const std::string& script) {
+  // The note first: a copy without its note would never be offered.
+  if (std::error_code error = WriteNote(folder, kCopyTag, script)) return error;
   const std::string bytes = CharactersLostOnSave(box_text).empty()
                                 ? ScriptFileFromBoxText(box_text)
                                 : Utf8ScriptFileFromBoxText(box_text);
   // A copy is made again a few seconds later: it need not wait for the disk.
-  if (std::error_code error = ReplaceFile(folder + kRecoveryTextName, bytes, {.sync = false})) {
-    return error;
-  }
-  return WriteNote(folder, kCopyTag, script);
+  return ReplaceFile(folder + kRecoveryTextName, bytes, {.sync = false});
 }
 
 std::error_code WriteEndedNote(const std::string& folder, const std::string& message) {
