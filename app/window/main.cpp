@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
+#include <QTimer>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -36,6 +38,9 @@ bool AsksForHelpOrVersion(int argc, char** argv) {
   }
   return false;
 }
+
+constexpr int kAutosaveMs = 3000;
+constexpr const char* kPlaceFileName = "orbelin-window.conf";
 
 bool HasDisplay() {
   return !Env("DISPLAY").empty() || !Env("WAYLAND_DISPLAY").empty() ||
@@ -95,15 +100,21 @@ int main(int argc, char** argv) {
   EndSignals end_signals;
   QObject::connect(&end_signals, &EndSignals::Received, &app, [] { QCoreApplication::exit(1); });
 
-  SingleInstance instance(SingleInstance::DefaultFolder());
-  if (!instance.Claim(file)) return 0;
-
   HomeFolderSources sources;
   sources.option = parser.value(home_option).toStdString();
   sources.orbelin_home = Env("ORBELIN_HOME");
   sources.xdg_data_home = Env("XDG_DATA_HOME");
   sources.home = Env("HOME");
   const std::string folder = ResolveHomeFolder(sources);
+
+  // One window per home folder and display: a start with another home, or
+  // on another screen, opens its own.
+  const QString display = QGuiApplication::platformName() + QLatin1Char(' ') +
+                          qEnvironmentVariable("DISPLAY") + QLatin1Char(' ') +
+                          qEnvironmentVariable("WAYLAND_DISPLAY");
+  SingleInstance instance(SingleInstance::DefaultFolder(),
+                          display + QLatin1Char('\n') + QString::fromStdString(folder));
+  if (!instance.Claim(file)) return 0;
   const std::string examples =
       FindExamplesFolder(QCoreApplication::applicationDirPath().toStdString());
   if (const std::error_code error = PrepareHomeFolder(folder, examples)) {
@@ -113,9 +124,9 @@ int main(int argc, char** argv) {
                        : "Orbelin cannot use the home folder " + folder + ": " + error.message() +
                              ".\nGive another with --home DIR or $ORBELIN_HOME.";
     std::fprintf(stderr, "orbelin-window: %s\n", text.c_str());
-    QMessageBox message(QMessageBox::Critical, QStringLiteral("Error"),
-                        QString::fromStdString(text), QMessageBox::Ok);
-    message.setTextFormat(Qt::PlainText);
+    QMessageBox message(QMessageBox::Critical, QStringLiteral("Error"), Wrappable(text),
+                        QMessageBox::Ok);
+    PrepareMessage(message);
     message.exec();
     return 1;
   }
@@ -138,11 +149,24 @@ int main(int argc, char** argv) {
                    [&controller](const QString& path) { controller.Open(path.toStdString()); });
   QObject::connect(&window, &MainWindow::Ended, &app, &QCoreApplication::quit);
 
+  // The window's size and place, as the user left them, per home folder.
+  QSettings place(QString::fromStdString(folder + kPlaceFileName), QSettings::IniFormat);
+  window.restoreGeometry(place.value(QStringLiteral("geometry")).toByteArray());
+  QObject::connect(&window, &MainWindow::Ended, &window, [&window, &place] {
+    place.setValue(QStringLiteral("geometry"), window.saveGeometry());
+    place.sync();
+  });
+
   window.SetUpNativeWindow();
   window.show();
   // After show(): a warning at start-up stands over the window.
   controller.Start(file.toStdString());
   // Ended already (the end request came during a start-up message)?
   if (window.ended()) return 0;
+  // Unsaved text is copied every few seconds: a crash or a kill loses at
+  // most that much typing.
+  QTimer autosave;
+  QObject::connect(&autosave, &QTimer::timeout, &window, [&controller] { controller.Autosave(); });
+  autosave.start(kAutosaveMs);
   return app.exec();
 }

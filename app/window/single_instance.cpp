@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -23,13 +25,27 @@ constexpr QByteArrayView kRaise = "raise";
 constexpr QByteArrayView kOpen = "open ";
 // A start that holds the lock may not be listening yet.
 constexpr int kConnectPatienceMs = 5000;
+// How often a file waiting for a dialog to close looks again.
+constexpr int kModalRetryMs = 100;
+
+// The key as a short name part: a socket's path has room for 107 bytes.
+QString NameFor(const QString& folder, const QString& key) {
+  QString name = folder + QLatin1Char('/') + QLatin1String(kName);
+  if (!key.isEmpty()) {
+    name +=
+        QLatin1Char('-') +
+        QString::fromLatin1(
+            QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha256).toHex().left(16));
+  }
+  return name;
+}
 
 }  // namespace
 
-SingleInstance::SingleInstance(const QString& folder, QObject* parent)
+SingleInstance::SingleInstance(const QString& folder, const QString& key, QObject* parent)
     : QObject(parent),
-      socket_path_(folder + QLatin1Char('/') + QLatin1String(kName)),
-      lock_(folder + QLatin1Char('/') + QLatin1String(kName) + QLatin1String(".lock")) {
+      socket_path_(NameFor(folder, key)),
+      lock_(NameFor(folder, key) + QLatin1String(".lock")) {
   QDir().mkpath(folder);
   // In a folder that others may write, another user could hold the lock and
   // keep our window from ever opening.
@@ -45,18 +61,39 @@ SingleInstance::SingleInstance(const QString& folder, QObject* parent)
         while (socket->canReadLine()) {
           const QByteArray line = socket->readLine().chopped(1);
           if (line == kRaise) {
-            emit RaiseRequested();
+            pending_.push_back({false, {}});
           } else if (line.startsWith(kOpen)) {
-            emit OpenRequested(
-                QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(kOpen.size()))));
+            pending_.push_back(
+                {true, QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(kOpen.size())))});
           }
         }
+        if (!pending_.empty()) retry_.start(0);
       });
     }
   });
+  retry_.setSingleShot(true);
+  connect(&retry_, &QTimer::timeout, this, &SingleInstance::Deliver);
 }
 
 SingleInstance::~SingleInstance() = default;
+
+void SingleInstance::Deliver() {
+  while (!pending_.empty()) {
+    // The window comes forward at once (the dialog with it); a file waits
+    // for the dialog to be answered.
+    if (pending_.front().open && QApplication::activeModalWidget() != nullptr) {
+      retry_.start(kModalRetryMs);
+      return;
+    }
+    const Request request = pending_.front();
+    pending_.pop_front();
+    if (request.open) {
+      emit OpenRequested(request.file);
+    } else {
+      emit RaiseRequested();
+    }
+  }
+}
 
 QString SingleInstance::DefaultFolder() {
   QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");

@@ -142,7 +142,10 @@ std::error_code WriteAndRename(const std::string& target, std::string_view bytes
   std::string temp;
   int fd = -1;
   for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-    temp = target + ".orbelin-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+    const size_t slash = target.rfind('/') + 1;  // npos + 1 is 0
+    temp = target.substr(0, slash) +
+           NameThatFits(std::string_view(target).substr(slash),
+                        ".orbelin-" + std::to_string(getpid()) + "-" + std::to_string(attempt));
     fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno == EEXIST) continue;
     if (old != nullptr && (errno == EACCES || errno == EPERM || errno == EROFS)) {
@@ -283,6 +286,16 @@ std::error_code CheckWritable(const std::string& path) {
   close(fd);
   unlink(path.c_str());
   return {};
+}
+
+std::string NameThatFits(std::string_view stem, std::string_view suffix) {
+  if (stem.size() + suffix.size() > kMaxNameBytes) {
+    size_t keep = suffix.size() < kMaxNameBytes ? kMaxNameBytes - suffix.size() : 0;
+    // Not inside a UTF-8 sequence: back to the byte that starts a character.
+    while (keep > 0 && (static_cast<unsigned char>(stem[keep]) & 0xC0) == 0x80) --keep;
+    stem = stem.substr(0, keep);
+  }
+  return std::string(stem) + std::string(suffix);
 }
 
 FileStamp StampOf(const std::string& path) {

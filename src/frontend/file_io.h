@@ -76,6 +76,13 @@ struct FileStamp {
 };
 FileStamp StampOf(const std::string& path);
 
+// The longest file name a file system takes, in bytes.
+constexpr size_t kMaxNameBytes = 255;
+// A name of `stem` followed by `suffix` that fits kMaxNameBytes: the stem
+// is cut, on a character boundary, where the whole would not fit. For the
+// files Orbelin names after a script (temporary and recovery copies).
+std::string NameThatFits(std::string_view stem, std::string_view suffix);
+
 bool IsRegularFile(const std::string& path);
 // Whether anything, a dangling link included, has this name.
 bool Exists(const std::string& path);

@@ -5,25 +5,13 @@
 
 #include "base/utf16.h"
 #include "frontend/file_io.h"
+#include "shell/utf16_line.h"
 
 namespace orbelin {
 
 namespace {
 
 constexpr char16_t kLineFeed = 10;
-
-// The first line of 16-bit units, little-endian unless `big_endian`.
-std::string FirstUtf16Line(std::string_view bytes, bool big_endian) {
-  std::u16string units;
-  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    const auto first = static_cast<unsigned char>(bytes[i]);
-    const auto second = static_cast<unsigned char>(bytes[i + 1]);
-    const auto unit = static_cast<char16_t>(big_endian ? first << 8 | second : second << 8 | first);
-    if (unit == kLineFeed || unit == 0) break;
-    units += unit;
-  }
-  return Utf16ToUtf8(units);
-}
 
 }  // namespace
 

@@ -1,7 +1,11 @@
 #include "shell/home_folder.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -43,8 +47,13 @@ std::error_code PrepareHomeFolder(const std::string& folder, const std::string& 
   std::error_code ec;
   const fs::file_status status = fs::status(folder, ec);
   if (fs::exists(status)) {
-    return fs::is_directory(status) ? std::error_code()
-                                    : std::make_error_code(std::errc::not_a_directory);
+    if (!fs::is_directory(status)) return std::make_error_code(std::errc::not_a_directory);
+    // Orbelin.def, recovery copies and new scripts go here: a folder that
+    // cannot take them would lose typed text at the end without a word.
+    if (faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+      return std::error_code(errno, std::generic_category());
+    }
+    return {};
   }
   // A path through a file reports "not a directory" on the way.
   if (ec && ec != std::errc::no_such_file_or_directory) return ec;

@@ -23,7 +23,8 @@ std::string ResolveHomeFolder(const HomeFolderSources& sources);
 
 // Creates the folder when it does not exist yet and gives it copies of the
 // example scripts (*.inp in `examples_folder`, which may be ""). The reason
-// when the folder cannot be created or is not a folder.
+// when the folder cannot be created, is not a folder, or may not be
+// written.
 std::error_code PrepareHomeFolder(const std::string& folder, const std::string& examples_folder);
 
 // Where the example scripts are for a program in `program_dir`: beside it in

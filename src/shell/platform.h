@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "frontend/save_rules.h"
 
@@ -55,6 +56,10 @@ class Platform {
   // The chosen path, or nothing when the user cancelled. Saving never asks
   // before overwriting (the shell asks) and adds no extension.
   virtual std::optional<std::string> ChooseFile(const FileDialogRequest& request) = 0;
+
+  // The File menu's recent scripts, newest first; choosing one opens it
+  // (WindowController::Open).
+  virtual void SetRecentFiles(const std::vector<std::string>& paths) = 0;
 
   // Where the hand-off file goes, shown in the File menu.
   virtual void SetHandOffNote(const std::string& text) = 0;

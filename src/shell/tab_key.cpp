@@ -11,4 +11,24 @@ int BlanksForTabKey(std::string_view line_before_caret) {
   return kTabWidth - column % kTabWidth;
 }
 
+std::string ExpandTabs(std::string_view text, std::string_view line_before_caret) {
+  std::string out;
+  std::string line(line_before_caret);
+  for (char c : text) {
+    if (c == '\t') {
+      const std::string blanks(static_cast<size_t>(BlanksForTabKey(line)), ' ');
+      out += blanks;
+      line += blanks;
+    } else {
+      out += c;
+      if (c == '\n') {
+        line.clear();
+      } else {
+        line += c;
+      }
+    }
+  }
+  return out;
+}
+
 }  // namespace orbelin

@@ -18,6 +18,8 @@
 #include "frontend/script_file_calc.h"
 #include "shell/definition_file.h"
 #include "shell/hand_off.h"
+#include "shell/recent_files.h"
+#include "shell/recovery_copy.h"
 #include "shell/settings_file.h"
 
 namespace orbelin {
@@ -25,6 +27,8 @@ namespace orbelin {
 namespace {
 
 constexpr const char* kProgramName = "Orbelin";
+// Scripts first; any other name may be typed or chosen too.
+constexpr const char* kScriptFilter = "All (*.INP);;All files (*)";
 
 std::string FileName(const std::string& path) {
   return path.substr(path.rfind('/') + 1);
@@ -49,7 +53,9 @@ WindowController::WindowController(Platform& platform, Session& session, std::st
 
 void WindowController::Start(const std::string& file) {
   hand_off_folder_.clear();
-  ReadSettings(program_folder_, &hand_off_folder_);
+  std::string settings_note;
+  ReadSettings(program_folder_, &hand_off_folder_, &settings_note);
+  if (!settings_note.empty()) platform_.ShowWarning(settings_note);
   // The handheld's root folder is no place an ordinary user may write:
   // without a folder of its own the file goes to the home folder.
   hand_off_folder_default_ = hand_off_folder_.empty();
@@ -58,9 +64,86 @@ void WindowController::Start(const std::string& file) {
     if (!hand_off_folder_.empty() && hand_off_folder_.back() == '/') hand_off_folder_.pop_back();
   }
   platform_.SetHandOffNote("Hand-off file: " + ExchangeFilePath(hand_off_folder_));
+  recent_ = ReadRecentFiles(program_folder_);
+  platform_.SetRecentFiles(recent_);
   script_path_ = ReadDefinition(program_folder_);
-  if (!file.empty() && LoadScriptFile(file, false)) return;
-  LoadStartupScript();
+  if (file.empty() || !LoadScriptFile(file, false)) LoadStartupScript();
+  OfferRecoveryCopy();
+}
+
+// What the last run left in the home folder: a copy of unsaved text (it
+// crashed, was killed, or the power went), offered back; or the note that
+// the system's end request put the text into a file of its own, which the
+// definition has opened now.
+void WindowController::OfferRecoveryCopy() {
+  const std::optional<RecoveryNote> note = ReadRecoveryNote(program_folder_);
+  if (!note) return;
+  if (note->kind == RecoveryNote::kEnded) {
+    RemoveRecoveryCopy(program_folder_);
+    platform_.ShowInformation(
+        "Orbelin was last ended by the system (at log-out or shut-down) with unsaved text. " +
+        note->line + " That file is open now.");
+    return;
+  }
+  const std::optional<std::string> text = ReadRecoveryText(program_folder_);
+  if (!text) {
+    RemoveRecoveryCopy(program_folder_);
+    return;
+  }
+  const std::string copy = program_folder_ + kRecoveryTextName;
+  const std::string& script = note->line;
+  const std::string typed_for = script.empty() ? "a script that had no file yet" : script;
+  const Question question{"Orbelin ended without saving the text typed for " + typed_for +
+                              " (a crash, or the computer was switched off). A copy from a few "
+                              "seconds before is in " +
+                              copy + ". Restore it into the box?",
+                          "Restore", "Discard", false};
+  switch (platform_.Ask(question)) {
+    case Answer::kYes:
+      // The copy becomes unsaved edits of its script, to be saved as any.
+      if (script.empty() || (script != script_path_ && !LoadScriptFile(script, false))) {
+        script_path_.clear();
+        names_ = {};
+        saved_text_.clear();
+        platform_.SetLabel("");
+      }
+      platform_.SetBoxText(Box::kScript, *text);
+      ScriptEdited();
+      // The copy on disk is this run's now: gone once the text is saved.
+      autosaved_ = *text;
+      break;
+    case Answer::kNo:
+      RemoveRecoveryCopy(program_folder_);
+      break;
+    case Answer::kCancel: {
+      // Neither: the next copy must not overwrite it, so it gets a file of
+      // its own.
+      const std::string stem = script.empty() ? "unsaved" : Stem(FileName(script));
+      const std::string kept = KeepInNewFile(*text, stem);
+      if (kept.empty()) break;
+      RemoveRecoveryCopy(program_folder_);
+      platform_.ShowInformation("The copy is kept in " + kept + ".");
+      break;
+    }
+  }
+}
+
+void WindowController::Autosave() {
+  if (ended_) return;
+  if (!Modified()) {
+    ForgetRecoveryCopy();
+    return;
+  }
+  const std::string text = platform_.BoxText(Box::kScript);
+  if (autosaved_ == text) return;
+  // A copy that cannot be written is tried again at the next tick.
+  if (!WriteRecoveryCopy(program_folder_, text, script_path_)) autosaved_ = text;
+}
+
+void WindowController::ForgetRecoveryCopy() {
+  if (!autosaved_) return;
+  RemoveRecoveryCopy(program_folder_);
+  autosaved_.reset();
 }
 
 void WindowController::HandleCommand(int id) {
@@ -78,6 +161,9 @@ void WindowController::HandleCommand(int id) {
       break;
     case kSaveCurrent:
       SaveCurrent();
+      break;
+    case kNew:
+      New();
       break;
     case kCalcButton:
     case kCalcMenu:
@@ -178,14 +264,21 @@ void WindowController::Load() {
   FileDialogRequest request;
   request.open = true;
   request.title = "Open File";
-  request.filter = "All (*.INP)";
-  request.start_folder = program_folder_;
+  request.filter = kScriptFilter;
+  request.start_folder = ScriptFolder();
   std::optional<std::string> chosen = platform_.ChooseFile(request);
   if (!chosen) return;
   LoadScriptFile(*chosen, false);
 }
 
 void WindowController::Open(const std::string& path) {
+  // A file that cannot be opened is named before anything is asked, and
+  // the box keeps its script.
+  const std::string script = orbelin::BuildFileNames(path).script;
+  if (std::error_code error = CheckReadable(script)) {
+    platform_.ShowError(CouldNot("open", script, error));
+    return;
+  }
   if (!SettleUnsavedEdits()) return;
   LoadScriptFile(path, false);
 }
@@ -196,6 +289,31 @@ void WindowController::Save() {
 
 void WindowController::SaveCurrent() {
   SaveUnderCurrentName();
+}
+
+void WindowController::New() {
+  if (!SettleUnsavedEdits()) return;
+  script_path_.clear();
+  names_ = {};
+  saved_text_.clear();
+  stamp_ = {};
+  noted_.clear();
+  agreed_lost_.clear();
+  platform_.SetLabel("");
+  platform_.SetBoxText(Box::kScript, "");
+  ShowCalc("", {});
+  UpdateTitle();
+}
+
+void WindowController::Remember(const std::string& path) {
+  AddRecentFile(recent_, path);
+  WriteRecentFiles(program_folder_, recent_);
+  platform_.SetRecentFiles(recent_);
+}
+
+// The home folder is hidden: the dialogs start beside the current script.
+std::string WindowController::ScriptFolder() const {
+  return script_path_.empty() || names_.folder.empty() ? program_folder_ : names_.folder;
 }
 
 void WindowController::HandOff() {
@@ -247,7 +365,7 @@ void WindowController::ExportGpx() {
   request.open = false;
   request.title = "Export as GPX";
   request.filter = "GPX (*.gpx)";
-  request.start_folder = script_path_.empty() ? program_folder_ : names_.folder;
+  request.start_folder = ScriptFolder();
   request.file_name = stem + ".gpx";
   std::optional<std::string> chosen = platform_.ChooseFile(request);
   if (!chosen) return;
@@ -279,6 +397,7 @@ void WindowController::CopyCoordinates() {
 void WindowController::Done() {
   if (ended_ || !SaveBeforeEnding()) return;
   WriteDefinition(program_folder_, script_path_);
+  ForgetRecoveryCopy();
   ended_ = true;
   platform_.EndWindow();
 }
@@ -289,27 +408,45 @@ void WindowController::EndRequest() {
   const std::string text = platform_.BoxText(Box::kScript);
   std::string definition = script_path_;
   const bool unsaved = script_path_.empty() ? !text.empty() : Modified() || !Exists(script_path_);
+  bool kept_safe = !unsaved;  // in its file or a new one
   if (unsaved) {
     std::error_code error;
-    bool lossy = false;
+    bool lossy = false, changed = false;
     if (!script_path_.empty()) {
       lossy = !SavesUnharmed(script_path_, text);
-      if (!lossy) error = ReplaceFile(script_path_, ScriptFileFromBoxText(text));
+      // Nobody can be asked which text to keep: both are kept.
+      const std::optional<std::string> current = ReadWholeFile(script_path_);
+      changed =
+          !lossy && ChangedOnDisk(script_path_) && current && !FileHoldsBoxText(*current, text);
+      if (!lossy && !changed) {
+        error = ReplaceFile(script_path_, ScriptFileFromBoxText(text));
+        kept_safe = !error;
+      }
     }
-    if (script_path_.empty() || lossy || error) {
-      const std::string kept = KeepInNewFile(text);
+    if (script_path_.empty() || lossy || changed || error) {
+      const std::string kept =
+          KeepInNewFile(text, names_.name.empty() ? "unsaved" : Stem(names_.name));
       std::string why = script_path_.empty() ? "The script had no file"
                         : lossy              ? "Saving " + script_path_ + " would have lost text"
+                        : changed            ? script_path_ + " was changed by another program"
                                              : CouldNot("save", script_path_, error);
       if (!kept.empty()) {
         definition = kept;
-        platform_.Report(why + "; the text is in " + kept + ".");
+        const std::string said = why + "; the text is in " + kept + ".";
+        platform_.Report(said);
+        // The next start says why it opens that file.
+        WriteEndedNote(program_folder_, said);
+        autosaved_.reset();
+        kept_safe = true;
       } else {
         platform_.Report(why + ", and no new file could be written in " + program_folder_ + ".");
       }
     }
   }
   WriteDefinition(program_folder_, definition);
+  // The copy of the unsaved text has done its part once the text is safe;
+  // else it is all the next start has.
+  if (kept_safe) ForgetRecoveryCopy();
   platform_.EndWindow();
 }
 
@@ -344,8 +481,21 @@ WindowController::SaveOutcome WindowController::WriteScript(const std::string& p
     // its line ends and the bytes after its NUL.
     if (FileHoldsBoxText(*current, text)) {
       saved_text_ = text;
+      stamp_ = StampOf(script_path_);
       UpdateTitle();
       return SaveOutcome::kSaved;
+    }
+    if (ChangedOnDisk(path)) {
+      switch (platform_.Ask(ChangedOnDiskQuestion(FileName(path)))) {
+        case Answer::kYes:
+          break;
+        case Answer::kNo:
+          // The file's text wins: the box takes it, and what needed the
+          // save goes on with it.
+          return LoadScriptFile(script_path_, false) ? SaveOutcome::kSaved : SaveOutcome::kDeclined;
+        case Answer::kCancel:
+          return SaveOutcome::kDeclined;
+      }
     }
     const NulTail tail = FindNulTail(*current);
     if (tail.bytes > 0 && !replacing_agreed &&
@@ -359,8 +509,17 @@ WindowController::SaveOutcome WindowController::WriteScript(const std::string& p
     return SaveOutcome::kFailed;
   }
   saved_text_ = text;
+  if (SameFile(path, script_path_)) stamp_ = StampOf(script_path_);
   UpdateTitle();
   return SaveOutcome::kSaved;
+}
+
+// Whether `path` is the script file and another program wrote it since the
+// box read or wrote it. A file deleted meanwhile loses nothing when written.
+bool WindowController::ChangedOnDisk(const std::string& path) {
+  if (script_path_.empty() || !stamp_.exists || !SameFile(path, script_path_)) return false;
+  const FileStamp now = StampOf(script_path_);
+  return now.exists && now != stamp_;
 }
 
 // Save (button S): a name from the dialog, ".inp" added when it has no
@@ -369,8 +528,8 @@ WindowController::SaveOutcome WindowController::SaveAs() {
   FileDialogRequest request;
   request.open = false;
   request.title = "Save File";
-  request.filter = "All (*.INP)";
-  request.start_folder = program_folder_;
+  request.filter = kScriptFilter;
+  request.start_folder = ScriptFolder();
   std::optional<std::string> chosen = platform_.ChooseFile(request);
   if (!chosen) return SaveOutcome::kDeclined;
 
@@ -385,6 +544,8 @@ WindowController::SaveOutcome WindowController::SaveAs() {
 
   script_path_ = names.script;
   names_ = names;
+  stamp_ = StampOf(script_path_);
+  Remember(script_path_);
   platform_.SetLabel(names_.name);
   ShowCalc("", {});
   UpdateTitle();
@@ -472,13 +633,13 @@ bool WindowController::SavesUnharmed(const std::string& path, const std::string&
 // Writes the text to a new file in the program folder, in UTF-8 where
 // Windows-1252 would lose characters; its path, or "" when none could be
 // written.
-std::string WindowController::KeepInNewFile(const std::string& text) {
-  const std::string stem = names_.name.empty() ? "unsaved" : Stem(names_.name);
+std::string WindowController::KeepInNewFile(const std::string& text, const std::string& stem) {
   const std::string bytes = CharactersLostOnSave(text).empty() ? ScriptFileFromBoxText(text)
                                                                : Utf8ScriptFileFromBoxText(text);
   for (int n = 1; n <= 100; ++n) {
     const std::string path =
-        program_folder_ + stem + "-recovered" + (n == 1 ? "" : "-" + std::to_string(n)) + ".inp";
+        program_folder_ +
+        NameThatFits(stem, "-recovered" + (n == 1 ? "" : "-" + std::to_string(n)) + ".inp");
     if (Exists(path)) continue;
     if (!ReplaceFile(path, bytes)) return path;
     return "";
@@ -497,13 +658,12 @@ void WindowController::BuildFileNames() {
   script_path_ = names_.script;
 }
 
-// The results box takes the results file; it keeps its text when there is
-// none.
+// The results box takes the results file; without one it is emptied, as
+// another script's results under this one would be read as its own.
 void WindowController::ShowResults() {
   BuildFileNames();
-  if (std::optional<std::string> bytes = ReadWholeFile(names_.results)) {
-    ShowCalc(BoxTextFromFile(*bytes), {});
-  }
+  const std::optional<std::string> bytes = ReadWholeFile(names_.results);
+  ShowCalc(bytes ? BoxTextFromFile(*bytes) : "", {});
 }
 
 // The script box takes the file (".inp" added to a name without extension),
@@ -525,6 +685,8 @@ bool WindowController::LoadScriptFile(const std::string& path, bool quiet) {
   // A script may come from a UTF-8 editor (the bundled examples are UTF-8).
   platform_.SetBoxText(Box::kScript, BoxTextFromScriptFile(*bytes));
   saved_text_ = platform_.BoxText(Box::kScript);
+  stamp_ = StampOf(script_path_);
+  if (!quiet) Remember(script_path_);
   ShowResults();
   UpdateTitle();
   NoteLostCharacters(saved_text_);

@@ -7,15 +7,17 @@
 // Nothing typed is lost without a word: a save that fails says why and
 // stops what needed it, and whatever would drop the box's text or bytes of
 // a file (Load over edits, Done without a file, saving over text after a
-// NUL byte, characters Windows-1252 lacks, replacing another file) asks
-// first.
+// NUL byte, characters Windows-1252 lacks, replacing another file, a file
+// another program changed since it was loaded) asks first.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include "frontend/diagnostic.h"
+#include "frontend/file_io.h"
 #include "frontend/script_names.h"
 #include "interp/session.h"
 #include "shell/platform.h"
@@ -35,6 +37,7 @@ class WindowController {
     kLoadMenu = 6004,
     kCalcMenu = 6008,
     kSaveCurrent = 6009,  // Ctrl+S: under the current name, else as Save
+    kNew = 6010,          // an empty script box without a file
     kExportGpx = 6101,
     kOpenInMap = 6102,
     kCopyCoordinates = 6103,
@@ -57,6 +60,8 @@ class WindowController {
   // Save under a name the user chooses (button S, File > Save).
   void Save();
   void SaveCurrent();
+  // An empty box without a file, once the edits are settled.
+  void New();
   void HandOff();
   void ExportGpx();
   void OpenInMap();
@@ -69,6 +74,9 @@ class WindowController {
   // be asked, so a text that cannot go to its file unharmed goes to a new
   // file in the program folder, which the next start opens.
   void EndRequest();
+  // Called every few seconds: unsaved text is copied into the home folder,
+  // where the next start finds it when this one never ends properly.
+  void Autosave();
   // Opens a script named on the command line or by a second start.
   void Open(const std::string& path);
   // The window says the script box's text has changed.
@@ -99,9 +107,15 @@ class WindowController {
   void LoadStartupScript();
   void NoteLostCharacters(const std::string& text);
   bool SavesUnharmed(const std::string& path, const std::string& text);
-  std::string KeepInNewFile(const std::string& text);
+  std::string KeepInNewFile(const std::string& text, const std::string& stem);
+  void OfferRecoveryCopy();
+  void ForgetRecoveryCopy();
+  void Remember(const std::string& path);
+  // Where the file dialogs for scripts start: the current script's folder.
+  std::string ScriptFolder() const;
   bool ConfirmReplace(const std::string& path);
   bool HasPoint();
+  bool ChangedOnDisk(const std::string& path);
 
   Platform& platform_;
   Session& session_;
@@ -120,10 +134,16 @@ class WindowController {
   std::vector<ShownDiagnostic> shown_diagnostics_;
   // The script box's text as its file last held it ("" with no file).
   std::string saved_text_;
+  // The script file as the box last read or wrote it: another program's
+  // change since then is not overwritten without asking.
+  FileStamp stamp_;
   // Characters without a Windows-1252 byte: those the user has been told
   // of while typing, and those the user agreed to save as '?'.
   std::u32string noted_, agreed_lost_;
   bool ended_ = false;
+  // The text last copied by Autosave, while its copy is on disk.
+  std::optional<std::string> autosaved_;
+  std::vector<std::string> recent_;
 };
 
 }  // namespace orbelin

@@ -47,6 +47,36 @@ TEST(ReplaceFile, WritesAndReplacesKeepingPermissions) {
   EXPECT_EQ(FileCount(dir.folder()), 1);  // no temporary file left
 }
 
+// The temporary file beside a name of the longest length still fits, so a
+// script with such a name is saved like any other.
+TEST(ReplaceFile, LongestNameIsReplacedThroughATemporaryFile) {
+  TempFolder dir;
+  const std::string name = std::string(251, 'a') + ".inp";
+  ASSERT_EQ(name.size(), kMaxNameBytes);
+  WriteBytes(dir / name, "old");
+  struct stat before, after;
+  ASSERT_EQ(stat((dir / name).c_str(), &before), 0);
+  ASSERT_EQ(ReplaceFile(dir / name, "new"), kWritten);
+  ASSERT_EQ(stat((dir / name).c_str(), &after), 0);
+  EXPECT_EQ(ReadBytes(dir / name), "new");
+  EXPECT_NE(before.st_ino, after.st_ino);  // renamed over, not written in place
+  EXPECT_EQ(FileCount(dir.folder()), 1);
+}
+
+TEST(NameThatFits, CutsTheStemOnACharacterBoundary) {
+  const std::string umlauts(250, 'x');  // then 3 two-byte characters
+  struct Case {
+    std::string stem, suffix, name;
+  } cases[] = {
+      {"walk", "-recovered.inp", "walk-recovered.inp"},
+      {std::string(255, 'a'), ".t", std::string(253, 'a') + ".t"},
+      // 253 bytes are left for the stem: the second \xC3\xA4 would be cut in half.
+      {umlauts + "\xC3\xA4\xC3\xA4\xC3\xA4", ".t", umlauts + "\xC3\xA4.t"},
+      {"abc", std::string(300, 's'), std::string(300, 's')},
+  };
+  for (const Case& c : cases) EXPECT_EQ(NameThatFits(c.stem, c.suffix), c.name) << c.stem;
+}
+
 TEST(ReplaceFile, FailureHalfWayKeepsTheOldFile) {
   TempFolder dir;
   WriteBytes(dir / "s.inp", "the user's script");

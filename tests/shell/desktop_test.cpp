@@ -858,6 +858,15 @@ TEST_F(DesktopTest, PointAsGpxMapLinkAndText) {
   EXPECT_TRUE(WaitFor([&] {
     return ReadBytes(tmp / "home/opened") == "geo:48.205750,11.508333\n";
   })) << ReadBytes(tmp / "home/opened");
+  // Debian's xdg-open fails for geo: links unless a program is set up for
+  // them: the window says so, with the link.
+  WriteBytes(tmp / "bin/xdg-open", "#!/bin/sh\nexit 3\n");
+  Activate(main);
+  MenuItem("m");
+  ASSERT_NE(WaitForDialog("Error"), 0u);
+  EXPECT_TRUE(WaitSaid("Error: No program opened geo:48.205750,11.508333."));
+  Key("Return");
+  ASSERT_TRUE(WaitDialogGone("Error"));
   Key("ctrl+q");
   EXPECT_EQ(window->Wait(), 0);
 
@@ -990,6 +999,30 @@ TEST_F(DesktopTest, BadHomeIsShownInAMessageBox) {
   EXPECT_TRUE(WaitSaid("cannot use the home folder " + tmp / "file/" + ": Not a directory."));
   Key("Return");
   EXPECT_EQ(window->Wait(), 1);
+
+  // A home folder that may not be written would lose Orbelin.def and the
+  // text kept at the end: said at start, as for one that cannot be made.
+  std::filesystem::create_directories(tmp / "read-only");
+  Own(tmp / "read-only");
+  chmod((tmp / "read-only").c_str(), 0555);
+  auto again = StartWindow({"--home", tmp / "read-only"});
+  ASSERT_NE(WaitForDialog("Error"), 0u);
+  EXPECT_TRUE(
+      WaitSaid("cannot use the home folder " + tmp / "read-only/" + ": Permission denied."));
+  Key("Return");
+  EXPECT_EQ(again->Wait(), 1);
+
+  // A path of 244 characters wraps: the box stays narrower than the screen.
+  std::string deep = tmp / "file";
+  while (deep.size() < 244) deep += "/folder";
+  auto long_path = StartWindow({"--home", deep});
+  const Window box = WaitForDialog("Error");
+  ASSERT_NE(box, 0u);
+  XWindowAttributes a;
+  ASSERT_NE(XGetWindowAttributes(display_, box, &a), 0);
+  EXPECT_LT(a.width, 600);
+  Key("Return");
+  EXPECT_EQ(long_path->Wait(), 1);
 }
 
 // The file manager opens a script: in the window, or in the one already
@@ -1006,6 +1039,152 @@ TEST_F(DesktopTest, FileOnTheCommandLineAndALaterStart) {
   EXPECT_TRUE(WaitTitle(main, "b.inp - Orbelin"));
   Key("ctrl+q");
   EXPECT_EQ(window->Wait(), 0);
+}
+
+// Files from later starts arrive while the window asks a question: the
+// question is answered, the window lives on with the typed text, and each
+// file takes its turn after it; one that does not exist says so and
+// changes nothing.
+TEST_F(DesktopTest, FilesFromLaterStartsWaitForTheOpenQuestion) {
+  const std::string a = tmp / "home/a.inp";
+  Give(a, "WRITE 1;\0"s);
+  Give(tmp / "home/b.inp", "WRITE 2;\0"s);
+  auto window = StartWindow({a});
+  const Window main = WaitForMain();
+  ASSERT_TRUE(WaitTitle(main, "a.inp - Orbelin"));
+  const Area area = Locate(main);
+  Activate(main);
+  Click(area.Center(LayoutOf(area).script));
+  Key("ctrl+End");
+  Type(" WRITE 3;");
+  ASSERT_TRUE(WaitTitle(main, "*a.inp - Orbelin"));
+  const auto later_start = [&](const std::string& file) {
+    ChildProcess later({WindowProgram(), file}, env, ChildOptions{"/dev/null", "", true});
+    EXPECT_EQ(later.Wait(), 0);
+  };
+  later_start(tmp / "home/b.inp");
+  ASSERT_NE(WaitForDialog("Orbelin"), 0u);
+  EXPECT_TRUE(WaitSaid("Question: Save the changes to a.inp?"));
+  later_start(tmp / "home/missing.inp");
+  Key("Escape");  // Cancel: the text stays
+  ASSERT_NE(WaitForDialog("Error"), 0u);
+  EXPECT_TRUE(WaitSaid("Error: Could not open " + tmp / "home/missing.inp" +
+                       ": No such file or directory."));
+  Key("Return");
+  ASSERT_TRUE(WaitDialogGone("Error"));
+  EXPECT_TRUE(WaitTitle(main, "*a.inp - Orbelin"));
+  window->Signal(SIGTERM);
+  EXPECT_EQ(window->Wait(), 0);
+  EXPECT_EQ(ReadBytes(a), "WRITE 1; WRITE 3;\0"s);
+}
+
+// F5 on a script nobody edited runs it as it stands: an editor's UTF-8
+// file keeps its bytes and its inode. Once another program has changed it,
+// F5 asks which text to keep, and Load File takes the new one.
+TEST_F(DesktopTest, UneditedScriptIsRunAsItStandsAndAChangeOnDiskIsAsked) {
+  const std::string script = tmp / "home/u.inp";
+  const std::string utf8 = "WRITE '\xC3\xA4';\n";  // LF, UTF-8, no NUL
+  Give(script, utf8);
+  Define(script);
+  struct stat before, after;
+  ASSERT_EQ(stat(script.c_str(), &before), 0);
+  auto window = StartWindow();
+  const Window main = WaitForMain();
+  ASSERT_TRUE(WaitTitle(main, "u.inp - Orbelin"));
+  Activate(main);
+  Key("F5");
+  EXPECT_TRUE(WaitFor([&] { return ReadBytes(tmp / "home/u.res") == "\xE4\n"; }));
+  ASSERT_EQ(stat(script.c_str(), &after), 0);
+  EXPECT_EQ(ReadBytes(script), utf8);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+
+  Give(script, "WRITE 'theirs';\n");
+  Key("F5");
+  ASSERT_NE(WaitForDialog("Orbelin"), 0u);
+  EXPECT_TRUE(WaitSaid("Question: u.inp was changed by another program since it was opened"));
+  Key("alt+l");  // Load File
+  EXPECT_TRUE(WaitFor([&] { return ReadBytes(tmp / "home/u.res") == "theirs\n"; }));
+  EXPECT_EQ(ReadBytes(script), "WRITE 'theirs';\n");
+  Key("ctrl+q");
+  EXPECT_EQ(window->Wait(), 0);
+}
+
+// Killed outright (no chance to save), the window still leaves a copy of
+// the text typed a few seconds before; the next start offers it back.
+TEST_F(DesktopTest, RecoveryCopyAfterAKill) {
+  const std::string script = tmp / "home/k.inp";
+  Give(script, "WRITE 1;\0"s);
+  Define(script);
+  auto window = StartWindow();
+  const Window main = WaitForMain();
+  ASSERT_TRUE(WaitTitle(main, "k.inp - Orbelin"));
+  const Area area = Locate(main);
+  Activate(main);
+  Click(area.Center(LayoutOf(area).script));
+  Key("ctrl+End");
+  Type(" WRITE 2;");
+  ASSERT_TRUE(WaitTitle(main, "*k.inp - Orbelin"));
+  EXPECT_TRUE(WaitFor(
+      [&] { return ReadBytes(tmp / "home/Orbelin-unsaved.inp") == "WRITE 1; WRITE 2;\0"s; }));
+  window->Signal(SIGKILL);
+  window->Wait();
+  ASSERT_TRUE(WaitForNoMain());
+  EXPECT_EQ(ReadBytes(script), "WRITE 1;\0"s);
+
+  auto next = StartWindow();
+  const Window again = WaitForMain();
+  ASSERT_NE(WaitForDialog("Orbelin"), 0u);
+  EXPECT_TRUE(WaitSaid("Question: Orbelin ended without saving the text typed for " + script));
+  Key("Return");  // Restore
+  ASSERT_TRUE(WaitTitle(again, "*k.inp - Orbelin"));
+  Key("ctrl+s");
+  ASSERT_TRUE(WaitTitle(again, "k.inp - Orbelin"));
+  EXPECT_EQ(ReadBytes(script), "WRITE 1; WRITE 2;\0"s);
+  Key("ctrl+q");
+  EXPECT_EQ(next->Wait(), 0);
+  EXPECT_FALSE(std::filesystem::exists(tmp / "home/Orbelin-unsaved.inp"));
+}
+
+// What editor users expect: Find takes the caret to the text, New empties
+// the box, and the window comes back at the size the user gave it.
+TEST_F(DesktopTest, FindNewAndTheWindowsSizeNextTime) {
+  const std::string script = tmp / "home/e.inp";
+  Give(script, "WRITE 1;\r\nWRITE 22;\r\nWRITE 1;\0"s);
+  auto window = StartWindow({script});
+  const Window main = WaitForMain();
+  ASSERT_TRUE(WaitTitle(main, "e.inp - Orbelin"));
+  Activate(main);
+  Key("ctrl+f");
+  ASSERT_NE(WaitForDialog("Find"), 0u);
+  Type("22");
+  Key("Return");
+  ASSERT_TRUE(WaitDialogGone("Find"));
+  Type("33");  // replaces the text found
+  ASSERT_TRUE(WaitTitle(main, "*e.inp - Orbelin"));
+  Key("ctrl+s");
+  ASSERT_TRUE(WaitTitle(main, "e.inp - Orbelin"));
+  EXPECT_EQ(ReadBytes(script), "WRITE 1;\r\nWRITE 33;\r\nWRITE 1;\0"s);
+  Key("ctrl+n");
+  ASSERT_TRUE(WaitTitle(main, "Orbelin"));
+
+  Xdo({"windowsize", "--sync", std::to_string(main), "300", "420"});
+  XWindowAttributes before;
+  ASSERT_TRUE(WaitFor(
+      [&] { return XGetWindowAttributes(display_, main, &before) != 0 && before.width == 300; }));
+  Key("ctrl+q");
+  EXPECT_EQ(window->Wait(), 0);
+  ASSERT_TRUE(WaitForNoMain());
+
+  auto next = StartWindow();
+  const Window again = WaitForMain();
+  XWindowAttributes after;
+  EXPECT_TRUE(WaitFor([&] {
+    return XGetWindowAttributes(display_, again, &after) != 0 && Viewable(again) &&
+           after.width == before.width && after.height == before.height;
+  })) << after.width
+      << "x" << after.height << " after " << before.width << "x" << before.height;
+  Key("ctrl+q");
+  EXPECT_EQ(next->Wait(), 0);
 }
 
 }  // namespace

@@ -23,6 +23,7 @@ class FakePlatform : public Platform {
   WindowId main_window = 0x500001;
   WindowId map_window = 0;  // the window FindWindowByClass finds for "OziExplorer"
   std::string hand_off_note, clipboard;
+  std::vector<std::string> recent;  // the File menu's recent scripts
   std::vector<std::string> links;
   bool links_open = true;        // whether OpenLink finds a program
   std::vector<std::string> log;  // messages, questions, raises, caret, panel, end
@@ -67,6 +68,7 @@ class FakePlatform : public Platform {
     dialog_answers.pop_front();
     return answer;
   }
+  void SetRecentFiles(const std::vector<std::string>& paths) override { recent = paths; }
   void SetHandOffNote(const std::string& text) override { hand_off_note = text; }
   void SetClipboard(const std::string& text) override { clipboard = text; }
   bool OpenLink(const std::string& uri) override {

@@ -1,6 +1,7 @@
 #include "shell/home_folder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "test_files.h"
 
@@ -9,6 +10,7 @@ namespace {
 
 using testing::FileCount;
 using testing::ReadBytes;
+using testing::RunUnprivileged;
 using testing::TempFolder;
 using testing::WriteBytes;
 
@@ -62,6 +64,12 @@ TEST(PrepareHomeFolder, FailsWhereNoFolderCanBe) {
   EXPECT_EQ(PrepareHomeFolder(tmp / "file/sub/", ""), std::errc::not_a_directory);
   EXPECT_EQ(PrepareHomeFolder("", ""), std::errc::no_such_file_or_directory);
   EXPECT_EQ(PrepareHomeFolder(tmp / "no-examples/", tmp / "missing"), std::error_code());
+  // One that exists but may not be written takes no Orbelin.def and no
+  // recovery copy.
+  std::filesystem::create_directory(tmp / "read-only");
+  chmod((tmp / "read-only").c_str(), 0555);
+  EXPECT_TRUE(RunUnprivileged(
+      [&] { return PrepareHomeFolder(tmp / "read-only/", "") == std::errc::permission_denied; }));
 }
 
 TEST(FindExamplesFolder, BesideTheProgramOrInstalled) {

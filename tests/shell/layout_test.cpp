@@ -60,5 +60,13 @@ TEST(TabKey, BlanksToTheNextStopEveryEightCharacters) {
   EXPECT_EQ(BlanksForTabKey("WRITE '\xC3\xA4\xF0\x9F\x98\x80"), 8 - 9 % 8);  // ä, 😀: one each
 }
 
+// Pasted tabs would end the script: they become the blanks Tab types,
+// counted from where the paste lands.
+TEST(TabKey, PastedTabsBecomeBlanksToTheSameStops) {
+  EXPECT_EQ(ExpandTabs("A\tB\n\tC\t", "VAR"), "A    B\n        C       ");
+  EXPECT_EQ(ExpandTabs("\xC3\xA4\t;", ""), "\xC3\xA4       ;");
+  EXPECT_EQ(ExpandTabs("no tabs\r\n", "x"), "no tabs\r\n");
+}
+
 }  // namespace
 }  // namespace orbelin

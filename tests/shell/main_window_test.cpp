@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -17,6 +21,7 @@
 #include <QTest>
 #include <QTextBlock>
 
+#include "base/cp1252.h"
 #include "qt_test_support.h"
 #include "shell/definition_file.h"
 #include "shell/layout.h"
@@ -113,7 +118,8 @@ TEST_F(MainWindowTest, TitleMenuAndLabelColours) {
   EXPECT_EQ(menus[0]->text(), "&File");  // Alt+F opens it
   QStringList items;
   for (QAction* a : menus[0]->menu()->actions()) items << a->text();
-  EXPECT_EQ(items, (QStringList{"Calc", "Save", "Load", "", "&Export as GPX…", "Open in &map",
+  EXPECT_EQ(items, (QStringList{"Calc", "Save", "Save As…", "Load", "&New", "&Recent", "", "&Find…",
+                                "Find ne&xt", "", "&Export as GPX…", "Open in &map",
                                 "Copy c&oordinates", "", "Try &values…", "", "Hand-off file"}));
 
   window.SetLabel("walk.inp");
@@ -231,13 +237,30 @@ TEST_F(MainWindowTest, KeysAndTooltips) {
 // The listing's carets stand under their tokens only in a fixed-pitch font;
 // long result lines scroll sideways rather than vanish.
 TEST_F(MainWindowTest, BoxesUseTheDesktopsFixedFontAndScrollSideways) {
+  // What matters is that columns line up: every character a script file
+  // can hold takes the same room. (Fontconfig calls some fonts that do so,
+  // such as Noto Sans Mono, not fixed-pitch.)
+  QString printable;
+  for (int byte = 0x20; byte <= 0xFF; ++byte) {
+    if (byte == 0x7F) continue;
+    const std::string utf8 = Cp1252ToUtf8(std::string(1, static_cast<char>(byte)));
+    const QString character = QString::fromStdString(utf8);
+    if (character.size() == 1 && character[0].isPrint()) printable += character;
+  }
+  ASSERT_GT(printable.size(), 200);
+  const QString desktop_family =
+      QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family();
   for (Box b : {Box::kScript, Box::kResults}) {
     QPlainTextEdit* box = window.box(b);
-    EXPECT_TRUE(QFontInfo(box->font()).fixedPitch());
+    EXPECT_EQ(QFontInfo(box->font()).family(), desktop_family);
     EXPECT_EQ(box->font().pointSizeF(), QApplication::font().pointSizeF());
-    const QFontMetrics metrics(box->font());
-    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("iiii")),
-              metrics.horizontalAdvance(QStringLiteral("WWWW")));
+    const QFontMetricsF metrics(box->font());
+    const qreal advance = metrics.horizontalAdvance(QLatin1Char(' '));
+    for (QChar c : printable) {
+      EXPECT_EQ(metrics.horizontalAdvance(c), advance)
+          << "U+" << std::hex << static_cast<int>(c.unicode()) << " in "
+          << desktop_family.toStdString();
+    }
     EXPECT_EQ(box->lineWrapMode(), QPlainTextEdit::NoWrap);
     EXPECT_EQ(box->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
   }
@@ -251,14 +274,71 @@ TEST_F(MainWindowTest, TextsGoInAndOutUnchanged) {
   const std::string text = "VAR\u00A0A;\n\tWRITE '€ ä 😀';\n\n";
   window.SetBoxText(Box::kScript, text);
   EXPECT_EQ(window.BoxText(Box::kScript), text);
+  // The results box shows the run's results; typing there changes nothing.
+  window.SetBoxText(Box::kResults, "42\n");
   QTest::keyClicks(window.box(Box::kResults), "ab");
-  QTest::keyClick(window.box(Box::kResults), Qt::Key_Return);
-  QTest::keyClicks(window.box(Box::kResults), "c");
-  EXPECT_EQ(window.BoxText(Box::kResults), "ab\nc");
+  QTest::keyClick(window.box(Box::kResults), Qt::Key_Delete);
+  EXPECT_EQ(window.BoxText(Box::kResults), "42\n");
+  EXPECT_TRUE(window.box(Box::kResults)->isReadOnly());
 
   window.SetLabel("<b>x</b>.inp");
   EXPECT_EQ(window.label()->textFormat(), Qt::PlainText);
   EXPECT_EQ(window.label()->text(), "<b>x</b>.inp");
+}
+
+// Pasted text obeys the rules of typed text: composed characters, and the
+// Tab key's blanks for tabs. Tab over a selection indents its lines, and
+// one undo takes that back.
+TEST_F(MainWindowTest, PasteAndTabOverASelectionAsTyped) {
+  QPlainTextEdit* script = window.box(Box::kScript);
+  window.SetBoxText(Box::kScript, "VAR");
+  script->moveCursor(QTextCursor::End);
+  QGuiApplication::clipboard()->setText(QString::fromUtf8("\tA = 'e\xCC\x81';\n\tB"));
+  script->paste();
+  EXPECT_EQ(window.BoxText(Box::kScript), "VAR     A = '\xC3\xA9';\n        B");
+
+  window.SetBoxText(Box::kScript, "A;\nB;\nC;");
+  QTextCursor cursor = script->textCursor();
+  cursor.setPosition(1);
+  cursor.setPosition(6, QTextCursor::KeepAnchor);  // from A's line into C's start
+  script->setTextCursor(cursor);
+  script->setFocus();
+  QTest::keyClick(script, Qt::Key_Tab);
+  EXPECT_EQ(window.BoxText(Box::kScript), "        A;\n        B;\nC;");
+  script->undo();
+  EXPECT_EQ(window.BoxText(Box::kScript), "A;\nB;\nC;");
+}
+
+// Ctrl+plus and Ctrl+minus size the boxes' text; the layout stays as the
+// window's font makes it. The recent scripts are numbered in the File menu.
+TEST_F(MainWindowTest, ZoomAndRecentScripts) {
+  SetClientSize(window, 240, 268);
+  const QRect script_rect = window.box(Box::kScript)->geometry();
+  const qreal size = window.box(Box::kScript)->font().pointSizeF();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  window.box(Box::kScript)->setFocus();
+  QTest::keyClick(window.box(Box::kScript), Qt::Key_Plus, Qt::ControlModifier);
+  QTest::keyClick(window.box(Box::kScript), Qt::Key_Equal, Qt::ControlModifier);
+  EXPECT_EQ(window.box(Box::kScript)->font().pointSizeF(), size + 2);
+  EXPECT_EQ(window.box(Box::kResults)->font().pointSizeF(), size + 2);
+  EXPECT_EQ(window.box(Box::kScript)->geometry(), script_rect);
+  QTest::keyClick(window.box(Box::kScript), Qt::Key_Minus, Qt::ControlModifier);
+  EXPECT_EQ(window.box(Box::kScript)->font().pointSizeF(), size + 1);
+  QTest::keyClick(window.box(Box::kScript), Qt::Key_0, Qt::ControlModifier);
+  EXPECT_EQ(window.box(Box::kScript)->font().pointSizeF(), size);
+  EXPECT_EQ(window.BoxText(Box::kScript), "");  // no key reached the text
+
+  window.SetRecentFiles({"/home/u/a&b.inp", "/home/u/c.inp"});
+  QMenu* recent = nullptr;
+  for (QAction* a : window.menuBar()->actions()[0]->menu()->actions()) {
+    if (a->text() == "&Recent") recent = a->menu();
+  }
+  ASSERT_NE(recent, nullptr);
+  EXPECT_TRUE(recent->isEnabled());
+  QStringList items;
+  for (QAction* a : recent->actions()) items << a->text();
+  EXPECT_EQ(items, (QStringList{"&1 /home/u/a&&b.inp", "&2 /home/u/c.inp"}));
 }
 
 TEST_F(MainWindowTest, PlaceCaretPutsLineOnTopAndFocusesBox) {
@@ -423,7 +503,7 @@ TEST_F(MainWindowTest, OpenDialogShowsScriptsInAnyCase) {
   });
   QTest::mouseClick(window.button('L'), Qt::LeftButton);
   EXPECT_EQ(title, "Open File");
-  EXPECT_EQ(filters, QStringList{"All (*.INP)"});
+  EXPECT_EQ(filters, (QStringList{"All (*.INP)", "All files (*)"}));
   EXPECT_EQ(folder.absolutePath().toStdString() + "/", home.folder());
   EXPECT_TRUE(existing);
   EXPECT_EQ(listed, (QStringList{"UP.INP", "walk.inp"}));
@@ -451,7 +531,8 @@ TEST_F(MainWindowTest, SaveDialogAddsNothingAndTheShellAsksBeforeReplacing) {
     AnswerNextModal([&](QWidget* modal) {
       auto* box = qobject_cast<QMessageBox*>(modal);
       if (box == nullptr) return modal->close(), void();
-      question = box->text();
+      // (Zero-width spaces let the path wrap.)
+      question = box->text().remove(QChar(0x200B));
       for (QAbstractButton* button : box->buttons()) {
         if (button->text() == "&Replace") button->click();
       }

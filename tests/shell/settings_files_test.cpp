@@ -39,6 +39,46 @@ TEST(ReadSettings, FirstLineWithoutItsLineEnd) {
   }
 }
 
+// A Windows editor's "Unicode" (UTF-16, with or without a byte-order mark)
+// names the same folder; it is not the root folder of its first byte.
+TEST(ReadSettings, Utf16FileNamesTheSameFolder) {
+  const std::u16string line = u"/karten/m\u00FCnchen\r\n/second\r\n";
+  std::string little, big;
+  for (char16_t unit : line) {
+    little += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    big += {static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF)};
+  }
+  for (const std::string& file : {little, "\xFF\xFE" + little, "\xFE\xFF" + big}) {
+    TempFolder home;
+    WriteBytes(home / "Orbelin.ini", file);
+    std::string folder;
+    EXPECT_TRUE(ReadSettings(home.folder(), &folder));
+    EXPECT_EQ(folder, "/karten/m\xC3\xBCnchen");
+  }
+}
+
+// A huge file without a line end (not a settings file) names no folder,
+// and says so; a path as long as the limit still counts.
+TEST(ReadSettings, OverlongLineIsIgnoredWithANote) {
+  TempFolder home;
+  const std::string longest = "/" + std::string(kMaxSettingsLine - 1, 'd');
+  WriteBytes(home / "Orbelin.ini", longest + "\r\n");
+  std::string folder, note;
+  EXPECT_TRUE(ReadSettings(home.folder(), &folder, &note));
+  EXPECT_EQ(folder, longest);
+  EXPECT_EQ(note, "");
+
+  for (const std::string& file : {longest + "d", std::string(50 << 20, '\xFC')}) {
+    WriteBytes(home / "Orbelin.ini", file);
+    folder = "before";
+    EXPECT_FALSE(ReadSettings(home.folder(), &folder, &note));
+    EXPECT_EQ(folder, "before");
+    EXPECT_EQ(note, "The first line of " + home / "Orbelin.ini" +
+                        " is longer than 4096 bytes, which no folder's name is; Orbelin ignores "
+                        "it.");
+  }
+}
+
 TEST(ReadSettings, MissingFileLeavesFolder) {
   TempFolder home;
   std::string folder = "before";

@@ -4,8 +4,10 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 
+#include <QDialog>
 #include <QLockFile>
 #include <QSignalSpy>
+#include <QTimer>
 
 #include "qt_test_support.h"
 #include "test_files.h"
@@ -36,6 +38,54 @@ TEST(SingleInstance, LaterStartAsksTheFirstToComeForward) {
   EXPECT_TRUE(WaitUntil([&] { return opened.count() == 1; }));
   EXPECT_EQ(raised.count(), 2);
   EXPECT_EQ(opened.value(0).value(0).toString(), path);
+}
+
+// Opening a file may ask a question first. The later start hangs up while
+// the question's dialog runs its own event loop, which frees that socket:
+// nothing of it may be used once the dialog is answered. A file that comes
+// while a dialog is open waits for it, then opens.
+TEST(SingleInstance, FileArrivingDuringADialogWaitsAndOutlivesTheSocket) {
+  TempFolder run;
+  const QString folder = QString::fromStdString(run / "");
+  SingleInstance first(folder);
+  ASSERT_TRUE(first.Claim());
+  SingleInstance third(folder);
+  QStringList opened;
+  int opened_while_asking = -1;
+  QObject::connect(&first, &SingleInstance::OpenRequested, [&](const QString& file) {
+    opened << file;
+    if (opened.size() != 1) return;
+    QDialog question;
+    QTimer::singleShot(100, [&] { EXPECT_FALSE(third.Claim(QStringLiteral("/tmp/two.inp"))); });
+    QTimer::singleShot(800, &question, [&] {
+      opened_while_asking = static_cast<int>(opened.size());
+      question.reject();
+    });
+    question.exec();
+  });
+
+  SingleInstance second(folder);
+  EXPECT_FALSE(second.Claim(QStringLiteral("/tmp/one.inp")));
+  EXPECT_TRUE(WaitUntil([&] { return opened.size() == 2; }));
+  EXPECT_EQ(opened_while_asking, 1);
+  EXPECT_EQ(opened, QStringList({QStringLiteral("/tmp/one.inp"), QStringLiteral("/tmp/two.inp")}));
+}
+
+// Another home folder or another display is a window of its own; the same
+// pair finds the first.
+TEST(SingleInstance, OneWindowPerHomeFolderAndDisplay) {
+  TempFolder run;
+  const QString folder = QString::fromStdString(run / "");
+  SingleInstance first(folder, QStringLiteral(":0\n/home/u/a/"));
+  ASSERT_TRUE(first.Claim());
+  SingleInstance other_home(folder, QStringLiteral(":0\n/home/u/b/"));
+  EXPECT_TRUE(other_home.Claim());
+  SingleInstance other_display(folder, QStringLiteral(":1\n/home/u/a/"));
+  EXPECT_TRUE(other_display.Claim());
+  QSignalSpy raised(&first, &SingleInstance::RaiseRequested);
+  SingleInstance same(folder, QStringLiteral(":0\n/home/u/a/"));
+  EXPECT_FALSE(same.Claim());
+  EXPECT_TRUE(WaitUntil([&] { return raised.count() == 1; }));
 }
 
 TEST(SingleInstance, LockOfACrashedStartDoesNotBlock) {

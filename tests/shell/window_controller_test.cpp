@@ -119,7 +119,7 @@ TEST_F(WindowControllerTest, PipeNamedInDefinitionIsNoScript) {
   EXPECT_TRUE(RunInChild(
       [&] {
         controller.Start();
-        return controller.script_path() == home / "walk.inp" && platform.results_box == "before";
+        return controller.script_path() == home / "walk.inp" && platform.results_box.empty();
       },
       false, 5));
 }
@@ -282,7 +282,7 @@ TEST_F(WindowControllerTest, SaveChoosesFileAddsExtensionAndClearsResults) {
   ASSERT_EQ(platform.dialogs.size(), 1u);
   EXPECT_FALSE(platform.dialogs[0].open);
   EXPECT_EQ(platform.dialogs[0].title, "Save File");
-  EXPECT_EQ(platform.dialogs[0].filter, "All (*.INP)");
+  EXPECT_EQ(platform.dialogs[0].filter, "All (*.INP);;All files (*)");
   EXPECT_EQ(platform.dialogs[0].start_folder, home.folder());
   EXPECT_EQ(controller.script_path(), home / "walk.inp");
   EXPECT_EQ(platform.label, "walk.inp");
@@ -364,7 +364,7 @@ TEST_F(WindowControllerTest, CancelledDialogChangesNothing) {
   EXPECT_EQ(ReadBytes(script), "VAR A;\r\nA = 2;\0"s);
 }
 
-TEST_F(WindowControllerTest, LoadShowsScriptAndResultsOrKeepsOldResults) {
+TEST_F(WindowControllerTest, LoadShowsScriptAndItsResultsOrNone) {
   controller.Start();
   WriteBytes(home / "a.inp", "WRITE '\xE4';\0"s);
   WriteBytes(home / "a.res", "\xE4\n");
@@ -379,10 +379,11 @@ TEST_F(WindowControllerTest, LoadShowsScriptAndResultsOrKeepsOldResults) {
   EXPECT_EQ(platform.script_box, "WRITE 'ä';");
   EXPECT_EQ(platform.results_box, "ä\n");
 
-  controller.HandleCommand(WindowController::kLoadMenu);  // b has no results file
+  // b has no results file: a's are not shown as if they were b's.
+  controller.HandleCommand(WindowController::kLoadMenu);
   EXPECT_EQ(controller.script_path(), home / "b.INP");
   EXPECT_EQ(platform.script_box, "VAR B;");
-  EXPECT_EQ(platform.results_box, "ä\n");
+  EXPECT_EQ(platform.results_box, "");
   EXPECT_TRUE(platform.log.size() == 2u && platform.questions.empty());
 }
 
@@ -648,12 +649,214 @@ TEST_F(WindowControllerTest, EndRequestKeepsWhatCannotBeSavedInANewFile) {
     EXPECT_NE(fake.reports[0].find(folder / c.recovered_name), std::string::npos)
         << fake.reports[0];
 
-    // The next start opens it with the text as typed.
+    // The next start opens it with the text as typed, and says why.
     FakePlatform next;
     WindowController again(next, fresh, folder.folder());
     again.Start();
     EXPECT_EQ(next.script_box, c.typed);
+    ASSERT_EQ(next.informations.size(), 1u);
+    EXPECT_EQ(next.informations[0],
+              "Orbelin was last ended by the system (at log-out or shut-down) with unsaved text. " +
+                  fake.reports[0] + " That file is open now.");
+    FakePlatform third;
+    WindowController once_only(third, fresh, folder.folder());
+    once_only.Start();
+    EXPECT_TRUE(third.informations.empty());
   }
+}
+
+// Another program (an editor, a sync tool) wrote the script file after the
+// box took it: no save overwrites it without asking, edited or not.
+TEST_F(WindowControllerTest, ScriptChangedOnDiskIsNotOverwrittenUnasked) {
+  const std::string script = PrepareWalk();
+  const std::string theirs = "WRITE 'theirs';\0"s;
+  controller.Start();
+  WriteBytes(script, theirs);
+
+  // Cancel: nothing written, nothing run.
+  controller.HandleCommand(WindowController::kCalcButton);
+  ASSERT_EQ(platform.questions.size(), 1u);
+  EXPECT_EQ(platform.questions[0].text,
+            "walk.inp was changed by another program since it was opened here. Keep the text in "
+            "the box and overwrite the file, or load the file's new text?");
+  EXPECT_EQ(ReadBytes(script), theirs);
+  EXPECT_EQ(platform.results_box, "2\n");
+
+  // Load File: the box takes their text and Calc runs it.
+  platform.answers = {Answer::kNo};
+  controller.HandleCommand(WindowController::kCalcButton);
+  EXPECT_EQ(platform.script_box, "WRITE 'theirs';");
+  EXPECT_EQ(ReadBytes(script), theirs);
+  EXPECT_EQ(platform.results_box, "theirs\n");
+
+  // Once the box has their text, saving asks no more; a new change asks
+  // again, and Overwrite keeps the box's text.
+  Edit("WRITE 'mine';");
+  controller.HandleCommand(WindowController::kSaveCurrent);
+  EXPECT_EQ(platform.questions.size(), 2u);
+  WriteBytes(script, theirs);
+  Edit("WRITE 'mine again';");
+  platform.answers = {Answer::kYes};
+  controller.HandleCommand(WindowController::kSaveCurrent);
+  EXPECT_EQ(platform.questions.size(), 3u);
+  EXPECT_EQ(ReadBytes(script), "WRITE 'mine again';\0"s);
+
+  // Done with nothing typed leaves their file as it is.
+  WriteBytes(script, theirs);
+  controller.HandleCommand(WindowController::kDone);
+  EXPECT_EQ(ReadBytes(script), theirs);
+  EXPECT_EQ(platform.questions.size(), 3u);
+  EXPECT_TRUE(platform.ended);
+}
+
+// Ended by the system, nobody can choose: their file stays, the box's text
+// goes to a new file that the next start opens.
+TEST_F(WindowControllerTest, EndRequestKeepsBothTextsWhenTheFileChangedOnDisk) {
+  const std::string script = PrepareWalk();
+  controller.Start();
+  Edit("WRITE 'mine';");
+  WriteBytes(script, "WRITE 'theirs';\0"s);
+  controller.EndRequest();
+  EXPECT_EQ(ReadBytes(script), "WRITE 'theirs';\0"s);
+  EXPECT_EQ(ReadBytes(home / "walk-recovered.inp"), "WRITE 'mine';\0"s);
+  EXPECT_EQ(ReadDefinition(home.folder()), home / "walk-recovered.inp");
+  ASSERT_EQ(platform.reports.size(), 1u);
+  EXPECT_EQ(platform.reports[0], script + " was changed by another program; the text is in " +
+                                     (home / "walk-recovered.inp") + ".");
+}
+
+// A script whose name takes all 255 bytes is saved like any other, and
+// a copy kept for it at the end gets a name that fits.
+TEST_F(WindowControllerTest, LongestScriptNameSavesAndRecovers) {
+  const std::string stem(251, 'n');
+  const std::string script = home / (stem + ".inp");
+  WriteBytes(script, "WRITE 1;\0"s);
+  controller.Start(script);
+  Edit("WRITE 2;");
+  controller.HandleCommand(WindowController::kCalcButton);
+  EXPECT_EQ(ReadBytes(script), "WRITE 2;\0"s);
+  EXPECT_EQ(platform.results_box, "2\n");
+
+  WriteBytes(script, "WRITE 1;\0WRITE 3;"s);  // saving over it would lose text
+  Edit("WRITE 4;");
+  controller.EndRequest();
+  const std::string kept = home / (stem.substr(0, 241) + "-recovered.inp");
+  EXPECT_EQ(ReadBytes(kept), "WRITE 4;\0"s);
+  EXPECT_EQ(ReadDefinition(home.folder()), kept);
+}
+
+// Unsaved text is copied into the home folder every few seconds. A start
+// after a crash offers the copy back as unsaved edits of its script; once
+// they are saved, the copy is gone.
+TEST_F(WindowControllerTest, RecoveryCopyOutlivesACrash) {
+  const std::string script = PrepareWalk();
+  const std::string copy = home / "Orbelin-unsaved.inp";
+  controller.Start();
+  controller.Autosave();  // nothing typed, nothing copied
+  EXPECT_FALSE(Exists(copy));
+  Edit("WRITE 'typed \xC3\xA4';");
+  controller.Autosave();
+  EXPECT_EQ(ReadBytes(copy), "WRITE 'typed \xE4';\0"s);
+  EXPECT_EQ(ReadBytes(script), "VAR A;\r\nA = 2;\0"s);
+  // ... and the program dies here.
+
+  FakePlatform next;
+  Session fresh;
+  WindowController again(next, fresh, home.folder());
+  next.answers = {Answer::kYes};
+  again.Start();
+  ASSERT_EQ(next.questions.size(), 1u);
+  EXPECT_EQ(next.questions[0].text,
+            "Orbelin ended without saving the text typed for " + script +
+                " (a crash, or the computer was switched off). A copy from a few seconds before "
+                "is in " +
+                copy + ". Restore it into the box?");
+  EXPECT_EQ(next.script_box, "WRITE 'typed \xC3\xA4';");
+  EXPECT_EQ(next.title, "*walk.inp - Orbelin");
+  again.HandleCommand(WindowController::kDone);
+  EXPECT_EQ(ReadBytes(script), "WRITE 'typed \xE4';\0"s);
+  EXPECT_FALSE(Exists(copy));
+  EXPECT_FALSE(Exists(home / "Orbelin-unsaved.txt"));
+}
+
+TEST_F(WindowControllerTest, RecoveryCopyIsDiscardedOrSetAside) {
+  // Saved text needs no copy: the next tick removes it.
+  controller.Start();
+  Edit("WRITE 1;");
+  controller.Autosave();
+  ASSERT_TRUE(Exists(home / "Orbelin-unsaved.inp"));
+  platform.dialog_answers = {home / "one"};
+  controller.HandleCommand(WindowController::kSaveButton);
+  controller.Autosave();
+  EXPECT_FALSE(Exists(home / "Orbelin-unsaved.inp"));
+
+  struct Case {
+    Answer answer;
+    bool copy_left;
+    std::string set_aside;  // where Cancel puts it
+  } cases[] = {{Answer::kNo, false, ""}, {Answer::kCancel, false, "unsaved-recovered.inp"}};
+  for (const Case& c : cases) {
+    TempFolder folder;
+    FakePlatform crashed, next;
+    Session fresh;
+    WindowController first(crashed, fresh, folder.folder());
+    first.Start();
+    crashed.script_box = "WRITE 2;";
+    first.ScriptEdited();
+    first.Autosave();
+
+    WindowController again(next, fresh, folder.folder());
+    next.answers = {c.answer};
+    again.Start();
+    EXPECT_EQ(next.script_box, "");
+    EXPECT_EQ(Exists(folder / "Orbelin-unsaved.inp"), c.copy_left);
+    EXPECT_FALSE(Exists(folder / "Orbelin-unsaved.txt"));
+    if (!c.set_aside.empty()) {
+      EXPECT_EQ(ReadBytes(folder / c.set_aside), "WRITE 2;\0"s);
+      EXPECT_EQ(next.informations,
+                std::vector<std::string>{"The copy is kept in " + folder / c.set_aside + "."});
+    }
+  }
+}
+
+// What editor users expect: the dialogs start beside the current script
+// (not in the hidden home folder), the File menu lists the scripts last
+// opened or saved, also after the next start, and New empties the box once
+// the edits are settled.
+TEST_F(WindowControllerTest, RecentScriptsDialogFolderAndNew) {
+  std::filesystem::create_directories(home / "puzzles");
+  const std::string a = home / "puzzles/a.inp";
+  WriteBytes(a, "WRITE 1;\0"s);
+  WriteBytes(home / "puzzles/a.res", "1\n");
+  controller.Start(a);
+  EXPECT_EQ(platform.recent, std::vector<std::string>{a});
+  platform.dialog_answers = {home / "puzzles/b"};
+  controller.HandleCommand(WindowController::kSaveButton);
+  EXPECT_EQ(platform.dialogs[0].start_folder, home / "puzzles/");
+  controller.HandleCommand(WindowController::kLoadButton);  // cancelled
+  EXPECT_EQ(platform.dialogs[1].start_folder, home / "puzzles/");
+  const std::vector<std::string> both{home / "puzzles/b.inp", a};
+  EXPECT_EQ(platform.recent, both);
+
+  Edit("WRITE 2;");
+  controller.HandleCommand(WindowController::kNew);  // Cancel keeps all
+  EXPECT_EQ(platform.script_box, "WRITE 2;");
+  platform.answers = {Answer::kNo};
+  controller.HandleCommand(WindowController::kNew);
+  EXPECT_EQ(platform.script_box, "");
+  EXPECT_EQ(platform.results_box, "");
+  EXPECT_EQ(platform.label, "");
+  EXPECT_EQ(platform.title, "Orbelin");
+  EXPECT_EQ(controller.script_path(), "");
+  EXPECT_EQ(ReadBytes(home / "puzzles/b.inp"), "WRITE 1;\0"s);
+
+  FakePlatform next;
+  Session fresh;
+  WindowController again(next, fresh, home.folder());
+  again.Start();
+  EXPECT_EQ(next.recent, both);
+  again.Open(a);
+  EXPECT_EQ(next.recent, (std::vector<std::string>{a, home / "puzzles/b.inp"}));
 }
 
 TEST_F(WindowControllerTest, HandOffMessages) {
@@ -736,6 +939,14 @@ TEST_F(WindowControllerTest, HandOffWithoutSettingsGoesToTheHomeFolder) {
             "Button O writes the point to /maps/apidata1.$$$, for the map program to read.\n"
             "The folder is the first line of " +
                 home / "Orbelin.ini" + "; a change there counts from the next start.");
+
+  // A settings file that is no such file is said at start, and the
+  // hand-off file stays in the home folder.
+  WriteBytes(home / "Orbelin.ini", std::string(1 << 20, 'x'));
+  controller.Start();
+  EXPECT_EQ(platform.hand_off_note, "Hand-off file: " + file);
+  ASSERT_EQ(platform.warnings.size(), 1u);
+  EXPECT_NE(platform.warnings[0].find("Orbelin ignores it"), std::string::npos);
 }
 
 TEST_F(WindowControllerTest, PointGoesOutAsGpxMapLinkAndText) {
@@ -791,6 +1002,17 @@ TEST_F(WindowControllerTest, OpenFromTheCommandLineAsksAboutEditsFirst) {
   platform.answers = {Answer::kNo};
   controller.Open(home / "a.inp");
   EXPECT_EQ(platform.script_box, "WRITE 1;");
+  EXPECT_EQ(controller.script_path(), home / "a.inp");
+
+  // A file that does not exist is an error before any question, and the
+  // box keeps its script.
+  Edit("typed again");
+  const size_t asked = platform.questions.size();
+  controller.Open(home / "new.inp");
+  EXPECT_EQ(platform.questions.size(), asked);
+  EXPECT_EQ(platform.errors.back(),
+            "Could not open " + home / "new.inp" + ": No such file or directory.");
+  EXPECT_EQ(platform.script_box, "typed again");
   EXPECT_EQ(controller.script_path(), home / "a.inp");
 }
 

@@ -32,9 +32,23 @@ class WindowProgramTest : public ::testing::Test {
                                           testing::ChildOptions{"/dev/null", tmp / "stderr"});
   }
 
-  // The start has claimed its place and blocked the end signals.
-  bool Claimed() {
-    return WaitFor([&] { return std::filesystem::exists(tmp / "run/OrbelinClass"); });
+  // The sockets of the starts that claimed their place (one per home
+  // folder and display), which have blocked the end signals by then.
+  int Sockets() {
+    int count = 0;
+    for (const auto& e : std::filesystem::directory_iterator(tmp / "run")) {
+      const std::string name = e.path().filename().string();
+      if (name.starts_with("OrbelinClass-") && !name.ends_with(".lock")) ++count;
+    }
+    return count;
+  }
+  bool Claimed(int starts = 1) {
+    return WaitFor([&] { return Sockets() == starts; });
+  }
+  void RemoveSockets() {
+    for (const auto& e : std::filesystem::directory_iterator(tmp / "run")) {
+      if (!e.path().filename().string().ends_with(".lock")) std::filesystem::remove(e.path());
+    }
   }
 
   TempFolder tmp;
@@ -61,10 +75,16 @@ TEST_F(WindowProgramTest, FirstStartMakesHomeAndSecondStartEnds) {
     EXPECT_TRUE(WaitFor([&] { return ReadBytes(copy) == ReadBytes(e.path()); })) << e.path();
   }
 
-  auto second = Start({"--home", tmp / "elsewhere"});
+  // The same home folder goes to the first window; another one is a
+  // window of its own.
+  auto second = Start({"--home", home});
   EXPECT_EQ(second->Wait(), 0);
-  EXPECT_FALSE(std::filesystem::exists(tmp / "elsewhere"));
   EXPECT_TRUE(first->Running());
+  auto elsewhere = Start({"--home", tmp / "elsewhere"});
+  ASSERT_TRUE(Claimed(2));
+  EXPECT_TRUE(WaitFor([&] { return std::filesystem::is_directory(tmp / "elsewhere"); }));
+  elsewhere->Signal(SIGTERM);
+  EXPECT_EQ(elsewhere->Wait(), 0);
 
   first->Signal(SIGTERM);
   EXPECT_EQ(first->Wait(), 0);
@@ -82,7 +102,7 @@ TEST_F(WindowProgramTest, EndSignalWritesDefinitionAndLeavesAnUnchangedScript) {
   for (int signal_number : {SIGTERM, SIGHUP, SIGINT}) {
     struct stat before;
     ASSERT_EQ(stat((home + "/Orbelin.def").c_str(), &before), 0);
-    std::filesystem::remove(tmp / "run/OrbelinClass");
+    RemoveSockets();
     auto window = Start({"--home", home});
     ASSERT_TRUE(Claimed());
     window->Signal(signal_number);

@@ -3,17 +3,20 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -21,7 +24,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QToolTip>
-#include <QUrl>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -37,6 +39,9 @@ namespace orbelin {
 namespace {
 
 const QColor kLabelBackground(210, 210, 255);
+// How long Open in map waits for the desktop's opener to start, then to
+// finish.
+constexpr int kOpenerWaitMs = 3000;
 
 // The desktop's fixed-pitch font at the desktop's size: the listing's
 // carets stand under their tokens, and blanks line up at the tab stops.
@@ -53,9 +58,28 @@ QFont BoxFont() {
   return font;
 }
 
+// Pasted text as typed text: composed characters (e + U+0301 would be
+// saved as "e?", although Windows-1252 has é), and the Tab key's blanks
+// for tab characters, which would end the script.
+class ScriptEdit : public QPlainTextEdit {
+ public:
+  using QPlainTextEdit::QPlainTextEdit;
+
+ protected:
+  void insertFromMimeData(const QMimeData* source) override {
+    if (!source->hasText()) return QPlainTextEdit::insertFromMimeData(source);
+    const QTextCursor cursor = textCursor();
+    const QTextBlock block = document()->findBlock(cursor.selectionStart());
+    const QString before = block.text().left(cursor.selectionStart() - block.position());
+    const QString text = source->text().normalized(QString::NormalizationForm_C);
+    insertPlainText(QString::fromStdString(ExpandTabs(text.toStdString(), before.toStdString())));
+    ensureCursorVisible();
+  }
+};
+
 // Long lines scroll sideways in both boxes, results included.
-QPlainTextEdit* MakeBox(QWidget* parent) {
-  auto* box = new QPlainTextEdit(parent);
+QPlainTextEdit* MakeBox(QWidget* parent, bool script) {
+  QPlainTextEdit* box = script ? new ScriptEdit(parent) : new QPlainTextEdit(parent);
   box->setLineWrapMode(QPlainTextEdit::NoWrap);
   box->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   box->setFont(BoxFont());
@@ -76,9 +100,36 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   AddCommand(file, "Calc", WindowController::kCalcMenu,
              {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
               QKeySequence(Qt::CTRL | Qt::Key_Enter)});
-  AddCommand(file, "Save", WindowController::kSaveMenu,
+  // Save saves under the current name (a new script asks for one), Save As
+  // always asks: named for what they do, as in any editor.
+  AddCommand(file, "Save", WindowController::kSaveCurrent, {QKeySequence::Save});
+  AddCommand(file, "Save As…", WindowController::kSaveMenu,
              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
   AddCommand(file, "Load", WindowController::kLoadMenu, {QKeySequence::Open});
+  AddCommand(file, "&New", WindowController::kNew, {QKeySequence::New});
+  recent_menu_ = file->addMenu(QStringLiteral("&Recent"));
+  recent_menu_->setEnabled(false);
+  file->addSeparator();
+  auto* find = new QAction(QStringLiteral("&Find…"), this);
+  find->setShortcut(QKeySequence::Find);
+  connect(find, &QAction::triggered, this, &MainWindow::Find);
+  file->addAction(find);
+  auto* find_next = new QAction(QStringLiteral("Find ne&xt"), this);
+  find_next->setShortcuts({QKeySequence::FindNext, QKeySequence(Qt::Key_F3)});
+  connect(find_next, &QAction::triggered, this, &MainWindow::FindNext);
+  file->addAction(find_next);
+  // Ctrl+plus (also Ctrl+= on keyboards where plus needs Shift), Ctrl+minus,
+  // Ctrl+0.
+  const std::pair<QList<QKeySequence>, int> zooms[] = {
+      {{QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, 1},
+      {{QKeySequence::ZoomOut}, -1},
+      {{QKeySequence(Qt::CTRL | Qt::Key_0)}, 0}};
+  for (const auto& [keys, step] : zooms) {
+    auto* zoom = new QAction(this);
+    zoom->setShortcuts(keys);
+    connect(zoom, &QAction::triggered, this, [this, step = step] { Zoom(step); });
+    addAction(zoom);
+  }
   file->addSeparator();
   // Calc, Save and Load keep the handheld's plain texts; these have a letter
   // to press.
@@ -94,7 +145,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   file->addSeparator();
   hand_off_note_ = AddCommand(file, "Hand-off file", WindowController::kHandOffInfo);
   // Keys without a menu item of their own.
-  AddCommand(nullptr, "Save", WindowController::kSaveCurrent, {QKeySequence::Save});
   AddCommand(nullptr, "Done", WindowController::kDone, {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
   client_ = new QWidget(this);
@@ -117,8 +167,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
       AddButton("O", WindowController::kHandOffButton, "Hand the point to the map program", 0);
   done_ = AddButton("C", WindowController::kDone, "Save and close", WindowController::kDone);
 
-  script_ = MakeBox(client_);
-  results_ = MakeBox(client_);
+  script_ = MakeBox(client_, true);
+  results_ = MakeBox(client_, false);
+  // The results are the run's: the next Calc would replace anything typed
+  // there. Selecting, copying and the caret (Return on a diagnostic) stay.
+  results_->setReadOnly(true);
+  results_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   script_->installEventFilter(this);
   results_->installEventFilter(this);
   // A click on an error or a warning listed under the results takes the
@@ -206,7 +260,8 @@ void MainWindow::Command(int id) {
 
 bool MainWindow::IsCommandKey(const QKeyEvent* key) const {
   const QKeySequence pressed(key->keyCombination());
-  for (const auto& [id, action] : commands_) {
+  // Every key of the window: its commands, Find and zoom.
+  for (const QAction* action : findChildren<QAction*>()) {
     if (action->shortcuts().contains(pressed)) return true;
   }
   return false;
@@ -250,7 +305,23 @@ bool MainWindow::TabKey(QPlainTextEdit* box, QKeyEvent* key) {
   }
   if (box != script_ || modifiers != Qt::NoModifier || key->key() != Qt::Key_Tab) return false;
   QTextCursor cursor = script_->textCursor();
-  cursor.removeSelectedText();
+  if (cursor.hasSelection()) {
+    // Over a selection Tab indents its lines, in one undo step, as editors
+    // do; a selection that ends at a line's start leaves that line alone.
+    QTextDocument* doc = script_->document();
+    QTextBlock block = doc->findBlock(cursor.selectionStart());
+    QTextBlock last = doc->findBlock(cursor.selectionEnd());
+    if (last != block && cursor.selectionEnd() == last.position()) last = last.previous();
+    QTextCursor edit(doc);
+    edit.beginEditBlock();
+    for (;; block = block.next()) {
+      edit.setPosition(block.position());
+      edit.insertText(QString(kTabWidth, QLatin1Char(' ')));
+      if (block == last) break;
+    }
+    edit.endEditBlock();
+    return true;
+  }
   const QString before = cursor.block().text().left(cursor.positionInBlock());
   cursor.insertText(QString(BlanksForTabKey(before.toStdString()), QLatin1Char(' ')));
   script_->setTextCursor(cursor);
@@ -327,11 +398,25 @@ void MainWindow::SetTitle(const std::string& text) {
   setWindowTitle(QString::fromStdString(text));
 }
 
+// A long path has no blank to wrap at, and the message box grew as wide as
+// the screen: a zero-width space after each '/' lets it wrap there.
+QString Wrappable(const std::string& text) {
+  QString shown = QString::fromStdString(text);
+  shown.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
+  return shown;
+}
+
+void PrepareMessage(QMessageBox& box) {
+  box.setTextFormat(Qt::PlainText);
+  // Paths and links in a message may be copied from it.
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
+
 void MainWindow::ShowMessage(int icon, const char* caption, const std::string& text) {
   Report(std::string(caption) + ": " + text);
   QMessageBox message(static_cast<QMessageBox::Icon>(icon), QString::fromLatin1(caption),
-                      QString::fromStdString(text), QMessageBox::Ok, this);
-  message.setTextFormat(Qt::PlainText);
+                      Wrappable(text), QMessageBox::Ok, this);
+  PrepareMessage(message);
   message.exec();
 }
 
@@ -359,9 +444,8 @@ QString WithMnemonic(const std::string& text) {
 Answer MainWindow::Ask(const Question& question) {
   Report("Question: " + question.text);
   QMessageBox box(question.cancel_is_default ? QMessageBox::Warning : QMessageBox::Question,
-                  QStringLiteral("Orbelin"), QString::fromStdString(question.text),
-                  QMessageBox::NoButton, this);
-  box.setTextFormat(Qt::PlainText);
+                  QStringLiteral("Orbelin"), Wrappable(question.text), QMessageBox::NoButton, this);
+  PrepareMessage(box);
   QPushButton* yes = box.addButton(WithMnemonic(question.yes), QMessageBox::AcceptRole);
   QPushButton* no = question.no.empty()
                         ? nullptr
@@ -390,6 +474,59 @@ void MainWindow::Report(const std::string& text) {
   std::fprintf(stderr, "orbelin-window: %s\n", line.c_str());
 }
 
+void MainWindow::SetRecentFiles(const std::vector<std::string>& paths) {
+  recent_menu_->clear();
+  int number = 0;
+  for (const std::string& path : paths) {
+    // A number to press; an ampersand in the path would be taken for one.
+    const QString text =
+        QStringLiteral("&%1 ").arg(++number) +
+        QString::fromStdString(path).replace(QLatin1Char('&'), QLatin1String("&&"));
+    QAction* item = recent_menu_->addAction(text);
+    connect(item, &QAction::triggered, this, [this, path] {
+      if (controller_ != nullptr) controller_->Open(path);
+    });
+  }
+  recent_menu_->setEnabled(!paths.empty());
+}
+
+void MainWindow::Find() {
+  bool ok = false;
+  const QString text = QInputDialog::getText(this, QStringLiteral("Find"), QStringLiteral("Find:"),
+                                             QLineEdit::Normal, find_text_, &ok);
+  if (!ok || text.isEmpty()) return;
+  find_text_ = text;
+  FindNext();
+}
+
+void MainWindow::FindNext() {
+  if (find_text_.isEmpty()) return Find();
+  QPlainTextEdit* edit = results_->hasFocus() ? results_ : script_;
+  if (!edit->find(find_text_)) {
+    const QTextCursor at = edit->textCursor();
+    edit->moveCursor(QTextCursor::Start);
+    if (!edit->find(find_text_)) {
+      edit->setTextCursor(at);
+      ShowNote("Not found: " + find_text_.toStdString());
+      return;
+    }
+  }
+  edit->setFocus();
+}
+
+void MainWindow::Zoom(int step) {
+  zoom_ = step == 0 ? 0 : std::clamp(zoom_ + step, -6, 24);
+  for (QPlainTextEdit* edit : {script_, results_}) {
+    QFont font = BoxFont();
+    if (font.pointSizeF() > 0) {
+      font.setPointSizeF(std::max(4.0, font.pointSizeF() + zoom_));
+    } else {
+      font.setPixelSize(std::max(6, font.pixelSize() + zoom_));
+    }
+    edit->setFont(font);
+  }
+}
+
 void MainWindow::SetHandOffNote(const std::string& text) {
   // An ampersand in the path would be taken for a key letter.
   hand_off_note_->setText(
@@ -401,7 +538,18 @@ void MainWindow::SetClipboard(const std::string& text) {
 }
 
 bool MainWindow::OpenLink(const std::string& uri) {
-  return QDesktopServices::openUrl(QUrl(QString::fromStdString(uri)));
+  // The desktop's opener says by its exit status whether a program took
+  // the link (Debian's xdg-open fails for geo: unless one is set up); an
+  // opener still running after a while has found one.
+  auto* opener = new QProcess(this);
+  connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+  opener->start(QStringLiteral("xdg-open"), {QString::fromStdString(uri)});
+  if (!opener->waitForStarted(kOpenerWaitMs)) {
+    opener->deleteLater();
+    return false;
+  }
+  if (!opener->waitForFinished(kOpenerWaitMs)) return true;
+  return opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
 }
 
 std::optional<std::string> MainWindow::ChooseFile(const FileDialogRequest& request) {

@@ -13,6 +13,7 @@ class QAction;
 class QKeyEvent;
 class QKeySequence;
 class QLabel;
+class QMessageBox;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
@@ -20,6 +21,11 @@ class QPushButton;
 namespace orbelin {
 
 class WindowController;
+
+// A message box's text that wraps at the '/' of long paths, and the box's
+// settings: plain text that can be selected and copied.
+QString Wrappable(const std::string& text);
+void PrepareMessage(QMessageBox& box);
 
 class MainWindow : public QMainWindow, public Platform {
   Q_OBJECT
@@ -59,6 +65,7 @@ class MainWindow : public QMainWindow, public Platform {
   void ShowNote(const std::string& text) override;
   void Report(const std::string& text) override;
   std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+  void SetRecentFiles(const std::vector<std::string>& paths) override;
   void SetHandOffNote(const std::string& text) override;
   void SetClipboard(const std::string& text) override;
   bool OpenLink(const std::string& uri) override;
@@ -92,6 +99,14 @@ class MainWindow : public QMainWindow, public Platform {
   bool TabKey(QPlainTextEdit* box, QKeyEvent* key);
   bool IsCommandKey(const QKeyEvent* key) const;
   void ShowMessage(int icon, const char* caption, const std::string& text);
+  // Find asks for a text, Find next looks for it again after the caret, in
+  // the box that has the focus (the script box when neither has), from the
+  // top once the end is reached.
+  void Find();
+  void FindNext();
+  // The boxes' font grows or shrinks by `step` points; 0 takes the
+  // desktop's size again. The layout keeps the window font's.
+  void Zoom(int step);
 
   WindowController* controller_ = nullptr;
   bool ending_ = false;
@@ -105,6 +120,9 @@ class MainWindow : public QMainWindow, public Platform {
   QPushButton* hand_off_ = nullptr;
   QPushButton* done_ = nullptr;
   QAction* hand_off_note_ = nullptr;
+  QMenu* recent_menu_ = nullptr;
+  QString find_text_;
+  int zoom_ = 0;                      // points added to the boxes' font
   std::map<int, QAction*> commands_;  // by command id
 };
 
