@@ -52,12 +52,12 @@ ImportVerdict JudgeImport(std::string_view name, std::string_view bytes) {
   }
   verdict.tail = FindNulTail(bytes);
   if (verdict.tail.bytes > 0) {
-    verdict.note = who + " has a NUL byte in line " + std::to_string(verdict.tail.line) +
-                   ", where a script ends: only the text before it was taken, and the " +
-                   (verdict.tail.bytes == 1 ? std::string("byte after it was")
-                                            : std::to_string(verdict.tail.bytes) +
-                                                  " bytes after it were") +
-                   " left out.";
+    verdict.note =
+        who + " has a NUL byte in line " + std::to_string(verdict.tail.line) +
+        ", where a script ends: only the text before it was taken, and the " +
+        (verdict.tail.bytes == 1 ? std::string("byte after it was")
+                                 : std::to_string(verdict.tail.bytes) + " bytes after it were") +
+        " left out.";
   }
   return verdict;
 }

@@ -124,7 +124,6 @@ TEST(Point, LegTextRoundsAsItShows) {
   for (const Case& c : cases) EXPECT_EQ(LegText({c.distance, c.bearing, true}), c.text);
 }
 
-
 // Several scripts' points in one file; what is no place is left out, said.
 TEST(Point, GpxOfSeveralWaypoints) {
   const GpxFile file = GpxWaypoints({{"walk", {48.20575, 11.50833333, true}},

@@ -54,10 +54,27 @@ TEST(VaryForm, EachFieldIsReadAndEachMistakeNamed) {
     VaryForm form;
     const char* says;
   } cases[] = {
-      {"nothing to try", [] { auto f = Form(); for (auto& v : f.values) v.second.clear(); return f; }(),
+      {"nothing to try",
+       [] {
+         auto f = Form();
+         for (auto& v : f.values) v.second.clear();
+         return f;
+       }(),
        "Give values to at least one variable"},
-      {"within alone", [] { auto f = Form(); f.within = "3km"; return f; }(), "fill in Near"},
-      {"undeclared show", [] { auto f = Form(); f.show = "Q"; return f; }(), "Q"},
+      {"within alone",
+       [] {
+         auto f = Form();
+         f.within = "3km";
+         return f;
+       }(),
+       "fill in Near"},
+      {"undeclared show",
+       [] {
+         auto f = Form();
+         f.show = "Q";
+         return f;
+       }(),
+       "Q"},
   };
   for (const Case& c : cases) {
     planning = PlanVaryForm(c.form);

@@ -183,8 +183,7 @@ TEST(VaryRunner, OneCombinationWithItsDiagnostics) {
   EXPECT_EQ(view.run.point.lon, 2.0);  // the assignment wins
   ASSERT_EQ(view.explanations().size(), 1u);
   EXPECT_EQ(view.explanations()[0].line, 2);
-  EXPECT_EQ(view.explanations()[0].message,
-            "B is being tried, but the script assigns it here");
+  EXPECT_EQ(view.explanations()[0].message, "B is being tried, but the script assigns it here");
   EXPECT_NE(view.run.listing, "");
 }
 

@@ -69,8 +69,7 @@ TEST(Sessions, AStartValueOverriddenByTheScriptWarnsOnce) {
   ASSERT_EQ(r.notes.size(), 2u);
   EXPECT_EQ(r.notes[0].at.line, 3);
   EXPECT_EQ(r.notes[0].at.column, 1);
-  EXPECT_EQ(r.notes[0].message,
-            "A is being tried, but the script assigns it here");
+  EXPECT_EQ(r.notes[0].message, "A is being tried, but the script assigns it here");
   EXPECT_EQ(r.notes[1].at.line, 4);
   EXPECT_TRUE(r.notes[1].message.starts_with("LAT is being tried")) << r.notes[1].message;
   EXPECT_EQ(session.variables().Get(session.variables().Find("A")), 6.0);
