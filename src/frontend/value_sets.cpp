@@ -74,8 +74,15 @@ std::optional<Decimal> ReadDecimal(std::string_view text, std::string* error) {
     }
   }
   if (!any) {
-    *error = Trim(text).empty() ? std::string("a number is missing.")
-                                : Quoted(Trim(text)) + " is not a number.";
+    // "1e5" reads as a number elsewhere; here each value must be exact, so
+    // it is written out.
+    const std::string_view t = Trim(text);
+    const size_t e = t.find_first_of("eE");
+    const bool exponent = e != std::string_view::npos && e > 0 && IsAsciiDigit(t[e - 1]);
+    *error = t.empty() ? std::string("a number is missing.")
+             : exponent
+                 ? Quoted(t) + " has an exponent: write the number out, as in 100000 or 0.001."
+                 : Quoted(t) + " is not a number.";
     return std::nullopt;
   }
   if (negative) d.units = -d.units;

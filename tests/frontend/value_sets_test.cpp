@@ -42,6 +42,8 @@ TEST(ValueSets, MistakesAreNamed) {
       {"=1..3", "Values are given as NAME=VALUES, as in A=0..9 or B=1,3,5; '=1..3' is not."},
       {"A=", "In 'A=': no values are given: write a range, a list or both, as in 0..9 or 1,3,5."},
       {"A=x", "In 'A=x': 'x' is not a number."},
+      {"A=0..1e3",
+       "In 'A=0..1e3': '1e3' has an exponent: write the number out, as in 100000 or 0.001."},
       {"A=1,,2", "In 'A=1,,2': a number is missing."},
       {"A=5..3",
        "In 'A=5..3': the range '5..3' is empty: it counts up from the first number to "
