@@ -1,5 +1,7 @@
 #include "interp/diagnostics.h"
 
+#include <utility>
+
 #include "base/text_sink.h"
 #include "interp/errors.h"
 #include "interp/terminals.h"
@@ -12,6 +14,12 @@ void Diagnostics::Report(int number) {
                         before_ != nullptr ? *before_ : Token{}, site_});
   }
   distance_ = 0;
+}
+
+void Diagnostics::Report(int number, std::string detail) {
+  const size_t before = records_.size();
+  Report(number);
+  if (records_.size() > before) records_.back().detail = std::move(detail);
 }
 
 void Diagnostics::BeginRun(const SourceLocation* lookahead, const Token* before) {

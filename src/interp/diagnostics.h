@@ -31,6 +31,9 @@ struct ErrorRecord {
   // no file either).
   Token before = {};
   CallSite site = {};
+  // What exactly a library call refused and what to write instead, for the
+  // hint ("" for the grammar's errors, whose hints come from the text).
+  std::string detail = {};
 };
 
 class Diagnostics {
@@ -42,6 +45,8 @@ class Diagnostics {
   // two tokens were delivered since the last report; the distance restarts
   // either way. Evaluation always goes on.
   void Report(int number);
+  // Report, then gives the record just stored the detail for its hint.
+  void Report(int number, std::string detail);
   // The scanner calls this for every token it delivers.
   void TokenDelivered() {
     if (distance_ < kDistance) ++distance_;  // only "at least 2" matters

@@ -5,6 +5,9 @@
 //
 // Several texts are never reported (the grammar cannot reach them); they
 // keep their numbers so that every number has its text.
+//
+// From 120 on: inputs that a library call refuses (Runtime::Refuse), each
+// with the particulars and the fix in its hint.
 #pragma once
 
 // clang-format off

@@ -548,7 +548,8 @@ std::vector<Explanation> Explain(std::string_view source, const RunResult& resul
     x.column = e.column;
     x.number = e.number;
     x.message = MessageOf(e.number);
-    x.hint = HintForError(Place(text, e.position, e.line, e.before), e);
+    x.hint =
+        !e.detail.empty() ? e.detail : HintForError(Place(text, e.position, e.line, e.before), e);
     all.push_back(std::move(x));
   }
   for (Explanation& w : Warnings(source, result)) all.push_back(std::move(w));

@@ -60,6 +60,10 @@ struct Runtime {
   bool point_set = false;
 
   void ReportError(int number) { diagnostics.Report(number); }
+  // An input the call cannot take: error `number` in the results and the
+  // listing like every error, and `detail` (what is wrong with it and what
+  // to write) as its hint on the screen.
+  void Refuse(int number, std::string detail) { diagnostics.Report(number, std::move(detail)); }
   // A warning or a note of the running call, for the front ends to show.
   void Warn(std::string message, std::string hint = "") {
     notes.push_back({RunNote::Kind::kWarning, call, std::move(message), std::move(hint)});
