@@ -83,7 +83,8 @@ class Recorder {
     Add(name, z);
   }
   void Print() const {
-    for (const auto& [name, d] : digests_) std::printf("%s %ld %016" PRIx64 "\n", name.c_str(), d.calls, d.hash);
+    for (const auto& [name, d] : digests_)
+      std::printf("%s %ld %016" PRIx64 "\n", name.c_str(), d.calls, d.hash);
   }
 
  private:
@@ -101,8 +102,12 @@ class Recorder {
   std::map<std::string, Digest> digests_;
 };
 
-double Scalbn3(double x) { return maths::scalbn(x, 3); }
-double ScalbnMinus1070(double x) { return maths::scalbn(x, -1070); }
+double Scalbn3(double x) {
+  return maths::scalbn(x, 3);
+}
+double ScalbnMinus1070(double x) {
+  return maths::scalbn(x, -1070);
+}
 
 }  // namespace
 
@@ -113,15 +118,26 @@ int main(int argc, char** argv) {
   const double inf = std::numeric_limits<double>::infinity();
   const double nan = std::numeric_limits<double>::quiet_NaN();
   // The edges once: zeros, infinities, NaN, the smallest and largest.
-  const double edges[] = {0.0,    -0.0, 1.0, -1.0, 0.5,     inf,     -inf,    nan,
+  const double edges[] = {0.0,    -0.0,  1.0, -1.0, 0.5,    inf,    -inf,     nan,
                           1e-310, 1e308, 710, -746, 1e-300, 1.0e22, 0x1p1023, 3.141592653589793};
   for (double x : edges) {
-    for (auto [name, f] : {std::pair{"sin", &maths::sin}, {"cos", &maths::cos}, {"tan", &maths::tan},
-                           {"asin", &maths::asin}, {"acos", &maths::acos}, {"atan", &maths::atan},
-                           {"sinh", &maths::sinh}, {"cosh", &maths::cosh}, {"tanh", &maths::tanh},
-                           {"asinh", &maths::asinh}, {"atanh", &maths::atanh}, {"exp", &maths::exp},
-                           {"expm1", &maths::expm1}, {"log", &maths::log}, {"log1p", &maths::log1p},
-                           {"log10", &maths::log10}, {"cbrt", &maths::cbrt}}) {
+    for (auto [name, f] : {std::pair{"sin", &maths::sin},
+                           {"cos", &maths::cos},
+                           {"tan", &maths::tan},
+                           {"asin", &maths::asin},
+                           {"acos", &maths::acos},
+                           {"atan", &maths::atan},
+                           {"sinh", &maths::sinh},
+                           {"cosh", &maths::cosh},
+                           {"tanh", &maths::tanh},
+                           {"asinh", &maths::asinh},
+                           {"atanh", &maths::atanh},
+                           {"exp", &maths::exp},
+                           {"expm1", &maths::expm1},
+                           {"log", &maths::log},
+                           {"log1p", &maths::log1p},
+                           {"log10", &maths::log10},
+                           {"cbrt", &maths::cbrt}}) {
       r.One(name, f, x);
     }
     for (double y : edges) {
@@ -135,7 +151,8 @@ int main(int argc, char** argv) {
     // Radians of geographic angles, the wider range a script may use, and
     // arguments so large that their reduction needs many bits of pi.
     const double a = g.In(-3.5, 3.5), w = g.In(-1000, 1000), any = g.AnyBits();
-    for (auto [name, f] : {std::pair{"sin", &maths::sin}, {"cos", &maths::cos}, {"tan", &maths::tan}}) {
+    for (auto [name, f] :
+         {std::pair{"sin", &maths::sin}, {"cos", &maths::cos}, {"tan", &maths::tan}}) {
       r.One(name, f, a);
       r.One(name, f, w);
       r.One(name, f, any);
@@ -147,8 +164,10 @@ int main(int argc, char** argv) {
     r.One("acos", &maths::acos, u);
     r.One("atanh", &maths::atanh, u);
     r.One("asinh", &maths::asinh, t);
-    r.Two("atan2", &maths::atan2, g.In(-1, 1), g.In(-1, 1));
-    r.Two("atan2", &maths::atan2, g.In(-1e7, 1e7), g.In(-1e7, 1e7));
+    // (Each draw is named first: C++ leaves the order of arguments open.)
+    const double y1 = g.In(-1, 1), x1 = g.In(-1, 1), y2 = g.In(-1e7, 1e7), x2 = g.In(-1e7, 1e7);
+    r.Two("atan2", &maths::atan2, y1, x1);
+    r.Two("atan2", &maths::atan2, y2, x2);
     r.Two("atan2", &maths::atan2, any, g.AnyBits());
     // exp over its whole range, up to overflow and into the subnormals.
     const double e = g.In(-40, 40), e_wide = g.In(-750, 712);
@@ -165,7 +184,8 @@ int main(int argc, char** argv) {
     r.Two("pow", &maths::pow, base, n);
     r.Two("pow", &maths::pow, base, 1 / n);
     r.Two("pow", &maths::pow, -base, n);
-    r.Two("pow", &maths::pow, g.In(0.5, 2), g.In(-2000, 2000));
+    const double near_one = g.In(0.5, 2), huge_power = g.In(-2000, 2000);
+    r.Two("pow", &maths::pow, near_one, huge_power);
     r.Two("pow", &maths::pow, any, g.AnyBits());
     const double pos = g.In(0, 1e9), tiny = g.In(0, 1e-3);
     r.One("log", &maths::log, pos);
@@ -174,7 +194,8 @@ int main(int argc, char** argv) {
     r.One("log1p", &maths::log1p, tiny);
     r.One("log10", &maths::log10, pos);
     r.One("cbrt", &maths::cbrt, w);
-    r.Two("hypot", &maths::hypot, g.In(-1e7, 1e7), g.In(-1e7, 1e7));
+    const double east = g.In(-1e7, 1e7), north = g.In(-1e7, 1e7);
+    r.Two("hypot", &maths::hypot, east, north);
     r.Two("hypot", &maths::hypot, any, g.AnyBits());
     r.Two("fmod", &maths::fmod, w, a);
     r.Two("fmod", &maths::fmod, any, g.AnyBits());
