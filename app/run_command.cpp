@@ -203,7 +203,9 @@ int RunFile(Options& o, Session& session, const Input& input) {
 int RunText(Options& o, Session& session, const Input& input, const std::string& name,
             const std::string& stem, const std::string& bytes) {
   const ScriptFileNames outputs = NamesOf(o, input);
-  return Show(o, name, stem, outputs, CalcText(session, outputs, DecodeScript(bytes, o.encoding)));
+  Utf8Damage damage;
+  std::string source = DecodeScript(bytes, o.encoding, &damage);
+  return Show(o, name, stem, outputs, CalcText(session, outputs, std::move(source), damage));
 }
 
 // --gpx: one waypoint for each script that set a point, through the point

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "frontend/calc.h"
 #include "frontend/file_io.h"
 #include "frontend/geo_point_text.h"
 #include "frontend/output_plan.h"
@@ -182,7 +183,11 @@ int VaryCommand(const std::vector<std::string>& args, StandardOutput& out) {
     return Complain("Cannot read the script " + path + ": " + error.message() + ".");
   }
   VaryRequest request;
-  request.source = DecodeScript(std::move(*bytes), SourceEncoding::kAuto);
+  Utf8Damage damage;
+  request.source = DecodeScript(std::move(*bytes), SourceEncoding::kAuto, &damage);
+  if (!damage.empty()) {
+    Report(stderr, path, request.source, {Utf8Warning(damage)}, Bytes::kUtf8, UseColour(stderr));
+  }
   request.sets = std::move(o.sets);
   request.show = std::move(o.show);
   request.filter = std::move(o.filter);

@@ -23,7 +23,8 @@ std::vector<std::string> PlanRefusals(const ScriptFileNames& names) {
 
 // Runs `source` once the results file is known to be writable, then writes
 // the results and the listing.
-FileCalc RunAndWrite(Session& session, const ScriptFileNames& names, std::string source) {
+FileCalc RunAndWrite(Session& session, const ScriptFileNames& names, std::string source,
+                     Utf8Damage damage = {}) {
   FileCalc calc;
   if (!names.results.empty()) {
     if (std::error_code error = CheckWritable(names.results)) {
@@ -32,7 +33,7 @@ FileCalc RunAndWrite(Session& session, const ScriptFileNames& names, std::string
       return calc;
     }
   }
-  calc.view = CalcSource(session, std::move(source));
+  calc.view = CalcSource(session, std::move(source), damage);
   if (!names.results.empty()) {
     calc.results_error = WriteOutputFile(names.results, calc.view.run.results);
   }
@@ -94,7 +95,9 @@ FileCalc CalcScriptFile(Session& session, const ScriptFileNames& names, SourceEn
   std::error_code error;
   std::optional<std::string> bytes = ReadWholeFile(names.script, &error);
   if (!bytes) return NotRun(FileCalcStatus::kScriptUnreadable, error);
-  return RunAndWrite(session, names, DecodeScript(std::move(*bytes), encoding));
+  Utf8Damage damage;
+  std::string source = DecodeScript(std::move(*bytes), encoding, &damage);
+  return RunAndWrite(session, names, std::move(source), damage);
 }
 
 FileCalc CalcSavedBox(Session& session, const ScriptFileNames& names, std::string_view box_text) {
@@ -105,9 +108,10 @@ FileCalc CalcSavedBox(Session& session, const ScriptFileNames& names, std::strin
   return RunAndWrite(session, names, ScriptFileFromBoxText(box_text));
 }
 
-FileCalc CalcText(Session& session, const ScriptFileNames& outputs, std::string source) {
+FileCalc CalcText(Session& session, const ScriptFileNames& outputs, std::string source,
+                  Utf8Damage damage) {
   if (std::optional<FileCalc> refused = Refused(outputs)) return std::move(*refused);
-  return RunAndWrite(session, outputs, std::move(source));
+  return RunAndWrite(session, outputs, std::move(source), damage);
 }
 
 }  // namespace orbelin
