@@ -157,6 +157,7 @@ std::string VarySummary(const VaryPlan& plan, const VaryOutcome& outcome, size_t
   };
   add(c.failed_where, "failed a condition");
   if (plan.filter().within) add(c.too_far, "beyond " + DistanceText(*plan.filter().within));
+  add(c.distance_unknown, "with the distance unknown (nearly opposite the reference point)");
   add(c.without_point, "set no point");
   add(c.off_earth, "set a point that is no place on the Earth");
   add(c.with_errors, "had errors");
