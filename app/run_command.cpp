@@ -133,9 +133,10 @@ std::string PlanName(const Input& input) {
       break;
   }
   constexpr size_t kShown = 24;
-  return "-e '" +
-         (input.value.size() > kShown ? input.value.substr(0, kShown - 3) + "..." : input.value) +
-         "'";
+  if (input.value.size() <= kShown) return "-e '" + input.value + "'";
+  size_t cut = kShown - 3;  // not inside a UTF-8 character
+  while (cut > 0 && (static_cast<unsigned char>(input.value[cut]) & 0xC0) == 0x80) --cut;
+  return "-e '" + input.value.substr(0, cut) + "...'";
 }
 
 // Every file the command reads and writes, before anything runs.
