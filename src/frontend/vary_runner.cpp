@@ -33,9 +33,18 @@ void VaryCounts::Add(const VaryCounts& o) {
   distance_unknown += o.distance_unknown;
 }
 
-VaryCollector::VaryCollector(const VaryPlan& plan) : plan_(plan) {
-  for (const ValueSet& s : plan.sets()) start_.push_back({s.name, 0.0});
+namespace {
+
+std::vector<std::string> TriedNames(const VaryPlan& plan) {
+  std::vector<std::string> names;
+  for (const ValueSet& s : plan.sets()) names.push_back(s.name);
+  return names;
 }
+
+}  // namespace
+
+VaryCollector::VaryCollector(const VaryPlan& plan)
+    : plan_(plan), script_(plan.source(), TriedNames(plan)) {}
 
 bool VaryCollector::Before(const KeptRun& a, const KeptRun& b) const {
   if (plan_.filter().near) {
@@ -47,10 +56,8 @@ bool VaryCollector::Before(const KeptRun& a, const KeptRun& b) const {
 
 void VaryCollector::Run(uint64_t combination) {
   plan_.Values(combination, &values_);
-  for (size_t i = 0; i < values_.size(); ++i) start_[i].value = values_[i];
-  // A new session for every combination: nothing of the one before is left.
-  Session session;
-  const RunResult r = session.Run(plan_.source(), {.start_values = start_, .listing = false});
+  // As in a new session: nothing of the run before is left.
+  const RunResult& r = script_.Run(values_);
   ++counts_.tried;
   if (!r.clean()) {
     ++counts_.with_errors;
@@ -60,7 +67,7 @@ void VaryCollector::Run(uint64_t combination) {
     ++counts_.off_earth;
     return;
   }
-  const Variables& vars = session.variables();
+  const Variables& vars = script_.variables();
   const VaryFilter& filter = plan_.filter();
   for (const Condition& c : filter.where) {
     const int v = vars.Find(c.name);

@@ -17,6 +17,7 @@
 
 #include "frontend/calc.h"
 #include "frontend/vary_plan.h"
+#include "interp/compiled_script.h"
 #include "interp/variables.h"
 
 namespace orbelin {
@@ -55,7 +56,7 @@ class VaryCollector {
  public:
   explicit VaryCollector(const VaryPlan& plan);
 
-  // Runs one combination in a new session.
+  // Runs one combination as in a new session.
   void Run(uint64_t combination);
   // Takes over what another collector of the same plan gathered.
   void Absorb(VaryCollector&& other);
@@ -71,7 +72,8 @@ class VaryCollector {
   void Trim();
 
   const VaryPlan& plan_;
-  std::vector<StartValue> start_;
+  // The script read once; every run starts as a new session would.
+  CompiledScript script_;
   std::vector<double> values_;
   VaryCounts counts_;
   std::vector<KeptRun> kept_;
