@@ -56,14 +56,15 @@ bool VaryCollector::Before(const KeptRun& a, const KeptRun& b) const {
 
 void VaryCollector::Run(uint64_t combination) {
   plan_.Values(combination, &values_);
-  // As in a new session: nothing of the run before is left.
-  const RunResult& r = script_.Run(values_);
+  // As in a new session: nothing of the run before is left. What the run
+  // writes is read for the runs listed only.
+  const RunResult& r = script_.Run(values_, false, false);
   ++counts_.tried;
   if (!r.clean()) {
     ++counts_.with_errors;
     return;
   }
-  if (r.point.set && !PointRefusal(r.point).empty()) {
+  if (r.point.set && !PlaceOnEarth(r.point.lat, r.point.lon)) {
     ++counts_.off_earth;
     return;
   }
@@ -102,7 +103,7 @@ void VaryCollector::Run(uint64_t combination) {
     const int v = vars.Find(name);
     run.shown.push_back(v < 0 ? std::numeric_limits<double>::quiet_NaN() : vars.Get(v));
   }
-  const std::string_view output = r.output();
+  const std::string_view output = script_.Run(values_).output();
   run.first_line = std::string(output.substr(0, std::min(output.find('\n'), kFirstLineBytes)));
   Keep(std::move(run));
 }

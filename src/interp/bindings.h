@@ -37,6 +37,9 @@ void ItemWutm(Runtime& rt, const CallArgs& a);  // WUTM(zone, band, easting, nor
 void ItemWgc(Runtime& rt, const CallArgs& a);   // WGC(lat, lon): "N 48° 12.345 E 011° 30.500"
 void ItemWdms(Runtime& rt, const CallArgs& a);  // WDMS(lat, lon): "N 48° 12' 20.7\" ..."
 void ItemChar(Runtime& rt, const CallArgs& a);  // CHAR(code)
+// Whether h is one of the items above, which do nothing but write their
+// text: a run whose text nobody reads may leave them out.
+bool OnlyWritesText(StatementHandler h);
 
 // Geodesy (geodesy_bindings.cpp).
 void HandleGps2Utm(Runtime& rt, const CallArgs& a);       // GPS2UTM(lat, lon, Z, B, E, N)

@@ -47,7 +47,7 @@ const Variables& CompiledScript::variables() const {
   return session_->variables();
 }
 
-const RunResult& CompiledScript::Run(std::span<const double> values, bool listing) {
+const RunResult& CompiledScript::Run(std::span<const double> values, bool listing, bool text) {
   if (!compiled_) {
     // Read again in a new session, as every run of such a text is.
     for (size_t i = 0; i < start_.size(); ++i) {
@@ -58,18 +58,22 @@ const RunResult& CompiledScript::Run(std::span<const double> values, bool listin
     fixed_error_ = true;
     return result_;
   }
-  Play(values);
+  Play(values, text);
   Session& s = *session_;
   result_.errors = s.diagnostics_.records();
   result_.output_size = s.out_.text_size();
-  WriteErrorLines(s.out_, result_.errors);
+  if (text) WriteErrorLines(s.out_, result_.errors);
   s.out_.TakeInto(&result_.results);
+  if (!text) {  // DEBUG traces, if any
+    result_.results.clear();
+    result_.output_size = 0;
+  }
   result_.point = s.point_;
   result_.cut_tokens = cut_tokens_;
   result_.unclosed_comment = unclosed_comment_;
   result_.nul_position = nul_position_;
   result_.listing.clear();
-  if (listing) {
+  if (listing && text) {
     StringSink text;
     text.Reserve(source_.size() + source_.size() / 4 + 64);
     WriteListing(text, source_, result_.errors);
@@ -80,12 +84,12 @@ const RunResult& CompiledScript::Run(std::span<const double> values, bool listin
 
 // The steps of the tape on the session's state set back to a new
 // session's; each step does what the evaluating parser does there.
-void CompiledScript::Play(std::span<const double> values) {
+void CompiledScript::Play(std::span<const double> values, bool text) {
   Session& s = *session_;
   s.vars_.Restart(values);
   s.out_.Restart();
   s.point_ = {};
-  if (!tape_.calls.empty()) *s.text_ = TextState{};
+  if (tape_.calls_statements) *s.text_ = TextState{};
   s.diagnostics_.BeginRun(nullptr, nullptr);
   result_.notes = notes_;
   Runtime rt{s.out_, s.vars_, s.diagnostics_, *s.text_, s.point_, result_.notes, 0, {}, false};
@@ -114,40 +118,49 @@ void CompiledScript::Play(std::span<const double> values) {
   for (const TapeStep& step : tape_.steps) {
     switch (step.kind) {
       case TapeStep::Kind::kLoad:
+        if (step.fixed && played_) break;
         slot[step.dst] = s.vars_.Get(step.a);
         break;
       case TapeStep::Kind::kBinary:
+        if (step.fixed && played_) break;
         slot[step.dst] = Arithmetic(step.op, slot[step.a], slot[step.b]);
         break;
       case TapeStep::Kind::kFunction: {
         TapeCall& c = tape_.calls[static_cast<size_t>(step.a)];
+        if (c.cached) break;
         const uint64_t before = call(c);
+        const size_t notes = result_.notes.size(), written = s.out_.text_size();
         slot[step.dst] = c.form->binding.function(rt, c.args);
         called(c, before);
+        c.cached = step.fixed && s.diagnostics_.reports() == before &&
+                   result_.notes.size() == notes && s.out_.text_size() == written;
         break;
       }
       case TapeStep::Kind::kStatement: {
         TapeCall& c = tape_.calls[static_cast<size_t>(step.a)];
+        if (c.only_text && !text) break;
         const uint64_t before = call(c);
         c.form->binding.statement(rt, c.args);
         called(c, before);
         break;
       }
-      case TapeStep::Kind::kDeclare:
-        s.vars_.Clear(step.a);
+      case TapeStep::Kind::kDeclare: {
+        const size_t place = static_cast<size_t>(step.b);
+        s.vars_.Set(step.a, place > 0 && place <= values.size() ? values[place - 1] : 0.0);
         break;
+      }
       case TapeStep::Kind::kAssign:
         rt.call = tape_.names[static_cast<size_t>(step.dst)];
         rt.SetValue(step.a, slot[step.b]);
         break;
       case TapeStep::Kind::kWriteNumber:
-        s.out_.WriteNumber(slot[step.a], slot[step.b]);
+        if (text) s.out_.WriteNumber(slot[step.a], slot[step.b]);
         break;
       case TapeStep::Kind::kWriteString:
-        s.out_.WriteString(tape_.texts[static_cast<size_t>(step.a)].view());
+        if (text) s.out_.WriteString(tape_.texts[static_cast<size_t>(step.a)].view());
         break;
       case TapeStep::Kind::kNewline:
-        s.out_.WriteNewline();
+        if (text) s.out_.WriteNewline();
         break;
       case TapeStep::Kind::kSetting:
         ApplySetting(rt, step.op, slot[step.a]);
@@ -156,6 +169,7 @@ void CompiledScript::Play(std::span<const double> values) {
   }
   s.diagnostics_.EndRun();
   result_.point_set = rt.point_set;
+  played_ = true;
 }
 
 }  // namespace orbelin

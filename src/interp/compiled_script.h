@@ -36,8 +36,11 @@ class CompiledScript {
   bool compiled() const { return compiled_; }
 
   // One run with the tried variables starting at `values`. The result and
-  // variables() stay valid until the next run.
-  const RunResult& Run(std::span<const double> values, bool listing = false);
+  // variables() stay valid until the next run. Without `text` the run
+  // writes nothing (the results, the output and the listing are empty)
+  // and leaves out the items that only write: everything else, errors and
+  // warnings included, is as with the text, for much less work.
+  const RunResult& Run(std::span<const double> values, bool listing = false, bool text = true);
 
   // The variables after the last run (before the first: the names).
   const Variables& variables() const;
@@ -47,7 +50,7 @@ class CompiledScript {
   bool fixed_error() const { return fixed_error_; }
 
  private:
-  void Play(std::span<const double> values);
+  void Play(std::span<const double> values, bool text);
 
   std::string source_;
   std::vector<std::string> tried_;
@@ -56,6 +59,7 @@ class CompiledScript {
   Tape tape_;
   bool compiled_ = false;
   bool fixed_error_ = false;
+  bool played_ = false;  // the fixed values are in their slots
   RunResult result_;
   // What the one scan found, the same for every run.
   std::vector<Token> cut_tokens_;

@@ -24,7 +24,7 @@ struct TapeStep {
     kBinary,       // slot[dst] = slot[a] op slot[b]; op is the operator's terminal
     kFunction,     // slot[dst] = calls[a] run
     kStatement,    // calls[a] run: a library statement or output item
-    kDeclare,      // variable a as a declaration leaves it
+    kDeclare,      // variable a as a declaration leaves it: start value b - 1, or 0
     kAssign,       // variable a = slot[b], warnings at names[dst]
     kWriteNumber,  // slot[a] with precision slot[b]
     kWriteString,  // texts[a]
@@ -32,6 +32,9 @@ struct TapeStep {
     kSetting,  // OLAT, OLON, DEBUG or MARGIN (op) = slot[a]
   };
   Kind kind;
+  // A load, operation or function whose value is the same in every run:
+  // once the first run has computed it, its slot holds it.
+  bool fixed = false;
   int op = 0;
   int dst = 0;
   int a = 0;
@@ -55,15 +58,26 @@ struct TapeCall {
   // True when neither its numbers nor anything before it depend on the
   // values tried: an error it reports comes in every run.
   bool fixed = false;
+  // An output item that does nothing but write its text.
+  bool only_text = false;
+  // A fixed function whose first run said and wrote nothing: later runs
+  // take the value its slot keeps.
+  bool cached = false;
 };
 
+// A function gives a value and may report, warn or trace; it never changes
+// what the session keeps (variables, the point, keys). So a function whose
+// inputs and the state before it are the same in every run gives the same
+// value in every run.
 struct Tape {
   std::vector<TapeStep> steps;
   std::vector<double> slots;  // the constants filled in; the steps write the rest
   std::vector<TapeCall> calls;
   std::vector<StringArg> texts;
   std::vector<SourceLocation> names;
-  bool calls_statements = false;  // a library statement or item may change the text state
+  // A library statement or item that may change the keys or the machine:
+  // every run then starts them afresh.
+  bool calls_statements = false;
 };
 
 }  // namespace orbelin

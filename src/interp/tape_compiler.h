@@ -7,8 +7,11 @@
 // tell an error the values cannot change from one they cause.
 #pragma once
 
+#include <cstring>
 #include <vector>
 
+#include "interp/bindings.h"
+#include "interp/catalogue.h"
 #include "interp/library_call.h"
 #include "interp/scanner.h"
 #include "interp/tape.h"
@@ -51,7 +54,14 @@ class TapeCompiler {
   }
   Value Function(const CallForm& form, const Args& args, const SourceLocation& call) {
     const int c = Call(form, args, call);
-    const int dst = NewSlot(!tape_.calls[c].fixed);
+    // A function that stores into variables is never taken as fixed.
+    const bool stores = std::strchr(form.kinds, 'V') != nullptr;
+    if (stores) {
+      for (int i = 0; i < CallArgs::kMaxVar; ++i) {
+        if (args.var[i] != 0) varies_[Index(args.var[i])] = true;
+      }
+    }
+    const int dst = NewSlot(stores || !tape_.calls[c].fixed);
     Step(TapeStep::Kind::kFunction, 0, dst, c);
     return dst;
   }
@@ -64,12 +74,15 @@ class TapeCompiler {
       if (args.var[i] != 0) varies_[Index(args.var[i])] = varies;
     }
     if (varies) state_varies_ = true;
-    tape_.calls_statements = true;
+    const bool only_text = OnlyWritesText(form.binding.statement);
+    tape_.calls[static_cast<size_t>(c)].only_text = only_text;
+    if (!only_text) tape_.calls_statements = true;
     Step(TapeStep::Kind::kStatement, 0, 0, c);
   }
   void Declare(int v) {
-    varies_[Index(v)] = rt_.vars.HasStartValue(v);
-    Step(TapeStep::Kind::kDeclare, 0, 0, v);
+    const int place = rt_.vars.StartPlace(v);
+    varies_[Index(v)] = place >= 0;
+    Step(TapeStep::Kind::kDeclare, 0, 0, v, place + 1);
   }
   void Assign(int v, Value x, const SourceLocation& name) {
     varies_[Index(v)] = slot_varies_[x];
@@ -103,7 +116,10 @@ class TapeCompiler {
     return static_cast<int>(tape_.slots.size()) - 1;
   }
   void Step(TapeStep::Kind kind, int op = 0, int dst = 0, int a = 0, int b = 0) {
-    tape_.steps.push_back({kind, op, dst, a, b});
+    // Only a value step has a slot of its own to keep.
+    const bool value = kind == TapeStep::Kind::kLoad || kind == TapeStep::Kind::kBinary ||
+                       kind == TapeStep::Kind::kFunction;
+    tape_.steps.push_back({kind, value && !slot_varies_[static_cast<size_t>(dst)], op, dst, a, b});
   }
   int Call(const CallForm& form, const Args& args, const SourceLocation& call) {
     TapeCall c;

@@ -47,11 +47,13 @@ class Variables {
   void Clear(int v) { values_[Index(v)] = started_.empty() ? 0.0 : StartOf(v); }
 
   // Whether variable v was named in the start values.
-  bool HasStartValue(int v) const {
+  bool HasStartValue(int v) const { return StartPlace(v) >= 0; }
+  // Where in the start values variable v's value is; -1 for none.
+  int StartPlace(int v) const {
     for (const Started& s : started_) {
-      if (s.number == v) return true;
+      if (s.number == v) return static_cast<int>(s.start);
     }
-    return false;
+    return -1;
   }
 
   // True the first time in a run that a variable with a start value is
