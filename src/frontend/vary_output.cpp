@@ -135,7 +135,12 @@ std::string VarySummary(const VaryPlan& plan, const VaryOutcome& outcome, size_t
   char seconds[32];
   std::snprintf(seconds, sizeof seconds, "%.2f s", outcome.seconds);
   std::string text;
-  if (outcome.stopped) {
+  if (outcome.fixed_error && c.tried < outcome.combinations) {
+    text += "Stopped after " + CountText(c.tried) + " of " + CountText(outcome.combinations) +
+            " combinations: the script has an error that no value tried can change, so every "
+            "combination has it. Mend the error the script's first combination shows, then try "
+            "again.\n";
+  } else if (outcome.stopped) {
     text += "Stopped after " + CountText(c.tried) + " of " + CountText(outcome.combinations) +
             " combinations (" + seconds + "): what was found so far.\n";
   } else {

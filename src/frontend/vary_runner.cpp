@@ -62,6 +62,7 @@ void VaryCollector::Run(uint64_t combination) {
   ++counts_.tried;
   if (!r.clean()) {
     ++counts_.with_errors;
+    if (script_.fixed_error()) fixed_error_ = true;
     return;
   }
   if (r.point.set && !PlaceOnEarth(r.point.lat, r.point.lon)) {
@@ -126,6 +127,7 @@ void VaryCollector::Trim() {
 
 void VaryCollector::Absorb(VaryCollector&& other) {
   counts_.Add(other.counts_);
+  fixed_error_ = fixed_error_ || other.fixed_error_;
   for (KeptRun& run : other.kept_) {
     if (!trimmed_ || Before(run, last_held_)) Keep(std::move(run));
   }
@@ -161,6 +163,10 @@ VaryOutcome RunHere(const VaryPlan& plan, const VaryControl& control) {
       break;
     }
     collector.Run(c);
+    if (collector.fixed_error()) {
+      out.stopped = c + 1 < out.combinations;
+      break;
+    }
     if ((c & 255) == 255 && control.progress) {
       const double now = SecondsSince(start);
       if (now - last_report >= 0.1) {
@@ -173,6 +179,7 @@ VaryOutcome RunHere(const VaryPlan& plan, const VaryControl& control) {
     }
   }
   out.counts = collector.counts();
+  out.fixed_error = collector.fixed_error();
   out.kept = collector.TakeKept();
   out.seconds = SecondsSince(start);
   if (control.progress) control.progress({out.counts.tried, out.combinations, out.seconds});

@@ -62,6 +62,9 @@ class VaryCollector {
   void Absorb(VaryCollector&& other);
 
   const VaryCounts& counts() const { return counts_; }
+  // Whether a run had an error that no value tried can change: every
+  // combination has it, so trying more is of no use.
+  bool fixed_error() const { return fixed_error_; }
   // The kept runs in their order (by distance with a reference point, else
   // by combination), at most kMaxListed.
   std::vector<KeptRun> TakeKept();
@@ -76,6 +79,7 @@ class VaryCollector {
   CompiledScript script_;
   std::vector<double> values_;
   VaryCounts counts_;
+  bool fixed_error_ = false;
   std::vector<KeptRun> kept_;
   // Once runs had to be let go, the last one held: no later run that comes
   // after it in the order needs to be held.
@@ -106,6 +110,9 @@ struct VaryOutcome {
   VaryCounts counts;          // of those tried
   std::vector<KeptRun> kept;  // in order, at most kMaxListed
   bool stopped = false;       // ended before every combination was tried
+  // Stopped at an error that every combination has (see
+  // VaryCollector::fixed_error).
+  bool fixed_error = false;
   double seconds = 0.0;
 };
 

@@ -51,6 +51,32 @@ TEST(VaryRunner, EachCombinationStartsInAFreshSession) {
   }
 }
 
+// An error that no tried value can change is in every combination: the
+// search stops at once (on one thread or several) instead of trying a
+// million runs that all fail. An error the values cause does not stop it.
+TEST(VaryRunner, AnErrorEveryCombinationHasStopsTheSearch) {
+  const std::string fixed = "VAR A, B, X, Y, Z; LIN3(0,0,0,0, 0,0,0,0, 0,0,0,0, X, Y, Z); WRITE A;";
+  const std::string grammar = "VAR A, B; WRITE A +;";
+  for (const std::string& script : {fixed, grammar}) {
+    for (int workers : {1, 3}) {
+      const VaryOutcome out = Search(Plan(script, {Set("A=0..999"), Set("B=0..999")}), workers);
+      EXPECT_TRUE(out.fixed_error) << script;
+      EXPECT_TRUE(out.stopped);
+      EXPECT_LT(out.counts.tried, 10'000u);
+      EXPECT_EQ(out.counts.with_errors, out.counts.tried);
+      EXPECT_NE(VarySummary(Plan(script, {Set("A=0..999"), Set("B=0..999")}), out, 0)
+                    .find("an error that no value tried can change"),
+                std::string::npos);
+    }
+  }
+  // Unsolvable for A = 0 only.
+  const VaryOutcome out =
+      Search(Plan("VAR A, X, Y, Z; LIN3(A,0,0,1, 0,1,0,1, 0,0,1,1, X, Y, Z);", {Set("A=0..99")}));
+  EXPECT_FALSE(out.fixed_error);
+  EXPECT_EQ(out.counts.tried, 100u);
+  EXPECT_EQ(out.counts.with_errors, 1u);
+}
+
 // A point nearly opposite the reference has no distance the geodesic
 // finds: it is dropped as of unknown distance, not called far away.
 TEST(VaryRunner, ADistanceThatCannotBeComputedIsUnknownNotFar) {
