@@ -64,12 +64,15 @@ std::vector<VaryPoint> MergePoints(const std::vector<KeptRun>& kept) {
                                                 maths::llround(run.lon * 60000.0)};
       const auto [at, added] = where.try_emplace(key, points.size());
       if (!added) {
-        points[at->second].combinations.push_back(run.combination);
+        std::vector<uint64_t>& c = points[at->second].combinations;
+        c.push_back(run.combination);
+        c.insert(c.end(), run.merged.begin(), run.merged.end());
         continue;
       }
     }
     VaryPoint p;
     p.combinations.push_back(run.combination);
+    p.combinations.insert(p.combinations.end(), run.merged.begin(), run.merged.end());
     p.has_point = run.has_point;
     p.lat = run.lat;
     p.lon = run.lon;
@@ -149,9 +152,14 @@ std::string VarySummary(const VaryPlan& plan, const VaryOutcome& outcome, size_t
   }
   const std::string at = CountText(points) + (points == 1 ? " point" : " points");
   text += "Kept: " + CountText(c.kept) + (c.kept == 1 ? " run" : " runs");
-  if (c.kept > outcome.kept.size()) {
+  uint64_t listed = 0;  // runs at the points listed
+  for (const KeptRun& run : outcome.kept) listed += 1 + run.merged.size();
+  if (c.kept > listed) {
     text += std::string("; only the ") + (plan.filter().near ? "nearest " : "first ") +
-            CountText(outcome.kept.size()) + " are listed, at " + at;
+            CountText(outcome.kept.size()) + " points are listed (" + CountText(listed) +
+            " runs); " + CountText(c.kept - listed) +
+            " runs at other points are left out: narrow the search with a condition, a distance "
+            "or fewer values";
   } else if (points != c.kept) {
     text += ", at " + at;
   }

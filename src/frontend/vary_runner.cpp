@@ -5,6 +5,7 @@
 #include <limits>
 #include <utility>
 
+#include "base/maths.h"
 #include "frontend/point.h"
 #include "frontend/vary_threads.h"
 #include "interp/session.h"
@@ -14,6 +15,12 @@ namespace orbelin {
 namespace {
 
 constexpr size_t kFirstLineBytes = 200;
+
+// Thousandths of a minute, as the coordinate text rounds them: runs whose
+// points have the same key are one point.
+std::pair<long long, long long> PointKeyOf(const KeptRun& run) {
+  return {maths::llround(run.lat * 60000.0), maths::llround(run.lon * 60000.0)};
+}
 
 // Unknown distances go last.
 double DistanceKey(const KeptRun& run) {
@@ -96,25 +103,49 @@ void VaryCollector::Run(uint64_t combination) {
     }
   }
   ++counts_.kept;
-  if (trimmed_ && !Before(run, last_held_)) return;  // counted, but never listed
   run.has_point = r.point.set;
   run.lat = r.point.lat;
   run.lon = r.point.lon;
+  KeptRun* held = Held(run);
+  if (held != nullptr && !Before(run, *held)) {  // one more run at a point held
+    held->merged.push_back(combination);
+    return;
+  }
+  if (held == nullptr && trimmed_ && !Before(run, last_held_)) return;  // never listed
   for (const std::string& name : plan_.show()) {
     const int v = vars.Find(name);
     run.shown.push_back(v < 0 ? std::numeric_limits<double>::quiet_NaN() : vars.Get(v));
   }
   const std::string_view output = script_.Run(values_).output();
   run.first_line = std::string(output.substr(0, std::min(output.find('\n'), kFirstLineBytes)));
-  Keep(std::move(run));
+  if (held != nullptr) {
+    Merge(held, std::move(run));
+  } else {
+    Keep(std::move(run));
+  }
+}
+
+KeptRun* VaryCollector::Held(const KeptRun& run) {
+  if (!run.has_point) return nullptr;
+  const auto at = held_.find(PointKeyOf(run));
+  return at == held_.end() ? nullptr : &kept_[at->second];
+}
+
+// Two holdings of one point become one, the first of them in the order
+// standing for both.
+void VaryCollector::Merge(KeptRun* held, KeptRun run) {
+  if (Before(run, *held)) std::swap(*held, run);
+  held->merged.push_back(run.combination);
+  held->merged.insert(held->merged.end(), run.merged.begin(), run.merged.end());
 }
 
 void VaryCollector::Keep(KeptRun run) {
+  if (run.has_point) held_.emplace(PointKeyOf(run), kept_.size());
   kept_.push_back(std::move(run));
   if (kept_.size() >= 2 * kMaxListed) Trim();
 }
 
-// Lets go of all but the first kMaxListed in the order.
+// Lets go of all but the first kMaxListed points in the order.
 void VaryCollector::Trim() {
   std::sort(kept_.begin(), kept_.end(),
             [this](const KeptRun& a, const KeptRun& b) { return Before(a, b); });
@@ -123,19 +154,29 @@ void VaryCollector::Trim() {
     trimmed_ = true;
     last_held_ = kept_.back();
   }
+  held_.clear();
+  for (size_t i = 0; i < kept_.size(); ++i) {
+    if (kept_[i].has_point) held_.emplace(PointKeyOf(kept_[i]), i);
+  }
 }
 
 void VaryCollector::Absorb(VaryCollector&& other) {
   counts_.Add(other.counts_);
   fixed_error_ = fixed_error_ || other.fixed_error_;
   for (KeptRun& run : other.kept_) {
-    if (!trimmed_ || Before(run, last_held_)) Keep(std::move(run));
+    if (KeptRun* held = Held(run)) {
+      Merge(held, std::move(run));
+    } else if (!trimmed_ || Before(run, last_held_)) {
+      Keep(std::move(run));
+    }
   }
   other.kept_.clear();
+  other.held_.clear();
 }
 
 std::vector<KeptRun> VaryCollector::TakeKept() {
   Trim();
+  for (KeptRun& run : kept_) std::sort(run.merged.begin(), run.merged.end());
   return std::move(kept_);
 }
 
