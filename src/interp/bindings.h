@@ -95,4 +95,9 @@ void HandleEnigmaWheels(Runtime& rt, const CallArgs& a);  // ENIGMAWHEELS
 // The linear solver (lin3_binding.cpp).
 void HandleLin3(Runtime& rt, const CallArgs& a);  // LIN3(a1, b1, c1, d1, ..., d3, X, Y, Z)
 
+// The puzzle toolbox (puzzle_bindings.cpp).
+double FnAzsum(Runtime& rt, const CallArgs& a);   // AZSUM('text'): A = 1 ... Z = 26
+double FnZasum(Runtime& rt, const CallArgs& a);   // ZASUM('text'): Z = 1 ... A = 26
+void ItemAztext(Runtime& rt, const CallArgs& a);  // AZTEXT('8 5 12 12 15')
+
 }  // namespace orbelin

@@ -38,7 +38,8 @@
   X(OddPlugs,         116, "Der Stecker muss eine gerade Anzahl haben")      \
   X(BadWheelLetter,   117, "R\xE4" "der muss im Bereich A..V liegen")        \
   X(BadRingLetter,    118, "Stellung muss im Bereich A..Z liegen")           \
-  X(BadWindowLetter,  119, "Preset muss im Bereich A..Z liegen")
+  X(BadWindowLetter,  119, "Preset muss im Bereich A..Z liegen")         \
+  X(NoLetterNumber,   150, "No letter for this number")
 // clang-format on
 
 namespace orbelin {

@@ -127,5 +127,8 @@
   X(Wgc,          "WGC",          kItem,         "NN",              ItemWgc)      \
   X(Wdms,         "WDMS",         kItem,         "NN",              ItemWdms)     \
   X(Gps2Dhdn,     "GPS2DHDN",     kStatement,    "NNNVV",           HandleGps2Dhdn) \
-  X(Dhdn2Gps,     "DHDN2GPS",     kStatement,    "NNVV",            HandleDhdn2Gps)
+  X(Dhdn2Gps,     "DHDN2GPS",     kStatement,    "NNVV",            HandleDhdn2Gps) \
+  X(Azsum,        "AZSUM",        kFunction,     "S",               FnAzsum)      \
+  X(Zasum,        "ZASUM",        kFunction,     "S",               FnZasum)      \
+  X(Aztext,       "AZTEXT",       kItem,         "S",               ItemAztext)
 // clang-format on

@@ -1,0 +1,92 @@
+#!/usr/bin/env python3
+"""An independent model of the puzzle toolbox's text tools, written from
+their textbook definitions without looking at Orbelin's code, and a check
+of the real program against it on seeded random input.
+
+    cipher_model.py ORBELIN [SEED]
+
+Each tool gets a few hundred random texts (letters of both cases, digits,
+blanks, punctuation and the Windows-1252 umlauts); the script is run
+through `orbelin run` and every line it writes must be the model's.
+"""
+import os
+import random
+import subprocess
+import sys
+import tempfile
+
+# ---- The model ------------------------------------------------------------
+
+UPPER = "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+UMLAUTS = {"\xc4": "AE", "\xd6": "OE", "\xdc": "UE", "\xe4": "AE", "\xf6": "OE",
+           "\xfc": "UE", "\xdf": "SS"}
+
+
+def word_value(text, reverse=False):
+    """A = 1 ... Z = 26 (or Z = 1 ... A = 26), umlauts as two letters."""
+    total = 0
+    for ch in text:
+        for letter in UMLAUTS.get(ch, ch.upper() if ch.isascii() else ""):
+            if letter in UPPER:
+                place = UPPER.index(letter) + 1
+                total += 27 - place if reverse else place
+    return total
+
+
+def letters_of(numbers):
+    out = ""
+    for part in numbers.replace(",", " ").replace("-", " ").replace(".", " ").split(" "):
+        if part:
+            out += UPPER[int(part) - 1]
+    return out
+
+
+# ---- The check ------------------------------------------------------------
+
+PLAIN = UPPER + UPPER.lower() + "0123456789  .,!?-" + "".join(UMLAUTS)
+
+
+def random_text(rng, alphabet=PLAIN, longest=40):
+    return "".join(rng.choice(alphabet) for _ in range(rng.randint(0, longest)))
+
+
+def cases(rng):
+    """(script line, expected output line) pairs."""
+    for _ in range(200):
+        t = random_text(rng)
+        yield f"WRITE AZSUM('{t}'), ' ', ZASUM('{t}');", f"{word_value(t)} {word_value(t, True)}"
+    for _ in range(100):
+        numbers = [str(rng.randint(1, 26)) for _ in range(rng.randint(0, 12))]
+        text = rng.choice([" ", ",", "-", "."]).join(numbers)
+        yield f"WRITE AZTEXT('{text}');", letters_of(text)
+
+
+def main():
+    orbelin = sys.argv[1]
+    seed = int(sys.argv[2]) if len(sys.argv) > 2 else 29
+    rng = random.Random(seed)
+    pairs = list(cases(rng))
+    script = "MARGIN = 0;\n" + "".join(line + "\n" for line, _ in pairs)
+    with tempfile.TemporaryDirectory() as work:
+        path = os.path.join(work, "model.inp")
+        with open(path, "wb") as f:
+            f.write(script.encode("cp1252"))
+        run = subprocess.run([orbelin, "run", "--no-files", "--encoding", "cp1252", path],
+                             capture_output=True)
+    got = run.stdout.decode("cp1252").split("\n")
+    failed = 0
+    if run.returncode != 0:
+        print(f"orbelin ended with status {run.returncode}:\n{run.stderr.decode('utf-8', 'replace')}")
+        failed += 1
+    for i, (line, expected) in enumerate(pairs):
+        actual = got[i] if i < len(got) else "(no line)"
+        if actual != expected:
+            failed += 1
+            if failed <= 10:
+                print(f"{line}\n  model:   {expected!r}\n  orbelin: {actual!r}")
+    print(f"{len(pairs) - failed} of {len(pairs)} lines agree with the model (seed {seed})")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
