@@ -96,8 +96,11 @@ void HandleEnigmaWheels(Runtime& rt, const CallArgs& a);  // ENIGMAWHEELS
 void HandleLin3(Runtime& rt, const CallArgs& a);  // LIN3(a1, b1, c1, d1, ..., d3, X, Y, Z)
 
 // The puzzle toolbox (puzzle_bindings.cpp).
-double FnAzsum(Runtime& rt, const CallArgs& a);   // AZSUM('text'): A = 1 ... Z = 26
-double FnZasum(Runtime& rt, const CallArgs& a);   // ZASUM('text'): Z = 1 ... A = 26
-void ItemAztext(Runtime& rt, const CallArgs& a);  // AZTEXT('8 5 12 12 15')
+double FnAzsum(Runtime& rt, const CallArgs& a);      // AZSUM('text'): A = 1 ... Z = 26
+double FnZasum(Runtime& rt, const CallArgs& a);      // ZASUM('text'): Z = 1 ... A = 26
+void ItemAztext(Runtime& rt, const CallArgs& a);     // AZTEXT('8 5 12 12 15')
+void ItemCaesar(Runtime& rt, const CallArgs& a);     // CAESAR('text', shift)
+void ItemCaesarAll(Runtime& rt, const CallArgs& a);  // CAESARALL('text'): the 25 shifts
+void ItemAtbash(Runtime& rt, const CallArgs& a);     // ATBASH('text')
 
 }  // namespace orbelin

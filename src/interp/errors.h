@@ -39,7 +39,8 @@
   X(BadWheelLetter,   117, "R\xE4" "der muss im Bereich A..V liegen")        \
   X(BadRingLetter,    118, "Stellung muss im Bereich A..Z liegen")           \
   X(BadWindowLetter,  119, "Preset muss im Bereich A..Z liegen")         \
-  X(NoLetterNumber,   150, "No letter for this number")
+  X(NoLetterNumber,   150, "No letter for this number")                  \
+  X(ShiftNotWhole,    151, "Shift must be a whole number")
 // clang-format on
 
 namespace orbelin {

@@ -4,12 +4,15 @@
 // An input a tool cannot take is refused: a numbered error in the results
 // and the listing, and on the screen what is wrong and what to write. A
 // refused function gives nan, a refused output item writes nothing.
+#include <cmath>
+#include <cstdio>
 #include <limits>
 #include <string>
 
 #include "interp/bindings.h"
 #include "interp/errors.h"
 #include "interp/text_notices.h"
+#include "text/caesar.h"
 #include "text/word_value.h"
 
 namespace orbelin {
@@ -17,6 +20,13 @@ namespace orbelin {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// A number as a hint quotes it: as short as it reads exactly.
+std::string Shown(double x) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.15g", x);
+  return text;
+}
 
 }  // namespace
 
@@ -36,6 +46,33 @@ void ItemAztext(Runtime& rt, const CallArgs& a) {
     return;
   }
   rt.out.WriteString(letters.text);
+}
+
+// A shift is a whole number of letters; any size works, only its
+// remainder by 26 counts.
+void ItemCaesar(Runtime& rt, const CallArgs& a) {
+  const double shift = a.num[0];
+  if (!std::isfinite(shift) || shift != std::trunc(shift)) {
+    rt.Refuse(kErrShiftNotWhole, "the shift " + Shown(shift) +
+                                     " is not a whole number of letters: write one, as in "
+                                     "CAESAR('text', 3), or CAESAR('text', 0 - 3) to go back");
+    return;
+  }
+  rt.out.WriteString(CaesarShift(a.str[0].view(), static_cast<long long>(std::fmod(shift, 26))));
+}
+
+// One line per shift, "%2d text", written as they are: wrapping would
+// tear the table apart.
+void ItemCaesarAll(Runtime& rt, const CallArgs& a) {
+  for (int shift = 1; shift <= 25; ++shift) {
+    rt.out.Printf("%2d ", shift);
+    rt.out.Write(CaesarShift(a.str[0].view(), shift));
+    if (shift < 25) rt.out.WriteNewline();
+  }
+}
+
+void ItemAtbash(Runtime& rt, const CallArgs& a) {
+  rt.out.WriteString(Atbash(a.str[0].view()));
 }
 
 }  // namespace orbelin

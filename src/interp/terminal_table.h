@@ -130,5 +130,8 @@
   X(Dhdn2Gps,     "DHDN2GPS",     kStatement,    "NNVV",            HandleDhdn2Gps) \
   X(Azsum,        "AZSUM",        kFunction,     "S",               FnAzsum)      \
   X(Zasum,        "ZASUM",        kFunction,     "S",               FnZasum)      \
-  X(Aztext,       "AZTEXT",       kItem,         "S",               ItemAztext)
+  X(Aztext,       "AZTEXT",       kItem,         "S",               ItemAztext)   \
+  X(Caesar,       "CAESAR",       kItem,         "SN",              ItemCaesar)   \
+  X(CaesarAll,    "CAESARALL",    kItem,         "S",               ItemCaesarAll) \
+  X(Atbash,       "ATBASH",       kItem,         "S",               ItemAtbash)
 // clang-format on

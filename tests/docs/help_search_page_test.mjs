@@ -13,7 +13,7 @@ const cases = [
   // The entries whose keys or title answer, then the rest.
   ['distance', ['CP', 'DISTVINCENTY', 'DISTUTM']],
   ['projection', ['CBP']],
-  ['caesar', ['ROT13']],
+  ['caesar', ['CAESAR', 'ROT13', 'CAESARALL']],
   ['utm', ['WUTM', 'GPS2UTM', 'UTM2GPS']],
   ['VIGENÈRE', ['VIGI', 'VIGE', 'VIGD']],
   ['vigenere', ['VIGI', 'VIGE', 'VIGD']],

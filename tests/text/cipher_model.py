@@ -33,6 +33,29 @@ def word_value(text, reverse=False):
     return total
 
 
+def caesar(text, shift):
+    """Each letter shift places on, in its own case; the rest as it is."""
+    out = ""
+    for ch in text:
+        for alphabet in (UPPER, UPPER.lower()):
+            if ch in alphabet:
+                ch = alphabet[(alphabet.index(ch) + shift) % 26]
+                break
+        out += ch
+    return out
+
+
+def atbash(text):
+    out = ""
+    for ch in text:
+        for alphabet in (UPPER, UPPER.lower()):
+            if ch in alphabet:
+                ch = alphabet[::-1][alphabet.index(ch)]
+                break
+        out += ch
+    return out
+
+
 def letters_of(numbers):
     out = ""
     for part in numbers.replace(",", " ").replace("-", " ").replace(".", " ").split(" "):
@@ -59,6 +82,13 @@ def cases(rng):
         numbers = [str(rng.randint(1, 26)) for _ in range(rng.randint(0, 12))]
         text = rng.choice([" ", ",", "-", "."]).join(numbers)
         yield f"WRITE AZTEXT('{text}');", letters_of(text)
+    for _ in range(200):
+        t, n = random_text(rng), rng.randint(-60, 60)
+        shift = str(n) if n >= 0 else f"0 - {-n}"
+        yield f"WRITE CAESAR('{t}', {shift}), '|', ATBASH('{t}');", f"{caesar(t, n)}|{atbash(t)}"
+    for _ in range(10):
+        t = random_text(rng)
+        yield f"WRITE CAESARALL('{t}');", "\n".join(f"{n:2d} {caesar(t, n)}" for n in range(1, 26))
 
 
 def main():
@@ -78,8 +108,11 @@ def main():
     if run.returncode != 0:
         print(f"orbelin ended with status {run.returncode}:\n{run.stderr.decode('utf-8', 'replace')}")
         failed += 1
-    for i, (line, expected) in enumerate(pairs):
-        actual = got[i] if i < len(got) else "(no line)"
+    at = 0  # the next line of output
+    for line, expected in pairs:
+        lines = expected.count("\n") + 1
+        actual = "\n".join(got[at:at + lines])
+        at += lines
         if actual != expected:
             failed += 1
             if failed <= 10:
