@@ -102,5 +102,7 @@ void ItemAztext(Runtime& rt, const CallArgs& a);     // AZTEXT('8 5 12 12 15')
 void ItemCaesar(Runtime& rt, const CallArgs& a);     // CAESAR('text', shift)
 void ItemCaesarAll(Runtime& rt, const CallArgs& a);  // CAESARALL('text'): the 25 shifts
 void ItemAtbash(Runtime& rt, const CallArgs& a);     // ATBASH('text')
+double FnRom2Num(Runtime& rt, const CallArgs& a);    // ROM2NUM('MCMXCIV')
+void ItemNum2Rom(Runtime& rt, const CallArgs& a);    // NUM2ROM(n)
 
 }  // namespace orbelin

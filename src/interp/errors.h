@@ -40,7 +40,9 @@
   X(BadRingLetter,    118, "Stellung muss im Bereich A..Z liegen")           \
   X(BadWindowLetter,  119, "Preset muss im Bereich A..Z liegen")         \
   X(NoLetterNumber,   150, "No letter for this number")                  \
-  X(ShiftNotWhole,    151, "Shift must be a whole number")
+  X(ShiftNotWhole,    151, "Shift must be a whole number")               \
+  X(NotRoman,         152, "Not a Roman numeral")                        \
+  X(NoRoman,          153, "No Roman numeral for this number")
 // clang-format on
 
 namespace orbelin {

@@ -12,6 +12,7 @@
 #include "interp/bindings.h"
 #include "interp/errors.h"
 #include "interp/text_notices.h"
+#include "numbers/roman.h"
 #include "text/caesar.h"
 #include "text/word_value.h"
 
@@ -73,6 +74,34 @@ void ItemCaesarAll(Runtime& rt, const CallArgs& a) {
 
 void ItemAtbash(Runtime& rt, const CallArgs& a) {
   rt.out.WriteString(Atbash(a.str[0].view()));
+}
+
+double FnRom2Num(Runtime& rt, const CallArgs& a) {
+  RomanReading r = ReadRoman(a.str[0].view());
+  if (r.value < 0) {
+    rt.Refuse(kErrNotRoman, std::move(r.error));
+    return kNaN;
+  }
+  return r.value;
+}
+
+void ItemNum2Rom(Runtime& rt, const CallArgs& a) {
+  const double n = a.num[0];
+  std::string why;
+  if (!std::isfinite(n) || n != std::trunc(n)) {
+    why = Shown(n) + " is not a whole number";
+  } else if (n < 1) {
+    why = Shown(n) + " has none: the Roman numerals begin at I, 1";
+  } else if (n > kLargestRoman) {
+    why = Shown(n) +
+          " has none: the numerals end at MMMCMXCIX, 3999 (larger numbers were written with a "
+          "bar over the thousands, which text cannot show)";
+  }
+  if (!why.empty()) {
+    rt.Refuse(kErrNoRoman, std::move(why) + "; NUM2ROM writes 1 to 3999");
+    return;
+  }
+  rt.out.Write(ToRoman(static_cast<int>(n)));
 }
 
 }  // namespace orbelin

@@ -133,5 +133,7 @@
   X(Aztext,       "AZTEXT",       kItem,         "S",               ItemAztext)   \
   X(Caesar,       "CAESAR",       kItem,         "SN",              ItemCaesar)   \
   X(CaesarAll,    "CAESARALL",    kItem,         "S",               ItemCaesarAll) \
-  X(Atbash,       "ATBASH",       kItem,         "S",               ItemAtbash)
+  X(Atbash,       "ATBASH",       kItem,         "S",               ItemAtbash)   \
+  X(Rom2Num,      "ROM2NUM",      kFunction,     "S",               FnRom2Num)    \
+  X(Num2Rom,      "NUM2ROM",      kItem,         "N",               ItemNum2Rom)
 // clang-format on
