@@ -42,7 +42,11 @@
   X(NoLetterNumber,   150, "No letter for this number")                  \
   X(ShiftNotWhole,    151, "Shift must be a whole number")               \
   X(NotRoman,         152, "Not a Roman numeral")                        \
-  X(NoRoman,          153, "No Roman numeral for this number")
+  X(NoRoman,          153, "No Roman numeral for this number")           \
+  X(BadBase,          154, "Base must be 2 to 36")                       \
+  X(NotInBase,        155, "Not a number in this base")                  \
+  X(NotWholeInRange,  156, "Number not whole or out of range")           \
+  X(NotCharCode,      157, "Not a character code")
 // clang-format on
 
 namespace orbelin {

@@ -12,6 +12,8 @@
 #include "interp/bindings.h"
 #include "interp/errors.h"
 #include "interp/text_notices.h"
+#include "numbers/bases.h"
+#include "numbers/char_codes.h"
 #include "numbers/roman.h"
 #include "text/caesar.h"
 #include "text/word_value.h"
@@ -22,10 +24,12 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// A number as a hint quotes it: as short as it reads exactly.
+// A number as a hint quotes it: a whole number with all its digits, any
+// other as short as it reads.
 std::string Shown(double x) {
   char text[32];
-  std::snprintf(text, sizeof text, "%.15g", x);
+  const bool whole = std::isfinite(x) && x == std::trunc(x) && std::fabs(x) < 1e21;
+  std::snprintf(text, sizeof text, whole ? "%.0f" : "%.15g", x);
   return text;
 }
 
@@ -102,6 +106,62 @@ void ItemNum2Rom(Runtime& rt, const CallArgs& a) {
     return;
   }
   rt.out.Write(ToRoman(static_cast<int>(n)));
+}
+
+namespace {
+
+// The base argument of a call, or 0 after refusing it.
+int BaseArgument(Runtime& rt, double base, const char* example) {
+  if (IsBase(base)) return static_cast<int>(base);
+  rt.Refuse(kErrBadBase, "the base " + Shown(base) +
+                             " is not a whole number from 2 to 36: write one, as in " + example);
+  return 0;
+}
+
+}  // namespace
+
+double FnBase2Num(Runtime& rt, const CallArgs& a) {
+  const int base = BaseArgument(rt, a.num[0], "BASE2NUM('1A3F', 16)");
+  if (base == 0) return kNaN;
+  BaseReading r = ReadBase(a.str[0].view(), base);
+  if (!r.error.empty()) {
+    rt.Refuse(kErrNotInBase, std::move(r.error));
+    return kNaN;
+  }
+  return static_cast<double>(r.value);
+}
+
+void ItemNum2Base(Runtime& rt, const CallArgs& a) {
+  const double n = a.num[0];
+  const int base = BaseArgument(rt, a.num[1], "NUM2BASE(255, 16)");
+  if (base == 0) return;
+  const bool whole = std::isfinite(n) && n == std::trunc(n);
+  if (!whole || std::fabs(n) > static_cast<double>(kLargestExact)) {
+    rt.Refuse(kErrNotWholeInRange,
+              Shown(n) + (whole ? " is larger than 9007199254740992 (2^53), beyond which a "
+                                  "number is not exact"
+                                : " is not a whole number: NUM2BASE writes whole numbers, as "
+                                  "NUM2BASE(FLOOR(x), 2) does"));
+    return;
+  }
+  rt.out.Write(ToBase(static_cast<int64_t>(n), base));
+}
+
+void ItemText2Codes(Runtime& rt, const CallArgs& a) {
+  const int base = BaseArgument(rt, a.num[0], "TEXT2CODES('text', 16)");
+  if (base == 0) return;
+  rt.out.WriteString(TextToCodes(a.str[0].view(), base));
+}
+
+void ItemCodes2Text(Runtime& rt, const CallArgs& a) {
+  const int base = BaseArgument(rt, a.num[0], "CODES2TEXT('72 105', 10)");
+  if (base == 0) return;
+  CodesReading r = CodesToText(a.str[0].view(), base);
+  if (!r.error.empty()) {
+    rt.Refuse(kErrNotCharCode, std::move(r.error));
+    return;
+  }
+  rt.out.WriteString(r.text);
 }
 
 }  // namespace orbelin

@@ -135,5 +135,9 @@
   X(CaesarAll,    "CAESARALL",    kItem,         "S",               ItemCaesarAll) \
   X(Atbash,       "ATBASH",       kItem,         "S",               ItemAtbash)   \
   X(Rom2Num,      "ROM2NUM",      kFunction,     "S",               FnRom2Num)    \
-  X(Num2Rom,      "NUM2ROM",      kItem,         "N",               ItemNum2Rom)
+  X(Num2Rom,      "NUM2ROM",      kItem,         "N",               ItemNum2Rom)  \
+  X(Base2Num,     "BASE2NUM",     kFunction,     "SN",              FnBase2Num)   \
+  X(Num2Base,     "NUM2BASE",     kItem,         "NN",              ItemNum2Base) \
+  X(Text2Codes,   "TEXT2CODES",   kItem,         "SN",              ItemText2Codes) \
+  X(Codes2Text,   "CODES2TEXT",   kItem,         "SN",              ItemCodes2Text)
 // clang-format on

@@ -1,0 +1,103 @@
+#!/usr/bin/env python3
+"""The number tools of the puzzle toolbox through the real program, against
+independent references: Python's int() and its own digit writing for the
+bases, its bytes in Windows-1252 for character codes.
+
+    numbers_reference.py ORBELIN [SEED]
+
+Seeded random cases; every line the script writes must be the reference's.
+"""
+import os
+import random
+import subprocess
+import sys
+import tempfile
+
+DIGITS = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+
+
+def to_base(n, base):
+    """Python's own repeated division, independent of the program's."""
+    if n == 0:
+        return "0"
+    sign, n = ("-", -n) if n < 0 else ("", n)
+    out = ""
+    while n:
+        n, d = divmod(n, base)
+        out = DIGITS[d] + out
+    return sign + out
+
+
+def code_digits(byte, base):
+    width = len(to_base(255, base)) if base != 10 else 0
+    return to_base(byte, base).rjust(width, "0")
+
+
+def number(x):
+    """A whole number as the script writes it: no unary minus."""
+    return str(x) if x >= 0 else f"0 - {-x}"
+
+
+def bases(rng):
+    for _ in range(300):
+        base = rng.randint(2, 36)
+        n = rng.choice([rng.randint(-1000, 1000), rng.randint(-2**53, 2**53), 2**53, -2**53])
+        digits = to_base(n, base)
+        # int() is the reference for reading, the division above for writing
+        assert int(digits, base) == n
+        cased = "".join(rng.choice([c, c.lower()]) for c in digits)
+        yield (f"WRITE NUM2BASE({number(n)}, {base}), ' ', BASE2NUM('{cased}', {base}):0;",
+               f"{digits} {int(cased, base)}")
+
+
+def codes(rng):
+    printable = [b for b in range(32, 256) if b != 39 and b not in (0x81, 0x8D, 0x8F, 0x90, 0x9D)]
+    for _ in range(200):
+        base = rng.choice([2, 8, 10, 16, rng.randint(2, 36)])
+        text = bytes(rng.choice(printable) for _ in range(rng.randint(0, 12)))
+        written = " ".join(code_digits(b, base) for b in text)
+        plain = text.decode("cp1252")
+        yield (f"WRITE TEXT2CODES('{plain}', {base}), '|', CODES2TEXT('{written}', {base});",
+               f"{written}|{plain}")
+
+
+def cases(rng):
+    yield from bases(rng)
+    yield from codes(rng)
+
+
+def run(orbelin, pairs):
+    script = "MARGIN = 0;\n" + "".join(line + "\n" for line, _ in pairs)
+    with tempfile.TemporaryDirectory() as work:
+        path = os.path.join(work, "numbers.inp")
+        with open(path, "wb") as f:
+            f.write(script.encode("cp1252"))
+        done = subprocess.run([orbelin, "run", "--no-files", "--encoding", "cp1252", path],
+                              capture_output=True)
+    return done.returncode, done.stdout.decode("cp1252").split("\n"), done.stderr
+
+
+def main():
+    orbelin = sys.argv[1]
+    seed = int(sys.argv[2]) if len(sys.argv) > 2 else 29
+    pairs = list(cases(random.Random(seed)))
+    status, got, err = run(orbelin, pairs)
+    failed = 0
+    if status != 0:
+        print(f"orbelin ended with status {status}:\n{err.decode('utf-8', 'replace')}")
+        failed += 1
+    at = 0
+    for line, expected in pairs:
+        lines = expected.count("\n") + 1
+        actual = "\n".join(got[at:at + lines])
+        at += lines
+        if actual != expected:
+            failed += 1
+            if failed <= 10:
+                print(f"{line}\n  reference: {expected!r}\n  orbelin:   {actual!r}")
+    print(f"{len(pairs) - failed} of {len(pairs)} lines agree with the references (seed {seed})")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
