@@ -96,17 +96,20 @@ void HandleEnigmaWheels(Runtime& rt, const CallArgs& a);  // ENIGMAWHEELS
 void HandleLin3(Runtime& rt, const CallArgs& a);  // LIN3(a1, b1, c1, d1, ..., d3, X, Y, Z)
 
 // The puzzle toolbox (puzzle_bindings.cpp).
-double FnAzsum(Runtime& rt, const CallArgs& a);       // AZSUM('text'): A = 1 ... Z = 26
-double FnZasum(Runtime& rt, const CallArgs& a);       // ZASUM('text'): Z = 1 ... A = 26
-void ItemAztext(Runtime& rt, const CallArgs& a);      // AZTEXT('8 5 12 12 15')
-void ItemCaesar(Runtime& rt, const CallArgs& a);      // CAESAR('text', shift)
-void ItemCaesarAll(Runtime& rt, const CallArgs& a);   // CAESARALL('text'): the 25 shifts
-void ItemAtbash(Runtime& rt, const CallArgs& a);      // ATBASH('text')
-double FnRom2Num(Runtime& rt, const CallArgs& a);     // ROM2NUM('MCMXCIV')
-void ItemNum2Rom(Runtime& rt, const CallArgs& a);     // NUM2ROM(n)
-double FnBase2Num(Runtime& rt, const CallArgs& a);    // BASE2NUM('1A3F', base)
-void ItemNum2Base(Runtime& rt, const CallArgs& a);    // NUM2BASE(n, base)
-void ItemText2Codes(Runtime& rt, const CallArgs& a);  // TEXT2CODES('text', base)
-void ItemCodes2Text(Runtime& rt, const CallArgs& a);  // CODES2TEXT('72 105', base)
+double FnAzsum(Runtime& rt, const CallArgs& a);         // AZSUM('text'): A = 1 ... Z = 26
+double FnZasum(Runtime& rt, const CallArgs& a);         // ZASUM('text'): Z = 1 ... A = 26
+void ItemAztext(Runtime& rt, const CallArgs& a);        // AZTEXT('8 5 12 12 15')
+void ItemCaesar(Runtime& rt, const CallArgs& a);        // CAESAR('text', shift)
+void ItemCaesarAll(Runtime& rt, const CallArgs& a);     // CAESARALL('text'): the 25 shifts
+void ItemAtbash(Runtime& rt, const CallArgs& a);        // ATBASH('text')
+double FnRom2Num(Runtime& rt, const CallArgs& a);       // ROM2NUM('MCMXCIV')
+void ItemNum2Rom(Runtime& rt, const CallArgs& a);       // NUM2ROM(n)
+double FnBase2Num(Runtime& rt, const CallArgs& a);      // BASE2NUM('1A3F', base)
+void ItemNum2Base(Runtime& rt, const CallArgs& a);      // NUM2BASE(n, base)
+void ItemText2Codes(Runtime& rt, const CallArgs& a);    // TEXT2CODES('text', base)
+void ItemCodes2Text(Runtime& rt, const CallArgs& a);    // CODES2TEXT('72 105', base)
+double FnNthPrime(Runtime& rt, const CallArgs& a);      // NTHPRIME(n)
+double FnIsPrime(Runtime& rt, const CallArgs& a);       // ISPRIME(n): 1 or 0
+void ItemPrimeFactors(Runtime& rt, const CallArgs& a);  // PRIMEFACTORS(n): 2^3 * 3^2 * 5
 
 }  // namespace orbelin

@@ -46,7 +46,8 @@
   X(BadBase,          154, "Base must be 2 to 36")                       \
   X(NotInBase,        155, "Not a number in this base")                  \
   X(NotWholeInRange,  156, "Number not whole or out of range")           \
-  X(NotCharCode,      157, "Not a character code")
+  X(NotCharCode,      157, "Not a character code")                       \
+  X(NoNthPrime,       158, "No prime for this index")
 // clang-format on
 
 namespace orbelin {

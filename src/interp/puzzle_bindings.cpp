@@ -14,6 +14,7 @@
 #include "interp/text_notices.h"
 #include "numbers/bases.h"
 #include "numbers/char_codes.h"
+#include "numbers/primes.h"
 #include "numbers/roman.h"
 #include "text/caesar.h"
 #include "text/word_value.h"
@@ -162,6 +163,62 @@ void ItemCodes2Text(Runtime& rt, const CallArgs& a) {
     return;
   }
   rt.out.WriteString(r.text);
+}
+
+double FnNthPrime(Runtime& rt, const CallArgs& a) {
+  const double n = a.num[0];
+  if (!(n >= 1 && n <= static_cast<double>(kLargestNthPrime) && n == std::trunc(n))) {
+    rt.Refuse(kErrNoNthPrime,
+              Shown(n) +
+                  " is no index of a prime: NTHPRIME counts the primes 1 (2), 2 (3), 3 "
+                  "(5) ... up to 10000000 (179424673)");
+    return kNaN;
+  }
+  return static_cast<double>(NthPrime(static_cast<int64_t>(n)));
+}
+
+namespace {
+
+// Whether n is a whole number the prime tools take, refusing it if not.
+bool PrimeArgument(Runtime& rt, double n, const char* what) {
+  const bool whole = std::isfinite(n) && n == std::trunc(n);
+  if (whole && n <= static_cast<double>(kLargestExact)) return true;
+  rt.Refuse(kErrNotWholeInRange,
+            Shown(n) +
+                (whole ? " is larger than 9007199254740992 (2^53), beyond which a "
+                         "number is not exact"
+                       : " is not a whole number") +
+                "; " + what);
+  return false;
+}
+
+}  // namespace
+
+double FnIsPrime(Runtime& rt, const CallArgs& a) {
+  const double n = a.num[0];
+  if (!PrimeArgument(rt, n, "ISPRIME tells of whole numbers up to 2^53")) return kNaN;
+  return n >= 2 && IsPrime(static_cast<uint64_t>(n)) ? 1 : 0;
+}
+
+void ItemPrimeFactors(Runtime& rt, const CallArgs& a) {
+  const double n = a.num[0];
+  const char* what = "PRIMEFACTORS takes whole numbers from 1 to 2^53";
+  if (!PrimeArgument(rt, n, what)) return;
+  if (n < 1) {
+    rt.Refuse(kErrNotWholeInRange, Shown(n) + " has no prime factors; " + what);
+    return;
+  }
+  if (n == 1) {
+    rt.out.Write("1");
+    return;
+  }
+  std::string product;
+  for (const auto& [p, power] : PrimeFactors(static_cast<uint64_t>(n))) {
+    if (!product.empty()) product += " * ";
+    product += std::to_string(p);
+    if (power > 1) product += "^" + std::to_string(power);
+  }
+  rt.out.Write(product);
 }
 
 }  // namespace orbelin

@@ -139,5 +139,8 @@
   X(Base2Num,     "BASE2NUM",     kFunction,     "SN",              FnBase2Num)   \
   X(Num2Base,     "NUM2BASE",     kItem,         "NN",              ItemNum2Base) \
   X(Text2Codes,   "TEXT2CODES",   kItem,         "SN",              ItemText2Codes) \
-  X(Codes2Text,   "CODES2TEXT",   kItem,         "SN",              ItemCodes2Text)
+  X(Codes2Text,   "CODES2TEXT",   kItem,         "SN",              ItemCodes2Text) \
+  X(NthPrime,     "NTHPRIME",     kFunction,     "N",               FnNthPrime)   \
+  X(IsPrime,      "ISPRIME",      kFunction,     "N",               FnIsPrime)    \
+  X(PrimeFactors, "PRIMEFACTORS", kItem,         "N",               ItemPrimeFactors)
 // clang-format on

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """The number tools of the puzzle toolbox through the real program, against
 independent references: Python's int() and its own digit writing for the
-bases, its bytes in Windows-1252 for character codes.
+bases, its bytes in Windows-1252 for character codes, coreutils' factor for
+prime factors and primality, and a plain sieve of Eratosthenes (with the
+published values of the 10^k-th primes) for the n-th prime.
 
     numbers_reference.py ORBELIN [SEED]
 
@@ -61,9 +63,50 @@ def codes(rng):
                f"{written}|{plain}")
 
 
+def factor(numbers):
+    """coreutils' factor: {n: [p, p, q, ...]}."""
+    out = subprocess.run(["factor"] + [str(n) for n in numbers], capture_output=True,
+                         text=True, check=True).stdout
+    found = {}
+    for line in out.splitlines():
+        n, _, primes = line.partition(":")
+        found[int(n)] = [int(p) for p in primes.split()]
+    return found
+
+
+def written(primes):
+    return " * ".join(f"{p}^{primes.count(p)}" if primes.count(p) > 1 else str(p)
+                      for p in sorted(set(primes)))
+
+
+def primes(rng):
+    numbers = [rng.randint(2, 10**6) for _ in range(100)] + \
+              [rng.randint(2, 2**53) for _ in range(100)] + \
+              [2**53, 2**53 - 1, 2**53 - 111, 10**12 + 39, 600851475143, 2, 3, 4]
+    known = factor(numbers)
+    for n in numbers:
+        yield (f"WRITE PRIMEFACTORS({n}), ' ', ISPRIME({n});",
+               f"{written(known[n])} {1 if known[n] == [n] else 0}")
+
+    limit = 2_000_000  # a plain sieve, as any textbook has it
+    sieve = bytearray([1]) * (limit + 1)
+    sieve[0] = sieve[1] = 0
+    for p in range(2, int(limit ** 0.5) + 1):
+        if sieve[p]:
+            sieve[p * p::p] = bytearray(len(sieve[p * p::p]))
+    table = [p for p in range(limit + 1) if sieve[p]]
+    for n in [1, 2, 3, 4, 5, 6, 7] + [rng.randint(1, len(table)) for _ in range(100)]:
+        yield f"WRITE NTHPRIME({n});", str(table[n - 1])
+    # The 10^k-th primes as prime tables publish them.
+    for n, p in [(10, 29), (100, 541), (1000, 7919), (10**4, 104729), (10**5, 1299709),
+                 (10**6, 15485863), (10**7, 179424673)]:
+        yield f"WRITE NTHPRIME({n});", str(p)
+
+
 def cases(rng):
     yield from bases(rng)
     yield from codes(rng)
+    yield from primes(rng)
 
 
 def run(orbelin, pairs):
