@@ -111,5 +111,9 @@ void ItemCodes2Text(Runtime& rt, const CallArgs& a);    // CODES2TEXT('72 105', 
 double FnNthPrime(Runtime& rt, const CallArgs& a);      // NTHPRIME(n)
 double FnIsPrime(Runtime& rt, const CallArgs& a);       // ISPRIME(n): 1 or 0
 void ItemPrimeFactors(Runtime& rt, const CallArgs& a);  // PRIMEFACTORS(n): 2^3 * 3^2 * 5
+double FnWeekday(Runtime& rt, const CallArgs& a);       // WEEKDAY(y, m, d): 1 Monday ... 7
+double FnDaysBetween(Runtime& rt, const CallArgs& a);   // DAYSBETWEEN(y1, m1, d1, y2, m2, d2)
+void HandleDatePlus(Runtime& rt, const CallArgs& a);    // DATEPLUS(y, m, d, days, Y, M, D)
+void ItemWdate(Runtime& rt, const CallArgs& a);         // WDATE(y, m, d): Friday 2024-03-15
 
 }  // namespace orbelin

@@ -47,7 +47,9 @@
   X(NotInBase,        155, "Not a number in this base")                  \
   X(NotWholeInRange,  156, "Number not whole or out of range")           \
   X(NotCharCode,      157, "Not a character code")                       \
-  X(NoNthPrime,       158, "No prime for this index")
+  X(NoNthPrime,       158, "No prime for this index")                    \
+  X(NotADate,         159, "Not a date")                                 \
+  X(DateOutOfRange,   160, "Date out of range")
 // clang-format on
 
 namespace orbelin {

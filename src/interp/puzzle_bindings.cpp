@@ -14,6 +14,7 @@
 #include "interp/text_notices.h"
 #include "numbers/bases.h"
 #include "numbers/char_codes.h"
+#include "numbers/dates.h"
 #include "numbers/primes.h"
 #include "numbers/roman.h"
 #include "text/caesar.h"
@@ -219,6 +220,67 @@ void ItemPrimeFactors(Runtime& rt, const CallArgs& a) {
     if (power > 1) product += "^" + std::to_string(power);
   }
   rt.out.Write(product);
+}
+
+namespace {
+
+// Year, month and day from num[first] on as a date; false after refusing.
+bool DateArgument(Runtime& rt, const CallArgs& a, int first, CivilDate* date) {
+  DateReading r = ReadDate(a.num[first], a.num[first + 1], a.num[first + 2]);
+  if (r.fault == DateReading::Fault::kNone) {
+    *date = r.date;
+    return true;
+  }
+  rt.Refuse(r.fault == DateReading::Fault::kNotADate ? kErrNotADate : kErrDateOutOfRange,
+            std::move(r.why));
+  return false;
+}
+
+}  // namespace
+
+double FnWeekday(Runtime& rt, const CallArgs& a) {
+  CivilDate date;
+  return DateArgument(rt, a, 0, &date) ? Weekday(date) : kNaN;
+}
+
+double FnDaysBetween(Runtime& rt, const CallArgs& a) {
+  CivilDate from, to;
+  if (!DateArgument(rt, a, 0, &from) || !DateArgument(rt, a, 3, &to)) return kNaN;
+  return static_cast<double>(DayNumber(to) - DayNumber(from));
+}
+
+// A refused date leaves nan in all three variables, so that nothing goes
+// on with a date from before.
+void HandleDatePlus(Runtime& rt, const CallArgs& a) {
+  auto store = [&](double y, double m, double d) {
+    rt.SetValue(a.var[0], y);
+    rt.SetValue(a.var[1], m);
+    rt.SetValue(a.var[2], d);
+  };
+  CivilDate date;
+  if (!DateArgument(rt, a, 0, &date)) return store(kNaN, kNaN, kNaN);
+  const double days = a.num[3];
+  if (!std::isfinite(days) || days != std::trunc(days)) {
+    rt.Refuse(kErrNotWholeInRange, Shown(days) + " is not a whole number of days");
+    return store(kNaN, kNaN, kNaN);
+  }
+  const double day = static_cast<double>(DayNumber(date)) + days;
+  if (!(day >= 0 && InCalendar(static_cast<int64_t>(std::fmin(day, 1e15))))) {
+    const double far = std::fabs(days);
+    rt.Refuse(kErrDateOutOfRange, Shown(far) + (far == 1 ? " day" : " days") +
+                                      (days < 0 ? " before " : " after ") + IsoDate(date) +
+                                      " lies outside the years 1 to 9999 that the calendar "
+                                      "counts");
+    return store(kNaN, kNaN, kNaN);
+  }
+  const CivilDate result = DateOfDay(static_cast<int64_t>(day));
+  store(result.year, result.month, result.day);
+}
+
+void ItemWdate(Runtime& rt, const CallArgs& a) {
+  CivilDate date;
+  if (!DateArgument(rt, a, 0, &date)) return;
+  rt.out.Write(std::string(WeekdayName(Weekday(date))) + " " + IsoDate(date));
 }
 
 }  // namespace orbelin

@@ -142,5 +142,9 @@
   X(Codes2Text,   "CODES2TEXT",   kItem,         "SN",              ItemCodes2Text) \
   X(NthPrime,     "NTHPRIME",     kFunction,     "N",               FnNthPrime)   \
   X(IsPrime,      "ISPRIME",      kFunction,     "N",               FnIsPrime)    \
-  X(PrimeFactors, "PRIMEFACTORS", kItem,         "N",               ItemPrimeFactors)
+  X(PrimeFactors, "PRIMEFACTORS", kItem,         "N",               ItemPrimeFactors) \
+  X(Weekday,      "WEEKDAY",      kFunction,     "NNN",             FnWeekday)    \
+  X(DaysBetween,  "DAYSBETWEEN",  kFunction,     "NNNNNN",          FnDaysBetween) \
+  X(DatePlus,     "DATEPLUS",     kStatement,    "NNNNVVV",         HandleDatePlus) \
+  X(Wdate,        "WDATE",        kItem,         "NNN",             ItemWdate)
 // clang-format on

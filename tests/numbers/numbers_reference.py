@@ -2,14 +2,17 @@
 """The number tools of the puzzle toolbox through the real program, against
 independent references: Python's int() and its own digit writing for the
 bases, its bytes in Windows-1252 for character codes, coreutils' factor for
-prime factors and primality, and a plain sieve of Eratosthenes (with the
-published values of the 10^k-th primes) for the n-th prime.
+prime factors and primality, a plain sieve of Eratosthenes (with the
+published values of the 10^k-th primes) for the n-th prime, and Python's
+datetime (the proleptic Gregorian calendar of the years 1 to 9999) for
+dates.
 
     numbers_reference.py ORBELIN [SEED]
 
 Seeded random cases; every line the script writes must be the reference's.
 """
 import os
+import datetime
 import random
 import subprocess
 import sys
@@ -103,14 +106,38 @@ def primes(rng):
         yield f"WRITE NTHPRIME({n});", str(p)
 
 
+WEEKDAYS = ["Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"]
+
+
+def dates(rng):
+    first, last = datetime.date(1, 1, 1).toordinal(), datetime.date(9999, 12, 31).toordinal()
+    def some_day():
+        return datetime.date.fromordinal(rng.choice([
+            rng.randint(first, last), rng.randint(first, first + 800),
+            rng.randint(last - 800, last), datetime.date(2000, 2, 27).toordinal() + rng.randint(0, 4),
+            datetime.date(1900, 2, 27).toordinal() + rng.randint(0, 4)]))
+    for _ in range(300):
+        a, b = some_day(), some_day()
+        days = rng.randint(first - a.toordinal(), last - a.toordinal())
+        c = a + datetime.timedelta(days=days)
+        yield (f"DATEPLUS({a.year}, {a.month}, {a.day}, {number(days)}, Y, M, D); "
+               f"WRITE WEEKDAY({a.year}, {a.month}, {a.day}), ' ', "
+               f"WDATE({b.year}, {b.month}, {b.day}), ' ', "
+               f"DAYSBETWEEN({a.year}, {a.month}, {a.day}, {b.year}, {b.month}, {b.day}), ' ', "
+               f"Y, '-', M, '-', D;",
+               f"{a.isoweekday()} {WEEKDAYS[b.isoweekday() - 1]} {b.isoformat()} "
+               f"{b.toordinal() - a.toordinal()} {c.year}-{c.month}-{c.day}")
+
+
 def cases(rng):
     yield from bases(rng)
     yield from codes(rng)
     yield from primes(rng)
+    yield from dates(rng)
 
 
 def run(orbelin, pairs):
-    script = "MARGIN = 0;\n" + "".join(line + "\n" for line, _ in pairs)
+    script = "VAR Y, M, D;\nMARGIN = 0;\n" + "".join(line + "\n" for line, _ in pairs)
     with tempfile.TemporaryDirectory() as work:
         path = os.path.join(work, "numbers.inp")
         with open(path, "wb") as f:
