@@ -115,5 +115,7 @@ double FnWeekday(Runtime& rt, const CallArgs& a);       // WEEKDAY(y, m, d): 1 M
 double FnDaysBetween(Runtime& rt, const CallArgs& a);   // DAYSBETWEEN(y1, m1, d1, y2, m2, d2)
 void HandleDatePlus(Runtime& rt, const CallArgs& a);    // DATEPLUS(y, m, d, days, Y, M, D)
 void ItemWdate(Runtime& rt, const CallArgs& a);         // WDATE(y, m, d): Friday 2024-03-15
+void ItemPolye(Runtime& rt, const CallArgs& a);  // POLYE('text', 'key'): '' for the plain square
+void ItemPolyd(Runtime& rt, const CallArgs& a);  // POLYD('23 15 31', 'key')
 
 }  // namespace orbelin

@@ -49,7 +49,9 @@
   X(NotCharCode,      157, "Not a character code")                       \
   X(NoNthPrime,       158, "No prime for this index")                    \
   X(NotADate,         159, "Not a date")                                 \
-  X(DateOutOfRange,   160, "Date out of range")
+  X(DateOutOfRange,   160, "Date out of range") \
+  X(KeyNotLetters,    161, "Key must be letters") \
+  X(NotPolybius,      162, "Not a Polybius code")
 // clang-format on
 
 namespace orbelin {

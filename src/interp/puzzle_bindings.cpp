@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "interp/bindings.h"
@@ -18,6 +19,8 @@
 #include "numbers/primes.h"
 #include "numbers/roman.h"
 #include "text/caesar.h"
+#include "text/key_square.h"
+#include "text/polybius.h"
 #include "text/word_value.h"
 
 namespace orbelin {
@@ -281,6 +284,35 @@ void ItemWdate(Runtime& rt, const CallArgs& a) {
   CivilDate date;
   if (!DateArgument(rt, a, 0, &date)) return;
   rt.out.Write(std::string(WeekdayName(Weekday(date))) + " " + IsoDate(date));
+}
+
+namespace {
+
+// The square of a key argument, or nothing after refusing the key.
+std::optional<KeySquare> SquareArgument(Runtime& rt, const StringArg& key) {
+  KeySquareResult r = MakeKeySquare(key.view());
+  if (!r.square) rt.Refuse(kErrKeyNotLetters, std::move(r.error));
+  return r.square;
+}
+
+}  // namespace
+
+void ItemPolye(Runtime& rt, const CallArgs& a) {
+  const std::optional<KeySquare> square = SquareArgument(rt, a.str[1]);
+  if (!square) return;
+  Say(rt, PolybiusNotices(a.str[0].view()));
+  rt.out.WriteString(PolybiusEncode(*square, a.str[0].view()));
+}
+
+void ItemPolyd(Runtime& rt, const CallArgs& a) {
+  const std::optional<KeySquare> square = SquareArgument(rt, a.str[1]);
+  if (!square) return;
+  PolybiusReading r = PolybiusDecode(*square, a.str[0].view());
+  if (!r.error.empty()) {
+    rt.Refuse(kErrNotPolybius, std::move(r.error));
+    return;
+  }
+  rt.out.WriteString(r.text);
 }
 
 }  // namespace orbelin

@@ -146,5 +146,7 @@
   X(Weekday,      "WEEKDAY",      kFunction,     "NNN",             FnWeekday)    \
   X(DaysBetween,  "DAYSBETWEEN",  kFunction,     "NNNNNN",          FnDaysBetween) \
   X(DatePlus,     "DATEPLUS",     kStatement,    "NNNNVVV",         HandleDatePlus) \
-  X(Wdate,        "WDATE",        kItem,         "NNN",             ItemWdate)
+  X(Wdate,        "WDATE",        kItem,         "NNN",             ItemWdate) \
+  X(Polye,        "POLYE",        kItem,         "SS",              ItemPolye) \
+  X(Polyd,        "POLYD",        kItem,         "SS",              ItemPolyd)
 // clang-format on

@@ -56,6 +56,33 @@ def atbash(text):
     return out
 
 
+def square(key):
+    """The 5 x 5 square: the key's letters once each (J as I), then the rest."""
+    order = ""
+    for ch in (key.upper() + "ABCDEFGHIKLMNOPQRSTUVWXYZ").replace("J", "I"):
+        if ch in UPPER and ch not in order:
+            order += ch
+    return order
+
+
+def polybius(text, key):
+    """Row and column digits of each letter; words apart by ' / '."""
+    sq = square(key)
+    words = []
+    for word in text.split(" "):
+        letters = [c.upper() for c in word if c.isascii() and c.upper() in UPPER]
+        letters = ["I" if c == "J" else c for c in letters]
+        if letters:
+            words.append(" ".join(f"{sq.index(c) // 5 + 1}{sq.index(c) % 5 + 1}" for c in letters))
+    return " / ".join(words)
+
+
+def unpolybius(code, key):
+    sq = square(key)
+    return " ".join("".join(sq[(int(p[0]) - 1) * 5 + int(p[1]) - 1] for p in word.split())
+                    for word in code.split(" / "))
+
+
 def letters_of(numbers):
     out = ""
     for part in numbers.replace(",", " ").replace("-", " ").replace(".", " ").split(" "):
@@ -86,6 +113,12 @@ def cases(rng):
         t, n = random_text(rng), rng.randint(-60, 60)
         shift = str(n) if n >= 0 else f"0 - {-n}"
         yield f"WRITE CAESAR('{t}', {shift}), '|', ATBASH('{t}');", f"{caesar(t, n)}|{atbash(t)}"
+    keys = ["", "KEY", "playfair example", "Geocaching Is Fun", "ZYX WVU"]
+    for _ in range(200):
+        t, key = random_text(rng), rng.choice(keys)
+        code = polybius(t, key)
+        yield (f"WRITE POLYE('{t}', '{key}'), '|', POLYD('{code}', '{key}');",
+               f"{code}|{unpolybius(code, key)}")
     for _ in range(10):
         t = random_text(rng)
         yield f"WRITE CAESARALL('{t}');", "\n".join(f"{n:2d} {caesar(t, n)}" for n in range(1, 26))
