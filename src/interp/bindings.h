@@ -117,5 +117,7 @@ void HandleDatePlus(Runtime& rt, const CallArgs& a);    // DATEPLUS(y, m, d, day
 void ItemWdate(Runtime& rt, const CallArgs& a);         // WDATE(y, m, d): Friday 2024-03-15
 void ItemPolye(Runtime& rt, const CallArgs& a);  // POLYE('text', 'key'): '' for the plain square
 void ItemPolyd(Runtime& rt, const CallArgs& a);  // POLYD('23 15 31', 'key')
+void ItemPlayfaire(Runtime& rt, const CallArgs& a);  // PLAYFAIRE('text', 'key')
+void ItemPlayfaird(Runtime& rt, const CallArgs& a);  // PLAYFAIRD('BM OD ZB', 'key')
 
 }  // namespace orbelin

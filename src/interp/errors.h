@@ -51,7 +51,8 @@
   X(NotADate,         159, "Not a date")                                 \
   X(DateOutOfRange,   160, "Date out of range") \
   X(KeyNotLetters,    161, "Key must be letters") \
-  X(NotPolybius,      162, "Not a Polybius code")
+  X(NotPolybius,      162, "Not a Polybius code") \
+  X(NotPlayfair,      163, "Not a Playfair text")
 // clang-format on
 
 namespace orbelin {

@@ -20,6 +20,7 @@
 #include "numbers/roman.h"
 #include "text/caesar.h"
 #include "text/key_square.h"
+#include "text/playfair.h"
 #include "text/polybius.h"
 #include "text/word_value.h"
 
@@ -300,7 +301,7 @@ std::optional<KeySquare> SquareArgument(Runtime& rt, const StringArg& key) {
 void ItemPolye(Runtime& rt, const CallArgs& a) {
   const std::optional<KeySquare> square = SquareArgument(rt, a.str[1]);
   if (!square) return;
-  Say(rt, PolybiusNotices(a.str[0].view()));
+  Say(rt, SquareNotices(a.str[0].view()));
   rt.out.WriteString(PolybiusEncode(*square, a.str[0].view()));
 }
 
@@ -310,6 +311,24 @@ void ItemPolyd(Runtime& rt, const CallArgs& a) {
   PolybiusReading r = PolybiusDecode(*square, a.str[0].view());
   if (!r.error.empty()) {
     rt.Refuse(kErrNotPolybius, std::move(r.error));
+    return;
+  }
+  rt.out.WriteString(r.text);
+}
+
+void ItemPlayfaire(Runtime& rt, const CallArgs& a) {
+  const std::optional<KeySquare> square = SquareArgument(rt, a.str[1]);
+  if (!square) return;
+  Say(rt, SquareNotices(a.str[0].view()));
+  rt.out.WriteString(PlayfairEncipher(*square, a.str[0].view()));
+}
+
+void ItemPlayfaird(Runtime& rt, const CallArgs& a) {
+  const std::optional<KeySquare> square = SquareArgument(rt, a.str[1]);
+  if (!square) return;
+  PlayfairReading r = PlayfairDecipher(*square, a.str[0].view());
+  if (!r.error.empty()) {
+    rt.Refuse(kErrNotPlayfair, std::move(r.error));
     return;
   }
   rt.out.WriteString(r.text);

@@ -148,5 +148,7 @@
   X(DatePlus,     "DATEPLUS",     kStatement,    "NNNNVVV",         HandleDatePlus) \
   X(Wdate,        "WDATE",        kItem,         "NNN",             ItemWdate) \
   X(Polye,        "POLYE",        kItem,         "SS",              ItemPolye) \
-  X(Polyd,        "POLYD",        kItem,         "SS",              ItemPolyd)
+  X(Polyd,        "POLYD",        kItem,         "SS",              ItemPolyd) \
+  X(Playfaire,    "PLAYFAIRE",    kItem,         "SS",              ItemPlayfaire) \
+  X(Playfaird,    "PLAYFAIRD",    kItem,         "SS",              ItemPlayfaird)
 // clang-format on

@@ -5,20 +5,14 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "text/key_square.h"
-#include "text/text_notice.h"
 
 namespace orbelin {
 
 // Each letter as its two digits, apart by blanks; where words stand apart in
 // the text a " / " is written. Every other character is left out.
 std::string PolybiusEncode(const KeySquare& square, std::string_view text);
-
-// What PolybiusEncode leaves out that may be meant as letters or numbers:
-// accented letters, ß and digits (a warning).
-std::vector<TextNotice> PolybiusNotices(std::string_view text);
 
 // Pairs of digits 1 to 5, apart by blanks or commas or run together, back
 // to capitals; a slash or a vertical bar is a word gap and writes a blank.

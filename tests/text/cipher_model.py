@@ -83,6 +83,41 @@ def unpolybius(code, key):
                     for word in code.split(" / "))
 
 
+def playfair(text, key, decipher=False):
+    """Textbook Playfair: pairs with X between doubled letters and after a
+    lone last one (Q where the letter is X), row right, column down,
+    rectangle corners; deciphering goes left and up."""
+    sq = square(key)
+    where = {ch: divmod(i, 5) for i, ch in enumerate(sq)}
+    letters = ["I" if c == "J" else c for c in (ch.upper() for ch in text if ch.isascii())
+               if c in UPPER]
+    pairs = []
+    if decipher:
+        pairs = [(letters[i], letters[i + 1]) for i in range(0, len(letters), 2)]
+    else:
+        i = 0
+        while i < len(letters):
+            a = letters[i]
+            if i + 1 < len(letters) and letters[i + 1] != a:
+                pairs.append((a, letters[i + 1]))
+                i += 2
+            else:
+                pairs.append((a, "Q" if a == "X" else "X"))
+                i += 1
+    step = -1 if decipher else 1
+    out = []
+    for a, b in pairs:
+        (ra, ca), (rb, cb) = where[a], where[b]
+        if ra == rb:
+            ca, cb = (ca + step) % 5, (cb + step) % 5
+        elif ca == cb:
+            ra, rb = (ra + step) % 5, (rb + step) % 5
+        else:
+            ca, cb = cb, ca
+        out.append(sq[ra * 5 + ca] + sq[rb * 5 + cb])
+    return "".join(out) if decipher else " ".join(out)
+
+
 def letters_of(numbers):
     out = ""
     for part in numbers.replace(",", " ").replace("-", " ").replace(".", " ").split(" "):
@@ -119,6 +154,11 @@ def cases(rng):
         code = polybius(t, key)
         yield (f"WRITE POLYE('{t}', '{key}'), '|', POLYD('{code}', '{key}');",
                f"{code}|{unpolybius(code, key)}")
+    for _ in range(200):
+        t, key = random_text(rng), rng.choice(keys)
+        cipher = playfair(t, key)
+        yield (f"WRITE PLAYFAIRE('{t}', '{key}'), '|', PLAYFAIRD('{cipher}', '{key}');",
+               f"{cipher}|{playfair(cipher, key, decipher=True)}")
     for _ in range(10):
         t = random_text(rng)
         yield f"WRITE CAESARALL('{t}');", "\n".join(f"{n:2d} {caesar(t, n)}" for n in range(1, 26))
