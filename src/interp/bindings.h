@@ -119,5 +119,7 @@ void ItemPolye(Runtime& rt, const CallArgs& a);  // POLYE('text', 'key'): '' for
 void ItemPolyd(Runtime& rt, const CallArgs& a);  // POLYD('23 15 31', 'key')
 void ItemPlayfaire(Runtime& rt, const CallArgs& a);  // PLAYFAIRE('text', 'key')
 void ItemPlayfaird(Runtime& rt, const CallArgs& a);  // PLAYFAIRD('BM OD ZB', 'key')
+void ItemBacone(Runtime& rt, const CallArgs& a);     // BACONE('text', 24 or 26)
+void ItemBacond(Runtime& rt, const CallArgs& a);     // BACOND('AABBB AABAA', 24 or 26)
 
 }  // namespace orbelin

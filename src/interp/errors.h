@@ -52,7 +52,9 @@
   X(DateOutOfRange,   160, "Date out of range") \
   X(KeyNotLetters,    161, "Key must be letters") \
   X(NotPolybius,      162, "Not a Polybius code") \
-  X(NotPlayfair,      163, "Not a Playfair text")
+  X(NotPlayfair,      163, "Not a Playfair text") \
+  X(BadBaconAlphabet, 164, "Bacon alphabet must be 24 or 26") \
+  X(NotBacon,         165, "Not a Bacon code")
 // clang-format on
 
 namespace orbelin {

@@ -18,8 +18,10 @@
 #include "numbers/dates.h"
 #include "numbers/primes.h"
 #include "numbers/roman.h"
+#include "text/bacon.h"
 #include "text/caesar.h"
 #include "text/key_square.h"
+#include "text/left_out.h"
 #include "text/playfair.h"
 #include "text/polybius.h"
 #include "text/word_value.h"
@@ -301,7 +303,7 @@ std::optional<KeySquare> SquareArgument(Runtime& rt, const StringArg& key) {
 void ItemPolye(Runtime& rt, const CallArgs& a) {
   const std::optional<KeySquare> square = SquareArgument(rt, a.str[1]);
   if (!square) return;
-  Say(rt, SquareNotices(a.str[0].view()));
+  Say(rt, LeftOutNotices(a.str[0].view(), "the square"));
   rt.out.WriteString(PolybiusEncode(*square, a.str[0].view()));
 }
 
@@ -319,7 +321,7 @@ void ItemPolyd(Runtime& rt, const CallArgs& a) {
 void ItemPlayfaire(Runtime& rt, const CallArgs& a) {
   const std::optional<KeySquare> square = SquareArgument(rt, a.str[1]);
   if (!square) return;
-  Say(rt, SquareNotices(a.str[0].view()));
+  Say(rt, LeftOutNotices(a.str[0].view(), "the square"));
   rt.out.WriteString(PlayfairEncipher(*square, a.str[0].view()));
 }
 
@@ -329,6 +331,39 @@ void ItemPlayfaird(Runtime& rt, const CallArgs& a) {
   PlayfairReading r = PlayfairDecipher(*square, a.str[0].view());
   if (!r.error.empty()) {
     rt.Refuse(kErrNotPlayfair, std::move(r.error));
+    return;
+  }
+  rt.out.WriteString(r.text);
+}
+
+namespace {
+
+// 24 or 26, or 0 after refusing the argument.
+int BaconArgument(Runtime& rt, double letters, const char* example) {
+  if (IsBaconAlphabet(letters)) return static_cast<int>(letters);
+  rt.Refuse(kErrBadBaconAlphabet,
+            Shown(letters) +
+                " is no alphabet of Bacon's: write 24 for his own (I and J, U and V alike) "
+                "or 26 for one letter each, as in " +
+                example);
+  return 0;
+}
+
+}  // namespace
+
+void ItemBacone(Runtime& rt, const CallArgs& a) {
+  const int letters = BaconArgument(rt, a.num[0], "BACONE('text', 26)");
+  if (letters == 0) return;
+  Say(rt, LeftOutNotices(a.str[0].view(), "Bacon's alphabet"));
+  rt.out.WriteString(BaconEncode(a.str[0].view(), letters));
+}
+
+void ItemBacond(Runtime& rt, const CallArgs& a) {
+  const int letters = BaconArgument(rt, a.num[0], "BACOND('AABBB AABAA', 26)");
+  if (letters == 0) return;
+  BaconReading r = BaconDecode(a.str[0].view(), letters);
+  if (!r.error.empty()) {
+    rt.Refuse(kErrNotBacon, std::move(r.error));
     return;
   }
   rt.out.WriteString(r.text);

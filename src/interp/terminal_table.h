@@ -150,5 +150,7 @@
   X(Polye,        "POLYE",        kItem,         "SS",              ItemPolye) \
   X(Polyd,        "POLYD",        kItem,         "SS",              ItemPolyd) \
   X(Playfaire,    "PLAYFAIRE",    kItem,         "SS",              ItemPlayfaire) \
-  X(Playfaird,    "PLAYFAIRD",    kItem,         "SS",              ItemPlayfaird)
+  X(Playfaird,    "PLAYFAIRD",    kItem,         "SS",              ItemPlayfaird) \
+  X(Bacone,       "BACONE",       kItem,         "SN",              ItemBacone) \
+  X(Bacond,       "BACOND",       kItem,         "SN",              ItemBacond)
 // clang-format on

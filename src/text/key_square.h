@@ -7,9 +7,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
-
-#include "text/text_notice.h"
 
 namespace orbelin {
 
@@ -28,9 +25,5 @@ struct KeySquareResult {
   std::string error;
 };
 KeySquareResult MakeKeySquare(std::string_view key);
-
-// What the square ciphers leave out of a text that may be meant as letters
-// or numbers: accented letters, ß and digits (a warning).
-std::vector<TextNotice> SquareNotices(std::string_view text);
 
 }  // namespace orbelin

@@ -118,6 +118,29 @@ def playfair(text, key, decipher=False):
     return "".join(out) if decipher else " ".join(out)
 
 
+def bacon(text, letters):
+    """Five A/B per letter, the place in binary; 24 letters: I=J, U=V."""
+    alphabet = UPPER if letters == 26 else UPPER.replace("J", "").replace("V", "")
+    words = []
+    for word in text.split(" "):
+        codes = []
+        for c in word:
+            c = c.upper() if c.isascii() else ""
+            if letters == 24:
+                c = {"J": "I", "V": "U"}.get(c, c)
+            if c and c in alphabet:
+                codes.append(format(alphabet.index(c), "05b").replace("0", "A").replace("1", "B"))
+        if codes:
+            words.append(" ".join(codes))
+    return " / ".join(words)
+
+
+def unbacon(code, letters):
+    alphabet = UPPER if letters == 26 else UPPER.replace("J", "").replace("V", "")
+    return " ".join("".join(alphabet[int(g.replace("A", "0").replace("B", "1"), 2)]
+                            for g in word.split()) for word in code.split(" / "))
+
+
 def letters_of(numbers):
     out = ""
     for part in numbers.replace(",", " ").replace("-", " ").replace(".", " ").split(" "):
@@ -159,6 +182,11 @@ def cases(rng):
         cipher = playfair(t, key)
         yield (f"WRITE PLAYFAIRE('{t}', '{key}'), '|', PLAYFAIRD('{cipher}', '{key}');",
                f"{cipher}|{playfair(cipher, key, decipher=True)}")
+    for _ in range(200):
+        t, letters = random_text(rng), rng.choice([24, 26])
+        code = bacon(t, letters)
+        yield (f"WRITE BACONE('{t}', {letters}), '|', BACOND('{code}', {letters});",
+               f"{code}|{unbacon(code, letters)}")
     for _ in range(10):
         t = random_text(rng)
         yield f"WRITE CAESARALL('{t}');", "\n".join(f"{n:2d} {caesar(t, n)}" for n in range(1, 26))
