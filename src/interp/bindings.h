@@ -121,5 +121,7 @@ void ItemPlayfaire(Runtime& rt, const CallArgs& a);  // PLAYFAIRE('text', 'key')
 void ItemPlayfaird(Runtime& rt, const CallArgs& a);  // PLAYFAIRD('BM OD ZB', 'key')
 void ItemBacone(Runtime& rt, const CallArgs& a);     // BACONE('text', 24 or 26)
 void ItemBacond(Runtime& rt, const CallArgs& a);     // BACOND('AABBB AABAA', 24 or 26)
+void ItemRaile(Runtime& rt, const CallArgs& a);      // RAILE('text', rails)
+void ItemRaild(Runtime& rt, const CallArgs& a);      // RAILD('text', rails)
 
 }  // namespace orbelin

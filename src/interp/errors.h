@@ -54,7 +54,8 @@
   X(NotPolybius,      162, "Not a Polybius code") \
   X(NotPlayfair,      163, "Not a Playfair text") \
   X(BadBaconAlphabet, 164, "Bacon alphabet must be 24 or 26") \
-  X(NotBacon,         165, "Not a Bacon code")
+  X(NotBacon,         165, "Not a Bacon code") \
+  X(BadRails,         166, "Rails must be 2 to 10")
 // clang-format on
 
 namespace orbelin {

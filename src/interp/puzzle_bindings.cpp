@@ -24,6 +24,7 @@
 #include "text/left_out.h"
 #include "text/playfair.h"
 #include "text/polybius.h"
+#include "text/rail_fence.h"
 #include "text/word_value.h"
 
 namespace orbelin {
@@ -367,6 +368,35 @@ void ItemBacond(Runtime& rt, const CallArgs& a) {
     return;
   }
   rt.out.WriteString(r.text);
+}
+
+namespace {
+
+// The rails, or 0 after refusing the argument.
+int RailsArgument(Runtime& rt, double rails, const char* example) {
+  if (rails >= kFewestRails && rails <= kMostRails && rails == std::trunc(rails)) {
+    return static_cast<int>(rails);
+  }
+  rt.Refuse(
+      kErrBadRails,
+      Shown(rails) + " rails will not do: write a whole number from 2 to 10, as in " + example);
+  return 0;
+}
+
+}  // namespace
+
+// The fence moves blanks about like any character: it is written as it
+// is, never wrapped at MARGIN, which would drop the blank it breaks at.
+void ItemRaile(Runtime& rt, const CallArgs& a) {
+  const int rails = RailsArgument(rt, a.num[0], "RAILE('text', 3)");
+  if (rails == 0) return;
+  rt.out.Write(RailFenceEncipher(a.str[0].view(), rails));
+}
+
+void ItemRaild(Runtime& rt, const CallArgs& a) {
+  const int rails = RailsArgument(rt, a.num[0], "RAILD('text', 3)");
+  if (rails == 0) return;
+  rt.out.Write(RailFenceDecipher(a.str[0].view(), rails));
 }
 
 }  // namespace orbelin

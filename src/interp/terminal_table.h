@@ -152,5 +152,7 @@
   X(Playfaire,    "PLAYFAIRE",    kItem,         "SS",              ItemPlayfaire) \
   X(Playfaird,    "PLAYFAIRD",    kItem,         "SS",              ItemPlayfaird) \
   X(Bacone,       "BACONE",       kItem,         "SN",              ItemBacone) \
-  X(Bacond,       "BACOND",       kItem,         "SN",              ItemBacond)
+  X(Bacond,       "BACOND",       kItem,         "SN",              ItemBacond) \
+  X(Raile,        "RAILE",        kItem,         "SN",              ItemRaile) \
+  X(Raild,        "RAILD",        kItem,         "SN",              ItemRaild)
 // clang-format on

@@ -141,6 +141,32 @@ def unbacon(code, letters):
                             for g in word.split()) for word in code.split(" / "))
 
 
+def zigzag(items, rails):
+    """Write the items in a zigzag over the rails, read them rail by rail."""
+    grid = [[] for _ in range(rails)]
+    row, down = 0, True
+    for item in items:
+        grid[row].append(item)
+        if row == 0:
+            down = True
+        elif row == rails - 1:
+            down = False
+        row += 1 if down else -1
+    return [x for r in grid for x in r]
+
+
+def rail_fence(text, rails):
+    return "".join(zigzag(text, rails))
+
+
+def un_rail_fence(text, rails):
+    """The inverse: the fence of the places 0 .. n-1 says where each went."""
+    out = [""] * len(text)
+    for ch, place in zip(text, zigzag(range(len(text)), rails)):
+        out[place] = ch
+    return "".join(out)
+
+
 def letters_of(numbers):
     out = ""
     for part in numbers.replace(",", " ").replace("-", " ").replace(".", " ").split(" "):
@@ -187,6 +213,11 @@ def cases(rng):
         code = bacon(t, letters)
         yield (f"WRITE BACONE('{t}', {letters}), '|', BACOND('{code}', {letters});",
                f"{code}|{unbacon(code, letters)}")
+    for _ in range(200):
+        t, rails = random_text(rng), rng.randint(2, 10)
+        fence = rail_fence(t, rails)
+        yield (f"WRITE RAILE('{t}', {rails}), '|', RAILD('{fence}', {rails});",
+               f"{fence}|{un_rail_fence(fence, rails)}")
     for _ in range(10):
         t = random_text(rng)
         yield f"WRITE CAESARALL('{t}');", "\n".join(f"{n:2d} {caesar(t, n)}" for n in range(1, 26))
