@@ -123,5 +123,8 @@ void ItemBacone(Runtime& rt, const CallArgs& a);     // BACONE('text', 24 or 26)
 void ItemBacond(Runtime& rt, const CallArgs& a);     // BACOND('AABBB AABAA', 24 or 26)
 void ItemRaile(Runtime& rt, const CallArgs& a);      // RAILE('text', rails)
 void ItemRaild(Runtime& rt, const CallArgs& a);      // RAILD('text', rails)
+void ItemText2Taps(Runtime& rt, const CallArgs& a);  // TEXT2TAPS('HELLO'): 44 33 555 555 666
+void ItemTaps2Text(Runtime& rt, const CallArgs& a);  // TAPS2TEXT('44 33 555 555 666')
+void ItemText2Keys(Runtime& rt, const CallArgs& a);  // TEXT2KEYS('HELLO'): 43556
 
 }  // namespace orbelin

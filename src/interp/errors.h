@@ -55,7 +55,8 @@
   X(NotPlayfair,      163, "Not a Playfair text") \
   X(BadBaconAlphabet, 164, "Bacon alphabet must be 24 or 26") \
   X(NotBacon,         165, "Not a Bacon code") \
-  X(BadRails,         166, "Rails must be 2 to 10")
+  X(BadRails,         166, "Rails must be 2 to 10") \
+  X(NotKeypadTaps,    167, "Not keypad taps")
 // clang-format on
 
 namespace orbelin {

@@ -21,6 +21,7 @@
 #include "text/bacon.h"
 #include "text/caesar.h"
 #include "text/key_square.h"
+#include "text/keypad.h"
 #include "text/left_out.h"
 #include "text/playfair.h"
 #include "text/polybius.h"
@@ -397,6 +398,24 @@ void ItemRaild(Runtime& rt, const CallArgs& a) {
   const int rails = RailsArgument(rt, a.num[0], "RAILD('text', 3)");
   if (rails == 0) return;
   rt.out.Write(RailFenceDecipher(a.str[0].view(), rails));
+}
+
+void ItemText2Taps(Runtime& rt, const CallArgs& a) {
+  Say(rt, LeftOutNotices(a.str[0].view(), "the keypad's letters"));
+  rt.out.WriteString(TextToTaps(a.str[0].view()));
+}
+
+void ItemTaps2Text(Runtime& rt, const CallArgs& a) {
+  TapsReading r = TapsToText(a.str[0].view());
+  if (!r.error.empty()) {
+    rt.Refuse(kErrNotKeypadTaps, std::move(r.error));
+    return;
+  }
+  rt.out.WriteString(r.text);
+}
+
+void ItemText2Keys(Runtime& rt, const CallArgs& a) {
+  rt.out.WriteString(TextToKeys(a.str[0].view()));
 }
 
 }  // namespace orbelin

@@ -154,5 +154,8 @@
   X(Bacone,       "BACONE",       kItem,         "SN",              ItemBacone) \
   X(Bacond,       "BACOND",       kItem,         "SN",              ItemBacond) \
   X(Raile,        "RAILE",        kItem,         "SN",              ItemRaile) \
-  X(Raild,        "RAILD",        kItem,         "SN",              ItemRaild)
+  X(Raild,        "RAILD",        kItem,         "SN",              ItemRaild) \
+  X(Text2Taps,    "TEXT2TAPS",    kItem,         "S",               ItemText2Taps) \
+  X(Taps2Text,    "TAPS2TEXT",    kItem,         "S",               ItemTaps2Text) \
+  X(Text2Keys,    "TEXT2KEYS",    kItem,         "S",               ItemText2Keys)
 // clang-format on

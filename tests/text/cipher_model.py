@@ -167,6 +167,31 @@ def un_rail_fence(text, rails):
     return "".join(out)
 
 
+KEYPAD = {"2": "ABC", "3": "DEF", "4": "GHI", "5": "JKL", "6": "MNO", "7": "PQRS",
+          "8": "TUV", "9": "WXYZ"}  # ITU-T E.161
+
+
+def taps(text):
+    out = []
+    for ch in text:
+        if ch == " ":
+            out.append("0")
+        elif ch.isascii() and ch.upper() in UPPER:
+            for key, letters in KEYPAD.items():
+                if ch.upper() in letters:
+                    out.append(key * (letters.index(ch.upper()) + 1))
+    return " ".join(out)
+
+
+def untaps(code):
+    return "".join(" " if g == "0" else KEYPAD[g[0]][len(g) - 1] for g in code.split())
+
+
+def phone_keys(text):
+    return "".join(next((k for k, v in KEYPAD.items() if ch.isascii() and ch.upper() in v), ch)
+                   for ch in text)
+
+
 def letters_of(numbers):
     out = ""
     for part in numbers.replace(",", " ").replace("-", " ").replace(".", " ").split(" "):
@@ -218,6 +243,11 @@ def cases(rng):
         fence = rail_fence(t, rails)
         yield (f"WRITE RAILE('{t}', {rails}), '|', RAILD('{fence}', {rails});",
                f"{fence}|{un_rail_fence(fence, rails)}")
+    for _ in range(200):
+        t = random_text(rng)
+        code = taps(t)
+        yield (f"WRITE TEXT2TAPS('{t}'), '|', TAPS2TEXT('{code}'), '|', TEXT2KEYS('{t}');",
+               f"{code}|{untaps(code)}|{phone_keys(t)}")
     for _ in range(10):
         t = random_text(rng)
         yield f"WRITE CAESARALL('{t}');", "\n".join(f"{n:2d} {caesar(t, n)}" for n in range(1, 26))
