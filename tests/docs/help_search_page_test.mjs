@@ -18,6 +18,11 @@ const cases = [
   ['VIGENÈRE', ['VIGI', 'VIGE', 'VIGD']],
   ['vigenere', ['VIGI', 'VIGE', 'VIGD']],
   ['enigma', ['ENIGMAINIT', 'ENIGMARUN', 'ENIGMAWHEELS', 'ENIGMAINFO']],
+  ['roman', ['ROM2NUM', 'NUM2ROM']],
+  ['prime', ['NTHPRIME', 'ISPRIME', 'PRIMEFACTORS']],
+  ['word value', ['AZSUM, ZASUM']],
+  ['Buchstabenwert', ['AZSUM, ZASUM']],
+  ['Quersumme', ['QSUM', 'QQSUM']],
   // A title, then a group's heading: the entries under it. (The page's
   // help also holds the language chapter's sections: "Coordinate literals".)
   ['coordinates', ['KQSUM', 'Language', 'WLAT', 'WLON', 'WGPS', 'WGK', 'WUTM', 'WGC', 'WDMS', 'CHAR', 'GMMMM']],

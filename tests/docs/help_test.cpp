@@ -173,6 +173,12 @@ TEST(Help, FindsByMeaning) {
        {"reference: Enigma", "cookbook: Enigma"}},
       // Every word must answer.
       {"grid distance", {"DISTUTM"}, {}},
+      // The puzzle toolbox by the names puzzlers use, German ones too.
+      {"roman", {"ROM2NUM", "NUM2ROM", "E152", "E153"}, {}},
+      {"prime", {"NTHPRIME", "ISPRIME", "PRIMEFACTORS", "E158"}, {}},
+      {"word value", {"AZSUM, ZASUM"}, {}},
+      {"Buchstabenwert", {"AZSUM, ZASUM"}, {}},
+      {"Quersumme", {"QSUM", "QQSUM"}, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.asked);
