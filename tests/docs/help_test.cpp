@@ -46,7 +46,7 @@ Result Orbelin(const std::string& args) {
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(dir / "out"), ReadBytes(dir / "err")};
 }
 
-// The 80 keywords: every terminal whose text is a word.
+// The keywords: every terminal whose text is a word.
 std::vector<std::string> Keywords() {
   std::vector<std::string> words;
   for (int t = 0; t < orbelin::kTerminalCount; ++t) {
