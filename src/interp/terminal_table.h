@@ -146,15 +146,15 @@
   X(Weekday,      "WEEKDAY",      kFunction,     "NNN",             FnWeekday)    \
   X(DaysBetween,  "DAYSBETWEEN",  kFunction,     "NNNNNN",          FnDaysBetween) \
   X(DatePlus,     "DATEPLUS",     kStatement,    "NNNNVVV",         HandleDatePlus) \
-  X(Wdate,        "WDATE",        kItem,         "NNN",             ItemWdate) \
-  X(Polye,        "POLYE",        kItem,         "SS",              ItemPolye) \
-  X(Polyd,        "POLYD",        kItem,         "SS",              ItemPolyd) \
+  X(Wdate,        "WDATE",        kItem,         "NNN",             ItemWdate)    \
+  X(Polye,        "POLYE",        kItem,         "SS",              ItemPolye)    \
+  X(Polyd,        "POLYD",        kItem,         "SS",              ItemPolyd)    \
   X(Playfaire,    "PLAYFAIRE",    kItem,         "SS",              ItemPlayfaire) \
   X(Playfaird,    "PLAYFAIRD",    kItem,         "SS",              ItemPlayfaird) \
-  X(Bacone,       "BACONE",       kItem,         "SN",              ItemBacone) \
-  X(Bacond,       "BACOND",       kItem,         "SN",              ItemBacond) \
-  X(Raile,        "RAILE",        kItem,         "SN",              ItemRaile) \
-  X(Raild,        "RAILD",        kItem,         "SN",              ItemRaild) \
+  X(Bacone,       "BACONE",       kItem,         "SN",              ItemBacone)   \
+  X(Bacond,       "BACOND",       kItem,         "SN",              ItemBacond)   \
+  X(Raile,        "RAILE",        kItem,         "SN",              ItemRaile)    \
+  X(Raild,        "RAILD",        kItem,         "SN",              ItemRaild)    \
   X(Text2Taps,    "TEXT2TAPS",    kItem,         "S",               ItemText2Taps) \
   X(Taps2Text,    "TAPS2TEXT",    kItem,         "S",               ItemTaps2Text) \
   X(Text2Keys,    "TEXT2KEYS",    kItem,         "S",               ItemText2Keys)
