@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -28,10 +29,13 @@ struct Result {
   std::string out, err;
 };
 
+// One folder per test and process: other builds on the machine run the
+// same tests at the same time.
 fs::path Scratch() {
   fs::path dir =
       fs::path(testing::TempDir()) /
-      ("help." + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+      ("help." + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + "." +
+       std::to_string(::getpid()));
   fs::remove_all(dir);
   fs::create_directories(dir);
   return dir;
