@@ -4,12 +4,12 @@
 // An input a tool cannot take is refused: a numbered error in the results
 // and the listing, and on the screen what is wrong and what to write. A
 // refused function gives nan, a refused output item writes nothing.
-#include <cmath>
 #include <cstdio>
 #include <limits>
 #include <optional>
 #include <string>
 
+#include "base/maths.h"
 #include "interp/bindings.h"
 #include "interp/errors.h"
 #include "interp/text_notices.h"
@@ -38,7 +38,7 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // other as short as it reads.
 std::string Shown(double x) {
   char text[32];
-  const bool whole = std::isfinite(x) && x == std::trunc(x) && std::fabs(x) < 1e21;
+  const bool whole = maths::isfinite(x) && x == maths::trunc(x) && maths::fabs(x) < 1e21;
   std::snprintf(text, sizeof text, whole ? "%.0f" : "%.15g", x);
   return text;
 }
@@ -67,13 +67,13 @@ void ItemAztext(Runtime& rt, const CallArgs& a) {
 // remainder by 26 counts.
 void ItemCaesar(Runtime& rt, const CallArgs& a) {
   const double shift = a.num[0];
-  if (!std::isfinite(shift) || shift != std::trunc(shift)) {
+  if (!maths::isfinite(shift) || shift != maths::trunc(shift)) {
     rt.Refuse(kErrShiftNotWhole, "the shift " + Shown(shift) +
                                      " is not a whole number of letters: write one, as in "
                                      "CAESAR('text', 3), or CAESAR('text', 0 - 3) to go back");
     return;
   }
-  rt.out.WriteString(CaesarShift(a.str[0].view(), static_cast<long long>(std::fmod(shift, 26))));
+  rt.out.WriteString(CaesarShift(a.str[0].view(), static_cast<long long>(maths::fmod(shift, 26))));
 }
 
 // One line per shift, "%2d text", written as they are: wrapping would
@@ -102,7 +102,7 @@ double FnRom2Num(Runtime& rt, const CallArgs& a) {
 void ItemNum2Rom(Runtime& rt, const CallArgs& a) {
   const double n = a.num[0];
   std::string why;
-  if (!std::isfinite(n) || n != std::trunc(n)) {
+  if (!maths::isfinite(n) || n != maths::trunc(n)) {
     why = Shown(n) + " is not a whole number";
   } else if (n < 1) {
     why = Shown(n) + " has none: the Roman numerals begin at I, 1";
@@ -145,8 +145,8 @@ void ItemNum2Base(Runtime& rt, const CallArgs& a) {
   const double n = a.num[0];
   const int base = BaseArgument(rt, a.num[1], "NUM2BASE(255, 16)");
   if (base == 0) return;
-  const bool whole = std::isfinite(n) && n == std::trunc(n);
-  if (!whole || std::fabs(n) > static_cast<double>(kLargestExact)) {
+  const bool whole = maths::isfinite(n) && n == maths::trunc(n);
+  if (!whole || maths::fabs(n) > static_cast<double>(kLargestExact)) {
     rt.Refuse(kErrNotWholeInRange,
               Shown(n) + (whole ? " is larger than 9007199254740992 (2^53), beyond which a "
                                   "number is not exact"
@@ -176,7 +176,7 @@ void ItemCodes2Text(Runtime& rt, const CallArgs& a) {
 
 double FnNthPrime(Runtime& rt, const CallArgs& a) {
   const double n = a.num[0];
-  if (!(n >= 1 && n <= static_cast<double>(kLargestNthPrime) && n == std::trunc(n))) {
+  if (!(n >= 1 && n <= static_cast<double>(kLargestNthPrime) && n == maths::trunc(n))) {
     rt.Refuse(kErrNoNthPrime,
               Shown(n) +
                   " is no index of a prime: NTHPRIME counts the primes 1 (2), 2 (3), 3 "
@@ -190,7 +190,7 @@ namespace {
 
 // Whether n is a whole number the prime tools take, refusing it if not.
 bool PrimeArgument(Runtime& rt, double n, const char* what) {
-  const bool whole = std::isfinite(n) && n == std::trunc(n);
+  const bool whole = maths::isfinite(n) && n == maths::trunc(n);
   if (whole && n <= static_cast<double>(kLargestExact)) return true;
   rt.Refuse(kErrNotWholeInRange,
             Shown(n) +
@@ -268,13 +268,13 @@ void HandleDatePlus(Runtime& rt, const CallArgs& a) {
   CivilDate date;
   if (!DateArgument(rt, a, 0, &date)) return store(kNaN, kNaN, kNaN);
   const double days = a.num[3];
-  if (!std::isfinite(days) || days != std::trunc(days)) {
+  if (!maths::isfinite(days) || days != maths::trunc(days)) {
     rt.Refuse(kErrNotWholeInRange, Shown(days) + " is not a whole number of days");
     return store(kNaN, kNaN, kNaN);
   }
   const double day = static_cast<double>(DayNumber(date)) + days;
-  if (!(day >= 0 && InCalendar(static_cast<int64_t>(std::fmin(day, 1e15))))) {
-    const double far = std::fabs(days);
+  if (!(day >= 0 && InCalendar(static_cast<int64_t>(maths::fmin(day, 1e15))))) {
+    const double far = maths::fabs(days);
     rt.Refuse(kErrDateOutOfRange, Shown(far) + (far == 1 ? " day" : " days") +
                                       (days < 0 ? " before " : " after ") + IsoDate(date) +
                                       " lies outside the years 1 to 9999 that the calendar "
@@ -375,7 +375,7 @@ namespace {
 
 // The rails, or 0 after refusing the argument.
 int RailsArgument(Runtime& rt, double rails, const char* example) {
-  if (rails >= kFewestRails && rails <= kMostRails && rails == std::trunc(rails)) {
+  if (rails >= kFewestRails && rails <= kMostRails && rails == maths::trunc(rails)) {
     return static_cast<int>(rails);
   }
   rt.Refuse(

@@ -1,13 +1,12 @@
 #include "numbers/bases.h"
 
-#include <cmath>
-
 #include "base/ascii.h"
+#include "base/maths.h"
 
 namespace orbelin {
 
 bool IsBase(double x) {
-  return x >= kSmallestBase && x <= kLargestBase && x == std::trunc(x);
+  return x >= kSmallestBase && x <= kLargestBase && x == maths::trunc(x);
 }
 
 std::string ToBase(int64_t n, int base) {

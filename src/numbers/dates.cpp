@@ -1,7 +1,8 @@
 #include "numbers/dates.h"
 
-#include <cmath>
 #include <cstdio>
+
+#include "base/maths.h"
 
 namespace orbelin {
 
@@ -34,7 +35,8 @@ int64_t DaysBeforeMonth(int year, int month) {
 
 std::string Number(double x) {
   char text[32];
-  std::snprintf(text, sizeof text, x == std::trunc(x) && std::fabs(x) < 1e15 ? "%.0f" : "%g", x);
+  std::snprintf(text, sizeof text, x == maths::trunc(x) && maths::fabs(x) < 1e15 ? "%.0f" : "%g",
+                x);
   return text;
 }
 
@@ -74,7 +76,7 @@ const char* WeekdayName(int weekday) {
 DateReading ReadDate(double year, double month, double day) {
   DateReading out;
   for (double x : {year, month, day}) {
-    if (!std::isfinite(x) || x != std::trunc(x)) {
+    if (!maths::isfinite(x) || x != maths::trunc(x)) {
       out.fault = DateReading::Fault::kNotADate;
       out.why = Number(x) +
                 " is not a whole number: a date is three whole numbers, year, "

@@ -1,8 +1,9 @@
 #include "numbers/primes.h"
 
 #include <algorithm>
-#include <cmath>
 #include <numeric>
+
+#include "base/maths.h"
 
 namespace orbelin {
 
@@ -114,10 +115,10 @@ int64_t NthPrime(int64_t n) {
   // p_n < n (ln n + ln ln n) for n >= 6 (Rosser's bound); 13 covers n < 6.
   const double x = static_cast<double>(n);
   const int64_t bound =
-      n < 6 ? 13 : static_cast<int64_t>(x * (std::log(x) + std::log(std::log(x)))) + 1;
+      n < 6 ? 13 : static_cast<int64_t>(x * (maths::log(x) + maths::log(maths::log(x)))) + 1;
   // Odd numbers only: index i stands for 2i + 1. Small primes sieve each
   // segment of the odd numbers from 3 up.
-  const int64_t root = static_cast<int64_t>(std::sqrt(static_cast<double>(bound))) + 1;
+  const int64_t root = static_cast<int64_t>(maths::sqrt(static_cast<double>(bound))) + 1;
   std::vector<int64_t> small;
   {
     std::vector<char> composite(static_cast<size_t>(root + 1), 0);

@@ -29,13 +29,11 @@ struct Result {
   std::string out, err;
 };
 
-// One folder per test and process: other builds on the machine run the
-// same tests at the same time.
 fs::path Scratch() {
   fs::path dir =
       fs::path(testing::TempDir()) /
       ("help." + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + "." +
-       std::to_string(::getpid()));
+       std::to_string(getpid()));  // other builds' tests run beside this one
   fs::remove_all(dir);
   fs::create_directories(dir);
   return dir;
