@@ -13,11 +13,16 @@ const cases = [
   // The entries whose keys or title answer, then the rest.
   ['distance', ['CP', 'DISTVINCENTY', 'DISTUTM']],
   ['projection', ['CBP']],
-  ['caesar', ['ROT13']],
+  ['caesar', ['CAESAR', 'ROT13', 'CAESARALL']],
   ['utm', ['WUTM', 'GPS2UTM', 'UTM2GPS']],
   ['VIGENÈRE', ['VIGI', 'VIGE', 'VIGD']],
   ['vigenere', ['VIGI', 'VIGE', 'VIGD']],
   ['enigma', ['ENIGMAINIT', 'ENIGMARUN', 'ENIGMAWHEELS', 'ENIGMAINFO']],
+  ['roman', ['ROM2NUM', 'NUM2ROM']],
+  ['prime', ['NTHPRIME', 'ISPRIME', 'PRIMEFACTORS']],
+  ['word value', ['AZSUM, ZASUM']],
+  ['Buchstabenwert', ['AZSUM, ZASUM']],
+  ['Quersumme', ['QSUM', 'QQSUM']],
   // A title, then a group's heading: the entries under it. (The page's
   // help also holds the language chapter's sections: "Coordinate literals".)
   ['coordinates', ['KQSUM', 'Language', 'WLAT', 'WLON', 'WGPS', 'WGK', 'WUTM', 'WGC', 'WDMS', 'CHAR', 'GMMMM']],

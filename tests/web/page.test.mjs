@@ -65,6 +65,30 @@ describe('the calculator', () => {
     await context.close();
   });
 
+  test('the key row inserts the puzzle tools, and Calc says what a refused input lacks', async () => {
+    const { context, page } = await openPage(session);
+    const box = scriptBox(page);
+    await box.fill('');
+    await box.focus();
+    await typeWithKeys(page, [
+      'WRITE ', 'keyword:AZSUM', 'key:Opening parenthesis', 'key:Apostrophe', 'Sankt Martin', 'key:Apostrophe',
+      'key:Closing parenthesis', 'key:Comma', ' ', 'key:Apostrophe', ' ', 'key:Apostrophe', 'key:Comma', ' ',
+      'keyword:NUM2ROM', 'key:Opening parenthesis', '1784', 'key:Closing parenthesis', 'key:Semicolon',
+    ]);
+    assert.equal(await box.inputValue(), "WRITE AZSUM('Sankt Martin'), ' ', NUM2ROM(1784);");
+    await calc(page);
+    // SANKT 65 + MARTIN 75; 1784 is MDCCLXXXIV.
+    assert.equal(await resultsBox(page).inputValue(), '140 MDCCLXXXIV\n');
+    // A refused numeral is an error with its hint, as on the command line.
+    await box.fill("WRITE ROM2NUM('IIII');\n");
+    await calc(page);
+    assert.deepEqual(await diagnosticsList(page).getByRole('button').allTextContents(),
+      ['1:22: error: Not a Roman numeral (E152)']);
+    assert.deepEqual(await diagnosticsList(page).locator('.hint').allTextContents(),
+      ['IIII is not a Roman numeral: I stands at most three times in a row; 4 is IV']);
+    await context.close();
+  });
+
   test('a script with errors shows the listing, the caret and the diagnostics', async () => {
     const { context, page } = await openPage(session);
     const script = 'VAR A;\nA = 2\nWRITE A;\nA = 3\nWRITE A;\n';
@@ -285,6 +309,9 @@ describe('the calculator', () => {
       ['comments', /^Language: Comments$/], ['coordinate literals', /^Language: Coordinate literals$/],
       ['here position', /^Page: Here/], ['paste coordinates', /^Page: Paste coordinates$/],
       ['cancel', /^Page: Calc and Cancel$/],
+      // The puzzle tools by their everyday names, German ones too.
+      ['caesar', /^CAESAR: /], ['roman', /^ROM2NUM: /], ['prime', /^NTHPRIME: /],
+      ['word value', /^AZSUM, ZASUM: /], ['Buchstabenwert', /^AZSUM, ZASUM: /], ['Quersumme', /^QSUM: /],
     ]) {
       await search.fill(query);
       const found = await titles();
