@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "frontend/diagnostic.h"
-#include "interp/explain.h"
+#include "frontend/explain.h"
 #include "interp/run_result.h"
 #include "interp/session.h"
 

@@ -1,7 +1,8 @@
-// Plain English for a run's diagnostics, for the terminal and the web page:
-// where each error stands, what it concerns and what to change, and warnings
-// about what the language cuts without a word (an unclosed comment, a
-// number, text or name longer than the language keeps).
+// A run's diagnostics as the front ends explain them: where each error
+// stands, its message and what to change (hints.h), the warnings about what
+// the language cuts without a word (an unclosed comment, a number, text or
+// name longer than the language keeps) and the library calls' own warnings
+// and notes.
 //
 // The results file and the listing keep the system's own messages; this is
 // what the front ends show beside them.
@@ -11,7 +12,6 @@
 #include <string_view>
 #include <vector>
 
-#include "interp/diagnostics.h"
 #include "interp/run_result.h"
 
 namespace orbelin {
