@@ -152,7 +152,10 @@ int RunText(Options& o, Session& session, const std::string& name, const std::st
             const std::string& bytes) {
   const ScriptFileNames outputs =
       o.output_dir.empty() ? ScriptFileNames{} : OutputsForText(stem, o.output_dir);
-  return Show(o, name, stem, outputs, CalcText(session, outputs, DecodeScript(bytes, o.encoding)));
+  std::vector<LostCharacter> lost;
+  std::string source = DecodeScript(bytes, o.encoding, &lost);
+  return Show(o, name, stem, outputs,
+              CalcText(session, outputs, std::move(source), std::move(lost)));
 }
 
 // --gpx: one waypoint for each script that set a point, through the point

@@ -11,7 +11,7 @@ std::string CalcView::ShownText() const {
 }
 
 const std::vector<Explanation>& CalcView::explanations() const {
-  if (!explanations_) explanations_ = Explain(source, run);
+  if (!explanations_) explanations_ = Explain(source, run, lost);
   return *explanations_;
 }
 
@@ -24,15 +24,18 @@ std::optional<CaretPlace> CalcView::ErrorCaret(std::string_view box_text) const 
   return CaretFor(box_text, run.errors.back().line, run.errors.back().column);
 }
 
-CalcView CalcSource(Session& session, std::string source) {
+CalcView CalcSource(Session& session, std::string source, std::vector<LostCharacter> lost) {
   CalcView view;
   view.source = std::move(source);
+  view.lost = std::move(lost);
   view.run = session.Run(view.source);
   return view;
 }
 
 CalcView CalcBox(Session& session, std::string_view box_text) {
-  return CalcSource(session, ScriptFileFromBoxText(box_text));
+  std::vector<LostCharacter> lost;
+  std::string source = ScriptFileFromBoxText(box_text, &lost);
+  return CalcSource(session, std::move(source), std::move(lost));
 }
 
 }  // namespace orbelin

@@ -11,6 +11,7 @@
 
 #include "frontend/diagnostic.h"
 #include "frontend/explain.h"
+#include "frontend/lost_characters.h"
 #include "interp/run_result.h"
 #include "interp/session.h"
 
@@ -22,6 +23,9 @@ inline constexpr const char* kCompilationErrors = "Compilation errors\n";
 struct CalcView {
   std::string source;  // the text that ran (Windows-1252)
   RunResult run;       // the files' bytes, the errors, the point
+  // The characters that became '?' in `source` when it was made from
+  // UTF-8, for the hints that name them.
+  std::vector<LostCharacter> lost;
 
   bool has_errors() const { return !run.clean(); }
   // The errors in the order of their places in the text, and the warnings
@@ -40,8 +44,9 @@ struct CalcView {
   mutable std::optional<std::vector<Explanation>> explanations_;
 };
 
-// Runs a text in the session as it stands (Windows-1252 bytes).
-CalcView CalcSource(Session& session, std::string source);
+// Runs a text in the session as it stands (Windows-1252 bytes), made from
+// UTF-8 with the `lost` characters or not.
+CalcView CalcSource(Session& session, std::string source, std::vector<LostCharacter> lost = {});
 
 // Runs the text of a box (UTF-8, "\n" line ends) as the bytes it is saved
 // as: Windows-1252 with CR LF line ends and the closing NUL.

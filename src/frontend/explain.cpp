@@ -75,7 +75,8 @@ std::vector<Explanation> Warnings(std::string_view source, const RunResult& resu
 
 }  // namespace
 
-std::vector<Explanation> Explain(std::string_view source, const RunResult& result) {
+std::vector<Explanation> Explain(std::string_view source, const RunResult& result,
+                                 std::span<const LostCharacter> lost) {
   // A clean run that met nothing to warn of pays nothing here.
   if (result.quiet()) return {};
   const std::string_view text = CutAtNul(source);
@@ -88,7 +89,7 @@ std::vector<Explanation> Explain(std::string_view source, const RunResult& resul
     x.column = e.column;
     x.number = e.number;
     x.message = MessageOf(e.number);
-    x.hint = HintForError(text, e);
+    x.hint = HintForError(text, e, lost);
     all.push_back(std::move(x));
   }
   for (Explanation& w : Warnings(source, result)) all.push_back(std::move(w));
@@ -113,7 +114,7 @@ std::vector<Explanation> Explain(std::string_view source, const RunResult& resul
         std::any_of(result.errors.begin(), result.errors.end(),
                     [&](const ErrorRecord& e) { return e.position == result.stop.position; });
     if (!explained) {
-      w.hint = HintForStop(text, result);
+      w.hint = HintForStop(text, result, lost);
     }
     all.push_back(std::move(w));
   }

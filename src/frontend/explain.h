@@ -8,10 +8,12 @@
 // what the front ends show beside them.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "frontend/lost_characters.h"
 #include "interp/run_result.h"
 
 namespace orbelin {
@@ -34,6 +36,9 @@ struct Explanation {
 // notes of its library calls, in the order of their places in the text.
 // When the run stopped early without saying so (an error just before hid
 // error 0), a warning says where.
-std::vector<Explanation> Explain(std::string_view source, const RunResult& result);
+// `lost`: the characters of the text that became '?' when it was made
+// from UTF-8.
+std::vector<Explanation> Explain(std::string_view source, const RunResult& result,
+                                 std::span<const LostCharacter> lost = {});
 
 }  // namespace orbelin

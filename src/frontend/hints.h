@@ -8,9 +8,11 @@
 // look-alike characters.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "frontend/lost_characters.h"
 #include "interp/diagnostics.h"
 #include "interp/run_result.h"
 
@@ -20,10 +22,13 @@ namespace orbelin {
 // call's refusal carries its own (ErrorRecord::detail). `text` is the
 // script up to its NUL byte (CutAtNul); the hint is Windows-1252, as it may
 // quote the text.
-std::string HintForError(std::string_view text, const ErrorRecord& error);
+// `lost`: the characters that became '?' in the text (it was UTF-8).
+std::string HintForError(std::string_view text, const ErrorRecord& error,
+                         std::span<const LostCharacter> lost = {});
 
 // The hint for the place where a run stopped with no error there to say
 // why (an error just before hid it).
-std::string HintForStop(std::string_view text, const RunResult& run);
+std::string HintForStop(std::string_view text, const RunResult& run,
+                        std::span<const LostCharacter> lost = {});
 
 }  // namespace orbelin

@@ -40,21 +40,18 @@ bool ReadsAsUtf8(std::string_view bytes) {
   return bytes.starts_with(kByteOrderMark) || (HasNonAscii(bytes) && IsValidUtf8(bytes));
 }
 
-std::string DecodeScript(std::string bytes, SourceEncoding encoding) {
+std::string DecodeScript(std::string bytes, SourceEncoding encoding,
+                         std::vector<LostCharacter>* lost) {
   const std::string_view text = bytes;
   // Editors on Windows start UTF-8 files with a byte-order mark: it says
   // UTF-8 and is no part of the script.
   const std::string_view body = text.starts_with(kByteOrderMark) ? text.substr(3) : text;
-  switch (encoding) {
-    case SourceEncoding::kCp1252:
-      break;
-    case SourceEncoding::kAuto:
-      if (ReadsAsUtf8(text)) return Utf8ToCp1252(body);
-      break;
-    case SourceEncoding::kUtf8:
-      return Utf8ToCp1252(body);
-  }
-  return bytes;
+  const bool utf8 =
+      encoding == SourceEncoding::kUtf8 || (encoding == SourceEncoding::kAuto && ReadsAsUtf8(text));
+  if (!utf8) return bytes;
+  std::string converted = Utf8ToCp1252(body);
+  if (lost) *lost = LostCharacterPlaces(body, converted);
+  return converted;
 }
 
 std::string BoxTextFromFile(std::string_view bytes) {
@@ -68,8 +65,9 @@ std::string BoxTextFromScriptFile(std::string_view bytes) {
   return LineFeeds(bytes);
 }
 
-std::string ScriptFileFromBoxText(std::string_view text) {
+std::string ScriptFileFromBoxText(std::string_view text, std::vector<LostCharacter>* lost) {
   std::string bytes = Utf8ToCp1252(CrLf(text));
+  if (lost) *lost = LostCharacterPlaces(text, bytes);
   bytes += '\0';
   return bytes;
 }

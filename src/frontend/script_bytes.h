@@ -8,6 +8,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "frontend/lost_characters.h"
 
 namespace orbelin {
 
@@ -27,8 +30,10 @@ enum class SourceEncoding {
 // The script text the interpreter runs. A character with no Windows-1252
 // form becomes '?'; a UTF-8 byte-order mark at the start is dropped (in
 // kCp1252 mode the bytes stay as they are). Bytes that need no change are
-// handed back without a copy: a script may be megabytes long.
-std::string DecodeScript(std::string bytes, SourceEncoding encoding);
+// handed back without a copy: a script may be megabytes long. With `lost`,
+// the characters that became '?' and where.
+std::string DecodeScript(std::string bytes, SourceEncoding encoding,
+                         std::vector<LostCharacter>* lost = nullptr);
 
 // A file's text as a box shows it: the bytes up to the first NUL (a saved
 // script ends with one), converted from Windows-1252 to UTF-8, with CR LF and
@@ -43,8 +48,9 @@ std::string BoxTextFromScriptFile(std::string_view bytes);
 // The bytes of a saved script: line ends become CR LF, as the handheld's
 // boxes had them, the text becomes Windows-1252 ('?' for a character it
 // cannot hold) and one NUL byte ends it. This is also the text a Calc of the
-// box runs.
-std::string ScriptFileFromBoxText(std::string_view text);
+// box runs. With `lost`, the characters that became '?' and where.
+std::string ScriptFileFromBoxText(std::string_view text,
+                                  std::vector<LostCharacter>* lost = nullptr);
 
 // The same layout in UTF-8, where Windows-1252 would lose characters: CR LF
 // line ends and the closing NUL, every character kept. Load reads it back as

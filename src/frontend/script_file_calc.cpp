@@ -27,7 +27,8 @@ std::string OutputOnScript(const ScriptFileNames& names) {
 
 // Runs `source` once the results file is known to be writable, then writes
 // the results and the listing.
-FileCalc RunAndWrite(Session& session, const ScriptFileNames& names, std::string source) {
+FileCalc RunAndWrite(Session& session, const ScriptFileNames& names, std::string source,
+                     std::vector<LostCharacter> lost = {}) {
   FileCalc calc;
   if (!names.results.empty()) {
     if (std::error_code error = CheckWritable(names.results)) {
@@ -36,7 +37,7 @@ FileCalc RunAndWrite(Session& session, const ScriptFileNames& names, std::string
       return calc;
     }
   }
-  calc.view = CalcSource(session, std::move(source));
+  calc.view = CalcSource(session, std::move(source), std::move(lost));
   if (!names.results.empty()) {
     calc.results_error = ReplaceFile(names.results, calc.view.run.results, kRunOutput);
   }
@@ -96,7 +97,9 @@ FileCalc CalcScriptFile(Session& session, const ScriptFileNames& names, SourceEn
   std::error_code error;
   std::optional<std::string> bytes = ReadWholeFile(names.script, &error);
   if (!bytes) return NotRun(FileCalcStatus::kScriptUnreadable, error);
-  return RunAndWrite(session, names, DecodeScript(std::move(*bytes), encoding));
+  std::vector<LostCharacter> lost;
+  std::string source = DecodeScript(std::move(*bytes), encoding, &lost);
+  return RunAndWrite(session, names, std::move(source), std::move(lost));
 }
 
 FileCalc CalcSavedBox(Session& session, const ScriptFileNames& names, std::string_view box_text) {
@@ -104,11 +107,14 @@ FileCalc CalcSavedBox(Session& session, const ScriptFileNames& names, std::strin
   if (std::error_code error = CheckReadable(names.script)) {
     return NotRun(FileCalcStatus::kScriptUnreadable, error);
   }
-  return RunAndWrite(session, names, ScriptFileFromBoxText(box_text));
+  std::vector<LostCharacter> lost;
+  std::string source = ScriptFileFromBoxText(box_text, &lost);
+  return RunAndWrite(session, names, std::move(source), std::move(lost));
 }
 
-FileCalc CalcText(Session& session, const ScriptFileNames& outputs, std::string source) {
-  return RunAndWrite(session, outputs, std::move(source));
+FileCalc CalcText(Session& session, const ScriptFileNames& outputs, std::string source,
+                  std::vector<LostCharacter> lost) {
+  return RunAndWrite(session, outputs, std::move(source), std::move(lost));
 }
 
 }  // namespace orbelin

@@ -55,7 +55,9 @@ FileCalc CalcScriptFile(Session& session, const ScriptFileNames& names, SourceEn
 FileCalc CalcSavedBox(Session& session, const ScriptFileNames& names, std::string_view box_text);
 
 // A text that has no file (standard input, the command line's text); its
-// results and listing go where `outputs` names them, if anywhere.
-FileCalc CalcText(Session& session, const ScriptFileNames& outputs, std::string source);
+// results and listing go where `outputs` names them, if anywhere. `lost`:
+// the characters that became '?' when it was made from UTF-8.
+FileCalc CalcText(Session& session, const ScriptFileNames& outputs, std::string source,
+                  std::vector<LostCharacter> lost = {});
 
 }  // namespace orbelin
