@@ -65,6 +65,24 @@ describe('the calculator', () => {
     await context.close();
   });
 
+  test('a coordinate pasted from a web page goes in as the language reads it', async () => {
+    const { context, page, problems } = await openPage(session);
+    await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: session.url });
+    const box = scriptBox(page);
+    await box.fill('VAR LAT;\nLAT = ');
+    await box.focus();
+    await page.keyboard.press('End');
+    // No-break spaces and prime signs, as web pages write a coordinate.
+    await page.evaluate(() => navigator.clipboard.writeText('N\u00a048°\u00a012\u2032 20.7\u2033'));
+    await page.keyboard.press('Control+V');
+    assert.equal(await box.inputValue(), 'VAR LAT;\nLAT = N 48° 12\' 20.7"');
+    await page.keyboard.type(';\nWRITE LAT:5;');
+    await calc(page);
+    assert.equal(await resultsBox(page).inputValue(), '48.20575\n');
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+
   test('a script with errors shows the listing, the caret and the diagnostics', async () => {
     const { context, page } = await openPage(session);
     const script = 'VAR A;\nA = 2\nWRITE A;\nA = 3\nWRITE A;\n';
