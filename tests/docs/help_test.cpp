@@ -128,84 +128,114 @@ TEST(Help, AnUnknownWordNamesTheNearestKeywords) {
   EXPECT_EQ(orbelin::SuggestKeywords("kreuzpeilng").front(), "KREUZPEILUNG");
   EXPECT_EQ(orbelin::SuggestKeywords("sqr").front(), "SQRT");
 
-  // A known and an unknown word: the entry is printed, the status is 2.
+  // A known and an unknown word are one question: what the known one finds
+  // is listed, and the unknown one named.
   r = Orbelin("help sqrt nosuchword");
-  EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.out, *orbelin::HelpEntry("SQRT"));
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(r.out.starts_with("The handbook on 'sqrt nosuchword':\n  SQRT ")) << r.out;
+  EXPECT_NE(r.out.find("Nothing in the handbook speaks of 'nosuchword'."), std::string::npos);
+
+  // Several keywords: each entry.
+  r = Orbelin("help cp cbp");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, *orbelin::HelpEntry("CP") + "\n" + *orbelin::HelpEntry("CBP"));
 
   r = Orbelin("help");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, orbelin::HelpIndex());
 }
 
-// Found entries by their keys; found sections as "topic: heading".
-std::vector<std::string> Names(const std::vector<orbelin::HelpFound>& found, bool sections) {
-  std::vector<std::string> names;
-  for (const orbelin::HelpFound& f : found)
-    names.push_back(sections ? f.keys + ": " + f.title : f.keys);
-  return names;
+struct Query {
+  std::string asked;
+  std::string cli;   // the entry `orbelin help` shows first
+  std::string page;  // the one the page's help shows first
+};
+
+// tests/docs/help_queries.txt, which the page's test reads too.
+std::vector<Query> Queries() {
+  std::vector<Query> queries;
+  std::istringstream in(ReadBytes(fs::path(ORBELIN_SOURCE_DIR) / "tests/docs/help_queries.txt"));
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::vector<std::string> parts;
+    for (size_t start = 0;;) {
+      const size_t bar = line.find(" | ", start);
+      parts.push_back(line.substr(start, bar - start));
+      if (bar == std::string::npos) break;
+      start = bar + 3;
+    }
+    queries.push_back({parts[0], parts.at(1), parts.size() > 2 ? parts[2] : parts[1]});
+  }
+  return queries;
 }
 
-TEST(Help, FindsByMeaning) {
-  using V = std::vector<std::string>;
-  struct Case {
-    const char* asked;
-    V named;     // entries whose keys or title answer, in the handbook's order
-    V sections;  // "topic: heading"
-  };
-  const Case cases[] = {
-      {"distance", {"CP", "DISTVINCENTY", "DISTUTM"}, {"cookbook: Distance and bearing"}},
-      {"projection", {"CBP"}, {}},
-      {"caesar", {"ROT13"}, {"cookbook: ROT13 and Caesar"}},
-      {"utm", {"WUTM", "GPS2UTM", "UTM2GPS"}, {"reference: UTM", "reference: Plane UTM"}},
-      // Accents and case do not matter.
-      {"VIGENERE", {"VIGI", "VIGE", "VIGD"}, {"cookbook: Vigenère"}},
-      {"Kruger",
-       {"WGK", "GPS2GK", "GK2GPS", "MKZ"},
-       {"reference: Gauss-Krüger and the constructions"}},
-      // Section names.
-      {"coordinates",
-       {"KQSUM"},
-       {"language: Coordinate literals", "reference: Coordinates and output"}},
-      {"errors", {}, {"messages: Syntax errors", "messages: Statement errors"}},
-      {"enigma",
-       {"ENIGMAINIT", "ENIGMARUN", "ENIGMAWHEELS", "ENIGMAINFO"},
-       {"reference: Enigma", "cookbook: Enigma"}},
-      // Every word must answer.
-      {"grid distance", {"DISTUTM"}, {}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.asked);
-    orbelin::HelpSearch found = orbelin::SearchHelp(c.asked);
-    EXPECT_EQ(Names(found.named, false), c.named);
-    V sections = Names(found.sections, true);
-    for (const std::string& s : c.sections) {
-      EXPECT_NE(std::find(sections.begin(), sections.end(), s), sections.end()) << s;
-    }
-  }
-  // Signs are looked for as they are written, in any case.
-  orbelin::HelpSearch signs = orbelin::SearchHelp("->");
-  EXPECT_NE(std::find(signs.mentioned.begin(), signs.mentioned.end(), "WRITE"),
-            signs.mentioned.end());
-  EXPECT_EQ(orbelin::SearchHelp("°n").mentioned, orbelin::SearchHelp("°N").mentioned);
-  EXPECT_TRUE(orbelin::SearchHelp(";;;;").empty());
-  EXPECT_TRUE(orbelin::SearchHelp("xyzzy").empty());
-  EXPECT_TRUE(orbelin::SearchHelp("  ").empty());
+// The words of a query as a shell passes them, each quoted.
+std::string Quoted(const std::string& query) {
+  std::string out;
+  std::istringstream in(query);
+  for (std::string word; in >> word;) out += " '" + word + "'";
+  return out;
+}
 
-  // On the command line: a word that is no entry's name lists what it
-  // finds, with the titles; one that finds nothing is an error.
-  Result r = Orbelin("help distance");
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.out.substr(0, r.out.find("  cookbook")),
-            "The handbook on 'distance':\n"
-            "  CP            distance and bearing between two points\n"
-            "  DISTVINCENTY  distance between two points\n"
-            "  DISTUTM       grid distance between two points\n");
-  EXPECT_EQ(WideLines(Orbelin("help errors").out), V{});
-  r = Orbelin("help xyzzy");
+// The first entry a help screen shows: the first row of a search's list
+// ("  CP   distance and ...", "  cookbook: Morse"), or the heading line of an
+// entry shown whole ("CP: distance and ...", "cookbook: Morse").
+bool ShowsFirst(const std::string& out, const std::string& name) {
+  std::istringstream in(out);
+  std::string line;
+  std::getline(in, line);
+  if (line.starts_with("The handbook on ") || line.starts_with("Nothing in the handbook")) {
+    while (std::getline(in, line) && !line.starts_with("  ")) {
+    }
+    line.erase(0, line.find_first_not_of(' '));
+    return line == name || line.starts_with(name + " ");
+  }
+  return line == name || line.starts_with(name + ": ");
+}
+
+// Everyday questions find their entry first, on a screen of 80 columns.
+TEST(Help, EverydayQuestionsShowTheirEntryFirst) {
+  const std::vector<Query> queries = Queries();
+  ASSERT_GE(queries.size(), 40u);
+  for (const Query& q : queries) {
+    SCOPED_TRACE(q.asked);
+    const Result r = Orbelin("help" + Quoted(q.asked));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(ShowsFirst(r.out, q.cli)) << "expected " << q.cli << " first:\n" << r.out;
+    EXPECT_EQ(WideLines(r.out), std::vector<std::string>{});
+  }
+}
+
+TEST(Help, SearchesWhatPeopleTypeNotEveryLetter) {
+  // Signs are looked for as they are written, in any case.
+  EXPECT_EQ(orbelin::SearchHelp("->").found.front().name, "WRITE");
+  EXPECT_EQ(orbelin::SearchHelp("\xC2\xB0n").found.size(),
+            orbelin::SearchHelp("\xC2\xB0N").found.size());
+  // A letter alone is no question; an accented one is looked for as it
+  // stands, not as every "a".
+  EXPECT_TRUE(orbelin::SearchHelp("a").empty());
+  const orbelin::HelpSearch umlaut = orbelin::SearchHelp("\xC3\xA4");
+  EXPECT_FALSE(umlaut.empty());
+  EXPECT_LT(umlaut.found.size(), orbelin::SearchHelp("the").found.size() / 4);
+  EXPECT_TRUE(orbelin::SearchHelp(";;;;").empty());
+  EXPECT_TRUE(orbelin::SearchHelp("  ").empty());
+  // A word a letter away from the handbook's is searched as that word.
+  EXPECT_EQ(orbelin::SearchHelp("bearnig").instead, "bearing");
+  EXPECT_EQ(orbelin::SearchHelp("xyzzy").instead, "");
+
+  Result r = Orbelin("help xyzzy");
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.out, "");
+  EXPECT_TRUE(r.err.starts_with("orbelin help: nothing in the handbook speaks of 'xyzzy'.\n"))
+      << r.err;
+  r = Orbelin("help --help");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(r.out.starts_with("Usage: orbelin help [WORD...]\n")) << r.out;
+  EXPECT_EQ(WideLines(r.out), std::vector<std::string>{});
+  // A chapter's section by its name.
+  r = Orbelin("help 'cookbook: Morse'");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(r.out.starts_with("cookbook: Morse\n")) << r.out;
 }
 
 TEST(Help, EveryTextFitsEightyColumns) {
@@ -225,10 +255,12 @@ TEST(Help, TheManPageAndTheJsonAreGeneratedAndTheManPageInstalls) {
   EXPECT_NE(man.find(".SH \"MESSAGES\""), std::string::npos);
   for (const std::string& k : Keywords()) EXPECT_NE(man.find(k), std::string::npos) << k;
   std::string json = ReadBytes(fs::path(ORBELIN_HELP_DIR) / "help.json");
-  EXPECT_EQ(json.rfind("[\n  {\"key\": ", 0), 0u);
+  EXPECT_EQ(json.rfind("{\n  \"stopWords\": [", 0), 0u);
+  EXPECT_NE(json.find("\n    [\"quersumme\", [\"digit sum\"]]"), std::string::npos);
   EXPECT_NE(json.find("{\"key\": \"CBP\", \"title\": "), std::string::npos);
   EXPECT_NE(json.find("{\"key\": \"E111\", \"title\": \"indent name unknown\""), std::string::npos);
-  EXPECT_NE(json.find("{\"key\": \"Language\", \"title\": \"Coordinate literals\""),
+  EXPECT_NE(json.find("{\"key\": \"language\", \"title\": \"Coordinate literals\", "
+                      "\"kind\": \"section\""),
             std::string::npos);
 
   fs::path prefix = Scratch() / "prefix";

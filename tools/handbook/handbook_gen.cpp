@@ -2,10 +2,11 @@
 // (C++ source), a JSON file of the reference entries and messages for a web
 // page, and the man page.
 //
-//   handbook-gen VERSION OUTDIR INDEX.md TOPIC.md...
+//   handbook-gen VERSION OUTDIR SEARCH-WORDS INDEX.md TOPIC.md...
 //
 // The topics are taken in the order given; the one named reference.md holds
-// the keyword entries, messages.md the message entries.
+// the keyword entries, messages.md the message entries. SEARCH-WORDS is
+// src/help/search_words.txt, the search's words that the handbook lacks.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -18,6 +19,7 @@
 #include "help_entries.h"
 #include "markdown.h"
 #include "render.h"
+#include "search_index.h"
 
 namespace {
 
@@ -99,24 +101,6 @@ std::string JsonString(const std::string& text) {
 }
 
 // The terminal text of an entry: its heading line, a blank line, the body.
-// A width no paragraph reaches: one line per paragraph.
-constexpr size_t kUnwrapped = 1 << 20;
-
-// What help's search compares (help/search_words.h): the words of an
-// entry's keys and title, and every word of its group and text, once each.
-std::string KeyWords(const Entry& e) {
-  return Join(orbelin::help_search::Words(Join(e.keys, " ") + " " + e.title), " ");
-}
-
-std::string TextWords(const Entry& e) {
-  std::vector<std::string> words;
-  for (const std::string& w :
-       orbelin::help_search::Words(e.group + " " + handbook::RenderText(e.blocks, kUnwrapped))) {
-    if (std::find(words.begin(), words.end(), w) == words.end()) words.push_back(w);
-  }
-  return Join(words, " ");
-}
-
 std::string EntryText(const Entry& e) {
   std::string heading = Join(e.keys, ", ") + ": " + e.title;
   return handbook::Wrap(heading, kWidth) + "\n" + handbook::RenderText(e.blocks, kWidth);
@@ -220,8 +204,8 @@ std::string ManPage(const std::string& version, const HandbookFile& index,
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 5) {
-    std::fprintf(stderr, "usage: handbook-gen VERSION OUTDIR INDEX.md TOPIC.md...\n");
+  if (argc < 6) {
+    std::fprintf(stderr, "usage: handbook-gen VERSION OUTDIR SEARCH-WORDS INDEX.md TOPIC.md...\n");
     return 2;
   }
   const std::string version = argv[1];
@@ -237,11 +221,19 @@ int main(int argc, char** argv) {
     }
     return true;
   };
+  handbook::SearchWordList search_words;
+  {
+    std::string error;
+    if (!handbook::ReadSearchWords(ReadFile(argv[3]), &search_words, &error)) {
+      std::fprintf(stderr, "handbook-gen: %s\n", error.c_str());
+      return 1;
+    }
+  }
   HandbookFile index;
-  if (!load(argv[3], &index)) return 1;
+  if (!load(argv[4], &index)) return 1;
   std::vector<HandbookFile> topics;
   std::vector<Entry> keywords, messages;
-  for (int i = 4; i < argc; ++i) {
+  for (int i = 5; i < argc; ++i) {
     topics.emplace_back();
     if (!load(argv[i], &topics.back())) return 1;
     std::string error;
@@ -291,41 +283,43 @@ int main(int argc, char** argv) {
     records += "    {Kind::kTopic, \"" + t.name + "\", -1, -1, " + name + "},\n";
     ++record_count;
   }
-  // The search's records: every keyword and message entry, and every
-  // topic's title and sections, with the entries a section holds.
-  std::string search = "const SearchEntry kSearchEntries[] = {\n";
-  size_t search_count = 0;
+  // Each chapter's sections, to be shown by their heading.
+  std::vector<handbook::SearchDoc> docs;
   for (const auto* list : {&keywords, &messages}) {
-    for (const Entry& e : *list) {
-      search += "    {" + CppString(Join(e.keys, ", ")) + ", " + CppString(e.title) + ", " +
-                CppString(KeyWords(e)) + ", " + CppString(TextWords(e)) + "},\n";
-      ++search_count;
-    }
+    for (const Entry& e : *list) docs.push_back(handbook::EntryDoc(e));
   }
-  search += "};\n\nconst size_t kSearchEntryCount = " + std::to_string(search_count) + ";\n\n";
-  search += "const SearchSection kSearchSections[] = {\n";
-  size_t section_count = 0;
-  for (const HandbookFile& t : topics) {
-    // The topic's title, then its sections.
-    std::vector<handbook::Section> sections = handbook::SectionsAt(t.blocks, 1);
-    for (handbook::Section& sec : handbook::SectionsAt(t.blocks, 2)) sections.push_back(sec);
-    for (const handbook::Section& sec : sections) {
-      std::vector<std::string> members;
-      for (const auto* list : {&keywords, &messages}) {
-        for (const Entry& e : *list) {
-          if (e.group == sec.heading && (t.name == "reference") == (list == &keywords) &&
-              (t.name == "reference" || t.name == "messages")) {
-            members.push_back(Join(e.keys, ", "));
-          }
-        }
-      }
-      search += "    {" + CppString(t.name) + ", " + CppString(sec.heading) + ", " +
-                CppString(Join(orbelin::help_search::Words(sec.heading), " ")) + ", " +
-                CppString(Join(members, ", ")) + "},\n";
-      ++section_count;
-    }
+  for (handbook::SearchDoc& d : handbook::ChapterDocs(topics, kWidth)) docs.push_back(d);
+  for (const handbook::SearchDoc& d : docs) {
+    if (d.kind != handbook::DocKind::kSection) continue;
+    const std::string key = d.keys + ": " + d.title;
+    std::string name = add_text(key, d.shown);
+    records += "    {Kind::kSection, " + CppString(key) + ", -1, -1, " + name + "},\n";
+    ++record_count;
   }
-  search += "};\n\nconst size_t kSearchSectionCount = " + std::to_string(section_count) + ";\n\n";
+  // The search's documents and words.
+  std::string search = "const SearchDoc kSearchDocs[] = {\n";
+  for (const handbook::SearchDoc& d : docs) {
+    const handbook::DocWords w = handbook::WordsOf(d, search_words);
+    const char* kind = d.kind == handbook::DocKind::kKeyword   ? "Kind::kKeyword"
+                       : d.kind == handbook::DocKind::kMessage ? "Kind::kMessage"
+                       : d.kind == handbook::DocKind::kTopic   ? "Kind::kTopic"
+                                                               : "Kind::kSection";
+    search += std::string("    {") + kind + ", " + CppString(d.keys) + ", " + CppString(d.title) +
+              ", " + CppString(w.keys) + ", " + CppString(w.title) + ", " + CppString(w.group) +
+              ", " + CppString(w.text) + ", " + CppString(w.frequent) + ", " +
+              CppString(w.phrases) + "},\n";
+  }
+  search += "};\n\nconst size_t kSearchDocCount = " + std::to_string(docs.size()) + ";\n\n";
+  search += "const char kStopWords[] = " + CppString(Join(search_words.stop, " ")) + ";\n";
+  search += "const char kQuestionWords[] = " + CppString(Join(search_words.question, " ")) + ";\n";
+  search += "const char kQuestionVerbs[] = " + CppString(Join(search_words.question_verbs, " ")) +
+            ";\n\n";
+  search += "const Synonym kSynonyms[] = {\n";
+  for (const auto& syn : search_words.synonyms) {
+    search += "    {" + CppString(syn.typed) + ", " + CppString(Join(syn.meant, " | ")) + "},\n";
+  }
+  search += "};\n\nconst size_t kSynonymCount = " + std::to_string(search_words.synonyms.size()) +
+            ";\n\n";
 
   std::string index_text = IndexText(topics, keywords, messages);
   ok = CheckWidth("the index", index_text) && ok;
@@ -336,32 +330,35 @@ int main(int argc, char** argv) {
   cpp += search;
   cpp += "}  // namespace orbelin::help_data\n";
 
-  // help.json: the reference entries, the messages and the language's
-  // sections for the web page, as
-  // plain text with paragraphs left unwrapped (the page wraps them to its
-  // width; examples keep their lines), with their group for the search.
-  std::string json = "[\n";
-  bool first = true;
-  for (const auto* list : {&keywords, &messages}) {
-    for (const Entry& e : *list) {
-      json += first ? "  " : ",\n  ";
-      json += "{\"key\": " + JsonString(Join(e.keys, ", ")) +
-              ", \"title\": " + JsonString(e.title) + ", \"group\": " + JsonString(e.group) +
-              ", \"text\": " + JsonString(handbook::RenderText(e.blocks, kUnwrapped)) + "}";
-      first = false;
-    }
+  // help.json: the search's words and every document of the search, for
+  // the web page, as plain text with paragraphs left unwrapped (the page
+  // wraps them to its width; examples keep their lines).
+  auto json_list = [](const std::vector<std::string>& words) {
+    std::string out = "[";
+    for (size_t i = 0; i < words.size(); ++i) out += (i ? ", " : "") + JsonString(words[i]);
+    return out + "]";
+  };
+  std::string json = "{\n  \"stopWords\": " + json_list(search_words.stop) + ",\n";
+  json += "  \"questionWords\": " + json_list(search_words.question) + ",\n";
+  json += "  \"questionVerbs\": " + json_list(search_words.question_verbs) + ",\n";
+  json += "  \"synonyms\": [";
+  for (size_t i = 0; i < search_words.synonyms.size(); ++i) {
+    const auto& syn = search_words.synonyms[i];
+    json += std::string(i ? "," : "") + "\n    [" + JsonString(syn.typed) + ", " +
+            json_list(syn.meant) + "]";
   }
-  // The language's basics, one entry per section, so the page's search
-  // finds comments, literals and operators too.
-  for (const HandbookFile& t : topics) {
-    if (t.name != "language") continue;
-    for (const handbook::Section& section : handbook::SectionsAt(t.blocks, 2)) {
-      json += ",\n  {\"key\": \"Language\", \"title\": " + JsonString(section.heading) +
-              ", \"group\": \"The language\"" +
-              ", \"text\": " + JsonString(handbook::RenderText(section.blocks, kUnwrapped)) + "}";
-    }
+  json += "\n  ],\n  \"entries\": [";
+  for (size_t i = 0; i < docs.size(); ++i) {
+    const handbook::SearchDoc& d = docs[i];
+    const char* kind = d.kind == handbook::DocKind::kKeyword   ? "keyword"
+                       : d.kind == handbook::DocKind::kMessage ? "message"
+                       : d.kind == handbook::DocKind::kTopic   ? "topic"
+                                                               : "section";
+    json += std::string(i ? "," : "") + "\n    {\"key\": " + JsonString(d.keys) +
+            ", \"title\": " + JsonString(d.title) + ", \"kind\": \"" + kind +
+            "\", \"group\": " + JsonString(d.group) + ", \"text\": " + JsonString(d.text) + "}";
   }
-  json += "\n]\n";
+  json += "\n  ]\n}\n";
 
   fs::create_directories(out_dir);
   WriteFile(out_dir / "help_texts.cpp", cpp);
