@@ -17,7 +17,8 @@
 
 namespace orbelin {
 
-// The window's message after a run with errors, worded as the handheld's.
+// The window's message after a run with errors, worded as Orbelin has
+// always worded it.
 inline constexpr const char* kCompilationErrors = "Compilation errors\n";
 
 struct CalcView {

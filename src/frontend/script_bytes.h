@@ -1,7 +1,8 @@
 // A script between its file's bytes and the text the front ends show.
 //
 // On disk a script is Windows-1252 with CR LF line ends and one NUL byte at
-// the end (as the handheld saved it), or UTF-8 when another editor wrote it.
+// the end (as Orbelin has always saved scripts), or UTF-8 when another
+// editor wrote it.
 // The window's box and the page hold Unicode (UTF-8 here) with "\n" line
 // ends; the interpreter runs Windows-1252.
 #pragma once
@@ -45,8 +46,8 @@ std::string BoxTextFromFile(std::string_view bytes);
 // dropped).
 std::string BoxTextFromScriptFile(std::string_view bytes);
 
-// The bytes of a saved script: line ends become CR LF, as the handheld's
-// boxes had them, the text becomes Windows-1252 ('?' for a character it
+// The bytes of a saved script: line ends become CR LF, as Orbelin's script
+// files have always had them, the text becomes Windows-1252 ('?' for a character it
 // cannot hold) and one NUL byte ends it. This is also the text a Calc of the
 // box runs. With `lost`, the characters that became '?' and where.
 std::string ScriptFileFromBoxText(std::string_view text,

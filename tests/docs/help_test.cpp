@@ -248,12 +248,25 @@ TEST(Help, EveryTextFitsEightyColumns) {
   }
 }
 
-TEST(Help, TheManPageAndTheJsonAreGeneratedAndTheManPageInstalls) {
-  std::string man = ReadBytes(fs::path(ORBELIN_HELP_DIR) / "orbelin.1");
-  EXPECT_EQ(man.find(".TH ORBELIN 1"), man.find('\n') + 1);
-  EXPECT_NE(man.find(".SH \"REFERENCE\""), std::string::npos);
-  EXPECT_NE(man.find(".SH \"MESSAGES\""), std::string::npos);
-  for (const std::string& k : Keywords()) EXPECT_NE(man.find(k), std::string::npos) << k;
+TEST(Help, TheJsonIsGeneratedAndTheManPagesAndTheHandbookInstall) {
+  const std::string man1 = ReadBytes(fs::path(ORBELIN_HELP_DIR) / "orbelin.1");
+  const std::string man7 = ReadBytes(fs::path(ORBELIN_HELP_DIR) / "orbelin.7");
+  // The page's date, as a man page gives it.
+  for (const std::string* page : {&man1, &man7}) {
+    const size_t th = page->find(".TH ORBELIN ");
+    EXPECT_EQ(th, page->find('\n') + 1);
+    const std::string date = page->substr(th + 15, 10);
+    EXPECT_TRUE(date.size() == 10 && date[4] == '-' && date[7] == '-' &&
+                std::isdigit(static_cast<unsigned char>(date[0])))
+        << page->substr(th, 60);
+  }
+  // Options are tagged paragraphs; the language is in the other page.
+  EXPECT_NE(man1.find(".TP\n\\fB\\-\\-gpx\\ FILE\\fR\n"), std::string::npos);
+  EXPECT_EQ(man1.find(".SH \"REFERENCE\""), std::string::npos);
+  EXPECT_NE(man7.find(".SH \"REFERENCE\""), std::string::npos);
+  EXPECT_NE(man7.find(".SH \"MESSAGES\""), std::string::npos);
+  for (const std::string& k : Keywords()) EXPECT_NE(man7.find(k), std::string::npos) << k;
+
   std::string json = ReadBytes(fs::path(ORBELIN_HELP_DIR) / "help.json");
   EXPECT_EQ(json.rfind("{\n  \"stopWords\": [", 0), 0u);
   EXPECT_NE(json.find("\n    [\"quersumme\", [\"digit sum\"]]"), std::string::npos);
@@ -267,7 +280,13 @@ TEST(Help, TheManPageAndTheJsonAreGeneratedAndTheManPageInstalls) {
   std::string command = "cmake --install " + std::string(ORBELIN_BINARY_DIR) + " --prefix " +
                         prefix.string() + " >/dev/null";
   ASSERT_EQ(std::system(command.c_str()), 0);
-  EXPECT_EQ(ReadBytes(prefix / ORBELIN_INSTALL_MANDIR / "man1" / "orbelin.1"), man);
+  EXPECT_EQ(ReadBytes(prefix / ORBELIN_INSTALL_MANDIR / "man1" / "orbelin.1"), man1);
+  EXPECT_EQ(ReadBytes(prefix / ORBELIN_INSTALL_MANDIR / "man7" / "orbelin.7"), man7);
+  // What the pages' FILES and SEE ALSO name.
+  EXPECT_EQ(ReadBytes(prefix / "share/doc/orbelin/language.md"),
+            ReadBytes(fs::path(ORBELIN_SOURCE_DIR) / "docs/handbook/language.md"));
+  EXPECT_TRUE(fs::exists(prefix / "share/doc/orbelin/index.md"));
+  EXPECT_TRUE(fs::exists(prefix / "share/orbelin/examples/puzzle.inp"));
 }
 
 // Runs a shell command; its standard output, and its standard error apart.
@@ -279,35 +298,91 @@ Result Shell(const std::string& command) {
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(dir / "out"), ReadBytes(dir / "err")};
 }
 
-TEST(Help, TheManPageReadsAsManPagesDo) {
-  const std::string page = (fs::path(ORBELIN_HELP_DIR) / "orbelin.1").string();
+// A page as man shows it on an 80-column terminal, with no troff warning,
+// and what lexgrog reads of its NAME.
+std::string ReadsAsAManPage(const std::string& page, const std::string& name) {
   Result r = Shell("MANWIDTH=80 MAN_KEEP_FORMATTING= man --warnings -l " + page);
-  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.err, "");  // no troff warning
   EXPECT_EQ(WideLines(r.out), std::vector<std::string>{});
   // No word hyphenated at a line's end (groff's hyphen is U+2010).
   EXPECT_EQ(r.out.find("\u2010\n"), std::string::npos);
-  // The usual sections in the usual order, the handbook between them.
+  const Result g = Shell("lexgrog " + page);
+  EXPECT_EQ(g.status, 0) << g.err;
+  EXPECT_EQ(g.out, page + ": \"" + name + "\"\n");
+  return r.out;
+}
+
+// The options a program's --help names: "--gpx", "-j".
+std::vector<std::string> OptionsNamed(const std::string& help) {
+  std::vector<std::string> options;
+  for (size_t i = 0; i < help.size(); ++i) {
+    if (help[i] != '-' || (i > 0 && help[i - 1] != ' ' && help[i - 1] != ',')) continue;
+    size_t end = i + 1;
+    if (end < help.size() && help[end] == '-') ++end;
+    if (end >= help.size() || !std::islower(static_cast<unsigned char>(help[end]))) continue;
+    while (end < help.size() &&
+           (std::isalnum(static_cast<unsigned char>(help[end])) || help[end] == '-')) {
+      ++end;
+    }
+    const std::string option = help.substr(i, end - i);
+    if (option != "--help-all" &&
+        std::find(options.begin(), options.end(), option) == options.end()) {
+      options.push_back(option);
+    }
+    i = end;
+  }
+  return options;
+}
+
+TEST(Help, TheManPagesReadAsManPagesDo) {
+  const std::string out =
+      ReadsAsAManPage((fs::path(ORBELIN_HELP_DIR) / "orbelin.1").string(),
+                      "orbelin - a calculator for puzzle solving and field navigation");
+  // The usual sections in the usual order.
   size_t at = 0;
   for (const char* section :
-       {"\nNAME\n", "\nSYNOPSIS\n", "\nDESCRIPTION\n", "\nOPTIONS\n", "\nEXIT STATUS\n",
-        "\nFILES\n", "\nENVIRONMENT\n", "\nREFERENCE\n", "\nSEE ALSO\n"}) {
-    size_t found = r.out.find(section, at);
+       {"\nNAME\n", "\nSYNOPSIS\n", "\nDESCRIPTION\n", "\nCOMMANDS\n", "\nOPTIONS\n",
+        "\nEXIT STATUS\n", "\nENVIRONMENT\n", "\nFILES\n", "\nEXAMPLES\n", "\nSEE ALSO\n"}) {
+    size_t found = out.find(section, at);
     EXPECT_NE(found, std::string::npos) << section;
     if (found != std::string::npos) at = found;
   }
-  for (const char* form :
-       {"orbelin run -", "-e TEXT", "--output-dir DIR", "--no-files", "--encoding", "orbelin help",
-        "orbelin vary SCRIPT --set NAME=VALUES", "--home DIR", "ORBELIN_HOME", "NO_COLOR",
-        "Orbelin.ini", "Orbelin.def"}) {
-    EXPECT_NE(r.out.find(form), std::string::npos) << form;
+  // Every option that the programs' own --help names.
+  std::vector<std::string> options = OptionsNamed(Orbelin("--help").out);
+  for (const std::string& o : OptionsNamed(Orbelin("vary --help").out)) options.push_back(o);
+  const fs::path window = fs::path(ORBELIN_BINARY_DIR) / "orbelin-window";
+  if (fs::exists(window)) {
+    for (const std::string& o : OptionsNamed(Shell(window.string() + " --help").out)) {
+      options.push_back(o);
+    }
   }
-  // Code shows the characters to type, not typographic look-alikes.
-  EXPECT_NE(r.out.find("WRITE 'Start  ', WGPS(LAT, LON);"), std::string::npos);
+  EXPECT_GE(options.size(), 15u);
+  std::vector<std::string> tags;  // "       -j N, --jobs N": the tagged paragraphs' tags
+  std::istringstream lines(out);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.starts_with("       -")) tags.push_back(line.substr(7) + ",");
+  }
+  for (const std::string& o : options) {
+    const bool tagged = std::any_of(tags.begin(), tags.end(), [&](const std::string& t) {
+      return t.starts_with(o + " ") || t.starts_with(o + ",") ||
+             t.find(", " + o + " ") != std::string::npos ||
+             t.find(", " + o + ",") != std::string::npos;
+    });
+    EXPECT_TRUE(tagged) << o << " is no tag of orbelin(1)";
+  }
+  for (const char* form :
+       {"orbelin vary SCRIPT --set NAME=VALUES", "130", "ORBELIN_HOME", "XDG_DATA_HOME", "NO_COLOR",
+        "Orbelin.ini", "share/doc/orbelin", "share/orbelin/examples", "orbelin(7)"}) {
+    EXPECT_NE(out.find(form), std::string::npos) << form;
+  }
 
-  r = Shell("lexgrog " + page);
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, page + ": \"orbelin - a calculator for puzzle solving and field navigation\"\n");
+  const std::string language =
+      ReadsAsAManPage((fs::path(ORBELIN_HELP_DIR) / "orbelin.7").string(),
+                      "orbelin - the script language of the Orbelin calculator, and its handbook");
+  // Code shows the characters to type, not typographic look-alikes.
+  EXPECT_NE(language.find("WRITE 'Start  ', WGPS(LAT, LON);"), std::string::npos);
+  EXPECT_NE(language.find("orbelin(1)"), std::string::npos);
 }
 
 TEST(Help, TheTerminalShowsCodeAsCode) {

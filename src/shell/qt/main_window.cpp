@@ -134,8 +134,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     addAction(zoom);
   }
   file->addSeparator();
-  // Calc, Save and Load keep the handheld's plain texts; these have a letter
-  // to press.
+  // Calc, Save and Load keep the plain texts Orbelin has always shown; these
+  // have a letter to press.
   AddCommand(file, "&Export as GPX…", WindowController::kExportGpx);
   AddCommand(file, "Open in &map", WindowController::kOpenInMap);
   AddCommand(file, "Copy c&oordinates", WindowController::kCopyCoordinates);
