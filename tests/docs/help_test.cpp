@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -28,12 +29,24 @@ struct Result {
   std::string out, err;
 };
 
+// A scratch folder of this test in this process: the same test of another
+// build running at the same time must not empty it.
 fs::path Scratch() {
   fs::path dir =
       fs::path(testing::TempDir()) /
-      ("help." + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+      ("help." + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + "." +
+       std::to_string(getpid()));
   fs::remove_all(dir);
   fs::create_directories(dir);
+  // Gone when the test program ends.
+  static struct Folders {
+    std::vector<fs::path> made;
+    ~Folders() {
+      std::error_code ignored;
+      for (const fs::path& p : made) fs::remove_all(p, ignored);
+    }
+  } folders;
+  folders.made.push_back(dir);
   return dir;
 }
 
