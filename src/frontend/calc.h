@@ -12,6 +12,7 @@
 #include "frontend/diagnostic.h"
 #include "frontend/explain.h"
 #include "frontend/lost_characters.h"
+#include "frontend/script_bytes.h"
 #include "interp/run_result.h"
 #include "interp/session.h"
 
@@ -24,6 +25,9 @@ inline constexpr const char* kCompilationErrors = "Compilation errors\n";
 struct CalcView {
   std::string source;  // the text that ran (Windows-1252)
   RunResult run;       // the files' bytes, the errors, the point
+  // Bytes of a script read as UTF-8 that were no UTF-8 (they ran as '?'):
+  // a warning among the explanations.
+  Utf8Damage utf8_damage;
   // The characters that became '?' in `source` when it was made from
   // UTF-8, for the hints that name them.
   std::vector<LostCharacter> lost;
@@ -45,9 +49,14 @@ struct CalcView {
   mutable std::optional<std::vector<Explanation>> explanations_;
 };
 
-// Runs a text in the session as it stands (Windows-1252 bytes), made from
-// UTF-8 with the `lost` characters or not.
-CalcView CalcSource(Session& session, std::string source, std::vector<LostCharacter> lost = {});
+// The warning for bytes of a script read as UTF-8 that were no UTF-8, at the
+// first of them, with how many there were.
+Explanation Utf8Warning(const Utf8Damage& damage);
+
+// Runs a text in the session as it stands (Windows-1252 bytes); `damage`
+// and `lost` are what decoding its file changed (DecodeScript).
+CalcView CalcSource(Session& session, std::string source, Utf8Damage damage = {},
+                    std::vector<LostCharacter> lost = {});
 
 // Runs the text of a box (UTF-8, "\n" line ends) as the bytes it is saved
 // as: Windows-1252 with CR LF line ends and the closing NUL.
