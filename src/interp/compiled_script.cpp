@@ -93,14 +93,14 @@ void CompiledScript::Play(std::span<const double> values, bool text) {
   s.diagnostics_.BeginRun(nullptr, nullptr);
   result_.notes = notes_;
   Runtime rt{s.out_, s.vars_, s.diagnostics_, *s.text_, s.point_, result_.notes, 0, {}, false};
-  double* slot = tape_.slots.data();
+  double* slot = tape_.cells.data();
   // A new session starts with the distance at its full value; after an
   // error it counts the tokens read since.
   bool reported = false;
   uint64_t reported_at = 0;
   fixed_error_ = false;
   const auto call = [&](TapeCall& c) {
-    for (int i = 0; i < c.numbers; ++i) c.args.num[i] = slot[c.slots[i]];
+    for (int i = 0; i < c.numbers; ++i) c.args.num[i] = slot[c.inputs[i]];
     rt.call = c.call;
     const uint64_t since = c.delivered - reported_at;
     const int distance = !reported || since >= static_cast<uint64_t>(Diagnostics::kDistance)

@@ -46,7 +46,7 @@ struct TapeStep {
 struct TapeCall {
   const CallForm* form = nullptr;
   CallArgs args;
-  int slots[CallArgs::kMaxNum] = {};
+  int inputs[CallArgs::kMaxNum] = {};  // the slots its numbers are in
   int numbers = 0;
   SourceLocation call;  // the keyword, where its warnings point
   // Where the parser stood when the call ran, which is where its errors
@@ -71,7 +71,7 @@ struct TapeCall {
 // value in every run.
 struct Tape {
   std::vector<TapeStep> steps;
-  std::vector<double> slots;  // the constants filled in; the steps write the rest
+  std::vector<double> cells;  // the slots: the constants filled in; the steps write the rest
   std::vector<TapeCall> calls;
   std::vector<StringArg> texts;
   std::vector<SourceLocation> names;

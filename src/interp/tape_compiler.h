@@ -38,9 +38,9 @@ class TapeCompiler {
   static int& Num(Args& args, int n) { return args.slot[n]; }
 
   Value Constant(double x) {
-    tape_.slots.push_back(x);
+    tape_.cells.push_back(x);
     slot_varies_.push_back(false);
-    return static_cast<int>(tape_.slots.size()) - 1;
+    return static_cast<int>(tape_.cells.size()) - 1;
   }
   Value Load(int v) {
     const int dst = NewSlot(varies_[Index(v)]);
@@ -111,9 +111,9 @@ class TapeCompiler {
     return v >= 0 && v < Variables::kSlots ? static_cast<size_t>(v) : 0;
   }
   int NewSlot(bool varies) {
-    tape_.slots.push_back(0.0);
+    tape_.cells.push_back(0.0);
     slot_varies_.push_back(varies);
-    return static_cast<int>(tape_.slots.size()) - 1;
+    return static_cast<int>(tape_.cells.size()) - 1;
   }
   void Step(TapeStep::Kind kind, int op = 0, int dst = 0, int a = 0, int b = 0) {
     // Only a value step has a slot of its own to keep.
@@ -128,7 +128,7 @@ class TapeCompiler {
     bool varies = state_varies_;
     for (const char* k = form.kinds; *k != '\0'; ++k) {
       if (*k == 'N' || *k == ':') {
-        c.slots[c.numbers] = args.slot[c.numbers];
+        c.inputs[c.numbers] = args.slot[c.numbers];
         varies = varies || slot_varies_[args.slot[c.numbers]];
         ++c.numbers;
       }
