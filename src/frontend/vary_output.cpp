@@ -84,16 +84,50 @@ std::vector<VaryPoint> MergePoints(const std::vector<KeptRun>& kept) {
   return points;
 }
 
-std::string ValuesText(const VaryPlan& plan, const VaryPoint& point, size_t most) {
-  std::string text;
-  std::vector<double> values;
-  const size_t n = point.combinations.size();
-  for (size_t i = 0; i < n && i < most; ++i) {
-    plan.Values(point.combinations[i], &values);
-    if (i > 0) text += ", ";
-    text += CombinationText(plan.sets(), values);
+namespace {
+
+// The one variable in which b goes on from a by one whole step, as in a
+// range; -1 when they differ otherwise.
+int StepBetween(const std::vector<double>& a, const std::vector<double>& b) {
+  int step = -1;
+  for (size_t k = 0; k < a.size(); ++k) {
+    if (a[k] == b[k]) continue;
+    if (step >= 0 || b[k] != a[k] + 1 || a[k] != maths::floor(a[k])) return -1;
+    step = static_cast<int>(k);
   }
-  if (n > most) text += " and " + CountText(n - most) + " more";
+  return step;
+}
+
+}  // namespace
+
+std::string ValuesText(const VaryPlan& plan, const VaryPoint& point, size_t most) {
+  // Runs whose values go on one by one in a single variable, the others
+  // alike, are written as a range of it: "A=3 CHK=0..199".
+  const size_t n = point.combinations.size();
+  std::string text;
+  std::vector<double> first, last, next;
+  size_t items = 0, i = 0;
+  for (; i < n && items < most; ++items) {
+    plan.Values(point.combinations[i], &first);
+    last = first;
+    int step = -1;
+    size_t j = i + 1;
+    for (; j < n; ++j) {
+      plan.Values(point.combinations[j], &next);
+      const int k = StepBetween(last, next);
+      if (k < 0 || (step >= 0 && k != step)) break;
+      step = k;
+      last.swap(next);
+    }
+    if (items > 0) text += ", ";
+    for (size_t k = 0; k < plan.sets().size() && k < first.size(); ++k) {
+      if (k > 0) text += ' ';
+      text += plan.sets()[k].name + "=" + ValueText(first[k]);
+      if (static_cast<int>(k) == step) text += ".." + ValueText(last[k]);
+    }
+    i = j;
+  }
+  if (i < n) text += " and " + CountText(n - i) + " more";
   return text;
 }
 
