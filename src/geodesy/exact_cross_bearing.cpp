@@ -1,0 +1,142 @@
+// Variable names follow the notation key in geodesy/exact_cross_bearing.h.
+#include "geodesy/exact_cross_bearing.h"
+
+#include <cmath>
+
+#include "geodesy/degenerate.h"
+#include "geodesy/geodesic_direct.h"
+#include "geodesy/geodesic_inverse.h"
+#include "geodesy/unit_sphere.h"
+
+namespace orbelin {
+
+namespace {
+
+using Outcome = GeodesicCrossing::Outcome;
+
+// Metres: a step this short ends the search; one this long is cut, so that
+// a poor guess cannot throw X round the Earth.
+constexpr double kSettled = 1e-6;
+constexpr double kLongestStep = 2000000.0;
+// After this many steps a last step below 1 mm is taken as the noise of
+// the azimuths over a narrow crossing, not as a search that failed.
+constexpr int kStepBound = 50;
+constexpr double kNoise = 1e-3;
+// A point this close to a line lies on it, metres.
+constexpr double kOnLine = 1e-6;
+
+struct Probe {
+  GeoPoint x;
+  double e;      // metres right of line 2
+  double slope;  // de/dt
+  double alpha, beta;
+  double s2;
+  bool front2;  // X lies in front of P2
+};
+
+struct Lines {
+  const Ellipsoid& el;
+  GeoPoint p1, p2;
+  double b1, b2;
+
+  Probe At(double t) const {
+    const DirectResult d = t >= 0 ? CalcBackProjection(el, p1.lat, p1.lon, b1, t, nullptr)
+                                  : CalcBackProjection(el, p1.lat, p1.lon, b1 + 180, -t, nullptr);
+    Probe p;
+    p.x = {d.lat, d.lon};
+    p.alpha = t >= 0 ? d.back_azimuth + 180 : d.back_azimuth;
+    const InverseResult s = CalcProjection(el, p2.lat, p2.lon, d.lat, d.lon, nullptr);
+    const double psi2 = ToRad(s.azimuth - b2);
+    p.s2 = s.distance;
+    p.e = s.distance * std::sin(psi2);
+    p.front2 = std::cos(psi2) >= 0;
+    p.beta = p.front2 ? s.back_azimuth + 180 : s.back_azimuth;
+    // The sphere's s2 / m2, 1 at P2 itself.
+    const double sigma = s.distance / el.a;
+    const double stretch = sigma > 0 ? sigma / std::sin(sigma) : 1;
+    p.slope = std::sin(ToRad(p.alpha - p.beta)) * stretch;
+    return p;
+  }
+};
+
+// The signed distance along bearing 1 to where the great circles of the
+// two bearings cross on a sphere of radius a, at the crossing nearer the
+// points; NaN when the circles are one.
+double SphereGuess(const Lines& l) {
+  const UnitVector u1 = ToUnit(l.p1), u2 = ToUnit(l.p2);
+  const UnitVector n1 = GreatCirclePole(l.p1, l.b1), n2 = GreatCirclePole(l.p2, l.b2);
+  UnitVector c = Cross(n1, n2);
+  if (!(Norm(c) > 0)) return kNoValue;
+  if (Dot(c, u1) + Dot(c, u2) < 0) c = Scaled(c, -1);
+  const UnitVector along1 = Cross(n1, u1);
+  return l.el.a * std::atan2(Dot(c, along1), Dot(c, u1));
+}
+
+}  // namespace
+
+GeodesicCrossing IntersectGeodesics(const Ellipsoid& ellipsoid, double lat1, double lon1,
+                                    double bearing1, double lat2, double lon2, double bearing2) {
+  GeodesicCrossing result;
+  result.x = {kNoValue, kNoValue};
+  const double inputs[] = {lat1, lon1, bearing1, lat2, lon2, bearing2};
+  for (double v : inputs) {
+    if (!std::isfinite(v)) result.outcome = Outcome::kNoInput;
+  }
+  if (std::fabs(lat1) > 90 || std::fabs(lat2) > 90) result.outcome = Outcome::kNoInput;
+  if (result.outcome == Outcome::kNoInput) return result;
+
+  const Lines lines{ellipsoid, {lat1, lon1}, {lat2, lon2}, bearing1, bearing2};
+  const InverseResult base = CalcProjection(ellipsoid, lat1, lon1, lat2, lon2, nullptr);
+  const double turn = std::fabs(std::remainder(bearing1 - bearing2, 180.0));
+  if (base.distance == 0) {
+    // One point: both lines pass through it.
+    if (turn == 0) {
+      result.outcome = Outcome::kSameLine;
+    } else {
+      result.x = lines.p1;
+      result.angle = turn;
+    }
+    return result;
+  }
+  // P2 on line 1, and bearing 2 along it there: one line.
+  const double off1 = base.distance * std::sin(ToRad(base.azimuth - bearing1));
+  const double along2 = std::sin(ToRad(base.back_azimuth + 180 - bearing2));
+  if (std::fabs(off1) <= kOnLine && std::fabs(along2) * base.distance <= kOnLine) {
+    result.outcome = Outcome::kSameLine;
+    return result;
+  }
+
+  double t = SphereGuess(lines);
+  if (std::isnan(t)) {
+    result.outcome = Outcome::kUnsolved;
+    return result;
+  }
+  double last_step = kNoValue;
+  for (int step = 0; step < kStepBound; ++step) {
+    const Probe p = lines.At(t);
+    double dt = -p.e / p.slope;
+    if (!std::isfinite(dt)) break;
+    dt = std::fmax(-kLongestStep, std::fmin(kLongestStep, dt));
+    t += dt;
+    last_step = std::fabs(dt);
+    if (last_step < kSettled) break;
+  }
+  if (!(last_step < kNoise)) {
+    result.outcome = Outcome::kUnsolved;
+    return result;
+  }
+  const Probe p = lines.At(t);
+  if (std::isnan(p.e)) {
+    result.outcome = Outcome::kUnsolved;
+    return result;
+  }
+  result.x = p.x;
+  result.behind_first = t < 0;
+  result.behind_second = !p.front2;
+  result.angle = std::fabs(std::remainder(p.alpha - p.beta, 180.0));
+  result.sight1 = std::fabs(t);
+  result.sight2 = p.s2;
+  return result;
+}
+
+}  // namespace orbelin
