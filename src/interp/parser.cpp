@@ -362,7 +362,9 @@ double Parser::Koord() {
   const int t = sc_.lookahead();
   if (t == kPasted) {
     sc_.NextToken();
-    return sc_.PastedValue();
+    const PastedCoordinate c = sc_.Pasted();
+    WarnPasted(c);
+    return c.value;
   }
   const double sign = (t == kDegE || t == kDegN) ? 1.0 : -1.0;
   sc_.NextToken();
@@ -371,6 +373,29 @@ double Parser::Koord() {
   Expect(kNumber);
   double minutes = sc_.NumberValue();
   return (degrees + minutes / 60) * sign;
+}
+
+// A pasted coordinate is taken as written; two slips that still read as
+// numbers are said: a decimal comma, which ends the coordinate at the
+// comma, and degrees beyond the range of a latitude or longitude.
+void Parser::WarnPasted(const PastedCoordinate& c) {
+  const std::string text(sc_.TokenText(sc_.current().length));
+  rt_.call = sc_.current().location;
+  if (!c.decimal_comma.empty()) {
+    std::string point(c.decimal_comma);
+    point[point.find(',')] = '.';
+    rt_.Warn("a decimal comma? Write " + point,
+             text + " ends at the comma, and " +
+                 std::string(c.decimal_comma.substr(c.decimal_comma.find(',') + 1)) +
+                 " is read as the next number: minutes and seconds take a decimal point");
+  }
+  if (OutOfRange(c)) {
+    const bool latitude = c.hemisphere == 'N' || c.hemisphere == 'S';
+    rt_.Warn(text + (latitude ? " lies beyond 90\xB0 north or south"
+                              : " lies beyond 180\xB0 east or west"),
+             latitude ? "a latitude runs from S 90\xB0 to N 90\xB0: check its degrees"
+                      : "a longitude runs from W 180\xB0 to E 180\xB0: check its degrees");
+  }
 }
 
 // StrArg -> string

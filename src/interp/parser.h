@@ -46,6 +46,7 @@ class Parser {
   double Fact();
   double Func();
   double Koord();
+  void WarnPasted(const PastedCoordinate& c);
   void StrArg(StringArg* out);
   int VarRef();
 
