@@ -2,6 +2,7 @@
 #include "geodesy/exact_cross_bearing.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "geodesy/degenerate.h"
 #include "geodesy/geodesic_direct.h"
@@ -24,6 +25,8 @@ constexpr int kStepBound = 50;
 constexpr double kNoise = 1e-3;
 // A point this close to a line lies on it, metres.
 constexpr double kOnLine = 1e-6;
+// Metres: a first guess this far along line 1 is no guess.
+constexpr double kQuarterMeridian = 10000000.0;
 
 struct Probe {
   GeoPoint x;
@@ -59,9 +62,27 @@ struct Lines {
   }
 };
 
-// The signed distance along bearing 1 to where the great circles of the
-// two bearings cross on a sphere of radius a, at the crossing nearer the
-// points; NaN when the circles are one.
+// The signed distance along bearing 1 to where the lines cross in the
+// azimuthal equidistant picture around P1: line 1 is straight there, P2
+// lies at its true distance and azimuth, and bearing 2 is turned by the
+// change of azimuth along the geodesic P1 P2. Good where the figure is
+// small beside the Earth, however narrow the crossing; NaN for parallel
+// lines in the picture.
+double PlaneGuess(const Lines& l, const InverseResult& base) {
+  const double az12 = ToRad(base.azimuth);
+  const double x2 = base.distance * std::sin(az12), y2 = base.distance * std::cos(az12);
+  const double beta2 = ToRad(l.b2) - (ToRad(base.back_azimuth + 180) - az12);
+  const double u1 = std::sin(ToRad(l.b1)), v1 = std::cos(ToRad(l.b1));
+  const double u2 = std::sin(beta2), v2 = std::cos(beta2);
+  const double d = u1 * v2 - v1 * u2;
+  return d != 0 ? (x2 * v2 - y2 * u2) / d : kNoValue;
+}
+
+// The same on a sphere of radius a: where the great circles of the two
+// bearings cross, at the crossing nearer the points. Good for figures as
+// large as the Earth, not for narrow crossings (latitudes taken as
+// spherical bend the bearings by about the flattening); NaN when the
+// circles are one.
 double SphereGuess(const Lines& l) {
   const UnitVector u1 = ToUnit(l.p1), u2 = ToUnit(l.p2);
   const UnitVector n1 = GreatCirclePole(l.p1, l.b1), n2 = GreatCirclePole(l.p2, l.b2);
@@ -70,6 +91,21 @@ double SphereGuess(const Lines& l) {
   if (Dot(c, u1) + Dot(c, u2) < 0) c = Scaled(c, -1);
   const UnitVector along1 = Cross(n1, u1);
   return l.el.a * std::atan2(Dot(c, along1), Dot(c, u1));
+}
+
+// Newton's method along line 1 from *t; false when it does not settle.
+bool Solve(const Lines& lines, double* t) {
+  double last_step = kNoValue;
+  for (int step = 0; step < kStepBound; ++step) {
+    const Probe p = lines.At(*t);
+    double dt = -p.e / p.slope;
+    if (!std::isfinite(dt)) break;
+    dt = std::fmax(-kLongestStep, std::fmin(kLongestStep, dt));
+    *t += dt;
+    last_step = std::fabs(dt);
+    if (last_step < kSettled) break;
+  }
+  return last_step < kNoise;
 }
 
 }  // namespace
@@ -106,22 +142,18 @@ GeodesicCrossing IntersectGeodesics(const Ellipsoid& ellipsoid, double lat1, dou
     return result;
   }
 
-  double t = SphereGuess(lines);
-  if (std::isnan(t)) {
-    result.outcome = Outcome::kUnsolved;
-    return result;
+  // The picture around P1 first; where it puts the crossing a quarter of
+  // the way round the Earth or more, or Newton's method finds nothing from
+  // it, the sphere.
+  double t = kNoValue;
+  bool found = false;
+  for (double guess : {PlaneGuess(lines, base), SphereGuess(lines)}) {
+    if (!(std::fabs(guess) < kQuarterMeridian)) continue;
+    t = guess;
+    found = Solve(lines, &t);
+    if (found) break;
   }
-  double last_step = kNoValue;
-  for (int step = 0; step < kStepBound; ++step) {
-    const Probe p = lines.At(t);
-    double dt = -p.e / p.slope;
-    if (!std::isfinite(dt)) break;
-    dt = std::fmax(-kLongestStep, std::fmin(kLongestStep, dt));
-    t += dt;
-    last_step = std::fabs(dt);
-    if (last_step < kSettled) break;
-  }
-  if (!(last_step < kNoise)) {
+  if (!found) {
     result.outcome = Outcome::kUnsolved;
     return result;
   }

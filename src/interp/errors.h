@@ -38,7 +38,9 @@
   X(OddPlugs,         116, "Der Stecker muss eine gerade Anzahl haben")      \
   X(BadWheelLetter,   117, "R\xE4" "der muss im Bereich A..V liegen")        \
   X(BadRingLetter,    118, "Stellung muss im Bereich A..Z liegen")           \
-  X(BadWindowLetter,  119, "Preset muss im Bereich A..Z liegen")
+  X(BadWindowLetter,  119, "Preset muss im Bereich A..Z liegen")            \
+  X(LatitudeRange,    120, "latitude out of range")                         \
+  X(RadiusRange,      121, "radius out of range")
 // clang-format on
 
 namespace orbelin {

@@ -127,5 +127,10 @@
   X(Wgc,          "WGC",          kItem,         "NN",              ItemWgc)      \
   X(Wdms,         "WDMS",         kItem,         "NN",              ItemWdms)     \
   X(Gps2Dhdn,     "GPS2DHDN",     kStatement,    "NNNVV",           HandleGps2Dhdn) \
-  X(Dhdn2Gps,     "DHDN2GPS",     kStatement,    "NNVV",            HandleDhdn2Gps)
+  X(Dhdn2Gps,     "DHDN2GPS",     kStatement,    "NNVV",            HandleDhdn2Gps) \
+  X(CenterExact,  "CENTEREXACT",  kStatement,    "NNNNNNVV",        HandleCenterExact) \
+  X(KreuzpeilungExact, "KREUZPEILUNGEXACT", kStatement, "NNNNNNVV", HandleKreuzpeilungExact) \
+  X(BogenschnittExact, "BOGENSCHNITTEXACT", kStatement, "NNNNNNVVVV", HandleBogenschnittExact) \
+  X(Wgcqsum,      "WGCQSUM",      kFunction,     "NN",              FnWgcqsum)    \
+  X(Kqsumgc,      "KQSUMGC",      kFunction,     "N",               FnKqsumgc)
 // clang-format on
