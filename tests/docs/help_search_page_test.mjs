@@ -20,7 +20,7 @@ const cases = [
   ['enigma', ['ENIGMAINIT', 'ENIGMARUN', 'ENIGMAWHEELS', 'ENIGMAINFO']],
   // A title, then a group's heading: the entries under it. (The page's
   // help also holds the language chapter's sections: "Coordinate literals".)
-  ['coordinates', ['KQSUM', 'Language', 'WLAT', 'WLON', 'WGPS', 'WGK', 'WUTM', 'WGC', 'WDMS', 'CHAR', 'GMMMM']],
+  ['coordinates', ['KQSUM', 'KQSUMGC', 'Language', 'WLAT', 'WLON', 'WGPS', 'WGK', 'WUTM', 'WGC', 'WDMS', 'CHAR', 'GMMMM']],
   // The exact key and the message number first.
   ['olon', ['OLAT, OLON']],
   ['E6', ['E4 to E96']],
