@@ -28,7 +28,7 @@ struct GeodesicCentre {
     kAnswer,       // centre is the point equally far from the three
     kEqualPoints,  // two of the points are one
     kNoInput,      // NaN or an infinity, a latitude beyond 90
-    kUnsolved,     // no centre found: points on one geodesic, whose centre lies at its pole
+    kUnsolved,     // no centre found: points too nearly one for doubles to place it
   };
   Outcome outcome = Outcome::kAnswer;
   GeoPoint centre{};  // NaN without an answer
