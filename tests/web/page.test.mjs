@@ -285,6 +285,8 @@ describe('the calculator', () => {
       ['comments', /^Language: Comments$/], ['coordinate literals', /^Language: Coordinate literals$/],
       ['here position', /^Page: Here/], ['paste coordinates', /^Page: Paste coordinates$/],
       ['cancel', /^Page: Calc and Cancel$/],
+      // The exact constructions and the checksum of a final.
+      ['exact arc intersection', /^BOGENSCHNITTEXACT: /], ['checksum', /^WGCQSUM: /],
     ]) {
       await search.fill(query);
       const found = await titles();
