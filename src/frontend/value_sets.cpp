@@ -1,11 +1,11 @@
 #include "frontend/value_sets.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 #include "base/ascii.h"
+#include "base/maths.h"
 #include "interp/scanner.h"
 
 namespace orbelin {

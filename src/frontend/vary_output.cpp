@@ -1,12 +1,12 @@
 #include "frontend/vary_output.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <map>
 #include <utility>
 
 #include "base/cp1252.h"
+#include "base/maths.h"
 #include "frontend/point.h"
 
 namespace orbelin {
@@ -48,8 +48,8 @@ std::vector<VaryPoint> MergePoints(const std::vector<KeptRun>& kept) {
   std::map<std::pair<long long, long long>, size_t> where;
   for (const KeptRun& run : kept) {
     if (run.has_point) {
-      const std::pair<long long, long long> key{std::llround(run.lat * 60000.0),
-                                                std::llround(run.lon * 60000.0)};
+      const std::pair<long long, long long> key{maths::llround(run.lat * 60000.0),
+                                                maths::llround(run.lon * 60000.0)};
       const auto [at, added] = where.try_emplace(key, points.size());
       if (!added) {
         points[at->second].combinations.push_back(run.combination);

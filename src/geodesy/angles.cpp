@@ -1,12 +1,12 @@
 // Variable names follow the notation key in geodesy/angles.h.
 #include "geodesy/angles.h"
 
-#include <cmath>
+#include "base/maths.h"
 
 namespace orbelin {
 
 double AngleMod(double x, double y) {
-  return x - std::floor(x / y) * y;
+  return x - maths::floor(x / y) * y;
 }
 
 double Wrap2Pi(double x) {
@@ -19,6 +19,10 @@ double WrapPi(double x) {
 
 double WrapHalfPi(double x) {
   return AngleMod(x + GeoPi / 2, GeoPi * 2) - GeoPi / 2;
+}
+
+double LineAngle(double a, double b) {
+  return maths::fabs(AngleMod(a - b + 90, 180) - 90);
 }
 
 }  // namespace orbelin

@@ -1,8 +1,7 @@
 // Variable names follow the notation key in geodesy/arc_intersection.h.
 #include "geodesy/arc_intersection.h"
 
-#include <cmath>
-
+#include "base/maths.h"
 #include "base/text_sink.h"
 #include "geodesy/construction_error.h"
 #include "geodesy/degenerate.h"
@@ -24,13 +23,13 @@ Construction Construct(GaussKruegerPoint p1, GaussKruegerPoint p2, double r1, do
   Construction c;
   const double dr = p2.r - p1.r;
   const double dh = p2.h - p1.h;
-  c.d = std::sqrt(dr * dr + dh * dh);
+  c.d = maths::sqrt(dr * dr + dh * dh);
   c.a = (c.d * c.d + r1 * r1 - r2 * r2) / (2 * c.d);
   double h2 = r1 * r1 - c.a * c.a;
   // Touching circles miss by rounding as often as they meet.
   const bool touching = h2 < 0 && (touch || h2 >= -1e-12 * (r1 * r1));
   if (touching) h2 = 0;
-  c.h = std::sqrt(h2);
+  c.h = maths::sqrt(h2);
   c.e = dr / c.d;
   c.o = dh / c.d;
   const double rb = c.e * c.a + p1.r;
@@ -68,15 +67,15 @@ bool IntersectCircles(GaussKruegerPoint p1, GaussKruegerPoint p2, double r1, dou
 }
 
 double CircleGap(const ArcIntersectionReport& r) {
-  return std::fmax(r.d - (std::fabs(r.r1) + std::fabs(r.r2)), std::fabs(r.r1 - r.r2) - r.d);
+  return maths::fmax(r.d - (maths::fabs(r.r1) + maths::fabs(r.r2)), maths::fabs(r.r1 - r.r2) - r.d);
 }
 
 double CrossingAngle(const ArcIntersectionReport& r) {
   // The angle between the radii to a crossing point is that between the
   // circles' tangents there.
   const double c = (r.r1 * r.r1 + r.r2 * r.r2 - r.d * r.d) / (2 * r.r1 * r.r2);
-  const double angle = ToDeg(std::acos(std::fmax(-1.0, std::fmin(1.0, c))));
-  return std::fmin(angle, 180 - angle);
+  const double angle = ToDeg(maths::acos(maths::fmax(-1.0, maths::fmin(1.0, c))));
+  return maths::fmin(angle, 180 - angle);
 }
 
 namespace {
@@ -110,11 +109,11 @@ ArcIntersection Finish(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint
 // Why the plane circles give no points, or kAnswer.
 ArcIntersectionReport::Outcome Classify(const Construction& c, double r1, double r2) {
   using Outcome = ArcIntersectionReport::Outcome;
-  if (std::isnan(c.d)) return Outcome::kNoInput;
+  if (maths::isnan(c.d)) return Outcome::kNoInput;
   if (c.d == 0) return Outcome::kSameCentre;
-  if (!std::isfinite(c.a)) return Outcome::kNoInput;
+  if (!maths::isfinite(c.a)) return Outcome::kNoInput;
   if (c.meet) return Outcome::kAnswer;
-  return c.d > std::fabs(r1) + std::fabs(r2) ? Outcome::kApart : Outcome::kInside;
+  return c.d > maths::fabs(r1) + maths::fabs(r2) ? Outcome::kApart : Outcome::kInside;
 }
 
 void Record(ArcIntersectionReport* report, ArcIntersectionReport::Outcome outcome,
@@ -131,12 +130,13 @@ void Record(ArcIntersectionReport* report, ArcIntersectionReport::Outcome outcom
 struct Offs {
   double a = 0, b = 0;
   bool nearer_a = true, nearer_b = false;
-  double max() const { return std::fmax(a, b); }
+  double max() const { return maths::fmax(a, b); }
 };
 
 Offs Measure(const Ellipsoid& e, GeoPoint g1, GeoPoint g2, double r1, double r2,
              const ArcIntersection& plane, GeodesicCircles* exact_out) {
-  const GeodesicCircles exact = IntersectGeodesicCircles(e, g1, g2, std::fabs(r1), std::fabs(r2));
+  const GeodesicCircles exact =
+      IntersectGeodesicCircles(e, g1, g2, maths::fabs(r1), maths::fabs(r2));
   if (exact_out) *exact_out = exact;
   const auto off = [&](GeoPoint x, bool* nearer) {
     using Exact = GeodesicCircles::Outcome;
@@ -203,7 +203,7 @@ ArcIntersection BogenSchnitt(const Ellipsoid& ground, const GaussKruegerEllipsoi
     }
   } else if (report && (outcome == Outcome::kApart || outcome == Outcome::kInside)) {
     // Whether lengths on the ground still reach where the plane's do not.
-    exact = IntersectGeodesicCircles(ground, g1, g2, std::fabs(r1), std::fabs(r2));
+    exact = IntersectGeodesicCircles(ground, g1, g2, maths::fabs(r1), maths::fabs(r2));
   }
   Record(report, outcome, c, r1, r2);
   if (report) {

@@ -1,8 +1,8 @@
 #include "geodesy/construction_error.h"
 
-#include <cmath>
 #include <limits>
 
+#include "base/maths.h"
 #include "geodesy/geodesic_inverse.h"
 
 namespace orbelin {
@@ -12,7 +12,7 @@ namespace {
 constexpr double kUnknown = std::numeric_limits<double>::infinity();
 
 bool Measurable(GeoPoint x) {
-  return std::fabs(x.lat) <= 90 && std::isfinite(x.lon);
+  return maths::fabs(x.lat) <= 90 && maths::isfinite(x.lon);
 }
 
 }  // namespace
@@ -25,9 +25,9 @@ double Separation(const Ellipsoid& e, GeoPoint a, GeoPoint b) {
 
 double GeodesicCircleGap(const Ellipsoid& surface, GeoPoint p1, GeoPoint p2, double r1, double r2) {
   const double d = Separation(surface, p1, p2);
-  if (!std::isfinite(d)) return kUnknown;
-  const double gap = std::fmax(d - (std::fabs(r1) + std::fabs(r2)), std::fabs(r1 - r2) - d);
-  return std::isnan(gap) ? kUnknown : gap;
+  if (!maths::isfinite(d)) return kUnknown;
+  const double gap = maths::fmax(d - (maths::fabs(r1) + maths::fabs(r2)), maths::fabs(r1 - r2) - d);
+  return maths::isnan(gap) ? kUnknown : gap;
 }
 
 }  // namespace orbelin

@@ -1,8 +1,7 @@
 // Variable names follow the notation key in geodesy/exact_arc_intersection.h.
 #include "geodesy/exact_arc_intersection.h"
 
-#include <cmath>
-
+#include "base/maths.h"
 #include "geodesy/degenerate.h"
 #include "geodesy/geodesic_direct.h"
 #include "geodesy/geodesic_inverse.h"
@@ -21,7 +20,7 @@ constexpr double kTouch = 1e-6;
 constexpr int kStepBound = 100;
 
 bool IsLatitude(double lat) {
-  return std::fabs(lat) <= 90;  // false for NaN
+  return maths::fabs(lat) <= 90;  // false for NaN
 }
 
 bool IsRadius(double r) {
@@ -50,10 +49,10 @@ struct Figure {
     // left of it on A's side), and g grows along the radius from P2.
     const double radius1 = x.back_azimuth + 180;
     const double radius2 = s.back_azimuth + 180;
-    const double between = std::fabs(std::remainder(radius1 - radius2, 180.0));
+    const double between = LineAngle(radius1, radius2);
     return {{x.lat, x.lon},
             s.distance - r2,
-            m1 * std::cos(ToRad(radius1 + side * 90 - radius2)),
+            m1 * maths::cos(ToRad(radius1 + side * 90 - radius2)),
             between};
   }
 
@@ -62,9 +61,9 @@ struct Figure {
   // digits for small triangles).
   double SphereAngle(double d) const {
     const double b = r1 / e.a, c = d / e.a, s = (r2 / e.a + b + c) / 2;
-    const double q = std::sin(s - b) * std::sin(s - c) / (std::sin(b) * std::sin(c));
-    if (!std::isfinite(q)) return GeoPi / 2;
-    return 2 * std::asin(std::sqrt(std::fmin(1.0, std::fmax(0.0, q))));
+    const double q = maths::sin(s - b) * maths::sin(s - c) / (maths::sin(b) * maths::sin(c));
+    if (!maths::isfinite(q)) return GeoPi / 2;
+    return 2 * maths::asin(maths::sqrt(maths::fmin(1.0, maths::fmax(0.0, q))));
   }
 
   // The root of g on one side, bracketed in [lo, hi] with g(lo) <= 0 <=
@@ -73,19 +72,19 @@ struct Figure {
     const Probe near = At(side, 0);
     if (!(near.g < 0)) {  // touching from outside, or the smaller circle from inside
       *out = near;
-      return !std::isnan(near.g);
+      return !maths::isnan(near.g);
     }
     const Probe far = At(side, GeoPi);
     if (!(far.g > 0)) {  // the smaller first circle touching from inside
       *out = far;
-      return !std::isnan(far.g);
+      return !maths::isnan(far.g);
     }
     double lo = 0, hi = GeoPi;
     double theta = guess > lo && guess < hi ? guess : GeoPi / 2;
-    double last_g = std::fmin(-near.g, far.g);
+    double last_g = maths::fmin(-near.g, far.g);
     for (int step = 0; step < kStepBound; ++step) {
       const Probe p = At(side, theta);
-      if (std::isnan(p.g)) return false;
+      if (maths::isnan(p.g)) return false;
       if (p.g == 0) {
         *out = p;
         return true;
@@ -94,13 +93,13 @@ struct Figure {
       double next = theta - p.g / p.slope;
       // A Newton step that leaves the bracket, or one after a step that did
       // not halve g, gives way to halving the bracket.
-      if (!(next > lo && next < hi) || std::fabs(p.g) > last_g / 2) next = (lo + hi) / 2;
-      last_g = std::fabs(p.g);
-      const bool settled = std::fabs(next - theta) * m1 < kSettled || (hi - lo) * m1 < kSettled;
+      if (!(next > lo && next < hi) || maths::fabs(p.g) > last_g / 2) next = (lo + hi) / 2;
+      last_g = maths::fabs(p.g);
+      const bool settled = maths::fabs(next - theta) * m1 < kSettled || (hi - lo) * m1 < kSettled;
       theta = next;
       if (settled) {
         *out = At(side, theta);
-        return !std::isnan(out->g);
+        return !maths::isnan(out->g);
       }
     }
     return false;
@@ -119,8 +118,8 @@ GeodesicCircles IntersectGeodesicCircles(const Ellipsoid& ellipsoid, GeoPoint p1
   GeodesicCircles result;
   const GeoPoint none{kNoValue, kNoValue};
   result.a = result.b = result.closest = none;
-  if (!IsLatitude(p1.lat) || !IsLatitude(p2.lat) || !std::isfinite(p1.lon) ||
-      !std::isfinite(p2.lon) || !IsRadius(r1) || !IsRadius(r2)) {
+  if (!IsLatitude(p1.lat) || !IsLatitude(p2.lat) || !maths::isfinite(p1.lon) ||
+      !maths::isfinite(p2.lon) || !IsRadius(r1) || !IsRadius(r2)) {
     result.outcome = Outcome::kNoInput;
     result.d = kNoValue;
     return result;
@@ -128,7 +127,7 @@ GeodesicCircles IntersectGeodesicCircles(const Ellipsoid& ellipsoid, GeoPoint p1
   const InverseResult base = CalcProjection(ellipsoid, p1.lat, p1.lon, p2.lat, p2.lon, nullptr);
   const double d = base.distance;
   result.d = d;
-  if (std::isnan(d)) {
+  if (maths::isnan(d)) {
     result.outcome = Outcome::kUnsolved;  // centres nearly antipodal
     return result;
   }
@@ -136,8 +135,8 @@ GeodesicCircles IntersectGeodesicCircles(const Ellipsoid& ellipsoid, GeoPoint p1
     result.outcome = Outcome::kSameCentre;
     return result;
   }
-  const double apart = d - r1 - r2, inside = std::fabs(r1 - r2) - d;
-  const double gap = std::fmax(apart, inside);
+  const double apart = d - r1 - r2, inside = maths::fabs(r1 - r2) - d;
+  const double gap = maths::fmax(apart, inside);
   if (gap > kTouch + 1e-12 * (r1 + r2 + d)) {
     result.outcome = apart >= inside ? Outcome::kApart : Outcome::kInside;
     result.gap = gap;
@@ -153,7 +152,7 @@ GeodesicCircles IntersectGeodesicCircles(const Ellipsoid& ellipsoid, GeoPoint p1
   }
 
   const Figure figure{
-      ellipsoid, p1, p2, r1, r2, base.azimuth, ellipsoid.a * std::sin(r1 / ellipsoid.a)};
+      ellipsoid, p1, p2, r1, r2, base.azimuth, ellipsoid.a * maths::sin(r1 / ellipsoid.a)};
   const double guess = figure.SphereAngle(d);
   Probe a, b;
   if (!figure.Solve(-1, guess, &a) || !figure.Solve(+1, guess, &b)) {

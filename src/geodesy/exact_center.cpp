@@ -1,8 +1,7 @@
 // Variable names follow the notation key in geodesy/exact_center.h.
 #include "geodesy/exact_center.h"
 
-#include <cmath>
-
+#include "base/maths.h"
 #include "geodesy/degenerate.h"
 #include "geodesy/geodesic_direct.h"
 #include "geodesy/geodesic_inverse.h"
@@ -24,7 +23,7 @@ struct Residual {
   double f1, f2;              // s1 - s2, s2 - s3
   double j11, j12, j21, j22;  // the rows u1 - u2, u2 - u3 (east, north)
   double radius;
-  double Size() const { return std::hypot(f1, f2); }
+  double Size() const { return maths::hypot(f1, f2); }
 };
 
 Residual At(const Ellipsoid& e, const GeoPoint (&p)[3], GeoPoint c) {
@@ -34,8 +33,8 @@ Residual At(const Ellipsoid& e, const GeoPoint (&p)[3], GeoPoint c) {
     s[i] = r.distance;
     // Away from Pi at C: the back azimuth turned round.
     const double u = ToRad(r.back_azimuth + 180);
-    east[i] = std::sin(u);
-    north[i] = std::cos(u);
+    east[i] = maths::sin(u);
+    north[i] = maths::cos(u);
   }
   return {
       s[0] - s[1],         s[1] - s[2], east[0] - east[1], north[0] - north[1], east[1] - east[2],
@@ -43,8 +42,8 @@ Residual At(const Ellipsoid& e, const GeoPoint (&p)[3], GeoPoint c) {
 }
 
 GeoPoint Moved(const Ellipsoid& e, GeoPoint c, double east, double north) {
-  const DirectResult r = CalcBackProjection(e, c.lat, c.lon, ToDeg(std::atan2(east, north)),
-                                            std::hypot(east, north), nullptr);
+  const DirectResult r = CalcBackProjection(e, c.lat, c.lon, ToDeg(maths::atan2(east, north)),
+                                            maths::hypot(east, north), nullptr);
   return {r.lat, r.lon};
 }
 
@@ -61,7 +60,7 @@ GeodesicCentre CentreOnEllipsoid(const Ellipsoid& ellipsoid, GeoPoint p1, GeoPoi
   result.centre = {kNoValue, kNoValue};
   const GeoPoint p[3] = {p1, p2, p3};
   for (const GeoPoint& q : p) {
-    if (!(std::fabs(q.lat) <= 90) || !std::isfinite(q.lon)) {
+    if (!(maths::fabs(q.lat) <= 90) || !maths::isfinite(q.lon)) {
       result.outcome = Outcome::kNoInput;
       return result;
     }
@@ -83,7 +82,7 @@ GeodesicCentre CentreOnEllipsoid(const Ellipsoid& ellipsoid, GeoPoint p1, GeoPoi
 
   Residual r = At(ellipsoid, p, c);
   double last_step = kNoValue;
-  for (int step = 0; step < kStepBound && std::isfinite(r.Size()); ++step) {
+  for (int step = 0; step < kStepBound && maths::isfinite(r.Size()); ++step) {
     const double det = r.j11 * r.j22 - r.j12 * r.j21;
     if (!(det != 0)) break;
     double east = -(r.f1 * r.j22 - r.j12 * r.f2) / det;
@@ -93,18 +92,18 @@ GeodesicCentre CentreOnEllipsoid(const Ellipsoid& ellipsoid, GeoPoint p1, GeoPoi
     GeoPoint next = Moved(ellipsoid, c, east, north);
     Residual rn = At(ellipsoid, p, next);
     for (int halving = 0; halving < 30 && !(rn.Size() < r.Size()); ++halving) {
-      if (std::hypot(east, north) < kSettled) break;
+      if (maths::hypot(east, north) < kSettled) break;
       east /= 2;
       north /= 2;
       next = Moved(ellipsoid, c, east, north);
       rn = At(ellipsoid, p, next);
     }
-    last_step = std::hypot(east, north);
+    last_step = maths::hypot(east, north);
     c = next;
     r = rn;
     if (last_step < kSettled) break;
   }
-  if (!(last_step < kNoise) || !std::isfinite(r.Size())) {
+  if (!(last_step < kNoise) || !maths::isfinite(r.Size())) {
     result.outcome = Outcome::kUnsolved;
     return result;
   }

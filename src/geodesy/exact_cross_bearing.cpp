@@ -1,9 +1,9 @@
 // Variable names follow the notation key in geodesy/exact_cross_bearing.h.
 #include "geodesy/exact_cross_bearing.h"
 
-#include <cmath>
 #include <initializer_list>
 
+#include "base/maths.h"
 #include "geodesy/degenerate.h"
 #include "geodesy/geodesic_direct.h"
 #include "geodesy/geodesic_inverse.h"
@@ -51,13 +51,13 @@ struct Lines {
     const InverseResult s = CalcProjection(el, p2.lat, p2.lon, d.lat, d.lon, nullptr);
     const double psi2 = ToRad(s.azimuth - b2);
     p.s2 = s.distance;
-    p.e = s.distance * std::sin(psi2);
-    p.front2 = std::cos(psi2) >= 0;
+    p.e = s.distance * maths::sin(psi2);
+    p.front2 = maths::cos(psi2) >= 0;
     p.beta = p.front2 ? s.back_azimuth + 180 : s.back_azimuth;
     // The sphere's s2 / m2, 1 at P2 itself.
     const double sigma = s.distance / el.a;
-    const double stretch = sigma > 0 ? sigma / std::sin(sigma) : 1;
-    p.slope = std::sin(ToRad(p.alpha - p.beta)) * stretch;
+    const double stretch = sigma > 0 ? sigma / maths::sin(sigma) : 1;
+    p.slope = maths::sin(ToRad(p.alpha - p.beta)) * stretch;
     return p;
   }
 };
@@ -70,10 +70,10 @@ struct Lines {
 // lines in the picture.
 double PlaneGuess(const Lines& l, const InverseResult& base) {
   const double az12 = ToRad(base.azimuth);
-  const double x2 = base.distance * std::sin(az12), y2 = base.distance * std::cos(az12);
+  const double x2 = base.distance * maths::sin(az12), y2 = base.distance * maths::cos(az12);
   const double beta2 = ToRad(l.b2) - (ToRad(base.back_azimuth + 180) - az12);
-  const double u1 = std::sin(ToRad(l.b1)), v1 = std::cos(ToRad(l.b1));
-  const double u2 = std::sin(beta2), v2 = std::cos(beta2);
+  const double u1 = maths::sin(ToRad(l.b1)), v1 = maths::cos(ToRad(l.b1));
+  const double u2 = maths::sin(beta2), v2 = maths::cos(beta2);
   const double d = u1 * v2 - v1 * u2;
   return d != 0 ? (x2 * v2 - y2 * u2) / d : kNoValue;
 }
@@ -90,7 +90,7 @@ double SphereGuess(const Lines& l) {
   if (!(Norm(c) > 0)) return kNoValue;
   if (Dot(c, u1) + Dot(c, u2) < 0) c = Scaled(c, -1);
   const UnitVector along1 = Cross(n1, u1);
-  return l.el.a * std::atan2(Dot(c, along1), Dot(c, u1));
+  return l.el.a * maths::atan2(Dot(c, along1), Dot(c, u1));
 }
 
 // Newton's method along line 1 from *t; false when it does not settle.
@@ -99,10 +99,10 @@ bool Solve(const Lines& lines, double* t) {
   for (int step = 0; step < kStepBound; ++step) {
     const Probe p = lines.At(*t);
     double dt = -p.e / p.slope;
-    if (!std::isfinite(dt)) break;
-    dt = std::fmax(-kLongestStep, std::fmin(kLongestStep, dt));
+    if (!maths::isfinite(dt)) break;
+    dt = maths::fmax(-kLongestStep, maths::fmin(kLongestStep, dt));
     *t += dt;
-    last_step = std::fabs(dt);
+    last_step = maths::fabs(dt);
     if (last_step < kSettled) break;
   }
   return last_step < kNoise;
@@ -116,14 +116,14 @@ GeodesicCrossing IntersectGeodesics(const Ellipsoid& ellipsoid, double lat1, dou
   result.x = {kNoValue, kNoValue};
   const double inputs[] = {lat1, lon1, bearing1, lat2, lon2, bearing2};
   for (double v : inputs) {
-    if (!std::isfinite(v)) result.outcome = Outcome::kNoInput;
+    if (!maths::isfinite(v)) result.outcome = Outcome::kNoInput;
   }
-  if (std::fabs(lat1) > 90 || std::fabs(lat2) > 90) result.outcome = Outcome::kNoInput;
+  if (maths::fabs(lat1) > 90 || maths::fabs(lat2) > 90) result.outcome = Outcome::kNoInput;
   if (result.outcome == Outcome::kNoInput) return result;
 
   const Lines lines{ellipsoid, {lat1, lon1}, {lat2, lon2}, bearing1, bearing2};
   const InverseResult base = CalcProjection(ellipsoid, lat1, lon1, lat2, lon2, nullptr);
-  const double turn = std::fabs(std::remainder(bearing1 - bearing2, 180.0));
+  const double turn = LineAngle(bearing1, bearing2);
   if (base.distance == 0) {
     // One point: both lines pass through it.
     if (turn == 0) {
@@ -135,9 +135,9 @@ GeodesicCrossing IntersectGeodesics(const Ellipsoid& ellipsoid, double lat1, dou
     return result;
   }
   // P2 on line 1, and bearing 2 along it there: one line.
-  const double off1 = base.distance * std::sin(ToRad(base.azimuth - bearing1));
-  const double along2 = std::sin(ToRad(base.back_azimuth + 180 - bearing2));
-  if (std::fabs(off1) <= kOnLine && std::fabs(along2) * base.distance <= kOnLine) {
+  const double off1 = base.distance * maths::sin(ToRad(base.azimuth - bearing1));
+  const double along2 = maths::sin(ToRad(base.back_azimuth + 180 - bearing2));
+  if (maths::fabs(off1) <= kOnLine && maths::fabs(along2) * base.distance <= kOnLine) {
     result.outcome = Outcome::kSameLine;
     return result;
   }
@@ -148,7 +148,7 @@ GeodesicCrossing IntersectGeodesics(const Ellipsoid& ellipsoid, double lat1, dou
   double t = kNoValue;
   bool found = false;
   for (double guess : {PlaneGuess(lines, base), SphereGuess(lines)}) {
-    if (!(std::fabs(guess) < kQuarterMeridian)) continue;
+    if (!(maths::fabs(guess) < kQuarterMeridian)) continue;
     t = guess;
     found = Solve(lines, &t);
     if (found) break;
@@ -158,15 +158,15 @@ GeodesicCrossing IntersectGeodesics(const Ellipsoid& ellipsoid, double lat1, dou
     return result;
   }
   const Probe p = lines.At(t);
-  if (std::isnan(p.e)) {
+  if (maths::isnan(p.e)) {
     result.outcome = Outcome::kUnsolved;
     return result;
   }
   result.x = p.x;
   result.behind_first = t < 0;
   result.behind_second = !p.front2;
-  result.angle = std::fabs(std::remainder(p.alpha - p.beta, 180.0));
-  result.sight1 = std::fabs(t);
+  result.angle = LineAngle(p.alpha, p.beta);
+  result.sight1 = maths::fabs(t);
   result.sight2 = p.s2;
   return result;
 }

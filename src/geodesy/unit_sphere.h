@@ -9,8 +9,7 @@
 // plane); lengths on the sphere are angles in radians.
 #pragma once
 
-#include <cmath>
-
+#include "base/maths.h"
 #include "geodesy/angles.h"
 
 namespace orbelin {
@@ -21,12 +20,13 @@ struct UnitVector {
 
 inline UnitVector ToUnit(GeoPoint p) {
   const double phi = ToRad(p.lat), lambda = ToRad(p.lon);
-  return {std::cos(phi) * std::cos(lambda), std::cos(phi) * std::sin(lambda), std::sin(phi)};
+  return {maths::cos(phi) * maths::cos(lambda), maths::cos(phi) * maths::sin(lambda),
+          maths::sin(phi)};
 }
 
 // The point of a vector that need not be of unit length (not zero).
 inline GeoPoint FromUnit(UnitVector u) {
-  return {ToDeg(std::atan2(u.z, std::hypot(u.x, u.y))), ToDeg(std::atan2(u.y, u.x))};
+  return {ToDeg(maths::atan2(u.z, maths::hypot(u.x, u.y))), ToDeg(maths::atan2(u.y, u.x))};
 }
 
 inline double Dot(UnitVector a, UnitVector b) {
@@ -42,7 +42,7 @@ inline UnitVector Minus(UnitVector a, UnitVector b) {
 }
 
 inline double Norm(UnitVector a) {
-  return std::sqrt(Dot(a, a));
+  return maths::sqrt(Dot(a, a));
 }
 
 inline UnitVector Scaled(UnitVector a, double k) {
@@ -53,12 +53,12 @@ inline UnitVector Scaled(UnitVector a, double k) {
 // circle turns left around it.
 inline UnitVector GreatCirclePole(GeoPoint p, double azimuth) {
   const double phi = ToRad(p.lat), lambda = ToRad(p.lon), alpha = ToRad(azimuth);
-  const UnitVector east{-std::sin(lambda), std::cos(lambda), 0};
-  const UnitVector north{-std::sin(phi) * std::cos(lambda), -std::sin(phi) * std::sin(lambda),
-                         std::cos(phi)};
-  const UnitVector along{std::cos(alpha) * north.x + std::sin(alpha) * east.x,
-                         std::cos(alpha) * north.y + std::sin(alpha) * east.y,
-                         std::cos(alpha) * north.z + std::sin(alpha) * east.z};
+  const UnitVector east{-maths::sin(lambda), maths::cos(lambda), 0};
+  const UnitVector north{-maths::sin(phi) * maths::cos(lambda),
+                         -maths::sin(phi) * maths::sin(lambda), maths::cos(phi)};
+  const UnitVector along{maths::cos(alpha) * north.x + maths::sin(alpha) * east.x,
+                         maths::cos(alpha) * north.y + maths::sin(alpha) * east.y,
+                         maths::cos(alpha) * north.z + maths::sin(alpha) * east.z};
   return Cross(ToUnit(p), along);
 }
 

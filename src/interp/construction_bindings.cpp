@@ -5,15 +5,16 @@
 // on the ground belong. The plane's statements keep their numbers; when one
 // lies more than 10 m from the exact answer, its warning says how far,
 // measured, and where the exact answer is.
-#include <cmath>
 #include <cstdio>
 #include <initializer_list>
 #include <string>
 
+#include "base/maths.h"
 #include "geodesy/arc_intersection.h"
 #include "geodesy/center.h"
 #include "geodesy/construction_error.h"
 #include "geodesy/cross_bearing.h"
+#include "geodesy/degenerate.h"
 #include "geodesy/ellipsoid.h"
 #include "geodesy/exact_arc_intersection.h"
 #include "geodesy/exact_center.h"
@@ -38,7 +39,7 @@ constexpr double kFarAway = 1000000.0;
 
 // Metres as a person reads them, for the sizes of a figure.
 std::string Length(double metres) {
-  const auto shown = [](double x, double unit) { return std::round(x / unit) * unit; };
+  const auto shown = [](double x, double unit) { return maths::round(x / unit) * unit; };
   char buf[48];
   if (metres >= 100000) {
     std::snprintf(buf, sizeof buf, "%.0f km", shown(metres / 1000, 1));
@@ -86,7 +87,7 @@ std::string Place(GeoPoint p) {
 // What a plane answer more than 10 m from the exact one is told with: the
 // measured distance and the exact answer, which the twin statement gives.
 std::string Off(const std::string& statement, double off, const char* exact, GeoPoint at) {
-  if (!std::isfinite(off)) {
+  if (!maths::isfinite(off)) {
     return statement + ": no exact " + exact + " was found on the ellipsoid to check this answer";
   }
   return statement + ": this answer lies " + Measured(off) + " from the exact " + exact +
@@ -100,7 +101,7 @@ std::string BreaksDown(const std::string& statement, const std::string& exact_an
 }
 
 std::string ExactIs(const std::string& statement, const char* exact, GeoPoint at) {
-  if (!(std::fabs(at.lat) <= 90)) return std::string("no exact ") + exact + " was found either";
+  if (!(maths::fabs(at.lat) <= 90)) return std::string("no exact ") + exact + " was found either";
   return std::string("the exact ") + exact + " on the ellipsoid is " + Place(at) + ", and " +
          statement + "EXACT gives it";
 }
@@ -109,7 +110,7 @@ std::string ExactIs(const std::string& statement, const char* exact, GeoPoint at
 // input that is a number yet gives no point is worth a word here.
 bool AllNumbers(const CallArgs& a, int count) {
   for (int i = 0; i < count; ++i) {
-    if (std::isnan(a.num[i])) return false;
+    if (maths::isnan(a.num[i])) return false;
   }
   return true;
 }
@@ -125,7 +126,7 @@ void WarnNoPoint(Runtime& rt, const CallArgs& a, const std::string& statement) {
 // statements compute without checking, so this is said only with a NaN.
 bool WarnedLatitudes(Runtime& rt, const char* statement, std::initializer_list<double> lats) {
   for (double lat : lats) {
-    if (std::fabs(lat) > 90) {
+    if (maths::fabs(lat) > 90) {
       rt.Warn(std::string(statement) + ": a latitude lies beyond 90\xB0: no answer",
               "latitudes run from -90 (south) to 90 (north)");
       return true;
@@ -147,7 +148,7 @@ std::string Number(double x) {
 bool RefusedLatitudes(Runtime& rt, std::initializer_list<double> lats) {
   int i = 0;
   for (double lat : lats) {
-    if (std::fabs(lat) > 90) {
+    if (maths::fabs(lat) > 90) {
       rt.Refuse(kErrLatitudeRange, std::string("the ") + kOrdinal[i] + " point's latitude is " +
                                        Number(lat) +
                                        ": latitudes run from -90 (south) to 90 (north)");
@@ -159,7 +160,7 @@ bool RefusedLatitudes(Runtime& rt, std::initializer_list<double> lats) {
 }
 
 void SetNoPoint(Runtime& rt, const CallArgs& a, int outputs) {
-  for (int i = 0; i < outputs; ++i) rt.SetValue(a.var[i], std::nan(""));
+  for (int i = 0; i < outputs; ++i) rt.SetValue(a.var[i], kNoValue);
 }
 
 // Why CENTER's answer is off: a circle wider than the plane is useful for
@@ -200,7 +201,7 @@ void WarnMissingCircles(Runtime& rt, const std::string& statement, bool apart, d
                 : "the centres are " + Length(d) + " apart, more than the two radii together");
     return;
   }
-  rt.Warn(statement + ": the " + (std::fabs(r1) < std::fabs(r2) ? "first" : "second") +
+  rt.Warn(statement + ": the " + (maths::fabs(r1) < maths::fabs(r2) ? "first" : "second") +
               " circle lies " + Length(gap) + " inside the other: no answer",
           !meet_hint.empty() ? meet_hint
                              : "the radii differ by more than the distance between the centres (" +
@@ -301,7 +302,7 @@ void WarnArcDistance(Runtime& rt, const ArcIntersectionReport& r, bool given) {
       r.touching ? std::string("the circles only touch")
       : angle < kNarrowAngle
           ? "the circles cross at " + Angle(angle)
-          : "the radii reach " + Length(std::fmax(std::fabs(r.r1), std::fabs(r.r2)));
+          : "the radii reach " + Length(maths::fmax(maths::fabs(r.r1), maths::fabs(r.r2)));
   const std::string hint = cause +
                            ": BOGENSCHNITT takes the radii as lengths in the plane of the map, "
                            "up to 5e-4 off those on the ground, and a narrow crossing "
@@ -320,7 +321,7 @@ void WarnArcDistance(Runtime& rt, const ArcIntersectionReport& r, bool given) {
     rt.Warn(BreaksDown("BOGENSCHNITT", exact), hint);
     return;
   }
-  if (!std::isfinite(r.off())) {
+  if (!maths::isfinite(r.off())) {
     rt.Warn("BOGENSCHNITT: no exact crossing was found on the ellipsoid to check these answers",
             hint);
     return;
@@ -452,9 +453,9 @@ void HandleKreuzpeilungExact(Runtime& rt, const CallArgs& a) {
       return;
     case Outcome::kAnswer:
       WarnBehind(rt, "KREUZPEILUNGEXACT", x.behind_first, x.behind_second);
-      if (std::fmin(x.sight1, x.sight2) > kFarAway) {
+      if (maths::fmin(x.sight1, x.sight2) > kFarAway) {
         rt.Note("KREUZPEILUNGEXACT: the bearing lines cross " +
-                    Length(std::fmin(x.sight1, x.sight2)) + " from the points, at " +
+                    Length(maths::fmin(x.sight1, x.sight2)) + " from the points, at " +
                     Angle(x.angle),
                 "nearly parallel bearings meet far away: bearings that cross near 90\xB0 fix "
                 "the point best");

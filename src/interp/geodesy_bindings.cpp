@@ -1,7 +1,7 @@
-#include <cmath>
 #include <string>
 
 #include "base/int_conversion.h"
+#include "base/maths.h"
 #include "geodesy/angles.h"
 #include "geodesy/dhdn_datum.h"
 #include "geodesy/ellipsoid.h"
@@ -43,7 +43,7 @@ void HandleGps2Utm(Runtime& rt, const CallArgs& a) {
 void HandleUtm2Gps(Runtime& rt, const CallArgs& a) {
   const int zone = FloorToInt(a.num[0]);
   // The band's low eight bits as a signed character: 85.9 is U, 341 is U too.
-  const auto band = static_cast<signed char>(LowByte(std::floor(a.num[1])));
+  const auto band = static_cast<signed char>(LowByte(maths::floor(a.num[1])));
   const GeoPoint g = Utm2Geo(kWgs84, zone, band, a.num[2], a.num[3]);
   rt.SetValue(a.var[0], g.lat);
   rt.SetValue(a.var[1], g.lon);

@@ -1,9 +1,9 @@
 #include "interp/pasted_coordinate.h"
 
 #include <charconv>
-#include <cmath>
 
 #include "base/ascii.h"
+#include "base/maths.h"
 
 namespace orbelin {
 
@@ -61,7 +61,7 @@ std::string_view DecimalComma(std::string_view text, size_t number_start, size_t
 
 bool OutOfRange(const PastedCoordinate& c) {
   const double limit = c.hemisphere == 'N' || c.hemisphere == 'S' ? 90 : 180;
-  return c.kind == PastedCoordinate::Kind::kValue && std::fabs(c.value) > limit;
+  return c.kind == PastedCoordinate::Kind::kValue && maths::fabs(c.value) > limit;
 }
 
 PastedCoordinate ReadPastedCoordinate(std::string_view text, size_t position) {

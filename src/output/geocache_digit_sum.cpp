@@ -1,8 +1,9 @@
 #include "output/geocache_digit_sum.h"
 
-#include <cmath>
+#include <limits>
 #include <string>
 
+#include "base/maths.h"
 #include "output/coord_writers.h"
 
 namespace orbelin {
@@ -24,7 +25,7 @@ double GeocacheDigitSum(double lat, double lon) {
 }
 
 double GeocacheDigitSum(double coordinate) {
-  if (!std::isfinite(coordinate)) return std::nan("");
+  if (!maths::isfinite(coordinate)) return std::numeric_limits<double>::quiet_NaN();
   // The latitude's form: the longitude's has one leading zero more, which
   // adds nothing.
   return Digits(GeocacheLatText(coordinate));
