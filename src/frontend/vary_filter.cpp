@@ -63,6 +63,7 @@ ConditionReading ReadCondition(std::string_view text) {
     const std::string_view item = values.substr(start, comma - start);
     const size_t dots = item.find("..");
     if (dots != std::string_view::npos && item.find('/') == std::string_view::npos) {
+      if (error = TooManyDots(item); !error.empty()) break;
       const std::optional<double> low = ReadNumber(item.substr(0, dots), &error);
       const std::optional<double> high =
           low ? ReadNumber(item.substr(dots + 2), &error) : std::nullopt;

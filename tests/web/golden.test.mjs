@@ -23,6 +23,9 @@ async function* scripts(dir) {
 // [case name, script, folder of the expected files]
 const cases = [];
 for await (const script of scripts(golden)) {
+  // UTF-8 files that are not all UTF-8: the command line reads them as
+  // they are, the page only through Import, which says what it found.
+  if (path.basename(path.dirname(script)) === 'utf8') continue;
   cases.push([path.relative(golden, script).replace(/\.inp$/, ''), script, path.dirname(script)]);
 }
 for (const name of await readdir(path.join(top, 'examples'))) {
