@@ -103,3 +103,21 @@ export async function loadDialog(page) {
 }
 
 export const listed = (dialog, list) => dialog.getByRole('list', { name: list }).getByRole('listitem').locator('.open').allTextContents();
+
+// Leaves the storage with no room at all.
+export async function fillStorage(page) {
+  await page.evaluate(() => {
+    let n = 1 << 23;
+    for (let i = 0; n > 0; i++) {
+      try {
+        localStorage.setItem(`filler${i}`, 'x'.repeat(n));
+      } catch {
+        n >>= 1;
+      }
+    }
+  });
+}
+
+export const freeStorage = (page) => page.evaluate(() => {
+  for (const key of Object.keys(localStorage)) if (key.startsWith('filler')) localStorage.removeItem(key);
+});

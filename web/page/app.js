@@ -415,7 +415,7 @@ function fillLists() {
 }
 
 async function openStored(name) {
-  await keeper.flush();
+  if (!(await keeper.settle())) return;
   keeper.open(name, store.get(name) ?? '');
   unmark();
   say(`Loaded ${name}`);
@@ -423,7 +423,7 @@ async function openStored(name) {
 }
 
 async function openExample(name) {
-  await keeper.flush();
+  if (!(await keeper.settle())) return;
   try {
     keeper.open(name, await exampleText(name), { example: true });
     unmark();
@@ -457,10 +457,8 @@ async function undoDelete() {
     return;
   }
   deleted = null;
-  if (wasCurrent) {
-    await keeper.flush();
-    keeper.open(target, text);
-  }
+  // Stored again in any case; the box takes it when what it holds is safe.
+  if (wasCurrent && (await keeper.settle())) keeper.open(target, text);
   loadSaid(target === name ? `Restored ${name}.` : `Restored ${name} as ${target}.`);
   fillLists();
 }
@@ -495,7 +493,7 @@ $('load').addEventListener('click', async () => {
 });
 
 $('new-script').addEventListener('click', async () => {
-  await keeper.flush();
+  if (!(await keeper.settle())) return;
   keeper.open(store.unused('script.inp'), '');
   unmark();
   $('load-dialog').close();
@@ -538,7 +536,7 @@ async function importOne(fileName, bytes) {
     say(`Not imported: ${fileName}`);
     return;
   }
-  await keeper.flush();
+  if (!(await keeper.settle())) return;
   const name = store.unused(Module.scriptName(fileName.split(/[/\\]/).pop()) || 'script.inp');
   keeper.open(name, verdict.text, { stored: false });
   unmark();
@@ -713,7 +711,7 @@ function watchForUpdates(registration) {
 }
 
 $('reload').addEventListener('click', async () => {
-  await keeper.flush();
+  if (!(await keeper.settle())) return;
   const registration = await navigator.serviceWorker.getRegistration();
   if (!registration?.waiting) {
     location.reload();
