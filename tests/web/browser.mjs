@@ -121,3 +121,14 @@ export async function fillStorage(page) {
 export const freeStorage = (page) => page.evaluate(() => {
   for (const key of Object.keys(localStorage)) if (key.startsWith('filler')) localStorage.removeItem(key);
 });
+
+// The results as the page shows them: in the results box, or for a long
+// text in the view of blocks that stands in its place, once all of it is
+// there.
+export async function resultsText(page) {
+  await page.waitForFunction(() => !document.getElementById('results-long').hasAttribute('aria-busy'));
+  return page.evaluate(() => {
+    const long = document.getElementById('results-long');
+    return long.hidden ? document.getElementById('results').value : long.textContent;
+  });
+}

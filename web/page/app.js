@@ -12,11 +12,13 @@ import { findHere } from './here.js';
 import { openHelp } from './help.js';
 import { isZip, unzip, zip } from './zip.js';
 import { openVary } from './vary.js';
+import { ResultsView } from './results_view.js';
 
 const $ = (id) => document.getElementById(id);
 const script = $('script');
 const results = $('results');
 const status = $('status');
+const shown = new ResultsView(results, $('results-long'));
 const finePointer = matchMedia('(pointer: fine)');
 
 let Module = null; // the engine in the page: conversions, names, the point's forms
@@ -143,13 +145,13 @@ addEventListener('resize', drawBand);
 
 // ---- Calc
 
-const SHOWN_DIAGNOSTICS = 200; // more would only slow the page: the listing has them all
-
-function showDiagnostics(diagnostics) {
+// The engine's worker sends the first diagnostics (more would only slow the
+// page: the listing has them all) and how many there are.
+function showDiagnostics(diagnostics, count = diagnostics.length) {
   const section = $('diagnostics');
   const list = section.querySelector('ol');
   list.replaceChildren();
-  for (const d of diagnostics.slice(0, SHOWN_DIAGNOSTICS)) {
+  for (const d of diagnostics) {
     const item = document.createElement('li');
     item.className = d.kind;
     const button = document.createElement('button');
@@ -165,12 +167,12 @@ function showDiagnostics(diagnostics) {
     }
     list.append(item);
   }
-  if (diagnostics.length > SHOWN_DIAGNOSTICS) {
+  if (count > diagnostics.length) {
     const item = document.createElement('li');
-    item.textContent = `… and ${diagnostics.length - SHOWN_DIAGNOSTICS} more: the listing marks every one.`;
+    item.textContent = `… and ${count - diagnostics.length} more: the listing marks every one.`;
     list.append(item);
   }
-  section.hidden = diagnostics.length === 0;
+  section.hidden = count === 0;
 }
 
 $('diagnostics').addEventListener('click', (e) => {
@@ -180,23 +182,24 @@ $('diagnostics').addEventListener('click', (e) => {
 
 function statusOf(report) {
   if (report.errorCount > 0) return { text: `Compilation errors: ${report.errorCount}`, isError: true };
-  const n = report.diagnostics.length;
+  const n = report.diagnosticCount ?? report.diagnostics.length;
   return { text: n === 0 ? '' : `${n} warning${n === 1 ? '' : 's'}: see below`, isError: false };
 }
 
 // Shows a run: the results, or after errors the listing from the line above
 // its first marked error.
 function showRun(run) {
-  results.value = run.shown;
-  results.scrollTop = 0;
-  if (run.errorCount > 0) {
-    const firstMarked = run.shown.split('\n', 2000).findIndex((l) => l.startsWith('*****'));
-    const lineHeight = parseFloat(getComputedStyle(results).lineHeight) || 16;
-    results.scrollTop = Math.max(0, (firstMarked - 2) * lineHeight);
+  let top = 0;
+  const marked = run.errorCount > 0 ? run.shown.indexOf('\n*****') : -1;
+  if (marked >= 0) {
+    let line = 0;
+    for (let i = run.shown.indexOf('\n'); i >= 0 && i < marked; i = run.shown.indexOf('\n', i + 1)) line++;
+    top = Math.max(0, line - 1);
   }
   const { text, isError } = statusOf(run);
   say(text, isError);
-  showDiagnostics(run.diagnostics);
+  showDiagnostics(run.diagnostics, run.diagnosticCount);
+  return shown.show(run.shown, top);
 }
 
 let progressTimer = 0;
@@ -211,6 +214,8 @@ function showProgress(on) {
   tick();
   progressTimer = setInterval(tick, 1000);
 }
+
+let shownCalcs = 0; // which Calc's results the box shows
 
 const enginePoint = () => (point.set ? { set: true, lat: point.lat, lon: point.lon } : null);
 
@@ -249,12 +254,18 @@ async function calc() {
     shown: report.shown,
     errorCount: report.errorCount,
     diagnostics: report.diagnostics,
+    diagnosticCount: report.diagnosticCount,
     caret: report.caret,
   };
-  showRun(run);
-  // The caret goes to the last error only in the text that ran.
-  if (report.errorCount > 0 && script.value === text) placeCaret(report.caret);
+  const calcs = ++shownCalcs;
+  const showing = showRun(run);
   store.saveLastRun(run);
+  // The caret goes to the last error only in the text that ran, and once
+  // the listing is on the page: while the box has the focus, the browser
+  // takes long over every change of the page when the box holds megabytes.
+  if (report.errorCount === 0) return;
+  await showing;
+  if (calcs === shownCalcs && script.value === text) placeCaret(report.caret);
 }
 
 async function restartEngine() {
@@ -279,27 +290,27 @@ $('cancel').addEventListener('click', async () => {
 // ---- Results: wrap, copy, share
 
 $('wrap').addEventListener('click', () => {
-  const on = results.wrap !== 'soft';
-  results.wrap = on ? 'soft' : 'off';
+  const on = !shown.wrap;
+  shown.wrap = on;
   $('wrap').setAttribute('aria-pressed', String(on));
 });
 
 $('copy-results').addEventListener('click', async () => {
-  if (!results.value) {
+  if (!shown.text) {
     say('No results to copy: Calc first.');
     return;
   }
-  say((await copyText(results.value)) ? 'Copied the results' : 'The browser did not copy: select the results and copy them', false);
+  say((await copyText(shown.text)) ? 'Copied the results' : 'The browser did not copy: select the results and copy them', false);
 });
 
 $('share-results').hidden = !navigator.share;
 $('share-results').addEventListener('click', async () => {
-  if (!results.value) {
+  if (!shown.text) {
     say('No results to share: Calc first.');
     return;
   }
-  const done = await share({ title: `${keeper.name} – Orbelin`, text: results.value });
-  if (done === 'unsupported') say((await copyText(results.value)) ? 'Copied the results' : 'Select the results and copy them');
+  const done = await share({ title: `${keeper.name} – Orbelin`, text: shown.text });
+  if (done === 'unsupported') say((await copyText(shown.text)) ? 'Copied the results' : 'Select the results and copy them');
 });
 
 // ---- Key row

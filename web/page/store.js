@@ -151,9 +151,11 @@ export function loadPoint() {
 // too large to keep leaves nothing, rather than something stale.
 const LAST_RUN_LIMIT = 200000;
 export function saveLastRun(run) {
-  const text = JSON.stringify(run);
+  // Measured before it is turned into JSON: a listing of megabytes would
+  // only be turned into a longer string to be thrown away.
+  const text = run.shown.length <= LAST_RUN_LIMIT ? JSON.stringify(run) : '';
   try {
-    if (text.length <= LAST_RUN_LIMIT) storage.setItem(LAST_RUN, text);
+    if (text && text.length <= LAST_RUN_LIMIT) storage.setItem(LAST_RUN, text);
     else storage.removeItem(LAST_RUN);
   } catch {
     storage.removeItem(LAST_RUN);
