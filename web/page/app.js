@@ -9,6 +9,7 @@ import { Keeper } from './keeper.js';
 import { CalcEngine } from './engine_client.js';
 import { copyText, share, showHandOff } from './handoff.js';
 import { findHere } from './here.js';
+import { openAverage } from './average.js';
 import { openHelp } from './help.js';
 import { isZip, unzip, zip } from './zip.js';
 import { openVary } from './vary.js';
@@ -337,6 +338,15 @@ $('keyword').addEventListener('change', (e) => {
   if (word) insert(word);
 });
 
+// A position at the caret as the core writes it for that place: a pair in
+// a call, a statement on a line of its own.
+function insertPosition({ lat, lon, accuracy, fixes = 1 }, start, end) {
+  const text = script.value;
+  const lineStart = text.lastIndexOf('\n', start - 1) + 1;
+  const lineEnd = text.indexOf('\n', end) < 0 ? text.length : text.indexOf('\n', end);
+  insert(Module.positionInsertion(lat, lon, accuracy, fixes, text.slice(lineStart, start), text.slice(end, lineEnd)), start, end);
+}
+
 $('here').addEventListener('click', async () => {
   if (!Module) return;
   // Where the caret was when the key was pressed: the fix may take a while.
@@ -344,11 +354,20 @@ $('here').addEventListener('click', async () => {
   say('Finding your position…');
   try {
     const here = await findHere();
-    insert(Module.positionLiteral(here.lat, here.lon, here.accuracy), start, end);
+    insertPosition(here, start, end);
     say(`Inserted your position (±${Math.ceil(here.accuracy)} m)`);
   } catch (e) {
     say(e.message, true);
   }
+});
+
+$('average').addEventListener('click', () => {
+  if (!Module) return;
+  const [start, end] = [script.selectionStart, script.selectionEnd];
+  openAverage(Module, (mean) => {
+    insertPosition(mean, start, end);
+    say(`Inserted the mean of ${mean.fixes} fixes (±${Math.ceil(mean.accuracy)} m)`);
+  });
 });
 
 $('paste-hint').addEventListener('click', () => openHelp('paste coordinates'));
