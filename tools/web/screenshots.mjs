@@ -3,7 +3,7 @@
 // 240x268, the hand-off with the way from here at 360x640, Go on the way
 // to the final with the phone's compass, and the page in the dark at 200 %
 // text.
-//   node tools/web/screenshots.mjs
+//   node tools/web/screenshots.mjs [FILE...]   (only those, e.g. web-go.png)
 import path from 'node:path';
 import { chromium } from '../../tests/web/node_modules/playwright-core/index.mjs';
 import { pageDir, top } from '../../tests/web/engine.mjs';
@@ -23,8 +23,10 @@ const pictures = [
   { file: 'web-go.png', width: 360, height: 640, go: true },
   { file: 'web-dark-200.png', width: 360, height: 640, colorScheme: 'dark', fontSize: 32 },
 ];
+const wanted = process.argv.slice(2);
 try {
   for (const { file, width, height, handoff, go, colorScheme = 'light', fontSize } of pictures) {
+    if (wanted.length > 0 && !wanted.includes(file)) continue;
     const context = await browser.newContext({
       viewport: { width, height }, colorScheme,
       // Near the final, for the way from here.
@@ -33,6 +35,10 @@ try {
     });
     const page = await context.newPage();
     if (go) {
+      // A phone's wake lock, which headless Chromium refuses.
+      await context.addInitScript(() => {
+        Object.defineProperty(Navigator.prototype, 'wakeLock', { get: () => ({ request: async () => ({ release: async () => {} }) }) });
+      });
       // A compass, the phone's top facing north-east (alpha counts the
       // other way round).
       const cdp = await context.newCDPSession(page);

@@ -87,7 +87,10 @@ export class ResultsView {
     return this.wrapped;
   }
 
+  // Both boxes have the same font; measured once, as asking the browser
+  // while the page changes makes it lay the page out first.
   lineHeight(element) {
-    return parseFloat(getComputedStyle(element).lineHeight) || 16;
+    this.height ??= parseFloat(getComputedStyle(element).lineHeight) || 16;
+    return this.height;
   }
 }
