@@ -1,13 +1,19 @@
 #include "frontend/position_fix.h"
 
-#include <cmath>
 #include <cstdio>
 
+#include "base/maths.h"
 #include "frontend/point.h"
 
 namespace orbelin {
 
 namespace {
+
+// A longitude difference folded into [-180, 180].
+double Within180(double degrees) {
+  const double r = maths::fmod(degrees, 360.0);
+  return r > 180 ? r - 360 : r < -180 ? r + 360 : r;
+}
 
 bool IsBlank(std::string_view text) {
   return text.find_first_not_of(" \t\r") == std::string_view::npos;
@@ -15,13 +21,13 @@ bool IsBlank(std::string_view text) {
 
 // " {±7 m}", " {±4 m, mean of 10 fixes}"; "" without an accuracy.
 std::string AccuracyComment(double accuracy_m, int fixes) {
-  if (!(accuracy_m > 0) || !std::isfinite(accuracy_m)) return "";
+  if (!(accuracy_m > 0) || !maths::isfinite(accuracy_m)) return "";
   char text[64];
   if (fixes > 1) {
-    std::snprintf(text, sizeof text, " {\xC2\xB1%.0f m, mean of %d fixes}", std::ceil(accuracy_m),
+    std::snprintf(text, sizeof text, " {\xC2\xB1%.0f m, mean of %d fixes}", maths::ceil(accuracy_m),
                   fixes);
   } else {
-    std::snprintf(text, sizeof text, " {\xC2\xB1%.0f m}", std::ceil(accuracy_m));
+    std::snprintf(text, sizeof text, " {\xC2\xB1%.0f m}", maths::ceil(accuracy_m));
   }
   return text;
 }
@@ -41,27 +47,27 @@ AveragedPosition AverageFixes(const std::vector<Fix>& fixes) {
   double lat_sum = 0, lon_sum = 0, accuracy_sum = 0;
   for (const Fix& f : usable) {
     lat_sum += f.lat;
-    lon_sum += std::remainder(f.lon - lon0, 360.0);
-    accuracy_sum += std::isfinite(f.accuracy) && f.accuracy > 0 ? f.accuracy : 0;
+    lon_sum += Within180(f.lon - lon0);
+    accuracy_sum += maths::isfinite(f.accuracy) && f.accuracy > 0 ? f.accuracy : 0;
   }
   const double n = static_cast<double>(usable.size());
   mean.fixes = static_cast<int>(usable.size());
   mean.lat = lat_sum / n;
-  mean.lon = std::remainder(lon0 + lon_sum / n, 360.0);
+  mean.lon = Within180(lon0 + lon_sum / n);
   double squares = 0;
   for (const Fix& f : usable) {
     const Leg leg = LegBetween(mean.lat, mean.lon, f.lat, f.lon);
     squares += leg.found ? leg.distance * leg.distance : 0;
   }
-  mean.spread = std::sqrt(squares / n);
-  mean.accuracy = std::fmax(accuracy_sum / n, mean.spread);
+  mean.spread = maths::sqrt(squares / n);
+  mean.accuracy = maths::fmax(accuracy_sum / n, mean.spread);
   return mean;
 }
 
 std::string AverageText(const AveragedPosition& position) {
   char text[96];
   std::snprintf(text, sizeof text, "%d fix%s, spread %.1f m, \xC2\xB1%.0f m", position.fixes,
-                position.fixes == 1 ? "" : "es", position.spread, std::ceil(position.accuracy));
+                position.fixes == 1 ? "" : "es", position.spread, maths::ceil(position.accuracy));
   return text;
 }
 
