@@ -30,7 +30,12 @@ CompiledScript::CompiledScript(std::string source, std::vector<std::string> trie
   s.vars_.ForgetStartValues();
   s.diagnostics_.EndRun();
   // Errors of the scan go through the diagnostics, not the parser.
-  compiled_ = !compiler.failed() && s.diagnostics_.reports() == 0 && scanner.lookahead() == kEof;
+  grammar_error_ =
+      compiler.failed() || s.diagnostics_.reports() != 0 || scanner.lookahead() != kEof;
+  // The tape gives the notes of the reading before every note of a run:
+  // right for the declarations' warnings, which come first anyway, but not
+  // for a warning about text further down.
+  compiled_ = !grammar_error_ && !compiler.warned();
   cut_tokens_ = scanner.cut_tokens();
   if (const SourceLocation* at = scanner.unclosed_comment()) unclosed_comment_ = *at;
   if (const size_t nul = scanner.nul_position();
@@ -55,7 +60,7 @@ const RunResult& CompiledScript::Run(std::span<const double> values, bool listin
     }
     session_ = std::make_unique<Session>();
     result_ = session_->Run(source_, {.start_values = start_, .listing = listing});
-    fixed_error_ = true;
+    fixed_error_ = grammar_error_;
     return result_;
   }
   Play(values, text);

@@ -7,7 +7,8 @@
 // starts. The bytes of each run are those a new Session's Run with the same
 // start values gives. A text with errors of its grammar is not compiled:
 // every run then reads the text again in a new session (and every run has
-// those errors).
+// those errors). Nor is one warned of while it is read (a pasted
+// coordinate's slip), as such a warning stands among the run's own notes.
 #pragma once
 
 #include <memory>
@@ -32,7 +33,8 @@ class CompiledScript {
   CompiledScript(const CompiledScript&) = delete;
   CompiledScript& operator=(const CompiledScript&) = delete;
 
-  // Whether the text was compiled; false when its grammar has errors.
+  // Whether the text was compiled; false when its grammar has errors or
+  // reading it gave a warning.
   bool compiled() const { return compiled_; }
 
   // One run with the tried variables starting at `values`. The result and
@@ -46,7 +48,8 @@ class CompiledScript {
   const Variables& variables() const;
   // Whether the last run had an error that no value can change: an error
   // of the grammar, or one of a library call whose inputs the values never
-  // reach. Every run has such an error.
+  // reach. Every run has such an error. A text not compiled for a warning
+  // tells only the first kind, of which it has none.
   bool fixed_error() const { return fixed_error_; }
 
  private:
@@ -58,6 +61,7 @@ class CompiledScript {
   std::unique_ptr<Session> session_;
   Tape tape_;
   bool compiled_ = false;
+  bool grammar_error_ = false;
   bool fixed_error_ = false;
   bool played_ = false;  // the fixed values are in their slots
   RunResult result_;

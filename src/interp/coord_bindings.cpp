@@ -1,5 +1,6 @@
 #include "interp/bindings.h"
 #include "output/coord_writers.h"
+#include "output/geocache_digit_sum.h"
 
 namespace orbelin {
 
@@ -31,6 +32,13 @@ void ItemChar(Runtime& rt, const CallArgs& a) {
 bool OnlyWritesText(StatementHandler h) {
   return h == ItemWlat || h == ItemWlon || h == ItemWgps || h == ItemWgk || h == ItemWutm ||
          h == ItemWgc || h == ItemWdms || h == ItemChar;
+}
+
+double FnWgcqsum(Runtime&, const CallArgs& a) {
+  return GeocacheDigitSum(a.num[0], a.num[1]);
+}
+double FnKqsumgc(Runtime&, const CallArgs& a) {
+  return GeocacheDigitSum(a.num[0]);
 }
 
 }  // namespace orbelin

@@ -50,8 +50,21 @@ void Parser<Mode>::Expect(int terminal) {
   if (sc_.lookahead() == terminal) {
     sc_.NextToken();
   } else {
-    mode_.ReportError(terminal);
+    SyntaxError(terminal);
   }
+}
+
+// A decimal comma that splits a pasted coordinate usually ends in a syntax
+// error at once (a number left over where a name, a bracket or ";" should
+// stand); the error's hint then says what the warning would, so the warning
+// goes. Runs without an error keep it.
+template <class Mode>
+void Parser<Mode>::SyntaxError(int number) {
+  for (auto i = comma_warnings_.rbegin(); i != comma_warnings_.rend(); ++i) {
+    rt_.notes.erase(rt_.notes.begin() + static_cast<std::ptrdiff_t>(*i));
+  }
+  comma_warnings_.clear();
+  mode_.ReportError(number);
 }
 
 // The current token's name as a variable number; 0 after an error. In a
@@ -82,7 +95,7 @@ template <class Mode>
 void Parser<Mode>::Program() {
   if (sc_.lookahead() == kVar) VarDecl();
   StatSeq();
-  if (sc_.lookahead() != kEof) mode_.ReportError(kErrEofExpected);
+  if (sc_.lookahead() != kEof) SyntaxError(kErrEofExpected);
 }
 
 // VarDecl -> VAR ident { "," ident } ";"
@@ -140,6 +153,7 @@ void Parser<Mode>::StatSeq() {
 //       | (OLON | OLAT | DEBUG | MARGIN) "=" Expr | library statement
 template <class Mode>
 void Parser<Mode>::Stat() {
+  comma_warnings_.clear();
   const int t = sc_.lookahead();
   switch (TerminalRole(t)) {
     case Role::kName: {
@@ -162,7 +176,7 @@ void Parser<Mode>::Stat() {
       LibraryCall(t);
       break;
     default:
-      mode_.ReportError(kErrStatementStart);
+      SyntaxError(kErrStatementStart);
       break;
   }
 }
@@ -176,7 +190,7 @@ void Parser<Mode>::OutputStatement() {
     if (StartsItem(sc_.lookahead(), false)) {
       OutItem();
     } else {
-      mode_.ReportError(kErrItemAfterComma);
+      SyntaxError(kErrItemAfterComma);
     }
   }
   mode_.WriteNewline();  // every output statement ends its line
@@ -281,7 +295,7 @@ void Parser<Mode>::ReadArguments(const char* kinds, Args* a) {
 template <class Mode>
 typename Mode::Value Parser<Mode>::Expr() {
   if (depth_ >= kMaxNesting) {
-    mode_.ReportError(kErrFactorStart);
+    SyntaxError(kErrFactorStart);
     return mode_.Constant(0.0);
   }
   ++depth_;
@@ -353,7 +367,7 @@ typename Mode::Value Parser<Mode>::Fact() {
   }
   if (TerminalRole(t) == Role::kCoordinate) return Koord();
   if (TerminalRole(t) == Role::kFunction) return Func();
-  mode_.ReportError(kErrFactorStart);
+  SyntaxError(kErrFactorStart);
   return mode_.Constant(0.0);  // a run with errors shows the listing, so any fixed value does
 }
 
@@ -379,7 +393,9 @@ typename Mode::Value Parser<Mode>::Koord() {
   const int t = sc_.lookahead();
   if (t == kPasted) {
     sc_.NextToken();
-    return mode_.Constant(sc_.PastedValue());
+    const PastedCoordinate c = sc_.Pasted();
+    WarnPasted(c);
+    return mode_.Constant(c.value);
   }
   const double sign = (t == kDegE || t == kDegN) ? 1.0 : -1.0;
   sc_.NextToken();
@@ -388,6 +404,34 @@ typename Mode::Value Parser<Mode>::Koord() {
   Expect(kNumber);
   double minutes = sc_.NumberValue();
   return mode_.Constant((degrees + minutes / 60) * sign);
+}
+
+// A pasted coordinate is taken as written; two slips that still read as
+// numbers are said: a decimal comma, which ends the coordinate at the
+// comma, and degrees beyond the range of a latitude or longitude.
+template <class Mode>
+void Parser<Mode>::WarnPasted(const PastedCoordinate& c) {
+  const bool comma = !c.decimal_comma.empty(), out_of_range = OutOfRange(c);
+  if (!comma && !out_of_range) return;
+  mode_.WarnWhileReading();
+  const std::string text(sc_.TokenText(sc_.current().length));
+  rt_.call = sc_.current().location;
+  if (comma) {
+    std::string point(c.decimal_comma);
+    point[point.find(',')] = '.';
+    comma_warnings_.push_back(rt_.notes.size());
+    rt_.Warn("a decimal comma? Write " + point,
+             text + " ends at the comma, and " +
+                 std::string(c.decimal_comma.substr(c.decimal_comma.find(',') + 1)) +
+                 " is read as the next number: minutes and seconds take a decimal point");
+  }
+  if (out_of_range) {
+    const bool latitude = c.hemisphere == 'N' || c.hemisphere == 'S';
+    rt_.Warn(text + (latitude ? " lies beyond 90\xB0 north or south"
+                              : " lies beyond 180\xB0 east or west"),
+             latitude ? "a latitude runs from S 90\xB0 to N 90\xB0: check its degrees"
+                      : "a longitude runs from W 180\xB0 to E 180\xB0: check its degrees");
+  }
 }
 
 // StrArg -> string

@@ -14,6 +14,9 @@
 // again: the grammar stays in this one place.
 #pragma once
 
+#include <cstddef>
+#include <vector>
+
 #include "base/maths.h"
 #include "interp/catalogue.h"
 #include "interp/library_call.h"
@@ -75,6 +78,10 @@ class Evaluation {
   // OLAT, OLON, DEBUG or MARGIN = x.
   void Setting(int terminal, Value x) { ApplySetting(rt_, terminal, x); }
   void ReportError(int number) { rt_.ReportError(number); }
+  // A warning of the text itself (a pasted coordinate's slip) was given
+  // among the statements' notes; reading and running are one pass here,
+  // so it already stands in its place.
+  void WarnWhileReading() {}
 
  private:
   Runtime& rt_;
@@ -97,6 +104,7 @@ class Parser {
   using Args = typename Mode::Args;
 
   void Expect(int terminal);
+  void SyntaxError(int number);
   int ResolveName();
 
   void VarDecl();
@@ -115,6 +123,7 @@ class Parser {
   Value Fact();
   Value Func();
   Value Koord();
+  void WarnPasted(const PastedCoordinate& c);
   void StrArg(StringArg* out);
   int VarRef();
 
@@ -123,6 +132,10 @@ class Parser {
   Mode& mode_;
   bool declaring_ = false;
   int depth_ = 0;
+  // The decimal-comma warnings of the current statement, as indices into
+  // the run's notes: a syntax error that follows drops them, as its hint
+  // then names the comma itself.
+  std::vector<size_t> comma_warnings_;
 };
 
 }  // namespace orbelin

@@ -34,6 +34,9 @@ class TapeCompiler {
 
   // Whether the grammar reported an error: such a text is not compiled.
   bool failed() const { return failed_; }
+  // Whether a warning was given while reading, between the steps: a run
+  // of the tape would give it before every note of the run instead.
+  bool warned() const { return warned_; }
 
   static int& Num(Args& args, int n) { return args.slot[n]; }
 
@@ -105,6 +108,7 @@ class TapeCompiler {
     failed_ = true;
     rt_.ReportError(number);
   }
+  void WarnWhileReading() { warned_ = true; }
 
  private:
   static size_t Index(int v) {
@@ -150,6 +154,7 @@ class TapeCompiler {
   std::vector<bool> slot_varies_;  // per slot
   bool state_varies_ = false;      // a call or setting before took values that vary
   bool failed_ = false;
+  bool warned_ = false;
 };
 
 }  // namespace orbelin

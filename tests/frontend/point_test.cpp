@@ -65,8 +65,13 @@ TEST(Point, Forms) {
   EXPECT_NE(gpx.find("<name>a&lt;b&gt;&amp;&quot;c&quot;</name>"), std::string::npos);
 }
 
-TEST(Point, GeoPinUriAsksMapAppsForAPin) {
+TEST(Point, MapLinks) {
+  // geo: with a query, so map apps drop a pin; OpenStreetMap's marker
+  // (mlat, mlon) and its map centred there, for phones without geo:.
   EXPECT_EQ(GeoPinUri(48.20575, -11.50833333), "geo:48.205750,-11.508333?q=48.205750,-11.508333");
+  EXPECT_EQ(OpenStreetMapUri(48.20575, -11.50833333),
+            "https://www.openstreetmap.org/?mlat=48.205750&mlon=-11.508333#map=18/48.205750/"
+            "-11.508333");
 }
 
 // The literal is typed into a script: it must read back as the place it

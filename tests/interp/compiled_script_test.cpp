@@ -117,6 +117,24 @@ TEST(CompiledScript, StateOfOneRunNeverReachesTheNext) {
   CheckAgainstSessions(source, {"A"}, {{0}, {5}, {1}, {0}}, "state");
 }
 
+TEST(CompiledScript, WarningsOfThePastedCoordinatesKeepTheirPlaces) {
+  // The warning of CENTER comes from running, those of the pasted
+  // coordinates from reading; in a run they stand in the order of the text.
+  const std::string source =
+      "VAR A, LA, LO;\n"
+      "CENTER(50, 9, 50, 9, 50, 9, LA, LO);\n"
+      "WRITE N 91\xB0 00.000 + A, ' ', N 48\xB0 12,345;\n";
+  CheckAgainstSessions(source, {"A"}, {{0}, {2}}, "pasted");
+  CompiledScript script(source, {"A"});
+  EXPECT_FALSE(script.compiled());
+  const RunResult& run = script.Run(std::vector<double>{1});
+  ASSERT_EQ(run.notes.size(), 3u);
+  EXPECT_EQ(run.notes[0].message.rfind("CENTER", 0), 0u) << run.notes[0].message;
+  // Only the grammar's errors make every run fail: these runs have none.
+  EXPECT_TRUE(run.errors.empty());
+  EXPECT_FALSE(script.fixed_error());
+}
+
 TEST(CompiledScript, AnErrorNoValueCanChangeIsFixed) {
   CompiledScript fixed("VAR A, X, Y, Z; LIN3(0,0,0,0,0,0,0,0,0,0,0,0, X, Y, Z); WRITE A;", {"A"});
   ASSERT_TRUE(fixed.compiled());
