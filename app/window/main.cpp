@@ -12,13 +12,13 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "end_signals.h"
 #include "interp/session.h"
-#include "shell/home_folder.h"
-#include "shell/qt/app_icon.h"
-#include "shell/qt/main_window.h"
-#include "shell/window_controller.h"
-#include "single_instance.h"
+#include "window/home_folder.h"
+#include "window/qt/app_icon.h"
+#include "window/qt/end_signals.h"
+#include "window/qt/main_window.h"
+#include "window/qt/single_instance.h"
+#include "window/window_controller.h"
 
 namespace {
 

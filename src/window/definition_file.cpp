@@ -1,11 +1,11 @@
-#include "shell/definition_file.h"
+#include "window/definition_file.h"
 
 #include <optional>
 #include <string_view>
 
 #include "base/utf16.h"
 #include "frontend/file_io.h"
-#include "shell/utf16_line.h"
+#include "window/utf16_line.h"
 
 namespace orbelin {
 

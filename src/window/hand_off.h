@@ -6,7 +6,7 @@
 #include <string>
 #include <system_error>
 
-#include "shell/platform.h"
+#include "window/platform.h"
 
 namespace orbelin {
 

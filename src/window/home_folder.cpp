@@ -1,4 +1,4 @@
-#include "shell/home_folder.h"
+#include "window/home_folder.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "shell/recent_files.h"
+#include "window/recent_files.h"
 
 #include <algorithm>
 #include <optional>

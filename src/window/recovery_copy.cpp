@@ -1,4 +1,4 @@
-#include "shell/recovery_copy.h"
+#include "window/recovery_copy.h"
 
 #include <unistd.h>
 

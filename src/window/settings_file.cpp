@@ -1,4 +1,4 @@
-#include "shell/settings_file.h"
+#include "window/settings_file.h"
 
 #include <optional>
 #include <string_view>
@@ -7,7 +7,7 @@
 #include "base/cp1252.h"
 #include "frontend/file_io.h"
 #include "frontend/script_bytes.h"
-#include "shell/utf16_line.h"
+#include "window/utf16_line.h"
 
 namespace orbelin {
 

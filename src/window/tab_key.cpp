@@ -1,4 +1,4 @@
-#include "shell/tab_key.h"
+#include "window/tab_key.h"
 
 namespace orbelin {
 

@@ -1,4 +1,4 @@
-#include "shell/utf16_line.h"
+#include "window/utf16_line.h"
 
 #include "base/utf16.h"
 

@@ -1,4 +1,4 @@
-#include "shell/window_controller.h"
+#include "window/window_controller.h"
 
 #include <sys/stat.h>
 
@@ -16,11 +16,11 @@
 #include "frontend/save_rules.h"
 #include "frontend/script_bytes.h"
 #include "frontend/script_file_calc.h"
-#include "shell/definition_file.h"
-#include "shell/hand_off.h"
-#include "shell/recent_files.h"
-#include "shell/recovery_copy.h"
-#include "shell/settings_file.h"
+#include "window/definition_file.h"
+#include "window/hand_off.h"
+#include "window/recent_files.h"
+#include "window/recovery_copy.h"
+#include "window/settings_file.h"
 
 namespace orbelin {
 

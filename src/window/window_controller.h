@@ -20,7 +20,7 @@
 #include "frontend/file_io.h"
 #include "frontend/script_names.h"
 #include "interp/session.h"
-#include "shell/platform.h"
+#include "window/platform.h"
 
 namespace orbelin {
 

@@ -194,7 +194,7 @@ inline std::string ChildLeakOptions() {
     }
     rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
   }
-  const std::string suppressions = ORBELIN_SOURCE_DIR "/tests/shell/lsan.supp";
+  const std::string suppressions = ORBELIN_SOURCE_DIR "/tests/window/lsan.supp";
   return options + "suppressions=" + (RunsAsNobody() ? SharedCopy(suppressions) : suppressions);
 }
 

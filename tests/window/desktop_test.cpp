@@ -17,9 +17,9 @@
 #include <cstring>
 
 #include "child_process.h"
-#include "shell/definition_file.h"
-#include "shell/layout.h"
 #include "test_files.h"
+#include "window/definition_file.h"
+#include "window/layout.h"
 
 // Xlib last: its macros (None, Bool, Status) clash with other headers.
 #include <X11/Xatom.h>

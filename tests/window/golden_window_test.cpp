@@ -17,9 +17,9 @@
 #include "base/cp1252.h"
 #include "fake_platform.h"
 #include "frontend/script_bytes.h"
-#include "shell/definition_file.h"
-#include "shell/window_controller.h"
 #include "test_files.h"
+#include "window/definition_file.h"
+#include "window/window_controller.h"
 
 namespace orbelin {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/hand_off.h"
+#include "window/hand_off.h"
 
 #include <gtest/gtest.h>
 

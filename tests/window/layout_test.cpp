@@ -1,8 +1,8 @@
-#include "shell/layout.h"
+#include "window/layout.h"
 
 #include <gtest/gtest.h>
 
-#include "shell/tab_key.h"
+#include "window/tab_key.h"
 
 namespace orbelin {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/qt/main_window.h"
+#include "window/qt/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -23,10 +23,10 @@
 
 #include "base/cp1252.h"
 #include "qt_test_support.h"
-#include "shell/definition_file.h"
-#include "shell/layout.h"
-#include "shell/window_controller.h"
 #include "test_files.h"
+#include "window/definition_file.h"
+#include "window/layout.h"
+#include "window/window_controller.h"
 
 namespace orbelin {
 namespace {

@@ -2,9 +2,9 @@
 #include <sys/stat.h>
 
 #include "base/utf16.h"
-#include "shell/definition_file.h"
-#include "shell/settings_file.h"
 #include "test_files.h"
+#include "window/definition_file.h"
+#include "window/settings_file.h"
 
 namespace orbelin {
 namespace {

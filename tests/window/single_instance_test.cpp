@@ -1,4 +1,4 @@
-#include "single_instance.h"
+#include "window/qt/single_instance.h"
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>

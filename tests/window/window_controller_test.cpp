@@ -1,4 +1,4 @@
-#include "shell/window_controller.h"
+#include "window/window_controller.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -8,8 +8,8 @@
 
 #include "fake_platform.h"
 #include "frontend/point.h"
-#include "shell/definition_file.h"
 #include "test_files.h"
+#include "window/definition_file.h"
 
 namespace orbelin {
 namespace {

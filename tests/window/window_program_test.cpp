@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 
 #include "child_process.h"
-#include "shell/definition_file.h"
 #include "test_files.h"
+#include "window/definition_file.h"
 
 namespace orbelin {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/qt/app_icon.h"
+#include "window/qt/app_icon.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "end_signals.h"
+#include "window/qt/end_signals.h"
 
 #include <signal.h>
 #include <sys/signalfd.h>

@@ -1,4 +1,4 @@
-#include "shell/qt/main_window.h"
+#include "window/qt/main_window.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -28,11 +28,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "shell/layout.h"
-#include "shell/qt/vary_dialog.h"
-#include "shell/qt/x11_windows.h"
-#include "shell/tab_key.h"
-#include "shell/window_controller.h"
+#include "window/layout.h"
+#include "window/qt/vary_dialog.h"
+#include "window/qt/x11_windows.h"
+#include "window/tab_key.h"
+#include "window/window_controller.h"
 
 namespace orbelin {
 

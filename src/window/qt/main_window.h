@@ -7,7 +7,7 @@
 #include <QMainWindow>
 #include <map>
 
-#include "shell/platform.h"
+#include "window/platform.h"
 
 class QAction;
 class QKeyEvent;

@@ -1,4 +1,4 @@
-#include "single_instance.h"
+#include "window/qt/single_instance.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,7 +11,7 @@
 #include <QLocalSocket>
 #include <QThread>
 
-#include "shell/qt/main_window.h"
+#include "window/qt/main_window.h"
 
 namespace orbelin {
 

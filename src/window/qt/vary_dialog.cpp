@@ -1,4 +1,4 @@
-#include "shell/qt/vary_dialog.h"
+#include "window/qt/vary_dialog.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "shell/qt/x11_windows.h"
+#include "window/qt/x11_windows.h"
 
 #include <QtGui/qguiapplication_platform.h>
 
