@@ -22,6 +22,14 @@ std::u32string CharactersLostOnSave(std::string_view text) {
   return lost;
 }
 
+std::u32string CharactersNotIn(std::u32string_view characters, std::u32string_view these) {
+  std::u32string rest;
+  for (char32_t c : characters) {
+    if (these.find(c) == std::u32string_view::npos) rest += c;
+  }
+  return rest;
+}
+
 std::string ListCharacters(std::u32string_view characters, std::string_view word) {
   std::string list;
   for (size_t i = 0; i < characters.size(); ++i) {

@@ -92,6 +92,10 @@ class WindowController {
  private:
   enum class SaveOutcome { kSaved, kDeclined, kFailed };
 
+  // Scripts first in the file dialogs; any other name may be typed or
+  // chosen too.
+  static constexpr const char* kScriptFilter = "All (*.INP);;All files (*)";
+
   SaveOutcome WriteScript(const std::string& path, std::error_code* error,
                           bool replacing_agreed = false);
   SaveOutcome SaveAs();
