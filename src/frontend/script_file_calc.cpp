@@ -99,12 +99,12 @@ FileCalc CalcScriptFile(Session& session, const ScriptFileNames& names, SourceEn
   return RunAndWrite(session, names, DecodeScript(std::move(*bytes), encoding));
 }
 
-FileCalc CalcSavedBox(Session& session, const ScriptFileNames& names, std::string_view box_text) {
+FileCalc CalcSavedScript(Session& session, const ScriptFileNames& names, std::string script_bytes) {
   if (!OutputOnScript(names).empty()) return NotRun(FileCalcStatus::kOutputIsScript);
   if (std::error_code error = CheckReadable(names.script)) {
     return NotRun(FileCalcStatus::kScriptUnreadable, error);
   }
-  return RunAndWrite(session, names, ScriptFileFromBoxText(box_text));
+  return RunAndWrite(session, names, std::move(script_bytes));
 }
 
 FileCalc CalcText(Session& session, const ScriptFileNames& outputs, std::string source) {

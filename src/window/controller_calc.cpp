@@ -2,6 +2,7 @@
 // results box shows the results or the listing with each diagnostic.
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "frontend/calc.h"
 #include "frontend/file_io.h"
@@ -14,13 +15,18 @@ namespace orbelin {
 
 void WindowController::Calc() {
   if (script_path_.empty()) {
-    platform_.ShowError("Erst speichern");
-    return;
+    // A script runs from its file: the way to one is offered at once.
+    const Question question{
+        "Erst speichern: a script runs from its file, so it must be saved first.", "Save As…", "",
+        false};
+    if (platform_.Ask(question) != Answer::kYes || SaveAs() != SaveOutcome::kSaved) return;
   }
   // The run reads the file: when the box's text did not get there, the old
-  // text must not run in its place.
+  // text must not run in its place. The text is read and converted once,
+  // and what runs is what was saved.
+  Script script = TakeScript();
   std::error_code error;
-  switch (WriteScript(script_path_, &error)) {
+  switch (WriteScript(script_path_, script, &error)) {
     case SaveOutcome::kSaved:
       break;
     case SaveOutcome::kDeclined:
@@ -30,14 +36,13 @@ void WindowController::Calc() {
       return;
   }
   BuildFileNames();
-  const std::string box_text = platform_.BoxText(Box::kScript);
-  const FileCalc calc = CalcSavedBox(session_, names_, box_text);
+  const FileCalc calc = CalcSavedScript(session_, names_, std::move(script.bytes));
   if (!calc.ran()) {
     platform_.ShowError(calc.Problem(names_));
     return;
   }
   const CalcView& view = calc.view;
-  ShowCalc(view.ShownText(), view.Diagnostics(box_text));
+  ShowCalc(view.ShownText(), view.Diagnostics(script.text));
   if (const std::string problem = calc.Problem(names_); !problem.empty()) {
     platform_.ShowError(problem);
   }
@@ -46,7 +51,7 @@ void WindowController::Calc() {
   }
   if (!view.has_errors()) return;
   platform_.ShowError(kCompilationErrors);
-  const CaretPlace caret = *view.ErrorCaret(box_text);
+  const CaretPlace caret = *view.ErrorCaret(script.text);
   platform_.PlaceCaret(Box::kScript, caret.line, caret.index);
 }
 

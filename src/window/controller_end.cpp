@@ -77,7 +77,8 @@ bool WindowController::SaveBeforeEnding() {
     // An unchanged file is left alone: nothing to save, and a read-only or
     // UTF-8 file stays as it is.
     if (!Modified() && Exists(script_path_)) return true;
-    switch (WriteScript(script_path_, &error)) {
+    Script script = TakeScript();
+    switch (WriteScript(script_path_, script, &error)) {
       case SaveOutcome::kSaved:
         return true;
       case SaveOutcome::kDeclined:

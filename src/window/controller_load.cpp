@@ -38,7 +38,6 @@ void WindowController::New() {
   if (!SettleUnsavedEdits()) return;
   script_path_.clear();
   names_ = {};
-  saved_text_.clear();
   stamp_ = {};
   noted_.clear();
   agreed_lost_.clear();
@@ -65,13 +64,13 @@ bool WindowController::LoadScriptFile(const std::string& path, bool quiet) {
   agreed_lost_.clear();
   platform_.SetLabel(names_.name);
   // A script may come from a UTF-8 editor (the bundled examples are UTF-8).
-  platform_.SetBoxText(Box::kScript, BoxTextFromScriptFile(*bytes));
-  saved_text_ = platform_.BoxText(Box::kScript);
+  const std::string text = BoxTextFromScriptFile(*bytes);
+  platform_.SetBoxText(Box::kScript, text);
   stamp_ = StampOf(script_path_);
   if (!quiet) Remember(script_path_);
   ShowResults();
   UpdateTitle();
-  NoteLostCharacters(saved_text_);
+  NoteLostCharacters(text);
   if (const NulTail tail = FindNulTail(*bytes); tail.bytes > 0) {
     platform_.ShowWarning(NulTailWarning(names_.name, tail));
   }

@@ -43,11 +43,12 @@ void WindowController::OfferRecoveryCopy() {
       if (script.empty() || (script != script_path_ && !LoadScriptFile(script, false))) {
         script_path_.clear();
         names_ = {};
-        saved_text_.clear();
         platform_.SetLabel("");
+        UpdateTitle();
       }
       platform_.SetBoxText(Box::kScript, *text);
-      ScriptEdited();
+      platform_.SetScriptModified(true);
+      NoteLostCharacters(*text);
       // The copy on disk is this run's now: gone once the text is saved.
       autosaved_ = *text;
       break;

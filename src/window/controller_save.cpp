@@ -20,10 +20,9 @@ void WindowController::SaveCurrent() {
   SaveUnderCurrentName();
 }
 
-void WindowController::ScriptEdited() {
+void WindowController::ScriptEdited(const std::string& inserted) {
   if (ended_) return;
-  UpdateTitle();
-  NoteLostCharacters(platform_.BoxText(Box::kScript));
+  NoteLostCharacters(inserted);
 }
 
 void WindowController::NoteLostCharacters(const std::string& text) {
@@ -33,11 +32,17 @@ void WindowController::NoteLostCharacters(const std::string& text) {
   platform_.ShowNote(LostCharactersNote(fresh));
 }
 
-WindowController::SaveOutcome WindowController::WriteScript(const std::string& path,
+WindowController::Script WindowController::TakeScript() {
+  Script script;
+  script.text = platform_.BoxText(Box::kScript);
+  script.bytes = ScriptFileFromBoxText(script.text);
+  return script;
+}
+
+WindowController::SaveOutcome WindowController::WriteScript(const std::string& path, Script& script,
                                                             std::error_code* error,
                                                             bool replacing_agreed) {
-  const std::string text = platform_.BoxText(Box::kScript);
-  const std::u32string lost = CharactersNotIn(CharactersLostOnSave(text), agreed_lost_);
+  const std::u32string lost = CharactersNotIn(CharactersLostOnSave(script.text), agreed_lost_);
   if (!lost.empty()) {
     if (platform_.Ask(LostCharactersQuestion(lost)) != Answer::kYes) return SaveOutcome::kDeclined;
     agreed_lost_ += lost;
@@ -45,10 +50,9 @@ WindowController::SaveOutcome WindowController::WriteScript(const std::string& p
   if (std::optional<std::string> current = ReadWholeFile(path)) {
     // A file that holds the text already is left as it is: its encoding,
     // its line ends and the bytes after its NUL.
-    if (FileHoldsBoxText(*current, text)) {
-      saved_text_ = text;
+    if (FileHoldsBoxText(*current, script.text)) {
+      platform_.SetScriptModified(false);
       stamp_ = StampOf(script_path_);
-      UpdateTitle();
       return SaveOutcome::kSaved;
     }
     if (ChangedOnDisk(path)) {
@@ -58,7 +62,9 @@ WindowController::SaveOutcome WindowController::WriteScript(const std::string& p
         case Answer::kNo:
           // The file's text wins: the box takes it, and what needed the
           // save goes on with it.
-          return LoadScriptFile(script_path_, false) ? SaveOutcome::kSaved : SaveOutcome::kDeclined;
+          if (!LoadScriptFile(script_path_, false)) return SaveOutcome::kDeclined;
+          script = TakeScript();
+          return SaveOutcome::kSaved;
         case Answer::kCancel:
           return SaveOutcome::kDeclined;
       }
@@ -69,14 +75,19 @@ WindowController::SaveOutcome WindowController::WriteScript(const std::string& p
       return SaveOutcome::kDeclined;
     }
   }
-  const std::string bytes = ScriptFileFromBoxText(text);
-  if (std::error_code failed = ReplaceFile(path, bytes)) {
+  if (std::error_code failed = ReplaceFile(path, script.bytes)) {
     if (error != nullptr) *error = failed;
     return SaveOutcome::kFailed;
   }
-  saved_text_ = text;
+  if (!lost.empty() || !CharactersLostOnSave(script.text).empty()) {
+    // The file holds '?' where the box had characters Windows-1252 lacks:
+    // the box shows what was saved, so that what runs is what is seen (an
+    // undo brings the characters back, as unsaved changes).
+    script.text = BoxTextFromScriptFile(script.bytes);
+    platform_.EditScriptText(script.text);
+  }
+  platform_.SetScriptModified(false);
   if (SameFile(path, script_path_)) stamp_ = StampOf(script_path_);
-  UpdateTitle();
   return SaveOutcome::kSaved;
 }
 
@@ -104,7 +115,8 @@ WindowController::SaveOutcome WindowController::SaveAs() {
       IsRegularFile(names.script), !script_path_.empty() && SameFile(names.script, script_path_));
   if (other_file && !ConfirmReplace(names.script)) return SaveOutcome::kDeclined;
   std::error_code error;
-  const SaveOutcome outcome = WriteScript(names.script, &error, other_file);
+  Script script = TakeScript();
+  const SaveOutcome outcome = WriteScript(names.script, script, &error, other_file);
   if (outcome == SaveOutcome::kFailed) platform_.ShowError(CouldNot("save", names.script, error));
   if (outcome != SaveOutcome::kSaved) return outcome;
 
@@ -121,7 +133,8 @@ WindowController::SaveOutcome WindowController::SaveAs() {
 WindowController::SaveOutcome WindowController::SaveUnderCurrentName() {
   if (script_path_.empty()) return SaveAs();
   std::error_code error;
-  const SaveOutcome outcome = WriteScript(script_path_, &error);
+  Script script = TakeScript();
+  const SaveOutcome outcome = WriteScript(script_path_, script, &error);
   if (outcome == SaveOutcome::kFailed) platform_.ShowError(CouldNot("save", script_path_, error));
   return outcome;
 }

@@ -32,10 +32,21 @@ class Platform {
   virtual ~Platform() = default;
 
   virtual std::string BoxText(Box box) = 0;
+  // The box takes the text; the script box then holds no unsaved change
+  // and nothing to undo.
   virtual void SetBoxText(Box box, const std::string& text) = 0;
+  // The script box's text becomes `text` as one edit that the user can
+  // undo; the caret keeps its place as far as the text allows.
+  virtual void EditScriptText(const std::string& text) = 0;
+  // Whether the script box holds changes that are not in its file; the
+  // box sets it as the user types (and clears it when an undo goes back to
+  // the saved text), the window when it loads or saves.
+  virtual bool ScriptModified() = 0;
+  virtual void SetScriptModified(bool modified) = 0;
   virtual void SetLabel(const std::string& text) = 0;
 
-  // The window's title.
+  // The window's title: "walk.inp - Orbelin". The window marks it while the
+  // script box is modified ("*walk.inp - Orbelin").
   virtual void SetTitle(const std::string& text) = 0;
 
   // Message boxes owned by the main window, with an OK button: caption

@@ -181,8 +181,7 @@ void WindowController::FocusChanged(Box box, bool gained) {
 
 void WindowController::UpdateTitle() {
   const std::string name = script_path_.empty() ? "" : names_.name;
-  platform_.SetTitle((Modified() ? "*" : "") +
-                     (name.empty() ? std::string(kProgramName) : name + " - " + kProgramName));
+  platform_.SetTitle(name.empty() ? std::string(kProgramName) : name + " - " + kProgramName);
 }
 
 void WindowController::BuildFileNames() {

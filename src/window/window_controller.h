@@ -79,8 +79,9 @@ class WindowController {
   void Autosave();
   // Opens a script named on the command line or by a second start.
   void Open(const std::string& path);
-  // The window says the script box's text has changed.
-  void ScriptEdited();
+  // The window says the script box's text has changed: `inserted` is the
+  // text typed or pasted (all of it after a load).
+  void ScriptEdited(const std::string& inserted);
   // The user clicked line `line` (from 0) of the results box: on an error
   // or a warning listed under the results, the caret goes to its place.
   void ResultsLineActivated(int line);
@@ -96,13 +97,29 @@ class WindowController {
   // chosen too.
   static constexpr const char* kScriptFilter = "All (*.INP);;All files (*)";
 
-  SaveOutcome WriteScript(const std::string& path, std::error_code* error,
+  // The script box's text, read once, and the bytes its file gets: what a
+  // save writes and a Calc runs.
+  struct Script {
+    std::string text;
+    std::string bytes;
+  };
+  Script TakeScript();
+  // Saves `script` to `path`, asking first where that would lose anything.
+  // When the user takes the file's text instead (it changed on disk),
+  // `script` becomes that text; after characters were saved as '?', the
+  // box shows what was saved and `script` is that.
+  SaveOutcome WriteScript(const std::string& path, Script& script, std::error_code* error,
                           bool replacing_agreed = false);
   SaveOutcome SaveAs();
   SaveOutcome SaveUnderCurrentName();
   bool SettleUnsavedEdits();
   bool SaveBeforeEnding();
-  bool Modified() { return platform_.BoxText(Box::kScript) != saved_text_; }
+  // The box holds changes that are not in its file. Without a file, an
+  // empty box has nothing to lose.
+  bool Modified() {
+    return platform_.ScriptModified() &&
+           (!script_path_.empty() || !platform_.BoxText(Box::kScript).empty());
+  }
   void UpdateTitle();
   void BuildFileNames();
   void ShowResults();
@@ -136,8 +153,6 @@ class WindowController {
     CaretPlace caret;
   };
   std::vector<ShownDiagnostic> shown_diagnostics_;
-  // The script box's text as its file last held it ("" with no file).
-  std::string saved_text_;
   // The script file as the box last read or wrote it: another program's
   // change since then is not overwritten without asking.
   FileStamp stamp_;

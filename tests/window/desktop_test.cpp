@@ -721,10 +721,10 @@ TEST_F(DesktopTest, PipeInOrbelinDefStartsEmpty) {
   ASSERT_NE(main, 0u);
   EXPECT_TRUE(WaitTitle(main, "Orbelin"));
   Key("F5");
-  ASSERT_NE(WaitForDialog("Error"), 0u);
-  EXPECT_TRUE(WaitSaid("Error: Erst speichern\n"));
-  Key("Return");
-  ASSERT_TRUE(WaitDialogGone("Error"));
+  ASSERT_NE(WaitForDialog("Orbelin"), 0u);
+  EXPECT_TRUE(WaitSaid("Question: Erst speichern: a script runs from its file"));
+  Key("Escape");
+  ASSERT_TRUE(WaitDialogGone("Orbelin"));
   ChildProcess second({WindowProgram()}, env, ChildOptions{"/dev/null", "", true});
   EXPECT_EQ(second.Wait(), 0);
   Key("ctrl+q");

@@ -14,7 +14,10 @@ namespace orbelin::testing {
 
 class FakePlatform : public Platform {
  public:
-  std::string script_box, results_box, label = "Text", title = "Orbelin";
+  std::string script_box, results_box, label = "Text";
+  // The title as the window sets it, without the mark of unsaved changes;
+  // Title() shows it as the title bar does.
+  std::string title_text = "Orbelin";
   std::vector<std::string> errors, warnings, informations, notes, reports;
   std::vector<FileDialogRequest> dialogs;
   std::deque<std::optional<std::string>> dialog_answers;  // empty: cancel
@@ -29,12 +32,34 @@ class FakePlatform : public Platform {
   std::vector<std::string> log;  // messages, questions, raises, caret, panel, end
   bool ended = false;
 
+  // As a text document keeps it: the script box is modified once its text
+  // differs from the text it was loaded or saved with, or when told so.
+  bool modified = false;
+  std::string clean_text;
+  std::vector<std::string> edits;  // the texts EditScriptText gave the box
+
+  std::string Title() { return (ScriptModified() ? "*" : "") + title_text; }
+
   std::string BoxText(Box box) override { return box == Box::kScript ? script_box : results_box; }
   void SetBoxText(Box box, const std::string& text) override {
-    (box == Box::kScript ? script_box : results_box) = text;
+    if (box == Box::kResults) {
+      results_box = text;
+      return;
+    }
+    script_box = clean_text = text;
+    modified = false;
+  }
+  void EditScriptText(const std::string& text) override {
+    edits.push_back(text);
+    script_box = text;
+  }
+  bool ScriptModified() override { return modified || script_box != clean_text; }
+  void SetScriptModified(bool m) override {
+    modified = m;
+    clean_text = script_box;
   }
   void SetLabel(const std::string& text) override { label = text; }
-  void SetTitle(const std::string& text) override { title = text; }
+  void SetTitle(const std::string& text) override { title_text = text; }
   void ShowError(const std::string& text) override {
     errors.push_back(text);
     log.push_back("error " + text);

@@ -51,6 +51,12 @@ void SetClientSize(MainWindow& window, int w, int h) {
   }
 }
 
+// The title as the title bar shows it: the mark of unsaved changes in
+// place of "[*]".
+QString ShownTitle(MainWindow& window) {
+  return window.windowHandle() != nullptr ? window.windowHandle()->title() : QString();
+}
+
 struct Message {
   QString title, text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -112,7 +118,7 @@ TEST_F(MainWindowTest, LayoutFollowsEverySizeChange) {
 }
 
 TEST_F(MainWindowTest, TitleMenuAndLabelColours) {
-  EXPECT_EQ(window.windowTitle(), "Orbelin");
+  EXPECT_EQ(ShownTitle(window), "Orbelin");
   QList<QAction*> menus = window.menuBar()->actions();
   ASSERT_EQ(menus.size(), 1);
   EXPECT_EQ(menus[0]->text(), "&File");  // Alt+F opens it
@@ -150,11 +156,20 @@ TEST_F(MainWindowTest, TitleFollowsTheScriptAndItsEdits) {
   WriteDefinition(home.folder(), home / "walk.inp");
   Attach();
   controller->Start();
-  EXPECT_EQ(window.windowTitle(), "walk.inp - Orbelin");
+  EXPECT_EQ(ShownTitle(window), "walk.inp - Orbelin");
   QTest::keyClicks(window.box(Box::kScript), "X");
-  EXPECT_EQ(window.windowTitle(), "*walk.inp - Orbelin");
-  QTest::keyClick(window.box(Box::kScript), Qt::Key_Backspace);
-  EXPECT_EQ(window.windowTitle(), "walk.inp - Orbelin");
+  EXPECT_EQ(ShownTitle(window), "*walk.inp - Orbelin");
+  // An undo back to the file's text: nothing is unsaved any more.
+  window.box(Box::kScript)->undo();
+  EXPECT_EQ(ShownTitle(window), "walk.inp - Orbelin");
+  QTest::keyClicks(window.box(Box::kScript), "Y");
+  EXPECT_EQ(ShownTitle(window), "*walk.inp - Orbelin");
+  // Saved: the mark goes; a script named with "[*]" shows it as it is.
+  controller->SaveCurrent();
+  EXPECT_EQ(ShownTitle(window), "walk.inp - Orbelin");
+  WriteBytes(home / "a[*].inp", "");
+  controller->Open(home / "a[*].inp");
+  EXPECT_EQ(ShownTitle(window), "a[*].inp - Orbelin");
 }
 
 // The keys of a desktop editor, and the one-letter buttons' tooltips that
@@ -184,7 +199,7 @@ TEST_F(MainWindowTest, KeysAndTooltips) {
   for (QKeySequence key : {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return)}) {
     auto message = ExpectMessage();
     press(key);
-    EXPECT_EQ(message->text, "Erst speichern") << key.toString().toStdString();
+    EXPECT_TRUE(message->text.startsWith("Erst speichern")) << key.toString().toStdString();
   }
   // Load and both saves open their dialogs; Ctrl+S asks for a name only
   // while the script has none.
@@ -371,13 +386,14 @@ TEST_F(MainWindowTest, CalcWithoutScriptAsksToSaveFirst) {
   controller->Start();
   auto message = ExpectMessage();
   QTest::mouseClick(window.button('B'), Qt::LeftButton);
-  EXPECT_EQ(message->title, "Error");
-  EXPECT_EQ(message->text, "Erst speichern");
-  EXPECT_EQ(message->icon, QMessageBox::Critical);
+  EXPECT_EQ(message->title, "Orbelin");
+  EXPECT_EQ(message->text,
+            "Erst speichern: a script runs from its file, so it must be saved first.");
+  EXPECT_EQ(message->icon, QMessageBox::Question);
 
   message = ExpectMessage();
   window.menuBar()->actions()[0]->menu()->actions()[0]->trigger();  // File > Calc
-  EXPECT_EQ(message->text, "Erst speichern");
+  EXPECT_TRUE(message->text.startsWith("Erst speichern"));
 }
 
 TEST_F(MainWindowTest, CalcShowsListingMessageAndCaret) {
@@ -452,7 +468,7 @@ TEST_F(MainWindowTest, ButtonCIsDone) {
   Attach();
   controller->Start();
   QSignalSpy ended(&window, &MainWindow::Ended);
-  window.SetBoxText(Box::kScript, "typed");
+  window.EditScriptText("typed");
   QTest::mouseClick(window.button('C'), Qt::LeftButton);
   EXPECT_EQ(ended.count(), 1);
   EXPECT_FALSE(window.isVisible());

@@ -93,7 +93,7 @@ void Place(QWidget* widget, const Rect& r) {
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
-  setWindowTitle(QStringLiteral("Orbelin"));
+  setWindowTitle(QStringLiteral("[*]Orbelin"));
 
   // Alt+F opens it.
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
@@ -178,9 +178,24 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   // A click on an error or a warning listed under the results takes the
   // caret to its place in the script.
   results_->viewport()->installEventFilter(this);
-  connect(script_, &QPlainTextEdit::textChanged, this, [this] {
-    if (controller_ != nullptr) controller_->ScriptEdited();
-  });
+  // The document knows whether it holds unsaved changes (an undo back to
+  // the saved text clears it); the title's [*] shows it.
+  connect(script_->document(), &QTextDocument::modificationChanged, this,
+          &QWidget::setWindowModified);
+  // What was typed or pasted, for the note on characters a script file
+  // cannot hold: only the new text is looked at, never the whole box.
+  connect(script_->document(), &QTextDocument::contentsChange, this,
+          [this](int position, int, int added) {
+            if (controller_ == nullptr || added <= 0) return;
+            QTextCursor cursor(script_->document());
+            cursor.setPosition(position);
+            cursor.setPosition(
+                std::min(position + added, script_->document()->characterCount() - 1),
+                QTextCursor::KeepAnchor);
+            QString text = cursor.selectedText();
+            text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+            controller_->ScriptEdited(text.toStdString());
+          });
   setTabOrder(script_, results_);
   // Typing goes into the script box from the start.
   script_->setFocus();
@@ -388,6 +403,35 @@ std::string MainWindow::BoxText(Box which) {
 
 void MainWindow::SetBoxText(Box which, const std::string& text) {
   box(which)->setPlainText(QString::fromStdString(text));
+  box(which)->document()->setModified(false);
+}
+
+void MainWindow::EditScriptText(const std::string& text) {
+  // Only the part that differs is replaced, in one undo step, so that the
+  // caret and the view stay where they were.
+  const QString now =
+      script_->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  const QString wanted = QString::fromStdString(text);
+  qsizetype head = 0;
+  while (head < now.size() && head < wanted.size() && now[head] == wanted[head]) ++head;
+  qsizetype tail = 0;
+  while (tail < now.size() - head && tail < wanted.size() - head &&
+         now[now.size() - 1 - tail] == wanted[wanted.size() - 1 - tail]) {
+    ++tail;
+  }
+  if (head == now.size() && head == wanted.size()) return;
+  QTextCursor edit(script_->document());
+  edit.setPosition(static_cast<int>(head));
+  edit.setPosition(static_cast<int>(now.size() - tail), QTextCursor::KeepAnchor);
+  edit.insertText(wanted.mid(head, wanted.size() - head - tail));
+}
+
+bool MainWindow::ScriptModified() {
+  return script_->document()->isModified();
+}
+
+void MainWindow::SetScriptModified(bool modified) {
+  script_->document()->setModified(modified);
 }
 
 void MainWindow::SetLabel(const std::string& text) {
@@ -395,7 +439,12 @@ void MainWindow::SetLabel(const std::string& text) {
 }
 
 void MainWindow::SetTitle(const std::string& text) {
-  setWindowTitle(QString::fromStdString(text));
+  // "[*]" is where the mark of unsaved changes goes; one in a file's name
+  // is doubled to be shown as it is.
+  QString title = QString::fromStdString(text);
+  title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+  setWindowTitle(QStringLiteral("[*]") + title);
+  setWindowModified(script_->document()->isModified());
 }
 
 // A long path has no blank to wrap at, and the message box grew as wide as

@@ -56,6 +56,9 @@ class MainWindow : public QMainWindow, public Platform {
   // Platform
   std::string BoxText(Box box) override;
   void SetBoxText(Box box, const std::string& text) override;
+  void EditScriptText(const std::string& text) override;
+  bool ScriptModified() override;
+  void SetScriptModified(bool modified) override;
   void SetLabel(const std::string& text) override;
   void SetTitle(const std::string& text) override;
   void ShowError(const std::string& text) override;
