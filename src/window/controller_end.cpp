@@ -19,6 +19,7 @@ void WindowController::Done() {
   WriteDefinition(program_folder_, script_path_);
   ForgetRecoveryCopy();
   ended_ = true;
+  recovery_ = RecoveryCopy();
   platform_.EndWindow();
 }
 
@@ -55,7 +56,7 @@ void WindowController::EndRequest() {
         const std::string said = why + "; the text is in " + kept + ".";
         platform_.Report(said);
         // The next start says why it opens that file.
-        WriteEndedNote(program_folder_, said);
+        recovery_.WriteEndedNote(said, kept);
         autosaved_.reset();
         kept_safe = true;
       } else {
@@ -67,6 +68,9 @@ void WindowController::EndRequest() {
   // The copy of the unsaved text has done its part once the text is safe;
   // else it is all the next start has.
   if (kept_safe) ForgetRecoveryCopy();
+  // What is left (a note, or the copy when nothing else kept the text) is
+  // for the next start.
+  recovery_ = RecoveryCopy();
   platform_.EndWindow();
 }
 

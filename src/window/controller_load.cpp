@@ -6,6 +6,7 @@
 #include "frontend/save_rules.h"
 #include "frontend/script_bytes.h"
 #include "window/file_messages.h"
+#include "window/recent_files.h"
 #include "window/window_controller.h"
 
 namespace orbelin {
@@ -28,6 +29,11 @@ void WindowController::Open(const std::string& path) {
   const std::string script = orbelin::BuildFileNames(path).script;
   if (std::error_code error = CheckReadable(script)) {
     platform_.ShowError(CouldNot("open", script, error));
+    // A recent script that is gone is not offered again.
+    if (!Exists(script) && std::erase(recent_, script) > 0) {
+      WriteRecentFiles(program_folder_, recent_);
+      platform_.SetRecentFiles(recent_);
+    }
     return;
   }
   if (!SettleUnsavedEdits()) return;

@@ -10,58 +10,81 @@
 
 namespace orbelin {
 
-// What the last run left in the home folder: a copy of unsaved text (it
-// crashed, was killed, or the power went), offered back; or the note that
-// the system's end request put the text into a file of its own, which the
-// definition has opened now.
-void WindowController::OfferRecoveryCopy() {
-  const std::optional<RecoveryNote> note = ReadRecoveryNote(program_folder_);
+// What windows that are gone left in the home folder: copies of unsaved
+// text (a crash, a kill, the power went), offered back one by one; and
+// notes that the system's end request put the text into a file of its own.
+void WindowController::OfferRecoveryCopies() {
+  for (RecoveryCopy& orphan : RecoveryCopy::FindOrphans(program_folder_)) {
+    if (ended_) return;
+    OfferRecoveryCopy(orphan);
+  }
+}
+
+void WindowController::OfferRecoveryCopy(RecoveryCopy& orphan) {
+  const std::optional<RecoveryNote> note = orphan.ReadNote();
   if (!note) return;
   if (note->kind == RecoveryNote::kEnded) {
-    RemoveRecoveryCopy(program_folder_);
-    platform_.ShowInformation(
-        "Orbelin was last ended by the system (at log-out or shut-down) with unsaved text. " +
-        note->line + " That file is open now.");
+    orphan.Remove();
+    std::string said =
+        "Orbelin was last ended by the system (at log-out or shut-down) with "
+        "unsaved text. " +
+        note->line;
+    // The definition names that file, but a file named at this start is
+    // what opened.
+    if (!note->file.empty() && !script_path_.empty() && SameFile(note->file, script_path_)) {
+      said += " That file is open now.";
+    } else if (!note->file.empty() && Exists(note->file)) {
+      Remember(note->file);
+      said += " It is not open now: File > Recent lists it.";
+    }
+    platform_.ShowInformation(said);
     return;
   }
-  const std::optional<std::string> text = ReadRecoveryText(program_folder_);
+  const std::optional<std::string> text = orphan.ReadText();
   if (!text) {
-    RemoveRecoveryCopy(program_folder_);
+    orphan.Remove();
     return;
   }
-  const std::string copy = program_folder_ + kRecoveryTextName;
   const std::string& script = note->line;
   const std::string typed_for = script.empty() ? "a script that had no file yet" : script;
   const Question question{"Orbelin ended without saving the text typed for " + typed_for +
                               " (a crash, or the computer was switched off). A copy from a few "
                               "seconds before is in " +
-                              copy + ". Restore it into the box?",
+                              orphan.text_path() + ". Restore it into the box?",
                           "Restore", "Discard", false};
-  switch (platform_.Ask(question)) {
+  Answer answer = platform_.Ask(question);
+  // A copy restored before this one holds the box: it is settled first, or
+  // this one is kept aside.
+  if (answer == Answer::kYes && Modified() && !SettleUnsavedEdits()) answer = Answer::kCancel;
+  if (ended_) return;
+  switch (answer) {
     case Answer::kYes:
       // The copy becomes unsaved edits of its script, to be saved as any.
       if (script.empty() || (script != script_path_ && !LoadScriptFile(script, false))) {
         script_path_.clear();
         names_ = {};
+        stamp_ = {};
         platform_.SetLabel("");
         UpdateTitle();
       }
       platform_.SetBoxText(Box::kScript, *text);
       platform_.SetScriptModified(true);
       NoteLostCharacters(*text);
-      // The copy on disk is this run's now: gone once the text is saved.
-      autosaved_ = *text;
+      // This window's own copy takes over; the orphan goes once it is
+      // written.
+      autosaved_.reset();
+      Autosave();
+      if (autosaved_) orphan.Remove();
       break;
     case Answer::kNo:
-      RemoveRecoveryCopy(program_folder_);
+      orphan.Remove();
       break;
     case Answer::kCancel: {
-      // Neither: the next copy must not overwrite it, so it gets a file of
-      // its own.
+      // Neither: it gets a file of its own, which no copy overwrites.
       const std::string stem = script.empty() ? "unsaved" : Stem(FileName(script));
       const std::string kept = KeepInNewFile(*text, stem);
       if (kept.empty()) break;
-      RemoveRecoveryCopy(program_folder_);
+      orphan.Remove();
       platform_.ShowInformation("The copy is kept in " + kept + ".");
       break;
     }
@@ -77,12 +100,13 @@ void WindowController::Autosave() {
   const std::string text = platform_.BoxText(Box::kScript);
   if (autosaved_ == text) return;
   // A copy that cannot be written is tried again at the next tick.
-  if (!WriteRecoveryCopy(program_folder_, text, script_path_)) autosaved_ = text;
+  if (!recovery_.Write(text, script_path_)) autosaved_ = text;
 }
 
+// Only this window's copy: another window's is its own business.
 void WindowController::ForgetRecoveryCopy() {
   if (!autosaved_) return;
-  RemoveRecoveryCopy(program_folder_);
+  recovery_.Remove();
   autosaved_.reset();
 }
 

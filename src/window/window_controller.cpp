@@ -24,6 +24,9 @@ WindowController::WindowController(Platform& platform, Session& session, std::st
     : platform_(platform), session_(session), program_folder_(std::move(program_folder)) {}
 
 void WindowController::Start(const std::string& file) {
+  // This window's copy of unsaved text gets its name before any other
+  // window's copy is looked for.
+  if (!recovery_.claimed()) recovery_ = RecoveryCopy::Claim(program_folder_);
   hand_off_folder_.clear();
   std::string settings_note;
   ReadSettings(program_folder_, &hand_off_folder_, &settings_note);
@@ -36,11 +39,15 @@ void WindowController::Start(const std::string& file) {
     if (!hand_off_folder_.empty() && hand_off_folder_.back() == '/') hand_off_folder_.pop_back();
   }
   platform_.SetHandOffNote("Hand-off file: " + ExchangeFilePath(hand_off_folder_));
+  // Scripts deleted or moved since are no longer offered.
   recent_ = ReadRecentFiles(program_folder_);
+  if (std::erase_if(recent_, [](const std::string& path) { return !Exists(path); }) > 0) {
+    WriteRecentFiles(program_folder_, recent_);
+  }
   platform_.SetRecentFiles(recent_);
   script_path_ = ReadDefinition(program_folder_);
   if (file.empty() || !LoadScriptFile(file, false)) LoadStartupScript();
-  OfferRecoveryCopy();
+  OfferRecoveryCopies();
 }
 
 void WindowController::HandleCommand(int id) {

@@ -21,6 +21,7 @@
 #include "frontend/script_names.h"
 #include "interp/session.h"
 #include "window/platform.h"
+#include "window/recovery_copy.h"
 
 namespace orbelin {
 
@@ -75,7 +76,8 @@ class WindowController {
   // file in the program folder, which the next start opens.
   void EndRequest();
   // Called every few seconds: unsaved text is copied into the home folder,
-  // where the next start finds it when this one never ends properly.
+  // where the next start finds it when this one never ends properly. Each
+  // window has a copy of its own.
   void Autosave();
   // Opens a script named on the command line or by a second start.
   void Open(const std::string& path);
@@ -129,7 +131,8 @@ class WindowController {
   void NoteLostCharacters(const std::string& text);
   bool SavesUnharmed(const std::string& path, const std::string& text);
   std::string KeepInNewFile(const std::string& text, const std::string& stem);
-  void OfferRecoveryCopy();
+  void OfferRecoveryCopies();
+  void OfferRecoveryCopy(RecoveryCopy& orphan);
   void ForgetRecoveryCopy();
   void Remember(const std::string& path);
   // Where the file dialogs for scripts start: the current script's folder.
@@ -160,7 +163,9 @@ class WindowController {
   // of while typing, and those the user agreed to save as '?'.
   std::u32string noted_, agreed_lost_;
   bool ended_ = false;
-  // The text last copied by Autosave, while its copy is on disk.
+  // This window's copy of unsaved text, and the text last copied into it
+  // while the copy is on disk.
+  RecoveryCopy recovery_;
   std::optional<std::string> autosaved_;
   std::vector<std::string> recent_;
 };

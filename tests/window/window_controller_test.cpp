@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 
 #include "fake_platform.h"
@@ -22,6 +23,16 @@ using testing::RunInChild;
 using testing::RunUnprivileged;
 using testing::TempFolder;
 using testing::WriteBytes;
+
+// The scripts, results and listings in a folder.
+std::vector<std::string> ScriptsIn(const std::string& folder) {
+  std::vector<std::string> found;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    const std::string ext = entry.path().extension().string();
+    if (ext == ".inp" || ext == ".res" || ext == ".lst") found.push_back(entry.path().string());
+  }
+  return found;
+}
 
 class WindowControllerTest : public ::testing::Test {
  protected:
@@ -151,7 +162,7 @@ TEST_F(WindowControllerTest, CalcWithoutScriptFileOffersSaveAs) {
             "Erst speichern: a script runs from its file, so it must be saved first.");
   EXPECT_EQ(platform.questions[0].yes, "Save As…");
   EXPECT_EQ(platform.dialogs.size(), 1u);
-  EXPECT_EQ(FileCount(home.folder()), 0);
+  EXPECT_TRUE(ScriptsIn(home.folder()).empty());
 
   platform.answers = {Answer::kYes};
   platform.dialog_answers = {home / "six"};
@@ -677,6 +688,30 @@ TEST_F(WindowControllerTest, EndRequestKeepsWhatCannotBeSavedInANewFile) {
   }
 }
 
+// Ended by the system, the text went to a file of its own; the next start
+// was given another script to open: the note says where the text is, and
+// does not claim it is open.
+TEST_F(WindowControllerTest, EndedNoteWhenAnotherFileOpens) {
+  controller.Start();
+  Edit("WRITE 'kept';");
+  controller.EndRequest();
+  const std::string kept = home / "unsaved-recovered.inp";
+  ASSERT_TRUE(Exists(kept));
+
+  WriteBytes(home / "pt.inp", "WRITE 1;\0"s);
+  FakePlatform next;
+  Session fresh;
+  WindowController again(next, fresh, home.folder());
+  again.Start(home / "pt.inp");
+  EXPECT_EQ(again.script_path(), home / "pt.inp");
+  ASSERT_EQ(next.informations.size(), 1u);
+  EXPECT_EQ(next.informations[0],
+            "Orbelin was last ended by the system (at log-out or shut-down) with unsaved text. "
+            "The script had no file; the text is in " +
+                kept + ". It is not open now: File > Recent lists it.");
+  EXPECT_EQ(next.recent.front(), kept);
+}
+
 // Another program (an editor, a sync tool) wrote the script file after the
 // box took it: no save overwrites it without asking, edited or not.
 TEST_F(WindowControllerTest, ScriptChangedOnDiskIsNotOverwrittenUnasked) {
@@ -760,17 +795,122 @@ TEST_F(WindowControllerTest, LongestScriptNameSavesAndRecovers) {
 // Unsaved text is copied into the home folder every few seconds. A start
 // after a crash offers the copy back as unsaved edits of its script; once
 // they are saved, the copy is gone.
+// The copies of unsaved text in a home folder: each window's own is
+// "Orbelin-unsaved-TAG.inp".
+std::vector<std::string> CopiesIn(const std::string& folder) {
+  std::vector<std::string> copies;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (name.starts_with("Orbelin-unsaved") && name.ends_with(".inp")) {
+      copies.push_back(entry.path().string());
+    }
+  }
+  return copies;
+}
+
+// A window that types `text` into `script` (none: "") and lives until it is
+// killed: in a process of its own, which signals `ready` once its copy is
+// written.
+pid_t WindowThatTypes(const std::string& home, const std::string& script, const std::string& text,
+                      int ready) {
+  const pid_t pid = fork();
+  if (pid != 0) return pid;
+  auto* platform = new FakePlatform;
+  auto* session = new Session;
+  auto* window = new WindowController(*platform, *session, home);
+  if (!script.empty()) WriteDefinition(home, script);
+  window->Start();
+  platform->script_box = text;
+  window->ScriptEdited(text);
+  window->Autosave();
+  (void)!write(ready, "r", 1);
+  for (;;) pause();
+}
+
+void Kill(pid_t pid) {
+  kill(pid, SIGKILL);
+  waitpid(pid, nullptr, 0);
+}
+
+// Unsaved text is copied into the home folder every few seconds. A start
+// after a crash offers the copy back as unsaved edits of its script; once
+// they are saved, the copy is gone.
 TEST_F(WindowControllerTest, RecoveryCopyOutlivesACrash) {
   const std::string script = PrepareWalk();
-  const std::string copy = home / "Orbelin-unsaved.inp";
   controller.Start();
   controller.Autosave();  // nothing typed, nothing copied
-  EXPECT_FALSE(Exists(copy));
+  EXPECT_TRUE(CopiesIn(home.folder()).empty());
   Edit("WRITE 'typed \xC3\xA4';");
   controller.Autosave();
+  ASSERT_EQ(CopiesIn(home.folder()).size(), 1u);
+  const std::string copy = CopiesIn(home.folder())[0];
   EXPECT_EQ(ReadBytes(copy), "WRITE 'typed \xE4';\0"s);
   EXPECT_EQ(ReadBytes(script), "VAR A;\r\nA = 2;\0"s);
-  // ... and the program dies here.
+
+  // While its window lives, no other start offers it.
+  {
+    FakePlatform other;
+    Session fresh;
+    WindowController beside(other, fresh, home.folder());
+    beside.Start();
+    EXPECT_TRUE(other.questions.empty());
+  }
+
+  // Killed: the next start offers it.
+  int pipe_fds[2];
+  ASSERT_EQ(pipe(pipe_fds), 0);
+  const pid_t crashed = WindowThatTypes(home.folder(), script, "WRITE 'killed';", pipe_fds[1]);
+  char c;
+  ASSERT_EQ(read(pipe_fds[0], &c, 1), 1);
+  Kill(crashed);
+  close(pipe_fds[0]);
+  close(pipe_fds[1]);
+  FakePlatform next;
+  Session fresh;
+  WindowController again(next, fresh, home.folder());
+  next.answers = {Answer::kYes};
+  again.Start();
+  ASSERT_EQ(next.questions.size(), 1u);
+  const std::string killed_copy = home / "Orbelin-unsaved-" + std::to_string(crashed) + ".inp";
+  EXPECT_EQ(next.questions[0].text,
+            "Orbelin ended without saving the text typed for " + script +
+                " (a crash, or the computer was switched off). A copy from a few seconds before "
+                "is in " +
+                killed_copy + ". Restore it into the box?");
+  EXPECT_EQ(next.script_box, "WRITE 'killed';");
+  EXPECT_EQ(next.Title(), "*walk.inp - Orbelin");
+  again.HandleCommand(WindowController::kDone);
+  EXPECT_EQ(ReadBytes(script), "WRITE 'killed';\0"s);
+  EXPECT_FALSE(Exists(killed_copy));
+  // The first window's copy is its own: still there, untouched.
+  EXPECT_EQ(CopiesIn(home.folder()), std::vector<std::string>{copy});
+}
+
+// Two windows on one home folder (on two displays), each with typed text:
+// one saves, the other is killed. Its text is offered at the next start,
+// and only its own; the saving window removed only its own copy.
+TEST_F(WindowControllerTest, EachWindowKeepsItsOwnRecoveryCopy) {
+  WriteBytes(home / "a.inp", "WRITE 1;\0"s);
+  WriteBytes(home / "b.inp", "WRITE 2;\0"s);
+  int pipe_fds[2];
+  ASSERT_EQ(pipe(pipe_fds), 0);
+  const pid_t b =
+      WindowThatTypes(home.folder(), home / "b.inp", "WRITE 'typed in B';", pipe_fds[1]);
+  char c;
+  ASSERT_EQ(read(pipe_fds[0], &c, 1), 1);
+  close(pipe_fds[0]);
+  close(pipe_fds[1]);
+
+  controller.Start(home / "a.inp");
+  EXPECT_TRUE(platform.questions.empty());  // B is alive
+  Edit("WRITE 'typed in A';");
+  controller.Autosave();
+  EXPECT_EQ(CopiesIn(home.folder()).size(), 2u);
+  controller.SaveCurrent();
+  controller.Autosave();
+  ASSERT_EQ(CopiesIn(home.folder()).size(), 1u);
+  EXPECT_EQ(ReadBytes(CopiesIn(home.folder())[0]), "WRITE 'typed in B';\0"s);
+  Kill(b);
 
   FakePlatform next;
   Session fresh;
@@ -778,50 +918,40 @@ TEST_F(WindowControllerTest, RecoveryCopyOutlivesACrash) {
   next.answers = {Answer::kYes};
   again.Start();
   ASSERT_EQ(next.questions.size(), 1u);
-  EXPECT_EQ(next.questions[0].text,
-            "Orbelin ended without saving the text typed for " + script +
-                " (a crash, or the computer was switched off). A copy from a few seconds before "
-                "is in " +
-                copy + ". Restore it into the box?");
-  EXPECT_EQ(next.script_box, "WRITE 'typed \xC3\xA4';");
-  EXPECT_EQ(next.Title(), "*walk.inp - Orbelin");
-  again.HandleCommand(WindowController::kDone);
-  EXPECT_EQ(ReadBytes(script), "WRITE 'typed \xE4';\0"s);
-  EXPECT_FALSE(Exists(copy));
-  EXPECT_FALSE(Exists(home / "Orbelin-unsaved.txt"));
+  EXPECT_NE(next.questions[0].text.find("typed for " + home / "b.inp"), std::string::npos);
+  EXPECT_EQ(next.script_box, "WRITE 'typed in B';");
+  EXPECT_EQ(ReadBytes(home / "a.inp"), "WRITE 'typed in A';\0"s);
 }
 
+// Copies of windows that are gone: Discard removes one; Cancel keeps it
+// in a file of its own. A copy of an older version (untagged) is found too.
 TEST_F(WindowControllerTest, RecoveryCopyIsDiscardedOrSetAside) {
   // Saved text needs no copy: the next tick removes it.
   controller.Start();
   Edit("WRITE 1;");
   controller.Autosave();
-  ASSERT_TRUE(Exists(home / "Orbelin-unsaved.inp"));
+  ASSERT_EQ(CopiesIn(home.folder()).size(), 1u);
   platform.dialog_answers = {home / "one"};
   controller.HandleCommand(WindowController::kSaveButton);
   controller.Autosave();
-  EXPECT_FALSE(Exists(home / "Orbelin-unsaved.inp"));
+  EXPECT_TRUE(CopiesIn(home.folder()).empty());
 
   struct Case {
     Answer answer;
-    bool copy_left;
     std::string set_aside;  // where Cancel puts it
-  } cases[] = {{Answer::kNo, false, ""}, {Answer::kCancel, false, "unsaved-recovered.inp"}};
+  } cases[] = {{Answer::kNo, ""}, {Answer::kCancel, "unsaved-recovered.inp"}};
   for (const Case& c : cases) {
     TempFolder folder;
-    FakePlatform crashed, next;
+    WriteBytes(folder / "Orbelin-unsaved.txt", "copy\n\n");
+    WriteBytes(folder / "Orbelin-unsaved.inp", "WRITE 2;\0"s);
+    FakePlatform next;
     Session fresh;
-    WindowController first(crashed, fresh, folder.folder());
-    first.Start();
-    crashed.script_box = "WRITE 2;";
-    first.ScriptEdited("WRITE 2;");
-    first.Autosave();
-
     WindowController again(next, fresh, folder.folder());
     next.answers = {c.answer};
     again.Start();
+    ASSERT_EQ(next.questions.size(), 1u);
     EXPECT_EQ(next.script_box, "");
-    EXPECT_EQ(Exists(folder / "Orbelin-unsaved.inp"), c.copy_left);
+    EXPECT_TRUE(CopiesIn(folder.folder()).empty());
     EXPECT_FALSE(Exists(folder / "Orbelin-unsaved.txt"));
     if (!c.set_aside.empty()) {
       EXPECT_EQ(ReadBytes(folder / c.set_aside), "WRITE 2;\0"s);
@@ -869,6 +999,18 @@ TEST_F(WindowControllerTest, RecentScriptsDialogFolderAndNew) {
   EXPECT_EQ(next.recent, both);
   again.Open(a);
   EXPECT_EQ(next.recent, (std::vector<std::string>{a, home / "puzzles/b.inp"}));
+
+  // A script deleted since: the next start no longer offers it, nor does a
+  // choice of it that finds it gone.
+  std::filesystem::remove(home / "puzzles/b.inp");
+  FakePlatform third;
+  WindowController later(third, fresh, home.folder());
+  later.Start();
+  EXPECT_EQ(third.recent, std::vector<std::string>{a});
+  std::filesystem::remove(a);
+  later.Open(a);
+  EXPECT_EQ(third.errors.back(), "Could not open " + a + ": No such file or directory.");
+  EXPECT_TRUE(third.recent.empty());
 }
 
 TEST_F(WindowControllerTest, HandOffMessages) {
