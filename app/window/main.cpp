@@ -13,11 +13,13 @@
 #include <string_view>
 
 #include "interp/session.h"
+#include "window/display_name.h"
 #include "window/home_folder.h"
 #include "window/qt/app_icon.h"
 #include "window/qt/end_signals.h"
 #include "window/qt/main_window.h"
 #include "window/qt/single_instance.h"
+#include "window/qt/x11_windows.h"
 #include "window/window_controller.h"
 
 namespace {
@@ -107,11 +109,18 @@ int main(int argc, char** argv) {
   sources.home = Env("HOME");
   const std::string folder = ResolveHomeFolder(sources);
 
-  // One window per home folder and display: a start with another home, or
-  // on another screen, opens its own.
-  const QString display = QGuiApplication::platformName() + QLatin1Char(' ') +
-                          qEnvironmentVariable("DISPLAY") + QLatin1Char(' ') +
-                          qEnvironmentVariable("WAYLAND_DISPLAY");
+  // One window per home folder and screen: a start with another home, or on
+  // another screen, opens its own. ":0" and ":0.0" are one screen.
+  const QString platform = QGuiApplication::platformName();
+  std::string screen;
+  if (platform == QLatin1String("xcb")) {
+    screen = NormalX11Display(X11DisplayName());
+  } else if (platform.startsWith(QLatin1String("wayland"))) {
+    screen = NormalWaylandDisplay(Env("WAYLAND_DISPLAY"), Env("XDG_RUNTIME_DIR"));
+  } else {
+    screen = Env("DISPLAY") + " " + Env("WAYLAND_DISPLAY");
+  }
+  const QString display = platform + QLatin1Char(' ') + QString::fromStdString(screen);
   SingleInstance instance(SingleInstance::DefaultFolder(),
                           display + QLatin1Char('\n') + QString::fromStdString(folder));
   if (!instance.Claim(file)) return 0;

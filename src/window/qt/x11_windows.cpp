@@ -82,6 +82,13 @@ Window FindBelow(Display* d, Window w, const std::string& class_name, int depth)
 
 }  // namespace
 
+std::string X11DisplayName() {
+  if (QGuiApplication::platformName() != QLatin1String("xcb")) return "";
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (x11 == nullptr || x11->display() == nullptr) return "";
+  return DisplayString(x11->display());
+}
+
 std::uint64_t FindX11WindowByClass(const std::string& class_name) {
   Connection c;
   if (c.get() == nullptr) return 0;

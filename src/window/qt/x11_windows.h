@@ -23,6 +23,10 @@ void SendX11WindowMessage(std::uint64_t window, long message, std::uint64_t para
 // to activate it.
 void ActivateX11Window(std::uint64_t window);
 
+// The name of the X display the application runs on, as it was opened (by
+// $DISPLAY or -display); "" without one.
+std::string X11DisplayName();
+
 // Sets the WM_CLASS class of a window, keeping its instance name.
 void SetX11WindowClass(std::uint64_t window, const std::string& instance,
                        const std::string& class_name);
