@@ -21,10 +21,13 @@ struct HomeFolderSources {
 // ending with '/'; "" when none is given.
 std::string ResolveHomeFolder(const HomeFolderSources& sources);
 
+// The example scripts the home folder has been given, one name a line.
+inline constexpr const char* kExamplesListName = "Orbelin-examples.txt";
+
 // Creates the folder when it does not exist yet and gives it copies of the
-// example scripts (*.inp in `examples_folder`, which may be ""). The reason
-// when the folder cannot be created, is not a folder, or may not be
-// written.
+// example scripts (*.inp in `examples_folder`, which may be ""), each once:
+// whole, or at a later start when it cannot be copied now. The reason when
+// the folder cannot be created, is not a folder, or may not be written.
 std::error_code PrepareHomeFolder(const std::string& folder, const std::string& examples_folder);
 
 // Where the example scripts are for a program in `program_dir`: beside it in
