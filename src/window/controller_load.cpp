@@ -36,7 +36,7 @@ void WindowController::Open(const std::string& path) {
     }
     return;
   }
-  if (!SettleUnsavedEdits()) return;
+  if (!SettleUnsavedEdits(script)) return;
   LoadScriptFile(path, false);
 }
 

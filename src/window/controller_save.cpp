@@ -143,14 +143,16 @@ bool WindowController::ConfirmReplace(const std::string& path) {
   return platform_.Ask(ReplaceQuestion(path)) == Answer::kYes;
 }
 
-// Before the box takes another file: true when its edits are saved or the
-// user gave them up.
-bool WindowController::SettleUnsavedEdits() {
+// Before the box takes another file (`opening`, when it is known): true
+// when its edits are saved or the user gave them up.
+bool WindowController::SettleUnsavedEdits(const std::string& opening) {
   if (!Modified()) return true;
+  const std::string before = opening.empty() ? "" : " before opening " + FileName(opening);
   const Question question =
-      script_path_.empty() ? Question{"Save the script you typed?", "Save As…", "Discard", false}
-                           : Question{"Save the changes to " + FileName(script_path_) + "?", "Save",
-                                      "Discard", false};
+      script_path_.empty()
+          ? Question{"Save the script you typed" + before + "?", "Save As…", "Discard", false}
+          : Question{"Save the changes to " + FileName(script_path_) + before + "?", "Save",
+                     "Discard", false};
   switch (platform_.Ask(question)) {
     case Answer::kYes:
       return SaveUnderCurrentName() == SaveOutcome::kSaved;

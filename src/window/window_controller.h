@@ -114,7 +114,7 @@ class WindowController {
                           bool replacing_agreed = false);
   SaveOutcome SaveAs();
   SaveOutcome SaveUnderCurrentName();
-  bool SettleUnsavedEdits();
+  bool SettleUnsavedEdits(const std::string& opening = "");
   bool SaveBeforeEnding();
   // The box holds changes that are not in its file. Without a file, an
   // empty box has nothing to lose.

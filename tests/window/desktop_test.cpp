@@ -1068,7 +1068,7 @@ TEST_F(DesktopTest, FilesFromLaterStartsWaitForTheOpenQuestion) {
   };
   later_start(tmp / "home/b.inp");
   ASSERT_NE(WaitForDialog("Orbelin"), 0u);
-  EXPECT_TRUE(WaitSaid("Question: Save the changes to a.inp?"));
+  EXPECT_TRUE(WaitSaid("Question: Save the changes to a.inp before opening b.inp?"));
   later_start(tmp / "home/missing.inp");
   Key("Escape");  // Cancel: the text stays
   ASSERT_NE(WaitForDialog("Error"), 0u);

@@ -1153,6 +1153,8 @@ TEST_F(WindowControllerTest, OpenFromTheCommandLineAsksAboutEditsFirst) {
   Edit("typed");
   controller.Open(home / "a.inp");  // Cancel
   EXPECT_EQ(platform.script_box, "typed");
+  // The question names the file that would come in.
+  EXPECT_EQ(platform.questions.back().text, "Save the changes to walk.inp before opening a.inp?");
   platform.answers = {Answer::kNo};
   controller.Open(home / "a.inp");
   EXPECT_EQ(platform.script_box, "WRITE 1;");
