@@ -109,6 +109,14 @@ std::string GeoPinUri(double lat, double lon) {
   return text;
 }
 
+std::string OsmUri(double lat, double lon) {
+  char text[256];
+  std::snprintf(text, sizeof text,
+                "https://www.openstreetmap.org/?mlat=%.6f&mlon=%.6f#map=16/%.6f/%.6f", lat, lon,
+                lat, lon);
+  return text;
+}
+
 std::string CoordinateText(double lat, double lon) {
   // The same text as a script's WGC writes.
   return Cp1252ToUtf8(GeocacheText(lat, lon));

@@ -36,6 +36,10 @@ std::string GeoUri(double lat, double lon);
 // rather than only centre the map there.
 std::string GeoPinUri(double lat, double lon);
 
+// The point on openstreetmap.org, for a web browser where nothing takes
+// geo: links: a marker at the point, the map zoomed to streets.
+std::string OsmUri(double lat, double lon);
+
 // "N 48° 12.345 E 011° 30.500" (UTF-8): hemisphere, whole degrees (two
 // digits for the latitude, three for the longitude) and minutes rounded to
 // thousandths, carried into the degrees when they round up to 60.

@@ -31,4 +31,9 @@ std::string ExpandTabs(std::string_view text, std::string_view line_before_caret
   return out;
 }
 
+int BlanksForShiftTab(int leading_blanks) {
+  if (leading_blanks <= 0) return 0;
+  return leading_blanks - (leading_blanks - 1) / kTabWidth * kTabWidth;
+}
+
 }  // namespace orbelin

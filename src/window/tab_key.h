@@ -20,4 +20,9 @@ int BlanksForTabKey(std::string_view line_before_caret);
 // `line_before_caret`.
 std::string ExpandTabs(std::string_view text, std::string_view line_before_caret);
 
+// Shift+Tab: the blanks to take from the start of a line that begins with
+// `leading_blanks` of them, back to the tab stop before (0 when it has
+// none).
+int BlanksForShiftTab(int leading_blanks);
+
 }  // namespace orbelin

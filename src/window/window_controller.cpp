@@ -9,6 +9,7 @@
 #include "window/definition_file.h"
 #include "window/file_messages.h"
 #include "window/hand_off.h"
+#include "window/open_in_map.h"
 #include "window/recent_files.h"
 #include "window/settings_file.h"
 
@@ -168,12 +169,7 @@ void WindowController::ExportGpx() {
 
 void WindowController::OpenInMap() {
   if (!HasPoint()) return;
-  const std::string uri = GeoUri(session_.hand_off_point().lat, session_.hand_off_point().lon);
-  if (!platform_.OpenLink(uri)) {
-    platform_.ShowError("No program opened " + uri +
-                        ". Choose a program for geo: links in the desktop's settings, or use Copy "
-                        "coordinates.");
-  }
+  OpenPointInMap(platform_, session_.hand_off_point().lat, session_.hand_off_point().lon);
 }
 
 void WindowController::CopyCoordinates() {

@@ -67,6 +67,10 @@ TEST(Point, Forms) {
 
 TEST(Point, GeoPinUriAsksMapAppsForAPin) {
   EXPECT_EQ(GeoPinUri(48.20575, -11.50833333), "geo:48.205750,-11.508333?q=48.205750,-11.508333");
+  // openstreetmap.org's own link form: mlat and mlon place the marker.
+  EXPECT_EQ(OsmUri(-33.8568, 151.2153),
+            "https://www.openstreetmap.org/?mlat=-33.856800&mlon=151.215300"
+            "#map=16/-33.856800/151.215300");
 }
 
 // The literal is typed into a script: it must read back as the place it

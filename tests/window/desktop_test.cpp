@@ -855,16 +855,31 @@ TEST_F(DesktopTest, PointAsGpxMapLinkAndText) {
       << ReadClipboard();
   Activate(main);
   MenuItem("m");
-  EXPECT_TRUE(WaitFor([&] {
-    return ReadBytes(tmp / "home/opened") == "geo:48.205750,11.508333\n";
-  })) << ReadBytes(tmp / "home/opened");
+  const std::string geo = "geo:48.205750,11.508333?q=48.205750,11.508333\n";
+  EXPECT_TRUE(WaitFor([&] { return ReadBytes(tmp / "home/opened") == geo; }))
+      << ReadBytes(tmp / "home/opened");
   // Debian's xdg-open fails for geo: links unless a program is set up for
-  // them: the window says so, with the link.
+  // them: the point goes to openstreetmap.org in the browser, and without
+  // a browser either the window says so, with the links.
+  WriteBytes(tmp / "bin/xdg-open",
+             "#!/bin/sh\ncase $1 in geo:*) exit 3;; esac\nprintf '%s\\n' \"$1\" >> " +
+                 tmp / "home/opened\n");
+  Activate(main);
+  MenuItem("m");
+  EXPECT_TRUE(WaitFor([&] {
+    return ReadBytes(tmp / "home/opened") ==
+           geo +
+               "https://www.openstreetmap.org/?mlat=48.205750&mlon=11.508333"
+               "#map=16/48.205750/11.508333\n";
+  })) << ReadBytes(tmp / "home/opened");
+  EXPECT_TRUE(WaitSaid("Note: No program here opens geo: links"));
   WriteBytes(tmp / "bin/xdg-open", "#!/bin/sh\nexit 3\n");
   Activate(main);
   MenuItem("m");
   ASSERT_NE(WaitForDialog("Error"), 0u);
-  EXPECT_TRUE(WaitSaid("Error: No program opened geo:48.205750,11.508333."));
+  EXPECT_TRUE(
+      WaitSaid("Error: No program opened geo:48.205750,11.508333?q=48.205750,11.508333, "
+               "nor a web browser https://www.openstreetmap.org/"));
   Key("Return");
   ASSERT_TRUE(WaitDialogGone("Error"));
   Key("ctrl+q");

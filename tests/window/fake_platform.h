@@ -28,7 +28,8 @@ class FakePlatform : public Platform {
   std::string hand_off_note, clipboard;
   std::vector<std::string> recent;  // the File menu's recent scripts
   std::vector<std::string> links;
-  bool links_open = true;        // whether OpenLink finds a program
+  bool links_open = true;        // whether OpenLink finds a program for geo: links
+  bool web_open = true;          // ... and a web browser for https: links
   std::vector<std::string> log;  // messages, questions, raises, caret, panel, end
   bool ended = false;
 
@@ -98,7 +99,7 @@ class FakePlatform : public Platform {
   void SetClipboard(const std::string& text) override { clipboard = text; }
   bool OpenLink(const std::string& uri) override {
     links.push_back(uri);
-    return links_open;
+    return uri.rfind("https:", 0) == 0 ? web_open : links_open;
   }
   WindowId MainWindowId() override { return main_window; }
   WindowId FindWindowByClass(const std::string& class_name) override {

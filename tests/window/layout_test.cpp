@@ -68,5 +68,12 @@ TEST(TabKey, PastedTabsBecomeBlanksToTheSameStops) {
   EXPECT_EQ(ExpandTabs("no tabs\r\n", "x"), "no tabs\r\n");
 }
 
+// Shift+Tab takes a line back to the tab stop before its text.
+TEST(TabKey, ShiftTabOutdentsToThePreviousStop) {
+  const std::pair<int, int> cases[] = {{0, 0}, {1, 1}, {3, 3}, {8, 8}, {9, 1}, {10, 2}, {16, 8}};
+  for (const auto& [leading, taken] : cases)
+    EXPECT_EQ(BlanksForShiftTab(leading), taken) << leading;
+}
+
 }  // namespace
 }  // namespace orbelin

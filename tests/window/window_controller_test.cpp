@@ -11,6 +11,7 @@
 #include "frontend/point.h"
 #include "test_files.h"
 #include "window/definition_file.h"
+#include "window/open_in_map.h"
 
 namespace orbelin {
 namespace {
@@ -1127,7 +1128,8 @@ TEST_F(WindowControllerTest, PointGoesOutAsGpxMapLinkAndText) {
   EXPECT_EQ(ReadBytes(home / "walk.gpx"), GpxWaypoint(48.20575, 11.50833333, "walk"));
 
   controller.HandleCommand(WindowController::kOpenInMap);
-  EXPECT_EQ(platform.links, std::vector<std::string>{"geo:48.205750,11.508333"});
+  EXPECT_EQ(platform.links,
+            std::vector<std::string>{"geo:48.205750,11.508333?q=48.205750,11.508333"});
   controller.HandleCommand(WindowController::kCopyCoordinates);
   EXPECT_EQ(platform.clipboard, "N 48° 12.345 E 011° 30.500");
   EXPECT_TRUE(platform.errors.empty());
@@ -1139,11 +1141,35 @@ TEST_F(WindowControllerTest, PointGoesOutAsGpxMapLinkAndText) {
   controller.ExportGpx();
   EXPECT_EQ(platform.errors, std::vector<std::string>{"Could not save " + home / "no/such.gpx" +
                                                       ": No such file or directory."});
-  platform.links_open = false;
-  controller.OpenInMap();
-  EXPECT_EQ(platform.errors.back(),
-            "No program opened geo:48.205750,11.508333. Choose a program for geo: links in the "
-            "desktop's settings, or use Copy coordinates.");
+}
+
+// One way to open a point, for the main window and the Try values dialog:
+// a program for geo: links, else the browser with openstreetmap.org, else
+// a message with both links.
+TEST(OpenPointInMap, GeoLinkThenTheWebThenAMessage) {
+  const std::string geo = "geo:-33.856800,151.215300?q=-33.856800,151.215300";
+  const std::string web =
+      "https://www.openstreetmap.org/?mlat=-33.856800&mlon=151.215300#map=16/-33.856800/151.215300";
+  struct Case {
+    bool geo_opens, web_opens;
+    std::vector<std::string> tried;
+    size_t notes, errors;
+  } cases[] = {
+      {true, true, {geo}, 0, 0}, {false, true, {geo, web}, 1, 0}, {false, false, {geo, web}, 0, 1}};
+  for (const Case& c : cases) {
+    FakePlatform platform;
+    platform.links_open = c.geo_opens;
+    platform.web_open = c.web_opens;
+    OpenPointInMap(platform, -33.8568, 151.2153);
+    EXPECT_EQ(platform.links, c.tried);
+    EXPECT_EQ(platform.notes.size(), c.notes);
+    ASSERT_EQ(platform.errors.size(), c.errors);
+    if (c.errors > 0) {
+      EXPECT_EQ(platform.errors[0], "No program opened " + geo + ", nor a web browser " + web +
+                                        ". Choose a program for geo: links in the desktop's "
+                                        "settings, or use Copy coordinates.");
+    }
+  }
 }
 
 TEST_F(WindowControllerTest, OpenFromTheCommandLineAsksAboutEditsFirst) {
