@@ -3,7 +3,6 @@
 #include <optional>
 #include <string_view>
 
-#include "base/utf16.h"
 #include "frontend/file_io.h"
 #include "window/utf16_line.h"
 
@@ -21,9 +20,9 @@ std::string ReadDefinition(const std::string& program_folder) {
   std::string_view bytes = *file;
   std::string path;
   if (bytes.starts_with("\xFF\xFE")) {
-    path = FirstUtf16Line(bytes.substr(2), false);
+    path = FirstUtf16PathLine(bytes.substr(2), false);
   } else if (bytes.starts_with("\xFE\xFF")) {
-    path = FirstUtf16Line(bytes.substr(2), true);
+    path = FirstUtf16PathLine(bytes.substr(2), true);
   } else if (bytes.find('\0') == std::string_view::npos) {
     // Text has no NUL byte, but the 16-bit units of any path do: at least
     // the line feed's, or a Latin letter's. So this was written by hand in
@@ -31,7 +30,7 @@ std::string ReadDefinition(const std::string& program_folder) {
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
     path = std::string(bytes.substr(0, bytes.find('\n')));
   } else {
-    path = FirstUtf16Line(bytes, false);
+    path = FirstUtf16PathLine(bytes, false);
   }
   // An editor's CR LF.
   if (!path.empty() && path.back() == '\r') path.pop_back();
@@ -39,7 +38,7 @@ std::string ReadDefinition(const std::string& program_folder) {
 }
 
 bool WriteDefinition(const std::string& program_folder, const std::string& script_path) {
-  std::u16string units = Utf8ToUtf16(script_path);
+  std::u16string units = PathToUtf16(script_path);
   units += kLineFeed;
   std::string bytes;
   bytes.reserve(units.size() * 2);

@@ -47,7 +47,11 @@ void WindowController::Start(const std::string& file) {
   }
   platform_.SetRecentFiles(recent_);
   script_path_ = ReadDefinition(program_folder_);
-  if (file.empty() || !LoadScriptFile(file, false)) LoadStartupScript();
+  if (file.empty() || !LoadScriptFile(file, false)) {
+    // Ended by the system while the error was shown: nothing more to load.
+    if (ended_) return;
+    LoadStartupScript();
+  }
   OfferRecoveryCopies();
 }
 

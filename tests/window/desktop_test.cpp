@@ -349,6 +349,49 @@ class DesktopTest : public ::testing::Test {
       return open;
     });
   }
+  // The tooltip that a note shows, 0 while there is none.
+  Window FindTooltip() {
+    const Atom type = XInternAtom(display_, "_NET_WM_WINDOW_TYPE", False);
+    const Atom tooltip = XInternAtom(display_, "_NET_WM_WINDOW_TYPE_TOOLTIP", False);
+    Window root_return, parent_return, *children = nullptr;
+    unsigned int count = 0;
+    Window found = 0;
+    XQueryTree(display_, DefaultRootWindow(display_), &root_return, &parent_return, &children,
+               &count);
+    for (unsigned int i = 0; i < count && found == 0; ++i) {
+      if (!Viewable(children[i])) continue;
+      Atom actual;
+      int format;
+      unsigned long n, after;
+      unsigned char* data = nullptr;
+      if (XGetWindowProperty(display_, children[i], type, 0, 8, False, XA_ATOM, &actual, &format,
+                             &n, &after, &data) == Success &&
+          data != nullptr) {
+        for (unsigned long k = 0; k < n; ++k) {
+          if (reinterpret_cast<Atom*>(data)[k] == tooltip) found = children[i];
+        }
+      }
+      if (data != nullptr) XFree(data);
+    }
+    if (children != nullptr) XFree(children);
+    return found;
+  }
+  // A window's rectangle on the screen: x, y, width, height.
+  std::vector<int> ScreenRect(Window w) {
+    XWindowAttributes a;
+    if (XGetWindowAttributes(display_, w, &a) == 0) return {};
+    Window child;
+    int x, y;
+    XTranslateCoordinates(display_, w, DefaultRootWindow(display_), 0, 0, &x, &y, &child);
+    return {x, y, a.width, a.height};
+  }
+  // Whether `inner`'s centre lies within `outer`.
+  static bool CentreWithin(const std::vector<int>& inner, const std::vector<int>& outer) {
+    if (inner.size() != 4 || outer.size() != 4) return false;
+    const int cx = inner[0] + inner[2] / 2, cy = inner[1] + inner[3] / 2;
+    return cx >= outer[0] && cx < outer[0] + outer[2] && cy >= outer[1] && cy < outer[1] + outer[3];
+  }
+
   // Alt+F, then the item's letter.
   void MenuItem(const std::string& letter) {
     Key("alt+f");
@@ -1005,6 +1048,52 @@ TEST_F(DesktopTest, CoordinatesAsCachePagesWriteThem) {
   EXPECT_EQ(window->Wait(), 0);
 }
 
+// The system's end request (SIGTERM at log-out, Ctrl+C in a terminal)
+// ends the program while a start-up message is up, as at any other time.
+TEST_F(DesktopTest, EndSignalsWhileAStartUpMessageIsUp) {
+  WriteBytes(tmp / "file", "x");
+  for (int signal : {SIGTERM, SIGINT}) {
+    auto bad_home = StartWindow({"--home", tmp / "file"});
+    ASSERT_NE(WaitForDialog("Error"), 0u);
+    bad_home->Signal(signal);
+    EXPECT_EQ(bad_home->Wait(), 1) << signal;
+    ASSERT_TRUE(WaitDialogGone("Error"));
+
+    auto missing = StartWindow({tmp / "home/missing.inp"});
+    ASSERT_NE(WaitForDialog("Error"), 0u);
+    missing->Signal(signal);
+    EXPECT_EQ(missing->Wait(), 0) << signal;
+    ASSERT_TRUE(WaitDialogGone("Error"));
+    ASSERT_TRUE(WaitForNoMain());
+  }
+}
+
+// A note at the start (a character Windows-1252 lacks) waits until the
+// window is placed and shows under the caret; questions open over the
+// window, wherever the window manager put it.
+TEST_F(DesktopTest, NotesAndQuestionsOpenOverTheWindow) {
+  const std::string script = tmp / "home/omega.inp";
+  Give(script, "WRITE '\xCE\xA9';\n");  // UTF-8, as an editor wrote it
+  auto window = StartWindow({script});
+  const Window main = WaitForMain();
+  ASSERT_TRUE(WaitTitle(main, "omega.inp - Orbelin"));
+  Window note = 0;
+  ASSERT_TRUE(WaitFor([&] { return (note = FindTooltip()) != 0; })) << Said();
+  EXPECT_TRUE(CentreWithin(ScreenRect(note), ScreenRect(main)))
+      << ScreenRect(note)[0] << "," << ScreenRect(note)[1];
+  Xdo({"windowmove", "--sync", std::to_string(main), "300", "100"});
+  Activate(main);
+  Key("F5");
+  const Window question = WaitForDialog("Orbelin");
+  ASSERT_NE(question, 0u);
+  EXPECT_TRUE(WaitSaid("Question: Windows-1252, the code of script files, has no Ω"));
+  EXPECT_TRUE(CentreWithin(ScreenRect(question), ScreenRect(main)));
+  Key("Escape");
+  ASSERT_TRUE(WaitDialogGone("Orbelin"));
+  Key("ctrl+q");
+  EXPECT_EQ(window->Wait(), 0);
+}
+
 // Started from a desktop's menu with a home folder it cannot use, the
 // window says why in a message box.
 TEST_F(DesktopTest, BadHomeIsShownInAMessageBox) {
@@ -1058,6 +1147,33 @@ TEST_F(DesktopTest, FileOnTheCommandLineAndALaterStart) {
   EXPECT_TRUE(WaitTitle(main, "b.inp - Orbelin"));
   Key("ctrl+q");
   EXPECT_EQ(window->Wait(), 0);
+}
+
+// Names that are not UTF-8 (Latin-1 from an old disk), as `orbelin run`
+// takes them: on the command line, from a later start, and in Orbelin.def
+// for the next start.
+TEST_F(DesktopTest, NamesThatAreNotUtf8OpenAndRun) {
+  const std::string a = tmp / "home/m\xFCnchen.inp";
+  const std::string b = tmp / "home/z\xFCrich.inp";
+  Give(a, "WRITE 1;\0"s);
+  Give(b, "WRITE 2;\0"s);
+  auto window = StartWindow({a});
+  const Window main = WaitForMain();
+  ASSERT_TRUE(WaitTitle(main, "m\uFFFDnchen.inp - Orbelin")) << TitleOf(main) << Said();
+  Activate(main);
+  Key("F5");
+  EXPECT_TRUE(WaitFor([&] { return ReadBytes(tmp / "home/m\xFCnchen.res") == "1\n"; }));
+  ChildProcess later({WindowProgram(), b}, env, ChildOptions{"/dev/null", "", true});
+  EXPECT_EQ(later.Wait(), 0);
+  EXPECT_TRUE(WaitTitle(main, "z\uFFFDrich.inp - Orbelin"));
+  Key("ctrl+q");
+  EXPECT_EQ(window->Wait(), 0);
+  EXPECT_EQ(ReadDefinition(tmp / "home/"), b);
+  ASSERT_TRUE(WaitForNoMain());
+  auto next = StartWindow();
+  EXPECT_TRUE(WaitTitle(WaitForMain(), "z\uFFFDrich.inp - Orbelin"));
+  Key("ctrl+q");
+  EXPECT_EQ(next->Wait(), 0);
 }
 
 // Files from later starts arrive while the window asks a question: the

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QClipboard>
+#include <QDropEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QFontDatabase>
@@ -13,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -20,12 +24,17 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
+#include <QUrl>
+#include <map>
 
 #include "base/cp1252.h"
+#include "help/help.h"
 #include "qt_test_support.h"
 #include "test_files.h"
 #include "window/definition_file.h"
 #include "window/layout.h"
+#include "window/qt/handbook_window.h"
+#include "window/qt/replace_dialog.h"
 #include "window/window_controller.h"
 
 namespace orbelin {
@@ -102,8 +111,9 @@ class MainWindowTest : public ::testing::Test {
 // The rectangles themselves are the layout's (layout_test.cpp); here the
 // window must apply them on every size change.
 TEST_F(MainWindowTest, LayoutFollowsEverySizeChange) {
+  // Each button shows its letter, which Alt presses ("&B").
   for (char name : {'B', 'L', 'S', 'O', 'C'}) {
-    EXPECT_EQ(window.button(name)->text(), QString(QChar(name)));
+    EXPECT_EQ(window.button(name)->text(), QStringLiteral("&") + QChar(name));
   }
   for (QSize size : {QSize(240, 268), QSize(480, 600), QSize(317, 401)}) {
     SetClientSize(window, size.width(), size.height());
@@ -119,14 +129,59 @@ TEST_F(MainWindowTest, LayoutFollowsEverySizeChange) {
 
 TEST_F(MainWindowTest, TitleMenuAndLabelColours) {
   EXPECT_EQ(ShownTitle(window), "Orbelin");
+  // Every item has a letter to press with Alt.
   QList<QAction*> menus = window.menuBar()->actions();
-  ASSERT_EQ(menus.size(), 1);
-  EXPECT_EQ(menus[0]->text(), "&File");  // Alt+F opens it
-  QStringList items;
-  for (QAction* a : menus[0]->menu()->actions()) items << a->text();
-  EXPECT_EQ(items, (QStringList{"Calc", "Save", "Save As…", "Load", "&New", "&Recent", "", "&Find…",
-                                "Find ne&xt", "", "&Export as GPX…", "Open in &map",
-                                "Copy c&oordinates", "", "Try &values…", "", "Hand-off file"}));
+  QStringList titles, items;
+  for (QAction* menu : menus) {
+    titles << menu->text();
+    for (QAction* a : menu->menu()->actions()) items << a->text();
+    items << "|";
+  }
+  EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&Help"}));
+  EXPECT_EQ(items, (QStringList{"&Calc",
+                                "&Save",
+                                "Save &As…",
+                                "&Load",
+                                "&New",
+                                "&Recent",
+                                "",
+                                "&Export as GPX…",
+                                "Open in &map",
+                                "Copy c&oordinates",
+                                "",
+                                "Try &values…",
+                                "",
+                                "&Hand-off file",
+                                "",
+                                "&Quit",
+                                "|",
+                                "&Undo",
+                                "&Redo",
+                                "",
+                                "Cu&t",
+                                "&Copy",
+                                "&Paste",
+                                "Select &all",
+                                "",
+                                "&Find…",
+                                "Find ne&xt",
+                                "R&eplace…",
+                                "|",
+                                "&Handbook",
+                                "&About Orbelin",
+                                "|"}));
+  // No two items of a menu share their letter.
+  for (QAction* menu : menus) {
+    QStringList letters;
+    for (QAction* a : menu->menu()->actions()) {
+      const qsizetype amp = a->text().indexOf(QLatin1Char('&'));
+      if (a->isSeparator()) continue;
+      ASSERT_GE(amp, 0) << a->text().toStdString();
+      const QString letter = a->text().mid(amp + 1, 1).toLower();
+      EXPECT_FALSE(letters.contains(letter)) << a->text().toStdString();
+      letters << letter;
+    }
+  }
 
   window.SetLabel("walk.inp");
   QImage image = window.label()->grab().toImage();
@@ -178,6 +233,7 @@ TEST_F(MainWindowTest, KeysAndTooltips) {
   EXPECT_EQ(window.button('B')->toolTip(), "Calc (F5)");
   EXPECT_EQ(window.button('L')->toolTip(), "Load (Ctrl+O)");
   EXPECT_EQ(window.button('S')->toolTip(), "Save under a new name (Ctrl+Shift+S)");
+  EXPECT_EQ(window.button('S')->accessibleName(), "Save As");
   EXPECT_EQ(window.button('O')->toolTip(), "Hand the point to the map program");
   EXPECT_EQ(window.button('C')->toolTip(), "Save and close (Ctrl+Q)");
 
@@ -285,6 +341,167 @@ TEST_F(MainWindowTest, BoxesUseTheDesktopsFixedFontAndScrollSideways) {
   EXPECT_TRUE(WaitUntil([&] { return bar->isVisible() && bar->maximum() > 0; }));
 }
 
+// Qt runs neither of two actions that share a key ("Ambiguous shortcut
+// overload"): every key belongs to one action only.
+TEST_F(MainWindowTest, NoKeyBelongsToTwoActions) {
+  std::map<QString, QString> owner;
+  for (const QAction* action : window.findChildren<QAction*>()) {
+    for (const QKeySequence& key : action->shortcuts()) {
+      const QString name = key.toString(QKeySequence::PortableText);
+      const auto [it, fresh] = owner.emplace(name, action->text());
+      EXPECT_TRUE(fresh) << name.toStdString() << ": " << it->second.toStdString() << " and "
+                         << action->text().toStdString();
+    }
+  }
+  // The keys that were once held twice, and those of the Edit menu.
+  for (const char* key : {"F3", "Ctrl+Q", "Ctrl+Z", "Ctrl+H", "F1", "Ctrl+F"}) {
+    EXPECT_EQ(owner.count(QString::fromLatin1(key)), 1u) << key;
+  }
+}
+
+// A screen reader names each control by what it does, not by its letter.
+TEST_F(MainWindowTest, EveryControlHasANameForScreenReaders) {
+  Attach();
+  controller->Start();
+  const std::pair<char, const char*> buttons[] = {
+      {'B', "Calc"}, {'L', "Load"}, {'S', "Save As"}, {'O', "Hand off"}, {'C', "Close"}};
+  for (const auto& [letter, name] : buttons) {
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(window.button(letter));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(QAccessible::Name), name);
+    EXPECT_FALSE(button->text(QAccessible::Description).isEmpty()) << letter;
+  }
+  for (Box b : {Box::kScript, Box::kResults}) {
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(window.box(b));
+    EXPECT_EQ(box->text(QAccessible::Name), b == Box::kScript ? "Script" : "Results");
+    EXPECT_FALSE(box->text(QAccessible::Description).isEmpty());
+  }
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window.position())->text(QAccessible::Name),
+            "Line and column");
+}
+
+// Edit's items work on the box with the focus, or the one that had it last.
+TEST_F(MainWindowTest, EditMenuWorksOnTheBoxes) {
+  const auto item = [&](const QString& text) {
+    for (QAction* a : window.menuBar()->actions()[1]->menu()->actions()) {
+      if (a->text() == text) return a;
+    }
+    return static_cast<QAction*>(nullptr);
+  };
+  QPlainTextEdit* script = window.box(Box::kScript);
+  window.SetBoxText(Box::kScript, "WRITE 1;");
+  window.SetBoxText(Box::kResults, "42\n");
+  EXPECT_FALSE(item("&Undo")->isEnabled());
+  script->setFocus();
+  script->moveCursor(QTextCursor::End);
+  QTest::keyClicks(script, " WRITE 2;");
+  EXPECT_TRUE(item("&Undo")->isEnabled());
+  item("&Undo")->trigger();
+  EXPECT_EQ(window.BoxText(Box::kScript), "WRITE 1;");
+  item("&Redo")->trigger();
+  EXPECT_EQ(window.BoxText(Box::kScript), "WRITE 1; WRITE 2;");
+  item("Select &all")->trigger();
+  item("Cu&t")->trigger();
+  EXPECT_EQ(window.BoxText(Box::kScript), "");
+  item("&Paste")->trigger();
+  EXPECT_EQ(window.BoxText(Box::kScript), "WRITE 1; WRITE 2;");
+  // The results box copies; it takes nothing.
+  window.box(Box::kResults)->setFocus();
+  item("Select &all")->trigger();
+  item("&Copy")->trigger();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "42\n");
+  item("Cu&t")->trigger();
+  item("&Paste")->trigger();
+  EXPECT_EQ(window.BoxText(Box::kResults), "42\n");
+}
+
+// Edit > Replace: one at a time, or all in one step that one undo takes
+// back; case does not matter, as in Find.
+TEST_F(MainWindowTest, ReplaceOneOrAll) {
+  QPlainTextEdit* script = window.box(Box::kScript);
+  window.SetBoxText(Box::kScript, "WRITE a;\nwrite b;\nWRITE c;");
+  ReplaceDialog dialog(script, QStringLiteral("write"));
+  dialog.replace_field()->setText(QStringLiteral("WLAT"));
+  EXPECT_TRUE(dialog.FindNext());
+  dialog.ReplaceOne();
+  EXPECT_EQ(window.BoxText(Box::kScript), "WLAT a;\nwrite b;\nWRITE c;");
+  EXPECT_EQ(script->textCursor().selectedText(), "write");  // the next one, found
+  EXPECT_EQ(dialog.ReplaceAll(), 2);
+  EXPECT_EQ(window.BoxText(Box::kScript), "WLAT a;\nWLAT b;\nWLAT c;");
+  EXPECT_EQ(dialog.said()->text(), "2 replaced.");
+  script->undo();
+  EXPECT_EQ(window.BoxText(Box::kScript), "WLAT a;\nwrite b;\nWRITE c;");
+  dialog.find_field()->setText(QStringLiteral("nowhere"));
+  EXPECT_FALSE(dialog.FindNext());
+  EXPECT_EQ(dialog.said()->text(), "Not found: nowhere");
+}
+
+// Help > Handbook, and F1 on a keyword in the script: the handbook's entry,
+// as orbelin help prints it.
+TEST_F(MainWindowTest, HandbookShowsTheEntryOfTheWordAtTheCaret) {
+  window.SetBoxText(Box::kScript, "WRITE WLAT(48.5);");
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QPlainTextEdit* script = window.box(Box::kScript);
+  script->setFocus();
+  QTextCursor at(script->document());
+  at.setPosition(8);  // in WLAT
+  script->setTextCursor(at);
+  QTest::keyClick(script, Qt::Key_F1);
+  ASSERT_NE(window.handbook(), nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return window.handbook()->isVisible(); }));
+  EXPECT_EQ(window.handbook()->field()->text(), "WLAT");
+  EXPECT_EQ(window.handbook()->text()->toPlainText().toStdString(), *HelpEntry("WLAT"));
+  window.handbook()->LookUp(QStringLiteral("E111"));
+  EXPECT_EQ(window.handbook()->text()->toPlainText().toStdString(), *HelpEntry("E111"));
+  window.handbook()->close();
+}
+
+// A path copied from a message box is the path: the zero-width spaces that
+// let it wrap stay on the screen.
+TEST_F(MainWindowTest, APathCopiedFromAMessageIsThePath) {
+  const std::string path = "/home/u/puzzles/walk.inp";
+  QString copied;
+  AnswerNextModal([&](QWidget* modal) {
+    auto* label = modal->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (label == nullptr) return modal->close(), void();
+    EXPECT_TRUE(label->text().contains(QChar(0x200B)));
+    label->setSelection(0, static_cast<int>(label->text().size()));
+    label->setFocus();
+    QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
+    copied = QGuiApplication::clipboard()->text();
+    qobject_cast<QDialog*>(modal)->accept();
+  });
+  window.ShowError("Could not open " + path + ": No such file or directory.");
+  EXPECT_EQ(copied.toStdString(), "Could not open " + path + ": No such file or directory.");
+}
+
+// A file dropped from a file manager opens (a question first about unsaved
+// edits, naming it), whatever bytes its name has.
+TEST_F(MainWindowTest, ADroppedFileOpens) {
+  const std::string name = home / "m\xFCnchen.inp";  // Latin-1, not UTF-8
+  WriteBytes(name, "WRITE 1;\0"s);
+  Attach();
+  controller->Start();
+  QMimeData data;
+  QUrl url = QUrl::fromEncoded(
+      "file://" +
+      QByteArray(name.data(), static_cast<qsizetype>(name.size())).toPercentEncoding("/"));
+  data.setUrls({url});
+  for (QWidget* target : {static_cast<QWidget*>(window.box(Box::kScript)->viewport()),
+                          static_cast<QWidget*>(window.label())}) {
+    window.SetBoxText(Box::kScript, "");
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    EXPECT_TRUE(WaitUntil([&] { return window.BoxText(Box::kScript) == "WRITE 1;"; }));
+    EXPECT_EQ(controller->script_path(), name);
+  }
+}
+
 TEST_F(MainWindowTest, TextsGoInAndOutUnchanged) {
   const std::string text = "VAR\u00A0A;\n\tWRITE '€ ä 😀';\n\n";
   window.SetBoxText(Box::kScript, text);
@@ -322,6 +539,23 @@ TEST_F(MainWindowTest, PasteAndTabOverASelectionAsTyped) {
   EXPECT_EQ(window.BoxText(Box::kScript), "        A;\n        B;\nC;");
   script->undo();
   EXPECT_EQ(window.BoxText(Box::kScript), "A;\nB;\nC;");
+
+  // Shift+Tab takes the selected lines (or the caret's) back a tab stop;
+  // the caret's line:column is shown as the diagnostics count it.
+  window.SetBoxText(Box::kScript, "          A;\n    B;\nC;");
+  cursor = script->textCursor();
+  cursor.setPosition(0);
+  cursor.setPosition(16, QTextCursor::KeepAnchor);
+  script->setTextCursor(cursor);
+  QTest::keyClick(script, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(window.BoxText(Box::kScript), "        A;\nB;\nC;");
+  EXPECT_TRUE(script->hasFocus());
+  cursor.setPosition(9);  // after "        A"
+  script->setTextCursor(cursor);
+  EXPECT_EQ(window.position()->text(), "1:10");
+  cursor.setPosition(12);
+  script->setTextCursor(cursor);
+  EXPECT_EQ(window.position()->text(), "2:2");
 }
 
 // Ctrl+plus and Ctrl+minus size the boxes' text; the layout stays as the
@@ -506,14 +740,14 @@ TEST_F(MainWindowTest, OpenDialogShowsScriptsInAnyCase) {
   QString title;
   QStringList filters, listed;
   QDir folder;
-  bool existing = false;
+  bool open_mode = false;
   AnswerNextModal([&](QWidget* modal) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     if (dialog == nullptr) return modal->close(), void();
     title = dialog->windowTitle();
     filters = dialog->nameFilters();
     folder = dialog->directory();
-    existing = dialog->fileMode() == QFileDialog::ExistingFile;
+    open_mode = dialog->acceptMode() == QFileDialog::AcceptOpen;
     listed = ListedFiles(dialog);
     ChoosePath(dialog, home / "UP.INP");
   });
@@ -521,10 +755,27 @@ TEST_F(MainWindowTest, OpenDialogShowsScriptsInAnyCase) {
   EXPECT_EQ(title, "Open File");
   EXPECT_EQ(filters, (QStringList{"All (*.INP)", "All files (*)"}));
   EXPECT_EQ(folder.absolutePath().toStdString() + "/", home.folder());
-  EXPECT_TRUE(existing);
+  EXPECT_TRUE(open_mode);
   EXPECT_EQ(listed, (QStringList{"UP.INP", "walk.inp"}));
   EXPECT_EQ(window.label()->text(), "UP.INP");
   EXPECT_EQ(window.BoxText(Box::kScript), "VAR B;");
+}
+
+// A name that is not UTF-8 (Latin-1 from an old disk): Qt shows it with
+// U+FFFD, and the file chosen in the dialog is still the file on disk.
+TEST_F(MainWindowTest, OpenDialogKeepsTheBytesOfAName) {
+  const std::string name = home / "m\xFCnchen.inp";
+  WriteBytes(name, "WRITE 1;\0"s);
+  Attach();
+  controller->Start();
+  AnswerNextModal([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    if (dialog == nullptr) return modal->close(), void();
+    ChoosePath(dialog, QFile::decodeName(QByteArray::fromStdString(name)).toStdString());
+  });
+  QTest::mouseClick(window.button('L'), Qt::LeftButton);
+  EXPECT_EQ(controller->script_path(), name);
+  EXPECT_EQ(window.BoxText(Box::kScript), "WRITE 1;");
 }
 
 // The dialog adds no extension and leaves the question before replacing a

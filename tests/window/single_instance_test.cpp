@@ -30,14 +30,14 @@ TEST(SingleInstance, LaterStartAsksTheFirstToComeForward) {
   EXPECT_TRUE(WaitUntil([&] { return raised.count() == 1; }));
 
   // A file given to a later start (from the desktop's file manager) opens
-  // in the first; any path, newline and all.
+  // in the first; any path, newline and all, and bytes that are not UTF-8.
   QSignalSpy opened(&first, &SingleInstance::OpenRequested);
-  const QString path = QString::fromUtf8("/tmp/a b/\xC3\xA4%\nx.inp");
+  const QByteArray path("/tmp/a b/\xC3\xA4%\nm\xFCnchen.inp");
   SingleInstance third(folder);
   EXPECT_FALSE(third.Claim(path));
   EXPECT_TRUE(WaitUntil([&] { return opened.count() == 1; }));
   EXPECT_EQ(raised.count(), 2);
-  EXPECT_EQ(opened.value(0).value(0).toString(), path);
+  EXPECT_EQ(opened.value(0).value(0).toByteArray(), path);
 }
 
 // Opening a file may ask a question first. The later start hangs up while
@@ -50,13 +50,13 @@ TEST(SingleInstance, FileArrivingDuringADialogWaitsAndOutlivesTheSocket) {
   SingleInstance first(folder);
   ASSERT_TRUE(first.Claim());
   SingleInstance third(folder);
-  QStringList opened;
+  QList<QByteArray> opened;
   int opened_while_asking = -1;
-  QObject::connect(&first, &SingleInstance::OpenRequested, [&](const QString& file) {
+  QObject::connect(&first, &SingleInstance::OpenRequested, [&](const QByteArray& file) {
     opened << file;
     if (opened.size() != 1) return;
     QDialog question;
-    QTimer::singleShot(100, [&] { EXPECT_FALSE(third.Claim(QStringLiteral("/tmp/two.inp"))); });
+    QTimer::singleShot(100, [&] { EXPECT_FALSE(third.Claim("/tmp/two.inp")); });
     QTimer::singleShot(800, &question, [&] {
       opened_while_asking = static_cast<int>(opened.size());
       question.reject();
@@ -65,10 +65,10 @@ TEST(SingleInstance, FileArrivingDuringADialogWaitsAndOutlivesTheSocket) {
   });
 
   SingleInstance second(folder);
-  EXPECT_FALSE(second.Claim(QStringLiteral("/tmp/one.inp")));
+  EXPECT_FALSE(second.Claim("/tmp/one.inp"));
   EXPECT_TRUE(WaitUntil([&] { return opened.size() == 2; }));
   EXPECT_EQ(opened_while_asking, 1);
-  EXPECT_EQ(opened, QStringList({QStringLiteral("/tmp/one.inp"), QStringLiteral("/tmp/two.inp")}));
+  EXPECT_EQ(opened, QList<QByteArray>({"/tmp/one.inp", "/tmp/two.inp"}));
 }
 
 // Another home folder or another display is a window of its own; the same

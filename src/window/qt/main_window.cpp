@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFont>
 #include <QFontDatabase>
@@ -23,12 +25,19 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 #include <QToolTip>
+#include <QUrl>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
+#include "frontend/caret.h"
 #include "window/layout.h"
+#include "window/qt/handbook_window.h"
+#include "window/qt/message_box.h"
+#include "window/qt/path_bytes.h"
+#include "window/qt/replace_dialog.h"
 #include "window/qt/vary_dialog.h"
 #include "window/qt/x11_windows.h"
 #include "window/tab_key.h"
@@ -92,60 +101,47 @@ void Place(QWidget* widget, const Rect& r) {
 
 }  // namespace
 
+namespace {
+
+// No key may belong to two actions: Qt then runs neither ("ambiguous
+// shortcut"). A key that a standard key list already holds is given once.
+QList<QKeySequence> Unique(const QList<QKeySequence>& keys) {
+  QList<QKeySequence> unique;
+  for (const QKeySequence& key : keys) {
+    if (!key.isEmpty() && !unique.contains(key)) unique << key;
+  }
+  return unique;
+}
+
+QList<QKeySequence> Keys(QKeySequence::StandardKey standard, const QList<QKeySequence>& also = {}) {
+  return Unique(QKeySequence::keyBindings(standard) + also);
+}
+
+}  // namespace
+
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("[*]Orbelin"));
-
-  // Alt+F opens it.
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  AddCommand(file, "Calc", WindowController::kCalcMenu,
-             {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
-              QKeySequence(Qt::CTRL | Qt::Key_Enter)});
-  // Save saves under the current name (a new script asks for one), Save As
-  // always asks: named for what they do, as in any editor.
-  AddCommand(file, "Save", WindowController::kSaveCurrent, {QKeySequence::Save});
-  AddCommand(file, "Save As…", WindowController::kSaveMenu,
-             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
-  AddCommand(file, "Load", WindowController::kLoadMenu, {QKeySequence::Open});
-  AddCommand(file, "&New", WindowController::kNew, {QKeySequence::New});
-  recent_menu_ = file->addMenu(QStringLiteral("&Recent"));
-  recent_menu_->setEnabled(false);
-  file->addSeparator();
-  auto* find = new QAction(QStringLiteral("&Find…"), this);
-  find->setShortcut(QKeySequence::Find);
-  connect(find, &QAction::triggered, this, &MainWindow::Find);
-  file->addAction(find);
-  auto* find_next = new QAction(QStringLiteral("Find ne&xt"), this);
-  find_next->setShortcuts({QKeySequence::FindNext, QKeySequence(Qt::Key_F3)});
-  connect(find_next, &QAction::triggered, this, &MainWindow::FindNext);
-  file->addAction(find_next);
+  CreateFileMenu();
+  CreateEditMenu();
+  CreateHelpMenu();
   // Ctrl+plus (also Ctrl+= on keyboards where plus needs Shift), Ctrl+minus,
-  // Ctrl+0.
+  // Ctrl+0: the boxes' text size.
   const std::pair<QList<QKeySequence>, int> zooms[] = {
-      {{QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, 1},
-      {{QKeySequence::ZoomOut}, -1},
+      {Keys(QKeySequence::ZoomIn, {QKeySequence(Qt::CTRL | Qt::Key_Equal)}), 1},
+      {Keys(QKeySequence::ZoomOut), -1},
       {{QKeySequence(Qt::CTRL | Qt::Key_0)}, 0}};
   for (const auto& [keys, step] : zooms) {
-    auto* zoom = new QAction(this);
-    zoom->setShortcuts(keys);
-    connect(zoom, &QAction::triggered, this, [this, step = step] { Zoom(step); });
-    addAction(zoom);
+    AddAction(nullptr, "", keys, [this, step = step] { Zoom(step); });
   }
-  file->addSeparator();
-  // Calc, Save and Load keep the handheld's plain texts; these have a letter
-  // to press.
-  AddCommand(file, "&Export as GPX…", WindowController::kExportGpx);
-  AddCommand(file, "Open in &map", WindowController::kOpenInMap);
-  AddCommand(file, "Copy c&oordinates", WindowController::kCopyCoordinates);
-  file->addSeparator();
-  // Not a command of the window's logic: the dialog runs the core's value
-  // search on the box's text and keeps nothing.
-  auto* try_values = new QAction(QStringLiteral("Try &values…"), this);
-  connect(try_values, &QAction::triggered, this, &MainWindow::TryValues);
-  file->addAction(try_values);
-  file->addSeparator();
-  hand_off_note_ = AddCommand(file, "Hand-off file", WindowController::kHandOffInfo);
-  // Keys without a menu item of their own.
-  AddCommand(nullptr, "Done", WindowController::kDone, {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+  // Where the caret is, as the diagnostics say it: line:column.
+  position_ = new QLabel(menuBar());
+  position_->setTextFormat(Qt::PlainText);
+  position_->setContentsMargins(0, 0, 6, 0);
+  position_->setAccessibleName(QStringLiteral("Line and column"));
+  position_->setAccessibleDescription(
+      QStringLiteral("Where the caret stands in the script, as errors are placed: line:column"));
+  menuBar()->setCornerWidget(position_, Qt::TopRightCorner);
+  setAcceptDrops(true);
 
   client_ = new QWidget(this);
   setCentralWidget(client_);
@@ -159,16 +155,34 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   palette.setColor(QPalette::WindowText, Qt::black);
   label_->setPalette(palette);
 
-  calc_ = AddButton("B", WindowController::kCalcButton, "Calc", WindowController::kCalcMenu);
-  load_ = AddButton("L", WindowController::kLoadButton, "Load", WindowController::kLoadMenu);
-  save_ = AddButton("S", WindowController::kSaveButton, "Save under a new name",
+  // The one-letter buttons of the handheld, each with the name a screen
+  // reader says and Alt and its letter to press it.
+  calc_ =
+      AddButton('B', WindowController::kCalcButton, "Calc", "Calc", WindowController::kCalcMenu);
+  load_ =
+      AddButton('L', WindowController::kLoadButton, "Load", "Load", WindowController::kLoadMenu);
+  save_ = AddButton('S', WindowController::kSaveButton, "Save As", "Save under a new name",
                     WindowController::kSaveMenu);
-  hand_off_ =
-      AddButton("O", WindowController::kHandOffButton, "Hand the point to the map program", 0);
-  done_ = AddButton("C", WindowController::kDone, "Save and close", WindowController::kDone);
+  hand_off_ = AddButton('O', WindowController::kHandOffButton, "Hand off",
+                        "Hand the point to the map program", 0);
+  done_ =
+      AddButton('C', WindowController::kDone, "Close", "Save and close", WindowController::kDone);
 
   script_ = MakeBox(client_, true);
   results_ = MakeBox(client_, false);
+  script_->setAccessibleName(QStringLiteral("Script"));
+  script_->setAccessibleDescription(
+      QStringLiteral("The script; Calc saves it in its file and runs it"));
+  results_->setAccessibleName(QStringLiteral("Results"));
+  results_->setAccessibleDescription(
+      QStringLiteral("The results of the last Calc, or its listing with each error and its hint"));
+  label_->setAccessibleDescription(QStringLiteral("The script file's name"));
+  for (QPlainTextEdit* box : {script_, results_}) box->viewport()->installEventFilter(this);
+  connect(script_, &QPlainTextEdit::cursorPositionChanged, this, &MainWindow::UpdatePosition);
+  connect(script_, &QPlainTextEdit::undoAvailable, undo_, &QAction::setEnabled);
+  connect(script_, &QPlainTextEdit::redoAvailable, redo_, &QAction::setEnabled);
+  undo_->setEnabled(false);
+  redo_->setEnabled(false);
   // The results are the run's: the next Calc would replace anything typed
   // there. Selecting, copying and the caret (Return on a diagnostic) stay.
   results_->setReadOnly(true);
@@ -176,8 +190,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   script_->installEventFilter(this);
   results_->installEventFilter(this);
   // A click on an error or a warning listed under the results takes the
-  // caret to its place in the script.
-  results_->viewport()->installEventFilter(this);
+  // caret to its place in the script (the viewports' filter), and a file
+  // dropped on either box opens.
   // The document knows whether it holds unsaved changes (an undo back to
   // the saved text clears it); the title's [*] shows it.
   connect(script_->document(), &QTextDocument::modificationChanged, this,
@@ -199,28 +213,110 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setTabOrder(script_, results_);
   // Typing goes into the script box from the start.
   script_->setFocus();
+  last_box_ = script_;
+  UpdatePosition();
 
   resize(DefaultSize());
 }
 
 MainWindow::~MainWindow() = default;
 
-QAction* MainWindow::AddCommand(QMenu* menu, const char* text, int id,
-                                const QList<QKeySequence>& keys) {
+QAction* MainWindow::AddAction(QMenu* menu, const char* text, const QList<QKeySequence>& keys,
+                               std::function<void()> slot) {
   auto* action = new QAction(QString::fromUtf8(text), this);
-  action->setShortcuts(keys);
-  connect(action, &QAction::triggered, this, [this, id] { Command(id); });
+  action->setShortcuts(Unique(keys));
+  connect(action, &QAction::triggered, this, std::move(slot));
   if (menu != nullptr) {
     menu->addAction(action);
   } else {
     addAction(action);
   }
+  return action;
+}
+
+QAction* MainWindow::AddCommand(QMenu* menu, const char* text, int id,
+                                const QList<QKeySequence>& keys) {
+  QAction* action = AddAction(menu, text, keys, [this, id] { Command(id); });
   commands_[id] = action;
   return action;
 }
 
-QPushButton* MainWindow::AddButton(const char* text, int id, const char* tip, int keys_of) {
-  auto* button = new QPushButton(QString::fromLatin1(text), client_);
+// Every item has a letter to press with Alt (the File menu's Calc, Save and
+// Load keep the handheld's words).
+void MainWindow::CreateFileMenu() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  AddCommand(file, "&Calc", WindowController::kCalcMenu,
+             {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
+              QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+  // Save saves under the current name (a new script asks for one), Save As
+  // always asks: named for what they do, as in any editor.
+  AddCommand(file, "&Save", WindowController::kSaveCurrent, Keys(QKeySequence::Save));
+  AddCommand(file, "Save &As…", WindowController::kSaveMenu,
+             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
+  AddCommand(file, "&Load", WindowController::kLoadMenu, Keys(QKeySequence::Open));
+  AddCommand(file, "&New", WindowController::kNew, Keys(QKeySequence::New));
+  recent_menu_ = file->addMenu(QStringLiteral("&Recent"));
+  recent_menu_->setEnabled(false);
+  file->addSeparator();
+  AddCommand(file, "&Export as GPX…", WindowController::kExportGpx);
+  AddCommand(file, "Open in &map", WindowController::kOpenInMap);
+  AddCommand(file, "Copy c&oordinates", WindowController::kCopyCoordinates);
+  file->addSeparator();
+  // Not a command of the window's logic: the dialog runs the core's value
+  // search on the box's text and keeps nothing.
+  AddAction(file, "Try &values…", {}, [this] { TryValues(); });
+  file->addSeparator();
+  hand_off_note_ = AddCommand(file, "&Hand-off file", WindowController::kHandOffInfo);
+  file->addSeparator();
+  // Quit is C: the script is saved, and what cannot be is asked about.
+  AddCommand(file, "&Quit", WindowController::kDone,
+             Keys(QKeySequence::Quit, {QKeySequence(Qt::CTRL | Qt::Key_Q)}));
+}
+
+// The box with the focus (or the one that had it last) does the work; the
+// boxes take their own keys, so these items serve the menu and a key
+// pressed while a button has the focus.
+void MainWindow::CreateEditMenu() {
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  QAction* undo = AddAction(edit, "&Undo", Keys(QKeySequence::Undo), [this] { script_->undo(); });
+  QAction* redo = AddAction(
+      edit, "&Redo",
+      Keys(QKeySequence::Redo,
+           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}),
+      [this] { script_->redo(); });
+  edit->addSeparator();
+  QAction* cut = AddAction(edit, "Cu&t", Keys(QKeySequence::Cut), [this] {
+    if (!EditedBox()->isReadOnly()) EditedBox()->cut();
+  });
+  QAction* copy =
+      AddAction(edit, "&Copy", Keys(QKeySequence::Copy), [this] { EditedBox()->copy(); });
+  QAction* paste = AddAction(edit, "&Paste", Keys(QKeySequence::Paste), [this] {
+    if (!EditedBox()->isReadOnly()) EditedBox()->paste();
+  });
+  QAction* select_all = AddAction(edit, "Select &all", Keys(QKeySequence::SelectAll),
+                                  [this] { EditedBox()->selectAll(); });
+  editing_ = {undo, redo, cut, copy, paste, select_all};
+  edit->addSeparator();
+  AddAction(edit, "&Find…", Keys(QKeySequence::Find), [this] { Find(); });
+  AddAction(edit, "Find ne&xt", Keys(QKeySequence::FindNext, {QKeySequence(Qt::Key_F3)}),
+            [this] { FindNext(); });
+  AddAction(edit, "R&eplace…", Keys(QKeySequence::Replace, {QKeySequence(Qt::CTRL | Qt::Key_H)}),
+            [this] { Replace(); });
+  undo_ = undo;
+  redo_ = redo;
+}
+
+void MainWindow::CreateHelpMenu() {
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  AddAction(help, "&Handbook", Keys(QKeySequence::HelpContents, {QKeySequence(Qt::Key_F1)}),
+            [this] { ShowHandbook(); });
+  AddAction(help, "&About Orbelin", {}, [this] { About(); });
+}
+
+QPushButton* MainWindow::AddButton(char letter, int id, const char* name, const char* tip,
+                                   int keys_of) {
+  // "&B": Alt+B presses it; the button still shows its one letter.
+  auto* button = new QPushButton(QStringLiteral("&") + QLatin1Char(letter), client_);
   // The one-letter buttons say what they do, and which key does it too.
   QString tool_tip = QString::fromUtf8(tip);
   if (const QAction* same = command(keys_of); same != nullptr && !same->shortcut().isEmpty()) {
@@ -228,6 +324,9 @@ QPushButton* MainWindow::AddButton(const char* text, int id, const char* tip, in
                 QLatin1Char(')');
   }
   button->setToolTip(tool_tip);
+  // A screen reader says the name, not the letter.
+  button->setAccessibleName(QString::fromUtf8(name));
+  button->setAccessibleDescription(tool_tip);
   // The 18-pixel buttons leave no room for the style's padding.
   button->setStyleSheet(QStringLiteral("QPushButton { padding: 0px; }"));
   connect(button, &QPushButton::clicked, this, [this, id] { Command(id); });
@@ -275,9 +374,10 @@ void MainWindow::Command(int id) {
 
 bool MainWindow::IsCommandKey(const QKeyEvent* key) const {
   const QKeySequence pressed(key->keyCombination());
-  // Every key of the window: its commands, Find and zoom.
-  for (const QAction* action : findChildren<QAction*>()) {
-    if (action->shortcuts().contains(pressed)) return true;
+  // Every key of the window: its commands, Find, zoom and help; the
+  // editing keys stay the box's.
+  for (QAction* action : findChildren<QAction*>()) {
+    if (action->shortcuts().contains(pressed) && !editing_.contains(action)) return true;
   }
   return false;
 }
@@ -318,6 +418,13 @@ bool MainWindow::TabKey(QPlainTextEdit* box, QKeyEvent* key) {
     focusNextPrevChild(!(modifiers & Qt::ShiftModifier) && key->key() == Qt::Key_Tab);
     return true;
   }
+  // Shift+Tab takes the lines back a tab stop, as editors do (it would move
+  // the focus to C, where Return saves and closes).
+  if (box == script_ && key->key() == Qt::Key_Backtab &&
+      (modifiers & ~Qt::ShiftModifier) == Qt::NoModifier) {
+    Outdent();
+    return true;
+  }
   if (box != script_ || modifiers != Qt::NoModifier || key->key() != Qt::Key_Tab) return false;
   QTextCursor cursor = script_->textCursor();
   if (cursor.hasSelection()) {
@@ -343,7 +450,84 @@ bool MainWindow::TabKey(QPlainTextEdit* box, QKeyEvent* key) {
   return true;
 }
 
+void MainWindow::Outdent() {
+  const QTextCursor cursor = script_->textCursor();
+  QTextDocument* doc = script_->document();
+  QTextBlock block = doc->findBlock(cursor.selectionStart());
+  QTextBlock last = doc->findBlock(cursor.selectionEnd());
+  if (last != block && cursor.selectionEnd() == last.position()) last = last.previous();
+  QTextCursor edit(doc);
+  edit.beginEditBlock();
+  for (;; block = block.next()) {
+    const QString text = block.text();
+    int blanks = 0;
+    while (blanks < text.size() && text[blanks] == QLatin1Char(' ')) ++blanks;
+    if (const int taken = BlanksForShiftTab(blanks); taken > 0) {
+      edit.setPosition(block.position());
+      edit.setPosition(block.position() + taken, QTextCursor::KeepAnchor);
+      edit.removeSelectedText();
+    }
+    if (block == last) break;
+  }
+  edit.endEditBlock();
+}
+
+QPlainTextEdit* MainWindow::EditedBox() const {
+  if (results_->hasFocus()) return results_;
+  if (script_->hasFocus()) return script_;
+  return last_box_ != nullptr ? last_box_ : script_;
+}
+
+void MainWindow::UpdatePosition() {
+  const QTextCursor cursor = script_->textCursor();
+  const QString before = cursor.block().text().left(cursor.positionInBlock());
+  position_->setText(QStringLiteral("%1:%2")
+                         .arg(cursor.blockNumber() + 1)
+                         .arg(ColumnAtCaret(before.toStdString())));
+}
+
+std::optional<std::string> MainWindow::DroppedFile(const QMimeData* data) {
+  if (data == nullptr || !data->hasUrls()) return std::nullopt;
+  for (const QUrl& url : data->urls()) {
+    if (!url.isLocalFile()) continue;
+    // The path's own bytes: a name that is not UTF-8 must still open.
+    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+  }
+  return std::nullopt;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (DroppedFile(event->mimeData())) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const std::optional<std::string> path = DroppedFile(event->mimeData());
+  if (!path) return;
+  event->acceptProposedAction();
+  // After the drop has ended: opening may ask a question.
+  QTimer::singleShot(0, this, [this, file = *path] {
+    if (controller_ != nullptr) controller_->Open(file);
+  });
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // A file dragged onto a box opens, rather than its name being typed.
+  if (results_ != nullptr && (watched == script_->viewport() || watched == results_->viewport()) &&
+      (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
+       event->type() == QEvent::Drop)) {
+    auto* drop = static_cast<QDropEvent*>(event);
+    if (DroppedFile(drop->mimeData())) {
+      if (event->type() == QEvent::Drop) {
+        dropEvent(drop);
+      } else {
+        drop->acceptProposedAction();
+      }
+      return true;
+    }
+  }
+  if ((watched == script_ || watched == results_) && event->type() == QEvent::FocusIn) {
+    last_box_ = static_cast<QPlainTextEdit*>(watched);
+  }
   if (results_ != nullptr && watched == results_->viewport() &&
       event->type() == QEvent::MouseButtonRelease && controller_ != nullptr &&
       !results_->textCursor().hasSelection()) {
@@ -379,6 +563,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::changeEvent(QEvent* event) {
   // The desktop's font changed: the row grows or shrinks with it.
   if (event->type() == QEvent::FontChange) ApplyLayout();
+  // A note that waited for the window: once the window manager has placed
+  // it and given it the focus.
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && !pending_note_.isEmpty()) {
+    QTimer::singleShot(100, this, [this] {
+      if (isActiveWindow()) ShowPendingNote();
+    });
+  }
   QMainWindow::changeEvent(event);
 }
 
@@ -447,20 +638,6 @@ void MainWindow::SetTitle(const std::string& text) {
   setWindowModified(script_->document()->isModified());
 }
 
-// A long path has no blank to wrap at, and the message box grew as wide as
-// the screen: a zero-width space after each '/' lets it wrap there.
-QString Wrappable(const std::string& text) {
-  QString shown = QString::fromStdString(text);
-  shown.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
-  return shown;
-}
-
-void PrepareMessage(QMessageBox& box) {
-  box.setTextFormat(Qt::PlainText);
-  // Paths and links in a message may be copied from it.
-  box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-}
-
 void MainWindow::ShowMessage(int icon, const char* caption, const std::string& text) {
   Report(std::string(caption) + ": " + text);
   QMessageBox message(static_cast<QMessageBox::Icon>(icon), QString::fromLatin1(caption),
@@ -512,9 +689,18 @@ Answer MainWindow::Ask(const Question& question) {
 
 void MainWindow::ShowNote(const std::string& text) {
   Report("Note: " + text);
+  pending_note_ = QString::fromStdString(text);
+  // Until the window is placed and in front (at the start, or under a
+  // dialog), the caret's place on the screen is not known: the note waits.
+  if (isActiveWindow()) ShowPendingNote();
+}
+
+void MainWindow::ShowPendingNote() {
+  if (pending_note_.isEmpty()) return;
   const QRect caret = script_->cursorRect();
-  QToolTip::showText(script_->viewport()->mapToGlobal(caret.bottomLeft()),
-                     QString::fromStdString(text), script_->viewport(), QRect(), 8000);
+  QToolTip::showText(script_->viewport()->mapToGlobal(caret.bottomLeft()), pending_note_,
+                     script_->viewport(), QRect(), 8000);
+  pending_note_.clear();
 }
 
 void MainWindow::Report(const std::string& text) {
@@ -537,6 +723,40 @@ void MainWindow::SetRecentFiles(const std::vector<std::string>& paths) {
     });
   }
   recent_menu_->setEnabled(!paths.empty());
+}
+
+void MainWindow::Replace() {
+  ReplaceDialog dialog(script_, find_text_, this);
+  dialog.exec();
+  if (!dialog.find_text().isEmpty()) find_text_ = dialog.find_text();
+}
+
+void MainWindow::ShowHandbook() {
+  if (handbook_ == nullptr) {
+    handbook_ = new HandbookWindow(this);
+    // A window of its own beside the script, not a dialog in front of it.
+    handbook_->setWindowFlag(Qt::Window);
+  }
+  // F1 on a keyword, a message number or a word shows what is said of it.
+  QTextCursor word = script_->textCursor();
+  if (!word.hasSelection()) word.select(QTextCursor::WordUnderCursor);
+  const QString selected = word.selectedText().trimmed();
+  if (!selected.isEmpty() && script_->hasFocus()) handbook_->LookUp(selected);
+  handbook_->show();
+  handbook_->raise();
+  handbook_->activateWindow();
+}
+
+void MainWindow::About() {
+  QMessageBox box(QMessageBox::Information, QStringLiteral("About Orbelin"),
+                  QStringLiteral("Orbelin %1\n\nA pocket calculator for puzzle solving and field "
+                                 "navigation: write a script in the upper box, Calc runs it, the "
+                                 "lower box shows the results.\n\nHelp > Handbook (F1), or "
+                                 "orbelin help on the command line, explains every keyword.")
+                      .arg(QCoreApplication::applicationVersion()),
+                  QMessageBox::Ok, this);
+  PrepareMessage(box);
+  box.exec();
 }
 
 void MainWindow::Find() {
@@ -602,20 +822,22 @@ bool MainWindow::OpenLink(const std::string& uri) {
 }
 
 std::optional<std::string> MainWindow::ChooseFile(const FileDialogRequest& request) {
-  QFileDialog dialog(this, QString::fromStdString(request.title),
-                     QString::fromStdString(request.start_folder),
+  QFileDialog dialog(this, QString::fromStdString(request.title), PathText(request.start_folder),
                      QString::fromStdString(request.filter));
   if (!request.file_name.empty()) dialog.selectFile(QString::fromStdString(request.file_name));
   if (request.open) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    // Qt's own check that the file exists fails for a name that is not
+    // UTF-8; the window checks the file it opens, and says why it cannot.
+    dialog.setFileMode(QFileDialog::AnyFile);
   } else {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().first().toStdString();
+  // The bytes of the name as it is on disk, UTF-8 or not.
+  return PathBytes(dialog.selectedFiles().first());
 }
 
 WindowId MainWindow::MainWindowId() {

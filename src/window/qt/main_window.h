@@ -5,11 +5,16 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <functional>
 #include <map>
+#include <optional>
 
 #include "window/platform.h"
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
+class QMimeData;
 class QKeyEvent;
 class QKeySequence;
 class QLabel;
@@ -20,12 +25,8 @@ class QPushButton;
 
 namespace orbelin {
 
+class HandbookWindow;
 class WindowController;
-
-// A message box's text that wraps at the '/' of long paths, and the box's
-// settings: plain text that can be selected and copied.
-QString Wrappable(const std::string& text);
-void PrepareMessage(QMessageBox& box);
 
 class MainWindow : public QMainWindow, public Platform {
   Q_OBJECT
@@ -52,6 +53,10 @@ class MainWindow : public QMainWindow, public Platform {
   QPushButton* button(char name) const;
   // The menu item or key of a command id, or nullptr.
   QAction* command(int id) const;
+  // The line:column of the script box's caret, beside the menus.
+  QLabel* position() const { return position_; }
+  // Help > Handbook, once it has been opened.
+  HandbookWindow* handbook() const { return handbook_; }
 
   // Platform
   std::string BoxText(Box box) override;
@@ -88,6 +93,8 @@ class MainWindow : public QMainWindow, public Platform {
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void ApplyLayout();
@@ -97,11 +104,29 @@ class MainWindow : public QMainWindow, public Platform {
   // File > Try values…
   void TryValues();
   QAction* AddCommand(QMenu* menu, const char* text, int id, const QList<QKeySequence>& keys = {});
+  // A menu item (or, without a menu, a key) that calls `slot`.
+  QAction* AddAction(QMenu* menu, const char* text, const QList<QKeySequence>& keys,
+                     std::function<void()> slot);
+  void CreateFileMenu();
+  void CreateEditMenu();
+  void CreateHelpMenu();
   // `keys_of`: the command whose keys the tooltip names, or 0.
-  QPushButton* AddButton(const char* text, int id, const char* tip, int keys_of);
+  QPushButton* AddButton(char letter, int id, const char* name, const char* tip, int keys_of);
   bool TabKey(QPlainTextEdit* box, QKeyEvent* key);
+  // Shift+Tab: the selected lines, or the caret's, go back one tab stop.
+  void Outdent();
+  // The box that Edit's commands work on: the one with the focus, or the
+  // one that had it last.
+  QPlainTextEdit* EditedBox() const;
+  void UpdatePosition();
+  // A file dragged from a file manager: the path's bytes, or nothing.
+  static std::optional<std::string> DroppedFile(const QMimeData* data);
+  void Replace();
+  void ShowHandbook();
+  void About();
   bool IsCommandKey(const QKeyEvent* key) const;
   void ShowMessage(int icon, const char* caption, const std::string& text);
+  void ShowPendingNote();
   // Find asks for a text, Find next looks for it again after the caret, in
   // the box that has the focus (the script box when neither has), from the
   // top once the end is reached.
@@ -124,6 +149,15 @@ class MainWindow : public QMainWindow, public Platform {
   QPushButton* done_ = nullptr;
   QAction* hand_off_note_ = nullptr;
   QMenu* recent_menu_ = nullptr;
+  QLabel* position_ = nullptr;
+  QString pending_note_;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
+  // Edit's undo, cut, copy, paste...: a box with the focus takes these keys
+  // itself.
+  QList<QAction*> editing_;
+  QPlainTextEdit* last_box_ = nullptr;
+  HandbookWindow* handbook_ = nullptr;
   QString find_text_;
   int zoom_ = 0;                      // points added to the boxes' font
   std::map<int, QAction*> commands_;  // by command id

@@ -63,8 +63,7 @@ SingleInstance::SingleInstance(const QString& folder, const QString& key, QObjec
           if (line == kRaise) {
             pending_.push_back({false, {}});
           } else if (line.startsWith(kOpen)) {
-            pending_.push_back(
-                {true, QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(kOpen.size())))});
+            pending_.push_back({true, QByteArray::fromPercentEncoding(line.mid(kOpen.size()))});
           }
         }
         if (!pending_.empty()) retry_.start(0);
@@ -103,7 +102,7 @@ QString SingleInstance::DefaultFolder() {
   return folder;
 }
 
-bool SingleInstance::Claim(const QString& file) {
+bool SingleInstance::Claim(const QByteArray& file) {
   if (!private_folder_) return true;
   if (lock_.tryLock(0)) {
     // A socket file left by a crash would make listen() fail.
@@ -120,7 +119,7 @@ bool SingleInstance::Claim(const QString& file) {
   return false;
 }
 
-bool SingleInstance::AskRunning(const QString& file) {
+bool SingleInstance::AskRunning(const QByteArray& file) {
   QElapsedTimer timer;
   timer.start();
   while (timer.elapsed() < kConnectPatienceMs) {
@@ -128,8 +127,7 @@ bool SingleInstance::AskRunning(const QString& file) {
     socket.connectToServer(socket_path_);
     if (socket.waitForConnected(1000)) {
       QByteArray request = kRaise.toByteArray() + '\n';
-      if (!file.isEmpty())
-        request += kOpen.toByteArray() + file.toUtf8().toPercentEncoding() + '\n';
+      if (!file.isEmpty()) request += kOpen.toByteArray() + file.toPercentEncoding() + '\n';
       socket.write(request);
       bool sent = socket.waitForBytesWritten(1000);
       socket.disconnectFromServer();

@@ -31,9 +31,10 @@ class SingleInstance : public QObject {
   ~SingleInstance() override;
 
   // True when this is the only start; false when another one runs (it has
-  // been asked to come to the front, and to open `file` when one is given).
-  // Also true, without any guard, when the folder is not the user's own.
-  bool Claim(const QString& file = QString());
+  // been asked to come to the front, and to open `file` when one is given:
+  // the path's bytes, which need not be UTF-8). Also true, without any
+  // guard, when the folder is not the user's own.
+  bool Claim(const QByteArray& file = QByteArray());
 
   // Where the lock and the socket go when nothing else is said: the user's
   // runtime folder, else a folder of the user's own in the temporary folder.
@@ -41,16 +42,16 @@ class SingleInstance : public QObject {
 
  signals:
   void RaiseRequested();
-  // A later start was given a script file to open.
-  void OpenRequested(const QString& file);
+  // A later start was given a script file to open (the path's bytes).
+  void OpenRequested(const QByteArray& file);
 
  private:
-  bool AskRunning(const QString& file);
+  bool AskRunning(const QByteArray& file);
   void Deliver();
 
   struct Request {
     bool open = false;
-    QString file;
+    QByteArray file;
   };
   std::deque<Request> pending_;
   QTimer retry_;
