@@ -15,6 +15,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <set>
+#include <sstream>
 
 #include "child_process.h"
 #include "test_files.h"
@@ -1092,6 +1094,71 @@ TEST_F(DesktopTest, NotesAndQuestionsOpenOverTheWindow) {
   ASSERT_TRUE(WaitDialogGone("Orbelin"));
   Key("ctrl+q");
   EXPECT_EQ(window->Wait(), 0);
+}
+
+// What a screen reader finds through AT-SPI (Debian's at-spi2-core and
+// python3-pyatspi): every control has a name, the buttons by what they do
+// rather than by their letter, and the boxes say what they hold.
+TEST_F(DesktopTest, ScreenReadersFindANameForEveryControl) {
+  const std::string dbus = FindOnPath("dbus-daemon");
+  if (dbus.empty() || !std::filesystem::exists("/usr/bin/python3") ||
+      !std::filesystem::exists("/usr/libexec/at-spi-bus-launcher")) {
+    GTEST_SKIP() << "needs dbus-daemon, at-spi2-core and python3-pyatspi";
+  }
+  // A session bus of the test's own; the accessibility bus starts on it.
+  ChildProcess bus({dbus, "--session", "--nofork", "--print-address=1"}, env, tmp / "bus");
+  std::string address;
+  ASSERT_TRUE(WaitFor([&] {
+    address = ReadBytes(tmp / "bus");
+    return address.find('\n') != std::string::npos;
+  }));
+  address.resize(address.find('\n'));
+  std::map<std::string, std::string> a11y = env;
+  a11y["DBUS_SESSION_BUS_ADDRESS"] = address;
+  a11y["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1";
+  const std::string script = tmp / "home/named.inp";
+  WriteBytes(script, "WRITE 1;\0"s);
+  ChildProcess window({ORBELIN_BINARY_DIR "/orbelin-window", script}, a11y,
+                      ChildOptions{"/dev/null", tmp / "stderr"});
+  ASSERT_TRUE(WaitTitle(WaitForMain(), "named.inp - Orbelin"));
+  ChildProcess tree(
+      {"/usr/bin/python3", ORBELIN_SOURCE_DIR "/tests/window/accessible_tree.py", "orbelin-window"},
+      a11y, ChildOptions{tmp / "tree", tmp / "tree.err"});
+  ASSERT_EQ(tree.Wait(std::chrono::seconds(60)), 0) << ReadBytes(tmp / "tree.err");
+  const std::string lines = ReadBytes(tmp / "tree");
+
+  // Controls: what a user acts on or reads. Containers (the menu bar's
+  // popups, fillers, scroll bars of the boxes) carry no name of their own.
+  const std::set<std::string> controls = {"push button",   "text",         "menu item", "label",
+                                          "check box",     "radio button", "combo box", "entry",
+                                          "toggle button", "page tab",     "list",      "table"};
+  std::map<std::string, std::string> named;  // "ROLE NAME" -> description
+  std::istringstream in(lines);
+  for (std::string line; std::getline(in, line);) {
+    std::vector<std::string> fields;
+    std::istringstream cells(line);
+    for (std::string cell; std::getline(cells, cell, '\t');) fields.push_back(cell);
+    fields.resize(4);
+    if (controls.count(fields[1]) == 0) continue;
+    EXPECT_FALSE(fields[2].empty()) << "a " << fields[1] << " without a name:\n" << lines;
+    named[fields[1] + " " + fields[2]] = fields[3];
+  }
+  for (const char* button : {"Calc", "Load", "Save As", "Hand off", "Close"}) {
+    const auto it = named.find("push button "s + button);
+    ASSERT_NE(it, named.end()) << button << "\n" << lines;
+    EXPECT_FALSE(it->second.empty()) << button;
+  }
+  for (const char* box : {"text Script", "text Results", "label named.inp"}) {
+    ASSERT_EQ(named.count(box), 1u) << box << "\n" << lines;
+    EXPECT_FALSE(named[box].empty()) << box;
+  }
+  for (const char* item : {"menu item Calc", "menu item Undo", "menu item Handbook"}) {
+    EXPECT_EQ(named.count(item), 1u) << item;
+  }
+  window.Signal(SIGTERM);
+  EXPECT_EQ(window.Wait(), 0);
+  bus.Signal(SIGTERM);
+  bus.Wait();
 }
 
 // Started from a desktop's menu with a home folder it cannot use, the

@@ -138,6 +138,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   position_->setTextFormat(Qt::PlainText);
   position_->setContentsMargins(0, 0, 6, 0);
   position_->setAccessibleName(QStringLiteral("Line and column"));
+  menuBar()->setAccessibleName(QStringLiteral("Menus"));
   position_->setAccessibleDescription(
       QStringLiteral("Where the caret stands in the script, as errors are placed: line:column"));
   menuBar()->setCornerWidget(position_, Qt::TopRightCorner);
@@ -797,8 +798,10 @@ void MainWindow::Zoom(int step) {
 }
 
 void MainWindow::SetHandOffNote(const std::string& text) {
-  // An ampersand in the path would be taken for a key letter.
+  // An ampersand in the path would be taken for a key letter; the item's
+  // own letter is its first.
   hand_off_note_->setText(
+      QLatin1Char('&') +
       QString::fromStdString(text).replace(QLatin1Char('&'), QLatin1String("&&")));
 }
 
