@@ -852,11 +852,29 @@ TEST_F(DesktopTest, Shortcuts) {
   Type(" WRITE A + 1;");
   Key("F5");
   EXPECT_TRUE(WaitFor([&] { return ReadBytes(tmp / "home/keys.res") == "42\n43\n"; }));
+  // Alt and a button's letter press it: Alt+B is Calc.
+  Type(" WRITE A + 2;");
+  Key("alt+b");
+  EXPECT_TRUE(WaitFor([&] { return ReadBytes(tmp / "home/keys.res") == "42\n43\n44\n"; }));
   Type(" WRITE 0;");
   Key("ctrl+s");
   EXPECT_TRUE(WaitTitle(main, "keys.inp - Orbelin"));
   EXPECT_EQ(ReadBytes(tmp / "home/keys.inp"),
-            "VAR     A;\r\nA = 6 * 7; WRITE A; WRITE A + 1; WRITE 0;\0"s);
+            "VAR     A;\r\nA = 6 * 7; WRITE A; WRITE A + 1; WRITE A + 2; WRITE 0;\0"s);
+
+  // Shift+Tab takes the line back a tab stop and stays in the box (it
+  // moved to C, where Return saved and closed); Ctrl+Z takes it back.
+  Key("Home");
+  Key("Tab");
+  Key("shift+Tab");
+  Key("shift+Tab");
+  Key("Return");
+  Key("ctrl+s");
+  EXPECT_TRUE(WaitFor([&] {
+    return ReadBytes(tmp / "home/keys.inp") ==
+           "VAR     A;\r\n\r\nA = 6 * 7; WRITE A; WRITE A + 1; WRITE A + 2; WRITE 0;\0"s;
+  })) << ReadBytes(tmp / "home/keys.inp");
+  EXPECT_TRUE(window->Running());
 
   Key("ctrl+o");
   ASSERT_NE(WaitForDialog("Open File"), 0u);
@@ -1374,6 +1392,19 @@ TEST_F(DesktopTest, FindNewAndTheWindowsSizeNextTime) {
   Key("ctrl+s");
   ASSERT_TRUE(WaitTitle(main, "e.inp - Orbelin"));
   EXPECT_EQ(ReadBytes(script), "WRITE 1;\r\nWRITE 33;\r\nWRITE 1;\0"s);
+  // F3 finds the next (it did nothing while two actions held it).
+  Key("ctrl+Home");
+  Key("ctrl+f");
+  ASSERT_NE(WaitForDialog("Find"), 0u);
+  Key("ctrl+a");
+  Type("1;");
+  Key("Return");
+  ASSERT_TRUE(WaitDialogGone("Find"));
+  Key("F3");
+  Type("4;");
+  Key("ctrl+s");
+  EXPECT_TRUE(WaitFor([&] { return ReadBytes(script) == "WRITE 1;\r\nWRITE 33;\r\nWRITE 4;\0"s; }))
+      << ReadBytes(script);
   Key("ctrl+n");
   ASSERT_TRUE(WaitTitle(main, "Orbelin"));
 

@@ -341,6 +341,35 @@ TEST_F(MainWindowTest, BoxesUseTheDesktopsFixedFontAndScrollSideways) {
   EXPECT_TRUE(WaitUntil([&] { return bar->isVisible() && bar->maximum() > 0; }));
 }
 
+// After Save Anyway the box shows what was saved ('?' for Ω), so that the
+// next Calc runs what is seen; the caret stays, and one undo brings Ω back
+// as an unsaved change.
+TEST_F(MainWindowTest, SaveAnywayShowsWhatWasSaved) {
+  WriteBytes(home / "walk.inp", "WRITE 1;\0"s);
+  WriteDefinition(home.folder(), home / "walk.inp");
+  Attach();
+  controller->Start();
+  QPlainTextEdit* script = window.box(Box::kScript);
+  script->moveCursor(QTextCursor::End);
+  script->insertPlainText(QString::fromUtf8(" WRITE '\xCE\xA9x';"));  // as typed
+  const int caret = script->textCursor().position();
+  AnswerNextModal([](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (box == nullptr) return modal->close(), void();
+    for (QAbstractButton* button : box->buttons()) {
+      if (button->text() == "&Save Anyway") button->click();
+    }
+  });
+  controller->Calc();
+  EXPECT_EQ(ReadBytes(home / "walk.inp"), "WRITE 1; WRITE '?x';\0"s);
+  EXPECT_EQ(window.BoxText(Box::kScript), "WRITE 1; WRITE '?x';");
+  EXPECT_EQ(script->textCursor().position(), caret);
+  EXPECT_EQ(ShownTitle(window), "walk.inp - Orbelin");
+  script->undo();
+  EXPECT_EQ(window.BoxText(Box::kScript), "WRITE 1; WRITE '\xCE\xA9x';");
+  EXPECT_EQ(ShownTitle(window), "*walk.inp - Orbelin");
+}
+
 // Qt runs neither of two actions that share a key ("Ambiguous shortcut
 // overload"): every key belongs to one action only.
 TEST_F(MainWindowTest, NoKeyBelongsToTwoActions) {
