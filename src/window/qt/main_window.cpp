@@ -800,9 +800,8 @@ void MainWindow::Zoom(int step) {
 void MainWindow::SetHandOffNote(const std::string& text) {
   // An ampersand in the path would be taken for a key letter; the item's
   // own letter is its first.
-  hand_off_note_->setText(
-      QLatin1Char('&') +
-      QString::fromStdString(text).replace(QLatin1Char('&'), QLatin1String("&&")));
+  hand_off_note_->setText(QLatin1Char('&') + QString::fromStdString(text).replace(
+                                                 QLatin1Char('&'), QLatin1String("&&")));
 }
 
 void MainWindow::SetClipboard(const std::string& text) {
