@@ -9,6 +9,12 @@
 // a file (Load over edits, Done without a file, saving over text after a
 // NUL byte, characters Windows-1252 lacks, replacing another file, a file
 // another program changed since it was loaded) asks first.
+//
+// Its parts, each in a file of its own: the start, the commands and the
+// point's ways out (window_controller.cpp), Calc (controller_calc.cpp),
+// loading (controller_load.cpp), saving and its questions
+// (controller_save.cpp), the end (controller_end.cpp) and the copy of
+// unsaved text (controller_recovery.cpp).
 #pragma once
 
 #include <optional>
