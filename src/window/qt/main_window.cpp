@@ -99,10 +99,6 @@ void Place(QWidget* widget, const Rect& r) {
   widget->setGeometry(r.x, r.y, std::max(0, r.width), std::max(0, r.height));
 }
 
-}  // namespace
-
-namespace {
-
 // No key may belong to two actions: Qt then runs neither ("ambiguous
 // shortcut"). A key that a standard key list already holds is given once.
 QList<QKeySequence> Unique(const QList<QKeySequence>& keys) {
@@ -138,10 +134,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   position_->setTextFormat(Qt::PlainText);
   position_->setContentsMargins(0, 0, 6, 0);
   position_->setAccessibleName(QStringLiteral("Line and column"));
-  menuBar()->setAccessibleName(QStringLiteral("Menus"));
   position_->setAccessibleDescription(
       QStringLiteral("Where the caret stands in the script, as errors are placed: line:column"));
   menuBar()->setCornerWidget(position_, Qt::TopRightCorner);
+  menuBar()->setAccessibleName(QStringLiteral("Menus"));
   setAcceptDrops(true);
 
   client_ = new QWidget(this);
@@ -188,11 +184,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   // there. Selecting, copying and the caret (Return on a diagnostic) stay.
   results_->setReadOnly(true);
   results_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  // The boxes' keys, and on their viewports a click on an error or a
+  // warning listed under the results (the caret goes to its place in the
+  // script) and a file dropped on either box (it opens).
   script_->installEventFilter(this);
   results_->installEventFilter(this);
-  // A click on an error or a warning listed under the results takes the
-  // caret to its place in the script (the viewports' filter), and a file
-  // dropped on either box opens.
   // The document knows whether it holds unsaved changes (an undo back to
   // the saved text clears it); the title's [*] shows it.
   connect(script_->document(), &QTextDocument::modificationChanged, this,
