@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "frontend/calc.h"
 #include "frontend/script_bytes.h"
@@ -53,13 +54,15 @@ FileCalc CalcScriptFile(Session& session, const ScriptFileNames& names, SourceEn
 
 // The window's Calc: `script_bytes`, the bytes it saved into names.script
 // (or found there already), run; the results and the listing are written
-// beside the file. The file must still be there to be read.
-FileCalc CalcSavedScript(Session& session, const ScriptFileNames& names, std::string script_bytes);
+// beside the file. The file must still be there to be read. `lost` names
+// the characters that became '?' when the box's text was converted.
+FileCalc CalcSavedScript(Session& session, const ScriptFileNames& names, std::string script_bytes,
+                         std::vector<LostCharacter> lost = {});
 
 // A text that has no file (standard input, the command line's text); its
 // results and listing go where `outputs` names them, if anywhere. `damage`
-// is what decoding it changed (DecodeScript).
+// and `lost` are what decoding it changed (DecodeScript).
 FileCalc CalcText(Session& session, const ScriptFileNames& outputs, std::string source,
-                  Utf8Damage damage = {});
+                  Utf8Damage damage = {}, std::vector<LostCharacter> lost = {});
 
 }  // namespace orbelin

@@ -36,7 +36,8 @@ void WindowController::Calc() {
       return;
   }
   BuildFileNames();
-  const FileCalc calc = CalcSavedScript(session_, names_, std::move(script.bytes));
+  const FileCalc calc =
+      CalcSavedScript(session_, names_, std::move(script.bytes), std::move(script.lost));
   if (!calc.ran()) {
     platform_.ShowError(calc.Problem(names_));
     return;

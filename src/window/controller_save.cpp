@@ -35,7 +35,7 @@ void WindowController::NoteLostCharacters(const std::string& text) {
 WindowController::Script WindowController::TakeScript() {
   Script script;
   script.text = platform_.BoxText(Box::kScript);
-  script.bytes = ScriptFileFromBoxText(script.text);
+  script.bytes = ScriptFileFromBoxText(script.text, &script.lost);
   return script;
 }
 

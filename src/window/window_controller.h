@@ -24,6 +24,7 @@
 
 #include "frontend/diagnostic.h"
 #include "frontend/file_io.h"
+#include "frontend/lost_characters.h"
 #include "frontend/script_names.h"
 #include "interp/session.h"
 #include "window/platform.h"
@@ -110,6 +111,7 @@ class WindowController {
   struct Script {
     std::string text;
     std::string bytes;
+    std::vector<LostCharacter> lost;  // what became '?' in `bytes`, for the hints
   };
   Script TakeScript();
   // Saves `script` to `path`, asking first where that would lose anything.

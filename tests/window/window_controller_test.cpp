@@ -625,6 +625,23 @@ TEST_F(WindowControllerTest, CharactersWindows1252LacksAreNotedAndAskedAbout) {
             "Windows-1252, the code of script files, has no 😀 or №: saved, they become '?'.");
 }
 
+// Saved as '?', a character is still named by the hints of the Calc that
+// saved it: the box shows '?', the hint says what it was.
+TEST_F(WindowControllerTest, HintsNameWhatWasSavedAsAQuestionMark) {
+  PrepareWalk();
+  controller.Start();
+  Edit("VAR LAT;\nLAT = N 48\xC2\xB0 12\xE2\x80\xB2 20.7\xE2\x80\xB3;");  // prime signs
+  platform.answers = {Answer::kYes};
+  controller.Calc();
+  EXPECT_EQ(platform.script_box, "VAR LAT;\nLAT = N 48\xC2\xB0 12? 20.7?;");
+  EXPECT_NE(platform.results_box.find("2:15: error: \";\" expected (E6)\n"
+                                      "  hint: minutes are marked with ' and seconds with \" (the "
+                                      "keyboard's apostrophe and double quote), not with the prime "
+                                      "sign"),
+            std::string::npos)
+      << platform.results_box;
+}
+
 // The system ends the program (log-out, kill): the edit is saved as Done
 // saves it, and what cannot go to its file unharmed goes to a new file that
 // the next start opens.
@@ -1031,7 +1048,7 @@ TEST_F(WindowControllerTest, HandOffMessages) {
             (std::vector<std::string>{"Kein Punkt gesetzt", "OziExplore not running"}));
   EXPECT_EQ(ReadBytes(maps / "apidata1.$$$"), "52.500000\n-13.250000\n");
 
-  // The handheld's words, and on a second line which file and why.
+  // Orbelin's own words, and on a second line which file and why.
   WriteBytes(home / "Orbelin.ini", "/no/such/folder");
   controller.Start();
   controller.HandOff();

@@ -33,6 +33,7 @@
 #include <cstdlib>
 
 #include "frontend/caret.h"
+#include "frontend/pasted_text.h"
 #include "window/layout.h"
 #include "window/qt/handbook_window.h"
 #include "window/qt/message_box.h"
@@ -68,8 +69,9 @@ QFont BoxFont() {
 }
 
 // Pasted text as typed text: composed characters (e + U+0301 would be
-// saved as "e?", although Windows-1252 has é), and the Tab key's blanks
-// for tab characters, which would end the script.
+// saved as "e?", although Windows-1252 has é), the Tab key's blanks for
+// tabs, which would end the script, and a web page's coordinates as the
+// language writes them (PastedText).
 class ScriptEdit : public QPlainTextEdit {
  public:
   using QPlainTextEdit::QPlainTextEdit;
@@ -81,7 +83,8 @@ class ScriptEdit : public QPlainTextEdit {
     const QTextBlock block = document()->findBlock(cursor.selectionStart());
     const QString before = block.text().left(cursor.selectionStart() - block.position());
     const QString text = source->text().normalized(QString::NormalizationForm_C);
-    insertPlainText(QString::fromStdString(ExpandTabs(text.toStdString(), before.toStdString())));
+    insertPlainText(
+        QString::fromStdString(ExpandTabs(PastedText(text.toStdString()), before.toStdString())));
     ensureCursorVisible();
   }
 };
@@ -152,7 +155,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   palette.setColor(QPalette::WindowText, Qt::black);
   label_->setPalette(palette);
 
-  // The one-letter buttons of the handheld, each with the name a screen
+  // The one-letter buttons Orbelin has always had, each with the name a screen
   // reader says and Alt and its letter to press it.
   calc_ =
       AddButton('B', WindowController::kCalcButton, "Calc", "Calc", WindowController::kCalcMenu);
@@ -239,7 +242,7 @@ QAction* MainWindow::AddCommand(QMenu* menu, const char* text, int id,
 }
 
 // Every item has a letter to press with Alt (the File menu's Calc, Save and
-// Load keep the handheld's words).
+// Load keep the plain words Orbelin has always shown).
 void MainWindow::CreateFileMenu() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   AddCommand(file, "&Calc", WindowController::kCalcMenu,
