@@ -22,6 +22,7 @@
 #include "frontend/lost_characters.h"
 #include "frontend/pasted_text.h"
 #include "frontend/point.h"
+#include "frontend/position_fix.h"
 #include "frontend/save_rules.h"
 #include "frontend/script_bytes.h"
 #include "frontend/script_names.h"
@@ -136,6 +137,7 @@ val PointView(bool set, double lat, double lon) {
   if (refusal.empty()) {
     point.set("text", CoordinateText(p.lat, p.lon));
     point.set("geo", GeoPinUri(p.lat, p.lon));
+    point.set("osm", OpenStreetMapUri(p.lat, p.lon));
   }
   return point;
 }
@@ -195,12 +197,35 @@ std::string GpxAt(bool set, double lat, double lon, const std::string& name) {
   return PointRefusal(p).empty() ? GpxWaypoint(lat, lon, name) : "";
 }
 
-// The phone's position as a literal for the script box, with its accuracy.
-std::string PositionLiteralAt(double lat, double lon, double accuracy) {
-  return PositionLiteral(lat, lon, accuracy);
+// The phone's position (one fix, or the mean of `fixes`) as the script box
+// takes it at the caret, whose line holds `before` and `after` it.
+std::string PositionInsertionAt(double lat, double lon, double accuracy, int fixes,
+                                const std::string& before, const std::string& after) {
+  return PositionInsertion(lat, lon, accuracy, fixes, before, after);
 }
 
-// From here to the point: {text, distance, bearing, found}.
+// The mean of fixes [{lat, lon, accuracy}]: {lat, lon, spread, accuracy,
+// fixes, text}.
+val AverageOf(val fixes) {
+  std::vector<Fix> list;
+  const int n = fixes["length"].as<int>();
+  for (int i = 0; i < n; ++i) {
+    list.push_back({fixes[i]["lat"].as<double>(), fixes[i]["lon"].as<double>(),
+                    fixes[i]["accuracy"].as<double>()});
+  }
+  const AveragedPosition mean = AverageFixes(list);
+  val result = val::object();
+  result.set("lat", mean.lat);
+  result.set("lon", mean.lon);
+  result.set("spread", mean.spread);
+  result.set("accuracy", mean.accuracy);
+  result.set("fixes", mean.fixes);
+  result.set("text", AverageText(mean));
+  return result;
+}
+
+// From here to the point along the geodesic: {text, distance, bearing,
+// found, distanceText, bearingText}.
 val LegTo(double from_lat, double from_lon, double lat, double lon) {
   const Leg leg = LegBetween(from_lat, from_lon, lat, lon);
   val result = val::object();
@@ -208,6 +233,8 @@ val LegTo(double from_lat, double from_lon, double lat, double lon) {
   result.set("distance", leg.distance);
   result.set("bearing", leg.bearing);
   result.set("text", LegText(leg));
+  result.set("distanceText", leg.found ? LegDistanceText(leg.distance) : "");
+  result.set("bearingText", leg.found ? LegBearingText(leg.bearing) : "");
   return result;
 }
 
@@ -401,7 +428,8 @@ EMSCRIPTEN_BINDINGS(orbelin_engine) {
   emscripten::function("declaredNames", &DeclaredNames);
   emscripten::function("pointView", &PointView);
   emscripten::function("gpxAt", &GpxAt);
-  emscripten::function("positionLiteral", &PositionLiteralAt);
+  emscripten::function("positionInsertion", &PositionInsertionAt);
+  emscripten::function("averageFixes", &AverageOf);
   emscripten::function("legTo", &LegTo);
   emscripten::function("judgeImport", &JudgeImportFile);
   emscripten::function("lostCharactersQuestion", &LostCharactersQuestionFor);

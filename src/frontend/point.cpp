@@ -109,21 +109,29 @@ std::string GeoPinUri(double lat, double lon) {
   return text;
 }
 
-std::string OsmUri(double lat, double lon) {
-  char text[256];
-  std::snprintf(text, sizeof text,
-                "https://www.openstreetmap.org/?mlat=%.6f&mlon=%.6f#map=16/%.6f/%.6f", lat, lon,
-                lat, lon);
-  return text;
-}
-
 std::string CoordinateText(double lat, double lon) {
   // The same text as a script's WGC writes.
   return Cp1252ToUtf8(GeocacheText(lat, lon));
 }
 
+std::string OpenStreetMapUri(double lat, double lon) {
+  char text[256];
+  std::snprintf(text, sizeof text,
+                "https://www.openstreetmap.org/?mlat=%.6f&mlon=%.6f#map=18/%.6f/%.6f", lat, lon,
+                lat, lon);
+  return text;
+}
+
+std::string LatitudeLiteral(double lat) {
+  return HalfLiteral(lat, 'N', 'S');
+}
+
+std::string LongitudeLiteral(double lon) {
+  return HalfLiteral(lon, 'E', 'W');
+}
+
 std::string PositionLiteral(double lat, double lon, double accuracy_m) {
-  std::string text = HalfLiteral(lat, 'N', 'S') + ", " + HalfLiteral(lon, 'E', 'W');
+  std::string text = LatitudeLiteral(lat) + ", " + LongitudeLiteral(lon);
   if (accuracy_m > 0 && maths::isfinite(accuracy_m)) {
     char comment[64];
     std::snprintf(comment, sizeof comment, " {\xC2\xB1%.0f m}", maths::ceil(accuracy_m));
@@ -138,27 +146,35 @@ Leg LegBetween(double from_lat, double from_lon, double to_lat, double to_lon) {
   return {r.distance, r.azimuth, true};
 }
 
-std::string LegText(const Leg& leg) {
-  if (!leg.found) return "no distance: the places are nearly opposite on the Earth";
+std::string LegDistanceText(double metres) {
+  char text[64];
+  if (metres < 999.5) {
+    std::snprintf(text, sizeof text, "%.0f m", metres);
+  } else {
+    const double km = metres / 1000;
+    const int decimals = km < 99.995 ? 2 : km < 999.95 ? 1 : 0;
+    std::snprintf(text, sizeof text, "%.*f km", decimals, km);
+  }
+  return text;
+}
+
+std::string LegBearingText(double degrees) {
   static const char* const kPoints[] = {"N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE",
                                         "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
   // Whole degrees as shown, 360 being north again; the compass point of
   // the degrees shown, so that the two never disagree.
-  long long degrees = maths::llround(leg.bearing);
-  if (degrees >= 360 || degrees < 0) degrees = 0;
-  const char* point = kPoints[((degrees * 2 + 22) / 45) % 16];
-  char text[96];
-  if (leg.distance < 0.5) return "0 m: you are at the point";
-  if (leg.distance < 999.5) {
-    std::snprintf(text, sizeof text, "%.0f m, bearing %lld\xC2\xB0 (%s)", leg.distance, degrees,
-                  point);
-  } else {
-    const double km = leg.distance / 1000;
-    const int decimals = km < 99.995 ? 2 : km < 999.95 ? 1 : 0;
-    std::snprintf(text, sizeof text, "%.*f km, bearing %lld\xC2\xB0 (%s)", decimals, km, degrees,
-                  point);
-  }
+  long long whole = maths::isfinite(degrees) ? maths::llround(maths::fmod(degrees, 360.0)) : 0;
+  if (whole >= 360 || whole < 0) whole = 0;
+  char text[32];
+  std::snprintf(text, sizeof text, "%lld\xC2\xB0 (%s)", whole,
+                kPoints[((whole * 2 + 22) / 45) % 16]);
   return text;
+}
+
+std::string LegText(const Leg& leg) {
+  if (!leg.found) return "no distance: the places are nearly opposite on the Earth";
+  if (leg.distance < 0.5) return "0 m: you are at the point";
+  return LegDistanceText(leg.distance) + ", bearing " + LegBearingText(leg.bearing);
 }
 
 std::string GpxWaypoint(double lat, double lon, std::string_view name) {

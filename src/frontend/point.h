@@ -36,14 +36,20 @@ std::string GeoUri(double lat, double lon);
 // rather than only centre the map there.
 std::string GeoPinUri(double lat, double lon);
 
-// The point on openstreetmap.org, for a web browser where nothing takes
-// geo: links: a marker at the point, the map zoomed to streets.
-std::string OsmUri(double lat, double lon);
-
 // "N 48° 12.345 E 011° 30.500" (UTF-8): hemisphere, whole degrees (two
 // digits for the latitude, three for the longitude) and minutes rounded to
 // thousandths, carried into the degrees when they round up to 60.
 std::string CoordinateText(double lat, double lon);
+
+// An https link to the point on OpenStreetMap's map, with a marker: for a
+// phone or a desktop that has no program for geo: links.
+std::string OpenStreetMapUri(double lat, double lon);
+
+// One half of a position as the script language writes it: "°N 48 12.345",
+// "°W 7 30.000" (UTF-8), to thousandths of a minute, carried as in
+// CoordinateText.
+std::string LatitudeLiteral(double lat);
+std::string LongitudeLiteral(double lon);
 
 // A position as the script language writes it, for the script box:
 // "°N 48 12.345, °E 11 30.500" (UTF-8): the hemisphere letter, whole
@@ -62,6 +68,14 @@ struct Leg {
   bool found = false;
 };
 Leg LegBetween(double from_lat, double from_lon, double to_lat, double to_lon);
+
+// A distance as a person walking reads it: "650 m" below a kilometre,
+// then "1.24 km", "123.5 km", "1235 km".
+std::string LegDistanceText(double metres);
+
+// A bearing in whole degrees and its compass point: "245° (WSW)"; 359.6
+// is "0° (N)".
+std::string LegBearingText(double degrees);
 
 // "1.24 km, bearing 245° (WSW)", "650 m, bearing 12° (NNE)", for a person
 // walking there; "no distance: the places are nearly opposite on the

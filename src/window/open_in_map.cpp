@@ -9,7 +9,7 @@ namespace orbelin {
 void OpenPointInMap(Platform& platform, double lat, double lon) {
   const std::string geo = GeoPinUri(lat, lon);
   if (platform.OpenLink(geo)) return;
-  const std::string web = OsmUri(lat, lon);
+  const std::string web = OpenStreetMapUri(lat, lon);
   if (platform.OpenLink(web)) {
     platform.ShowNote(
         "No program here opens geo: links, so the point is shown on "

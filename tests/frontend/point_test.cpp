@@ -65,12 +65,13 @@ TEST(Point, Forms) {
   EXPECT_NE(gpx.find("<name>a&lt;b&gt;&amp;&quot;c&quot;</name>"), std::string::npos);
 }
 
-TEST(Point, GeoPinUriAsksMapAppsForAPin) {
+TEST(Point, MapLinks) {
+  // geo: with a query, so map apps drop a pin; OpenStreetMap's marker
+  // (mlat, mlon) and its map centred there, for phones without geo:.
   EXPECT_EQ(GeoPinUri(48.20575, -11.50833333), "geo:48.205750,-11.508333?q=48.205750,-11.508333");
-  // openstreetmap.org's own link form: mlat and mlon place the marker.
-  EXPECT_EQ(OsmUri(-33.8568, 151.2153),
-            "https://www.openstreetmap.org/?mlat=-33.856800&mlon=151.215300"
-            "#map=16/-33.856800/151.215300");
+  EXPECT_EQ(OpenStreetMapUri(48.20575, -11.50833333),
+            "https://www.openstreetmap.org/?mlat=48.205750&mlon=-11.508333#map=18/48.205750/"
+            "-11.508333");
 }
 
 // The literal is typed into a script: it must read back as the place it

@@ -103,3 +103,32 @@ export async function loadDialog(page) {
 }
 
 export const listed = (dialog, list) => dialog.getByRole('list', { name: list }).getByRole('listitem').locator('.open').allTextContents();
+
+// Leaves the storage with no room at all.
+export async function fillStorage(page) {
+  await page.evaluate(() => {
+    let n = 1 << 23;
+    for (let i = 0; n > 0; i++) {
+      try {
+        localStorage.setItem(`filler${i}`, 'x'.repeat(n));
+      } catch {
+        n >>= 1;
+      }
+    }
+  });
+}
+
+export const freeStorage = (page) => page.evaluate(() => {
+  for (const key of Object.keys(localStorage)) if (key.startsWith('filler')) localStorage.removeItem(key);
+});
+
+// The results as the page shows them: in the results box, or for a long
+// text in the view of blocks that stands in its place, once all of it is
+// there.
+export async function resultsText(page) {
+  await page.waitForFunction(() => !document.getElementById('results-long').hasAttribute('aria-busy'));
+  return page.evaluate(() => {
+    const long = document.getElementById('results-long');
+    return long.hidden ? document.getElementById('results').value : long.textContent;
+  });
+}

@@ -197,11 +197,16 @@ test('a point kept by the page goes on in a new session; Calc says when a run se
   assert.equal(Module.gpxAt(true, 123, 11.25, 'x'), '');
 });
 
-test('the Here key\'s literal and the way from here come from the core', () => {
-  assert.equal(Module.positionLiteral(-33.5, -70.25, 3.2), '°S 33 30.000, °W 70 15.000 {±4 m}');
+test('Here\'s and Average\'s text, the way from here and the map links come from the core', () => {
+  assert.equal(Module.positionInsertion(-33.5, -70.25, 3.2, 1, 'CP(', ''), '°S 33 30.000, °W 70 15.000 {±4 m}');
+  assert.equal(Module.positionInsertion(-33.5, -70.25, 3.2, 10, '', ''), 'OLAT = °S 33 30.000; OLON = °W 70 15.000; {±4 m, mean of 10 fixes}');
+  const mean = Module.averageFixes([{ lat: 0, lon: 0, accuracy: 3 }, { lat: 0, lon: 0.00002, accuracy: 5 }]);
+  assert.deepEqual([mean.fixes, mean.lat, mean.lon, mean.text], [2, 0, 0.00001, '2 fixes, spread 1.1 m, ±4 m']);
   const leg = Module.legTo(0, 0, 0, 0.001);
   assert.equal(leg.found, true);
   assert.equal(leg.text, '111 m, bearing 90° (E)');
+  assert.deepEqual([leg.distanceText, leg.bearingText], ['111 m', '90° (E)']);
+  assert.equal(Module.pointView(true, 48.5, 11.25).osm, 'https://www.openstreetmap.org/?mlat=48.500000&mlon=11.250000#map=18/48.500000/11.250000');
   assert.equal(Module.legTo(0, 0, 0.5, 179.7).found, false);
 });
 

@@ -12,8 +12,8 @@ import path from 'node:path';
 import { top } from './engine.mjs';
 import { buildZip, zipBomb } from './zip_samples.mjs';
 import {
-  assertName, assertSaid, calc, listed, loadDialog, openPage, ready, resultsBox, saveAs, scriptBox,
-  startBrowser, stored,
+  assertName, assertSaid, calc, fillStorage, freeStorage, listed, loadDialog, openPage, ready, resultsBox,
+  saveAs, scriptBox, startBrowser, stored,
 } from './browser.mjs';
 
 let session;
@@ -397,24 +397,6 @@ describe('keeping scripts', () => {
     assert.equal(await note(b).isVisible(), false);
     await context.close();
   });
-});
-
-// Leaves the storage with no room at all.
-async function fillStorage(page) {
-  await page.evaluate(() => {
-    let n = 1 << 23;
-    for (let i = 0; n > 0; i++) {
-      try {
-        localStorage.setItem(`filler${i}`, 'x'.repeat(n));
-      } catch {
-        n >>= 1;
-      }
-    }
-  });
-}
-
-const freeStorage = (page) => page.evaluate(() => {
-  for (const key of Object.keys(localStorage)) if (key.startsWith('filler')) localStorage.removeItem(key);
 });
 
 // The browser refuses the page its storage, as with cookies blocked.

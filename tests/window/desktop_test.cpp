@@ -933,7 +933,7 @@ TEST_F(DesktopTest, PointAsGpxMapLinkAndText) {
     return ReadBytes(tmp / "home/opened") ==
            geo +
                "https://www.openstreetmap.org/?mlat=48.205750&mlon=11.508333"
-               "#map=16/48.205750/11.508333\n";
+               "#map=18/48.205750/11.508333\n";
   })) << ReadBytes(tmp / "home/opened");
   EXPECT_TRUE(WaitSaid("Note: No program here opens geo: links"));
   WriteBytes(tmp / "bin/xdg-open", "#!/bin/sh\nexit 3\n");

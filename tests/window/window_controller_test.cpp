@@ -1166,7 +1166,7 @@ TEST_F(WindowControllerTest, PointGoesOutAsGpxMapLinkAndText) {
 TEST(OpenPointInMap, GeoLinkThenTheWebThenAMessage) {
   const std::string geo = "geo:-33.856800,151.215300?q=-33.856800,151.215300";
   const std::string web =
-      "https://www.openstreetmap.org/?mlat=-33.856800&mlon=151.215300#map=16/-33.856800/151.215300";
+      "https://www.openstreetmap.org/?mlat=-33.856800&mlon=151.215300#map=18/-33.856800/151.215300";
   struct Case {
     bool geo_opens, web_opens;
     std::vector<std::string> tried;

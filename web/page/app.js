@@ -9,14 +9,17 @@ import { Keeper } from './keeper.js';
 import { CalcEngine } from './engine_client.js';
 import { copyText, share, showHandOff } from './handoff.js';
 import { findHere } from './here.js';
+import { openAverage } from './average.js';
 import { openHelp } from './help.js';
 import { isZip, unzip, zip } from './zip.js';
 import { openVary } from './vary.js';
+import { ResultsView } from './results_view.js';
 
 const $ = (id) => document.getElementById(id);
 const script = $('script');
 const results = $('results');
 const status = $('status');
+const shown = new ResultsView(results, $('results-long'));
 const finePointer = matchMedia('(pointer: fine)');
 
 let Module = null; // the engine in the page: conversions, names, the point's forms
@@ -143,13 +146,13 @@ addEventListener('resize', drawBand);
 
 // ---- Calc
 
-const SHOWN_DIAGNOSTICS = 200; // more would only slow the page: the listing has them all
-
-function showDiagnostics(diagnostics) {
+// The engine's worker sends the first diagnostics (more would only slow the
+// page: the listing has them all) and how many there are.
+function showDiagnostics(diagnostics, count = diagnostics.length) {
   const section = $('diagnostics');
   const list = section.querySelector('ol');
   list.replaceChildren();
-  for (const d of diagnostics.slice(0, SHOWN_DIAGNOSTICS)) {
+  for (const d of diagnostics) {
     const item = document.createElement('li');
     item.className = d.kind;
     const button = document.createElement('button');
@@ -165,12 +168,12 @@ function showDiagnostics(diagnostics) {
     }
     list.append(item);
   }
-  if (diagnostics.length > SHOWN_DIAGNOSTICS) {
+  if (count > diagnostics.length) {
     const item = document.createElement('li');
-    item.textContent = `… and ${diagnostics.length - SHOWN_DIAGNOSTICS} more: the listing marks every one.`;
+    item.textContent = `… and ${count - diagnostics.length} more: the listing marks every one.`;
     list.append(item);
   }
-  section.hidden = diagnostics.length === 0;
+  section.hidden = count === 0;
 }
 
 $('diagnostics').addEventListener('click', (e) => {
@@ -180,23 +183,24 @@ $('diagnostics').addEventListener('click', (e) => {
 
 function statusOf(report) {
   if (report.errorCount > 0) return { text: `Compilation errors: ${report.errorCount}`, isError: true };
-  const n = report.diagnostics.length;
+  const n = report.diagnosticCount ?? report.diagnostics.length;
   return { text: n === 0 ? '' : `${n} warning${n === 1 ? '' : 's'}: see below`, isError: false };
 }
 
 // Shows a run: the results, or after errors the listing from the line above
 // its first marked error.
 function showRun(run) {
-  results.value = run.shown;
-  results.scrollTop = 0;
-  if (run.errorCount > 0) {
-    const firstMarked = run.shown.split('\n', 2000).findIndex((l) => l.startsWith('*****'));
-    const lineHeight = parseFloat(getComputedStyle(results).lineHeight) || 16;
-    results.scrollTop = Math.max(0, (firstMarked - 2) * lineHeight);
+  let top = 0;
+  const marked = run.errorCount > 0 ? run.shown.indexOf('\n*****') : -1;
+  if (marked >= 0) {
+    let line = 0;
+    for (let i = run.shown.indexOf('\n'); i >= 0 && i < marked; i = run.shown.indexOf('\n', i + 1)) line++;
+    top = Math.max(0, line - 1);
   }
   const { text, isError } = statusOf(run);
   say(text, isError);
-  showDiagnostics(run.diagnostics);
+  showDiagnostics(run.diagnostics, run.diagnosticCount);
+  return shown.show(run.shown, top);
 }
 
 let progressTimer = 0;
@@ -211,6 +215,8 @@ function showProgress(on) {
   tick();
   progressTimer = setInterval(tick, 1000);
 }
+
+let shownCalcs = 0; // which Calc's results the box shows
 
 const enginePoint = () => (point.set ? { set: true, lat: point.lat, lon: point.lon } : null);
 
@@ -249,12 +255,18 @@ async function calc() {
     shown: report.shown,
     errorCount: report.errorCount,
     diagnostics: report.diagnostics,
+    diagnosticCount: report.diagnosticCount,
     caret: report.caret,
   };
-  showRun(run);
-  // The caret goes to the last error only in the text that ran.
-  if (report.errorCount > 0 && script.value === text) placeCaret(report.caret);
+  const calcs = ++shownCalcs;
+  const showing = showRun(run);
   store.saveLastRun(run);
+  // The caret goes to the last error only in the text that ran, and once
+  // the listing is on the page: while the box has the focus, the browser
+  // takes long over every change of the page when the box holds megabytes.
+  if (report.errorCount === 0) return;
+  await showing;
+  if (calcs === shownCalcs && script.value === text) placeCaret(report.caret);
 }
 
 async function restartEngine() {
@@ -279,27 +291,27 @@ $('cancel').addEventListener('click', async () => {
 // ---- Results: wrap, copy, share
 
 $('wrap').addEventListener('click', () => {
-  const on = results.wrap !== 'soft';
-  results.wrap = on ? 'soft' : 'off';
+  const on = !shown.wrap;
+  shown.wrap = on;
   $('wrap').setAttribute('aria-pressed', String(on));
 });
 
 $('copy-results').addEventListener('click', async () => {
-  if (!results.value) {
+  if (!shown.text) {
     say('No results to copy: Calc first.');
     return;
   }
-  say((await copyText(results.value)) ? 'Copied the results' : 'The browser did not copy: select the results and copy them', false);
+  say((await copyText(shown.text)) ? 'Copied the results' : 'The browser did not copy: select the results and copy them', false);
 });
 
 $('share-results').hidden = !navigator.share;
 $('share-results').addEventListener('click', async () => {
-  if (!results.value) {
+  if (!shown.text) {
     say('No results to share: Calc first.');
     return;
   }
-  const done = await share({ title: `${keeper.name} – Orbelin`, text: results.value });
-  if (done === 'unsupported') say((await copyText(results.value)) ? 'Copied the results' : 'Select the results and copy them');
+  const done = await share({ title: `${keeper.name} – Orbelin`, text: shown.text });
+  if (done === 'unsupported') say((await copyText(shown.text)) ? 'Copied the results' : 'Select the results and copy them');
 });
 
 // ---- Key row
@@ -337,6 +349,15 @@ $('keyword').addEventListener('change', (e) => {
   if (word) insert(word);
 });
 
+// A position at the caret as the core writes it for that place: a pair in
+// a call, a statement on a line of its own.
+function insertPosition({ lat, lon, accuracy, fixes = 1 }, start, end) {
+  const text = script.value;
+  const lineStart = text.lastIndexOf('\n', start - 1) + 1;
+  const lineEnd = text.indexOf('\n', end) < 0 ? text.length : text.indexOf('\n', end);
+  insert(Module.positionInsertion(lat, lon, accuracy, fixes, text.slice(lineStart, start), text.slice(end, lineEnd)), start, end);
+}
+
 $('here').addEventListener('click', async () => {
   if (!Module) return;
   // Where the caret was when the key was pressed: the fix may take a while.
@@ -344,11 +365,20 @@ $('here').addEventListener('click', async () => {
   say('Finding your position…');
   try {
     const here = await findHere();
-    insert(Module.positionLiteral(here.lat, here.lon, here.accuracy), start, end);
+    insertPosition(here, start, end);
     say(`Inserted your position (±${Math.ceil(here.accuracy)} m)`);
   } catch (e) {
     say(e.message, true);
   }
+});
+
+$('average').addEventListener('click', () => {
+  if (!Module) return;
+  const [start, end] = [script.selectionStart, script.selectionEnd];
+  openAverage(Module, (mean) => {
+    insertPosition(mean, start, end);
+    say(`Inserted the mean of ${mean.fixes} fixes (±${Math.ceil(mean.accuracy)} m)`);
+  });
 });
 
 $('paste-hint').addEventListener('click', () => openHelp('paste coordinates'));
@@ -426,7 +456,7 @@ function fillLists() {
 }
 
 async function openStored(name) {
-  await keeper.flush();
+  if (!(await keeper.settle())) return;
   keeper.open(name, store.get(name) ?? '');
   unmark();
   say(`Loaded ${name}`);
@@ -434,7 +464,7 @@ async function openStored(name) {
 }
 
 async function openExample(name) {
-  await keeper.flush();
+  if (!(await keeper.settle())) return;
   try {
     keeper.open(name, await exampleText(name), { example: true });
     unmark();
@@ -468,10 +498,8 @@ async function undoDelete() {
     return;
   }
   deleted = null;
-  if (wasCurrent) {
-    await keeper.flush();
-    keeper.open(target, text);
-  }
+  // Stored again in any case; the box takes it when what it holds is safe.
+  if (wasCurrent && (await keeper.settle())) keeper.open(target, text);
   loadSaid(target === name ? `Restored ${name}.` : `Restored ${name} as ${target}.`);
   fillLists();
 }
@@ -506,7 +534,7 @@ $('load').addEventListener('click', async () => {
 });
 
 $('new-script').addEventListener('click', async () => {
-  await keeper.flush();
+  if (!(await keeper.settle())) return;
   keeper.open(store.unused('script.inp'), '');
   unmark();
   $('load-dialog').close();
@@ -549,7 +577,7 @@ async function importOne(fileName, bytes) {
     say(`Not imported: ${fileName}`);
     return;
   }
-  await keeper.flush();
+  if (!(await keeper.settle())) return;
   const name = store.unused(Module.scriptName(fileName.split(/[/\\]/).pop()) || 'script.inp');
   keeper.open(name, verdict.text, { stored: false });
   unmark();
@@ -724,7 +752,7 @@ function watchForUpdates(registration) {
 }
 
 $('reload').addEventListener('click', async () => {
-  await keeper.flush();
+  if (!(await keeper.settle())) return;
   const registration = await navigator.serviceWorker.getRegistration();
   if (!registration?.waiting) {
     location.reload();

@@ -3,6 +3,8 @@
 // ends the worker to cancel a Calc and starts a new one.
 import createOrbelinEngine from './orbelin-engine.js';
 
+const SHOWN_DIAGNOSTICS = 200;
+
 let engine = null;
 const waiting = [];
 
@@ -18,9 +20,14 @@ function handle({ type, id, text, point }) {
       postMessage({ type: 'trap', id, message: String(e?.message ?? e) });
       return;
     }
-    // The page shows texts; the files' bytes stay here.
+    // The page shows one text and the first diagnostics (the listing marks
+    // every one); the files' bytes stay here. Less to copy to the page.
     delete report.resultsBytes;
     delete report.listingBytes;
+    delete report.results;
+    delete report.listing;
+    report.diagnosticCount = report.diagnostics.length;
+    report.diagnostics.length = Math.min(report.diagnostics.length, SHOWN_DIAGNOSTICS);
     postMessage({ type: 'report', id, report });
   }
 }

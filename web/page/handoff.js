@@ -1,8 +1,10 @@
 // The hand-off on a phone: the point a script set, as a geo: link that
-// drops a pin in map apps, a GPX waypoint file, text to copy or share, and
-// the way to it from where the phone is. The engine makes every form and
-// computes the way; this file only shows them.
+// drops a pin in map apps (and an OpenStreetMap link beside it, for a
+// phone without such an app), a GPX waypoint file, text to copy or share,
+// the way to it from where the phone is, and Go to walk there. The engine
+// makes every form and computes the way; this file only shows them.
 import { findHere } from './here.js';
+import { openGo } from './go.js';
 
 const $ = (id) => document.getElementById(id);
 let gpxUrl = null;
@@ -62,6 +64,7 @@ export function showHandOff(Module, point, base) {
       : 'The point set with OLAT and OLON:';
     $('handoff-text').textContent = view.text;
     $('geo-link').href = view.geo;
+    $('osm-link').href = view.osm;
     gpxUrl = URL.createObjectURL(new Blob([Module.gpxAt(true, point.lat, point.lon, base)], { type: 'application/gpx+xml' }));
     $('gpx-link').href = gpxUrl;
     $('gpx-link').download = `${base}.gpx`;
@@ -95,6 +98,13 @@ $('from-here-button').addEventListener('click', async () => {
   } catch (e) {
     line.textContent = e.message;
   }
+});
+
+$('go').addEventListener('click', () => {
+  if (!shown) return;
+  const { view, base, Module } = shown;
+  $('handoff-dialog').close();
+  openGo(Module, { name: base, lat: view.lat, lon: view.lon, text: view.text, geo: view.geo, osm: view.osm });
 });
 
 $('handoff-dialog').addEventListener('close', () => {

@@ -24,10 +24,11 @@ export class Keeper {
     this.stamp = null; // the stored script's stamp when this tab last wrote or read it
     this.dirty = false; // the box holds changes that are not stored
     this.problem = null; // null, 'full', 'refused', 'conflict', 'deleted'
+    this.why = ''; // the storage's words for a write that failed
     this.question = null; // the conflict being asked about: resolves as flush()
     this.timer = 0;
-    store.onOtherTab((name, stamp) => {
-      if (name === this.name && !this.example && stamp !== this.stamp) this.otherTabWrote(stamp);
+    store.onOtherTab((name, stamp, base) => {
+      if (name === this.name && !this.example && stamp !== this.stamp) this.otherTabWrote(stamp, base);
     });
   }
 
@@ -81,11 +82,34 @@ export class Keeper {
     return this.write();
   }
 
+  // Before the box takes another script: true when its text is stored or
+  // the user gave it up. Text that cannot be stored (the storage full, or
+  // another tab's change not settled) is asked about, as the window asks
+  // before it drops unsaved changes: Save tries again (over the other
+  // tab's text), Discard leaves the stored script as it is.
+  async settle() {
+    if (await this.flush()) return true;
+    const name = this.name;
+    const why = this.problem === 'conflict'
+      ? `${name} was changed in another tab, and the text in this tab is not stored.`
+      : `${name} is not stored: ${this.why}.`;
+    const answer = await this.ui.ask(`${why} Save it before another script opens, or discard the changes?`,
+      'Save', 'Discard');
+    if (name !== this.name) return false;
+    if (answer === 'no') {
+      this.dirty = false;
+      return true;
+    }
+    if (answer === 'yes' && this.write()) return true;
+    if (answer === 'yes') this.ui.say(`Still not saved: ${this.why}. Export ${name} to keep it, or discard it.`, true);
+    return false;
+  }
+
   // Writes now, whatever is stored; false when the write failed.
   write() {
     const text = this.box.value;
     try {
-      this.stamp = store.put(this.name, text);
+      this.stamp = store.put(this.name, text, this.stamp);
     } catch (e) {
       this.setProblem(e.full ? 'full' : 'refused', e.message);
       return false;
@@ -101,7 +125,7 @@ export class Keeper {
     const text = this.box.value;
     let stamp;
     try {
-      stamp = store.put(name, text);
+      stamp = store.put(name, text, store.stampOf(name));
     } catch (e) {
       this.setProblem(e.full ? 'full' : 'refused', e.message);
       return false;
@@ -117,7 +141,7 @@ export class Keeper {
     return true;
   }
 
-  otherTabWrote(stamp) {
+  otherTabWrote(stamp, base) {
     if (stamp === null) {
       // Deleted there: this tab still has the text, and stores it again
       // with the next change or Done.
@@ -126,13 +150,18 @@ export class Keeper {
       this.setProblem('deleted');
       return;
     }
+    // Both tabs wrote at the same instant, each before it heard of the
+    // other: the other wrote over this tab's last write without having seen
+    // it. Taking its text would drop this tab's edit without a word.
+    const overwritten = store.ownStamp(this.stamp) && base !== undefined && base !== this.stamp;
+    if (overwritten) this.dirty = this.box.value !== store.get(this.name);
     if (!this.dirty) {
       const text = store.get(this.name);
       if (text === null) return;
       const caret = this.box.selectionStart;
-      this.box.value = text;
+      if (text !== this.box.value) this.box.value = text;
       this.box.setSelectionRange(Math.min(caret, text.length), Math.min(caret, text.length));
-      this.stamp = stamp;
+      this.stamp = store.stampOf(this.name);
       this.ui.say(`${this.name} was changed in another tab: this tab shows its text now.`);
       return;
     }
@@ -163,7 +192,11 @@ export class Keeper {
       `${name} was changed in another tab since this tab stored it. Keep the text of this tab and replace the other, or load the other tab's text?`,
       'Keep This Tab’s', 'Load Other Tab’s');
     if (name !== this.name) return false;
-    if (answer === 'yes') return this.write();
+    // Either way this tab has now seen the other's version.
+    if (answer === 'yes') {
+      this.stamp = store.stampOf(name);
+      return this.write();
+    }
     if (answer === 'no') {
       this.box.value = store.get(name) ?? '';
       this.stamp = store.stampOf(name);
@@ -179,6 +212,7 @@ export class Keeper {
   // The sticky note for what keeps the box from being stored.
   setProblem(problem, why = '') {
     this.problem = problem;
+    this.why = why;
     const target = this.name;
     const kb = `${Math.ceil(this.box.value.length / 1024)} KB`;
     const texts = {

@@ -72,20 +72,33 @@ export function names() {
   return list.sort((a, b) => a.localeCompare(b));
 }
 
+// A stamp is stored as "STAMP<BASE": the stamp the writing tab had seen
+// when it wrote (empty when it knew of none). A tab whose own write is not
+// the base of the next one knows that write was overwritten unseen.
+const splitStamp = (value) => {
+  if (value === null) return { stamp: null, base: undefined };
+  const at = value.indexOf('<');
+  return at < 0 ? { stamp: value, base: undefined } : { stamp: value.slice(0, at), base: value.slice(at + 1) };
+};
+
 export const has = (name) => read(PREFIX + name) !== null;
 export const get = (name) => read(PREFIX + name);
-export const stampOf = (name) => read(STAMP + name);
+export const stampOf = (name) => splitStamp(read(STAMP + name)).stamp;
 
 const tab = Math.random().toString(36).slice(2, 10);
 let writes = 0;
 
-// Stores a script; returns its new stamp. Throws a WriteError, and then the
-// stored text is what it was.
-export function put(name, text) {
+// Whether this tab wrote the version with that stamp.
+export const ownStamp = (stamp) => typeof stamp === 'string' && stamp.startsWith(`${tab}.`);
+
+// Stores a script over the version `base` (its stamp, or null for none);
+// returns the new stamp. Throws a WriteError, and then the stored text is
+// what it was.
+export function put(name, text, base = null) {
   write(PREFIX + name, text);
   const stamp = `${tab}.${++writes}`;
   // The text first: a tab that sees the new stamp finds the new text.
-  write(STAMP + name, stamp);
+  write(STAMP + name, `${stamp}<${base ?? ''}`);
   return stamp;
 }
 
@@ -138,9 +151,11 @@ export function loadPoint() {
 // too large to keep leaves nothing, rather than something stale.
 const LAST_RUN_LIMIT = 200000;
 export function saveLastRun(run) {
-  const text = JSON.stringify(run);
+  // Measured before it is turned into JSON: a listing of megabytes would
+  // only be turned into a longer string to be thrown away.
+  const text = run.shown.length <= LAST_RUN_LIMIT ? JSON.stringify(run) : '';
   try {
-    if (text.length <= LAST_RUN_LIMIT) storage.setItem(LAST_RUN, text);
+    if (text && text.length <= LAST_RUN_LIMIT) storage.setItem(LAST_RUN, text);
     else storage.removeItem(LAST_RUN);
   } catch {
     storage.removeItem(LAST_RUN);
@@ -149,12 +164,16 @@ export function saveLastRun(run) {
 
 export const loadLastRun = () => readJson(LAST_RUN, null);
 
-// Calls `changed(name, stamp)` when another tab writes or deletes a script
-// (stamp null).
+// Calls `changed(name, stamp, base)` when another tab writes or deletes a
+// script (stamp null); `base` is the version that tab wrote over, or
+// undefined when it did not say.
 export function onOtherTab(changed) {
   if (blocked) return;
   addEventListener('storage', (e) => {
-    if (e.storageArea === local && e.key?.startsWith(STAMP)) changed(e.key.slice(STAMP.length), e.newValue);
+    if (e.storageArea === local && e.key?.startsWith(STAMP)) {
+      const { stamp, base } = splitStamp(e.newValue);
+      changed(e.key.slice(STAMP.length), stamp, base);
+    }
   });
 }
 
