@@ -2,15 +2,25 @@
 // GeographicLib counterpart on the same inputs: the inverse problem, the
 // direct problem, UTM forward and a Bessel transverse Mercator forward.
 // Every benchmark walks the same 4096 inputs, one call per iteration.
+// Then each construction three ways on the figures of field work: the
+// plane construction alone, the statement (which measures its answer
+// against the exact one), and the exact twin.
 #include <benchmark/benchmark.h>
 
 #include <GeographicLib/Geodesic.hpp>
 #include <GeographicLib/TransverseMercator.hpp>
 #include <GeographicLib/UTMUPS.hpp>
+#include <cmath>
 #include <random>
 #include <vector>
 
+#include "geodesy/arc_intersection.h"
+#include "geodesy/center.h"
+#include "geodesy/cross_bearing.h"
 #include "geodesy/ellipsoid.h"
+#include "geodesy/exact_arc_intersection.h"
+#include "geodesy/exact_center.h"
+#include "geodesy/exact_cross_bearing.h"
 #include "geodesy/gauss_krueger.h"
 #include "geodesy/geodesic_direct.h"
 #include "geodesy/geodesic_inverse.h"
@@ -148,6 +158,111 @@ void BM_GeographicLibBesselTmForward(benchmark::State& state) {
   });
 }
 
+// Figures of field work around targets across the globe: circles of 0.4
+// to 30 km and bearings over as much, crossing at 5 to 90 degrees, three
+// points over 30 to 230 degrees of their circle; made with GeographicLib.
+struct Figure {
+  GeoPoint p1, p2, p3;  // centres or observers, and the centre's third point
+  double b1, b2;        // bearings towards the target
+  double r1, r2;        // radii
+};
+
+const std::vector<Figure>& Figures() {
+  static const std::vector<Figure> figures = [] {
+    const GeographicLib::Geodesic& g = GeographicLib::Geodesic::WGS84();
+    std::mt19937_64 rng(20261211);
+    std::uniform_real_distribution<double> lat(-70, 70), lon(-180, 180), unit(0, 1);
+    std::vector<Figure> v;
+    while (v.size() < 4096) {
+      const double tlat = lat(rng), tlon = lon(rng), turn = 360 * unit(rng);
+      const double size = 400 * std::pow(75.0, unit(rng));  // 0.4 to 30 km
+      const double angle = 5 + 85 * unit(rng), arc = 30 + 200 * unit(rng);
+      Figure f;
+      double azi;
+      g.Direct(tlat, tlon, turn, size, f.p1.lat, f.p1.lon);
+      g.Direct(tlat, tlon, turn + angle, 0.8 * size, f.p2.lat, f.p2.lon);
+      g.Direct(tlat, tlon, turn + arc, size, f.p3.lat, f.p3.lon);
+      g.Inverse(f.p1.lat, f.p1.lon, tlat, tlon, f.r1, f.b1, azi);
+      g.Inverse(f.p2.lat, f.p2.lon, tlat, tlon, f.r2, f.b2, azi);
+      v.push_back(f);
+    }
+    return v;
+  }();
+  return figures;
+}
+
+template <typename F>
+void WalkFigures(benchmark::State& state, F f) {
+  const std::vector<Figure>& figures = Figures();
+  size_t i = 0;
+  for (auto _ : state) {
+    f(figures[i]);
+    i = (i + 1) & (figures.size() - 1);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+
+void BM_BogenSchnittInPlane(benchmark::State& state) {
+  WalkFigures(state, [](const Figure& f) {
+    benchmark::DoNotOptimize(BogenSchnittInPlane(kBessel, f.p1, f.p2, f.r1, f.r2, nullptr));
+  });
+}
+
+void BM_BogenSchnitt(benchmark::State& state) {
+  WalkFigures(state, [](const Figure& f) {
+    ArcIntersectionReport report;
+    benchmark::DoNotOptimize(
+        BogenSchnitt(kWgs84, kBessel, f.p1, f.p2, f.r1, f.r2, nullptr, &report));
+  });
+}
+
+void BM_BogenSchnittExact(benchmark::State& state) {
+  WalkFigures(state, [](const Figure& f) {
+    benchmark::DoNotOptimize(IntersectGeodesicCircles(kWgs84, f.p1, f.p2, f.r1, f.r2));
+  });
+}
+
+void BM_KreuzpeilungInPlane(benchmark::State& state) {
+  WalkFigures(state, [](const Figure& f) {
+    benchmark::DoNotOptimize(CrossBearingInPlane(kWgs84, kBessel, f.p1.lat, f.p1.lon, f.b1,
+                                                 f.p2.lat, f.p2.lon, f.b2, nullptr));
+  });
+}
+
+void BM_Kreuzpeilung(benchmark::State& state) {
+  WalkFigures(state, [](const Figure& f) {
+    CrossBearingReport report;
+    benchmark::DoNotOptimize(CrossBearing(kWgs84, kBessel, f.p1.lat, f.p1.lon, f.b1, f.p2.lat,
+                                          f.p2.lon, f.b2, nullptr, &report));
+  });
+}
+
+void BM_KreuzpeilungExact(benchmark::State& state) {
+  WalkFigures(state, [](const Figure& f) {
+    benchmark::DoNotOptimize(
+        IntersectGeodesics(kWgs84, f.p1.lat, f.p1.lon, f.b1, f.p2.lat, f.p2.lon, f.b2));
+  });
+}
+
+void BM_CenterInPlane(benchmark::State& state) {
+  WalkFigures(state, [](const Figure& f) {
+    benchmark::DoNotOptimize(CenterInPlane(kBessel, f.p1, f.p2, f.p3, nullptr));
+  });
+}
+
+void BM_Center(benchmark::State& state) {
+  WalkFigures(state, [](const Figure& f) {
+    CenterReport report;
+    benchmark::DoNotOptimize(Center(kWgs84, kBessel, f.p1, f.p2, f.p3, nullptr, &report));
+  });
+}
+
+void BM_CenterExact(benchmark::State& state) {
+  WalkFigures(state, [](const Figure& f) {
+    benchmark::DoNotOptimize(CentreOnEllipsoid(kWgs84, f.p1, f.p2, f.p3));
+  });
+}
+
 BENCHMARK(BM_DistVincenty);
 BENCHMARK(BM_GeographicLibInverseDistance);
 BENCHMARK(BM_Cp);
@@ -158,5 +273,14 @@ BENCHMARK(BM_Gps2Utm);
 BENCHMARK(BM_GeographicLibUtmForward);
 BENCHMARK(BM_Gps2Gk);
 BENCHMARK(BM_GeographicLibBesselTmForward);
+BENCHMARK(BM_BogenSchnittInPlane);
+BENCHMARK(BM_BogenSchnitt);
+BENCHMARK(BM_BogenSchnittExact);
+BENCHMARK(BM_KreuzpeilungInPlane);
+BENCHMARK(BM_Kreuzpeilung);
+BENCHMARK(BM_KreuzpeilungExact);
+BENCHMARK(BM_CenterInPlane);
+BENCHMARK(BM_Center);
+BENCHMARK(BM_CenterExact);
 
 }  // namespace

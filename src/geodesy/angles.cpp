@@ -21,4 +21,8 @@ double WrapHalfPi(double x) {
   return AngleMod(x + GeoPi / 2, GeoPi * 2) - GeoPi / 2;
 }
 
+double LineAngle(double a, double b) {
+  return maths::fabs(AngleMod(a - b + 90, 180) - 90);
+}
+
 }  // namespace orbelin

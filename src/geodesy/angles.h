@@ -41,5 +41,8 @@ double WrapPi(double x);
 // AngleMod(x + GeoPi / 2, 2 GeoPi) - GeoPi / 2: [-pi/2, 3 pi/2), which is
 // the identity for the latitudes the geodesic routines produce.
 double WrapHalfPi(double x);
+// The angle between two directions a and b, in degrees, taken as lines
+// (a direction and its opposite are one line): in [0, 90].
+double LineAngle(double a, double b);
 
 }  // namespace orbelin

@@ -1,8 +1,6 @@
 // Variable names follow the notation key in geodesy/arc_intersection.h.
 #include "geodesy/arc_intersection.h"
 
-#include <limits>
-
 #include "base/maths.h"
 #include "base/text_sink.h"
 #include "geodesy/construction_error.h"
@@ -126,6 +124,36 @@ void Record(ArcIntersectionReport* report, ArcIntersectionReport::Outcome outcom
   report->d = c.d, report->r1 = r1, report->r2 = r2;
 }
 
+// How far the plane's points lie from the intersections of the geodesic
+// circles on `e`: each from the nearer one, or both from where the circles
+// come closest when they miss there.
+struct Offs {
+  double a = 0, b = 0;
+  bool nearer_a = true, nearer_b = false;
+  double max() const { return maths::fmax(a, b); }
+};
+
+Offs Measure(const Ellipsoid& e, GeoPoint g1, GeoPoint g2, double r1, double r2,
+             const ArcIntersection& plane, GeodesicCircles* exact_out) {
+  const GeodesicCircles exact =
+      IntersectGeodesicCircles(e, g1, g2, maths::fabs(r1), maths::fabs(r2));
+  if (exact_out) *exact_out = exact;
+  const auto off = [&](GeoPoint x, bool* nearer) {
+    using Exact = GeodesicCircles::Outcome;
+    if (exact.outcome == Exact::kApart || exact.outcome == Exact::kInside) {
+      return Separation(e, x, exact.closest);
+    }
+    const double to_a = Separation(e, x, exact.a);
+    const double to_b = Separation(e, x, exact.b);
+    *nearer = !(to_b < to_a);
+    return *nearer ? to_a : to_b;
+  };
+  Offs o;
+  o.a = off(plane.a, &o.nearer_a);
+  o.b = off(plane.b, &o.nearer_b);
+  return o;
+}
+
 }  // namespace
 
 ArcIntersection BogenSchnittInPlane(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint g2,
@@ -139,8 +167,9 @@ ArcIntersection BogenSchnittInPlane(const GaussKruegerEllipsoid& plane, GeoPoint
   return Finish(plane, g1, g2, p1, p2, c, trace);
 }
 
-ArcIntersection BogenSchnitt(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint g2,
-                             double r1, double r2, TextSink* trace, ArcIntersectionReport* report) {
+ArcIntersection BogenSchnitt(const Ellipsoid& ground, const GaussKruegerEllipsoid& plane,
+                             GeoPoint g1, GeoPoint g2, double r1, double r2, TextSink* trace,
+                             ArcIntersectionReport* report) {
   using Outcome = ArcIntersectionReport::Outcome;
   const int k = MkzStrip(g1.lon);
   const GaussKruegerPoint p1 = Geo2GK(plane, g1.lat, g1.lon, k);
@@ -152,7 +181,7 @@ ArcIntersection BogenSchnitt(const GaussKruegerEllipsoid& plane, GeoPoint g1, Ge
     // The radii are plane lengths, which differ from those on the ground by
     // up to 5e-4: circles that meet on the ellipsoid may just miss in the
     // plane, as others just meet in the plane that miss on the ellipsoid.
-    // Both count as meeting, within the error the estimate then gives.
+    // Both count as meeting; the measure below says how far off that is.
     touching = GeodesicCircleGap(plane.surface, g1, g2, r1, r2) <= 0;
     if (touching) {
       c = Construct(p1, p2, r1, r2, true);
@@ -160,23 +189,30 @@ ArcIntersection BogenSchnitt(const GaussKruegerEllipsoid& plane, GeoPoint g1, Ge
     }
   }
   ArcIntersection result = Finish(plane, g1, g2, p1, p2, c, trace);
-  double estimate = 0;
+  GeodesicCircles exact;
+  Offs ground_offs, own_offs;
   if (c.meet) {
-    const double ea = ArcIntersectionError(plane.surface, g1, g2, r1, r2, result.a);
-    const double eb = ArcIntersectionError(plane.surface, g1, g2, r1, r2, result.b);
-    estimate = maths::isnan(ea) || maths::isnan(eb) ? std::numeric_limits<double>::infinity()
-                                                    : maths::fmax(ea, eb);
-    if (!(estimate <= kErrorBound)) {
+    own_offs = Measure(plane.surface, g1, g2, r1, r2, result, nullptr);
+    if (report) ground_offs = Measure(ground, g1, g2, r1, r2, result, &exact);
+    if (!(own_offs.max() <= kErrorBound)) {
       // Circles that barely cross, or too large for the plane: at least one
       // point is too far from the intersection on the ellipsoid. Both go, as
       // the statement's outputs stand or fall together.
       result.a = result.b = GeoPoint{kNoValue, kNoValue};
       outcome = Outcome::kTooFar;
     }
+  } else if (report && (outcome == Outcome::kApart || outcome == Outcome::kInside)) {
+    // Whether lengths on the ground still reach where the plane's do not.
+    exact = IntersectGeodesicCircles(ground, g1, g2, maths::fabs(r1), maths::fabs(r2));
   }
   Record(report, outcome, c, r1, r2);
   if (report) {
-    report->estimate = estimate;
+    report->exact = exact;
+    report->off_a = ground_offs.a;
+    report->off_b = ground_offs.b;
+    report->nearer_a = ground_offs.nearer_a;
+    report->nearer_b = ground_offs.nearer_b;
+    report->own_off = own_offs.max();
     report->touching = touching;
   }
   return result;

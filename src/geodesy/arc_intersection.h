@@ -8,6 +8,7 @@
 #pragma once
 
 #include "geodesy/angles.h"
+#include "geodesy/exact_arc_intersection.h"
 #include "geodesy/gauss_krueger.h"
 
 namespace orbelin {
@@ -39,12 +40,21 @@ struct ArcIntersectionReport {
     kApart,       // each circle lies outside the other
     kInside,      // one circle lies inside the other
     kNoInput,     // NaN input
-    kTooFar,      // the estimate passed kErrorBound
+    kTooFar,      // a point further than kErrorBound from the exact ones, or none found
   };
   Outcome outcome = Outcome::kAnswer;
-  // The larger ArcIntersectionError of the two points in metres (infinite:
-  // it could not be measured); 0 when no point was measured.
-  double estimate = 0;
+  // The intersection of the geodesic circles on the ground ellipsoid, when
+  // the plane gave points to measure against it.
+  GeodesicCircles exact{};
+  // Metres from each point to the nearer exact intersection on the ground
+  // ellipsoid, or, when the circles miss each other there, to where they
+  // come closest (infinite: nothing to measure against); 0 when no point
+  // was measured. nearer_a, nearer_b: whether that is exact.a (else
+  // exact.b). own_off: the same, the farther point, on the plane's own
+  // ellipsoid, which decides the bound.
+  double off_a = 0, off_b = 0, own_off = 0;
+  bool nearer_a = true, nearer_b = false;
+  double off() const { return off_a > off_b ? off_a : off_b; }
   // The circles miss in the plane but meet on the ellipsoid: the touching
   // point was given for both.
   bool touching = false;
@@ -60,19 +70,23 @@ double CrossingAngle(const ArcIntersectionReport& r);
 // Both intersections of the circle of radius r1 (metres) around p1 and of
 // radius r2 around p2. The radii are plane distances in the GK strip on the
 // Bessel ellipsoid (no datum shift), which differ from lengths on the ground
-// by 1e-4 to 5e-4: measured radii of 1 km give points up to 0.2 m off.
-// Circles that meet in the plane or on the ellipsoid count as meeting:
-// when the plane circles just miss each other while the geodesic circles
-// (the same radii on the Bessel ellipsoid) still meet, both solutions are
-// the plane's touching point, the foot of the chord. Circles that miss both
-// ways and equal centres give NaN for all four values, and so does a pair
-// with a point that ArcIntersectionError puts more than kErrorBound (1 km)
-// from the intersection of the geodesic circles on the Bessel ellipsoid:
-// radii of several hundred km, or of about 100 km where the circles barely
-// cross far from the meridian. With a trace sink, writes the BogenSchnitt
-// trace; with a report, records what was found.
-ArcIntersection BogenSchnitt(const GaussKruegerEllipsoid& plane, GeoPoint p1, GeoPoint p2,
-                             double r1, double r2, TextSink* trace,
+// by 1e-4 to 5e-4: measured radii of 1 km give points up to 0.2 m off, and
+// circles crossing at a narrow angle magnify that (1 / sine of the angle).
+// Circles that meet in the plane or on the Bessel ellipsoid count as
+// meeting: when the plane circles just miss each other while the geodesic
+// circles (the same radii on the Bessel ellipsoid) still meet, both
+// solutions are the plane's touching point, the foot of the chord. Circles
+// that miss both ways and equal centres give NaN for all four values, and
+// so does a pair with a point more than kErrorBound (1 km) from the
+// intersection of the geodesic circles on the plane's own ellipsoid
+// (IntersectGeodesicCircles), or from where they come closest when they
+// miss there: where the construction itself breaks down, in radii of
+// several hundred km, or of tens of km where the circles barely cross. The
+// report measures the points against the intersection on `ground` as well,
+// where the given coordinates and lengths belong. With a trace sink, writes
+// the BogenSchnitt trace; with a report, records what was found.
+ArcIntersection BogenSchnitt(const Ellipsoid& ground, const GaussKruegerEllipsoid& plane,
+                             GeoPoint p1, GeoPoint p2, double r1, double r2, TextSink* trace,
                              ArcIntersectionReport* report = nullptr);
 
 // BogenSchnitt without the bound and without the ellipsoid: the plane's

@@ -89,14 +89,19 @@ GeoPoint CenterInPlane(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint
   return result;
 }
 
-GeoPoint Center(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint g2, GeoPoint g3,
-                TextSink* trace, CenterReport* report) {
+GeoPoint Center(const Ellipsoid& ground, const GaussKruegerEllipsoid& plane, GeoPoint g1,
+                GeoPoint g2, GeoPoint g3, TextSink* trace, CenterReport* report) {
   GeoPoint result = CenterInPlane(plane, g1, g2, g3, trace, report);
   // No centre in the plane, nothing to measure.
   if (maths::isnan(result.lat) && maths::isnan(result.lon)) return result;
-  const double estimate = CenterError(plane.surface, g1, g2, g3, result);
-  if (report) report->estimate = estimate;
-  if (!(estimate <= kErrorBound)) {
+  const GeodesicCentre own = CentreOnEllipsoid(plane.surface, g1, g2, g3);
+  const double own_off = Separation(plane.surface, result, own.centre);
+  if (report) {
+    report->exact = CentreOnEllipsoid(ground, g1, g2, g3);
+    report->off = Separation(ground, result, report->exact.centre);
+    report->own_off = own_off;
+  }
+  if (!(own_off <= kErrorBound)) {
     // Too far from the point equally far from the three to be an answer.
     result.lat = result.lon = kNoValue;
     if (report && report->outcome == CenterReport::Outcome::kAnswer) {

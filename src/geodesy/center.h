@@ -7,6 +7,7 @@
 #pragma once
 
 #include "geodesy/angles.h"
+#include "geodesy/exact_center.h"
 #include "geodesy/gauss_krueger.h"
 
 namespace orbelin {
@@ -20,12 +21,17 @@ struct CenterReport {
     kEqualPoints,  // two of the points are one
     kCollinear,    // the three points lie on one line
     kNoInput,      // NaN input, or input that gives no point in the plane
-    kTooFar,       // the estimate passed kErrorBound
+    kTooFar,       // further than kErrorBound from the exact centre, or none was found
   };
   Outcome outcome = Outcome::kAnswer;
-  // CenterError of the plane's centre in metres (infinite: it could not be
-  // measured); 0 when no centre was measured.
-  double estimate = 0;
+  // The exact centre on the ground ellipsoid, when the plane gave a centre
+  // to measure against it.
+  GeodesicCentre exact{};
+  // Metres from the plane's centre to the exact one on the ground ellipsoid
+  // (`off`) and on the plane's own (`own_off`, which decides the bound);
+  // infinite when there is no exact centre or the plane's is no place on
+  // the Earth, 0 when no centre was measured.
+  double off = 0, own_off = 0;
   // The plane picture, for describing the cause on demand.
   GaussKruegerPoint p[3]{}, centre{};
 };
@@ -43,13 +49,15 @@ bool PlaneCircumcentre(GaussKruegerPoint p1, GaussKruegerPoint p2, GaussKruegerP
 // the first. The bisectors are straight lines in the plane: for a circle of
 // 1 km the centre is within 14 mm of the point equally far from the three on
 // the ellipsoid, for 10 km within 0.24 m. Equal or collinear points give NaN
-// for both coordinates, and so does a centre that CenterError puts more than
-// kErrorBound (1 km) from that point: circles of several hundred km (nearly
-// collinear points have huge ones), and points spread over less than about
-// 0.005 degrees of their circle, which doubles cannot resolve. With a trace
-// sink, writes the Center trace; with a report, records what was found.
-GeoPoint Center(const GaussKruegerEllipsoid& plane, GeoPoint p1, GeoPoint p2, GeoPoint p3,
-                TextSink* trace, CenterReport* report = nullptr);
+// for both coordinates, and so does a centre more than kErrorBound (1 km)
+// from the exact centre on the plane's own ellipsoid (CentreOnEllipsoid),
+// or one that has no exact centre to measure it against: where the
+// construction itself breaks down, in circles of several hundred km (nearly
+// collinear points have huge ones). The report measures the centre against
+// the exact one on `ground` as well, where the given coordinates belong. With a trace sink, writes
+// the Center trace; with a report, records what was found.
+GeoPoint Center(const Ellipsoid& ground, const GaussKruegerEllipsoid& plane, GeoPoint p1,
+                GeoPoint p2, GeoPoint p3, TextSink* trace, CenterReport* report = nullptr);
 
 // Center without the bound: the plane's centre whenever D is not 0, for
 // measuring the construction itself.

@@ -96,10 +96,14 @@ GeoPoint CrossBearing(const Ellipsoid& sight, const GaussKruegerEllipsoid& plane
       CrossBearingInPlane(sight, plane, lat1, lon1, bearing1, lat2, lon2, bearing2, trace, report);
   // No point in the plane, nothing to measure.
   if (maths::isnan(result.lat) && maths::isnan(result.lon)) return result;
-  const double estimate =
-      CrossBearingError(sight, lat1, lon1, bearing1, lat2, lon2, bearing2, result);
-  if (report) report->estimate = estimate;
-  if (!(estimate <= kErrorBound)) {
+  const GeodesicCrossing exact =
+      IntersectGeodesics(sight, lat1, lon1, bearing1, lat2, lon2, bearing2);
+  const double off = Separation(sight, result, exact.x);
+  if (report) {
+    report->exact = exact;
+    report->off = off;
+  }
+  if (!(off <= kErrorBound)) {
     // Nearly parallel lines, or sights too long for straight lines: the
     // point is too far from where the geodesics meet to be an answer.
     result.lat = result.lon = kNoValue;

@@ -9,6 +9,7 @@
 
 #include "geodesy/angles.h"
 #include "geodesy/ellipsoid.h"
+#include "geodesy/exact_cross_bearing.h"
 #include "geodesy/gauss_krueger.h"
 
 namespace orbelin {
@@ -22,12 +23,16 @@ struct CrossBearingReport {
     kParallel,  // the lines are parallel
     kSameLine,  // both bearings lie on the line through the two points
     kNoInput,   // NaN input, or input that gives no point in the plane
-    kTooFar,    // the estimate passed kErrorBound
+    kTooFar,    // further than kErrorBound from the exact crossing, or none was found
   };
   Outcome outcome = Outcome::kAnswer;
-  // CrossBearingError of the plane's point in metres (infinite: it could
-  // not be measured); 0 when no point was measured.
-  double estimate = 0;
+  // The exact crossing of the geodesics on the sight ellipsoid, when the
+  // plane gave a point to measure against it.
+  GeodesicCrossing exact{};
+  // Metres from the plane's point to the exact crossing (infinite: there
+  // is none, or the plane's point is no place on the Earth); 0 when no
+  // point was measured. The sight ellipsoid is the plane's own measure too.
+  double off = 0;
   // The point lies behind the first or second point: the lines cross, the
   // sights towards the target do not.
   bool behind_first = false, behind_second = false;
@@ -51,11 +56,11 @@ bool IntersectLines(GaussKruegerPoint p1, GaussKruegerPoint d1, GaussKruegerPoin
 // with the sight distance: within 2 mm at 1 km, 0.16 m at 10 km, 1.5 m at
 // 30 km for lines crossing at a wide angle, that divided by the sine of the
 // angle for a narrow one. Parallel or identical bearing lines give NaN for
-// both coordinates, and so does an intersection that CrossBearingError puts
-// more than kErrorBound (1 km) from where the geodesics meet: bearings
-// crossing at hundredths of a degree over sights of tens of km, sights of
-// several hundred km. The sight points are found on `sight` (the geodesics'
-// ellipsoid), the lines intersected in the Gauss-Krueger plane of `plane`.
+// both coordinates, and so does an intersection more than kErrorBound (1 km)
+// from where the geodesics meet (IntersectGeodesics), or one that has no
+// exact crossing to measure it against: bearings crossing at hundredths of
+// a degree over sights of tens of km, sights of several hundred km. The sight points are found on
+// `sight` (the geodesics' ellipsoid), the lines intersected in the Gauss-Krueger plane of `plane`.
 // With a trace sink, the traces of the direct problems and of GK2Geo are
 // written; with a report, what was found is recorded there.
 GeoPoint CrossBearing(const Ellipsoid& sight, const GaussKruegerEllipsoid& plane, double lat1,

@@ -21,6 +21,17 @@ signed char UtmBand(double lat) {
   return UtmBandLetters[index];
 }
 
+int MapUtmZone(double lat, double lon) {
+  if (lat >= 56 && lat < 64 && lon >= 3 && lon < 12) return 32;
+  if (lat >= 72 && lat < 84 && lon >= 0 && lon < 42) {
+    if (lon < 9) return 31;
+    if (lon < 21) return 33;
+    if (lon < 33) return 35;
+    return 37;
+  }
+  return UtmZone(lon);
+}
+
 UtmPosition Geo2Utm(const Ellipsoid& e, double lat, double lon) {
   UtmPosition u;
   u.zone = UtmZone(lon);

@@ -36,6 +36,12 @@ struct UtmPosition {
 int UtmZone(double lon);
 // The band letter of a latitude, '*' below 80 S, from 84 N on and for NaN.
 signed char UtmBand(double lat);
+// The zone that maps and the military grid use at a place: the zone of the
+// longitude, except where the grid widened zones. South-west Norway (56 to
+// 64 N, 3 to 12 E) lies all in zone 32; Svalbard (72 to 84 N, 0 to 42 E) in
+// the odd zones 31 (to 9 E), 33 (to 21 E), 35 (to 33 E) and 37. GPS2UTM
+// keeps to the zone of the longitude.
+int MapUtmZone(double lat, double lon);
 
 // Forward conversion in the zone the longitude gives. A truncated series:
 // within 1 degree of the central meridian it is good to 0.5 mm, at 2 degrees

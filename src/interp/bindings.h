@@ -28,7 +28,8 @@ double FnPow(Runtime& rt, const CallArgs& a);   // POW(x, y)
 double FnSqrt(Runtime& rt, const CallArgs& a);
 double FnOrd(Runtime& rt, const CallArgs& a);  // ORD(s): first byte, signed
 
-// Coordinate output items and CHAR (coord_bindings.cpp).
+// Coordinate output items, CHAR and the digit sums of what WGC writes
+// (coord_bindings.cpp).
 void ItemWlat(Runtime& rt, const CallArgs& a);  // WLAT(lat)
 void ItemWlon(Runtime& rt, const CallArgs& a);  // WLON(lon)
 void ItemWgps(Runtime& rt, const CallArgs& a);  // WGPS(lat, lon)
@@ -37,21 +38,19 @@ void ItemWutm(Runtime& rt, const CallArgs& a);  // WUTM(zone, band, easting, nor
 void ItemWgc(Runtime& rt, const CallArgs& a);   // WGC(lat, lon): "N 48° 12.345 E 011° 30.500"
 void ItemWdms(Runtime& rt, const CallArgs& a);  // WDMS(lat, lon): "N 48° 12' 20.7\" ..."
 void ItemChar(Runtime& rt, const CallArgs& a);  // CHAR(code)
+// The digit sum of what WGC writes: of a point, of one coordinate.
+double FnWgcqsum(Runtime& rt, const CallArgs& a);  // WGCQSUM(lat, lon)
+double FnKqsumgc(Runtime& rt, const CallArgs& a);  // KQSUMGC(x)
 
 // Geodesy (geodesy_bindings.cpp).
-void HandleGps2Utm(Runtime& rt, const CallArgs& a);       // GPS2UTM(lat, lon, Z, B, E, N)
-void HandleUtm2Gps(Runtime& rt, const CallArgs& a);       // UTM2GPS(zone, band, e, n, LAT, LON)
-void HandleCp(Runtime& rt, const CallArgs& a);            // CP(lat1, lon1, lat2, lon2, S, A)
-void HandleCbp(Runtime& rt, const CallArgs& a);           // CBP(lat, lon, az, dist, LAT, LON)
-void HandleGps2Gk(Runtime& rt, const CallArgs& a);        // GPS2GK(lat, lon, strip, R, H)
-void HandleGk2Gps(Runtime& rt, const CallArgs& a);        // GK2GPS(R, H, LAT, LON)
-void HandleGps2Dhdn(Runtime& rt, const CallArgs& a);      // GPS2DHDN(lat, lon, strip, R, H)
-void HandleDhdn2Gps(Runtime& rt, const CallArgs& a);      // DHDN2GPS(R, H, LAT, LON)
-void HandleCenter(Runtime& rt, const CallArgs& a);        // CENTER(3 points, LAT, LON)
-void HandleKreuzpeilung(Runtime& rt, const CallArgs& a);  // KREUZPEILUNG(2 x lat, lon, bearing,
-                                                          //   LAT, LON)
-void HandleBogenschnitt(Runtime& rt, const CallArgs& a);  // BOGENSCHNITT(2 points, r1, r2,
-                                                          //   LATA, LONA, LATB, LONB)
+void HandleGps2Utm(Runtime& rt, const CallArgs& a);   // GPS2UTM(lat, lon, Z, B, E, N)
+void HandleUtm2Gps(Runtime& rt, const CallArgs& a);   // UTM2GPS(zone, band, e, n, LAT, LON)
+void HandleCp(Runtime& rt, const CallArgs& a);        // CP(lat1, lon1, lat2, lon2, S, A)
+void HandleCbp(Runtime& rt, const CallArgs& a);       // CBP(lat, lon, az, dist, LAT, LON)
+void HandleGps2Gk(Runtime& rt, const CallArgs& a);    // GPS2GK(lat, lon, strip, R, H)
+void HandleGk2Gps(Runtime& rt, const CallArgs& a);    // GK2GPS(R, H, LAT, LON)
+void HandleGps2Dhdn(Runtime& rt, const CallArgs& a);  // GPS2DHDN(lat, lon, strip, R, H)
+void HandleDhdn2Gps(Runtime& rt, const CallArgs& a);  // DHDN2GPS(R, H, LAT, LON)
 double FnGmmmm(Runtime& rt, const CallArgs& a);
 double FnBearingUtm(Runtime& rt, const CallArgs& a);
 double FnDistUtm(Runtime& rt, const CallArgs& a);
@@ -61,6 +60,19 @@ double FnProjUtmLon(Runtime& rt, const CallArgs& a);
 double FnMkz(Runtime& rt, const CallArgs& a);
 double FnTorad(Runtime& rt, const CallArgs& a);
 double FnTodeg(Runtime& rt, const CallArgs& a);
+
+// The constructions, in the Gauss-Krueger plane and exact on WGS 84
+// (construction_bindings.cpp).
+void HandleCenter(Runtime& rt, const CallArgs& a);        // CENTER(3 points, LAT, LON)
+void HandleKreuzpeilung(Runtime& rt, const CallArgs& a);  // KREUZPEILUNG(2 x lat, lon, bearing,
+                                                          //   LAT, LON)
+void HandleBogenschnitt(Runtime& rt, const CallArgs& a);  // BOGENSCHNITT(2 points, r1, r2,
+                                                          //   LATA, LONA, LATB, LONB)
+void HandleCenterExact(Runtime& rt, const CallArgs& a);   // CENTEREXACT(as CENTER)
+void HandleKreuzpeilungExact(Runtime& rt, const CallArgs& a);  // KREUZPEILUNGEXACT(as
+                                                               //   KREUZPEILUNG)
+void HandleBogenschnittExact(Runtime& rt, const CallArgs& a);  // BOGENSCHNITTEXACT(as
+                                                               //   BOGENSCHNITT)
 
 // Letter values, ciphers, Morse, Enigma (text_bindings.cpp).
 double FnQsum(Runtime& rt, const CallArgs& a);

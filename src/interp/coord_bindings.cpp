@@ -1,5 +1,6 @@
 #include "interp/bindings.h"
 #include "output/coord_writers.h"
+#include "output/geocache_digit_sum.h"
 
 namespace orbelin {
 
@@ -26,6 +27,13 @@ void ItemWdms(Runtime& rt, const CallArgs& a) {
 }
 void ItemChar(Runtime& rt, const CallArgs& a) {
   rt.out.WriteChar(a.num[0]);
+}
+
+double FnWgcqsum(Runtime&, const CallArgs& a) {
+  return GeocacheDigitSum(a.num[0], a.num[1]);
+}
+double FnKqsumgc(Runtime&, const CallArgs& a) {
+  return GeocacheDigitSum(a.num[0]);
 }
 
 }  // namespace orbelin

@@ -39,6 +39,8 @@
   X(BadWheelLetter,   117, "R\xE4" "der muss im Bereich A..V liegen")        \
   X(BadRingLetter,    118, "Stellung muss im Bereich A..Z liegen")           \
   X(BadWindowLetter,  119, "Preset muss im Bereich A..Z liegen")             \
+  X(LatitudeRange,    120, "latitude out of range")                          \
+  X(RadiusRange,      121, "radius out of range")                            \
   X(NoLetterNumber,   150, "No letter for this number")                      \
   X(ShiftNotWhole,    151, "Shift must be a whole number")                   \
   X(NotRoman,         152, "Not a Roman numeral")                            \

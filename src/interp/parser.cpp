@@ -30,8 +30,20 @@ void Parser::Expect(int terminal) {
   if (sc_.lookahead() == terminal) {
     sc_.NextToken();
   } else {
-    rt_.ReportError(terminal);
+    SyntaxError(terminal);
   }
+}
+
+// A decimal comma that splits a pasted coordinate usually ends in a syntax
+// error at once (a number left over where a name, a bracket or ";" should
+// stand); the error's hint then says what the warning would, so the warning
+// goes. Runs without an error keep it.
+void Parser::SyntaxError(int number) {
+  for (auto i = comma_warnings_.rbegin(); i != comma_warnings_.rend(); ++i) {
+    rt_.notes.erase(rt_.notes.begin() + static_cast<std::ptrdiff_t>(*i));
+  }
+  comma_warnings_.clear();
+  rt_.ReportError(number);
 }
 
 // The current token's name as a variable number; 0 after an error. In a
@@ -60,7 +72,7 @@ int Parser::ResolveName() {
 void Parser::Program() {
   if (sc_.lookahead() == kVar) VarDecl();
   StatSeq();
-  if (sc_.lookahead() != kEof) rt_.ReportError(kErrEofExpected);
+  if (sc_.lookahead() != kEof) SyntaxError(kErrEofExpected);
 }
 
 // VarDecl -> VAR ident { "," ident } ";"
@@ -115,6 +127,7 @@ void Parser::StatSeq() {
 // Stat -> ident "=" Expr | (WRITE | "->") [ OutItem { "," OutItem } ]
 //       | (OLON | OLAT | DEBUG | MARGIN) "=" Expr | library statement
 void Parser::Stat() {
+  comma_warnings_.clear();
   const int t = sc_.lookahead();
   switch (TerminalRole(t)) {
     case Role::kName: {
@@ -138,7 +151,7 @@ void Parser::Stat() {
       LibraryCall(t);
       break;
     default:
-      rt_.ReportError(kErrStatementStart);
+      SyntaxError(kErrStatementStart);
       break;
   }
 }
@@ -151,7 +164,7 @@ void Parser::OutputStatement() {
     if (StartsItem(sc_.lookahead(), false)) {
       OutItem();
     } else {
-      rt_.ReportError(kErrItemAfterComma);
+      SyntaxError(kErrItemAfterComma);
     }
   }
   rt_.out.WriteNewline();  // every output statement ends its line
@@ -268,7 +281,7 @@ void Parser::ReadArguments(const char* kinds, CallArgs* a) {
 // Expr -> Term { ("+" | "-") Term }
 double Parser::Expr() {
   if (depth_ >= kMaxNesting) {
-    rt_.ReportError(kErrFactorStart);
+    SyntaxError(kErrFactorStart);
     return 0.0;
   }
   ++depth_;
@@ -337,7 +350,7 @@ double Parser::Fact() {
   }
   if (TerminalRole(t) == Role::kCoordinate) return Koord();
   if (TerminalRole(t) == Role::kFunction) return Func();
-  rt_.ReportError(kErrFactorStart);
+  SyntaxError(kErrFactorStart);
   return 0.0;  // a run with errors shows the listing, so any fixed value does
 }
 
@@ -362,7 +375,9 @@ double Parser::Koord() {
   const int t = sc_.lookahead();
   if (t == kPasted) {
     sc_.NextToken();
-    return sc_.PastedValue();
+    const PastedCoordinate c = sc_.Pasted();
+    WarnPasted(c);
+    return c.value;
   }
   const double sign = (t == kDegE || t == kDegN) ? 1.0 : -1.0;
   sc_.NextToken();
@@ -371,6 +386,30 @@ double Parser::Koord() {
   Expect(kNumber);
   double minutes = sc_.NumberValue();
   return (degrees + minutes / 60) * sign;
+}
+
+// A pasted coordinate is taken as written; two slips that still read as
+// numbers are said: a decimal comma, which ends the coordinate at the
+// comma, and degrees beyond the range of a latitude or longitude.
+void Parser::WarnPasted(const PastedCoordinate& c) {
+  const std::string text(sc_.TokenText(sc_.current().length));
+  rt_.call = sc_.current().location;
+  if (!c.decimal_comma.empty()) {
+    std::string point(c.decimal_comma);
+    point[point.find(',')] = '.';
+    comma_warnings_.push_back(rt_.notes.size());
+    rt_.Warn("a decimal comma? Write " + point,
+             text + " ends at the comma, and " +
+                 std::string(c.decimal_comma.substr(c.decimal_comma.find(',') + 1)) +
+                 " is read as the next number: minutes and seconds take a decimal point");
+  }
+  if (OutOfRange(c)) {
+    const bool latitude = c.hemisphere == 'N' || c.hemisphere == 'S';
+    rt_.Warn(text + (latitude ? " lies beyond 90\xB0 north or south"
+                              : " lies beyond 180\xB0 east or west"),
+             latitude ? "a latitude runs from S 90\xB0 to N 90\xB0: check its degrees"
+                      : "a longitude runs from W 180\xB0 to E 180\xB0: check its degrees");
+  }
 }
 
 // StrArg -> string

@@ -8,6 +8,9 @@
 // and goes on as if it had been there.
 #pragma once
 
+#include <cstddef>
+#include <vector>
+
 #include "interp/library_call.h"
 #include "interp/scanner.h"
 
@@ -28,6 +31,7 @@ class Parser {
 
  private:
   void Expect(int terminal);
+  void SyntaxError(int number);
   int ResolveName();
 
   void VarDecl();
@@ -46,6 +50,7 @@ class Parser {
   double Fact();
   double Func();
   double Koord();
+  void WarnPasted(const PastedCoordinate& c);
   void StrArg(StringArg* out);
   int VarRef();
 
@@ -53,6 +58,10 @@ class Parser {
   Runtime& rt_;
   bool declaring_ = false;
   int depth_ = 0;
+  // The decimal-comma warnings of the current statement, as indices into
+  // the run's notes: a syntax error that follows drops them, as its hint
+  // then names the comma itself.
+  std::vector<size_t> comma_warnings_;
 };
 
 }  // namespace orbelin

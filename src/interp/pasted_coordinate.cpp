@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "base/ascii.h"
+#include "base/maths.h"
 
 namespace orbelin {
 
@@ -47,6 +48,25 @@ struct Reader {
 
 }  // namespace
 
+namespace {
+
+// The last number of a coordinate that ends at `end`, when a comma and a
+// digit follow it directly: from the number's first digit to the end of
+// the digits after the comma.
+std::string_view DecimalComma(std::string_view text, size_t number_start, size_t end) {
+  if (end + 1 >= text.size() || text[end] != ',' || !IsAsciiDigit(text[end + 1])) return {};
+  size_t q = end + 1;
+  while (q < text.size() && IsAsciiDigit(text[q])) ++q;
+  return text.substr(number_start, q - number_start);
+}
+
+}  // namespace
+
+bool OutOfRange(const PastedCoordinate& c) {
+  const double limit = c.hemisphere == 'N' || c.hemisphere == 'S' ? 90 : 180;
+  return c.kind == PastedCoordinate::Kind::kValue && maths::fabs(c.value) > limit;
+}
+
 PastedCoordinate ReadPastedCoordinate(std::string_view text, size_t position) {
   PastedCoordinate c;
   if (position >= text.size()) return c;
@@ -76,6 +96,7 @@ PastedCoordinate ReadPastedCoordinate(std::string_view text, size_t position) {
   }
   double minutes = 0.0;
   bool minute_fraction = false;
+  const size_t minutes_start = r.p;
   if (!r.Number(&minutes, &minute_fraction)) {
     // Decimal degrees; blanks after the sign belong to what follows.
     c.kind = PastedCoordinate::Kind::kValue;
@@ -94,6 +115,7 @@ PastedCoordinate ReadPastedCoordinate(std::string_view text, size_t position) {
   c.kind = PastedCoordinate::Kind::kValue;
   c.length = r.p - position;
   c.value = (degrees + minutes / 60) * sign;
+  c.decimal_comma = DecimalComma(text, minutes_start, r.p);
   if (r.Byte() != '\'') return c;
 
   ++r.p;
@@ -102,6 +124,7 @@ PastedCoordinate ReadPastedCoordinate(std::string_view text, size_t position) {
   r.SkipBlanks();
   double seconds = 0.0;
   bool second_fraction = false;
+  const size_t seconds_start = r.p;
   if (!r.Number(&seconds, &second_fraction)) {
     r.p = after_mark;
     return c;
@@ -111,9 +134,11 @@ PastedCoordinate ReadPastedCoordinate(std::string_view text, size_t position) {
         "minutes with decimals take no seconds; write N 48\xB0 12' 20.7\" or N 48\xB0 12.345");
   }
   if (seconds >= 60) return fault("its seconds must be below 60");
+  const size_t seconds_end = r.p;
   if (r.Byte() == '"') ++r.p;
   c.length = r.p - position;
   c.value = (degrees + (minutes + seconds / 60) / 60) * sign;
+  c.decimal_comma = DecimalComma(text, seconds_start, seconds_end);
   return c;
 }
 

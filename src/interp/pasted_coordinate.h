@@ -33,7 +33,16 @@ struct PastedCoordinate {
   double value = 0.0;
   char hemisphere = 0;     // N, S, E or W (folded)
   const char* fault = "";  // kMalformed: in plain English
+  // kValue: when the coordinate's last number is followed at once by a
+  // comma and digits, as a decimal comma pasted from a cache page writes
+  // "N 48° 12,345": that number, the comma and the digits ("12,345"). The
+  // coordinate itself ends before the comma, as the language reads it.
+  std::string_view decimal_comma;
 };
+
+// Whether the coordinate lies beyond the range of its kind: more than 90
+// degrees north or south, 180 east or west.
+bool OutOfRange(const PastedCoordinate& c);
 
 // Reads the coordinate that starts at text[position], if one does. Only the
 // bytes before `text.size()` are read.

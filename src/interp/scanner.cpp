@@ -368,7 +368,11 @@ double Scanner::NumberValue() const {
 }
 
 double Scanner::PastedValue() const {
-  return ReadPastedCoordinate(std::string_view(text_, size_), current_.position).value;
+  return Pasted().value;
+}
+
+PastedCoordinate Scanner::Pasted() const {
+  return ReadPastedCoordinate(std::string_view(text_, size_), current_.position);
 }
 
 void Scanner::StringValue(StringArg* out) const {

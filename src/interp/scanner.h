@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "interp/diagnostics.h"
+#include "interp/pasted_coordinate.h"
 #include "interp/token.h"
 
 namespace orbelin {
@@ -49,8 +50,9 @@ class Scanner {
   // library's atof reads them).
   double NumberValue() const;
   // The current token as a pasted coordinate ("N 48° 12.345"): its value in
-  // decimal degrees.
+  // decimal degrees, and all that was read of it.
   double PastedValue() const;
+  PastedCoordinate Pasted() const;
   // The text between the quotes of the current token (at most 253 bytes);
   // for a token that is no string, its text without first and last byte.
   void StringValue(StringArg* out) const;

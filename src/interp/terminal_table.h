@@ -157,5 +157,10 @@
   X(Raild,        "RAILD",        kItem,         "SN",              ItemRaild)    \
   X(Text2Taps,    "TEXT2TAPS",    kItem,         "S",               ItemText2Taps) \
   X(Taps2Text,    "TAPS2TEXT",    kItem,         "S",               ItemTaps2Text) \
-  X(Text2Keys,    "TEXT2KEYS",    kItem,         "S",               ItemText2Keys)
+  X(Text2Keys,    "TEXT2KEYS",    kItem,         "S",               ItemText2Keys) \
+  X(CenterExact,  "CENTEREXACT",  kStatement,    "NNNNNNVV",        HandleCenterExact) \
+  X(KreuzpeilungExact, "KREUZPEILUNGEXACT", kStatement, "NNNNNNVV", HandleKreuzpeilungExact) \
+  X(BogenschnittExact, "BOGENSCHNITTEXACT", kStatement, "NNNNNNVVVV", HandleBogenschnittExact) \
+  X(Wgcqsum,      "WGCQSUM",      kFunction,     "NN",              FnWgcqsum)    \
+  X(Kqsumgc,      "KQSUMGC",      kFunction,     "N",               FnKqsumgc)
 // clang-format on

@@ -24,13 +24,15 @@ double FnQqsum(Runtime&, const CallArgs& a) {
   return Qqsum(a.num[0]);
 }
 // The minus sign of a south or west coordinate counts its degrees rounded
-// down, so the digits are not the ones the coordinate is written with.
+// down, so the digits are not the ones the coordinate is written with;
+// KQSUMGC sums those.
 double FnKqsum(Runtime& rt, const CallArgs& a) {
   const double x = a.num[0];
   if (x < 0) {
     rt.Note("KQSUM of a negative value sums the digits of " + KqsumText(x) +
                 " (the degrees rounded down), not those of " + KqsumText(-x),
-            "for the digit sum of a south or west coordinate, write KQSUM(FABS(x))");
+            "for the digits of a south or west coordinate as a GPS shows them, write "
+            "KQSUMGC(x)");
   }
   return Kqsum(x);
 }

@@ -69,6 +69,14 @@ std::string GeocacheText(double lat, double lon) {
   return HalfText(lat, 'N', 'S', 2, false) + " " + HalfText(lon, 'E', 'W', 3, false);
 }
 
+std::string GeocacheLatText(double lat) {
+  return HalfText(lat, 'N', 'S', 2, false);
+}
+
+std::string GeocacheLonText(double lon) {
+  return HalfText(lon, 'E', 'W', 3, false);
+}
+
 std::string DmsText(double lat, double lon) {
   return HalfText(lat, 'N', 'S', 2, true) + " " + HalfText(lon, 'E', 'W', 3, true);
 }

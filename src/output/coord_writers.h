@@ -30,6 +30,9 @@ void WriteUTM(TextSink& out, double zone, double band, double easting, double no
 //
 // "N 48° 12.345 E 011° 30.500": minutes to thousandths.
 std::string GeocacheText(double lat, double lon);
+// "N 48° 12.345" and "E 011° 30.500": the two halves of GeocacheText.
+std::string GeocacheLatText(double lat);
+std::string GeocacheLonText(double lon);
 // "N 48° 12' 20.7\" E 011° 30' 30.0\"": seconds to tenths.
 std::string DmsText(double lat, double lon);
 void WriteGC(TextSink& out, double lat, double lon);

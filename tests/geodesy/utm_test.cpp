@@ -126,5 +126,22 @@ TEST(UtmRoundTripTest, BelowEightySouthTheStarBandKeepsTheFalseNorthing) {
   EXPECT_GT(Utm2Geo(kWgs84, u.zone, u.band, u.easting, u.northing).lat, 0);
 }
 
+// The zones maps use where the grid widened them, at the borders of the
+// areas: south-west Norway all in 32 (V), Svalbard in 31, 33, 35 and 37 (X).
+TEST(MapUtmZoneTest, NorwayAndSvalbard) {
+  const struct {
+    double lat, lon;
+    int zone;
+  } cases[] = {
+      {60, 5, 32},    {56, 3, 32},     {63.99, 11.99, 32}, {64, 5, 31},     {55.99, 5, 31},
+      {60, 2.99, 31}, {60, 12, 33},    {78, 8.99, 31},     {78, 9, 33},     {78, 20.99, 33},
+      {78, 21, 35},   {78, 32.99, 35}, {78, 33, 37},       {72, 41.99, 37}, {78, 42, 38},
+      {84, 8, 32},    {71.99, 8, 32},  {78, -0.5, 30},     {50, 8, 32},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(MapUtmZone(c.lat, c.lon), c.zone) << c.lat << " " << c.lon;
+  }
+}
+
 }  // namespace
 }  // namespace orbelin

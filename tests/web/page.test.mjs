@@ -330,6 +330,8 @@ describe('the calculator', () => {
       // The puzzle tools by their everyday names, German ones too.
       ['caesar', /^CAESAR: /], ['roman', /^ROM2NUM: /], ['prime', /^NTHPRIME: /],
       ['word value', /^AZSUM, ZASUM: /], ['Buchstabenwert', /^AZSUM, ZASUM: /], ['Quersumme', /^QSUM: /],
+      // The exact constructions and the checksum of a final.
+      ['exact arc intersection', /^BOGENSCHNITTEXACT: /], ['checksum', /^WGCQSUM: /],
     ]) {
       await search.fill(query);
       const found = await titles();

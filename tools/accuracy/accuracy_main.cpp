@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
   std::string body = GeodesicSection(figures);
   body += GridSection(figures);
   body += ConstructionsSection(figures);
+  body += ExactSection(figures);
   body += BoundsSection(figures);
   body += DatumSection(figures);
   report += Summary(figures) + body;

@@ -61,7 +61,7 @@ std::string Center(Figures& f) {
       const GeoPoint a = From(lat, lon, turn, kSizes[i]);
       const GeoPoint b = From(lat, lon, turn + 100, kSizes[i]);
       const GeoPoint c = From(lat, lon, turn + 230, kSizes[i]);
-      const GeoPoint g = orbelin::Center(orbelin::kBessel, a, b, c, nullptr);
+      const GeoPoint g = orbelin::Center(orbelin::kWgs84, orbelin::kBessel, a, b, c, nullptr);
       if (std::isnan(g.lat)) {
         err[i].AddFailure();
       } else {
@@ -110,7 +110,8 @@ double ArcMiss(double lat, double lon, double radius, double turn) {
   double r1, r2;
   Exact().Inverse(p1.lat, p1.lon, lat, lon, r1);
   Exact().Inverse(p2.lat, p2.lon, lat, lon, r2);
-  const ArcIntersection x = BogenSchnitt(orbelin::kBessel, p1, p2, r1, r2, nullptr);
+  const ArcIntersection x =
+      BogenSchnitt(orbelin::kWgs84, orbelin::kBessel, p1, p2, r1, r2, nullptr);
   if (std::isnan(x.a.lat)) return std::nan("");
   return std::min(Miss(lat, lon, x.a), Miss(lat, lon, x.b));
 }
@@ -144,7 +145,8 @@ std::string ArcIntersection(Figures& f) {
         double r1, r2;
         Exact().Inverse(p1.lat, p1.lon, t.lat, t.lon, r1);
         Exact().Inverse(p2.lat, p2.lon, t.lat, t.lon, r2);
-        const struct ArcIntersection x = BogenSchnitt(orbelin::kBessel, p1, p2, r1, r2, nullptr);
+        const struct ArcIntersection x =
+            BogenSchnitt(orbelin::kWgs84, orbelin::kBessel, p1, p2, r1, r2, nullptr);
         if (std::isnan(x.a.lat)) {
           by_offset[i].AddFailure();
         } else {
@@ -154,7 +156,8 @@ std::string ArcIntersection(Figures& f) {
         // construction puts the points: what the plane alone costs.
         bessel.Inverse(p1.lat, p1.lon, t.lat, t.lon, r1);
         bessel.Inverse(p2.lat, p2.lon, t.lat, t.lon, r2);
-        const struct ArcIntersection y = BogenSchnitt(orbelin::kBessel, p1, p2, r1, r2, nullptr);
+        const struct ArcIntersection y =
+            BogenSchnitt(orbelin::kWgs84, orbelin::kBessel, p1, p2, r1, r2, nullptr);
         if (std::isnan(y.a.lat)) {
           bessel_radii[i].AddFailure();
         } else {

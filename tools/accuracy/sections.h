@@ -14,6 +14,8 @@ std::string GeodesicSection(Figures& f);
 std::string GridSection(Figures& f);
 std::string ConstructionsSection(Figures& f);
 std::string BoundsSection(Figures& f);
+// The exact statements and the plane's warnings, run through the interpreter.
+std::string ExactSection(Figures& f);
 // Against cs2cs with the BETA2007 grid, where cs2cs is installed.
 std::string DatumSection(Figures& f);
 
