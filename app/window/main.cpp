@@ -3,22 +3,27 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 #include <string_view>
 
-#include "end_signals.h"
 #include "interp/session.h"
-#include "shell/home_folder.h"
-#include "shell/qt/app_icon.h"
-#include "shell/qt/main_window.h"
-#include "shell/window_controller.h"
-#include "single_instance.h"
+#include "window/display_name.h"
+#include "window/home_folder.h"
+#include "window/qt/app_icon.h"
+#include "window/qt/end_signals.h"
+#include "window/qt/main_window.h"
+#include "window/qt/message_box.h"
+#include "window/qt/single_instance.h"
+#include "window/qt/x11_windows.h"
+#include "window/window_controller.h"
 
 namespace {
 
@@ -41,6 +46,24 @@ bool AsksForHelpOrVersion(int argc, char** argv) {
 
 constexpr int kAutosaveMs = 3000;
 constexpr const char* kPlaceFileName = "orbelin-window.conf";
+
+// The script named on the command line, as an absolute path of the bytes
+// given: Qt's text of an argument loses a name that is not UTF-8
+// ("m\xFCnchen.inp"), which `orbelin run` opens.
+std::string FileArgument(int argc, char** argv, const QStringList& positional) {
+  if (positional.isEmpty()) return "";
+  std::string bytes = positional.first().toStdString();
+  for (int i = argc - 1; i >= 1; --i) {
+    if (QFile::decodeName(argv[i]) == positional.first()) {
+      bytes = argv[i];
+      break;
+    }
+  }
+  if (bytes.empty() || bytes.front() == '/') return bytes;
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(bytes, error);
+  return error ? bytes : absolute.lexically_normal().string();
+}
 
 bool HasDisplay() {
   return !Env("DISPLAY").empty() || !Env("WAYLAND_DISPLAY").empty() ||
@@ -92,8 +115,7 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationVersion(QStringLiteral(ORBELIN_VERSION));
   QGuiApplication::setWindowIcon(AppIcon());
   parser.process(app);
-  const QStringList files = parser.positionalArguments();
-  const QString file = files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath();
+  const std::string file = FileArgument(argc, argv, parser.positionalArguments());
 
   // Heard from the first message box on: until the window exists, the end
   // request ends the program as it is.
@@ -107,14 +129,21 @@ int main(int argc, char** argv) {
   sources.home = Env("HOME");
   const std::string folder = ResolveHomeFolder(sources);
 
-  // One window per home folder and display: a start with another home, or
-  // on another screen, opens its own.
-  const QString display = QGuiApplication::platformName() + QLatin1Char(' ') +
-                          qEnvironmentVariable("DISPLAY") + QLatin1Char(' ') +
-                          qEnvironmentVariable("WAYLAND_DISPLAY");
+  // One window per home folder and screen: a start with another home, or on
+  // another screen, opens its own. ":0" and ":0.0" are one screen.
+  const QString platform = QGuiApplication::platformName();
+  std::string screen;
+  if (platform == QLatin1String("xcb")) {
+    screen = NormalX11Display(X11DisplayName());
+  } else if (platform.startsWith(QLatin1String("wayland"))) {
+    screen = NormalWaylandDisplay(Env("WAYLAND_DISPLAY"), Env("XDG_RUNTIME_DIR"));
+  } else {
+    screen = Env("DISPLAY") + " " + Env("WAYLAND_DISPLAY");
+  }
+  const QString display = platform + QLatin1Char(' ') + QString::fromStdString(screen);
   SingleInstance instance(SingleInstance::DefaultFolder(),
                           display + QLatin1Char('\n') + QString::fromStdString(folder));
-  if (!instance.Claim(file)) return 0;
+  if (!instance.Claim(QByteArray::fromStdString(file))) return 0;
   const std::string examples =
       FindExamplesFolder(QCoreApplication::applicationDirPath().toStdString());
   if (const std::error_code error = PrepareHomeFolder(folder, examples)) {
@@ -146,8 +175,10 @@ int main(int argc, char** argv) {
     window.BringToFront(window.MainWindowId());
   });
   QObject::connect(&instance, &SingleInstance::OpenRequested, &window,
-                   [&controller](const QString& path) { controller.Open(path.toStdString()); });
-  QObject::connect(&window, &MainWindow::Ended, &app, &QCoreApplication::quit);
+                   [&controller](const QByteArray& path) { controller.Open(path.toStdString()); });
+  // exit(), not quit(): a quit request is refused while a message box is
+  // open, and the end request may come while one is (at the start, say).
+  QObject::connect(&window, &MainWindow::Ended, &app, [] { QCoreApplication::exit(0); });
 
   // The window's size and place, as the user left them, per home folder.
   QSettings place(QString::fromStdString(folder + kPlaceFileName), QSettings::IniFormat);
@@ -160,7 +191,7 @@ int main(int argc, char** argv) {
   window.SetUpNativeWindow();
   window.show();
   // After show(): a warning at start-up stands over the window.
-  controller.Start(file.toStdString());
+  controller.Start(file);
   // Ended already (the end request came during a start-up message)?
   if (window.ended()) return 0;
   // Unsaved text is copied every few seconds: a crash or a kill loses at

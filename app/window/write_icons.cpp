@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "shell/qt/app_icon.h"
+#include "window/qt/app_icon.h"
 
 int main(int argc, char** argv) {
   if (argc < 3) {

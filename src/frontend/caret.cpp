@@ -19,4 +19,14 @@ int CaretIndexForColumn(std::string_view line, int column) {
   return index;
 }
 
+int ColumnAtCaret(std::string_view before_caret) {
+  int col = 1;
+  for (const char byte : before_caret) {
+    const unsigned char c = static_cast<unsigned char>(byte);
+    if ((c & 0xC0) == 0x80) continue;  // inside a UTF-8 sequence
+    col = c == '\t' ? ColumnAfterTab(col) : col + 1;
+  }
+  return col;
+}
+
 }  // namespace orbelin

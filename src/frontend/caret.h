@@ -12,4 +12,9 @@ namespace orbelin {
 // A column past the line's end gives the line's length.
 int CaretIndexForColumn(std::string_view line, int column);
 
+// The other way: the 1-based column, as the interpreter counts it and the
+// diagnostics say it, of the character after `before_caret` (the line's
+// text before the caret, UTF-8).
+int ColumnAtCaret(std::string_view before_caret);
+
 }  // namespace orbelin

@@ -22,6 +22,14 @@ std::u32string CharactersLostOnSave(std::string_view text) {
   return lost;
 }
 
+std::u32string CharactersNotIn(std::u32string_view characters, std::u32string_view these) {
+  std::u32string rest;
+  for (char32_t c : characters) {
+    if (these.find(c) == std::u32string_view::npos) rest += c;
+  }
+  return rest;
+}
+
 std::vector<LostCharacter> LostCharacterPlaces(std::string_view utf8, std::string_view converted) {
   std::vector<LostCharacter> lost;
   size_t j = 0;

@@ -101,14 +101,13 @@ FileCalc CalcScriptFile(Session& session, const ScriptFileNames& names, SourceEn
   return RunAndWrite(session, names, std::move(source), damage, std::move(lost));
 }
 
-FileCalc CalcSavedBox(Session& session, const ScriptFileNames& names, std::string_view box_text) {
+FileCalc CalcSavedScript(Session& session, const ScriptFileNames& names, std::string script_bytes,
+                         std::vector<LostCharacter> lost) {
   if (std::optional<FileCalc> refused = Refused(names)) return std::move(*refused);
   if (std::error_code error = CheckReadable(names.script)) {
     return NotRun(FileCalcStatus::kScriptUnreadable, error);
   }
-  std::vector<LostCharacter> lost;
-  std::string source = ScriptFileFromBoxText(box_text, &lost);
-  return RunAndWrite(session, names, std::move(source), {}, std::move(lost));
+  return RunAndWrite(session, names, std::move(script_bytes), {}, std::move(lost));
 }
 
 FileCalc CalcText(Session& session, const ScriptFileNames& outputs, std::string source,

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "frontend/calc.h"
 #include "frontend/script_bytes.h"
@@ -51,10 +52,12 @@ struct FileCalc {
 // listing. Empty results and listing names write nothing.
 FileCalc CalcScriptFile(Session& session, const ScriptFileNames& names, SourceEncoding encoding);
 
-// The window's Calc: the box's text runs (its file holds it, just saved or
-// unchanged), and the results and the listing are written beside the file.
-// The file must still be there to be read.
-FileCalc CalcSavedBox(Session& session, const ScriptFileNames& names, std::string_view box_text);
+// The window's Calc: `script_bytes`, the bytes it saved into names.script
+// (or found there already), run; the results and the listing are written
+// beside the file. The file must still be there to be read. `lost` names
+// the characters that became '?' when the box's text was converted.
+FileCalc CalcSavedScript(Session& session, const ScriptFileNames& names, std::string script_bytes,
+                         std::vector<LostCharacter> lost = {});
 
 // A text that has no file (standard input, the command line's text); its
 // results and listing go where `outputs` names them, if anywhere. `damage`

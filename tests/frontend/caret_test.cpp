@@ -27,5 +27,22 @@ TEST(CaretIndexForColumn, MapsInterpreterColumnsToCharacters) {
   }
 }
 
+// The window's line:column shows the column a diagnostic would name for the
+// character after the caret.
+TEST(ColumnAtCaret, CountsAsTheDiagnosticsDo) {
+  struct Case {
+    const char* before;
+    int column;
+  } cases[] = {
+      {"", 1}, {"WRITE B", 8}, {"\t", 9}, {"abcdefg\t", 17}, {"ab\tc\t", 17}, {"äöü", 4},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ColumnAtCaret(c.before), c.column) << c.before;
+    // What a diagnostic at that column takes the caret back to.
+    EXPECT_EQ(CaretIndexForColumn(std::string(c.before) + "X", c.column - 1),
+              CaretIndexForColumn(std::string(c.before) + "X", 999) - 1);
+  }
+}
+
 }  // namespace
 }  // namespace orbelin

@@ -74,7 +74,7 @@ TEST_F(ScriptFileCalc, NeverWritesOverTheScriptItself) {
   ASSERT_EQ(link((folder + "/z.inp").c_str(), (folder + "/z.res").c_str()), 0);
   EXPECT_EQ(CalcScriptFile(session, Names("z.inp"), SourceEncoding::kCp1252).status,
             FileCalcStatus::kOutputRefused);
-  EXPECT_EQ(CalcSavedBox(session, Names("z.inp"), "WRITE 2;").status,
+  EXPECT_EQ(CalcSavedScript(session, Names("z.inp"), "WRITE 2;").status,
             FileCalcStatus::kOutputRefused);
   EXPECT_EQ(ReadBytes(folder + "/z.inp"), script);
   EXPECT_EQ(session.Run("WRITE GM1;").results, "0\n");
@@ -100,11 +100,12 @@ TEST_F(ScriptFileCalc, AutoEncodingTurnsUtf8IntoWindows1252) {
 // left alone in UTF-8: the text the user sees is the text that runs.
 TEST_F(ScriptFileCalc, TheWindowRunsTheBoxTheFileHolds) {
   WriteBytes(folder + "/w.inp", "WRITE '\xC3\xA4';\n");  // UTF-8, as an editor wrote it
-  const FileCalc calc = CalcSavedBox(session, Names("w.inp"), "WRITE 'ä';\n");
+  const FileCalc calc =
+      CalcSavedScript(session, Names("w.inp"), ScriptFileFromBoxText("WRITE 'ä';\n"));
   ASSERT_TRUE(calc.ran());
   EXPECT_EQ(ReadBytes(folder + "/w.res"), "\xE4\n");
   EXPECT_EQ(calc.view.ShownText(), "ä\n");
-  EXPECT_EQ(CalcSavedBox(session, Names("gone.inp"), "WRITE 1;").status,
+  EXPECT_EQ(CalcSavedScript(session, Names("gone.inp"), "WRITE 1;").status,
             FileCalcStatus::kScriptUnreadable);
 }
 

@@ -1,0 +1,260 @@
+#include "window/qt/vary_dialog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <thread>
+
+#include "frontend/output_plan.h"
+#include "frontend/point.h"
+#include "frontend/script_bytes.h"
+#include "frontend/script_names.h"
+#include "frontend/vary_runner.h"
+
+namespace orbelin {
+
+namespace {
+
+QString Text(const std::string& utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QLineEdit* Field(const char* placeholder, QWidget* parent) {
+  auto* field = new QLineEdit(parent);
+  field->setPlaceholderText(QString::fromUtf8(placeholder));
+  return field;
+}
+
+}  // namespace
+
+VaryDialog::VaryDialog(const std::string& box_text, const std::string& name, QWidget* parent)
+    : QDialog(parent), source_(ScriptFileFromBoxText(box_text)), name_(name) {
+  setWindowTitle(QStringLiteral("Try values"));
+  auto* layout = new QVBoxLayout(this);
+
+  // A field per name of the VAR line, two to a row.
+  auto* grid = new QGridLayout;
+  const std::vector<std::string> names = DeclaredVariables(source_);
+  for (size_t i = 0; i < names.size(); ++i) {
+    const QString n = Text(names[i]);
+    auto* edit = Field("0..9", this);
+    edit->setObjectName(n);
+    auto* label = new QLabel(n, this);
+    label->setBuddy(edit);
+    const int row = static_cast<int>(i / 2), column = static_cast<int>(i % 2) * 2;
+    grid->addWidget(label, row, column);
+    grid->addWidget(edit, row, column + 1);
+    fields_.emplace_back(n, edit);
+  }
+  layout->addLayout(grid);
+
+  auto* form = new QFormLayout;
+  where_ = Field("CHK=41; D=0..5", this);
+  near_ = Field("N 48\xC2\xB0 12.345 E 011\xC2\xB0 30.500", this);
+  within_ = Field("3.2km, 2mi", this);
+  show_ = Field("CHK, LAT", this);
+  form->addRow(QStringLiteral("Keep only"), where_);
+  form->addRow(QStringLiteral("Near"), near_);
+  form->addRow(QStringLiteral("Within"), within_);
+  form->addRow(QStringLiteral("Show"), show_);
+  layout->addLayout(form);
+
+  progress_ = new QProgressBar(this);
+  progress_->hide();
+  layout->addWidget(progress_);
+  said_ = new QLabel(this);
+  said_->setWordWrap(true);
+  said_->setTextFormat(Qt::PlainText);
+  said_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(said_);
+  points_ = new QListWidget(this);
+  points_->setMinimumHeight(120);
+  layout->addWidget(points_, 1);
+
+  auto* buttons = new QDialogButtonBox(this);
+  run_ = buttons->addButton(QStringLiteral("&Run"), QDialogButtonBox::ActionRole);
+  cancel_ = buttons->addButton(QStringLiteral("&Stop"), QDialogButtonBox::ActionRole);
+  copy_ = buttons->addButton(QStringLiteral("&Copy coordinates"), QDialogButtonBox::ActionRole);
+  open_ = buttons->addButton(QStringLiteral("Open in &map"), QDialogButtonBox::ActionRole);
+  gpx_ = buttons->addButton(QStringLiteral("&Export as GPX…"), QDialogButtonBox::ActionRole);
+  buttons->addButton(QDialogButtonBox::Close);
+  layout->addWidget(buttons);
+  run_->setDefault(true);
+  cancel_->hide();
+  copy_->setEnabled(false);
+  open_->setEnabled(false);
+  gpx_->setEnabled(false);
+  connect(run_, &QPushButton::clicked, this, &VaryDialog::Run);
+  connect(cancel_, &QPushButton::clicked, this, [this] { stop_ = true; });
+  connect(copy_, &QPushButton::clicked, this, &VaryDialog::CopySelected);
+  connect(open_, &QPushButton::clicked, this, &VaryDialog::OpenSelected);
+  connect(gpx_, &QPushButton::clicked, this, &VaryDialog::ExportGpx);
+  connect(buttons, &QDialogButtonBox::rejected, this, &VaryDialog::reject);
+  connect(points_, &QListWidget::currentRowChanged, this, [this](int row) {
+    const bool point = row >= 0 && static_cast<size_t>(row) < listing_.points.size() &&
+                       listing_.points[static_cast<size_t>(row)].has_point;
+    copy_->setEnabled(point);
+    open_->setEnabled(point);
+  });
+  connect(points_, &QListWidget::itemActivated, this, [this] { CopySelected(); });
+
+  if (names.empty()) {
+    run_->setEnabled(false);
+    Say(QStringLiteral("The script declares no variables: write them in its VAR line "
+                       "(VAR A, B;) to try values for them."),
+        false);
+  } else {
+    Say(QStringLiteral("Type the values to try for the unknown letters: 0..9, a list 1,3,5, "
+                       "or a step 0..90/5."),
+        false);
+  }
+  resize(480, 560);
+}
+
+QLineEdit* VaryDialog::field(const QString& name) const {
+  for (const auto& [n, edit] : fields_) {
+    if (n == name) return edit;
+  }
+  if (name == QStringLiteral("Keep only")) return where_;
+  if (name == QStringLiteral("Near")) return near_;
+  if (name == QStringLiteral("Within")) return within_;
+  if (name == QStringLiteral("Show")) return show_;
+  return nullptr;
+}
+
+void VaryDialog::Say(const QString& text, bool error) {
+  said_->setText(text);
+  said_->setStyleSheet(error ? QStringLiteral("color: #b00000;") : QString());
+}
+
+void VaryDialog::Running(bool on) {
+  running_ = on;
+  run_->setVisible(!on);
+  cancel_->setVisible(on);
+  progress_->setVisible(on);
+  for (const auto& [n, edit] : fields_) edit->setEnabled(!on);
+  for (QLineEdit* edit : {where_, near_, within_, show_}) edit->setEnabled(!on);
+}
+
+void VaryDialog::Run() {
+  if (running_) return;
+  VaryForm form;
+  form.source = source_;
+  for (const auto& [n, edit] : fields_) {
+    form.values.emplace_back(n.toStdString(), edit->text().toStdString());
+  }
+  form.where = where_->text().toStdString();
+  form.near = near_->text().toStdString();
+  form.within = within_->text().toStdString();
+  form.show = show_->text().toStdString();
+  points_->clear();
+  listing_ = {};
+  gpx_->setEnabled(false);
+  const VaryPlanning planning = PlanVaryForm(form);
+  if (!planning.plan) {
+    QStringList errors;
+    for (const std::string& e : planning.errors) errors << Text(e);
+    Say(errors.join(QLatin1Char('\n')), true);
+    return;
+  }
+  const VaryPlan& plan = *planning.plan;
+  stop_ = false;
+  Running(true);
+  Say(QStringLiteral("Starting…"), false);
+  VaryControl control;
+  control.workers = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  control.stop = &stop_;
+  // Called on this thread about ten times a second: the dialog answers
+  // between the calls, and Stop is heard.
+  control.progress = [this](const VaryProgress& p) {
+    progress_->setMaximum(1000);
+    progress_->setValue(p.total == 0 ? 1000 : static_cast<int>(1000 * p.done / p.total));
+    QString text = QStringLiteral("%1 of %2 combinations")
+                       .arg(Text(CountText(p.done)), Text(CountText(p.total)));
+    if (const double left = p.SecondsLeft(); left >= 1) {
+      text += QStringLiteral(", about %1 s left").arg(static_cast<long long>(left + 0.5));
+    }
+    Say(text, false);
+    QApplication::processEvents();
+    return !stop_.load();
+  };
+  const VaryOutcome outcome = RunVary(plan, control);
+  listing_ = ListVaryOutcome(plan, outcome);
+  Running(false);
+  for (const VaryListedPoint& p : listing_.points) {
+    QStringList parts;
+    for (const std::string* s : {&p.values, &p.position, &p.distance, &p.shown, &p.first_line}) {
+      if (!s->empty()) parts << Text(*s);
+    }
+    if (!p.has_point) parts.insert(1, QStringLiteral("no point"));
+    points_->addItem(parts.join(QStringLiteral("  \u00B7  ")));
+  }
+  const bool any_point = std::any_of(listing_.points.begin(), listing_.points.end(),
+                                     [](const VaryListedPoint& p) { return p.has_point; });
+  gpx_->setEnabled(any_point);
+  Say(Text(listing_.summary).trimmed(), false);
+}
+
+void VaryDialog::reject() {
+  // Closing while the search runs stops it first; the dialog closes after.
+  if (running_) {
+    stop_ = true;
+    QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+    return;
+  }
+  QDialog::reject();
+}
+
+void VaryDialog::CopySelected() {
+  const int row = points_->currentRow();
+  if (row < 0 || static_cast<size_t>(row) >= listing_.points.size()) return;
+  const VaryListedPoint& p = listing_.points[static_cast<size_t>(row)];
+  if (!p.has_point) return;
+  QApplication::clipboard()->setText(Text(p.position));
+  Say(QStringLiteral("Copied %1 (%2).").arg(Text(p.position), Text(p.values)), false);
+}
+
+void VaryDialog::OpenSelected() {
+  const int row = points_->currentRow();
+  if (row < 0 || static_cast<size_t>(row) >= listing_.points.size()) return;
+  const VaryListedPoint& p = listing_.points[static_cast<size_t>(row)];
+  const QString uri = Text(GeoPinUri(p.lat, p.lon));
+  if (!QDesktopServices::openUrl(QUrl(uri))) {
+    Say(QStringLiteral("No program here opens map links. The link to copy: %1").arg(uri), true);
+  }
+}
+
+void VaryDialog::ExportGpx() {
+  const std::string stem = Stem(name_);
+  const QString suggested = Text((stem.empty() ? std::string("orbelin") : stem) + "-values.gpx");
+  const QString path =
+      QFileDialog::getSaveFileName(this, QStringLiteral("Export the points as GPX"), suggested,
+                                   QStringLiteral("GPX files (*.gpx)"));
+  if (path.isEmpty()) return;
+  // Not over the script, and not through a link.
+  OutputPlan plan;
+  plan.Reads(name_);
+  plan.Writes(path.toStdString(), OutputKind::kGpx);
+  if (const std::vector<std::string> refusals = plan.Refusals(); !refusals.empty()) {
+    Say(Text(OneParagraph(refusals) + " Nothing was written."), true);
+    return;
+  }
+  if (const std::error_code e = WriteOutputFile(path.toStdString(), listing_.gpx, true); e) {
+    Say(QStringLiteral("Can not write %1: %2.").arg(path, Text(e.message())), true);
+    return;
+  }
+  Say(QStringLiteral("Wrote %1.").arg(path), false);
+}
+
+}  // namespace orbelin
