@@ -62,6 +62,11 @@ double FnMkz(Runtime& rt, const CallArgs& a);
 double FnTorad(Runtime& rt, const CallArgs& a);
 double FnTodeg(Runtime& rt, const CallArgs& a);
 
+// Grids: MGRS and the national grids (grid_bindings.cpp).
+void HandleGps2Mgrs(Runtime& rt, const CallArgs& a);  // GPS2MGRS(lat, lon, Z, B, E, N)
+void HandleMgrs2Gps(Runtime& rt, const CallArgs& a);  // MGRS2GPS('32U MV 12345 67890', LAT, LON)
+void ItemWmgrs(Runtime& rt, const CallArgs& a);       // WMGRS(zone, band, e, n[:digits])
+
 // Letter values, ciphers, Morse, Enigma (text_bindings.cpp).
 double FnQsum(Runtime& rt, const CallArgs& a);
 double FnQqsum(Runtime& rt, const CallArgs& a);

@@ -38,7 +38,16 @@
   X(OddPlugs,         116, "Der Stecker muss eine gerade Anzahl haben")      \
   X(BadWheelLetter,   117, "R\xE4" "der muss im Bereich A..V liegen")        \
   X(BadRingLetter,    118, "Stellung muss im Bereich A..Z liegen")           \
-  X(BadWindowLetter,  119, "Preset muss im Bereich A..Z liegen")
+  X(BadWindowLetter,  119, "Preset muss im Bereich A..Z liegen")             \
+  X(BadMgrs,          130, "not an MGRS reference")                          \
+  X(NoMgrsSquare,     131, "no such MGRS square")                            \
+  X(BadLocator,       132, "not a Maidenhead locator")                       \
+  X(BadGeohash,       133, "not a geohash")                                  \
+  X(BadPlusCode,      134, "not a plus code")                                \
+  X(ShortPlusCode,    135, "short plus code without a place near")           \
+  X(BadCodeLength,    136, "no such length")                                 \
+  X(NoSuchPlace,      137, "no such position")                               \
+  X(OutsideGrid,      138, "outside the grid")
 // clang-format on
 
 namespace orbelin {

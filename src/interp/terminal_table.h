@@ -127,5 +127,8 @@
   X(Wgc,          "WGC",          kItem,         "NN",              ItemWgc)      \
   X(Wdms,         "WDMS",         kItem,         "NN",              ItemWdms)     \
   X(Gps2Dhdn,     "GPS2DHDN",     kStatement,    "NNNVV",           HandleGps2Dhdn) \
-  X(Dhdn2Gps,     "DHDN2GPS",     kStatement,    "NNVV",            HandleDhdn2Gps)
+  X(Dhdn2Gps,     "DHDN2GPS",     kStatement,    "NNVV",            HandleDhdn2Gps) \
+  X(Gps2Mgrs,     "GPS2MGRS",     kStatement,    "NNVVVV",          HandleGps2Mgrs) \
+  X(Mgrs2Gps,     "MGRS2GPS",     kStatement,    "SVV",             HandleMgrs2Gps) \
+  X(Wmgrs,        "WMGRS",        kItem,         "NNNN:5",          ItemWmgrs)
 // clang-format on

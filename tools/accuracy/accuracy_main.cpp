@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
   body += ConstructionsSection(figures);
   body += BoundsSection(figures);
   body += DatumSection(figures);
+  body += MgrsSection(figures);
   report += Summary(figures) + body;
   if (argc > 1) {
     std::FILE* f = std::fopen(argv[1], "wb");

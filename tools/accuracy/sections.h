@@ -17,6 +17,9 @@ std::string BoundsSection(Figures& f);
 // Against cs2cs with the BETA2007 grid, where cs2cs is installed.
 std::string DatumSection(Figures& f);
 
+// MGRS against GeographicLib's MGRS and UTMUPS.
+std::string MgrsSection(Figures& f);
+
 // "How far to trust each function", from the recorded figures.
 std::string Summary(const Figures& f);
 
