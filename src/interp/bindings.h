@@ -67,6 +67,16 @@ void HandleGps2Mgrs(Runtime& rt, const CallArgs& a);  // GPS2MGRS(lat, lon, Z, B
 void HandleMgrs2Gps(Runtime& rt, const CallArgs& a);  // MGRS2GPS('32U MV 12345 67890', LAT, LON)
 void ItemWmgrs(Runtime& rt, const CallArgs& a);       // WMGRS(zone, band, e, n[:digits])
 
+// Location codes (code_bindings.cpp).
+void ItemWloc(Runtime& rt, const CallArgs& a);            // WLOC(lat, lon[:length])
+void HandleLoc2Gps(Runtime& rt, const CallArgs& a);       // LOC2GPS('JN58td', LAT, LON)
+void ItemWgeohash(Runtime& rt, const CallArgs& a);        // WGEOHASH(lat, lon[:length])
+void HandleGeohash2Gps(Runtime& rt, const CallArgs& a);   // GEOHASH2GPS('u4pruydqqvj', LAT, LON)
+void ItemWplus(Runtime& rt, const CallArgs& a);           // WPLUS(lat, lon[:digits])
+void HandlePlus2Gps(Runtime& rt, const CallArgs& a);      // PLUS2GPS('8FVC9G8F+6X', LAT, LON)
+void HandlePlusNear2Gps(Runtime& rt, const CallArgs& a);  // PLUSNEAR2GPS('9G8F+6X', lat, lon,
+                                                          //   LAT, LON)
+
 // Letter values, ciphers, Morse, Enigma (text_bindings.cpp).
 double FnQsum(Runtime& rt, const CallArgs& a);
 double FnQqsum(Runtime& rt, const CallArgs& a);

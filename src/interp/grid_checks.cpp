@@ -1,7 +1,9 @@
 #include "interp/grid_checks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 
 #include "interp/errors.h"
 
@@ -34,7 +36,7 @@ bool Position(Runtime& rt, std::string_view keyword, double lat, double lon) {
 
 std::string Metres(double metres) {
   char buf[32];
-  if (metres >= 100000) {
+  if (metres >= 10000) {
     std::snprintf(buf, sizeof buf, "%.0f km", metres / 1000);
   } else if (metres >= 1000) {
     std::snprintf(buf, sizeof buf, std::fmod(metres, 1000) == 0 ? "%.0f km" : "%.1f km",
@@ -57,6 +59,18 @@ void NoteArea(Runtime& rt, std::string_view keyword, std::string_view text,
   rt.Note(std::string(keyword) + ": '" + std::string(text) + "' names " + size +
               ": the position is its middle",
           std::string(hint));
+}
+
+void NoteCodeArea(Runtime& rt, std::string_view keyword, std::string_view text,
+                  const CodeArea& area, std::string_view hint) {
+  // Metres per degree on the WGS 84 ellipsoid near the area's middle: good
+  // to a few percent, which is all a size needs.
+  constexpr double kMetresPerDegree = 111320.0;
+  const double lat = std::clamp(area.lat(), -90.0, 90.0);
+  const double ns = (area.north - area.south) * kMetresPerDegree;
+  const double ew =
+      (area.east - area.west) * kMetresPerDegree * std::cos(lat * std::numbers::pi / 180);
+  NoteArea(rt, keyword, text, ns, ew, hint);
 }
 
 }  // namespace orbelin

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "geocodes/code_area.h"
 #include "interp/library_call.h"
 
 namespace orbelin {
@@ -21,7 +22,11 @@ bool Position(Runtime& rt, std::string_view keyword, double lat, double lon);
 void NoteArea(Runtime& rt, std::string_view keyword, std::string_view text,
               double north_south_metres, double east_west_metres, std::string_view hint = "");
 
-// Metres as a person reads them: "0.6 m", "25 m", "4.6 km", "1110 km".
+// The same for an area of latitude and longitude, measured on the ground.
+void NoteCodeArea(Runtime& rt, std::string_view keyword, std::string_view text,
+                  const CodeArea& area, std::string_view hint);
+
+// Metres as a person reads them: "0.6 m", "25 m", "4.6 km", "68 km".
 std::string Metres(double metres);
 
 }  // namespace orbelin

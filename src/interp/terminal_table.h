@@ -130,5 +130,12 @@
   X(Dhdn2Gps,     "DHDN2GPS",     kStatement,    "NNVV",            HandleDhdn2Gps) \
   X(Gps2Mgrs,     "GPS2MGRS",     kStatement,    "NNVVVV",          HandleGps2Mgrs) \
   X(Mgrs2Gps,     "MGRS2GPS",     kStatement,    "SVV",             HandleMgrs2Gps) \
-  X(Wmgrs,        "WMGRS",        kItem,         "NNNN:5",          ItemWmgrs)
+  X(Wmgrs,        "WMGRS",        kItem,         "NNNN:5",          ItemWmgrs)    \
+  X(Wloc,         "WLOC",         kItem,         "NN:6",            ItemWloc)     \
+  X(Loc2Gps,      "LOC2GPS",      kStatement,    "SVV",             HandleLoc2Gps) \
+  X(Wgeohash,     "WGEOHASH",     kItem,         "NN:9",            ItemWgeohash) \
+  X(Geohash2Gps,  "GEOHASH2GPS",  kStatement,    "SVV",             HandleGeohash2Gps) \
+  X(Wplus,        "WPLUS",        kItem,         "NN:10",           ItemWplus)    \
+  X(Plus2Gps,     "PLUS2GPS",     kStatement,    "SVV",             HandlePlus2Gps) \
+  X(PlusNear2Gps, "PLUSNEAR2GPS", kStatement,    "SNNVV",           HandlePlusNear2Gps)
 // clang-format on

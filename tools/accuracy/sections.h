@@ -20,6 +20,10 @@ std::string DatumSection(Figures& f);
 // MGRS against GeographicLib's MGRS and UTMUPS.
 std::string MgrsSection(Figures& f);
 
+// The location codes against GeographicLib's Geohash, npm's plus codes
+// and the locator's definition.
+std::string CodesSection(Figures& f);
+
 // "How far to trust each function", from the recorded figures.
 std::string Summary(const Figures& f);
 

@@ -93,6 +93,15 @@ std::string Summary(const Figures& f) {
                   "the polar caps; the numbers within %.2g nm.\n",
                   at("mgrs_disagreements"), at("mgrs_points"), at("mgrs_numbers_nm"));
     s += mgrs;
+    std::snprintf(mgrs, sizeof mgrs,
+                  "- **WLOC, WGEOHASH, WPLUS** and their ways back: the text of the definition "
+                  "(%.0f and %.0f differences in 10,000 positions for the locator and the "
+                  "geohash); the plus code %s npm's open-location-code.\n",
+                  at("locator_diff"), at("geohash_diff"),
+                  std::isnan(at("plus_diff")) ? "was not compared with"
+                  : at("plus_diff") == 0      ? "as"
+                                              : "mostly as");
+    s += mgrs;
   }
   s += "- **CENTER, KREUZPEILUNG**: straight lines in the Gauss-Krueger plane. With points 1 "
        "km apart (for KREUZPEILUNG, bearings crossing at 75 degrees) the answer is within " +
