@@ -8,6 +8,7 @@
 
 #include "base/int_conversion.h"
 #include "geodesy/mgrs.h"
+#include "geodesy/swiss_grid.h"
 #include "interp/bindings.h"
 #include "interp/errors.h"
 #include "interp/grid_checks.h"
@@ -69,6 +70,101 @@ void ItemWmgrs(Runtime& rt, const CallArgs& a) {
     return;
   }
   rt.out.Write(text);
+}
+
+namespace {
+
+// "47.5 N, 2.3 E" for a warning.
+std::string Where(double lat, double lon) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.4g %c, %.4g %c", std::fabs(lat), lat < 0 ? 'S' : 'N',
+                std::fabs(lon), lon < 0 ? 'W' : 'E');
+  return buf;
+}
+
+// A grid is made for its country; beyond it the formulas still hold, but
+// the datum shift and the scale do not: worth a word, and still an answer.
+void WarnOutside(Runtime& rt, std::string_view keyword, double lat, double lon,
+                 std::string_view country) {
+  rt.Warn(std::string(keyword) + ": " + Where(lat, lon) + " lies outside " + std::string(country) +
+              ", for which the grid is made: the numbers are computed all the same",
+          "a grid far from its country is not what its maps print: check the position");
+}
+
+bool AllFinite(const CallArgs& a, int count) {
+  for (int i = 0; i < count; ++i) {
+    if (!std::isfinite(a.num[i])) return false;
+  }
+  return true;
+}
+
+void WriteGrid(Runtime& rt, const char* format, double x, double y) {
+  char buf[96];
+  std::snprintf(buf, sizeof buf, format, x, y);
+  rt.out.Write(buf);
+}
+
+// GPS2LV95 and GPS2LV03: the same grid, LV03 without the leading 2 and 1.
+void Gps2Swiss(Runtime& rt, const CallArgs& a, const char* keyword, double east, double north) {
+  const double lat = a.num[0], lon = a.num[1];
+  if (!Position(rt, keyword, lat, lon)) {
+    rt.SetValue(a.var[0], NAN);
+    rt.SetValue(a.var[1], NAN);
+    return;
+  }
+  const PlanePoint p = Wgs84ToLv95(lat, lon);
+  rt.SetValue(a.var[0], p.x - east);
+  rt.SetValue(a.var[1], p.y - north);
+  if (!InSwitzerland(lat, lon)) WarnOutside(rt, keyword, lat, lon, "Switzerland and Liechtenstein");
+}
+
+void Swiss2Gps(Runtime& rt, const CallArgs& a, const char* keyword, bool lv95) {
+  const double e = a.num[0], n = a.num[1];
+  const GeoPoint g = Lv95ToWgs84(e + (lv95 ? 0 : kLv03East), n + (lv95 ? 0 : kLv03North));
+  rt.SetValue(a.var[0], g.lat);
+  rt.SetValue(a.var[1], g.lon);
+  if (!AllFinite(a, 2)) return;
+  // The two grids differ by their leading digits; a value of the other is
+  // the most common slip, then east and north swapped.
+  const bool looks_lv95 = e >= 2000000 && e < 3000000 && n >= 1000000 && n < 2000000;
+  const bool looks_lv03 = e >= 400000 && e < 900000 && n >= 0 && n < 400000;
+  const bool swapped = lv95 ? (n >= 2000000 && n < 3000000 && e >= 1000000 && e < 2000000)
+                            : (n >= 400000 && n < 900000 && e >= 0 && e < 400000);
+  if (swapped) {
+    rt.Warn(std::string(keyword) + ": east and north look swapped",
+            std::string("east comes first: in Switzerland ") +
+                (lv95 ? "east runs from 2480000 to 2840000, north from 1070000 to 1300000"
+                      : "east runs from 480000 to 840000, north from 70000 to 300000"));
+  } else if (lv95 && looks_lv03) {
+    rt.Warn(std::string(keyword) + ": these look like LV03 values, with 6 digits",
+            "LV032GPS takes LV03 values; or add 2000000 to east and 1000000 to north");
+  } else if (!lv95 && looks_lv95) {
+    rt.Warn(std::string(keyword) + ": these look like LV95 values, with 7 digits",
+            "LV952GPS takes LV95 values; or take 2000000 from east and 1000000 from north");
+  } else if (!InSwitzerland(g.lat, g.lon)) {
+    WarnOutside(rt, keyword, g.lat, g.lon, "Switzerland and Liechtenstein");
+  }
+}
+
+}  // namespace
+
+void HandleGps2Lv95(Runtime& rt, const CallArgs& a) {
+  Gps2Swiss(rt, a, "GPS2LV95", 0, 0);
+}
+void HandleLv952Gps(Runtime& rt, const CallArgs& a) {
+  Swiss2Gps(rt, a, "LV952GPS", true);
+}
+void ItemWlv95(Runtime& rt, const CallArgs& a) {
+  WriteGrid(rt, "LV95: E %.0f N %.0f", a.num[0], a.num[1]);
+}
+void HandleGps2Lv03(Runtime& rt, const CallArgs& a) {
+  Gps2Swiss(rt, a, "GPS2LV03", kLv03East, kLv03North);
+}
+void HandleLv032Gps(Runtime& rt, const CallArgs& a) {
+  Swiss2Gps(rt, a, "LV032GPS", false);
+}
+void ItemWlv03(Runtime& rt, const CallArgs& a) {
+  WriteGrid(rt, "LV03: Y %.0f X %.0f", a.num[0], a.num[1]);
 }
 
 }  // namespace orbelin

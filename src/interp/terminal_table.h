@@ -137,5 +137,11 @@
   X(Geohash2Gps,  "GEOHASH2GPS",  kStatement,    "SVV",             HandleGeohash2Gps) \
   X(Wplus,        "WPLUS",        kItem,         "NN:10",           ItemWplus)    \
   X(Plus2Gps,     "PLUS2GPS",     kStatement,    "SVV",             HandlePlus2Gps) \
-  X(PlusNear2Gps, "PLUSNEAR2GPS", kStatement,    "SNNVV",           HandlePlusNear2Gps)
+  X(PlusNear2Gps, "PLUSNEAR2GPS", kStatement,    "SNNVV",           HandlePlusNear2Gps) \
+  X(Gps2Lv95,     "GPS2LV95",     kStatement,    "NNVV",            HandleGps2Lv95) \
+  X(Lv952Gps,     "LV952GPS",     kStatement,    "NNVV",            HandleLv952Gps) \
+  X(Wlv95,        "WLV95",        kItem,         "NN",              ItemWlv95)    \
+  X(Gps2Lv03,     "GPS2LV03",     kStatement,    "NNVV",            HandleGps2Lv03) \
+  X(Lv032Gps,     "LV032GPS",     kStatement,    "NNVV",            HandleLv032Gps) \
+  X(Wlv03,        "WLV03",        kItem,         "NN",              ItemWlv03)
 // clang-format on

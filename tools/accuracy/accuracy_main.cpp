@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
   body += BoundsSection(figures);
   body += DatumSection(figures);
   body += MgrsSection(figures);
+  body += NationalGridsSection(figures);
   body += CodesSection(figures);
   report += Summary(figures) + body;
   if (argc > 1) {

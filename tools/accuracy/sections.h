@@ -24,6 +24,9 @@ std::string MgrsSection(Figures& f);
 // and the locator's definition.
 std::string CodesSection(Figures& f);
 
+// The national grids against cs2cs, at the borders and across each country.
+std::string NationalGridsSection(Figures& f);
+
 // "How far to trust each function", from the recorded figures.
 std::string Summary(const Figures& f);
 

@@ -103,6 +103,18 @@ std::string Summary(const Figures& f) {
                                               : "mostly as");
     s += mgrs;
   }
+  if (std::isnan(at("lv95_max"))) {
+    s += "- **The national grids**: not measured here (cs2cs is not installed).\n";
+  } else {
+    char grids[600];
+    std::snprintf(grids, sizeof grids,
+                  "- **GPS2LV95 / LV952GPS** (Swiss grid): within %.3f m of PROJ's cs2cs both "
+                  "ways, everywhere in Switzerland and at its borders; the datum shift itself is "
+                  "good to 1 m. **GPS2LV03 / LV032GPS** are LV95 less 2000 and 1000 km; the "
+                  "official LV03 values differ by up to %.1f m (swisstopo's grid CHENYX06).\n",
+                  at("lv95_max"), at("lv03_grid_max"));
+    s += grids;
+  }
   s += "- **CENTER, KREUZPEILUNG**: straight lines in the Gauss-Krueger plane. With points 1 "
        "km apart (for KREUZPEILUNG, bearings crossing at 75 degrees) the answer is within " +
        Length(at("center_1km")) + " (CENTER) and " + Length(at("cross_1km")) +

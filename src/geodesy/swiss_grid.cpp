@@ -1,0 +1,100 @@
+#include "geodesy/swiss_grid.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "geodesy/helmert.h"
+
+namespace orbelin {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kDegree = kPi / 180;
+constexpr Ellipsoid kBesselSurface = DeriveEllipsoid(6377397.155, 1 / 299.1528128);
+// CH1903+ to WGS 84: translations only.
+constexpr Helmert kCh1903Plus = {674.374, 15.056, 405.346, 0, 0, 0, 0};
+constexpr double kLat0 = 46 + 57 / 60.0 + 8.66 / 3600;
+constexpr double kLon0 = 7 + 26 / 60.0 + 22.50 / 3600;
+constexpr double kFalseEast = 2600000, kFalseNorth = 1200000;
+
+struct Constants {
+  double e, r, alpha, b0, k;
+};
+
+Constants Make() {
+  const double e2 = kBesselSurface.e2, e = std::sqrt(e2);
+  const double phi0 = kLat0 * kDegree;
+  const double s0 = std::sin(phi0), c0 = std::cos(phi0);
+  Constants c{};
+  c.e = e;
+  c.r = kBesselSurface.a * std::sqrt(1 - e2) / (1 - e2 * s0 * s0);
+  c.alpha = std::sqrt(1 + e2 / (1 - e2) * c0 * c0 * c0 * c0);
+  c.b0 = std::asin(s0 / c.alpha);
+  c.k = std::log(std::tan(kPi / 4 + c.b0 / 2)) - c.alpha * std::log(std::tan(kPi / 4 + phi0 / 2)) +
+        c.alpha * e / 2 * std::log((1 + e * s0) / (1 - e * s0));
+  return c;
+}
+
+const Constants& C() {
+  static const Constants c = Make();
+  return c;
+}
+
+}  // namespace
+
+PlanePoint SwissForward(double lat, double lon) {
+  const Constants& c = C();
+  const double phi = lat * kDegree;
+  const double sp = std::sin(phi);
+  // The conformal sphere.
+  const double s = c.alpha * std::log(std::tan(kPi / 4 + phi / 2)) -
+                   c.alpha * c.e / 2 * std::log((1 + c.e * sp) / (1 - c.e * sp)) + c.k;
+  const double b = 2 * (std::atan(std::exp(s)) - kPi / 4);
+  const double l = c.alpha * (lon - kLon0) * kDegree;
+  // Turned about the origin, then Mercator.
+  const double lb =
+      std::atan2(std::sin(l), std::sin(c.b0) * std::tan(b) + std::cos(c.b0) * std::cos(l));
+  const double bb =
+      std::asin(std::cos(c.b0) * std::sin(b) - std::sin(c.b0) * std::cos(b) * std::cos(l));
+  return {kFalseEast + c.r * lb,
+          kFalseNorth + c.r / 2 * std::log((1 + std::sin(bb)) / (1 - std::sin(bb)))};
+}
+
+GeoPoint SwissInverse(double east, double north) {
+  const Constants& c = C();
+  const double lb = (east - kFalseEast) / c.r;
+  const double bb = 2 * (std::atan(std::exp((north - kFalseNorth) / c.r)) - kPi / 4);
+  const double b =
+      std::asin(std::cos(c.b0) * std::sin(bb) + std::sin(c.b0) * std::cos(bb) * std::cos(lb));
+  const double l =
+      std::atan2(std::sin(lb), std::cos(c.b0) * std::cos(lb) - std::sin(c.b0) * std::tan(bb));
+  // The latitude from the conformal one, by fixed-point iteration: each
+  // step gains more than two digits.
+  const double base = (std::log(std::tan(kPi / 4 + b / 2)) - c.k) / c.alpha;
+  double phi = b;
+  for (int i = 0; i < 20; ++i) {
+    const double s = base + c.e * std::log(std::tan(kPi / 4 + std::asin(c.e * std::sin(phi)) / 2));
+    const double next = 2 * std::atan(std::exp(s)) - kPi / 2;
+    const bool settled = std::fabs(next - phi) < 1e-15;
+    phi = next;
+    if (settled) break;
+  }
+  return {phi / kDegree, kLon0 + l / c.alpha / kDegree};
+}
+
+PlanePoint Wgs84ToLv95(double lat, double lon) {
+  const GeoPoint g = Wgs84ToDatum(kCh1903Plus, kBesselSurface, lat, lon);
+  return SwissForward(g.lat, g.lon);
+}
+
+GeoPoint Lv95ToWgs84(double east, double north) {
+  const GeoPoint g = SwissInverse(east, north);
+  return DatumToWgs84(kCh1903Plus, kBesselSurface, g.lat, g.lon);
+}
+
+bool InSwitzerland(double lat, double lon) {
+  return lat >= 45.82 && lat <= 47.81 && lon >= 5.96 && lon <= 10.49;
+}
+
+}  // namespace orbelin

@@ -1,0 +1,185 @@
+// The national grids against PROJ's cs2cs with the same EPSG definitions:
+// at places on each country's borders and over a net of points across it,
+// both ways. And what the reference itself is worth: the accuracy EPSG
+// gives for its datum shift, and, where Debian's proj-data has the official
+// distortion grid (Switzerland's CHENYX06), the distance to it.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "cs2cs.h"
+#include "geodesy/swiss_grid.h"
+#include "sections.h"
+#include "stats.h"
+
+namespace orbelin::accuracy {
+
+namespace {
+
+struct Place {
+  const char* name;
+  double lat, lon;
+};
+
+struct NationalGrid {
+  std::string key;    // for the figures: "lv95"
+  std::string title;  // the section's heading
+  std::string crs;    // cs2cs's target
+  bool north_first;   // cs2cs gives north, then east
+  std::function<PlanePoint(double, double)> forward;
+  std::function<GeoPoint(double, double)> inverse;
+  std::vector<Place> places;
+  double south, north, west, east;  // the net of points
+  std::string about;                // what the reference is, and is worth
+};
+
+double MetresApart(double lat1, double lon1, double lat2, double lon2) {
+  const double north = (lat2 - lat1) * 111200.0;
+  const double east = (lon2 - lon1) * 111200.0 * std::cos(lat1 * M_PI / 180);
+  return std::hypot(north, east);
+}
+
+std::vector<cs2cs::Pair> Net(const NationalGrid& g) {
+  std::vector<cs2cs::Pair> net;
+  for (double lat = g.south; lat <= g.north + 1e-9; lat += (g.north - g.south) / 12) {
+    for (double lon = g.west; lon <= g.east + 1e-9; lon += (g.east - g.west) / 12) {
+      net.push_back({lat, lon});
+    }
+  }
+  return net;
+}
+
+cs2cs::Pair EastNorth(const NationalGrid& g, const cs2cs::Pair& p) {
+  return g.north_first ? cs2cs::Pair{p.second, p.first} : p;
+}
+
+std::string Section(const NationalGrid& g, Figures& f) {
+  std::string s = "## " + g.title + "\n\n" + g.about + "\n\n";
+  std::vector<cs2cs::Pair> at;
+  for (const Place& p : g.places) at.push_back({p.lat, p.lon});
+  const std::vector<cs2cs::Pair> net = Net(g);
+  at.insert(at.end(), net.begin(), net.end());
+  const auto ref = cs2cs::Many("EPSG:4326", g.crs, at);
+  if (ref.empty()) {
+    f[g.key + "_max"] = NAN;
+    return s + "*Not measured: `cs2cs` (Debian's proj-bin and proj-data) is not installed.*\n\n";
+  }
+  s += "| place | WGS 84 | cs2cs east, north | forward (m) | back (m) |\n"
+       "|---|---|---|---:|---:|\n";
+  double worst = 0;
+  std::string worst_place;
+  ErrorStats net_fwd, net_back;
+  for (size_t i = 0; i < at.size(); ++i) {
+    if (!ref[i]) continue;
+    const cs2cs::Pair en = EastNorth(g, *ref[i]);
+    const PlanePoint p = g.forward(at[i].first, at[i].second);
+    const double forward = std::hypot(p.x - en.first, p.y - en.second);
+    const GeoPoint back_to = g.inverse(en.first, en.second);
+    const double back = MetresApart(back_to.lat, back_to.lon, at[i].first, at[i].second);
+    if (i < g.places.size()) {
+      char row[320];
+      std::snprintf(row, sizeof row, "| %s | %.4f, %.4f | %.3f, %.3f | %.4f | %.4f |\n",
+                    g.places[i].name, at[i].first, at[i].second, en.first, en.second, forward,
+                    back);
+      s += row;
+      if (std::max(forward, back) > worst) {
+        worst = std::max(forward, back);
+        worst_place = g.places[i].name;
+      }
+    } else {
+      net_fwd.Add(forward);
+      net_back.Add(back);
+    }
+  }
+  worst = std::max({worst, net_fwd.Max(), net_back.Max()});
+  f[g.key + "_max"] = worst;
+  char tail[400];
+  std::snprintf(tail, sizeof tail,
+                "\nOver a net of %d points from %.2f to %.2f N and %.2f to %.2f E: forward at "
+                "most %.4f m, back at most %.4f m (medians %.4f and %.4f m).\n\n",
+                net_fwd.cases(), g.south, g.north, g.west, g.east, net_fwd.Max(), net_back.Max(),
+                net_fwd.Median(), net_back.Median());
+  return s + tail;
+}
+
+// LV03 as GPS2LV03 gives it (LV95 less 2000 and 1000 km) against the
+// official one, which the distortion grid CHENYX06 carries.
+std::string Lv03Official(Figures& f) {
+  const std::string chenyx =
+      "'+proj=somerc +lat_0=46.9524055555556 +lon_0=7.43958333333333 +k_0=1 +x_0=600000 "
+      "+y_0=200000 +ellps=bessel +nadgrids=CHENYX06_etrs.gsb'";
+  std::vector<cs2cs::Pair> net;
+  for (double lat = 45.85; lat <= 47.8; lat += 0.05) {
+    for (double lon = 6.0; lon <= 10.45; lon += 0.05) net.push_back({lat, lon});
+  }
+  const auto ref = cs2cs::Many("EPSG:4326", chenyx, net);
+  std::string s =
+      "### LV03 and the official distortion grid\n\n"
+      "The official LV03 values of a place differ from LV95's by more than the 2000 and "
+      "1000 km: the old survey's distortions, which swisstopo's grid CHENYX06 carries "
+      "(Debian's proj-data ships it as `CHENYX06_etrs.gsb`). GPS2LV03 takes only the 2000 "
+      "and 1000 km off, as PROJ does for EPSG:21781 without the grid. Against "
+      "`cs2cs EPSG:4326 +to '+proj=somerc ... +nadgrids=CHENYX06_etrs.gsb'`, on a net of "
+      "points every 0.05 degrees across Switzerland (those the grid covers):\n\n";
+  ErrorStats d;
+  for (size_t i = 0; i < net.size() && !ref.empty(); ++i) {
+    if (!ref[i]) continue;
+    const PlanePoint p = Wgs84ToLv95(net[i].first, net[i].second);
+    d.Add(std::hypot(p.x - kLv03East - ref[i]->first, p.y - kLv03North - ref[i]->second));
+  }
+  if (d.cases() == 0) {
+    f["lv03_grid_max"] = NAN;
+    return s + "*Not measured: cs2cs with CHENYX06 is not installed.*\n\n";
+  }
+  f["lv03_grid_max"] = d.Max();
+  char line[300];
+  std::snprintf(line, sizeof line,
+                "%d points: median %.2f m, at most %.2f m. For the official LV03 value to the "
+                "decimetre, take it from the map or from swisstopo's own conversion; LV95 is "
+                "exact.\n\n",
+                d.cases(), d.Median(), d.Max());
+  return s + line;
+}
+
+}  // namespace
+
+std::string NationalGridsSection(Figures& f) {
+  const std::vector<NationalGrid> grids = {
+      {"lv95",
+       "Swiss grid: GPS2LV95/LV952GPS and GPS2LV03/LV032GPS against cs2cs",
+       "EPSG:2056",
+       false,
+       Wgs84ToLv95,
+       Lv95ToWgs84,
+       {{"Geneva", 46.2044, 6.1432},
+        {"Basel", 47.5596, 7.5886},
+        {"Chiasso", 45.8326, 9.0316},
+        {"Schaffhausen", 47.6960, 8.6340},
+        {"Müstair", 46.6290, 10.4480},
+        {"Vaduz (Liechtenstein)", 47.1410, 9.5209},
+        {"Bern", 46.9480, 7.4474},
+        {"Zürich", 47.3769, 8.5417}},
+       45.82,
+       47.81,
+       5.96,
+       10.49,
+       "The reference is `cs2cs EPSG:4326 +to EPSG:2056` (PROJ 9.1.1): the oblique Mercator "
+       "projection and the datum shift CH1903+ to WGS 84, three translations that define "
+       "CH1903+ from the Swiss reference frame. EPSG gives that shift as good to 1 m, which is "
+       "how far WGS 84 and the Swiss frame (ETRS89) have drifted apart; the projection is "
+       "exact. Forward: distance between GPS2LV95's east, north and cs2cs's; back: distance "
+       "between LV952GPS's position for cs2cs's values and the place. GPS2LV03 is the same "
+       "less 2000 and 1000 km."},
+  };
+  std::string s;
+  for (const NationalGrid& g : grids) {
+    s += Section(g, f);
+    if (g.key == "lv95") s += Lv03Official(f);
+  }
+  return s;
+}
+
+}  // namespace orbelin::accuracy
