@@ -63,15 +63,19 @@ double FnTorad(Runtime& rt, const CallArgs& a);
 double FnTodeg(Runtime& rt, const CallArgs& a);
 
 // Grids: MGRS and the national grids (grid_bindings.cpp).
-void HandleGps2Mgrs(Runtime& rt, const CallArgs& a);  // GPS2MGRS(lat, lon, Z, B, E, N)
-void HandleMgrs2Gps(Runtime& rt, const CallArgs& a);  // MGRS2GPS('32U MV 12345 67890', LAT, LON)
-void ItemWmgrs(Runtime& rt, const CallArgs& a);       // WMGRS(zone, band, e, n[:digits])
-void HandleGps2Lv95(Runtime& rt, const CallArgs& a);  // GPS2LV95(lat, lon, E, N)
-void HandleLv952Gps(Runtime& rt, const CallArgs& a);  // LV952GPS(e, n, LAT, LON)
-void ItemWlv95(Runtime& rt, const CallArgs& a);       // WLV95(e, n)
-void HandleGps2Lv03(Runtime& rt, const CallArgs& a);  // GPS2LV03(lat, lon, Y, X)
-void HandleLv032Gps(Runtime& rt, const CallArgs& a);  // LV032GPS(y, x, LAT, LON)
-void ItemWlv03(Runtime& rt, const CallArgs& a);       // WLV03(y, x)
+void HandleGps2Mgrs(Runtime& rt, const CallArgs& a);     // GPS2MGRS(lat, lon, Z, B, E, N)
+void HandleMgrs2Gps(Runtime& rt, const CallArgs& a);     // MGRS2GPS('32U MV 12345 67890', LAT, LON)
+void ItemWmgrs(Runtime& rt, const CallArgs& a);          // WMGRS(zone, band, e, n[:digits])
+void HandleGps2Lv95(Runtime& rt, const CallArgs& a);     // GPS2LV95(lat, lon, E, N)
+void HandleLv952Gps(Runtime& rt, const CallArgs& a);     // LV952GPS(e, n, LAT, LON)
+void ItemWlv95(Runtime& rt, const CallArgs& a);          // WLV95(e, n)
+void HandleGps2Lv03(Runtime& rt, const CallArgs& a);     // GPS2LV03(lat, lon, Y, X)
+void HandleLv032Gps(Runtime& rt, const CallArgs& a);     // LV032GPS(y, x, LAT, LON)
+void ItemWlv03(Runtime& rt, const CallArgs& a);          // WLV03(y, x)
+void HandleGps2Osgb(Runtime& rt, const CallArgs& a);     // GPS2OSGB(lat, lon, E, N)
+void HandleOsgb2Gps(Runtime& rt, const CallArgs& a);     // OSGB2GPS(e, n, LAT, LON)
+void ItemWosgb(Runtime& rt, const CallArgs& a);          // WOSGB(e, n[:digits])
+void HandleOsgbRef2Gps(Runtime& rt, const CallArgs& a);  // OSGBREF2GPS('TQ 30080 80900', LAT, LON)
 
 // Location codes (code_bindings.cpp).
 void ItemWloc(Runtime& rt, const CallArgs& a);            // WLOC(lat, lon[:length])

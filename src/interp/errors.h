@@ -47,7 +47,8 @@
   X(ShortPlusCode,    135, "short plus code without a place near")           \
   X(BadCodeLength,    136, "no such length")                                 \
   X(NoSuchPlace,      137, "no such position")                               \
-  X(OutsideGrid,      138, "outside the grid")
+  X(OutsideGrid,      138, "outside the grid")                               \
+  X(BadOsgbReference, 139, "not a British grid reference")
 // clang-format on
 
 namespace orbelin {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/int_conversion.h"
+#include "geodesy/british_grid.h"
 #include "geodesy/mgrs.h"
 #include "geodesy/swiss_grid.h"
 #include "interp/bindings.h"
@@ -165,6 +166,65 @@ void HandleLv032Gps(Runtime& rt, const CallArgs& a) {
 }
 void ItemWlv03(Runtime& rt, const CallArgs& a) {
   WriteGrid(rt, "LV03: Y %.0f X %.0f", a.num[0], a.num[1]);
+}
+
+void HandleGps2Osgb(Runtime& rt, const CallArgs& a) {
+  const double lat = a.num[0], lon = a.num[1];
+  if (!Position(rt, "GPS2OSGB", lat, lon)) {
+    rt.SetValue(a.var[0], NAN);
+    rt.SetValue(a.var[1], NAN);
+    return;
+  }
+  const PlanePoint p = Wgs84ToOsgb(lat, lon);
+  rt.SetValue(a.var[0], p.x);
+  rt.SetValue(a.var[1], p.y);
+  if (!InGreatBritain(lat, lon)) WarnOutside(rt, "GPS2OSGB", lat, lon, "Great Britain");
+}
+
+void HandleOsgb2Gps(Runtime& rt, const CallArgs& a) {
+  const GeoPoint g = OsgbToWgs84(a.num[0], a.num[1]);
+  rt.SetValue(a.var[0], g.lat);
+  rt.SetValue(a.var[1], g.lon);
+  if (AllFinite(a, 2) && !InGreatBritain(g.lat, g.lon)) {
+    WarnOutside(rt, "OSGB2GPS", g.lat, g.lon, "Great Britain");
+  }
+}
+
+void ItemWosgb(Runtime& rt, const CallArgs& a) {
+  const double digits = std::floor(a.num[2]);
+  if (!(digits >= 0 && digits <= 5)) {
+    rt.Refuse(kErrBadCodeLength,
+              "WOSGB: the digits after ':' are 0 (the 100 km square) to 5 "
+              "(the metre), as in WOSGB(E, N:3) for 100 m");
+    return;
+  }
+  if (std::isnan(a.num[0]) || std::isnan(a.num[1])) {
+    rt.out.Write("nan");
+    return;
+  }
+  std::string why;
+  const std::string text = OsgbReference(a.num[0], a.num[1], static_cast<int>(digits), &why);
+  if (text.empty()) {
+    rt.Refuse(kErrOutsideGrid, "WOSGB: " + why + "; GPS2OSGB gives the easting and northing");
+    return;
+  }
+  rt.out.Write(text);
+}
+
+void HandleOsgbRef2Gps(Runtime& rt, const CallArgs& a) {
+  const std::string text(a.str[0].view());
+  const OsgbReading r = ReadOsgbReference(text);
+  if (!r.ok) {
+    rt.Refuse(kErrBadOsgbReference, "OSGBREF2GPS: '" + text + "': " + r.why);
+    rt.SetValue(a.var[0], NAN);
+    rt.SetValue(a.var[1], NAN);
+    return;
+  }
+  const GeoPoint g = OsgbToWgs84(r.east + r.size / 2, r.north + r.size / 2);
+  rt.SetValue(a.var[0], g.lat);
+  rt.SetValue(a.var[1], g.lon);
+  NoteArea(rt, "OSGBREF2GPS", text, r.size, r.size,
+           "more digits narrow it down: 5 each for easting and northing give the metre");
 }
 
 }  // namespace orbelin

@@ -143,5 +143,9 @@
   X(Wlv95,        "WLV95",        kItem,         "NN",              ItemWlv95)    \
   X(Gps2Lv03,     "GPS2LV03",     kStatement,    "NNVV",            HandleGps2Lv03) \
   X(Lv032Gps,     "LV032GPS",     kStatement,    "NNVV",            HandleLv032Gps) \
-  X(Wlv03,        "WLV03",        kItem,         "NN",              ItemWlv03)
+  X(Wlv03,        "WLV03",        kItem,         "NN",              ItemWlv03) \
+  X(Gps2Osgb,     "GPS2OSGB",     kStatement,    "NNVV",            HandleGps2Osgb) \
+  X(Osgb2Gps,     "OSGB2GPS",     kStatement,    "NNVV",            HandleOsgb2Gps) \
+  X(Wosgb,        "WOSGB",        kItem,         "NN:5",            ItemWosgb)    \
+  X(OsgbRef2Gps,  "OSGBREF2GPS",  kStatement,    "SVV",             HandleOsgbRef2Gps)
 // clang-format on

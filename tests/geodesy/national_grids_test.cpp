@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cs2cs.h"
+#include "geodesy/british_grid.h"
 #include "geodesy/swiss_grid.h"
 
 namespace orbelin {
@@ -32,6 +33,7 @@ struct Grid {
 std::vector<Grid> Grids() {
   return {
       {"LV95", "EPSG:2056", false, Wgs84ToLv95, Lv95ToWgs84, 45.82, 47.81, 5.96, 10.49},
+      {"OSGB", "EPSG:27700", false, Wgs84ToOsgb, OsgbToWgs84, 49.9, 60.9, -7.6, 1.8},
   };
 }
 
@@ -44,6 +46,8 @@ TEST(NationalGrids, PinnedAgainstCs2cs) {
   } cases[] = {
       {Wgs84ToLv95, Lv95ToWgs84, 46.2044, 6.1432, 2500016.016, 1117821.070},  // Geneva
       {Wgs84ToLv95, Lv95ToWgs84, 45.8326, 9.0316, 2723782.477, 1076918.013},  // Chiasso
+      {Wgs84ToOsgb, OsgbToWgs84, 50.0664, -5.7147, 134266.164, 25088.196},    // Land's End
+      {Wgs84ToOsgb, OsgbToWgs84, 60.1546, -1.1494, 447323.725, 1141427.894},  // Lerwick
   };
   for (const Case& c : cases) {
     const PlanePoint p = c.forward(c.lat, c.lon);
@@ -75,12 +79,54 @@ TEST(NationalGrids, AcrossEachCountryAgainstCs2cs) {
       const double e = g.north_first ? ref[i]->second : ref[i]->first;
       const double n = g.north_first ? ref[i]->first : ref[i]->second;
       const PlanePoint p = g.forward(net[i].first, net[i].second);
-      EXPECT_LT(std::hypot(p.x - e, p.y - n), 0.01) << g.name << " " << net[i].first << " "
-                                                    << net[i].second;
+      EXPECT_LT(std::hypot(p.x - e, p.y - n), 0.01)
+          << g.name << " " << net[i].first << " " << net[i].second;
       const GeoPoint back = g.inverse(e, n);
       EXPECT_LT(MetresApart(back.lat, back.lon, net[i].first, net[i].second), 0.01)
           << g.name << " " << net[i].first << " " << net[i].second;
     }
+  }
+}
+
+}  // namespace
+}  // namespace orbelin
+
+namespace orbelin {
+namespace {
+
+// Grid references both ways; the letters as the Ordnance Survey's guide
+// lays them out (SV at the false origin, HP in the north, TR in the
+// south-east), the digits cut.
+TEST(NationalGrids, BritishGridReferences) {
+  struct Case {
+    double e, n;
+    int digits;
+    const char* text;
+  } cases[] = {
+      {0, 0, 0, "SV"},
+      {599999, 0, 0, "TV"},
+      {699999, 0, 0, "TW"},
+      {0, 1299999, 0, "HL"},
+      {499999, 1299999, 0, "HP"},
+      {530269.9, 179640.7, 5, "TQ 30269 79640"},
+      {530269.9, 179640.7, 3, "TQ 302 796"},
+      {631936, 141734, 1, "TR 3 4"},
+  };
+  for (const Case& c : cases) {
+    std::string why;
+    EXPECT_EQ(OsgbReference(c.e, c.n, c.digits, &why), c.text) << why;
+  }
+  std::string why;
+  EXPECT_EQ(OsgbReference(-1, 5, 3, &why), "");
+  EXPECT_EQ(OsgbReference(700000, 5, 3, &why), "");
+  const OsgbReading r = ReadOsgbReference("tq 302 796");
+  ASSERT_TRUE(r.ok) << r.why;
+  EXPECT_EQ(r.east, 530200);
+  EXPECT_EQ(r.north, 179600);
+  EXPECT_EQ(r.size, 100);
+  for (const char* bad :
+       {"TI 1 2", "T 12 34", "TQ 123", "TQ 12 345", "TQ1234567890123", "ZZ 12 34", "TQ-12"}) {
+    EXPECT_FALSE(ReadOsgbReference(bad).ok) << bad;
   }
 }
 
