@@ -76,6 +76,15 @@ void HandleGps2Osgb(Runtime& rt, const CallArgs& a);     // GPS2OSGB(lat, lon, E
 void HandleOsgb2Gps(Runtime& rt, const CallArgs& a);     // OSGB2GPS(e, n, LAT, LON)
 void ItemWosgb(Runtime& rt, const CallArgs& a);          // WOSGB(e, n[:digits])
 void HandleOsgbRef2Gps(Runtime& rt, const CallArgs& a);  // OSGBREF2GPS('TQ 30080 80900', LAT, LON)
+void HandleGps2Rd(Runtime& rt, const CallArgs& a);       // GPS2RD(lat, lon, X, Y)
+void HandleRd2Gps(Runtime& rt, const CallArgs& a);       // RD2GPS(x, y, LAT, LON)
+void ItemWrd(Runtime& rt, const CallArgs& a);            // WRD(x, y)
+void HandleGps2Mgi(Runtime& rt, const CallArgs& a);      // GPS2MGI(lat, lon, meridian, Y, X)
+void HandleMgi2Gps(Runtime& rt, const CallArgs& a);      // MGI2GPS(y, x, LAT, LON)
+void ItemWmgi(Runtime& rt, const CallArgs& a);           // WMGI(y, x)
+void HandleGps2Lambert(Runtime& rt, const CallArgs& a);  // GPS2LAMBERT(lat, lon, Y, X)
+void HandleLambert2Gps(Runtime& rt, const CallArgs& a);  // LAMBERT2GPS(y, x, LAT, LON)
+void ItemWlambert(Runtime& rt, const CallArgs& a);       // WLAMBERT(y, x)
 
 // Location codes (code_bindings.cpp).
 void ItemWloc(Runtime& rt, const CallArgs& a);            // WLOC(lat, lon[:length])

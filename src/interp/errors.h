@@ -48,7 +48,8 @@
   X(BadCodeLength,    136, "no such length")                                 \
   X(NoSuchPlace,      137, "no such position")                               \
   X(OutsideGrid,      138, "outside the grid")                               \
-  X(BadOsgbReference, 139, "not a British grid reference")
+  X(BadOsgbReference, 139, "not a British grid reference")                \
+  X(NoAustrianZone,   140, "no such Austrian meridian")
 // clang-format on
 
 namespace orbelin {

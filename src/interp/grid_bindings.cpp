@@ -7,7 +7,9 @@
 #include <string>
 
 #include "base/int_conversion.h"
+#include "geodesy/austrian_grid.h"
 #include "geodesy/british_grid.h"
+#include "geodesy/dutch_grid.h"
 #include "geodesy/mgrs.h"
 #include "geodesy/swiss_grid.h"
 #include "interp/bindings.h"
@@ -225,6 +227,107 @@ void HandleOsgbRef2Gps(Runtime& rt, const CallArgs& a) {
   rt.SetValue(a.var[1], g.lon);
   NoteArea(rt, "OSGBREF2GPS", text, r.size, r.size,
            "more digits narrow it down: 5 each for easting and northing give the metre");
+}
+
+void HandleGps2Rd(Runtime& rt, const CallArgs& a) {
+  const double lat = a.num[0], lon = a.num[1];
+  if (!Position(rt, "GPS2RD", lat, lon)) {
+    rt.SetValue(a.var[0], NAN);
+    rt.SetValue(a.var[1], NAN);
+    return;
+  }
+  const PlanePoint p = Wgs84ToRd(lat, lon);
+  rt.SetValue(a.var[0], p.x);
+  rt.SetValue(a.var[1], p.y);
+  if (!InNetherlands(lat, lon)) WarnOutside(rt, "GPS2RD", lat, lon, "the Netherlands");
+}
+
+void HandleRd2Gps(Runtime& rt, const CallArgs& a) {
+  const double x = a.num[0], y = a.num[1];
+  const GeoPoint g = RdToWgs84(x, y);
+  rt.SetValue(a.var[0], g.lat);
+  rt.SetValue(a.var[1], g.lon);
+  if (!AllFinite(a, 2)) return;
+  // In the Netherlands x runs from 0 to 300 km and y from 300 to 625 km.
+  if (x >= 300000 && x < 625000 && y >= 0 && y < 300000) {
+    rt.Warn("RD2GPS: x and y look swapped",
+            "x (east) comes first: in the Netherlands x runs from 0 to 300000, y (north) from "
+            "300000 to 625000");
+  } else if (!InNetherlands(g.lat, g.lon)) {
+    WarnOutside(rt, "RD2GPS", g.lat, g.lon, "the Netherlands");
+  }
+}
+
+void ItemWrd(Runtime& rt, const CallArgs& a) {
+  WriteGrid(rt, "RD: X %.0f Y %.0f", a.num[0], a.num[1]);
+}
+
+void HandleGps2Mgi(Runtime& rt, const CallArgs& a) {
+  const double lat = a.num[0], lon = a.num[1];
+  auto nothing = [&] {
+    rt.SetValue(a.var[0], NAN);
+    rt.SetValue(a.var[1], NAN);
+  };
+  // Above 360 (write 999): the position's own zone, as GPS2GK's strip.
+  const int meridian = a.num[2] > 360 ? AustrianMeridian(lon) : FloorToInt(a.num[2]);
+  if (!std::isnan(a.num[2]) && !IsAustrianMeridian(meridian)) {
+    rt.Refuse(kErrNoAustrianZone,
+              "GPS2MGI: the meridian is 28, 31 or 34 (M28 west of 11 50' "
+              "E, M31, M34 east of 14 50' E), or 999 for the position's "
+              "own");
+    nothing();
+    return;
+  }
+  if (std::isnan(a.num[2]) || !Position(rt, "GPS2MGI", lat, lon)) {
+    nothing();
+    return;
+  }
+  const PlanePoint p = Wgs84ToMgiGk(lat, lon, meridian);
+  rt.SetValue(a.var[0], p.x);
+  rt.SetValue(a.var[1], p.y);
+  if (!InAustria(lat, lon)) WarnOutside(rt, "GPS2MGI", lat, lon, "Austria");
+}
+
+void HandleMgi2Gps(Runtime& rt, const CallArgs& a) {
+  const GeoPoint g = MgiGkToWgs84(a.num[0], a.num[1], AustrianMeridianOfY(a.num[0]));
+  rt.SetValue(a.var[0], g.lat);
+  rt.SetValue(a.var[1], g.lon);
+  if (AllFinite(a, 2) && !InAustria(g.lat, g.lon)) {
+    WarnOutside(rt, "MGI2GPS", g.lat, g.lon, "Austria");
+  }
+}
+
+void ItemWmgi(Runtime& rt, const CallArgs& a) {
+  char buf[96];
+  std::snprintf(buf, sizeof buf, "MGI M%d: Y %.0f X %.0f", AustrianMeridianOfY(a.num[0]), a.num[0],
+                a.num[1]);
+  rt.out.Write(buf);
+}
+
+void HandleGps2Lambert(Runtime& rt, const CallArgs& a) {
+  const double lat = a.num[0], lon = a.num[1];
+  if (!Position(rt, "GPS2LAMBERT", lat, lon)) {
+    rt.SetValue(a.var[0], NAN);
+    rt.SetValue(a.var[1], NAN);
+    return;
+  }
+  const PlanePoint p = Wgs84ToMgiLambert(lat, lon);
+  rt.SetValue(a.var[0], p.x);
+  rt.SetValue(a.var[1], p.y);
+  if (!InAustria(lat, lon)) WarnOutside(rt, "GPS2LAMBERT", lat, lon, "Austria");
+}
+
+void HandleLambert2Gps(Runtime& rt, const CallArgs& a) {
+  const GeoPoint g = MgiLambertToWgs84(a.num[0], a.num[1]);
+  rt.SetValue(a.var[0], g.lat);
+  rt.SetValue(a.var[1], g.lon);
+  if (AllFinite(a, 2) && !InAustria(g.lat, g.lon)) {
+    WarnOutside(rt, "LAMBERT2GPS", g.lat, g.lon, "Austria");
+  }
+}
+
+void ItemWlambert(Runtime& rt, const CallArgs& a) {
+  WriteGrid(rt, "Lambert: Y %.0f X %.0f", a.num[0], a.num[1]);
 }
 
 }  // namespace orbelin

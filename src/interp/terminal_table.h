@@ -147,5 +147,14 @@
   X(Gps2Osgb,     "GPS2OSGB",     kStatement,    "NNVV",            HandleGps2Osgb) \
   X(Osgb2Gps,     "OSGB2GPS",     kStatement,    "NNVV",            HandleOsgb2Gps) \
   X(Wosgb,        "WOSGB",        kItem,         "NN:5",            ItemWosgb)    \
-  X(OsgbRef2Gps,  "OSGBREF2GPS",  kStatement,    "SVV",             HandleOsgbRef2Gps)
+  X(OsgbRef2Gps,  "OSGBREF2GPS",  kStatement,    "SVV",             HandleOsgbRef2Gps) \
+  X(Gps2Rd,       "GPS2RD",       kStatement,    "NNVV",            HandleGps2Rd) \
+  X(Rd2Gps,       "RD2GPS",       kStatement,    "NNVV",            HandleRd2Gps) \
+  X(Wrd,          "WRD",          kItem,         "NN",              ItemWrd) \
+  X(Gps2Mgi,      "GPS2MGI",      kStatement,    "NNNVV",           HandleGps2Mgi) \
+  X(Mgi2Gps,      "MGI2GPS",      kStatement,    "NNVV",            HandleMgi2Gps) \
+  X(Wmgi,         "WMGI",         kItem,         "NN",              ItemWmgi)     \
+  X(Gps2Lambert,  "GPS2LAMBERT",  kStatement,    "NNVV",            HandleGps2Lambert) \
+  X(Lambert2Gps,  "LAMBERT2GPS",  kStatement,    "NNVV",            HandleLambert2Gps) \
+  X(Wlambert,     "WLAMBERT",     kItem,         "NN",              ItemWlambert)
 // clang-format on

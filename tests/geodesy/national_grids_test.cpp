@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "cs2cs.h"
+#include "geodesy/austrian_grid.h"
 #include "geodesy/british_grid.h"
+#include "geodesy/dutch_grid.h"
 #include "geodesy/swiss_grid.h"
 
 namespace orbelin {
@@ -34,6 +36,20 @@ std::vector<Grid> Grids() {
   return {
       {"LV95", "EPSG:2056", false, Wgs84ToLv95, Lv95ToWgs84, 45.82, 47.81, 5.96, 10.49},
       {"OSGB", "EPSG:27700", false, Wgs84ToOsgb, OsgbToWgs84, 49.9, 60.9, -7.6, 1.8},
+      {"RD", "EPSG:28992", false, Wgs84ToRd, RdToWgs84, 50.75, 53.7, 3.2, 7.22},
+      // Austria's grids with their shift EPSG 1618 spelt out: asked for EPSG:31258
+      // itself, cs2cs takes Styria's own shift in Styria's bounding box.
+      {"MGI M31",
+       "'+proj=tmerc +lat_0=0 +lon_0=13.3333333333333 +k=1 +x_0=450000 +y_0=-5000000 "
+       "+ellps=bessel +towgs84=577.326,90.129,463.919,5.137,1.474,5.297,2.4232 +units=m "
+       "+type=crs'",
+       false, [](double lat, double lon) { return Wgs84ToMgiGk(lat, lon, 31); },
+       [](double y, double x) { return MgiGkToWgs84(y, x, 31); }, 46.4, 49.02, 9.53, 17.17},
+      {"MGI Lambert",
+       "'+proj=lcc +lat_0=47.5 +lon_0=13.3333333333333 +lat_1=49 +lat_2=46 +x_0=400000 "
+       "+y_0=400000 +ellps=bessel +towgs84=577.326,90.129,463.919,5.137,1.474,5.297,2.4232 "
+       "+units=m +type=crs'",
+       false, Wgs84ToMgiLambert, MgiLambertToWgs84, 46.4, 49.02, 9.53, 17.17},
   };
 }
 

@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "cs2cs.h"
+#include "geodesy/austrian_grid.h"
 #include "geodesy/british_grid.h"
+#include "geodesy/dutch_grid.h"
 #include "geodesy/swiss_grid.h"
 #include "sections.h"
 #include "stats.h"
@@ -37,6 +39,24 @@ struct NationalGrid {
   double south, north, west, east;  // the net of points
   std::string about;                // what the reference is, and is worth
 };
+
+// Austria's grids with EPSG 1618 spelt out: cs2cs's own choice for
+// EPSG:31257... and 31287 is, in Styria's bounding box, the regional EPSG
+// 1619 instead.
+const char* kMgiShift =
+    " +ellps=bessel +towgs84=577.326,90.129,463.919,5.137,1.474,5.297,2.4232 "
+    "+units=m +type=crs'";
+std::string MgiCrs(int meridian) {
+  const int k = (meridian - 28) / 3;
+  char crs[160];
+  std::snprintf(crs, sizeof crs, "'+proj=tmerc +lat_0=0 +lon_0=%.13f +k=1 +x_0=%d +y_0=-5000000",
+                10 + 1 / 3.0 + 3 * k, 150000 + 300000 * k);
+  return crs + std::string(kMgiShift);
+}
+std::string LambertCrs() {
+  return std::string("'+proj=lcc +lat_0=47.5 +lon_0=13.3333333333333 +lat_1=49 +lat_2=46 ") +
+         "+x_0=400000 +y_0=400000" + kMgiShift;
+}
 
 double MetresApart(double lat1, double lon1, double lat2, double lon2) {
   const double north = (lat2 - lat1) * 111200.0;
@@ -64,7 +84,29 @@ std::string Section(const NationalGrid& g, Figures& f) {
   for (const Place& p : g.places) at.push_back({p.lat, p.lon});
   const std::vector<cs2cs::Pair> net = Net(g);
   at.insert(at.end(), net.begin(), net.end());
-  const auto ref = cs2cs::Many("EPSG:4326", g.crs, at);
+  std::vector<std::optional<cs2cs::Pair>> ref;
+  if (!g.crs.empty()) {
+    ref = cs2cs::Many("EPSG:4326", g.crs, at);
+  } else {
+    // Austria's zones: each point in the CRS of its own zone.
+    ref.resize(at.size());
+    for (int meridian : {28, 31, 34}) {
+      std::vector<cs2cs::Pair> in;
+      std::vector<size_t> index;
+      for (size_t i = 0; i < at.size(); ++i) {
+        if (AustrianMeridian(at[i].second) == meridian) {
+          in.push_back(at[i]);
+          index.push_back(i);
+        }
+      }
+      const auto part = cs2cs::Many("EPSG:4326", MgiCrs(meridian), in);
+      if (part.empty()) {
+        ref.clear();
+        break;
+      }
+      for (size_t k = 0; k < part.size(); ++k) ref[index[k]] = part[k];
+    }
+  }
   if (ref.empty()) {
     f[g.key + "_max"] = NAN;
     return s + "*Not measured: `cs2cs` (Debian's proj-bin and proj-data) is not installed.*\n\n";
@@ -170,6 +212,36 @@ std::string OsgbLetters(Figures& f) {
   return line;
 }
 
+// Where cs2cs, asked for EPSG:31258, takes Styria's own shift: how far its
+// values lie from GPS2MGI's.
+std::string StyriaShift(Figures& f) {
+  std::vector<cs2cs::Pair> net;
+  for (double lat = 46.4; lat <= 49.02; lat += 0.1) {
+    for (double lon = 11.9; lon <= 14.8; lon += 0.1) net.push_back({lat, lon});
+  }
+  const auto ref = cs2cs::Many("EPSG:4326", "EPSG:31258", net);
+  ErrorStats d;
+  int same = 0;
+  for (size_t i = 0; i < net.size() && !ref.empty(); ++i) {
+    if (!ref[i]) continue;
+    const PlanePoint p = Wgs84ToMgiGk(net[i].first, net[i].second, 31);
+    const double off = std::hypot(p.x - ref[i]->second, p.y - ref[i]->first);
+    if (off < 0.01) {
+      ++same;
+    } else {
+      d.Add(off);
+    }
+  }
+  f["mgi_styria_max"] = d.cases() > 0 ? d.Max() : 0;
+  char line[400];
+  std::snprintf(line, sizeof line,
+                "`cs2cs EPSG:4326 +to EPSG:31258` on a net every 0.1 degrees over M31: %d points "
+                "within 1 cm of GPS2MGI (the national shift); %d where cs2cs took Styria's own "
+                "shift, there a median %.2f m and at most %.2f m away.\n\n",
+                same, d.cases(), d.cases() > 0 ? d.Median() : 0.0, d.cases() > 0 ? d.Max() : 0.0);
+  return line;
+}
+
 }  // namespace
 
 std::string NationalGridsSection(Figures& f) {
@@ -226,12 +298,82 @@ std::string NationalGridsSection(Figures& f) {
        "Survey's own figure for a national Helmert fit is some metres); OSTN15 is the grid's "
        "definition and is good to 0.1 m. So GPS2OSGB and OSGB2GPS agree with PROJ to the "
        "millimetre and with the official grid to about 2 m."},
+      {"rd",
+       "Dutch grid: GPS2RD/RD2GPS against cs2cs",
+       "EPSG:28992",
+       false,
+       Wgs84ToRd,
+       RdToWgs84,
+       {{"Groningen", 53.2194, 6.5665},
+        {"Rottumeroog", 53.5390, 6.5660},
+        {"Den Helder", 52.9563, 4.7600},
+        {"Cadzand", 51.3700, 3.3800},
+        {"Maastricht", 50.8514, 5.6910},
+        {"Vaals", 50.7704, 6.0185},
+        {"Enschede", 52.2215, 6.8937},
+        {"Amersfoort", 52.1550, 5.3875}},
+       50.75,
+       53.7,
+       3.2,
+       7.22,
+       "The reference is `cs2cs EPSG:4326 +to EPSG:28992` (PROJ 9.1.1): the oblique "
+       "stereographic projection on the Bessel ellipsoid and the Helmert shift EPSG 15739, "
+       "Amersfoort to WGS 84 (3), which PROJ applies because the official RDNAPTRANS 2018 grid "
+       "is not in Debian's proj-data. EPSG gives that shift as good to 1 m against the "
+       "official one. PROJ undoes the shift's rotations by the transposed matrix, GPS2RD by "
+       "the exact inverse: a few tenths of a millimetre."},
+      {"mgi",
+       "Austrian Gauss-Krueger grid: GPS2MGI/MGI2GPS against cs2cs",
+       "",  // the zone's CRS, per place
+       false,
+       [](double lat, double lon) { return Wgs84ToMgiGk(lat, lon, AustrianMeridian(lon)); },
+       [](double y, double x) { return MgiGkToWgs84(y, x, AustrianMeridianOfY(y)); },
+       {{"Bregenz", 47.5031, 9.7471},
+        {"Innsbruck", 47.2692, 11.4041},
+        {"Salzburg", 47.8095, 13.0550},
+        {"Klagenfurt", 46.6365, 14.3122},
+        {"Gmünd", 48.7700, 14.9800},
+        {"Graz", 47.0707, 15.4395},
+        {"Bad Radkersburg", 46.6880, 15.9880},
+        {"Vienna", 48.2082, 16.3738},
+        {"Hohenau an der March", 48.6050, 16.9050}},
+       46.4,
+       49.02,
+       9.53,
+       17.17,
+       "The reference is cs2cs (PROJ 9.1.1) with the definitions of EPSG:31257, 31258 and "
+       "31259 (the zones M28, M31, M34) and the Helmert shift EPSG 1618, MGI to WGS 84 (3), "
+       "spelt out (`+proj=tmerc ... +towgs84=577.326,...`): the transverse Mercator of the "
+       "zone on the Bessel ellipsoid and the shift that EPSG gives as good to 1.5 m against "
+       "the survey, for all of Austria. Each place in its own zone. Asked for EPSG:3125x "
+       "itself, cs2cs prefers in Styria's bounding box the regional shift EPSG 1619 (MGI to WGS "
+       "84 (8), 0.5 m, for Styria only); below, how far that lands from the national one."},
+      {"lambert",
+       "Austrian Lambert grid: GPS2LAMBERT/LAMBERT2GPS against cs2cs",
+       LambertCrs(),
+       false,
+       Wgs84ToMgiLambert,
+       MgiLambertToWgs84,
+       {{"Bregenz", 47.5031, 9.7471},
+        {"Innsbruck", 47.2692, 11.4041},
+        {"Klagenfurt", 46.6365, 14.3122},
+        {"Gmünd", 48.7700, 14.9800},
+        {"Vienna", 48.2082, 16.3738},
+        {"Hohenau an der March", 48.6050, 16.9050}},
+       46.4,
+       49.02,
+       9.53,
+       17.17,
+       "The reference is cs2cs (PROJ 9.1.1) with EPSG:31287's definition and the same shift "
+       "EPSG 1618 spelt out: the Lambert conformal conic projection on the Bessel "
+       "ellipsoid."},
   };
   std::string s;
   for (const NationalGrid& g : grids) {
     s += Section(g, f);
     if (g.key == "lv95") s += Lv03Official(f);
     if (g.key == "osgb") s += OsgbLetters(f);
+    if (g.key == "mgi") s += StyriaShift(f);
   }
   return s;
 }

@@ -121,6 +121,13 @@ std::string Summary(const Figures& f) {
                   "GeographicLib's (%.0f differences).\n",
                   at("osgb_max"), at("osgb_letters"));
     s += grids;
+    std::snprintf(grids, sizeof grids,
+                  "- **GPS2RD / RD2GPS** (Dutch grid), **GPS2MGI / MGI2GPS** and **GPS2LAMBERT / "
+                  "LAMBERT2GPS** (Austria): within %.3f, %.3f and %.3f m of cs2cs with the "
+                  "Helmert shifts EPSG 15739 (1 m against the official RDNAPTRANS 2018) and 1618 "
+                  "(1.5 m; in Styria cs2cs prefers a regional shift, up to %.2f m away).\n",
+                  at("rd_max"), at("mgi_max"), at("lambert_max"), at("mgi_styria_max"));
+    s += grids;
   }
   s += "- **CENTER, KREUZPEILUNG**: straight lines in the Gauss-Krueger plane. With points 1 "
        "km apart (for KREUZPEILUNG, bearings crossing at 75 degrees) the answer is within " +
