@@ -16,9 +16,9 @@
 // on the sphere, bb, lb on the sphere turned about the origin; E east and
 // N north in metres. The projection is exact to rounding.
 //
-// LV03 is LV95 with 2000000 and 1000000 taken off. Its official values come
-// from the old survey through a distortion grid (CHENYX06) that moves them
-// by up to some 1.6 m more; docs/accuracy.md measures it.
+// LV03 is LV95 with 2000000 and 1000000 taken off and the old survey's
+// distortions added, up to 2 m, as swisstopo's grid CHENYX06 gives them
+// (lv03_distortion.h holds them every 0.1 degree: within 0.3 m of the grid).
 #pragma once
 
 #include "geodesy/angles.h"
@@ -39,5 +39,13 @@ GeoPoint SwissInverse(double east, double north);
 bool InSwitzerland(double lat, double lon);
 
 inline constexpr double kLv03East = 2000000.0, kLv03North = 1000000.0;
+
+// WGS 84 degrees to LV03 metres (x = y east, y = x north, as LV03 names
+// them) and back.
+PlanePoint Wgs84ToLv03(double lat, double lon);
+GeoPoint Lv03ToWgs84(double y, double x);
+// The distortions at a WGS 84 position, metres east and north; beyond the
+// table's edge those of its edge.
+PlanePoint Lv03Distortion(double lat, double lon);
 
 }  // namespace orbelin

@@ -107,23 +107,24 @@ void WriteGrid(Runtime& rt, const char* format, double x, double y) {
   rt.out.Write(buf);
 }
 
-// GPS2LV95 and GPS2LV03: the same grid, LV03 without the leading 2 and 1.
-void Gps2Swiss(Runtime& rt, const CallArgs& a, const char* keyword, double east, double north) {
+// GPS2LV95 and GPS2LV03: the same grid, LV03 without the leading 2 and 1
+// and with the old survey's distortions.
+void Gps2Swiss(Runtime& rt, const CallArgs& a, const char* keyword, bool lv95) {
   const double lat = a.num[0], lon = a.num[1];
   if (!Position(rt, keyword, lat, lon)) {
     rt.SetValue(a.var[0], NAN);
     rt.SetValue(a.var[1], NAN);
     return;
   }
-  const PlanePoint p = Wgs84ToLv95(lat, lon);
-  rt.SetValue(a.var[0], p.x - east);
-  rt.SetValue(a.var[1], p.y - north);
+  const PlanePoint p = lv95 ? Wgs84ToLv95(lat, lon) : Wgs84ToLv03(lat, lon);
+  rt.SetValue(a.var[0], p.x);
+  rt.SetValue(a.var[1], p.y);
   if (!InSwitzerland(lat, lon)) WarnOutside(rt, keyword, lat, lon, "Switzerland and Liechtenstein");
 }
 
 void Swiss2Gps(Runtime& rt, const CallArgs& a, const char* keyword, bool lv95) {
   const double e = a.num[0], n = a.num[1];
-  const GeoPoint g = Lv95ToWgs84(e + (lv95 ? 0 : kLv03East), n + (lv95 ? 0 : kLv03North));
+  const GeoPoint g = lv95 ? Lv95ToWgs84(e, n) : Lv03ToWgs84(e, n);
   rt.SetValue(a.var[0], g.lat);
   rt.SetValue(a.var[1], g.lon);
   if (!AllFinite(a, 2)) return;
@@ -152,7 +153,7 @@ void Swiss2Gps(Runtime& rt, const CallArgs& a, const char* keyword, bool lv95) {
 }  // namespace
 
 void HandleGps2Lv95(Runtime& rt, const CallArgs& a) {
-  Gps2Swiss(rt, a, "GPS2LV95", 0, 0);
+  Gps2Swiss(rt, a, "GPS2LV95", true);
 }
 void HandleLv952Gps(Runtime& rt, const CallArgs& a) {
   Swiss2Gps(rt, a, "LV952GPS", true);
@@ -161,7 +162,7 @@ void ItemWlv95(Runtime& rt, const CallArgs& a) {
   WriteGrid(rt, "LV95: E %.0f N %.0f", a.num[0], a.num[1]);
 }
 void HandleGps2Lv03(Runtime& rt, const CallArgs& a) {
-  Gps2Swiss(rt, a, "GPS2LV03", kLv03East, kLv03North);
+  Gps2Swiss(rt, a, "GPS2LV03", false);
 }
 void HandleLv032Gps(Runtime& rt, const CallArgs& a) {
   Swiss2Gps(rt, a, "LV032GPS", false);

@@ -149,42 +149,52 @@ std::string Section(const NationalGrid& g, Figures& f) {
   return s + tail;
 }
 
-// LV03 as GPS2LV03 gives it (LV95 less 2000 and 1000 km) against the
-// official one, which the distortion grid CHENYX06 carries.
+// GPS2LV03 (LV95 less 2000 and 1000 km, plus the old survey's distortions
+// read from the table sampled from CHENYX06) against the grid itself, at
+// points between the samples; and how far the plain difference would be.
 std::string Lv03Official(Figures& f) {
   const std::string chenyx =
       "'+proj=somerc +lat_0=46.9524055555556 +lon_0=7.43958333333333 +k_0=1 +x_0=600000 "
       "+y_0=200000 +ellps=bessel +nadgrids=CHENYX06_etrs.gsb'";
   std::vector<cs2cs::Pair> net;
-  for (double lat = 45.85; lat <= 47.8; lat += 0.05) {
-    for (double lon = 6.0; lon <= 10.45; lon += 0.05) net.push_back({lat, lon});
+  for (double lat = 45.83; lat <= 47.8; lat += 0.0317) {
+    for (double lon = 5.97; lon <= 10.48; lon += 0.0419) net.push_back({lat, lon});
   }
   const auto ref = cs2cs::Many("EPSG:4326", chenyx, net);
   std::string s =
       "### LV03 and the official distortion grid\n\n"
       "The official LV03 values of a place differ from LV95's by more than the 2000 and "
-      "1000 km: the old survey's distortions, which swisstopo's grid CHENYX06 carries "
-      "(Debian's proj-data ships it as `CHENYX06_etrs.gsb`). GPS2LV03 takes only the 2000 "
-      "and 1000 km off, as PROJ does for EPSG:21781 without the grid. Against "
-      "`cs2cs EPSG:4326 +to '+proj=somerc ... +nadgrids=CHENYX06_etrs.gsb'`, on a net of "
-      "points every 0.05 degrees across Switzerland (those the grid covers):\n\n";
-  ErrorStats d;
+      "1000 km: by the old survey's distortions, up to 2 m, which swisstopo's grid CHENYX06 "
+      "carries (Debian's proj-data ships it as `CHENYX06_etrs.gsb`). GPS2LV03 and LV032GPS "
+      "add them from a table of the grid's values every 0.1 degree (1,300 samples, "
+      "`src/geodesy/lv03_distortion.h`, written by `build/tools/accuracy/lv03-table`). "
+      "Against `cs2cs EPSG:4326 +to '+proj=somerc ... +nadgrids=CHENYX06_etrs.gsb'` on a "
+      "net of points between the samples across Switzerland:\n\n";
+  ErrorStats with, without, back;
   for (size_t i = 0; i < net.size() && !ref.empty(); ++i) {
     if (!ref[i]) continue;
-    const PlanePoint p = Wgs84ToLv95(net[i].first, net[i].second);
-    d.Add(std::hypot(p.x - kLv03East - ref[i]->first, p.y - kLv03North - ref[i]->second));
+    const PlanePoint p = Wgs84ToLv03(net[i].first, net[i].second);
+    with.Add(std::hypot(p.x - ref[i]->first, p.y - ref[i]->second));
+    const PlanePoint plain = Wgs84ToLv95(net[i].first, net[i].second);
+    without.Add(
+        std::hypot(plain.x - kLv03East - ref[i]->first, plain.y - kLv03North - ref[i]->second));
+    const GeoPoint g = Lv03ToWgs84(ref[i]->first, ref[i]->second);
+    back.Add(MetresApart(g.lat, g.lon, net[i].first, net[i].second));
   }
-  if (d.cases() == 0) {
+  if (with.cases() == 0) {
     f["lv03_grid_max"] = NAN;
     return s + "*Not measured: cs2cs with CHENYX06 is not installed.*\n\n";
   }
-  f["lv03_grid_max"] = d.Max();
-  char line[300];
+  f["lv03_grid_max"] = std::max(with.Max(), back.Max());
+  f["lv03_plain_max"] = without.Max();
+  char line[500];
   std::snprintf(line, sizeof line,
-                "%d points: median %.2f m, at most %.2f m. For the official LV03 value to the "
-                "decimetre, take it from the map or from swisstopo's own conversion; LV95 is "
-                "exact.\n\n",
-                d.cases(), d.Median(), d.Max());
+                "%d points: GPS2LV03 median %.3f m, at most %.2f m; LV032GPS of the grid's "
+                "values back to the place at most %.2f m. Without the distortions (LV95 less "
+                "2000 and 1000 km, as cs2cs computes EPSG:21781 when the grid is missing) the "
+                "median would be %.2f m and the maximum %.2f m.\n\n",
+                with.cases(), with.Median(), with.Max(), back.Max(), without.Median(),
+                without.Max());
   return s + line;
 }
 
@@ -269,8 +279,7 @@ std::string NationalGridsSection(Figures& f) {
        "CH1903+ from the Swiss reference frame. EPSG gives that shift as good to 1 m, which is "
        "how far WGS 84 and the Swiss frame (ETRS89) have drifted apart; the projection is "
        "exact. Forward: distance between GPS2LV95's east, north and cs2cs's; back: distance "
-       "between LV952GPS's position for cs2cs's values and the place. GPS2LV03 is the same "
-       "less 2000 and 1000 km."},
+       "between LV952GPS's position for cs2cs's values and the place. LV03 follows below."},
       {"osgb",
        "British National Grid: GPS2OSGB/OSGB2GPS against cs2cs",
        "EPSG:27700",

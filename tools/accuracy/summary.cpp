@@ -110,8 +110,8 @@ std::string Summary(const Figures& f) {
     std::snprintf(grids, sizeof grids,
                   "- **GPS2LV95 / LV952GPS** (Swiss grid): within %.3f m of PROJ's cs2cs both "
                   "ways, everywhere in Switzerland and at its borders; the datum shift itself is "
-                  "good to 1 m. **GPS2LV03 / LV032GPS** are LV95 less 2000 and 1000 km; the "
-                  "official LV03 values differ by up to %.1f m (swisstopo's grid CHENYX06).\n",
+                  "good to 1 m. **GPS2LV03 / LV032GPS** add the old survey's distortions to "
+                  "LV95 less 2000 and 1000 km: within %.2f m of swisstopo's grid CHENYX06.\n",
                   at("lv95_max"), at("lv03_grid_max"));
     s += grids;
     std::snprintf(grids, sizeof grids,
