@@ -6,12 +6,14 @@
 //   orbelin window [WINDOW-OPTIONS...]
 //
 // Exit status: 0 every run was clean, 1 a script had errors, 2 a file could
-// not be read or written, or the arguments are wrong (`vary` says its own).
+// not be read or written (standard output included), or the arguments are
+// wrong (`vary` says its own).
 
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -20,6 +22,7 @@
 #include "help/help.h"
 #include "large_heap.h"
 #include "run_command.h"
+#include "standard_output.h"
 #include "usage.h"
 #include "vary_command.h"
 
@@ -27,6 +30,7 @@ namespace {
 
 using orbelin::cli::kExitClean;
 using orbelin::cli::kExitTrouble;
+using orbelin::cli::StandardOutput;
 
 // The window is a program of its own, so the command line never loads the
 // window toolkit.
@@ -46,25 +50,45 @@ int Window(char** argv) {
   return kExitTrouble;
 }
 
-}  // namespace
+// `orbelin help`: its text is gathered first and written as one, so that a
+// failed write is seen.
+int Help(const std::vector<std::string>& args, StandardOutput& out) {
+  char* text = nullptr;
+  size_t size = 0;
+  std::FILE* gathered = open_memstream(&text, &size);
+  if (gathered == nullptr) return orbelin::RunHelpCommand(args, stdout, stderr);
+  const int status = orbelin::RunHelpCommand(args, gathered, stderr);
+  std::fclose(gathered);
+  out.Write(std::string_view(text, size));
+  std::free(text);
+  return status;
+}
 
-int main(int argc, char** argv) {
+int Command(int argc, char** argv, StandardOutput& out) {
   if (argc < 2) return orbelin::cli::UsageError("no command given");
   const std::string_view command = argv[1];
-  if (command == "help") return orbelin::RunHelpCommand({argv + 2, argv + argc}, stdout, stderr);
+  if (command == "help") return Help({argv + 2, argv + argc}, out);
   if (command == "--help" || command == "-h") {
-    std::fputs(orbelin::cli::kHelp, stdout);
+    out.Write(orbelin::cli::kHelp);
     return kExitClean;
   }
   if (command == "--version") {
-    std::printf("orbelin %s\n", ORBELIN_VERSION);
+    out.Write("orbelin " ORBELIN_VERSION "\n");
     return kExitClean;
   }
   if (command == "run") {
     orbelin::cli::PrepareLargeHeap();
-    return orbelin::cli::RunCommand({argv + 2, argv + argc});
+    return orbelin::cli::RunCommand({argv + 2, argv + argc}, out);
   }
-  if (command == "vary") return orbelin::cli::VaryCommand({argv + 2, argv + argc});
+  if (command == "vary") return orbelin::cli::VaryCommand({argv + 2, argv + argc}, out);
   if (command == "window") return Window(argv + 1);
   return orbelin::cli::UsageError("unknown command '" + std::string(command) + "'");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  orbelin::cli::GuardStandardStreams();
+  StandardOutput out;
+  return out.Finish(Command(argc, argv, out));
 }

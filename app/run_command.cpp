@@ -10,11 +10,13 @@
 #include <string_view>
 
 #include "frontend/file_io.h"
+#include "frontend/output_plan.h"
 #include "frontend/point.h"
 #include "frontend/script_file_calc.h"
 #include "frontend/script_names.h"
 #include "interp/session.h"
 #include "option_value.h"
+#include "standard_output.h"
 #include "terminal_report.h"
 #include "usage.h"
 
@@ -37,6 +39,7 @@ struct Options {
   std::vector<Input> inputs;
   // The points the scripts set, for --gpx, in the order they ran.
   std::vector<NamedPoint> points;
+  StandardOutput* out = nullptr;
 };
 
 // Parses the arguments; returns a status to end with, or -1 to go on.
@@ -51,9 +54,14 @@ int Parse(const std::vector<std::string>& args, Options* o) {
     } else if (a == "--") {
       options_done = true;
     } else if (a == "--help" || a == "-h") {
-      std::fputs(kHelp, stdout);
+      o->out->Write(kHelp);
       return kExitClean;
     } else if (a == "-") {
+      for (const Input& input : o->inputs) {
+        if (input.kind == Input::Kind::kStdin) {
+          return UsageError("standard input can be read only once");
+        }
+      }
       o->inputs.push_back({Input::Kind::kStdin, ""});
     } else if (a == "-e") {
       if (i + 1 >= args.size())
@@ -93,6 +101,58 @@ int Parse(const std::vector<std::string>& args, Options* o) {
   return -1;
 }
 
+// Where an input's files are: the script, and its results and listing
+// (none for --no-files, in --output-dir when given). A script that is no
+// file (standard input, the command line's text) writes files only into
+// --output-dir.
+ScriptFileNames NamesOf(const Options& o, const Input& input) {
+  if (input.kind != Input::Kind::kFile) {
+    if (o.output_dir.empty()) return {};
+    return OutputsForText(input.kind == Input::Kind::kStdin ? "stdin" : "command-line",
+                          o.output_dir);
+  }
+  ScriptFileNames names = BuildFileNames(input.value);
+  if (o.no_files) {
+    names.results.clear();
+    names.listing.clear();
+  } else if (!o.output_dir.empty()) {
+    names = PlaceOutputsIn(names, o.output_dir);
+  }
+  return names;
+}
+
+// How the messages about files call an input: two texts of -e are told
+// apart by their beginnings.
+std::string PlanName(const Input& input) {
+  switch (input.kind) {
+    case Input::Kind::kFile:
+      return BuildFileNames(input.value).script;
+    case Input::Kind::kStdin:
+      return "<stdin>";
+    case Input::Kind::kText:
+      break;
+  }
+  constexpr size_t kShown = 24;
+  if (input.value.size() <= kShown) return "-e '" + input.value + "'";
+  size_t cut = kShown - 3;  // not inside a UTF-8 character
+  while (cut > 0 && (static_cast<unsigned char>(input.value[cut]) & 0xC0) == 0x80) --cut;
+  return "-e '" + input.value.substr(0, cut) + "...'";
+}
+
+// Every file the command reads and writes, before anything runs.
+std::vector<std::string> PlanRefusals(const Options& o) {
+  OutputPlan plan;
+  for (const Input& input : o.inputs) {
+    const ScriptFileNames names = NamesOf(o, input);
+    const std::string of = PlanName(input);
+    if (input.kind == Input::Kind::kFile) plan.Reads(names.script);
+    plan.Writes(names.results, OutputKind::kResults, of);
+    plan.Writes(names.listing, OutputKind::kListing, of);
+  }
+  if (!o.gpx.empty()) plan.Writes(o.gpx, OutputKind::kGpx, "", "--gpx");
+  return plan.Refusals();
+}
+
 // The front-end core's sentences start with a capital; after "orbelin: " a
 // terminal's messages do not.
 std::string Lowered(std::string sentence) {
@@ -121,38 +181,32 @@ int Show(Options& o, const std::string& name, const std::string& stem, const Scr
   }
   const CalcView& view = calc.view;
   if (view.run.point_set) o.points.push_back({stem, view.run.point});
-  Print(stdout, view.run.output(), o.bytes);
-  std::fflush(stdout);
+  o.out->Write(ForTerminal(view.run.output(), o.bytes));
   Report(stderr, name, view.source, view.explanations(), o.bytes, UseColour(stderr));
   int status = view.has_errors() ? kExitScriptErrors : kExitClean;
   if (const std::string problem = calc.Problem(names); !problem.empty()) {
     status = std::max(status, Complain(problem));
   }
+  // A listing is a file the run promised, as the results are.
   if (const std::string problem = calc.ListingProblem(names); !problem.empty()) {
-    std::fprintf(stderr, "orbelin: warning: %s\n", Lowered(problem).c_str());
+    status = std::max(status, Complain(problem));
   }
   return status;
 }
 
-int RunFile(Options& o, Session& session, const std::string& path) {
-  ScriptFileNames names = BuildFileNames(path);
-  if (o.no_files) {
-    names.results.clear();
-    names.listing.clear();
-  } else if (!o.output_dir.empty()) {
-    names = PlaceOutputsIn(names, o.output_dir);
-  }
+int RunFile(Options& o, Session& session, const Input& input) {
+  const ScriptFileNames names = NamesOf(o, input);
   return Show(o, names.script, Stem(names.script), names,
               CalcScriptFile(session, names, o.encoding));
 }
 
-// A script that is no file: standard input or the command line's text. It
-// writes files only into --output-dir.
-int RunText(Options& o, Session& session, const std::string& name, const std::string& stem,
-            const std::string& bytes) {
-  const ScriptFileNames outputs =
-      o.output_dir.empty() ? ScriptFileNames{} : OutputsForText(stem, o.output_dir);
-  return Show(o, name, stem, outputs, CalcText(session, outputs, DecodeScript(bytes, o.encoding)));
+// A script that is no file: standard input or the command line's text.
+int RunText(Options& o, Session& session, const Input& input, const std::string& name,
+            const std::string& stem, const std::string& bytes) {
+  const ScriptFileNames outputs = NamesOf(o, input);
+  Utf8Damage damage;
+  std::string source = DecodeScript(bytes, o.encoding, &damage);
+  return Show(o, name, stem, outputs, CalcText(session, outputs, std::move(source), damage));
 }
 
 // --gpx: one waypoint for each script that set a point, through the point
@@ -169,7 +223,7 @@ int WriteGpx(const Options& o) {
                     ": no script set a point that is a place on the Earth (OLAT and OLON); the "
                     "file was not written.");
   }
-  if (const std::error_code error = ReplaceFile(o.gpx, file.gpx)) {
+  if (const std::error_code error = WriteOutputFile(o.gpx, file.gpx, /*sync=*/true)) {
     return Complain("Cannot write " + o.gpx + ": " + error.message() + ".");
   }
   return status;
@@ -184,9 +238,16 @@ bool ReadStdin(std::string* bytes) {
 
 }  // namespace
 
-int RunCommand(const std::vector<std::string>& args) {
+int RunCommand(const std::vector<std::string>& args, StandardOutput& out) {
   Options o;
+  o.out = &out;
   if (const int status = Parse(args, &o); status >= 0) return status;
+  if (const std::vector<std::string> refusals = PlanRefusals(o); !refusals.empty()) {
+    for (size_t i = 0; i < refusals.size(); ++i) {
+      Complain(refusals[i] + (i + 1 == refusals.size() ? " Nothing was run." : ""));
+    }
+    return kExitTrouble;
+  }
   if (!o.output_dir.empty()) {
     if (const std::error_code error = MakeFolders(o.output_dir)) {
       return Complain("Cannot make the output folder " + o.output_dir + ": " + error.message() +
@@ -196,30 +257,24 @@ int RunCommand(const std::vector<std::string>& args) {
 
   Session session;
   int status = kExitClean;
-  bool stdin_read = false;
   for (const Input& input : o.inputs) {
     switch (input.kind) {
       case Input::Kind::kFile:
-        status = std::max(status, RunFile(o, session, input.value));
+        status = std::max(status, RunFile(o, session, input));
         break;
       case Input::Kind::kStdin: {
         std::string bytes;
-        if (stdin_read) {
-          status = std::max(status, UsageError("standard input can be read only once"));
-          break;
-        }
-        stdin_read = true;
         if (!ReadStdin(&bytes)) {
           status = std::max(
               status, Complain(std::string("cannot read standard input: ") + std::strerror(errno)));
           break;
         }
-        status = std::max(status, RunText(o, session, "<stdin>", "stdin", bytes));
+        status = std::max(status, RunText(o, session, input, "<stdin>", "stdin", bytes));
         break;
       }
       case Input::Kind::kText:
-        status =
-            std::max(status, RunText(o, session, "<command line>", "command-line", input.value));
+        status = std::max(
+            status, RunText(o, session, input, "<command line>", "command-line", input.value));
         break;
     }
   }

@@ -12,7 +12,10 @@ inline constexpr int kExitClean = 0;         // every script ran without errors
 inline constexpr int kExitScriptErrors = 1;  // a script had errors
 inline constexpr int kExitTrouble = 2;       // a file or an argument stopped a run
 
-// The arguments after "run". Returns the exit status.
-int RunCommand(const std::vector<std::string>& args);
+class StandardOutput;
+
+// The arguments after "run"; the results are written to `out`. Returns the
+// exit status.
+int RunCommand(const std::vector<std::string>& args, StandardOutput& out);
 
 }  // namespace orbelin::cli

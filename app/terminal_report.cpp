@@ -18,9 +18,8 @@ bool UseColour(std::FILE* stream) {
   return isatty(fileno(stream)) != 0;
 }
 
-void Print(std::FILE* stream, std::string_view cp1252, Bytes bytes) {
-  const std::string shown = bytes == Bytes::kUtf8 ? Cp1252ToUtf8(cp1252) : std::string(cp1252);
-  std::fwrite(shown.data(), 1, shown.size(), stream);
+std::string ForTerminal(std::string_view cp1252, Bytes bytes) {
+  return bytes == Bytes::kUtf8 ? Cp1252ToUtf8(cp1252) : std::string(cp1252);
 }
 
 void Report(std::FILE* stream, const std::string& name, std::string_view source,

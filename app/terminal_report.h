@@ -25,8 +25,8 @@ enum class Bytes {
 // Colour only on a terminal, and never when NO_COLOR is set or TERM is dumb.
 bool UseColour(std::FILE* stream);
 
-// Writes Windows-1252 text to a stream as the terminal wants it.
-void Print(std::FILE* stream, std::string_view cp1252, Bytes bytes);
+// Windows-1252 text as the terminal wants it.
+std::string ForTerminal(std::string_view cp1252, Bytes bytes);
 
 // The diagnostics of one script: `name` is how the script is called in them
 // (its path as given, or "<stdin>", "<command line>"); `source` is the text

@@ -66,9 +66,14 @@ const char kHelp[] =
     "orbelin window [OPTIONS...]\n"
     "  Opens the window (the program orbelin-window beside this one).\n"
     "\n"
+    "Files: before anything runs, every output is planned. An output that would\n"
+    "land on a script, two outputs on one file (two scripts whose results meet in\n"
+    "one --output-dir) and an output at a symbolic link are refused: nothing runs\n"
+    "and every file stays as it was.\n"
+    "\n"
     "Exit status: 0 when every run was clean, 1 when a script had errors, 2 when\n"
-    "a file could not be read or written or the arguments were wrong. Warnings\n"
-    "alone do not change it.\n";
+    "a file could not be read or written (standard output included), an output\n"
+    "was refused or the arguments were wrong. Warnings alone do not change it.\n";
 
 const char kVaryHelp[] =
     "Usage: orbelin vary SCRIPT --set NAME=VALUES... [OPTIONS]\n"
@@ -92,7 +97,9 @@ const char kVaryHelp[] =
     "  --within DISTANCE    keep the points within DISTANCE of --near: 3.2km,\n"
     "                       2mi or 500m\n"
     "  --show NAME,...      list these variables' values after each run\n"
-    "  --csv FILE           write the kept points to FILE as CSV (UTF-8)\n"
+    "  --csv FILE           write the kept points to FILE as CSV (UTF-8); a text\n"
+    "                       that starts like a formula (=, +, -, @) gets a\n"
+    "                       leading ' so no spreadsheet runs it\n"
     "  --gpx FILE           write them to FILE as GPX waypoints named by their\n"
     "                       values\n"
     "  -j, --jobs N         use N cores (all of them unless given)\n"
@@ -113,8 +120,9 @@ const char kVaryHelp[] =
     "      --gpx final.gpx\n"
     "\n"
     "Exit status: 0 when the search ran, whatever it kept; 1 when every run had\n"
-    "errors; 2 when the arguments are wrong or a file could not be read or\n"
-    "written; 130 when Ctrl+C stopped it.\n";
+    "errors; 2 when the arguments are wrong, a file could not be read or written\n"
+    "(standard output included) or --csv or --gpx was refused (on the script, on\n"
+    "each other, at a symbolic link); 130 when Ctrl+C stopped it.\n";
 
 int UsageError(const std::string& complaint) {
   std::fprintf(stderr, "orbelin: %s\n%sTry 'orbelin --help' for more.\n", complaint.c_str(),

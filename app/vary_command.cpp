@@ -8,8 +8,10 @@
 #include <cstdio>
 #include <thread>
 
+#include "frontend/calc.h"
 #include "frontend/file_io.h"
 #include "frontend/geo_point_text.h"
+#include "frontend/output_plan.h"
 #include "frontend/script_bytes.h"
 #include "frontend/script_names.h"
 #include "frontend/value_sets.h"
@@ -20,6 +22,7 @@
 #include "option_value.h"
 #include "progress_bar.h"
 #include "run_command.h"
+#include "standard_output.h"
 #include "terminal_report.h"
 #include "usage.h"
 
@@ -56,7 +59,7 @@ int Complain(const std::string& sentence) {
 }
 
 // Parses the arguments; returns a status to end with, or -1 to go on.
-int Parse(const std::vector<std::string>& args, Options* o) {
+int Parse(const std::vector<std::string>& args, Options* o, StandardOutput& out) {
   bool options_done = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -71,7 +74,7 @@ int Parse(const std::vector<std::string>& args, Options* o) {
     } else if (a == "--") {
       options_done = true;
     } else if (a == "--help" || a == "-h") {
-      std::fputs(kVaryHelp, stdout);
+      out.Write(kVaryHelp);
       return kExitClean;
     } else if (OptionValue(args, &i, "--set", &value, &missing)) {
       if (missing) return needs("NAME=VALUES, as in --set A=0..9");
@@ -135,7 +138,7 @@ int Parse(const std::vector<std::string>& args, Options* o) {
 
 // Writes a file of the outputs; false after saying why not.
 bool WriteOutput(const std::string& path, const std::string& bytes, const char* what) {
-  if (const std::error_code error = ReplaceFile(path, bytes); error) {
+  if (const std::error_code error = WriteOutputFile(path, bytes, /*sync=*/true); error) {
     std::fprintf(stderr, "orbelin: cannot write the %s file %s: %s.\n", what, path.c_str(),
                  error.message().c_str());
     return false;
@@ -145,7 +148,7 @@ bool WriteOutput(const std::string& path, const std::string& bytes, const char* 
 
 }  // namespace
 
-int VaryCommand(const std::vector<std::string>& args) {
+int VaryCommand(const std::vector<std::string>& args, StandardOutput& out) {
   // From the start: values of millions take a moment to make.
   struct sigaction action = {};
   action.sa_handler = OnInterrupt;
@@ -153,21 +156,26 @@ int VaryCommand(const std::vector<std::string>& args) {
   sigaction(SIGINT, &action, nullptr);
 
   Options o;
-  if (const int status = Parse(args, &o); status >= 0) return status;
+  if (const int status = Parse(args, &o, out); status >= 0) return status;
 
   const std::string path = BuildFileNames(o.script).script;
   // An output that would land on the script, or on the other output, or
   // that cannot be written, is refused before the search starts.
-  for (const std::string* out : {&o.csv, &o.gpx}) {
-    if (out->empty()) continue;
-    if (SameFile(*out, path))
-      return Complain("The script " + path + " would be overwritten by " + *out + ".");
-    if (const std::error_code e = CheckWritable(*out)) {
-      return Complain("Cannot write " + *out + ": " + e.message() + ".");
+  OutputPlan files;
+  files.Reads(path);
+  files.Writes(o.csv, OutputKind::kCsv, "", "--csv");
+  files.Writes(o.gpx, OutputKind::kGpx, "", "--gpx");
+  if (const std::vector<std::string> refusals = files.Refusals(); !refusals.empty()) {
+    for (size_t i = 0; i < refusals.size(); ++i) {
+      Complain(refusals[i] + (i + 1 == refusals.size() ? " Nothing was tried." : ""));
     }
+    return kExitTrouble;
   }
-  if (!o.csv.empty() && (o.csv == o.gpx || SameFile(o.csv, o.gpx))) {
-    return UsageError("--csv and --gpx name the same file");
+  for (const std::string* output : {&o.csv, &o.gpx}) {
+    if (output->empty()) continue;
+    if (const std::error_code e = CheckWritable(*output)) {
+      return Complain("Cannot write " + *output + ": " + e.message() + ".");
+    }
   }
   std::error_code error;
   std::optional<std::string> bytes = ReadWholeFile(path, &error);
@@ -175,7 +183,11 @@ int VaryCommand(const std::vector<std::string>& args) {
     return Complain("Cannot read the script " + path + ": " + error.message() + ".");
   }
   VaryRequest request;
-  request.source = DecodeScript(std::move(*bytes), SourceEncoding::kAuto);
+  Utf8Damage damage;
+  request.source = DecodeScript(std::move(*bytes), SourceEncoding::kAuto, &damage);
+  if (!damage.empty()) {
+    Report(stderr, path, request.source, {Utf8Warning(damage)}, Bytes::kUtf8, UseColour(stderr));
+  }
   request.sets = std::move(o.sets);
   request.show = std::move(o.show);
   request.filter = std::move(o.filter);
@@ -217,9 +229,7 @@ int VaryCommand(const std::vector<std::string>& args) {
 
   const std::vector<VaryPoint> points = MergePoints(outcome.kept);
   if (!points.empty()) {
-    const std::string table = VaryTable(plan, points);
-    std::fwrite(table.data(), 1, table.size(), stdout);
-    std::fflush(stdout);
+    out.Write(VaryTable(plan, points));
   }
   const std::string summary = VarySummary(plan, outcome, points.size());
   std::fwrite(summary.data(), 1, summary.size(), stderr);

@@ -14,6 +14,7 @@ inline constexpr int kExitInterrupted = 130;
 // ran (whatever it kept), 1 when every combination tried had errors, 2 for
 // wrong arguments or a file that could not be read or written, 130 when
 // Ctrl+C stopped it (after listing what was found so far).
-int VaryCommand(const std::vector<std::string>& args);
+class StandardOutput;
+int VaryCommand(const std::vector<std::string>& args, StandardOutput& out);
 
 }  // namespace orbelin::cli

@@ -8,8 +8,9 @@
 #pragma once
 
 #include <climits>
-#include <cmath>
 #include <cstdint>
+
+#include "base/maths.h"
 
 namespace orbelin {
 
@@ -20,7 +21,7 @@ inline bool FitsInt(double whole) {
 
 // Truncation toward zero, saturating at INT_MIN and INT_MAX; NaN gives 0.
 inline int TruncToInt(double x) {
-  if (std::isnan(x)) return 0;
+  if (maths::isnan(x)) return 0;
   if (x >= 2147483647.0) return INT_MAX;
   if (x <= -2147483648.0) return INT_MIN;
   return static_cast<int>(x);
@@ -28,19 +29,19 @@ inline int TruncToInt(double x) {
 
 // floor, then TruncToInt.
 inline int FloorToInt(double x) {
-  return TruncToInt(std::floor(x));
+  return TruncToInt(maths::floor(x));
 }
 
 // The low eight bits of the whole part of x, as a byte 0..255: what "%c"
 // writes for (int)x. Outside the int range the low bits of the exact whole
 // number are taken, so the rule stays modular; NaN and infinities give 0.
 inline unsigned char LowByte(double x) {
-  if (!std::isfinite(x)) return 0;
-  double t = std::trunc(x);
+  if (!maths::isfinite(x)) return 0;
+  double t = maths::trunc(x);
   if (t >= -2147483648.0 && t <= 2147483647.0) {
     return static_cast<unsigned char>(static_cast<int>(t) & 0xFF);
   }
-  double r = std::fmod(t, 256.0);  // exact for whole numbers
+  double r = maths::fmod(t, 256.0);  // exact for whole numbers
   if (r < 0) r += 256.0;
   return static_cast<unsigned char>(static_cast<int>(r));
 }

@@ -1,8 +1,7 @@
 #include "base/result_stream.h"
 
-#include <cmath>
-
 #include "base/int_conversion.h"
+#include "base/maths.h"
 
 namespace orbelin {
 
@@ -14,7 +13,7 @@ constexpr int kMaxPrecision = 1074;
 void ResultStream::WriteNumber(double value, double precision) {
   // A precision below zero is what C's "%.*f" takes as "not given" (six
   // digits); NaN has no floor and counts as 0.
-  int p = std::isnan(precision) ? 0 : FloorToInt(precision);
+  int p = maths::isnan(precision) ? 0 : FloorToInt(precision);
   if (p > kMaxPrecision) p = kMaxPrecision;
   Printf("%.*f", p, value);
 }

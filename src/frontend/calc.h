@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "frontend/diagnostic.h"
+#include "frontend/script_bytes.h"
 #include "interp/explain.h"
 #include "interp/run_result.h"
 #include "interp/session.h"
@@ -22,6 +23,9 @@ inline constexpr const char* kCompilationErrors = "Compilation errors\n";
 struct CalcView {
   std::string source;  // the text that ran (Windows-1252)
   RunResult run;       // the files' bytes, the errors, the point
+  // Bytes of a script read as UTF-8 that were no UTF-8 (they ran as '?'):
+  // a warning among the explanations.
+  Utf8Damage utf8_damage;
 
   bool has_errors() const { return !run.clean(); }
   // The errors in the order of their places in the text, and the warnings
@@ -40,8 +44,13 @@ struct CalcView {
   mutable std::optional<std::vector<Explanation>> explanations_;
 };
 
-// Runs a text in the session as it stands (Windows-1252 bytes).
-CalcView CalcSource(Session& session, std::string source);
+// The warning for bytes of a script read as UTF-8 that were no UTF-8, at the
+// first of them, with how many there were.
+Explanation Utf8Warning(const Utf8Damage& damage);
+
+// Runs a text in the session as it stands (Windows-1252 bytes); `damage`
+// is what decoding its file changed (DecodeScript).
+CalcView CalcSource(Session& session, std::string source, Utf8Damage damage = {});
 
 // Runs the text of a box (UTF-8, "\n" line ends) as the bytes it is saved
 // as: Windows-1252 with CR LF line ends and the closing NUL.

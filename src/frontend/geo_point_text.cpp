@@ -1,10 +1,10 @@
 #include "frontend/geo_point_text.h"
 
 #include <charconv>
-#include <cmath>
 #include <vector>
 
 #include "base/ascii.h"
+#include "base/maths.h"
 #include "frontend/point.h"
 
 namespace orbelin {
@@ -24,7 +24,8 @@ bool Numbers(std::string_view text, std::vector<double>* numbers) {
       while (end < text.size() && (IsAsciiDigit(text[end]) || text[end] == '.')) ++end;
       double number = 0;
       const std::from_chars_result r = std::from_chars(text.data() + i, text.data() + end, number);
-      if (r.ec != std::errc() || r.ptr != text.data() + end || !std::isfinite(number)) return false;
+      if (r.ec != std::errc() || r.ptr != text.data() + end || !maths::isfinite(number))
+        return false;
       numbers->push_back(number);
       i = end;
     } else {
@@ -72,11 +73,11 @@ GeoPointReading ReadGeoPoint(std::string_view text) {
     return r;
   }
   std::string error;
-  if (std::fabs(numbers[0]) > 90.0) {
+  if (maths::fabs(numbers[0]) > 90.0) {
     error =
         "the latitude is beyond \xC2\xB1"
         "90\xC2\xB0";
-  } else if (std::fabs(numbers[1]) > 180.0) {
+  } else if (maths::fabs(numbers[1]) > 180.0) {
     error =
         "the longitude is beyond \xC2\xB1"
         "180\xC2\xB0";

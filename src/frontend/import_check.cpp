@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "frontend/script_bytes.h"
+
 namespace orbelin {
 
 namespace {
@@ -50,9 +52,29 @@ ImportVerdict JudgeImport(std::string_view name, std::string_view bytes) {
                    std::to_string(bytes.size()) + " bytes are control codes that no text holds.";
     return verdict;
   }
+  // Nothing but NUL bytes (more than the one a saved empty script is) is
+  // no empty script someone saved: say so, rather than open an empty box
+  // without a word.
+  if (bytes.size() > 1 && bytes.find_first_not_of('\0') == std::string_view::npos) {
+    verdict.note = who + " holds no text: its " + std::to_string(bytes.size()) +
+                   " bytes are all NUL bytes, so the script is empty.";
+    return verdict;
+  }
   verdict.tail = FindNulTail(bytes);
+  // A file that says it is UTF-8 (with a byte-order mark) and is not all
+  // UTF-8 loses those bytes when it is read.
+  if (bytes.starts_with("\xEF\xBB\xBF")) {
+    if (const Utf8Damage damage = FindUtf8Damage(bytes.substr(3)); !damage.empty()) {
+      verdict.note = who + " starts with a UTF-8 byte-order mark, but " +
+                     (damage.bytes == 1 ? std::string("one byte of it is")
+                                        : std::to_string(damage.bytes) + " of its bytes are") +
+                     " not UTF-8 (the first in line " + std::to_string(damage.line) + ", column " +
+                     std::to_string(damage.column) + "): they could not be read and were replaced.";
+    }
+  }
   if (verdict.tail.bytes > 0) {
-    verdict.note =
+    if (!verdict.note.empty()) verdict.note += " ";
+    verdict.note +=
         who + " has a NUL byte in line " + std::to_string(verdict.tail.line) +
         ", where a script ends: only the text before it was taken, and the " +
         (verdict.tail.bytes == 1 ? std::string("byte after it was")

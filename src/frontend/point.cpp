@@ -1,9 +1,9 @@
 #include "frontend/point.h"
 
-#include <cmath>
 #include <cstdio>
 
 #include "base/cp1252.h"
+#include "base/maths.h"
 #include "geodesy/ellipsoid.h"
 #include "geodesy/geodesic_inverse.h"
 #include "interp/diagnostics.h"
@@ -24,7 +24,7 @@ struct Minutes {
   bool negative;
 };
 Minutes ToMinutes(double value) {
-  const long long thousandths = std::llround(std::fabs(value) * 60000.0);
+  const long long thousandths = maths::llround(maths::fabs(value) * 60000.0);
   return {thousandths, value < 0 && thousandths != 0};
 }
 
@@ -40,11 +40,11 @@ std::string HalfLiteral(double value, char positive, char negative) {
 // "the latitude is 123.4, beyond ±90°"; "" when the value is fine.
 std::string WhatIsWrong(const char* what, double value, double limit) {
   char text[160];
-  if (std::isnan(value)) {
+  if (maths::isnan(value)) {
     std::snprintf(text, sizeof text, "the %s is not a number (nan)", what);
-  } else if (std::isinf(value)) {
+  } else if (maths::isinf(value)) {
     std::snprintf(text, sizeof text, "the %s is infinite", what);
-  } else if (std::fabs(value) > limit) {
+  } else if (maths::fabs(value) > limit) {
     std::snprintf(text, sizeof text, "the %s is %.10g, beyond \xC2\xB1%g\xC2\xB0", what, value,
                   limit);
   } else {
@@ -116,9 +116,9 @@ std::string CoordinateText(double lat, double lon) {
 
 std::string PositionLiteral(double lat, double lon, double accuracy_m) {
   std::string text = HalfLiteral(lat, 'N', 'S') + ", " + HalfLiteral(lon, 'E', 'W');
-  if (accuracy_m > 0 && std::isfinite(accuracy_m)) {
+  if (accuracy_m > 0 && maths::isfinite(accuracy_m)) {
     char comment[64];
-    std::snprintf(comment, sizeof comment, " {\xC2\xB1%.0f m}", std::ceil(accuracy_m));
+    std::snprintf(comment, sizeof comment, " {\xC2\xB1%.0f m}", maths::ceil(accuracy_m));
     text += comment;
   }
   return text;
@@ -126,7 +126,7 @@ std::string PositionLiteral(double lat, double lon, double accuracy_m) {
 
 Leg LegBetween(double from_lat, double from_lon, double to_lat, double to_lon) {
   const InverseResult r = CalcProjection(kWgs84, from_lat, from_lon, to_lat, to_lon, nullptr);
-  if (!r.converged || !std::isfinite(r.distance) || !std::isfinite(r.azimuth)) return {};
+  if (!r.converged || !maths::isfinite(r.distance) || !maths::isfinite(r.azimuth)) return {};
   return {r.distance, r.azimuth, true};
 }
 
@@ -136,7 +136,7 @@ std::string LegText(const Leg& leg) {
                                         "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
   // Whole degrees as shown, 360 being north again; the compass point of
   // the degrees shown, so that the two never disagree.
-  long long degrees = std::llround(leg.bearing);
+  long long degrees = maths::llround(leg.bearing);
   if (degrees >= 360 || degrees < 0) degrees = 0;
   const char* point = kPoints[((degrees * 2 + 22) / 45) % 16];
   char text[96];

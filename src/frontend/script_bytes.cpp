@@ -2,6 +2,7 @@
 
 #include "base/cp1252.h"
 #include "base/source_text.h"
+#include "base/utf8.h"
 
 namespace orbelin {
 
@@ -40,21 +41,38 @@ bool ReadsAsUtf8(std::string_view bytes) {
   return bytes.starts_with(kByteOrderMark) || (HasNonAscii(bytes) && IsValidUtf8(bytes));
 }
 
-std::string DecodeScript(std::string bytes, SourceEncoding encoding) {
+Utf8Damage FindUtf8Damage(std::string_view utf8) {
+  Utf8Damage damage;
+  int line = 1, column = 1;
+  for (size_t i = 0; i < utf8.size() && utf8[i] != '\0';) {
+    char32_t cp = 0;
+    const size_t length = DecodeUtf8(utf8, i, &cp);
+    if (length == 0 && damage.bytes++ == 0) {
+      damage.line = line;
+      damage.column = column;
+    }
+    // Every character, a byte that became '?' included, is one column.
+    if (cp == '\n' && length > 0) {
+      ++line;
+      column = 1;
+    } else {
+      column = cp == '\t' && length > 0 ? ColumnAfterTab(column) : column + 1;
+    }
+    i += length > 0 ? length : 1;
+  }
+  return damage;
+}
+
+std::string DecodeScript(std::string bytes, SourceEncoding encoding, Utf8Damage* damage) {
   const std::string_view text = bytes;
   // Editors on Windows start UTF-8 files with a byte-order mark: it says
   // UTF-8 and is no part of the script.
   const std::string_view body = text.starts_with(kByteOrderMark) ? text.substr(3) : text;
-  switch (encoding) {
-    case SourceEncoding::kCp1252:
-      break;
-    case SourceEncoding::kAuto:
-      if (ReadsAsUtf8(text)) return Utf8ToCp1252(body);
-      break;
-    case SourceEncoding::kUtf8:
-      return Utf8ToCp1252(body);
-  }
-  return bytes;
+  const bool utf8 =
+      encoding == SourceEncoding::kUtf8 || (encoding == SourceEncoding::kAuto && ReadsAsUtf8(text));
+  if (!utf8) return bytes;
+  if (damage != nullptr && !IsValidUtf8(body)) *damage = FindUtf8Damage(body);
+  return Utf8ToCp1252(body);
 }
 
 std::string BoxTextFromFile(std::string_view bytes) {

@@ -24,11 +24,24 @@ enum class SourceEncoding {
   kUtf8,    // always read as UTF-8 and converted
 };
 
+// What reading a script as UTF-8 changed in silence: each byte that is no
+// UTF-8 becomes '?'. Only the text before the first NUL counts (the rest is
+// never run).
+struct Utf8Damage {
+  size_t bytes = 0;  // how many bytes were no UTF-8
+  int line = 0;      // the first one's line, from 1
+  int column = 0;    // its column, from 1, tabs to their stops as the scanner counts
+
+  bool empty() const { return bytes == 0; }
+};
+Utf8Damage FindUtf8Damage(std::string_view utf8);
+
 // The script text the interpreter runs. A character with no Windows-1252
 // form becomes '?'; a UTF-8 byte-order mark at the start is dropped (in
 // kCp1252 mode the bytes stay as they are). Bytes that need no change are
-// handed back without a copy: a script may be megabytes long.
-std::string DecodeScript(std::string bytes, SourceEncoding encoding);
+// handed back without a copy: a script may be megabytes long. Where the
+// bytes are read as UTF-8 and some are not, *damage says where.
+std::string DecodeScript(std::string bytes, SourceEncoding encoding, Utf8Damage* damage = nullptr);
 
 // A file's text as a box shows it: the bytes up to the first NUL (a saved
 // script ends with one), converted from Windows-1252 to UTF-8, with CR LF and

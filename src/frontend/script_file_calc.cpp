@@ -3,31 +3,28 @@
 #include <cerrno>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "frontend/file_io.h"
+#include "frontend/output_plan.h"
 
 namespace orbelin {
 
 namespace {
 
-// Results and listings are made again by every Calc: they need not wait for
-// the disk, as the user's scripts do.
-constexpr WriteOptions kRunOutput{.sync = false, .follow_links = true};
-
-// The output that would land on the script itself: "" for none.
-std::string OutputOnScript(const ScriptFileNames& names) {
-  if (names.script.empty()) return "";
-  for (const std::string* output : {&names.results, &names.listing}) {
-    if (!output->empty() && (*output == names.script || SameFile(*output, names.script))) {
-      return *output;
-    }
-  }
-  return "";
+// The plan of one run's files: the script in, its results and listing out.
+std::vector<std::string> PlanRefusals(const ScriptFileNames& names) {
+  OutputPlan plan;
+  plan.Reads(names.script);
+  plan.Writes(names.results, OutputKind::kResults, names.script);
+  plan.Writes(names.listing, OutputKind::kListing, names.script);
+  return plan.Refusals();
 }
 
 // Runs `source` once the results file is known to be writable, then writes
 // the results and the listing.
-FileCalc RunAndWrite(Session& session, const ScriptFileNames& names, std::string source) {
+FileCalc RunAndWrite(Session& session, const ScriptFileNames& names, std::string source,
+                     Utf8Damage damage = {}) {
   FileCalc calc;
   if (!names.results.empty()) {
     if (std::error_code error = CheckWritable(names.results)) {
@@ -36,12 +33,12 @@ FileCalc RunAndWrite(Session& session, const ScriptFileNames& names, std::string
       return calc;
     }
   }
-  calc.view = CalcSource(session, std::move(source));
+  calc.view = CalcSource(session, std::move(source), damage);
   if (!names.results.empty()) {
-    calc.results_error = ReplaceFile(names.results, calc.view.run.results, kRunOutput);
+    calc.results_error = WriteOutputFile(names.results, calc.view.run.results);
   }
   if (!names.listing.empty()) {
-    calc.listing_error = ReplaceFile(names.listing, calc.view.run.listing, kRunOutput);
+    calc.listing_error = WriteOutputFile(names.listing, calc.view.run.listing);
   }
   return calc;
 }
@@ -50,6 +47,15 @@ FileCalc NotRun(FileCalcStatus status, std::error_code error = {}) {
   FileCalc calc;
   calc.status = status;
   calc.error = error;
+  return calc;
+}
+
+// Nothing runs when the plan of the outputs is refused.
+std::optional<FileCalc> Refused(const ScriptFileNames& names) {
+  const std::vector<std::string> refusals = PlanRefusals(names);
+  if (refusals.empty()) return std::nullopt;
+  FileCalc calc = NotRun(FileCalcStatus::kOutputRefused);
+  calc.refusal = OneParagraph(refusals);
   return calc;
 }
 
@@ -64,15 +70,8 @@ std::string FileCalc::Problem(const ScriptFileNames& names) const {
         return names.script + " is a device or a pipe, not a script file.";
       }
       return "Cannot read the script " + names.script + ": " + error.message() + ".";
-    case FileCalcStatus::kOutputIsScript: {
-      const std::string output = OutputOnScript(names);
-      const bool listing = !output.empty() && output == names.listing;
-      return "The script " + names.script + " would be overwritten by its own " +
-             (listing ? "listing" : "results") +
-             ": a run writes its results and its listing into files named like the script with "
-             ".res and .lst. Give the script another name, such as " +
-             Stem(names.script) + ".inp. Nothing was run.";
-    }
+    case FileCalcStatus::kOutputRefused:
+      return refusal + " Nothing was run.";
     case FileCalcStatus::kResultsUncreatable:
       return "Cannot create the results file " + names.results + ": " + error.message() +
              ". The script was not run.";
@@ -92,23 +91,27 @@ std::string FileCalc::ListingProblem(const ScriptFileNames& names) const {
 }
 
 FileCalc CalcScriptFile(Session& session, const ScriptFileNames& names, SourceEncoding encoding) {
-  if (!OutputOnScript(names).empty()) return NotRun(FileCalcStatus::kOutputIsScript);
+  if (std::optional<FileCalc> refused = Refused(names)) return std::move(*refused);
   std::error_code error;
   std::optional<std::string> bytes = ReadWholeFile(names.script, &error);
   if (!bytes) return NotRun(FileCalcStatus::kScriptUnreadable, error);
-  return RunAndWrite(session, names, DecodeScript(std::move(*bytes), encoding));
+  Utf8Damage damage;
+  std::string source = DecodeScript(std::move(*bytes), encoding, &damage);
+  return RunAndWrite(session, names, std::move(source), damage);
 }
 
 FileCalc CalcSavedBox(Session& session, const ScriptFileNames& names, std::string_view box_text) {
-  if (!OutputOnScript(names).empty()) return NotRun(FileCalcStatus::kOutputIsScript);
+  if (std::optional<FileCalc> refused = Refused(names)) return std::move(*refused);
   if (std::error_code error = CheckReadable(names.script)) {
     return NotRun(FileCalcStatus::kScriptUnreadable, error);
   }
   return RunAndWrite(session, names, ScriptFileFromBoxText(box_text));
 }
 
-FileCalc CalcText(Session& session, const ScriptFileNames& outputs, std::string source) {
-  return RunAndWrite(session, outputs, std::move(source));
+FileCalc CalcText(Session& session, const ScriptFileNames& outputs, std::string source,
+                  Utf8Damage damage) {
+  if (std::optional<FileCalc> refused = Refused(outputs)) return std::move(*refused);
+  return RunAndWrite(session, outputs, std::move(source), damage);
 }
 
 }  // namespace orbelin

@@ -2,11 +2,12 @@
 // runs and its results file and listing are left beside it (or where the
 // names say).
 //
-// On disk it does what a run has always done: a script that cannot be read
-// runs nothing; a results file that cannot be created runs nothing either
-// (and leaves the session as it was); a listing that cannot be written is
-// skipped and the run stands. And it never writes a script's results or
-// listing over the script itself (a script called walk.res or walk.lst).
+// On disk: a script that cannot be read runs nothing; a results file that
+// cannot be created runs nothing either (and leaves the session as it was);
+// a listing that cannot be written is said, and the run stands. The run's
+// outputs are planned first (output_plan.h): a results file or listing that
+// would land on the script itself (a script called walk.res) or that is a
+// symbolic link runs nothing.
 #pragma once
 
 #include <string>
@@ -23,13 +24,14 @@ namespace orbelin {
 enum class FileCalcStatus {
   kRan,
   kScriptUnreadable,    // names.script could not be read (or is no regular file): nothing ran
-  kOutputIsScript,      // the results or the listing would overwrite the script: nothing ran
+  kOutputRefused,       // the plan of the outputs was refused (see refusal): nothing ran
   kResultsUncreatable,  // names.results could not be created: nothing ran
 };
 
 struct FileCalc {
   FileCalcStatus status = FileCalcStatus::kRan;
   std::error_code error;  // why nothing ran
+  std::string refusal;    // why the outputs were refused, one paragraph
   CalcView view;          // what the run produced, when it ran
   // Why the results file could not be completed (a full disk), or the
   // listing not written; empty when fine.
@@ -55,7 +57,9 @@ FileCalc CalcScriptFile(Session& session, const ScriptFileNames& names, SourceEn
 FileCalc CalcSavedBox(Session& session, const ScriptFileNames& names, std::string_view box_text);
 
 // A text that has no file (standard input, the command line's text); its
-// results and listing go where `outputs` names them, if anywhere.
-FileCalc CalcText(Session& session, const ScriptFileNames& outputs, std::string source);
+// results and listing go where `outputs` names them, if anywhere. `damage`
+// is what decoding it changed (DecodeScript).
+FileCalc CalcText(Session& session, const ScriptFileNames& outputs, std::string source,
+                  Utf8Damage damage = {});
 
 }  // namespace orbelin

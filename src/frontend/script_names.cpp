@@ -72,6 +72,8 @@ std::string StoredScriptName(std::string_view typed) {
   const size_t first = typed.find_first_not_of(kBlanks);
   if (first == std::string_view::npos) return "";
   std::string name(typed.substr(first, typed.find_last_not_of(kBlanks) - first + 1));
+  // "." and ".." name folders, not a script: nothing is left of them.
+  if (name.find_first_not_of('.') == std::string::npos) return "";
   // A name, not a path: a folder in it would mean nothing in the page's
   // storage, and the window saves where its dialog points.
   for (char& c : name) {

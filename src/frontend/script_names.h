@@ -38,7 +38,8 @@ ScriptFileNames OutputsForText(const std::string& stem, const std::string& folde
 
 // The name a script is stored under when the user types `typed` (the page's
 // Save, an imported file's name): no folders and no surrounding blanks,
-// ".inp" added as for a path. "" when nothing is left.
+// ".inp" added as for a path. "" when nothing is left, or nothing but
+// full stops (".." is a folder's name).
 std::string StoredScriptName(std::string_view typed);
 
 }  // namespace orbelin

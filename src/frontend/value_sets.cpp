@@ -1,11 +1,12 @@
 #include "frontend/value_sets.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "base/ascii.h"
+#include "base/maths.h"
 #include "interp/scanner.h"
 
 namespace orbelin {
@@ -99,6 +100,24 @@ bool Scale(Decimal* d, int decimals) {
   return true;
 }
 
+}  // namespace
+
+std::string TooManyDots(std::string_view item) {
+  const size_t dots = item.find("..");
+  if (dots == std::string_view::npos || item.substr(dots + 2, 1) != ".") return "";
+  size_t after = item.find_first_not_of('.', dots);
+  if (after == std::string_view::npos) after = item.size();
+  std::string said = Quoted(Trim(item));
+  said += " has " + std::to_string(after - dots) + " dots: a range is written with two, as in ";
+  said += Trim(item.substr(0, dots));
+  said += "..";
+  said += Trim(item.substr(after));
+  said += ".";
+  return said;
+}
+
+namespace {
+
 // One item of a list: a number, or a range with an optional step. Appends
 // its values; the count is checked before anything is made.
 bool ReadItem(std::string_view item, std::vector<double>* out, std::string* error) {
@@ -108,6 +127,10 @@ bool ReadItem(std::string_view item, std::vector<double>* out, std::string* erro
     if (!d) return false;
     out->push_back(static_cast<double>(d->units) / static_cast<double>(kPow10[d->decimals]));
     return true;
+  }
+  if (std::string dotted = TooManyDots(item); !dotted.empty()) {
+    *error = std::move(dotted);
+    return false;
   }
   std::string_view rest = item.substr(dots + 2);
   std::string_view step_text = "1";
@@ -229,22 +252,28 @@ uint64_t CombinationCount(const std::vector<ValueSet>& sets) {
 }
 
 std::string CountText(uint64_t n) {
-  std::string digits = std::to_string(n);
-  for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) {
-    digits.insert(static_cast<size_t>(i), ",");
+  const std::string digits = std::to_string(n);
+  std::string text;
+  for (size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) text += ',';
+    text += digits[i];
   }
-  return digits;
+  return text;
 }
 
 std::string ValueText(double value) {
   // The fewest significant digits that read back as the same double (the
-  // page's C++ library has no to_chars for doubles).
+  // page's C++ library has no to_chars for doubles), written out where %g
+  // allows: 90 is "90", not the "9e+01" that one digit would give.
   char text[40];
+  std::string shortest;
   for (int digits = 1; digits <= 17; ++digits) {
     std::snprintf(text, sizeof text, "%.*g", digits, value);
-    if (std::strtod(text, nullptr) == value) break;
+    if (std::strtod(text, nullptr) != value) continue;
+    if (std::strchr(text, 'e') == nullptr) return text;
+    if (shortest.empty()) shortest = text;
   }
-  return text;
+  return shortest.empty() ? std::string(text) : shortest;
 }
 
 std::string CombinationText(const std::vector<ValueSet>& sets, const std::vector<double>& values) {

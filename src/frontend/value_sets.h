@@ -42,6 +42,10 @@ ValueSetReading ReadValueSet(std::string_view text);
 // Reads the VALUES part alone ("0..9", "1,3,5", "0..90/5").
 std::optional<std::vector<double>> ReadValues(std::string_view text, std::string* error);
 
+// For a range written with more than two dots ("1...3"), which would read as
+// a range up to .3: the sentence that says so. "" for any other item.
+std::string TooManyDots(std::string_view item);
+
 // The number of combinations of the sets, or kMaxCombinations + 1 when it
 // is more than kMaxCombinations (no overflow, whatever the sizes).
 uint64_t CombinationCount(const std::vector<ValueSet>& sets);

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <cmath>
 #include <cstdio>
 
 #include "base/ascii.h"
+#include "base/maths.h"
 #include "frontend/value_sets.h"
 #include "geodesy/ellipsoid.h"
 #include "geodesy/vincenty_distance.h"
@@ -36,7 +36,8 @@ std::optional<double> ReadNumber(std::string_view text, std::string* error) {
 
 bool Condition::Holds(double value) const {
   for (const Span& s : spans) {
-    const double tolerance = 1e-9 * std::max(1.0, std::max(std::fabs(s.low), std::fabs(s.high)));
+    const double tolerance =
+        1e-9 * std::max(1.0, std::max(maths::fabs(s.low), maths::fabs(s.high)));
     if (value >= s.low - tolerance && value <= s.high + tolerance) return true;
   }
   return false;
@@ -62,6 +63,7 @@ ConditionReading ReadCondition(std::string_view text) {
     const std::string_view item = values.substr(start, comma - start);
     const size_t dots = item.find("..");
     if (dots != std::string_view::npos && item.find('/') == std::string_view::npos) {
+      if (error = TooManyDots(item); !error.empty()) break;
       const std::optional<double> low = ReadNumber(item.substr(0, dots), &error);
       const std::optional<double> high =
           low ? ReadNumber(item.substr(dots + 2), &error) : std::nullopt;
@@ -105,7 +107,7 @@ std::optional<double> ReadDistance(std::string_view text, std::string* error) {
     metres_per_unit = 1609.344;  // the international mile
   }
   if (end == 0 || r.ec != std::errc() || r.ptr != t.data() + end || metres_per_unit == 0.0 ||
-      !std::isfinite(number)) {
+      !maths::isfinite(number)) {
     *error = "'" + std::string(text) +
              "' is no distance: write a number and its unit, as in 3.2km, 2mi or 500m.";
     return std::nullopt;
@@ -115,7 +117,7 @@ std::optional<double> ReadDistance(std::string_view text, std::string* error) {
 
 std::string DistanceText(double metres) {
   char text[48];
-  if (metres < 0 || !std::isfinite(metres)) return "?";
+  if (metres < 0 || !maths::isfinite(metres)) return "?";
   if (metres < 1000.0) {
     std::snprintf(text, sizeof text, "%.0f m", metres);
   } else {

@@ -1,12 +1,13 @@
 #include "frontend/vary_output.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <map>
+#include <string_view>
 #include <utility>
 
 #include "base/cp1252.h"
+#include "base/maths.h"
 #include "frontend/point.h"
 
 namespace orbelin {
@@ -25,13 +26,24 @@ std::string Padded(const std::string& text, size_t width) {
   return w >= width ? text : text + std::string(width - w, ' ');
 }
 
-// A variable's value in the table: as %.10g would print it, enough for
-// checksums and coordinates alike.
+// A field of a CSV line, quoted where it holds a comma, a quote or a line
+// end (RFC 4180).
 std::string CsvField(const std::string& text) {
   if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
   std::string quoted = "\"";
   for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
   return quoted + "\"";
+}
+
+// A text a spreadsheet must show as text: one that starts like a formula
+// (=, +, -, @, or a tab or CR before one) gets a leading apostrophe, so that
+// a script's line such as =HYPERLINK(...) is never run when the file is
+// opened. Numbers are written as they are and stay numbers.
+std::string CsvText(const std::string& text) {
+  if (!text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos) {
+    return "'" + text;
+  }
+  return text;
 }
 
 }  // namespace
@@ -48,8 +60,8 @@ std::vector<VaryPoint> MergePoints(const std::vector<KeptRun>& kept) {
   std::map<std::pair<long long, long long>, size_t> where;
   for (const KeptRun& run : kept) {
     if (run.has_point) {
-      const std::pair<long long, long long> key{std::llround(run.lat * 60000.0),
-                                                std::llround(run.lon * 60000.0)};
+      const std::pair<long long, long long> key{maths::llround(run.lat * 60000.0),
+                                                maths::llround(run.lon * 60000.0)};
       const auto [at, added] = where.try_emplace(key, points.size());
       if (!added) {
         points[at->second].combinations.push_back(run.combination);
@@ -145,6 +157,7 @@ std::string VarySummary(const VaryPlan& plan, const VaryOutcome& outcome, size_t
   };
   add(c.failed_where, "failed a condition");
   if (plan.filter().within) add(c.too_far, "beyond " + DistanceText(*plan.filter().within));
+  add(c.distance_unknown, "with the distance unknown (nearly opposite the reference point)");
   add(c.without_point, "set no point");
   add(c.off_earth, "set a point that is no place on the Earth");
   add(c.with_errors, "had errors");
@@ -177,7 +190,7 @@ std::string VaryCsv(const VaryPlan& plan, const std::vector<VaryPoint>& points) 
     if (p.has_point) {
       row.push_back(ValueText(p.lat));
       row.push_back(ValueText(p.lon));
-      row.push_back(CoordinateText(p.lat, p.lon));
+      row.push_back(CsvText(CoordinateText(p.lat, p.lon)));
     } else {
       row.insert(row.end(), 3, "");
     }
@@ -185,10 +198,10 @@ std::string VaryCsv(const VaryPlan& plan, const std::vector<VaryPoint>& points) 
     if (p.distance >= 0) std::snprintf(distance, sizeof distance, "%.3f", p.distance);
     row.push_back(distance);
     for (double v : p.shown) row.push_back(ValueText(v));
-    row.push_back(p.first_line);
+    row.push_back(CsvText(p.first_line));
     VaryPoint others = p;
     others.combinations.erase(others.combinations.begin());
-    row.push_back(ValuesText(plan, others, others.combinations.size()));
+    row.push_back(CsvText(ValuesText(plan, others, others.combinations.size())));
     line(row);
   }
   return csv;

@@ -48,7 +48,9 @@ std::string VarySummary(const VaryPlan& plan, const VaryOutcome& outcome, size_t
 // A CSV file (RFC 4180, UTF-8): a column per variable tried, the point
 // (latitude, longitude, the geocaching form), the distance in metres, the
 // shown variables, the first line, and the other value sets of a merged
-// point.
+// point. A text that starts like a spreadsheet formula (=, +, -, @, tab,
+// CR) is written after an apostrophe, so that no spreadsheet runs it;
+// numbers are written as they are.
 std::string VaryCsv(const VaryPlan& plan, const std::vector<VaryPoint>& points);
 
 }  // namespace orbelin

@@ -89,16 +89,30 @@ VaryPlanning PlanVary(VaryRequest request) {
   }
   const uint64_t count = CombinationCount(request.sets);
   if (count > kMaxCombinations) {
+    // The sizes multiplied, as far as a line holds them.
+    constexpr size_t kSizesShown = 6;
     std::string sizes;
     long double product = 1;
-    for (const ValueSet& s : request.sets) {
-      sizes += (sizes.empty() ? "" : " \xC3\x97 ") + CountText(s.values.size());
-      product *= static_cast<long double>(s.values.size());
+    for (size_t i = 0; i < request.sets.size(); ++i) {
+      const size_t n = request.sets[i].values.size();
+      if (i < kSizesShown) sizes += (i > 0 ? " \xC3\x97 " : "") + CountText(n);
+      product *= static_cast<long double>(n);
+    }
+    if (request.sets.size() > kSizesShown) {
+      sizes += " \xC3\x97 \xE2\x80\xA6, " + CountText(request.sets.size()) + " sets of values";
     }
     const std::string total = product < 1.8e19L ? CountText(static_cast<uint64_t>(product))
                                                 : std::string("more than 10^19");
     out.errors.push_back("The values give " + total + " combinations (" + sizes + "); at most " +
                          CountText(kMaxCombinations) + " can be tried: give fewer values.");
+  }
+  // A long command line of mistakes gets a few of them and a count: the
+  // rest are of the same kind.
+  constexpr size_t kErrorsShown = 5;
+  if (out.errors.size() > kErrorsShown + 1) {
+    const size_t more = out.errors.size() - kErrorsShown;
+    out.errors.resize(kErrorsShown);
+    out.errors.push_back("And " + CountText(more) + " more mistakes in the options.");
   }
   if (!out.errors.empty()) return out;
   plan.source_ = std::move(request.source);

@@ -30,6 +30,7 @@ void VaryCounts::Add(const VaryCounts& o) {
   without_point += o.without_point;
   failed_where += o.failed_where;
   too_far += o.too_far;
+  distance_unknown += o.distance_unknown;
 }
 
 VaryCollector::VaryCollector(const VaryPlan& plan) : plan_(plan) {
@@ -76,7 +77,11 @@ void VaryCollector::Run(uint64_t combination) {
       return;
     }
     run.distance = DistanceFrom(*filter.near, r.point.lat, r.point.lon);
-    if (filter.within && (run.distance < 0 || run.distance > *filter.within)) {
+    if (filter.within && run.distance < 0) {
+      ++counts_.distance_unknown;
+      return;
+    }
+    if (filter.within && run.distance > *filter.within) {
       ++counts_.too_far;
       return;
     }

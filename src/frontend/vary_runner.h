@@ -34,6 +34,9 @@ struct VaryCounts {
   uint64_t without_point = 0;  // dropped: no point to measure from the reference
   uint64_t failed_where = 0;   // dropped by a condition on a variable
   uint64_t too_far = 0;        // dropped: beyond the distance from the reference
+  // dropped with a distance to keep within: the geodesic to the point could
+  // not be computed (nearly opposite the reference on the Earth)
+  uint64_t distance_unknown = 0;
 
   void Add(const VaryCounts& other);
 };

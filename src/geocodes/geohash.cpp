@@ -1,6 +1,6 @@
 #include "geocodes/geohash.h"
 
-#include <cmath>
+#include "base/maths.h"
 
 namespace orbelin {
 
@@ -23,7 +23,7 @@ int Halve(double x, double* lo, double* hi) {
 }  // namespace
 
 std::string Geohash(double lat, double lon, int length) {
-  double l = std::remainder(lon, 360.0);
+  double l = maths::remainder(lon, 360.0);
   if (l == 180) l = -180;
   double lon_lo = -180, lon_hi = 180, lat_lo = -90, lat_hi = 90;
   std::string text;

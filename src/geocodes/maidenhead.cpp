@@ -1,6 +1,6 @@
 #include "geocodes/maidenhead.h"
 
-#include <cmath>
+#include "base/maths.h"
 
 namespace orbelin {
 
@@ -21,7 +21,7 @@ long CellsIn(int level) {
 }
 
 long Cell(double degrees_from_origin, long per_degree) {
-  const double c = std::floor(degrees_from_origin * static_cast<double>(per_degree));
+  const double c = maths::floor(degrees_from_origin * static_cast<double>(per_degree));
   if (!(c >= 0)) return 0;
   return c >= static_cast<double>(kCells) ? kCells - 1 : static_cast<long>(c);
 }
@@ -34,7 +34,7 @@ char Character(int level, long index) {
 }  // namespace
 
 std::string Locator(double lat, double lon, int length) {
-  double l = std::remainder(lon, 360.0);
+  double l = maths::remainder(lon, 360.0);
   if (l == 180) l = -180;
   const long x = Cell(l + 180, kLonCellsPerDegree);
   const long y = Cell(lat + 90, kLatCellsPerDegree);

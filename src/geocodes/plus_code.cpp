@@ -1,7 +1,8 @@
 #include "geocodes/plus_code.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "base/maths.h"
 
 namespace orbelin {
 
@@ -19,8 +20,8 @@ constexpr long long kLngPrecision = 8000LL * 4 * 4 * 4 * 4 * 4;  // 8192000
 
 // The height (degrees of latitude) of a code's cell.
 double LatitudeCell(int digits) {
-  if (digits <= kPairDigits) return std::pow(20.0, 2 - digits / 2);
-  return std::pow(20.0, -3) / std::pow(5.0, digits - kPairDigits);
+  if (digits <= kPairDigits) return maths::pow(20.0, 2 - digits / 2);
+  return maths::pow(20.0, -3) / maths::pow(5.0, digits - kPairDigits);
 }
 
 std::string Upper(std::string_view text) {
@@ -40,15 +41,15 @@ bool PlusCodeLength(int digits) {
 
 std::string PlusCode(double lat, double lon, int digits) {
   lat = std::clamp(lat, -90.0, 90.0);
-  double lng = std::remainder(lon, 360.0);
+  double lng = maths::remainder(lon, 360.0);
   if (lng == 180) lng = -180;
   if (lat == 90) lat -= LatitudeCell(digits);
   // Whole cells; the rounding to a millionth of a cell keeps a value such
   // as 0.1 * 8000 from falling a hair below its whole number.
   long long lat_val =
-      static_cast<long long>(std::floor(std::round((lat + 90) * kLatPrecision * 1e6) / 1e6));
+      static_cast<long long>(maths::floor(maths::round((lat + 90) * kLatPrecision * 1e6) / 1e6));
   long long lng_val =
-      static_cast<long long>(std::floor(std::round((lng + 180) * kLngPrecision * 1e6) / 1e6));
+      static_cast<long long>(maths::floor(maths::round((lng + 180) * kLngPrecision * 1e6) / 1e6));
   lat_val = std::min(lat_val, 180 * kLatPrecision - 1);
   lng_val = std::min(lng_val, 360 * kLngPrecision - 1);
   std::string code;
@@ -176,12 +177,12 @@ CodeReading ReadPlusCodeNear(std::string_view text, double ref_lat, double ref_l
   ref_lat = std::clamp(ref_lat, -90.0, 90.0);
   const std::string code = Upper(text);
   const size_t missing = kSeparatorPosition - code.find(kSeparator);
-  const double resolution = std::pow(20.0, 2 - static_cast<double>(missing) / 2);
+  const double resolution = maths::pow(20.0, 2 - static_cast<double>(missing) / 2);
   const double half = resolution / 2;
   CodeReading r = ReadPlusCode(PlusCode(ref_lat, ref_lon, kPairDigits).substr(0, missing) + code);
   if (!r.ok) return r;
   double lat = std::min(r.area.lat(), 90.0), lng = r.area.lon();
-  double ref_lng = std::remainder(ref_lon, 360.0);
+  double ref_lng = maths::remainder(ref_lon, 360.0);
   if (ref_lat + half < lat && lat - resolution >= -90) {
     lat -= resolution;
   } else if (ref_lat - half > lat && lat + resolution <= 90) {

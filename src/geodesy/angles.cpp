@@ -1,12 +1,12 @@
 // Variable names follow the notation key in geodesy/angles.h.
 #include "geodesy/angles.h"
 
-#include <cmath>
+#include "base/maths.h"
 
 namespace orbelin {
 
 double AngleMod(double x, double y) {
-  return x - std::floor(x / y) * y;
+  return x - maths::floor(x / y) * y;
 }
 
 double Wrap2Pi(double x) {

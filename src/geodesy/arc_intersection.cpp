@@ -1,9 +1,9 @@
 // Variable names follow the notation key in geodesy/arc_intersection.h.
 #include "geodesy/arc_intersection.h"
 
-#include <cmath>
 #include <limits>
 
+#include "base/maths.h"
 #include "base/text_sink.h"
 #include "geodesy/construction_error.h"
 #include "geodesy/degenerate.h"
@@ -25,13 +25,13 @@ Construction Construct(GaussKruegerPoint p1, GaussKruegerPoint p2, double r1, do
   Construction c;
   const double dr = p2.r - p1.r;
   const double dh = p2.h - p1.h;
-  c.d = std::sqrt(dr * dr + dh * dh);
+  c.d = maths::sqrt(dr * dr + dh * dh);
   c.a = (c.d * c.d + r1 * r1 - r2 * r2) / (2 * c.d);
   double h2 = r1 * r1 - c.a * c.a;
   // Touching circles miss by rounding as often as they meet.
   const bool touching = h2 < 0 && (touch || h2 >= -1e-12 * (r1 * r1));
   if (touching) h2 = 0;
-  c.h = std::sqrt(h2);
+  c.h = maths::sqrt(h2);
   c.e = dr / c.d;
   c.o = dh / c.d;
   const double rb = c.e * c.a + p1.r;
@@ -69,15 +69,15 @@ bool IntersectCircles(GaussKruegerPoint p1, GaussKruegerPoint p2, double r1, dou
 }
 
 double CircleGap(const ArcIntersectionReport& r) {
-  return std::fmax(r.d - (std::fabs(r.r1) + std::fabs(r.r2)), std::fabs(r.r1 - r.r2) - r.d);
+  return maths::fmax(r.d - (maths::fabs(r.r1) + maths::fabs(r.r2)), maths::fabs(r.r1 - r.r2) - r.d);
 }
 
 double CrossingAngle(const ArcIntersectionReport& r) {
   // The angle between the radii to a crossing point is that between the
   // circles' tangents there.
   const double c = (r.r1 * r.r1 + r.r2 * r.r2 - r.d * r.d) / (2 * r.r1 * r.r2);
-  const double angle = ToDeg(std::acos(std::fmax(-1.0, std::fmin(1.0, c))));
-  return std::fmin(angle, 180 - angle);
+  const double angle = ToDeg(maths::acos(maths::fmax(-1.0, maths::fmin(1.0, c))));
+  return maths::fmin(angle, 180 - angle);
 }
 
 namespace {
@@ -111,11 +111,11 @@ ArcIntersection Finish(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint
 // Why the plane circles give no points, or kAnswer.
 ArcIntersectionReport::Outcome Classify(const Construction& c, double r1, double r2) {
   using Outcome = ArcIntersectionReport::Outcome;
-  if (std::isnan(c.d)) return Outcome::kNoInput;
+  if (maths::isnan(c.d)) return Outcome::kNoInput;
   if (c.d == 0) return Outcome::kSameCentre;
-  if (!std::isfinite(c.a)) return Outcome::kNoInput;
+  if (!maths::isfinite(c.a)) return Outcome::kNoInput;
   if (c.meet) return Outcome::kAnswer;
-  return c.d > std::fabs(r1) + std::fabs(r2) ? Outcome::kApart : Outcome::kInside;
+  return c.d > maths::fabs(r1) + maths::fabs(r2) ? Outcome::kApart : Outcome::kInside;
 }
 
 void Record(ArcIntersectionReport* report, ArcIntersectionReport::Outcome outcome,
@@ -164,8 +164,8 @@ ArcIntersection BogenSchnitt(const GaussKruegerEllipsoid& plane, GeoPoint g1, Ge
   if (c.meet) {
     const double ea = ArcIntersectionError(plane.surface, g1, g2, r1, r2, result.a);
     const double eb = ArcIntersectionError(plane.surface, g1, g2, r1, r2, result.b);
-    estimate = std::isnan(ea) || std::isnan(eb) ? std::numeric_limits<double>::infinity()
-                                                : std::fmax(ea, eb);
+    estimate = maths::isnan(ea) || maths::isnan(eb) ? std::numeric_limits<double>::infinity()
+                                                    : maths::fmax(ea, eb);
     if (!(estimate <= kErrorBound)) {
       // Circles that barely cross, or too large for the plane: at least one
       // point is too far from the intersection on the ellipsoid. Both go, as

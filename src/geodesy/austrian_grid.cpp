@@ -1,7 +1,6 @@
 #include "geodesy/austrian_grid.h"
 
-#include <cmath>
-
+#include "base/maths.h"
 #include "geodesy/helmert.h"
 #include "geodesy/lambert_conformal_conic.h"
 

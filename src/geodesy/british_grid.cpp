@@ -1,9 +1,9 @@
 #include "geodesy/british_grid.h"
 
-#include <cmath>
 #include <cstdio>
 #include <vector>
 
+#include "base/maths.h"
 #include "geodesy/helmert.h"
 
 namespace orbelin {
@@ -42,16 +42,16 @@ std::string OsgbReference(double east, double north, int digits, std::string* wh
     if (why) *why = "the grid's squares reach 0 to 700000 east and 0 to 1300000 north";
     return "";
   }
-  const int e = static_cast<int>(std::floor(east / kTile));
-  const int n = static_cast<int>(std::floor(north / kTile));
+  const int e = static_cast<int>(maths::floor(east / kTile));
+  const int n = static_cast<int>(maths::floor(north / kTile));
   // The first letter names the 500 km square counted from SV, the false
   // origin, which is the letter S; the second the 100 km square in it.
   const int first = (19 - n) / 5 * 5 + (e + 10) / 5;
   const int second = (19 - n) * 5 % 25 + e % 5;
   std::string text = {kLetters[static_cast<size_t>(first)], kLetters[static_cast<size_t>(second)]};
   if (digits > 0) {
-    long long ex = static_cast<long long>(std::floor(east)) % 100000;
-    long long ny = static_cast<long long>(std::floor(north)) % 100000;
+    long long ex = static_cast<long long>(maths::floor(east)) % 100000;
+    long long ny = static_cast<long long>(maths::floor(north)) % 100000;
     for (int i = digits; i < 5; ++i) {
       ex /= 10;
       ny /= 10;

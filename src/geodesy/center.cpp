@@ -1,8 +1,7 @@
 // Variable names follow the notation key in geodesy/center.h.
 #include "geodesy/center.h"
 
-#include <cmath>
-
+#include "base/maths.h"
 #include "base/text_sink.h"
 #include "geodesy/construction_error.h"
 #include "geodesy/degenerate.h"
@@ -32,7 +31,7 @@ bool Same(GaussKruegerPoint a, GaussKruegerPoint b) {
 }  // namespace
 
 double CircleRadius(const CenterReport& r) {
-  return std::hypot(r.centre.r - r.p[0].r, r.centre.h - r.p[0].h);
+  return maths::hypot(r.centre.r - r.p[0].r, r.centre.h - r.p[0].h);
 }
 
 bool PlaneCircumcentre(GaussKruegerPoint p1, GaussKruegerPoint p2, GaussKruegerPoint p3,
@@ -65,7 +64,7 @@ GeoPoint CenterInPlane(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint
   if (trace) {
     trace->Printf("x=%9.1f y=%9.1f\n", c.r, c.h);
     for (const GaussKruegerPoint& q : p) {
-      trace->Printf("%.5f\n", std::sqrt((c.r - q.r) * (c.r - q.r) + (c.h - q.h) * (c.h - q.h)));
+      trace->Printf("%.5f\n", maths::sqrt((c.r - q.r) * (c.r - q.r) + (c.h - q.h) * (c.h - q.h)));
     }
   }
   GeoPoint result = GK2Geo(plane, c.r, c.h, trace);
@@ -74,7 +73,7 @@ GeoPoint CenterInPlane(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint
     for (int i = 0; i < 3; ++i) report->p[i] = p[i];
     report->centre = c;
     using Outcome = CenterReport::Outcome;
-    if (std::isnan(d)) {
+    if (maths::isnan(d)) {
       report->outcome = Outcome::kNoInput;
     } else if (d == 0) {
       report->outcome = Same(p[0], p[1]) || Same(p[1], p[2]) || Same(p[0], p[2])
@@ -94,7 +93,7 @@ GeoPoint Center(const GaussKruegerEllipsoid& plane, GeoPoint g1, GeoPoint g2, Ge
                 TextSink* trace, CenterReport* report) {
   GeoPoint result = CenterInPlane(plane, g1, g2, g3, trace, report);
   // No centre in the plane, nothing to measure.
-  if (std::isnan(result.lat) && std::isnan(result.lon)) return result;
+  if (maths::isnan(result.lat) && maths::isnan(result.lon)) return result;
   const double estimate = CenterError(plane.surface, g1, g2, g3, result);
   if (report) report->estimate = estimate;
   if (!(estimate <= kErrorBound)) {

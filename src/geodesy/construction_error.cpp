@@ -1,9 +1,9 @@
 // Variable names follow the notation key in geodesy/construction_error.h.
 #include "geodesy/construction_error.h"
 
-#include <cmath>
 #include <limits>
 
+#include "base/maths.h"
 #include "geodesy/geodesic_inverse.h"
 
 namespace orbelin {
@@ -23,7 +23,7 @@ constexpr double kDistanceAgreement = 1e-6;
 constexpr double kDistanceAgreementPerMetre = 1e-11;
 
 bool Measurable(GeoPoint x) {
-  return std::fabs(x.lat) <= 90 && std::isfinite(x.lon);
+  return maths::fabs(x.lat) <= 90 && maths::isfinite(x.lon);
 }
 
 // The geodesic between a given point and X; false when it has no answer.
@@ -43,8 +43,8 @@ double Squared(double x) {
 double CircleShift(double s1, double s2, double d, double h, double r1, double r2) {
   const double a = (d * d + s1 * s1 - s2 * s2) / (2 * d);
   const double ar = (d * d + r1 * r1 - r2 * r2) / (2 * d);
-  const double hr = std::sqrt(std::fabs(r1 * r1 - ar * ar));
-  return std::hypot(ar - a, hr - h);
+  const double hr = maths::sqrt(maths::fabs(r1 * r1 - ar * ar));
+  return maths::hypot(ar - a, hr - h);
 }
 
 }  // namespace
@@ -62,21 +62,21 @@ double CrossBearingError(const Ellipsoid& sight, double lat1, double lon1, doubl
     // The turn from the bearing line to the geodesic through X, in
     // [-90, 90) degrees: the line runs both ways.
     const double turn = ToRad(AngleMod(r.azimuth - bearing[i] + 90, 180) - 90);
-    e[i] = r.distance * std::sin(turn);  // X lies this far right of line i
+    e[i] = r.distance * maths::sin(turn);  // X lies this far right of line i
     direction[i] = ToRad(r.back_azimuth) + GeoPi - turn;
     // The flat frame at X shortens long sights and bends their directions
     // by about q; the inverse problem adds its own accuracy.
     const double q = Squared(r.distance / sight.a);
-    slack_miss += std::fabs(e[i]) * q + kAzimuthAccuracy * r.distance + kDistanceAccuracy;
-    slack_angle += std::fabs(turn) * q + kAzimuthAccuracy;
+    slack_miss += maths::fabs(e[i]) * q + kAzimuthAccuracy * r.distance + kDistanceAccuracy;
+    slack_angle += maths::fabs(turn) * q + kAzimuthAccuracy;
   }
   // Moving X onto both lines: the shift whose components along the lines'
   // normals undo e1 and e2. Lines that cross at a small angle make it long.
   const double angle = direction[0] - direction[1];
-  const double sine = std::fabs(std::sin(angle)) - slack_angle;
+  const double sine = maths::fabs(maths::sin(angle)) - slack_angle;
   if (!(sine > 0)) return kUnknown;
-  const double shift2 = e[0] * e[0] + e[1] * e[1] - 2 * e[0] * e[1] * std::cos(angle);
-  return (std::sqrt(std::fmax(0.0, shift2)) + slack_miss) / sine;
+  const double shift2 = e[0] * e[0] + e[1] * e[1] - 2 * e[0] * e[1] * maths::cos(angle);
+  return (maths::sqrt(maths::fmax(0.0, shift2)) + slack_miss) / sine;
 }
 
 double CenterError(const Ellipsoid& surface, GeoPoint p1, GeoPoint p2, GeoPoint p3, GeoPoint x) {
@@ -87,8 +87,8 @@ double CenterError(const Ellipsoid& surface, GeoPoint p1, GeoPoint p2, GeoPoint 
     InverseResult r;
     if (!Measure(surface, x, p[i], &r)) return kUnknown;
     s[i] = r.distance;
-    east[i] = std::sin(ToRad(r.azimuth));
-    north[i] = std::cos(ToRad(r.azimuth));
+    east[i] = maths::sin(ToRad(r.azimuth));
+    north[i] = maths::cos(ToRad(r.azimuth));
   }
   // A shift of X by v changes si by minus v along the direction to Pi; the
   // shift that makes s1 = s2 = s3 solves a 2x2 system. Nearly collinear
@@ -102,10 +102,10 @@ double CenterError(const Ellipsoid& surface, GeoPoint p1, GeoPoint p2, GeoPoint 
   const double v_north = (m11 * e2 - e1 * m21) / det;
   // The largest shift that the accuracy of s1 - s2 and s2 - s3 can hide.
   const double inverse_norm =
-      std::sqrt(m11 * m11 + m12 * m12 + m21 * m21 + m22 * m22) / std::fabs(det);
+      maths::sqrt(m11 * m11 + m12 * m12 + m21 * m21 + m22 * m22) / maths::fabs(det);
   const double slack =
       2 * kDistanceAgreement + kDistanceAgreementPerMetre * (s[0] + 2 * s[1] + s[2]);
-  return std::hypot(v_east, v_north) + slack * inverse_norm;
+  return maths::hypot(v_east, v_north) + slack * inverse_norm;
 }
 
 double ArcIntersectionError(const Ellipsoid& surface, GeoPoint p1, GeoPoint p2, double r1,
@@ -117,8 +117,8 @@ double ArcIntersectionError(const Ellipsoid& surface, GeoPoint p1, GeoPoint p2, 
   // The triangle P1 P2 X laid flat around X: the sides s1 and s2 and the
   // angle between them at X give d without cancellation.
   const double half = ToRad(g1.back_azimuth - g2.back_azimuth) / 2;
-  const double d = std::sqrt(Squared(s1 - s2) + 4 * s1 * s2 * Squared(std::sin(half)));
-  const double h = s1 * s2 * std::fabs(std::sin(2 * half)) / d;
+  const double d = maths::sqrt(Squared(s1 - s2) + 4 * s1 * s2 * Squared(maths::sin(half)));
+  const double h = s1 * s2 * maths::fabs(maths::sin(2 * half)) / d;
   // The picture holds X and the point sought alike, so its own flatness
   // barely moves their distance; the accuracy of the radii and of the angle
   // at X may, most where the circles barely cross. Take the worst of them.
@@ -129,17 +129,17 @@ double ArcIntersectionError(const Ellipsoid& surface, GeoPoint p1, GeoPoint p2, 
     const double dk = d + (k & 1 ? slack_d : -slack_d);
     const double r1k = r1 + (k & 2 ? kDistanceAccuracy : -kDistanceAccuracy);
     const double r2k = r2 + (k & 4 ? kDistanceAccuracy : -kDistanceAccuracy);
-    worst = std::fmax(worst, CircleShift(s1, s2, dk, h, r1k, r2k));
+    worst = maths::fmax(worst, CircleShift(s1, s2, dk, h, r1k, r2k));
   }
-  return std::isnan(worst) ? kUnknown : worst;
+  return maths::isnan(worst) ? kUnknown : worst;
 }
 
 double GeodesicCircleGap(const Ellipsoid& surface, GeoPoint p1, GeoPoint p2, double r1, double r2) {
   InverseResult r;
   if (!Measurable(p1) || !Measurable(p2) || !Measure(surface, p1, p2, &r)) return kUnknown;
-  const double gap =
-      std::fmax(r.distance - (std::fabs(r1) + std::fabs(r2)), std::fabs(r1 - r2) - r.distance);
-  return std::isnan(gap) ? kUnknown : gap;
+  const double gap = maths::fmax(r.distance - (maths::fabs(r1) + maths::fabs(r2)),
+                                 maths::fabs(r1 - r2) - r.distance);
+  return maths::isnan(gap) ? kUnknown : gap;
 }
 
 }  // namespace orbelin

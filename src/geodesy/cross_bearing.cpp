@@ -1,8 +1,7 @@
 // Variable names follow the notation key in geodesy/cross_bearing.h.
 #include "geodesy/cross_bearing.h"
 
-#include <cmath>
-
+#include "base/maths.h"
 #include "geodesy/construction_error.h"
 #include "geodesy/degenerate.h"
 #include "geodesy/geodesic_direct.h"
@@ -34,12 +33,12 @@ GaussKruegerPoint Minus(GaussKruegerPoint a, GaussKruegerPoint b) {
 
 double CrossingAngle(const CrossBearingReport& r) {
   const double cross = r.d1.r * r.d2.h - r.d1.h * r.d2.r;
-  return ToDeg(std::atan2(std::fabs(cross), std::fabs(Dot(r.d1, r.d2))));
+  return ToDeg(maths::atan2(maths::fabs(cross), maths::fabs(Dot(r.d1, r.d2))));
 }
 
 double LongerSight(const CrossBearingReport& r) {
   const GaussKruegerPoint a = Minus(r.x, r.p1), b = Minus(r.x, r.p2);
-  return std::fmax(std::hypot(a.r, a.h), std::hypot(b.r, b.h));
+  return maths::fmax(maths::hypot(a.r, a.h), maths::hypot(b.r, b.h));
 }
 
 bool IntersectLines(GaussKruegerPoint p1, GaussKruegerPoint d1, GaussKruegerPoint p2,
@@ -70,7 +69,7 @@ GeoPoint CrossBearingInPlane(const Ellipsoid& sight, const GaussKruegerEllipsoid
     *report = CrossBearingReport{};
     report->p1 = p1, report->d1 = d1, report->p2 = p2, report->d2 = d2, report->x = x;
     using Outcome = CrossBearingReport::Outcome;
-    if (std::isnan(d)) {
+    if (maths::isnan(d)) {
       report->outcome = Outcome::kNoInput;
     } else if (d == 0) {
       // Parallel, or one line: then P2 lies on line 1 as well.
@@ -96,7 +95,7 @@ GeoPoint CrossBearing(const Ellipsoid& sight, const GaussKruegerEllipsoid& plane
   GeoPoint result =
       CrossBearingInPlane(sight, plane, lat1, lon1, bearing1, lat2, lon2, bearing2, trace, report);
   // No point in the plane, nothing to measure.
-  if (std::isnan(result.lat) && std::isnan(result.lon)) return result;
+  if (maths::isnan(result.lat) && maths::isnan(result.lon)) return result;
   const double estimate =
       CrossBearingError(sight, lat1, lon1, bearing1, lat2, lon2, bearing2, result);
   if (report) report->estimate = estimate;

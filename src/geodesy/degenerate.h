@@ -1,8 +1,9 @@
 // What the plane constructions give when there is nothing to construct.
 #pragma once
 
-#include <cmath>
 #include <limits>
+
+#include "base/maths.h"
 
 namespace orbelin {
 
@@ -11,7 +12,7 @@ inline constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 
 // A determinant that admits no construction: zero, or NaN from NaN input.
 inline bool IsDegenerate(double determinant) {
-  return determinant == 0 || std::isnan(determinant);
+  return determinant == 0 || maths::isnan(determinant);
 }
 
 }  // namespace orbelin

@@ -1,6 +1,6 @@
 #include "geodesy/dhdn_datum.h"
 
-#include <cmath>
+#include "base/maths.h"
 
 namespace orbelin {
 
@@ -30,27 +30,27 @@ const Ellipsoid& Bessel() {
 Geocentric ToGeocentric(const Ellipsoid& e, double lat, double lon, double height) {
   const double phi = ToRad(lat), lambda = ToRad(lon);
   const double n = PrimeVerticalRadius(e.a, e.e2, phi);
-  return {(n + height) * std::cos(phi) * std::cos(lambda),
-          (n + height) * std::cos(phi) * std::sin(lambda),
-          (n * (1 - e.e2) + height) * std::sin(phi)};
+  return {(n + height) * maths::cos(phi) * maths::cos(lambda),
+          (n + height) * maths::cos(phi) * maths::sin(lambda),
+          (n * (1 - e.e2) + height) * maths::sin(phi)};
 }
 
 GeoPoint ToGeodetic(const Ellipsoid& e, const Geocentric& g) {
-  const double p = std::hypot(g.x, g.y);
-  double phi = std::atan2(g.z, p * (1 - e.e2));
+  const double p = maths::hypot(g.x, g.y);
+  double phi = maths::atan2(g.z, p * (1 - e.e2));
   // phi = atan(Z / (p (1 - e2 N / (N + h)))); near the surface each step
   // gains about three digits, so this settles within a handful.
   for (int i = 0; i < 10; ++i) {
     const double n = PrimeVerticalRadius(e.a, e.e2, phi);
-    const double c = std::cos(phi);
+    const double c = maths::cos(phi);
     if (c == 0) break;  // a pole: the latitude is exact
     const double h = p / c - n;
-    const double next = std::atan2(g.z, p * (1 - e.e2 * n / (n + h)));
-    const bool settled = std::fabs(next - phi) < 1e-15;
+    const double next = maths::atan2(g.z, p * (1 - e.e2 * n / (n + h)));
+    const bool settled = maths::fabs(next - phi) < 1e-15;
     phi = next;
     if (settled) break;
   }
-  return {ToDeg(phi), ToDeg(std::atan2(g.y, g.x))};
+  return {ToDeg(phi), ToDeg(maths::atan2(g.y, g.x))};
 }
 
 // X' = T + (1 + s) R X, with the rotation for small angles

@@ -1,8 +1,8 @@
 #include "geodesy/dutch_grid.h"
 
-#include <cmath>
 #include <numbers>
 
+#include "base/maths.h"
 #include "geodesy/helmert.h"
 
 namespace orbelin {
@@ -27,24 +27,25 @@ struct Sphere {
 
 // w = c ((1 + sin phi) / (1 - sin phi) ((1 - e sin phi) / (1 + e sin phi))^e)^n
 double W(const Sphere& s, double c, double phi) {
-  const double sp = std::sin(phi);
-  return c * std::pow((1 + sp) / (1 - sp) * std::pow((1 - s.e * sp) / (1 + s.e * sp), s.e), s.n);
+  const double sp = maths::sin(phi);
+  return c *
+         maths::pow((1 + sp) / (1 - sp) * maths::pow((1 - s.e * sp) / (1 + s.e * sp), s.e), s.n);
 }
 
 Sphere Make() {
   const double e2 = kBesselSurface.e2, a = kBesselSurface.a;
-  const double phi0 = kLat0 * kDegree, s0 = std::sin(phi0), c0 = std::cos(phi0);
+  const double phi0 = kLat0 * kDegree, s0 = maths::sin(phi0), c0 = maths::cos(phi0);
   Sphere s{};
-  s.e = std::sqrt(e2);
-  const double rho0 = a * (1 - e2) / std::pow(1 - e2 * s0 * s0, 1.5);
-  const double nu0 = a / std::sqrt(1 - e2 * s0 * s0);
-  s.r = std::sqrt(rho0 * nu0);
-  s.n = std::sqrt(1 + e2 * c0 * c0 * c0 * c0 / (1 - e2));
+  s.e = maths::sqrt(e2);
+  const double rho0 = a * (1 - e2) / maths::pow(1 - e2 * s0 * s0, 1.5);
+  const double nu0 = a / maths::sqrt(1 - e2 * s0 * s0);
+  s.r = maths::sqrt(rho0 * nu0);
+  s.n = maths::sqrt(1 + e2 * c0 * c0 * c0 * c0 / (1 - e2));
   const double w1 = W(s, 1, phi0);
   const double sin_chi = (w1 - 1) / (w1 + 1);
   s.c = (s.n + s0) * (1 - sin_chi) / ((s.n - s0) * (1 + sin_chi));
   const double w2 = s.c * w1;
-  s.chi0 = std::asin((w2 - 1) / (w2 + 1));
+  s.chi0 = maths::asin((w2 - 1) / (w2 + 1));
   return s;
 }
 
@@ -57,36 +58,37 @@ PlanePoint Forward(double lat, double lon) {
   const Sphere& s = S();
   const double dl = s.n * (lon - kLon0) * kDegree;  // Lambda - Lambda0
   const double w = W(s, s.c, lat * kDegree);
-  const double chi = std::asin((w - 1) / (w + 1));
-  const double b =
-      1 + std::sin(chi) * std::sin(s.chi0) + std::cos(chi) * std::cos(s.chi0) * std::cos(dl);
+  const double chi = maths::asin((w - 1) / (w + 1));
+  const double b = 1 + maths::sin(chi) * maths::sin(s.chi0) +
+                   maths::cos(chi) * maths::cos(s.chi0) * maths::cos(dl);
   const double k = 2 * s.r * kK0 / b;
-  return {kFalseEast + k * std::cos(chi) * std::sin(dl),
-          kFalseNorth + k * (std::sin(chi) * std::cos(s.chi0) -
-                             std::cos(chi) * std::sin(s.chi0) * std::cos(dl))};
+  return {kFalseEast + k * maths::cos(chi) * maths::sin(dl),
+          kFalseNorth + k * (maths::sin(chi) * maths::cos(s.chi0) -
+                             maths::cos(chi) * maths::sin(s.chi0) * maths::cos(dl))};
 }
 
 GeoPoint Inverse(double x, double y) {
   const Sphere& s = S();
   const double dx = x - kFalseEast, dy = y - kFalseNorth;
-  const double g = 2 * s.r * kK0 * std::tan(kPi / 4 - s.chi0 / 2);
-  const double h = 4 * s.r * kK0 * std::tan(s.chi0) + g;
-  const double i = std::atan2(dx, h + dy);
-  const double j = std::atan2(dx, g - dy) - i;
-  const double chi = s.chi0 + 2 * std::atan((dy - dx * std::tan(j / 2)) / (2 * s.r * kK0));
+  const double g = 2 * s.r * kK0 * maths::tan(kPi / 4 - s.chi0 / 2);
+  const double h = 4 * s.r * kK0 * maths::tan(s.chi0) + g;
+  const double i = maths::atan2(dx, h + dy);
+  const double j = maths::atan2(dx, g - dy) - i;
+  const double chi = s.chi0 + 2 * maths::atan((dy - dx * maths::tan(j / 2)) / (2 * s.r * kK0));
   const double dl = j + 2 * i;
   const double lon = kLon0 + dl / s.n / kDegree;
   // The latitude whose conformal latitude is chi: Newton on the isometric
   // latitude, a few steps.
-  const double psi = 0.5 * std::log((1 + std::sin(chi)) / (s.c * (1 - std::sin(chi)))) / s.n;
-  double phi = 2 * std::atan(std::exp(psi)) - kPi / 2;
+  const double psi = 0.5 * maths::log((1 + maths::sin(chi)) / (s.c * (1 - maths::sin(chi)))) / s.n;
+  double phi = 2 * maths::atan(maths::exp(psi)) - kPi / 2;
   for (int k = 0; k < 20; ++k) {
-    const double sp = std::sin(phi);
-    const double psi_i =
-        std::log(std::tan(phi / 2 + kPi / 4) * std::pow((1 - s.e * sp) / (1 + s.e * sp), s.e / 2));
-    const double step = (psi_i - psi) * std::cos(phi) * (1 - s.e * s.e * sp * sp) / (1 - s.e * s.e);
+    const double sp = maths::sin(phi);
+    const double psi_i = maths::log(maths::tan(phi / 2 + kPi / 4) *
+                                    maths::pow((1 - s.e * sp) / (1 + s.e * sp), s.e / 2));
+    const double step =
+        (psi_i - psi) * maths::cos(phi) * (1 - s.e * s.e * sp * sp) / (1 - s.e * s.e);
     phi -= step;
-    if (std::fabs(step) < 1e-15) break;
+    if (maths::fabs(step) < 1e-15) break;
   }
   return {phi / kDegree, lon};
 }

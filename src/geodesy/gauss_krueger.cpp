@@ -1,9 +1,8 @@
 // Variable names follow the notation key in geodesy/gauss_krueger.h.
 #include "geodesy/gauss_krueger.h"
 
-#include <cmath>
-
 #include "base/int_conversion.h"
+#include "base/maths.h"
 #include "base/text_sink.h"
 
 namespace orbelin {
@@ -15,7 +14,7 @@ constexpr double kRho = 180 / GeoPi;
 }  // namespace
 
 double Mkz(double lon) {
-  return std::floor((lon + 1.5) / 3);
+  return maths::floor((lon + 1.5) / 3);
 }
 
 int MkzStrip(double lon) {
@@ -24,12 +23,12 @@ int MkzStrip(double lon) {
 
 GaussKruegerPoint Geo2GK(const GaussKruegerEllipsoid& e, double lat, double lon, int k) {
   const double b = lat / kRho;
-  const double g = e.arc_deg * lat - e.arc_2 * std::sin(2 * b) + e.arc_4 * std::sin(4 * b) -
-                   e.arc_6 * std::sin(6 * b) + e.arc_8 * std::sin(8 * b);
-  const double cos_b = std::cos(b);
+  const double g = e.arc_deg * lat - e.arc_2 * maths::sin(2 * b) + e.arc_4 * maths::sin(4 * b) -
+                   e.arc_6 * maths::sin(6 * b) + e.arc_8 * maths::sin(8 * b);
+  const double cos_b = maths::cos(b);
   const double eta2 = e.ep2 * (cos_b * cos_b);
-  const double n = e.polar_radius / std::sqrt(1 + eta2);
-  const double t = std::sin(b) / cos_b;
+  const double n = e.polar_radius / maths::sqrt(1 + eta2);
+  const double t = maths::sin(b) / cos_b;
   // 3.0 * k: the int product for real strips, no overflow for saturated ones.
   const double l = cos_b * (lon - 3.0 * k) / kRho;
   const double t2 = t * t;
@@ -63,10 +62,10 @@ GeoPoint GK2Geo(const GaussKruegerEllipsoid& e, double r, double h, TextSink* tr
   p = p * s + 1;
   const double bf = p * sigma * e.foot_seconds / 3600 / kRho;  // arc seconds -> radians
 
-  const double cos_bf = std::cos(bf);
+  const double cos_bf = maths::cos(bf);
   const double eta2 = e.ep2 * (cos_bf * cos_bf);
-  const double nf = e.polar_radius / std::sqrt(1 + eta2);
-  const double t = std::sin(bf) / cos_bf;
+  const double nf = e.polar_radius / maths::sqrt(1 + eta2);
+  const double t = maths::sin(bf) / cos_bf;
   const double u = y / nf;
   const double t2 = t * t;
   const double u2 = u * u;

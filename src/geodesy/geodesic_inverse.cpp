@@ -1,8 +1,7 @@
 // Variable names follow the notation key in geodesy/geodesic_inverse.h.
 #include "geodesy/geodesic_inverse.h"
 
-#include <cmath>
-
+#include "base/maths.h"
 #include "base/text_sink.h"
 #include "geodesy/angles.h"
 #include "geodesy/degenerate.h"
@@ -43,11 +42,11 @@ InverseResult CalcProjection(const Ellipsoid& ellipsoid, double lat1, double lon
   const double lambda2 = ToRad(lon2);
   const double r = 1 - f;
 
-  const double tu1 = r * std::tan(phi1);
-  const double tu2 = r * std::tan(phi2);
-  const double cu1 = 1 / std::sqrt(tu1 * tu1 + 1);
+  const double tu1 = r * maths::tan(phi1);
+  const double tu2 = r * maths::tan(phi2);
+  const double cu1 = 1 / maths::sqrt(tu1 * tu1 + 1);
   const double su1 = cu1 * tu1;
-  const double cu2 = 1 / std::sqrt(tu2 * tu2 + 1);
+  const double cu2 = 1 / maths::sqrt(tu2 * tu2 + 1);
   const double s = cu1 * cu2;
   const double baz = s * tu2;
   const double faz = baz * tu1;
@@ -55,7 +54,7 @@ InverseResult CalcProjection(const Ellipsoid& ellipsoid, double lat1, double lon
   double x = lambda2 - lambda1;
   double previous_x = x + 1;
   if (trace) trace->Printf("%f %f\n", x, previous_x);
-  double eps = std::fabs(previous_x - x);
+  double eps = maths::fabs(previous_x - x);
   int counter = 1;
   if (trace) trace->Printf("eps %.15f\n", eps);
 
@@ -66,13 +65,13 @@ InverseResult CalcProjection(const Ellipsoid& ellipsoid, double lat1, double lon
   while (eps > kEps && counter < kStepBound) {
     if (trace) trace->Printf("%d\n", counter);
     ++counter;
-    sx = std::sin(x);
-    cx = std::cos(x);
+    sx = maths::sin(x);
+    cx = maths::cos(x);
     sin_part1 = cu2 * sx;
     sin_part2 = baz - su1 * cu2 * cx;
-    sy = std::sqrt(sin_part1 * sin_part1 + sin_part2 * sin_part2);
+    sy = maths::sqrt(sin_part1 * sin_part1 + sin_part2 * sin_part2);
     cy = s * cx + faz;
-    y = std::atan2(sy, cy);
+    y = maths::atan2(sy, cy);
     const double sa = s * sx / sy;
     c2a = 1 - sa * sa;
     cz = faz + faz;
@@ -82,15 +81,15 @@ InverseResult CalcProjection(const Ellipsoid& ellipsoid, double lat1, double lon
     previous_x = x;
     const double series = ((e * cy * c + cz) * sy * c + y) * sa;
     x = (1 - c) * series * f + lambda2 - lambda1;
-    eps = std::fabs(previous_x - x);
+    eps = maths::fabs(previous_x - x);
     if (trace) trace->Printf("eps %.15f\n", eps);
   }
   result.steps = counter - 1;
   result.converged = result.steps > 0 && eps <= kEps;
 
-  const double azimuth = Wrap2Pi(std::atan2(sin_part1, sin_part2));
-  const double back_azimuth = Wrap2Pi(std::atan2(cu1 * sx, baz * cx - su1 * cu2) + GeoPi);
-  const double x_root = std::sqrt((1 / (r * r) - 1) * c2a + 1) + 1;
+  const double azimuth = Wrap2Pi(maths::atan2(sin_part1, sin_part2));
+  const double back_azimuth = Wrap2Pi(maths::atan2(cu1 * sx, baz * cx - su1 * cu2) + GeoPi);
+  const double x_root = maths::sqrt((1 / (r * r) - 1) * c2a + 1) + 1;
   const double xk = (x_root - 2) / x_root;
   const double series_c = (xk * xk / 4 + 1) / (1 - xk);
   const double series_d = (0.375 * (xk * xk) - 1) * xk;

@@ -1,10 +1,10 @@
 #include "geodesy/mgrs.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <vector>
 
+#include "base/maths.h"
 #include "geodesy/polar_stereographic.h"
 #include "geodesy/transverse_mercator.h"
 
@@ -45,7 +45,7 @@ int UpsBandIndex(bool north, bool east) {
 
 // The band index 0..19 of a latitude from 80 S to 84 N (X reaches 84).
 int BandIndex(double lat) {
-  const int ilat = static_cast<int>(std::floor(lat));
+  const int ilat = static_cast<int>(maths::floor(lat));
   return std::clamp((ilat + 80) / 8, 0, 19);
 }
 
@@ -81,7 +81,7 @@ MgrsPosition GeoToMgrs(double lat, double lon) {
     return p;
   }
   // The zone of the whole degree of longitude, 180 counted as -180.
-  int ilon = static_cast<int>(std::floor(std::remainder(lon, 360.0)));
+  int ilon = static_cast<int>(maths::floor(maths::remainder(lon, 360.0)));
   if (ilon >= 180) ilon -= 360;
   int zone = (ilon + 186) / 6;
   const int band = BandIndex(lat);
@@ -110,17 +110,17 @@ std::string MgrsText(const MgrsPosition& p, int digits, std::string* why) {
     if (why) *why = std::move(text);
     return std::string();
   };
-  if (!(std::isfinite(p.easting) && std::isfinite(p.northing))) {
+  if (!(maths::isfinite(p.easting) && maths::isfinite(p.northing))) {
     return fail("the easting and northing must be numbers");
   }
   // The 100 km square, and the place within it.
-  const double xh_f = std::floor(p.easting / kTile), yh_f = std::floor(p.northing / kTile);
-  if (std::fabs(xh_f) > 1000 || std::fabs(yh_f) > 1000) {
+  const double xh_f = maths::floor(p.easting / kTile), yh_f = maths::floor(p.northing / kTile);
+  if (maths::fabs(xh_f) > 1000 || maths::fabs(yh_f) > 1000) {
     return fail("the easting or northing lies far outside any grid zone");
   }
   const int xh = static_cast<int>(xh_f), yh = static_cast<int>(yh_f);
-  const double ex = std::floor(p.easting) - xh * kTile;
-  const double ny = std::floor(p.northing) - yh * kTile;
+  const double ex = maths::floor(p.easting) - xh * kTile;
+  const double ny = maths::floor(p.northing) - yh * kTile;
   char zone_text[4] = "";
   char letters[3] = {};
   if (p.zone == 0) {
@@ -303,8 +303,8 @@ MgrsReading ReadMgrs(std::string_view text) {
     for (double x : {x0, x0 + kTile}) {
       for (double y : {y0, y0 + kTile}) {
         const double lat = TmInverse(tm, x, y).lat;
-        south = std::fmin(south, lat);
-        nort = std::fmax(nort, lat);
+        south = maths::fmin(south, lat);
+        nort = maths::fmax(nort, lat);
       }
     }
     if (nort <= lo || south >= hi) continue;

@@ -1,9 +1,9 @@
 // Variable names follow the notation key in geodesy/plane_utm.h.
 #include "geodesy/plane_utm.h"
 
-#include <cmath>
 #include <limits>
 
+#include "base/maths.h"
 #include "geodesy/utm.h"
 
 namespace orbelin {
@@ -26,14 +26,14 @@ GridDelta GridDifference(const Ellipsoid& e, double lat1, double lon1, double la
 
 double DistUtm(const Ellipsoid& e, double lat1, double lon1, double lat2, double lon2) {
   const auto [de, dn] = GridDifference(e, lat1, lon1, lat2, lon2);
-  return std::sqrt(de * de + dn * dn);
+  return maths::sqrt(de * de + dn * dn);
 }
 
 double BearingUtm(const Ellipsoid& e, double lat1, double lon1, double lat2, double lon2) {
   const auto [de, dn] = GridDifference(e, lat1, lon1, lat2, lon2);
-  double bearing = ToDeg(-std::atan2(dn, de)) + 90;
+  double bearing = ToDeg(-maths::atan2(dn, de)) + 90;
   // Only a finite value can be brought into [0, 360) by adding 360.
-  if (!std::isfinite(bearing)) return std::numeric_limits<double>::quiet_NaN();
+  if (!maths::isfinite(bearing)) return std::numeric_limits<double>::quiet_NaN();
   while (bearing < 0) bearing += 360;
   return bearing;
 }
@@ -41,8 +41,8 @@ double BearingUtm(const Ellipsoid& e, double lat1, double lon1, double lat2, dou
 GeoPoint PlaneProject(const Ellipsoid& e, double lat, double lon, double bearing, double distance) {
   const UtmPosition p = Geo2Utm(e, lat, lon);
   const double theta = ToRad(90 - bearing);
-  const double easting = p.easting + std::cos(theta) * distance;
-  const double northing = p.northing + std::sin(theta) * distance;
+  const double easting = p.easting + maths::cos(theta) * distance;
+  const double northing = p.northing + maths::sin(theta) * distance;
   return Utm2Geo(e, p.zone, p.band, easting, northing);
 }
 

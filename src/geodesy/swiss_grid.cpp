@@ -1,9 +1,9 @@
 #include "geodesy/swiss_grid.h"
 
 #include <algorithm>
-#include <cmath>
 #include <numbers>
 
+#include "base/maths.h"
 #include "geodesy/helmert.h"
 #include "geodesy/lv03_distortion.h"
 
@@ -25,16 +25,17 @@ struct Constants {
 };
 
 Constants Make() {
-  const double e2 = kBesselSurface.e2, e = std::sqrt(e2);
+  const double e2 = kBesselSurface.e2, e = maths::sqrt(e2);
   const double phi0 = kLat0 * kDegree;
-  const double s0 = std::sin(phi0), c0 = std::cos(phi0);
+  const double s0 = maths::sin(phi0), c0 = maths::cos(phi0);
   Constants c{};
   c.e = e;
-  c.r = kBesselSurface.a * std::sqrt(1 - e2) / (1 - e2 * s0 * s0);
-  c.alpha = std::sqrt(1 + e2 / (1 - e2) * c0 * c0 * c0 * c0);
-  c.b0 = std::asin(s0 / c.alpha);
-  c.k = std::log(std::tan(kPi / 4 + c.b0 / 2)) - c.alpha * std::log(std::tan(kPi / 4 + phi0 / 2)) +
-        c.alpha * e / 2 * std::log((1 + e * s0) / (1 - e * s0));
+  c.r = kBesselSurface.a * maths::sqrt(1 - e2) / (1 - e2 * s0 * s0);
+  c.alpha = maths::sqrt(1 + e2 / (1 - e2) * c0 * c0 * c0 * c0);
+  c.b0 = maths::asin(s0 / c.alpha);
+  c.k = maths::log(maths::tan(kPi / 4 + c.b0 / 2)) -
+        c.alpha * maths::log(maths::tan(kPi / 4 + phi0 / 2)) +
+        c.alpha * e / 2 * maths::log((1 + e * s0) / (1 - e * s0));
   return c;
 }
 
@@ -48,37 +49,38 @@ const Constants& C() {
 PlanePoint SwissForward(double lat, double lon) {
   const Constants& c = C();
   const double phi = lat * kDegree;
-  const double sp = std::sin(phi);
+  const double sp = maths::sin(phi);
   // The conformal sphere.
-  const double s = c.alpha * std::log(std::tan(kPi / 4 + phi / 2)) -
-                   c.alpha * c.e / 2 * std::log((1 + c.e * sp) / (1 - c.e * sp)) + c.k;
-  const double b = 2 * (std::atan(std::exp(s)) - kPi / 4);
+  const double s = c.alpha * maths::log(maths::tan(kPi / 4 + phi / 2)) -
+                   c.alpha * c.e / 2 * maths::log((1 + c.e * sp) / (1 - c.e * sp)) + c.k;
+  const double b = 2 * (maths::atan(maths::exp(s)) - kPi / 4);
   const double l = c.alpha * (lon - kLon0) * kDegree;
   // Turned about the origin, then Mercator.
-  const double lb =
-      std::atan2(std::sin(l), std::sin(c.b0) * std::tan(b) + std::cos(c.b0) * std::cos(l));
-  const double bb =
-      std::asin(std::cos(c.b0) * std::sin(b) - std::sin(c.b0) * std::cos(b) * std::cos(l));
+  const double lb = maths::atan2(
+      maths::sin(l), maths::sin(c.b0) * maths::tan(b) + maths::cos(c.b0) * maths::cos(l));
+  const double bb = maths::asin(maths::cos(c.b0) * maths::sin(b) -
+                                maths::sin(c.b0) * maths::cos(b) * maths::cos(l));
   return {kFalseEast + c.r * lb,
-          kFalseNorth + c.r / 2 * std::log((1 + std::sin(bb)) / (1 - std::sin(bb)))};
+          kFalseNorth + c.r / 2 * maths::log((1 + maths::sin(bb)) / (1 - maths::sin(bb)))};
 }
 
 GeoPoint SwissInverse(double east, double north) {
   const Constants& c = C();
   const double lb = (east - kFalseEast) / c.r;
-  const double bb = 2 * (std::atan(std::exp((north - kFalseNorth) / c.r)) - kPi / 4);
-  const double b =
-      std::asin(std::cos(c.b0) * std::sin(bb) + std::sin(c.b0) * std::cos(bb) * std::cos(lb));
-  const double l =
-      std::atan2(std::sin(lb), std::cos(c.b0) * std::cos(lb) - std::sin(c.b0) * std::tan(bb));
+  const double bb = 2 * (maths::atan(maths::exp((north - kFalseNorth) / c.r)) - kPi / 4);
+  const double b = maths::asin(maths::cos(c.b0) * maths::sin(bb) +
+                               maths::sin(c.b0) * maths::cos(bb) * maths::cos(lb));
+  const double l = maths::atan2(
+      maths::sin(lb), maths::cos(c.b0) * maths::cos(lb) - maths::sin(c.b0) * maths::tan(bb));
   // The latitude from the conformal one, by fixed-point iteration: each
   // step gains more than two digits.
-  const double base = (std::log(std::tan(kPi / 4 + b / 2)) - c.k) / c.alpha;
+  const double base = (maths::log(maths::tan(kPi / 4 + b / 2)) - c.k) / c.alpha;
   double phi = b;
   for (int i = 0; i < 20; ++i) {
-    const double s = base + c.e * std::log(std::tan(kPi / 4 + std::asin(c.e * std::sin(phi)) / 2));
-    const double next = 2 * std::atan(std::exp(s)) - kPi / 2;
-    const bool settled = std::fabs(next - phi) < 1e-15;
+    const double s =
+        base + c.e * maths::log(maths::tan(kPi / 4 + maths::asin(c.e * maths::sin(phi)) / 2));
+    const double next = 2 * maths::atan(maths::exp(s)) - kPi / 2;
+    const bool settled = maths::fabs(next - phi) < 1e-15;
     phi = next;
     if (settled) break;
   }
@@ -97,7 +99,7 @@ GeoPoint Lv95ToWgs84(double east, double north) {
 
 PlanePoint Lv03Distortion(double lat, double lon) {
   using namespace lv03;
-  if (!(std::isfinite(lat) && std::isfinite(lon))) return {0, 0};
+  if (!(maths::isfinite(lat) && maths::isfinite(lon))) return {0, 0};
   // Bilinear between the four samples around the position.
   const double fi = std::clamp((lat - kSouth) / kStep, 0.0, kRows - 1.0);
   const double fj = std::clamp((lon - kWest) / kStep, 0.0, kColumns - 1.0);

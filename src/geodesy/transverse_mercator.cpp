@@ -1,8 +1,9 @@
 #include "geodesy/transverse_mercator.h"
 
-#include <cmath>
-#include <complex>
+#include <limits>
 #include <numbers>
+
+#include "base/maths.h"
 
 namespace orbelin {
 
@@ -23,7 +24,7 @@ Series SeriesOf(double a, double f) {
   const double n = f / (2 - f);
   const double n2 = n * n, n3 = n2 * n, n4 = n3 * n, n5 = n4 * n, n6 = n5 * n;
   Series s{};
-  s.e = std::sqrt(f * (2 - f));
+  s.e = maths::sqrt(f * (2 - f));
   s.big_a = a / (1 + n) * (1 + n2 / 4 + n4 / 64 + n6 / 256);
   // clang-format off
   s.alpha[1] = n / 2 - 2 * n2 / 3 + 5 * n3 / 16 + 41 * n4 / 180 - 127 * n5 / 288
@@ -46,33 +47,46 @@ Series SeriesOf(double a, double f) {
   return s;
 }
 
+// A point of the complex plane zeta = xi + i eta: xi along the central
+// meridian, eta across it, both on the scale of the rectifying radius.
+struct Zeta {
+  double xi;
+  double eta;
+};
+
 // zeta + sum c[j] sin(2 j zeta), the step between the conformal sphere and
-// the projection (sign -1 with beta for the way back).
-std::complex<double> Krueger(const double c[7], std::complex<double> zeta, double sign) {
-  std::complex<double> sum = 0;
-  for (int j = 6; j >= 1; --j) sum += c[j] * std::sin(2.0 * j * zeta);
-  return zeta + sign * sum;
+// the projection (sign -1 with beta for the way back). The complex sine in
+// real parts, sin(x + i y) = sin x cosh y + i cos x sinh y, so that every
+// function is the engine's own.
+Zeta Krueger(const double c[7], Zeta zeta, double sign) {
+  double sum_xi = 0, sum_eta = 0;
+  for (int j = 6; j >= 1; --j) {
+    const double x = 2.0 * j * zeta.xi, y = 2.0 * j * zeta.eta;
+    sum_xi += c[j] * (maths::sin(x) * maths::cosh(y));
+    sum_eta += c[j] * (maths::cos(x) * maths::sinh(y));
+  }
+  return {zeta.xi + sign * sum_xi, zeta.eta + sign * sum_eta};
 }
 
 // Longitude difference into [-180, 180].
 double LonDiff(double lon, double lon0) {
-  return std::remainder(lon - lon0, 360.0);
+  return maths::remainder(lon - lon0, 360.0);
 }
 
 // xi of the central meridian at latitude phi (the northing / (k0 A)).
 double MeridianXi(const Series& s, double lat) {
   const double taup = ConformalTan(TanDegrees(lat), s.e);
-  return Krueger(s.alpha, std::atan(taup), 1).real();
+  return Krueger(s.alpha, {maths::atan(taup), 0}, 1).xi;
 }
 
 }  // namespace
 
 void SinCosDegrees(double degrees, double* s, double* c) {
   // Reduce to [-45, 45] and a quadrant; both steps are exact.
-  double r = std::remainder(degrees, 360.0);
-  const int q = static_cast<int>(std::round(r / 90));
+  double r = maths::remainder(degrees, 360.0);
+  const int q = static_cast<int>(maths::round(r / 90));
   r -= 90.0 * q;
-  const double sr = std::sin(r * kDegree), cr = std::cos(r * kDegree);
+  const double sr = maths::sin(r * kDegree), cr = maths::cos(r * kDegree);
   switch (q & 3) {
     case 0:
       *s = sr;
@@ -96,28 +110,28 @@ void SinCosDegrees(double degrees, double* s, double* c) {
 double TanDegrees(double degrees) {
   double s = 0, c = 0;
   SinCosDegrees(degrees, &s, &c);
-  return c == 0 ? std::copysign(INFINITY, s) : s / c;
+  return c == 0 ? maths::copysign(std::numeric_limits<double>::infinity(), s) : s / c;
 }
 
 double ConformalTan(double tau, double e) {
-  if (std::isinf(tau)) return tau;
-  const double sig = std::sinh(e * std::atanh(e * tau / std::hypot(1.0, tau)));
-  return std::hypot(1.0, sig) * tau - sig * std::hypot(1.0, tau);
+  if (maths::isinf(tau)) return tau;
+  const double sig = maths::sinh(e * maths::atanh(e * tau / maths::hypot(1.0, tau)));
+  return maths::hypot(1.0, sig) * tau - sig * maths::hypot(1.0, tau);
 }
 
 double GeodeticTan(double taup, double e) {
-  if (std::isinf(taup) || std::isnan(taup)) return taup;
+  if (maths::isinf(taup) || maths::isnan(taup)) return taup;
   const double e2m = 1 - e * e;
-  const double tol = std::sqrt(2.2e-16) / 10 * std::fmax(1.0, std::fabs(taup));
+  const double tol = maths::sqrt(2.2e-16) / 10 * maths::fmax(1.0, maths::fabs(taup));
   double tau = taup / e2m;
   // Newton on taup(tau); quadratic, so once a step is below the square root
   // of the rounding the next is below the rounding itself.
   for (int i = 0; i < 10; ++i) {
     const double taupa = ConformalTan(tau, e);
     const double dtau = (taup - taupa) * (1 + e2m * tau * tau) /
-                        (e2m * std::hypot(1.0, tau) * std::hypot(1.0, taupa));
+                        (e2m * maths::hypot(1.0, tau) * maths::hypot(1.0, taupa));
     tau += dtau;
-    if (!(std::fabs(dtau) >= tol)) break;
+    if (!(maths::fabs(dtau) >= tol)) break;
   }
   return tau;
 }
@@ -128,26 +142,25 @@ PlanePoint TmForward(const TransverseMercator& tm, double lat, double lon) {
   SinCosDegrees(LonDiff(lon, tm.lon0), &sl, &cl);
   const double taup = ConformalTan(TanDegrees(lat), s.e);
   // The conformal sphere, then its transverse Mercator (Gauss-Schreiber).
-  const double xip = std::atan2(taup, cl);
-  const double etap = std::asinh(sl / std::hypot(taup, cl));
-  const std::complex<double> zeta = Krueger(s.alpha, {xip, etap}, 1);
+  const double xip = maths::atan2(taup, cl);
+  const double etap = maths::asinh(sl / maths::hypot(taup, cl));
+  const Zeta zeta = Krueger(s.alpha, {xip, etap}, 1);
   const double scale = tm.k0 * s.big_a;
   const double y0 = tm.lat0 == 0 ? 0.0 : MeridianXi(s, tm.lat0);
-  return {tm.false_easting + scale * zeta.imag(), tm.false_northing + scale * (zeta.real() - y0)};
+  return {tm.false_easting + scale * zeta.eta, tm.false_northing + scale * (zeta.xi - y0)};
 }
 
 GeoPoint TmInverse(const TransverseMercator& tm, double x, double y) {
   const Series s = SeriesOf(tm.a, tm.f);
   const double scale = tm.k0 * s.big_a;
   const double y0 = tm.lat0 == 0 ? 0.0 : MeridianXi(s, tm.lat0);
-  const std::complex<double> zeta((y - tm.false_northing) / scale + y0,
-                                  (x - tm.false_easting) / scale);
-  const std::complex<double> zetap = Krueger(s.beta, zeta, -1);
-  const double xip = zetap.real(), etap = zetap.imag();
-  const double taup = std::sin(xip) / std::hypot(std::sinh(etap), std::cos(xip));
-  const double lambda = std::atan2(std::sinh(etap), std::cos(xip));
+  const Zeta zeta{(y - tm.false_northing) / scale + y0, (x - tm.false_easting) / scale};
+  const Zeta zetap = Krueger(s.beta, zeta, -1);
+  const double xip = zetap.xi, etap = zetap.eta;
+  const double taup = maths::sin(xip) / maths::hypot(maths::sinh(etap), maths::cos(xip));
+  const double lambda = maths::atan2(maths::sinh(etap), maths::cos(xip));
   const double tau = GeodeticTan(taup, s.e);
-  return {std::atan(tau) / kDegree, std::remainder(tm.lon0 + lambda / kDegree, 360.0)};
+  return {maths::atan(tau) / kDegree, maths::remainder(tm.lon0 + lambda / kDegree, 360.0)};
 }
 
 }  // namespace orbelin

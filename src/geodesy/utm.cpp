@@ -1,16 +1,15 @@
 // Variable names follow the notation key in geodesy/utm.h.
 #include "geodesy/utm.h"
 
-#include <cmath>
-
 #include "base/int_conversion.h"
+#include "base/maths.h"
 
 namespace orbelin {
 
 int UtmZone(double lon) {
   // trunc(lon / 6) is whole, so adding in double is exact wherever the int
   // sum would be, and TruncToInt makes the rest defined.
-  const double base = std::trunc(lon / 6);
+  const double base = maths::trunc(lon / 6);
   return TruncToInt(lon <= 0 ? base + 30 : base + 31);
 }
 
@@ -32,8 +31,8 @@ UtmPosition Geo2Utm(const Ellipsoid& e, double lat, double lon) {
   // 6 zone - 183 in double: the same value as the int product for real zones,
   // and no overflow for the saturated ones.
   const double p = lambda - (6.0 * u.zone - 183) * d;
-  const double s = std::sin(phi);
-  const double c = std::cos(phi);
+  const double s = maths::sin(phi);
+  const double c = maths::cos(phi);
   const double t = s / c;
   const double eta2 = e.ep2 * (c * c);
   const double nu = PrimeVerticalRadius(e.a, e.e2, phi);
@@ -71,8 +70,8 @@ GeoPoint Utm2Geo(const Ellipsoid& e, int zone, signed char band, double easting,
 
   const double rho = MeridianRadius(e.a, e.e2, phi);
   const double nu = PrimeVerticalRadius(e.a, e.e2, phi);
-  const double s = std::sin(phi);
-  const double c = std::cos(phi);
+  const double s = maths::sin(phi);
+  const double c = maths::cos(phi);
   const double t = s / c;
   const double eta2 = e.ep2 * (c * c);
   const double q = easting - UtmFalseEasting;

@@ -1,8 +1,7 @@
 // Variable names follow the notation key in geodesy/vincenty_distance.h.
 #include "geodesy/vincenty_distance.h"
 
-#include <cmath>
-
+#include "base/maths.h"
 #include "geodesy/angles.h"
 
 namespace orbelin {
@@ -12,12 +11,12 @@ double DistVincenty(const Ellipsoid& e, double lat1, double lon1, double lat2, d
   const double b = e.b;
   const double f = e.f;
   const double l = ToRad(lon2 - lon1);
-  const double u1 = std::atan((1 - f) * std::tan(ToRad(lat1)));
-  const double u2 = std::atan((1 - f) * std::tan(ToRad(lat2)));
-  const double sin_u1 = std::sin(u1);
-  const double cos_u1 = std::cos(u1);
-  const double sin_u2 = std::sin(u2);
-  const double cos_u2 = std::cos(u2);
+  const double u1 = maths::atan((1 - f) * maths::tan(ToRad(lat1)));
+  const double u2 = maths::atan((1 - f) * maths::tan(ToRad(lat2)));
+  const double sin_u1 = maths::sin(u1);
+  const double cos_u1 = maths::cos(u1);
+  const double sin_u2 = maths::sin(u2);
+  const double cos_u2 = maths::cos(u2);
 
   double lambda = l;
   double lambda_prev = GeoPi * 2;
@@ -27,22 +26,22 @@ double DistVincenty(const Ellipsoid& e, double lat1, double lon1, double lat2, d
   // starts within 1e-12 of 2 pi and would otherwise leave with nothing set.
   bool first = true;
   for (;;) {
-    if (!first && std::fabs(lambda - lambda_prev) <= 1e-12) break;
+    if (!first && maths::fabs(lambda - lambda_prev) <= 1e-12) break;
     first = false;
     budget = budget - 1;
     if (budget <= 0) break;
-    const double sin_lambda = std::sin(lambda);
-    const double cos_lambda = std::cos(lambda);
+    const double sin_lambda = maths::sin(lambda);
+    const double cos_lambda = maths::cos(lambda);
     const double p = cos_u2 * sin_lambda;
     const double q = cos_u1 * sin_u2 - sin_u1 * cos_u2 * cos_lambda;
-    sin_sigma = std::sqrt(p * p + q * q);
+    sin_sigma = maths::sqrt(p * p + q * q);
     if (sin_sigma == 0) return 0;
     cos_sigma = sin_u1 * sin_u2 + cos_u1 * cos_u2 * cos_lambda;
-    sigma = std::atan2(sin_sigma, cos_sigma);
+    sigma = maths::atan2(sin_sigma, cos_sigma);
     const double sin_alpha = cos_u1 * cos_u2 * sin_lambda / sin_sigma;
     cos_sq_alpha = 1 - sin_alpha * sin_alpha;
-    cos2sm = std::fabs(cos_sq_alpha) > 1e-6 ? cos_sigma - 2 * sin_u1 * sin_u2 / cos_sq_alpha
-                                            : 0.0;  // a line along the equator
+    cos2sm = maths::fabs(cos_sq_alpha) > 1e-6 ? cos_sigma - 2 * sin_u1 * sin_u2 / cos_sq_alpha
+                                              : 0.0;  // a line along the equator
     const double c = f / 16 * cos_sq_alpha * (4 + f * (4 - 3 * cos_sq_alpha));
     lambda_prev = lambda;
     lambda =
@@ -60,7 +59,7 @@ double DistVincenty(const Ellipsoid& e, double lat1, double lon1, double lat2, d
                                             big_b / 6 * cos2sm * (-3 + 4 * sin_sigma * sin_sigma) *
                                                 (-3 + 4 * cos2sm * cos2sm)));
   const double s = b * big_a * (sigma - delta_sigma);
-  return std::floor(s * 1000) / 1000;
+  return maths::floor(s * 1000) / 1000;
 }
 
 }  // namespace orbelin

@@ -2,9 +2,10 @@
 // the geohash and the plus code. Each has an output item that writes the
 // code of a position and a statement that reads a code back to the middle
 // of its area.
-#include <cmath>
+#include <limits>
 #include <string>
 
+#include "base/maths.h"
 #include "geocodes/geohash.h"
 #include "geocodes/maidenhead.h"
 #include "geocodes/plus_code.h"
@@ -14,18 +15,21 @@
 
 namespace orbelin {
 
+// What a statement stores when it has no position to give.
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
 namespace {
 
 // The length after ':' as a whole number, or -1 when it is none.
 int Length(double x) {
-  return std::isfinite(x) && x >= 0 && x <= 100 ? static_cast<int>(std::floor(x)) : -1;
+  return maths::isfinite(x) && x >= 0 && x <= 100 ? static_cast<int>(maths::floor(x)) : -1;
 }
 
 // Writes a code of the position, or nothing with an error when the
 // position is none; NaN from an earlier statement writes "nan".
 template <typename Code>
 void WriteCode(Runtime& rt, std::string_view keyword, const CallArgs& a, Code code) {
-  if (std::isnan(a.num[0]) || std::isnan(a.num[1])) {
+  if (maths::isnan(a.num[0]) || maths::isnan(a.num[1])) {
     rt.out.Write("nan");
     return;
   }
@@ -39,8 +43,8 @@ void Store(Runtime& rt, const CallArgs& a, int first, const CodeArea& area) {
 }
 
 void StoreNothing(Runtime& rt, const CallArgs& a, int first) {
-  rt.SetValue(a.var[first], NAN);
-  rt.SetValue(a.var[first + 1], NAN);
+  rt.SetValue(a.var[first], kNaN);
+  rt.SetValue(a.var[first + 1], kNaN);
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
-#include <cmath>
 #include <cstdio>
 #include <initializer_list>
 #include <string>
 
 #include "base/int_conversion.h"
+#include "base/maths.h"
 #include "geodesy/angles.h"
 #include "geodesy/arc_intersection.h"
 #include "geodesy/center.h"
@@ -34,7 +34,7 @@ void HandleGps2Utm(Runtime& rt, const CallArgs& a) {
 void HandleUtm2Gps(Runtime& rt, const CallArgs& a) {
   const int zone = FloorToInt(a.num[0]);
   // The band's low eight bits as a signed character: 85.9 is U, 341 is U too.
-  const auto band = static_cast<signed char>(LowByte(std::floor(a.num[1])));
+  const auto band = static_cast<signed char>(LowByte(maths::floor(a.num[1])));
   const GeoPoint g = Utm2Geo(kWgs84, zone, band, a.num[2], a.num[3]);
   rt.SetValue(a.var[0], g.lat);
   rt.SetValue(a.var[1], g.lon);
@@ -79,7 +79,7 @@ constexpr double kNarrowAngle = 30.0;
 // what is shown stays one.
 std::string Length(double metres, bool bound = false) {
   const auto shown = [bound](double x, double unit) {
-    return (bound ? std::ceil(x / unit) : std::round(x / unit)) * unit;
+    return (bound ? maths::ceil(x / unit) : maths::round(x / unit)) * unit;
   };
   char buf[48];
   if (metres >= 100000) {
@@ -105,7 +105,7 @@ std::string Angle(double degrees) {
 // "the point may lie up to 28 m off", and when that is too far for an
 // answer, that none was given.
 std::string HowFar(const char* what, double estimate, bool given) {
-  if (!std::isfinite(estimate)) {
+  if (!maths::isfinite(estimate)) {
     return std::string(what) + " is too uncertain to give";
   }
   return std::string(what) + " may lie up to " + Length(estimate, true) + " off" +
@@ -116,7 +116,7 @@ std::string HowFar(const char* what, double estimate, bool given) {
 // input that is a number yet gives no point is worth a word here.
 bool AllNumbers(const CallArgs& a, int count) {
   for (int i = 0; i < count; ++i) {
-    if (std::isnan(a.num[i])) return false;
+    if (maths::isnan(a.num[i])) return false;
   }
   return true;
 }
@@ -132,7 +132,7 @@ void WarnNoPoint(Runtime& rt, const CallArgs& a, const char* statement) {
 // statements compute without checking, so this is said only with a NaN.
 bool WarnedLatitudes(Runtime& rt, const char* statement, std::initializer_list<double> lats) {
   for (double lat : lats) {
-    if (std::fabs(lat) > 90) {
+    if (maths::fabs(lat) > 90) {
       rt.Warn(std::string(statement) + ": a latitude lies beyond 90\xB0: no answer",
               "latitudes run from -90 (south) to 90 (north)");
       return true;
@@ -267,7 +267,7 @@ void HandleBogenschnitt(Runtime& rt, const CallArgs& a) {
       return;
     case Outcome::kInside:
       rt.Warn(std::string("BOGENSCHNITT: the ") +
-                  (std::fabs(report.r1) < std::fabs(report.r2) ? "first" : "second") +
+                  (maths::fabs(report.r1) < maths::fabs(report.r2) ? "first" : "second") +
                   " circle lies " + Length(CircleGap(report)) + " inside the other: no answer",
               "the radii differ by more than the distance between the centres (" +
                   Length(report.d) + ")");
@@ -283,7 +283,8 @@ void HandleBogenschnitt(Runtime& rt, const CallArgs& a) {
           report.touching ? std::string("the circles only touch")
           : angle < kNarrowAngle
               ? "the circles cross at " + Angle(angle)
-              : "the radii reach " + Length(std::fmax(std::fabs(report.r1), std::fabs(report.r2)));
+              : "the radii reach " +
+                    Length(maths::fmax(maths::fabs(report.r1), maths::fabs(report.r2)));
       rt.Warn("BOGENSCHNITT: " + cause + ": " +
                   HowFar("the points", report.estimate, report.outcome == Outcome::kAnswer),
               "circles that cross nearer 90\xB0 fix the points better");

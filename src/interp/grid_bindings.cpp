@@ -2,11 +2,12 @@
 // national grids, each a statement from a GPS position to the grid's
 // numbers, one back, and an item that writes the numbers as maps print
 // them.
-#include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string>
 
 #include "base/int_conversion.h"
+#include "base/maths.h"
 #include "geodesy/austrian_grid.h"
 #include "geodesy/british_grid.h"
 #include "geodesy/dutch_grid.h"
@@ -18,10 +19,13 @@
 
 namespace orbelin {
 
+// What a statement stores when it has no position to give.
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
 void HandleGps2Mgrs(Runtime& rt, const CallArgs& a) {
   const double lat = a.num[0], lon = a.num[1];
   if (!Position(rt, "GPS2MGRS", lat, lon)) {
-    for (int i = 0; i < 4; ++i) rt.SetValue(a.var[i], NAN);
+    for (int i = 0; i < 4; ++i) rt.SetValue(a.var[i], kNaN);
     return;
   }
   const MgrsPosition p = GeoToMgrs(lat, lon);
@@ -37,8 +41,8 @@ void HandleMgrs2Gps(Runtime& rt, const CallArgs& a) {
   if (r.fault != MgrsReading::Fault::kNone) {
     rt.Refuse(r.fault == MgrsReading::Fault::kForm ? kErrBadMgrs : kErrNoMgrsSquare,
               "MGRS2GPS: '" + text + "': " + r.why);
-    rt.SetValue(a.var[0], NAN);
-    rt.SetValue(a.var[1], NAN);
+    rt.SetValue(a.var[0], kNaN);
+    rt.SetValue(a.var[1], kNaN);
     return;
   }
   rt.SetValue(a.var[0], r.centre.lat);
@@ -48,15 +52,15 @@ void HandleMgrs2Gps(Runtime& rt, const CallArgs& a) {
 }
 
 void ItemWmgrs(Runtime& rt, const CallArgs& a) {
-  const double digits = std::floor(a.num[4]);
+  const double digits = maths::floor(a.num[4]);
   if (!(digits >= 0 && digits <= 5)) {
     rt.Refuse(kErrBadCodeLength,
               "WMGRS: the digits after ':' are 0 (the 100 km square) to 5 "
               "(the metre), as in WMGRS(Z, B, E, N:3) for 100 m");
     return;
   }
-  if (std::isnan(a.num[0]) || std::isnan(a.num[1]) || std::isnan(a.num[2]) ||
-      std::isnan(a.num[3])) {
+  if (maths::isnan(a.num[0]) || maths::isnan(a.num[1]) || maths::isnan(a.num[2]) ||
+      maths::isnan(a.num[3])) {
     rt.out.Write("nan");  // an earlier statement has said why
     return;
   }
@@ -80,8 +84,8 @@ namespace {
 // "47.5 N, 2.3 E" for a warning.
 std::string Where(double lat, double lon) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.4g %c, %.4g %c", std::fabs(lat), lat < 0 ? 'S' : 'N',
-                std::fabs(lon), lon < 0 ? 'W' : 'E');
+  std::snprintf(buf, sizeof buf, "%.4g %c, %.4g %c", maths::fabs(lat), lat < 0 ? 'S' : 'N',
+                maths::fabs(lon), lon < 0 ? 'W' : 'E');
   return buf;
 }
 
@@ -96,7 +100,7 @@ void WarnOutside(Runtime& rt, std::string_view keyword, double lat, double lon,
 
 bool AllFinite(const CallArgs& a, int count) {
   for (int i = 0; i < count; ++i) {
-    if (!std::isfinite(a.num[i])) return false;
+    if (!maths::isfinite(a.num[i])) return false;
   }
   return true;
 }
@@ -112,8 +116,8 @@ void WriteGrid(Runtime& rt, const char* format, double x, double y) {
 void Gps2Swiss(Runtime& rt, const CallArgs& a, const char* keyword, bool lv95) {
   const double lat = a.num[0], lon = a.num[1];
   if (!Position(rt, keyword, lat, lon)) {
-    rt.SetValue(a.var[0], NAN);
-    rt.SetValue(a.var[1], NAN);
+    rt.SetValue(a.var[0], kNaN);
+    rt.SetValue(a.var[1], kNaN);
     return;
   }
   const PlanePoint p = lv95 ? Wgs84ToLv95(lat, lon) : Wgs84ToLv03(lat, lon);
@@ -174,8 +178,8 @@ void ItemWlv03(Runtime& rt, const CallArgs& a) {
 void HandleGps2Osgb(Runtime& rt, const CallArgs& a) {
   const double lat = a.num[0], lon = a.num[1];
   if (!Position(rt, "GPS2OSGB", lat, lon)) {
-    rt.SetValue(a.var[0], NAN);
-    rt.SetValue(a.var[1], NAN);
+    rt.SetValue(a.var[0], kNaN);
+    rt.SetValue(a.var[1], kNaN);
     return;
   }
   const PlanePoint p = Wgs84ToOsgb(lat, lon);
@@ -194,14 +198,14 @@ void HandleOsgb2Gps(Runtime& rt, const CallArgs& a) {
 }
 
 void ItemWosgb(Runtime& rt, const CallArgs& a) {
-  const double digits = std::floor(a.num[2]);
+  const double digits = maths::floor(a.num[2]);
   if (!(digits >= 0 && digits <= 5)) {
     rt.Refuse(kErrBadCodeLength,
               "WOSGB: the digits after ':' are 0 (the 100 km square) to 5 "
               "(the metre), as in WOSGB(E, N:3) for 100 m");
     return;
   }
-  if (std::isnan(a.num[0]) || std::isnan(a.num[1])) {
+  if (maths::isnan(a.num[0]) || maths::isnan(a.num[1])) {
     rt.out.Write("nan");
     return;
   }
@@ -219,8 +223,8 @@ void HandleOsgbRef2Gps(Runtime& rt, const CallArgs& a) {
   const OsgbReading r = ReadOsgbReference(text);
   if (!r.ok) {
     rt.Refuse(kErrBadOsgbReference, "OSGBREF2GPS: '" + text + "': " + r.why);
-    rt.SetValue(a.var[0], NAN);
-    rt.SetValue(a.var[1], NAN);
+    rt.SetValue(a.var[0], kNaN);
+    rt.SetValue(a.var[1], kNaN);
     return;
   }
   const GeoPoint g = OsgbToWgs84(r.east + r.size / 2, r.north + r.size / 2);
@@ -233,8 +237,8 @@ void HandleOsgbRef2Gps(Runtime& rt, const CallArgs& a) {
 void HandleGps2Rd(Runtime& rt, const CallArgs& a) {
   const double lat = a.num[0], lon = a.num[1];
   if (!Position(rt, "GPS2RD", lat, lon)) {
-    rt.SetValue(a.var[0], NAN);
-    rt.SetValue(a.var[1], NAN);
+    rt.SetValue(a.var[0], kNaN);
+    rt.SetValue(a.var[1], kNaN);
     return;
   }
   const PlanePoint p = Wgs84ToRd(lat, lon);
@@ -266,12 +270,12 @@ void ItemWrd(Runtime& rt, const CallArgs& a) {
 void HandleGps2Mgi(Runtime& rt, const CallArgs& a) {
   const double lat = a.num[0], lon = a.num[1];
   auto nothing = [&] {
-    rt.SetValue(a.var[0], NAN);
-    rt.SetValue(a.var[1], NAN);
+    rt.SetValue(a.var[0], kNaN);
+    rt.SetValue(a.var[1], kNaN);
   };
   // Above 360 (write 999): the position's own zone, as GPS2GK's strip.
   const int meridian = a.num[2] > 360 ? AustrianMeridian(lon) : FloorToInt(a.num[2]);
-  if (!std::isnan(a.num[2]) && !IsAustrianMeridian(meridian)) {
+  if (!maths::isnan(a.num[2]) && !IsAustrianMeridian(meridian)) {
     rt.Refuse(kErrNoAustrianZone,
               "GPS2MGI: the meridian is 28, 31 or 34 (M28 west of 11 50' "
               "E, M31, M34 east of 14 50' E), or 999 for the position's "
@@ -279,7 +283,7 @@ void HandleGps2Mgi(Runtime& rt, const CallArgs& a) {
     nothing();
     return;
   }
-  if (std::isnan(a.num[2]) || !Position(rt, "GPS2MGI", lat, lon)) {
+  if (maths::isnan(a.num[2]) || !Position(rt, "GPS2MGI", lat, lon)) {
     nothing();
     return;
   }
@@ -308,8 +312,8 @@ void ItemWmgi(Runtime& rt, const CallArgs& a) {
 void HandleGps2Lambert(Runtime& rt, const CallArgs& a) {
   const double lat = a.num[0], lon = a.num[1];
   if (!Position(rt, "GPS2LAMBERT", lat, lon)) {
-    rt.SetValue(a.var[0], NAN);
-    rt.SetValue(a.var[1], NAN);
+    rt.SetValue(a.var[0], kNaN);
+    rt.SetValue(a.var[1], kNaN);
     return;
   }
   const PlanePoint p = Wgs84ToMgiLambert(lat, lon);

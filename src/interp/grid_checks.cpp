@@ -1,10 +1,10 @@
 #include "interp/grid_checks.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <numbers>
 
+#include "base/maths.h"
 #include "interp/errors.h"
 
 namespace orbelin {
@@ -17,14 +17,14 @@ constexpr double kFieldTolerance = 10.0;
 }  // namespace
 
 bool Position(Runtime& rt, std::string_view keyword, double lat, double lon) {
-  if (std::isnan(lat) || std::isnan(lon)) return false;
+  if (maths::isnan(lat) || maths::isnan(lon)) return false;
   char buf[48];
-  if (!std::isfinite(lon)) {
+  if (!maths::isfinite(lon)) {
     rt.Refuse(kErrNoSuchPlace, std::string(keyword) + ": the longitude is infinite: " +
                                    "longitudes run from -180 (west) to 180 (east)");
     return false;
   }
-  if (!(std::fabs(lat) <= 90)) {
+  if (!(maths::fabs(lat) <= 90)) {
     std::snprintf(buf, sizeof buf, "%g", lat);
     rt.Refuse(kErrNoSuchPlace, std::string(keyword) + ": the latitude " + buf +
                                    " lies beyond the pole: latitudes run from -90 (south) to "
@@ -39,19 +39,19 @@ std::string Metres(double metres) {
   if (metres >= 10000) {
     std::snprintf(buf, sizeof buf, "%.0f km", metres / 1000);
   } else if (metres >= 1000) {
-    std::snprintf(buf, sizeof buf, std::fmod(metres, 1000) == 0 ? "%.0f km" : "%.1f km",
+    std::snprintf(buf, sizeof buf, maths::fmod(metres, 1000) == 0 ? "%.0f km" : "%.1f km",
                   metres / 1000);
   } else if (metres >= 10) {
     std::snprintf(buf, sizeof buf, "%.0f m", metres);
   } else {
-    std::snprintf(buf, sizeof buf, std::fmod(metres, 1) == 0 ? "%.0f m" : "%.1f m", metres);
+    std::snprintf(buf, sizeof buf, maths::fmod(metres, 1) == 0 ? "%.0f m" : "%.1f m", metres);
   }
   return buf;
 }
 
 void NoteArea(Runtime& rt, std::string_view keyword, std::string_view text,
               double north_south_metres, double east_west_metres, std::string_view hint) {
-  if (!(std::hypot(north_south_metres, east_west_metres) / 2 > kFieldTolerance)) return;
+  if (!(maths::hypot(north_south_metres, east_west_metres) / 2 > kFieldTolerance)) return;
   std::string size = north_south_metres == east_west_metres
                          ? "a square of " + Metres(north_south_metres)
                          : "an area of " + Metres(north_south_metres) + " (north-south) by " +
@@ -69,7 +69,7 @@ void NoteCodeArea(Runtime& rt, std::string_view keyword, std::string_view text,
   const double lat = std::clamp(area.lat(), -90.0, 90.0);
   const double ns = (area.north - area.south) * kMetresPerDegree;
   const double ew =
-      (area.east - area.west) * kMetresPerDegree * std::cos(lat * std::numbers::pi / 180);
+      (area.east - area.west) * kMetresPerDegree * maths::cos(lat * std::numbers::pi / 180);
   NoteArea(rt, keyword, text, ns, ew, hint);
 }
 

@@ -1,17 +1,17 @@
-// The mathematical functions are the C library's, in radians.
-#include <cmath>
-
+// The mathematical functions, in radians: base/maths.h, the same bits in
+// the native program and the page.
+#include "base/maths.h"
 #include "interp/bindings.h"
 
 namespace orbelin {
 
 #define ORBELIN_MATH1(Name, fn)              \
   double Name(Runtime&, const CallArgs& a) { \
-    return std::fn(a.num[0]);                \
+    return maths::fn(a.num[0]);              \
   }
 #define ORBELIN_MATH2(Name, fn)              \
   double Name(Runtime&, const CallArgs& a) { \
-    return std::fn(a.num[0], a.num[1]);      \
+    return maths::fn(a.num[0], a.num[1]);    \
   }
 
 ORBELIN_MATH1(FnCos, cos)

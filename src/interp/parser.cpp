@@ -1,9 +1,9 @@
 #include "interp/parser.h"
 
-#include <cmath>
 #include <string>
 
 #include "base/int_conversion.h"
+#include "base/maths.h"
 #include "interp/catalogue.h"
 #include "interp/errors.h"
 #include "interp/terminals.h"
@@ -305,7 +305,7 @@ double Parser::Hoch() {
     if (t != kCaret && t != kBar) break;
     sc_.NextToken();
     double y = Fact();
-    x = (t == kCaret) ? std::pow(x, y) : std::pow(x, 1 / y);
+    x = (t == kCaret) ? maths::pow(x, y) : maths::pow(x, 1 / y);
   }
   return x;
 }

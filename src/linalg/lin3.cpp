@@ -1,6 +1,6 @@
 #include "linalg/lin3.h"
 
-#include <cmath>
+#include "base/maths.h"
 
 namespace orbelin {
 
@@ -21,7 +21,7 @@ bool SolveLin3(const double c[12], double* x, double* y, double* z) {
   const double a2 = c[4], b2 = c[5], c2 = c[6], d2 = c[7];
   const double a3 = c[8], b3 = c[9], c3 = c[10], d3 = c[11];
   double d = Det3(a1, b1, c1, a2, b2, c2, a3, b3, c3);
-  if (!(std::fabs(d) > kSingular)) return false;  // NaN is unsolvable too
+  if (!(maths::fabs(d) > kSingular)) return false;  // NaN is unsolvable too
   double dx = Det3(d1, b1, c1, d2, b2, c2, d3, b3, c3);
   double dy = Det3(a1, d1, c1, a2, d2, c2, a3, d3, c3);
   double dz = Det3(a1, b1, d1, a2, b2, d2, a3, b3, d3);

@@ -1,9 +1,9 @@
 #include "output/coord_writers.h"
 
-#include <cmath>
 #include <cstdio>
 
 #include "base/int_conversion.h"
+#include "base/maths.h"
 #include "base/text_sink.h"
 
 namespace orbelin {
@@ -17,7 +17,7 @@ void WriteAngle(TextSink& out, double x, char positive, char negative) {
     letter = negative;
     x = -x;
   }
-  double d = std::floor(x);
+  double d = maths::floor(x);
   double m = (x - d) * 60;
   if (FitsInt(d)) {
     out.Printf("%c %d %.4f", letter, static_cast<int>(d), m);
@@ -33,20 +33,20 @@ std::string HalfText(double value, char positive, char negative, int degree_digi
   char text[400];
   const double units = dms ? 36000.0 : 60000.0;
   // Half away from zero, as the window's copy has always rounded.
-  const double count = std::round(std::fabs(value) * units);
-  if (!std::isfinite(count)) {  // NaN, an infinity, or beyond 1e303 degrees
+  const double count = maths::round(maths::fabs(value) * units);
+  if (!maths::isfinite(count)) {  // NaN, an infinity, or beyond 1e303 degrees
     std::snprintf(text, sizeof text, "%c %.0f\xB0", value < 0 ? negative : positive,
-                  std::fabs(value));
+                  maths::fabs(value));
     return text;
   }
   const char hemisphere = value < 0 && count != 0 ? negative : positive;
-  double degrees = std::floor(count / units);
-  double rest = std::fmod(count, units);  // exact while count is below 2^53
+  double degrees = maths::floor(count / units);
+  double rest = maths::fmod(count, units);  // exact while count is below 2^53
   if (count >= 9007199254740992.0) {
     // So many units that the product lost the fraction: take it from the
     // value itself, whose own fraction is exact.
-    degrees = std::floor(std::fabs(value));
-    rest = std::round((std::fabs(value) - degrees) * units);
+    degrees = maths::floor(maths::fabs(value));
+    rest = maths::round((maths::fabs(value) - degrees) * units);
     if (rest >= units) {
       degrees += 1;
       rest = 0;
@@ -101,16 +101,16 @@ void WriteGK(TextSink& out, double h, double r) {
 }
 
 void WriteUTM(TextSink& out, double zone, double band, double easting, double northing) {
-  double z = std::trunc(zone);
+  double z = maths::trunc(zone);
   char band_char = static_cast<char>(LowByte(band));
   char east = easting < 0 ? 'W' : 'E';
   char north = northing < 0 ? 'S' : 'N';
   if (FitsInt(z)) {
     out.Printf("UTM: %d%c %c %.0f %c %.0f", static_cast<int>(z), band_char, east,
-               std::fabs(easting), north, std::fabs(northing));
+               maths::fabs(easting), north, maths::fabs(northing));
   } else {
-    out.Printf("UTM: %.0f%c %c %.0f %c %.0f", z, band_char, east, std::fabs(easting), north,
-               std::fabs(northing));
+    out.Printf("UTM: %.0f%c %c %.0f %c %.0f", z, band_char, east, maths::fabs(easting), north,
+               maths::fabs(northing));
   }
 }
 

@@ -1,12 +1,13 @@
 #include "shell/layout.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "base/maths.h"
 
 namespace orbelin {
 
 WindowLayout ComputeLayout(int w, int h, double scale) {
-  const auto u = [scale](int pixels) { return static_cast<int>(std::lround(pixels * scale)); };
+  const auto u = [scale](int pixels) { return static_cast<int>(maths::lround(pixels * scale)); };
   const int q = (h - u(30)) / 5;
   WindowLayout l;
   l.label = {u(4), u(4), w - u(118), u(16)};

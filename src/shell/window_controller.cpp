@@ -12,6 +12,7 @@
 #include "frontend/calc.h"
 #include "frontend/file_io.h"
 #include "frontend/lost_characters.h"
+#include "frontend/output_plan.h"
 #include "frontend/point.h"
 #include "frontend/save_rules.h"
 #include "frontend/script_bytes.h"
@@ -371,9 +372,18 @@ void WindowController::ExportGpx() {
   if (!chosen) return;
   std::string path = *chosen;
   if (Stem(path) == FileName(path)) path += ".gpx";
+  // Not over the script, and not through a link.
+  OutputPlan plan;
+  plan.Reads(script_path_);
+  plan.Writes(path, OutputKind::kGpx);
+  if (const std::vector<std::string> refusals = plan.Refusals(); !refusals.empty()) {
+    platform_.ShowError(OneParagraph(refusals) + " Nothing was written.");
+    return;
+  }
   if (IsRegularFile(path) && !ConfirmReplace(path)) return;
   const HandOffPoint& point = session_.hand_off_point();
-  if (std::error_code error = ReplaceFile(path, GpxWaypoint(point.lat, point.lon, stem))) {
+  if (std::error_code error =
+          WriteOutputFile(path, GpxWaypoint(point.lat, point.lon, stem), /*sync=*/true)) {
     platform_.ShowError(CouldNot("save", path, error));
   }
 }

@@ -1,8 +1,7 @@
 #include "text/ciphers.h"
 
-#include <cmath>
-
 #include "base/ascii.h"
+#include "base/maths.h"
 #include "text/letter_index.h"
 
 namespace orbelin {
@@ -30,8 +29,8 @@ int KeyShift(KeyStore& key) {
 
 std::string Rot(std::string_view text, double shift) {
   int n = 0;
-  if (std::isfinite(shift)) {
-    double r = std::fmod(std::trunc(shift), 26.0);  // exact for whole numbers
+  if (maths::isfinite(shift)) {
+    double r = maths::fmod(maths::trunc(shift), 26.0);  // exact for whole numbers
     n = static_cast<int>(r < 0 ? r + 26 : r);
   }
   std::string out(text);

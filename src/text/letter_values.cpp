@@ -1,10 +1,10 @@
 #include "text/letter_values.h"
 
-#include <cmath>
 #include <cstdio>
 
 #include "base/ascii.h"
 #include "base/int_conversion.h"
+#include "base/maths.h"
 
 namespace orbelin {
 
@@ -26,7 +26,7 @@ constexpr size_t kDegreesMinutesBytes = 340;  // "%.0f" of the largest double ha
 // 20 bytes the sum is defined on; a floor beyond the int range is written
 // with "%.0f".
 void WriteDegreesMinutes(double x, char (&text)[kDegreesMinutesBytes]) {
-  double d = std::floor(x);
+  double d = maths::floor(x);
   double m = (x - d) * 60;
   if (FitsInt(d)) {
     std::snprintf(text, 20, "%d %.4f", static_cast<int>(d), m);
@@ -45,11 +45,11 @@ int LetterValue(char c) {
 }
 
 double Qsum(double x) {
-  if (!std::isfinite(x)) return 0;
-  double whole = std::trunc(x);
+  if (!maths::isfinite(x)) return 0;
+  double whole = maths::trunc(x);
   if (!FitsInt(whole)) {
     // The signed last digit, as the loop below gives it; + 0.0 avoids "-0".
-    if (whole < 0) return std::fmod(whole, 10.0) + 0.0;
+    if (whole < 0) return maths::fmod(whole, 10.0) + 0.0;
     char text[320];  // the largest double has 309 digits
     std::snprintf(text, sizeof text, "%.0f", whole);
     return DigitCharSum(text);
@@ -72,14 +72,14 @@ double Qqsum(double x) {
 }
 
 double Kqsum(double x) {
-  if (!std::isfinite(x)) return 0;
+  if (!maths::isfinite(x)) return 0;
   char text[kDegreesMinutesBytes];
   WriteDegreesMinutes(x, text);
   return DigitCharSum(text);
 }
 
 std::string KqsumText(double x) {
-  if (!std::isfinite(x)) return "";
+  if (!maths::isfinite(x)) return "";
   char text[kDegreesMinutesBytes];
   WriteDegreesMinutes(x, text);
   return text;

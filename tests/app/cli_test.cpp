@@ -395,6 +395,21 @@ TEST_F(Cli, EncodingsOfScriptsAndOutput) {
   EXPECT_EQ(r.out, "1.5 \xC3\xA4\n");
   r = Orbelin({"run", "--encoding", "cp1252", Path("w.inp")});
   EXPECT_EQ(r.out, "1.5 \xE4\n");
+  // Read as UTF-8 when told to: the two bytes that are not become '?', and
+  // a warning says where the first stands and how many there were.
+  WriteBytes(dir_ / "l.inp", "WRITE 1.5:1, ' \xE4\xFC';");
+  r = Orbelin({"run", "--encoding", "utf-8", Path("l.inp")});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "1.5 ??\n");
+  EXPECT_TRUE(r.err.starts_with(Path("l.inp") +
+                                ":1:16: warning: this byte and 1 other are not UTF-8, though the "
+                                "script is read as UTF-8: each became '?'\n"))
+      << r.err;
+  // vary reads scripts as run does by default, and says it too.
+  WriteBytes(dir_ / "v.inp", "\xEF\xBB\xBFVAR A;\r\nWRITE '\xFF', A;\r\n");
+  r = Orbelin({"vary", Path("v.inp"), "--set", "A=1"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(r.err.starts_with(Path("v.inp") + ":2:8: warning: this byte is not UTF-8")) << r.err;
 }
 
 TEST_F(Cli, AFolderWithADotKeepsTheFilesInside) {

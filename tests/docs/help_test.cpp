@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -31,7 +32,8 @@ struct Result {
 fs::path Scratch() {
   fs::path dir =
       fs::path(testing::TempDir()) /
-      ("help." + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+      ("help." + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + "." +
+       std::to_string(getpid()));  // other builds' tests run beside this one
   fs::remove_all(dir);
   fs::create_directories(dir);
   return dir;

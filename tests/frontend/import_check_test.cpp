@@ -29,6 +29,15 @@ TEST(ImportCheck, ScriptsPassAndOtherFilesAreNamed) {
       {"A;\0B"s, false,
        "x.inp has a NUL byte in line 1, where a script ends: only the text before it was taken, "
        "and the byte after it was left out."},
+      // A saved empty script is one NUL; more and nothing else is no script.
+      {"\0"s, false, ""},
+      {std::string(64, '\0'), false,
+       "x.inp holds no text: its 64 bytes are all NUL bytes, so the script is empty."},
+      // A file that says UTF-8 (the byte-order mark) but is not all UTF-8.
+      {"\xEF\xBB\xBFWRITE 'ok';\r\n\tWRITE '\xE9\xFF';\r\n\xC3", false,
+       "x.inp starts with a UTF-8 byte-order mark, but 3 of its bytes are not UTF-8 (the first "
+       "in line 2, column 16): they could not be read and were replaced."},
+      {"\xEF\xBB\xBFWRITE '\xC3\xA9';", false, ""},
       // A PNG's first bytes, a file of zeros, UTF-16.
       {"\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10"s, true,
        "x.inp does not look like a script: 6 of its 20 bytes are control codes that no text "

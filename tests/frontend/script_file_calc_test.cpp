@@ -66,16 +66,16 @@ TEST_F(ScriptFileCalc, NeverWritesOverTheScriptItself) {
   for (const char* name : {"x.res", "y.lst"}) {
     WriteBytes(folder + "/" + name, script);
     const FileCalc calc = CalcScriptFile(session, Names(name), SourceEncoding::kCp1252);
-    EXPECT_EQ(calc.status, FileCalcStatus::kOutputIsScript) << name;
+    EXPECT_EQ(calc.status, FileCalcStatus::kOutputRefused) << name;
     EXPECT_NE(calc.Problem(Names(name)).find("would be overwritten by its own"), std::string::npos);
     EXPECT_EQ(ReadBytes(folder + "/" + name), script) << name;
   }
   WriteBytes(folder + "/z.inp", script);
   ASSERT_EQ(link((folder + "/z.inp").c_str(), (folder + "/z.res").c_str()), 0);
   EXPECT_EQ(CalcScriptFile(session, Names("z.inp"), SourceEncoding::kCp1252).status,
-            FileCalcStatus::kOutputIsScript);
+            FileCalcStatus::kOutputRefused);
   EXPECT_EQ(CalcSavedBox(session, Names("z.inp"), "WRITE 2;").status,
-            FileCalcStatus::kOutputIsScript);
+            FileCalcStatus::kOutputRefused);
   EXPECT_EQ(ReadBytes(folder + "/z.inp"), script);
   EXPECT_EQ(session.Run("WRITE GM1;").results, "0\n");
 }

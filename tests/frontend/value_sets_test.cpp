@@ -48,6 +48,7 @@ TEST(ValueSets, MistakesAreNamed) {
       {"A=5..3",
        "In 'A=5..3': the range '5..3' is empty: it counts up from the first number to "
        "the second."},
+      {"A=1...3", "In 'A=1...3': '1...3' has 3 dots: a range is written with two, as in 1..3."},
       {"A=0..9/0", "In 'A=0..9/0': the step of '0..9/0' must be more than 0."},
       {"A=0..9/-1", "In 'A=0..9/-1': the step of '0..9/-1' must be more than 0."},
       {"A=0..99999999",
@@ -79,6 +80,12 @@ TEST(ValueSets, TextsOfValuesAndCounts) {
   EXPECT_EQ(ValueText(7), "7");
   EXPECT_EQ(ValueText(0.25), "0.25");
   EXPECT_EQ(ValueText(-3), "-3");
+  // Whole tens and hundreds are written out, not as 9e+01; only what %g
+  // cannot write without an exponent keeps one.
+  EXPECT_EQ(ValueText(90), "90");
+  EXPECT_EQ(ValueText(-1200), "-1200");
+  EXPECT_EQ(ValueText(1e20), "1e+20");
+  EXPECT_EQ(ValueText(0.00001), "1e-05");
   EXPECT_EQ(CountText(0), "0");
   EXPECT_EQ(CountText(999), "999");
   EXPECT_EQ(CountText(1000), "1,000");

@@ -46,6 +46,8 @@ TEST(VaryFilter, MistakesInConditionsAndDistances) {
             "In 'D=5..0': the range '5..0' is empty: it counts up from the first number to the "
             "second.");
   EXPECT_EQ(ReadCondition("D=a..5").error, "In 'D=a..5': 'a' is not a number.");
+  EXPECT_EQ(ReadCondition("D=0...5").error,
+            "In 'D=0...5': '0...5' has 3 dots: a range is written with two, as in 0..5.");
   EXPECT_EQ(ReadCondition("D=").error,
             "In 'D=': no values are given: write a range, a list or both, as in 0..9 or 1,3,5.");
 

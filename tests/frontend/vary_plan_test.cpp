@@ -77,6 +77,27 @@ TEST(VaryPlan, EveryMistakeIsSaidBeforeAnythingRuns) {
     EXPECT_FALSE(planning.plan);
     EXPECT_EQ(planning.errors, c.errors);
   }
+
+  // A command line of hundreds of --set options is answered in a few lines.
+  std::string thirty = "VAR V1";
+  for (int i = 2; i <= 30; ++i) thirty += ", V" + std::to_string(i);
+  thirty += ";";
+  VaryRequest many{thirty, {}, {}, {}};
+  for (int i = 1; i <= 30; ++i)
+    many.sets.push_back(Set(("V" + std::to_string(i) + "=0,1").c_str()));
+  EXPECT_EQ(PlanVary(many).errors,
+            std::vector<std::string>{
+                "The values give 1,073,741,824 combinations (2 \xC3\x97 2 \xC3\x97 2 \xC3\x97 2 "
+                "\xC3\x97 2 \xC3\x97 2 \xC3\x97 \xE2\x80\xA6, 30 sets of values); at most "
+                "10,000,000 can be tried: give fewer values."});
+  VaryRequest unknown{"VAR A;", {}, {}, {}};
+  for (int i = 1; i <= 900; ++i)
+    unknown.sets.push_back(Set(("Q" + std::to_string(i) + "=0,1").c_str()));
+  const std::vector<std::string> errors = PlanVary(unknown).errors;
+  ASSERT_EQ(errors.size(), 6u);
+  EXPECT_EQ(errors[0],
+            "There is no variable Q1 to give values to: the script's VAR line declares A.");
+  EXPECT_EQ(errors[5], "And 896 more mistakes in the options.");
   // Exactly the most there may be.
   EXPECT_TRUE(PlanVary({kScript, {Set("A=0..9999"), Set("B=0..999")}, {}, {}}).plan);
 }

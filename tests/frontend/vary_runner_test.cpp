@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frontend/vary_output.h"
+
 namespace orbelin {
 namespace {
 
@@ -47,6 +49,23 @@ TEST(VaryRunner, EachCombinationStartsInAFreshSession) {
       EXPECT_EQ(run.shown[1], static_cast<double>(run.combination) + 1) << run.combination;
     }
   }
+}
+
+// A point nearly opposite the reference has no distance the geodesic
+// finds: it is dropped as of unknown distance, not called far away.
+TEST(VaryRunner, ADistanceThatCannotBeComputedIsUnknownNotFar) {
+  VaryFilter filter;
+  filter.near = GeoPoint{0, 0};
+  filter.within = 30'000'000;  // beyond any distance on the Earth
+  const VaryPlan plan = Plan("VAR A; OLAT = 0.5; OLON = A;", {Set("A=10,179.7")}, {}, filter);
+  const VaryOutcome out = Search(plan);
+  EXPECT_EQ(out.counts.kept, 1u);
+  EXPECT_EQ(out.counts.too_far, 0u);
+  EXPECT_EQ(out.counts.distance_unknown, 1u);
+  const std::string summary = VarySummary(plan, out, 1);
+  EXPECT_TRUE(summary.ends_with(
+      "Dropped: 1 with the distance unknown (nearly opposite the reference point).\n"))
+      << summary;
 }
 
 // A variable tried starts at its value instead of 0; GM1 starts with it too.

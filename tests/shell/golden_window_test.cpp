@@ -103,6 +103,12 @@ TEST_P(GoldenWindow, CalcWritesTheExpectedFilesAndSaysWhatTheTerminalSays) {
   if (bytes.find('\0') != std::string::npos && bytes.find('\0') + 1 < bytes.size()) {
     GTEST_SKIP() << name << " holds text after a NUL byte, which the box does not show";
   }
+  // The command line runs these UTF-8 files as they are; the window reads
+  // one into its box when it is opened, and points out there what the box
+  // cannot save.
+  if (script.parent_path().filename() == "utf8") {
+    GTEST_SKIP() << name << " is a UTF-8 file that is not all UTF-8";
+  }
   TempFolder home;
   WriteBytes(home / name, bytes);
   WriteDefinition(home.folder(), home / name);

@@ -992,6 +992,42 @@ TEST_F(WindowControllerTest, PointGoesOutAsGpxMapLinkAndText) {
             "desktop's settings, or use Copy coordinates.");
 }
 
+// The window's outputs follow the command line's rule: an export never
+// lands on the script, and neither an export nor Calc writes through a
+// link that came with the folder. The script itself keeps its links.
+TEST_F(WindowControllerTest, OutputsNeverLandOnTheScriptOrGoThroughALink) {
+  PrepareWalk();
+  controller.Start();
+  Edit("OLAT = 48.20575; OLON = 11.50833333;");
+  controller.Calc();
+  ASSERT_TRUE(platform.errors.empty());
+  const std::string script = ReadBytes(home / "walk.inp");
+  WriteBytes(home / "victim.txt", "keep");
+  ASSERT_EQ(symlink("victim.txt", (home / "link.gpx").c_str()), 0);
+  platform.dialog_answers = {home / "walk.inp", home / "link.gpx"};
+  controller.ExportGpx();
+  controller.ExportGpx();
+  ASSERT_EQ(platform.errors.size(), 2u);
+  EXPECT_EQ(platform.errors[0], "The script " + home / "walk.inp" +
+                                    " would be overwritten by the GPX file. Nothing was written.");
+  EXPECT_NE(platform.errors[1].find(home / "link.gpx" + ", a symbolic link to victim.txt"),
+            std::string::npos)
+      << platform.errors[1];
+  EXPECT_TRUE(platform.questions.empty());
+
+  platform.errors.clear();
+  std::filesystem::remove(home / "walk.res");
+  ASSERT_EQ(symlink("victim.txt", (home / "walk.res").c_str()), 0);
+  controller.Calc();
+  ASSERT_EQ(platform.errors.size(), 1u);
+  EXPECT_NE(platform.errors[0].find("The results of " + home / "walk.inp" + " would go to " +
+                                    home / "walk.res" + ", a symbolic link to victim.txt"),
+            std::string::npos)
+      << platform.errors[0];
+  EXPECT_EQ(ReadBytes(home / "walk.inp"), script);
+  EXPECT_EQ(ReadBytes(home / "victim.txt"), "keep");
+}
+
 TEST_F(WindowControllerTest, OpenFromTheCommandLineAsksAboutEditsFirst) {
   PrepareWalk();
   WriteBytes(home / "a.inp", "WRITE 1;");

@@ -160,6 +160,9 @@ test('script names are the window\'s file names', () => {
     ['a/b\\c', 'a-b-c.inp'],
     ['.hidden', '.hidden.inp'],
     ['   ', ''],
+    // A folder's name, as a zip entry may carry it, names no script.
+    ['..', ''],
+    ['.', ''],
   ];
   for (const [typed, name] of cases) assert.equal(Module.scriptName(typed), name, typed);
 });

@@ -23,6 +23,9 @@ async function* scripts(dir) {
 // [case name, script, folder of the expected files]
 const cases = [];
 for await (const script of scripts(golden)) {
+  // UTF-8 files that are not all UTF-8: the command line reads them as
+  // they are, the page only through Import, which says what it found.
+  if (path.basename(path.dirname(script)) === 'utf8') continue;
   cases.push([path.relative(golden, script).replace(/\.inp$/, ''), script, path.dirname(script)]);
 }
 for (const name of await readdir(path.join(top, 'examples'))) {
@@ -97,32 +100,3 @@ for (const [name, script, dir] of cases) {
     }
   });
 }
-
-// Beyond the golden cases: maths written to the last bit, against the native
-// program when there is one. Emscripten's C library (musl) and glibc round
-// some results of sin, cos, tan, atan, atan2, asin, acos and tanh the other
-// way; until the engine carries its own maths this is a known difference.
-const native = process.env.ORBELIN_NATIVE ?? path.join(top, 'build/orbelin');
-test('maths to the last bit agree with the native program', {
-  skip: existsSync(native) ? false : `no native program at ${native}`,
-  todo: 'the two C libraries differ in the last bit (tools/web/maths-diff.mjs measures it)',
-}, async () => {
-  const { execFileSync } = await import('node:child_process');
-  const { mkdtempSync, rmSync, writeFileSync } = await import('node:fs');
-  const { tmpdir } = await import('node:os');
-  const calls = ['COS(0 - 2.199479)', 'TAN(0 - 1.135895)', 'ATAN2(0.603205, 0.454489)',
-    'ATAN(0 - 3.686565)', 'ACOS(0.479880)', 'ASIN(0.3)', 'SIN(2.5)', 'TANH(0.7)', 'EXP(1.3)', 'POW(7.5, 0.37)'];
-  const script = `MARGIN = 0;\r\n${calls.map((c) => `WRITE '${c} ', ${c}:20;`).join('\r\n')}\r\n`;
-  const work = mkdtempSync(path.join(tmpdir(), 'orbelin-maths-'));
-  try {
-    writeFileSync(path.join(work, 'maths.inp'), script, 'latin1');
-    execFileSync(native, ['run', '--encoding', 'cp1252', path.join(work, 'maths.inp')], { stdio: 'ignore' });
-    const expected = (await readFile(path.join(work, 'maths.res'))).toString('latin1');
-    const engine = new Module.Engine();
-    const actual = Buffer.from(engine.runFile(Buffer.from(script, 'latin1'), 'maths.inp').resultsBytes).toString('latin1');
-    engine.delete();
-    assert.equal(actual, expected);
-  } finally {
-    rmSync(work, { recursive: true, force: true });
-  }
-});

@@ -10,6 +10,7 @@ import { readFileSync, writeFileSync } from 'node:fs';
 import { readdir, readFile } from 'node:fs/promises';
 import path from 'node:path';
 import { top } from './engine.mjs';
+import { buildZip, zipBomb } from './zip_samples.mjs';
 import {
   assertName, assertSaid, calc, listed, loadDialog, openPage, ready, resultsBox, saveAs, scriptBox,
   startBrowser, stored,
@@ -216,6 +217,33 @@ describe('keeping scripts', () => {
     await page.locator('#import').setInputFiles(archive);
     await assertSaid(page, 'Imported 0 scripts. Already there: a.inp, b.inp, c d.inp.', '#load-said');
     assert.deepEqual(await listed(dialog, 'Yours'), Object.keys(scripts));
+    await context.close();
+  });
+
+  // A zip bomb of 100 MB or of 1 GB (about 1 MB packed), honest about its
+  // size or not, is refused with a sentence; the page stays whole and takes
+  // the next archive; a damaged entry is named; an entry called ".." and a
+  // file of NUL bytes come in under names and notes that say so.
+  test('Import refuses zip bombs and damaged archives and says why', async () => {
+    const { context, page, problems } = await openPage(session);
+    await loadDialog(page);
+    const importZip = (name, bytes) => page.locator('#import').setInputFiles(
+      { name, mimeType: 'application/zip', buffer: Buffer.from(bytes) });
+    await importZip('bomb.zip', zipBomb(100));
+    await assertSaid(page, 'Not imported: bomb.zip: bomb.inp would unpack to 100 MB, more than the 16 MB a script may have.', '#load-said');
+    await importZip('big.zip', zipBomb(1024, { lying: true }));
+    await assertSaid(page, 'Not imported: big.zip: bomb.inp is damaged: it unpacks to more than the 1000 bytes its table of contents says.', '#load-said');
+    await importZip('short.zip', buildZip([{ name: 'x.inp', bytes: Buffer.from('A = 12345;'), size: 5, packedSize: 5 }]));
+    await assertSaid(page, 'Not imported: short.zip: x.inp is damaged: its check sum (CRC-32) does not match.', '#load-said');
+    await importZip('offset.zip', buildZip([{ name: 'x.inp', bytes: Buffer.from('A = 1;'), offset: 0xFFFFFF00 }]));
+    await assertSaid(page, 'Not imported: offset.zip: the table of contents points outside the archive for x.inp.', '#load-said');
+    await importZip('odd.zip', buildZip([
+      { name: '..', bytes: Buffer.from('WRITE 1;') },
+      { name: 'zeros.inp', bytes: Buffer.alloc(64) },
+    ]));
+    await assertSaid(page, 'Imported 2 scripts: script.inp, zeros.inp. zeros.inp holds no text: its 64 bytes are all NUL bytes, so the script is empty.', '#load-said');
+    assert.equal(await stored(page, 'script.inp'), 'WRITE 1;');
+    assert.deepEqual(problems, []);
     await context.close();
   });
 

@@ -556,7 +556,7 @@ async function importMany(files) {
   const already = [];
   const refused = [];
   const failed = [];
-  const cut = [];
+  const notes = [];
   for (const { name: path, bytes } of files) {
     const fileName = path.split(/[/\\]/).pop();
     const verdict = Module.judgeImport(bytes, fileName);
@@ -564,7 +564,7 @@ async function importMany(files) {
       refused.push(fileName);
       continue;
     }
-    if (verdict.note) cut.push(fileName);
+    if (verdict.note) notes.push(verdict.note);
     const wanted = Module.scriptName(fileName) || 'script.inp';
     if (store.get(wanted) === verdict.text) {
       already.push(wanted);
@@ -580,7 +580,7 @@ async function importMany(files) {
   }
   const parts = [`Imported ${imported.length} script${imported.length === 1 ? '' : 's'}${imported.length ? `: ${imported.join(', ')}` : ''}.`];
   if (already.length) parts.push(`Already there: ${already.join(', ')}.`);
-  if (cut.length) parts.push(`Text after a NUL byte left out: ${cut.join(', ')}.`);
+  parts.push(...notes);
   if (refused.length) parts.push(`Not scripts, left out: ${refused.join(', ')}.`);
   if (failed.length) parts.push(`Not stored: ${failed.join(', ')}.`);
   if (store.blocked && imported.length) parts.push('They are kept in this page only: the browser keeps no storage.');

@@ -79,47 +79,142 @@ export function zip(files, date = new Date()) {
 export const isZip = (bytes) => bytes.length >= 4 && bytes[0] === 0x50 && bytes[1] === 0x4B
   && bytes[2] === 0x03 && bytes[3] === 0x04;
 
-async function inflate(bytes) {
-  const stream = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('deflate-raw'));
-  return new Uint8Array(await new Response(stream).arrayBuffer());
+// What an archive may unpack to. Scripts are small: these keep a zip bomb
+// (a few kilobytes that unpack to gigabytes) from filling the memory of a
+// phone, and are refused before anything is unpacked wherever the table of
+// contents tells, else the moment the unpacked bytes pass them.
+export const ZIP_LIMITS = Object.freeze({
+  files: 1000,
+  fileBytes: 16 * 1024 * 1024,
+  totalBytes: 64 * 1024 * 1024,
+});
+
+const MB = (n) => `${Math.round(n / (1024 * 1024))} MB`;
+
+// Unpacks a deflated entry, but never more than `expected` + 1 bytes: an
+// entry that unpacks to more than its table of contents says is damaged,
+// and is stopped there. The packed bytes go in a slice at a time, read out
+// before the next goes in: a slice of 4 KB unpacks to at most 4 MB, where
+// the whole of a crafted megabyte would unpack to a gigabyte at once.
+async function inflate(name, packed, expected) {
+  const SLICE = 4096;
+  const stream = new DecompressionStream('deflate-raw');
+  const writer = stream.writable.getWriter();
+  const reader = stream.readable.getReader();
+  const feeding = (async () => {
+    for (let at = 0; at < packed.length; at += SLICE) await writer.write(packed.subarray(at, at + SLICE));
+    await writer.close();
+  })();
+  feeding.catch(() => {}); // its failure is the reader's too
+  const out = new Uint8Array(expected);
+  let length = 0;
+  try {
+    for (;;) {
+      const { done, value } = await reader.read();
+      if (done) break;
+      if (length + value.length > expected) {
+        throw new Error(`${name} is damaged: it unpacks to more than the ${expected} bytes its table of contents says`);
+      }
+      out.set(value, length);
+      length += value.length;
+    }
+    await feeding;
+  } catch (error) {
+    reader.cancel().catch(() => {});
+    writer.abort().catch(() => {});
+    if (error.message.startsWith(`${name} is damaged`)) throw error;
+    throw new Error(`${name} is damaged: its packed bytes cannot be unpacked`);
+  }
+  if (length !== expected) {
+    throw new Error(`${name} is damaged: it unpacks to ${length} bytes, not the ${expected} its table of contents says`);
+  }
+  return out;
 }
 
 // The files of a zip archive: [{ name, bytes }], folders left out. Throws
-// an Error that says what is wrong with an archive it cannot read.
-export async function unzip(bytes) {
+// an Error that says what is wrong with an archive it cannot read (as the
+// end of a sentence: "Not imported: all.zip: <message>."). Every entry is
+// checked against its table of contents: where it starts, how long it is
+// packed and unpacked, and its check sum (CRC-32).
+export async function unzip(bytes, limits = ZIP_LIMITS) {
+  try {
+    return await readArchive(bytes, limits);
+  } catch (error) {
+    // Every read is checked against the bounds above; should one still
+    // fall outside, it is said as what it is.
+    if (error instanceof RangeError) throw new Error('its table of contents points outside the archive', { cause: error });
+    throw error;
+  }
+}
+
+async function readArchive(bytes, limits) {
   const view = new DataView(bytes.buffer, bytes.byteOffset, bytes.byteLength);
+  const u16 = (at) => view.getUint16(at, true);
+  const u32 = (at) => view.getUint32(at, true);
   let end = -1;
   for (let i = bytes.length - 22; i >= Math.max(0, bytes.length - 22 - 65535); i--) {
-    if (view.getUint32(i, true) === 0x06054B50) {
+    if (u32(i) === 0x06054B50) {
       end = i;
       break;
     }
   }
   if (end < 0) throw new Error('it is not a zip archive, or it is cut short');
-  const count = view.getUint16(end + 10, true);
-  let at = view.getUint32(end + 16, true);
+  const count = u16(end + 10);
+  const tableSize = u32(end + 12);
+  const tableAt = u32(end + 16);
+  if (count === 0xFFFF || tableAt === 0xFFFFFFFF) throw new Error('it is a ZIP64 archive, which this page cannot read');
+  if (tableAt + tableSize > end) throw new Error('its table of contents points outside the archive');
+  if (count > limits.files) {
+    throw new Error(`it holds ${count} files, more than the ${limits.files} this page imports at once`);
+  }
+
+  // The table of contents first, all of it checked before anything is
+  // unpacked.
   const utf8 = new TextDecoder();
   const cp437 = new TextDecoder('latin1');
-  const files = [];
+  const entries = [];
+  let total = 0;
+  let at = tableAt;
   for (let n = 0; n < count; n++) {
-    if (at + 46 > bytes.length || view.getUint32(at, true) !== 0x02014B50) throw new Error('its table of contents is damaged');
-    const flags = view.getUint16(at + 8, true);
-    const method = view.getUint16(at + 10, true);
-    const packed = view.getUint32(at + 20, true);
-    const nameLength = view.getUint16(at + 28, true);
-    const extraLength = view.getUint16(at + 30, true);
-    const commentLength = view.getUint16(at + 32, true);
-    const offset = view.getUint32(at + 42, true);
-    const rawName = bytes.subarray(at + 46, at + 46 + nameLength);
-    const name = (flags & 0x0800 ? utf8 : cp437).decode(rawName);
-    at += 46 + nameLength + extraLength + commentLength;
-    if (name.endsWith('/')) continue;
-    if (flags & 1) throw new Error(`${name} is encrypted`);
-    const dataAt = offset + 30 + view.getUint16(offset + 26, true) + view.getUint16(offset + 28, true);
-    const data = bytes.subarray(dataAt, dataAt + packed);
-    if (method === 0) files.push({ name, bytes: data });
-    else if (method === 8) files.push({ name, bytes: await inflate(data) });
-    else throw new Error(`${name} is packed in a way this page cannot read (method ${method})`);
+    if (at + 46 > end || u32(at) !== 0x02014B50) throw new Error('its table of contents is damaged');
+    const flags = u16(at + 8);
+    const method = u16(at + 10);
+    const crc = u32(at + 16);
+    const packed = u32(at + 20);
+    const size = u32(at + 24);
+    const nameLength = u16(at + 28);
+    const offset = u32(at + 42);
+    const next = at + 46 + nameLength + u16(at + 30) + u16(at + 32);
+    if (next > end) throw new Error('its table of contents is damaged');
+    const name = (flags & 0x0800 ? utf8 : cp437).decode(bytes.subarray(at + 46, at + 46 + nameLength));
+    at = next;
+    if (name.endsWith('/') || name.endsWith('\\')) continue;
+    const shown = name || 'a file without a name';
+    if (flags & 1) throw new Error(`${shown} is encrypted`);
+    if (method !== 0 && method !== 8) throw new Error(`${shown} is packed in a way this page cannot read (method ${method})`);
+    if (packed === 0xFFFFFFFF || size === 0xFFFFFFFF) throw new Error('it is a ZIP64 archive, which this page cannot read');
+    if (size > limits.fileBytes) {
+      throw new Error(`${shown} would unpack to ${MB(size)}, more than the ${MB(limits.fileBytes)} a script may have`);
+    }
+    total += size;
+    if (total > limits.totalBytes) {
+      throw new Error(`its files would unpack to more than the ${MB(limits.totalBytes)} this page imports at once`);
+    }
+    if (method === 0 && packed !== size) throw new Error(`${shown} is damaged: its sizes do not agree`);
+    // The entry's own header, and its packed bytes, lie before the table.
+    if (offset + 30 > tableAt || u32(offset) !== 0x04034B50) {
+      throw new Error(`the table of contents points outside the archive for ${shown}`);
+    }
+    const dataAt = offset + 30 + u16(offset + 26) + u16(offset + 28);
+    if (dataAt + packed > tableAt) throw new Error(`${shown} is cut short: its packed bytes run past the archive`);
+    entries.push({ name, shown, method, crc, size, data: bytes.subarray(dataAt, dataAt + packed) });
+  }
+
+  const files = [];
+  for (const { name, shown, method, crc, size, data } of entries) {
+    const unpacked = method === 0 ? data : await inflate(shown, data, size);
+    if (crc32(unpacked) !== crc) throw new Error(`${shown} is damaged: its check sum (CRC-32) does not match`);
+    files.push({ name, bytes: unpacked });
   }
   return files;
 }

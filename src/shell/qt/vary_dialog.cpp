@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 #include <thread>
 
-#include "frontend/file_io.h"
+#include "frontend/output_plan.h"
 #include "frontend/point.h"
 #include "frontend/script_bytes.h"
 #include "frontend/script_names.h"
@@ -242,7 +242,15 @@ void VaryDialog::ExportGpx() {
       QFileDialog::getSaveFileName(this, QStringLiteral("Export the points as GPX"), suggested,
                                    QStringLiteral("GPX files (*.gpx)"));
   if (path.isEmpty()) return;
-  if (const std::error_code e = ReplaceFile(path.toStdString(), listing_.gpx); e) {
+  // Not over the script, and not through a link.
+  OutputPlan plan;
+  plan.Reads(name_);
+  plan.Writes(path.toStdString(), OutputKind::kGpx);
+  if (const std::vector<std::string> refusals = plan.Refusals(); !refusals.empty()) {
+    Say(Text(OneParagraph(refusals) + " Nothing was written."), true);
+    return;
+  }
+  if (const std::error_code e = WriteOutputFile(path.toStdString(), listing_.gpx, true); e) {
     Say(QStringLiteral("Can not write %1: %2.").arg(path, Text(e.message())), true);
     return;
   }
