@@ -205,8 +205,10 @@ int RunText(Options& o, Session& session, const Input& input, const std::string&
             const std::string& stem, const std::string& bytes) {
   const ScriptFileNames outputs = NamesOf(o, input);
   Utf8Damage damage;
-  std::string source = DecodeScript(bytes, o.encoding, &damage);
-  return Show(o, name, stem, outputs, CalcText(session, outputs, std::move(source), damage));
+  std::vector<LostCharacter> lost;
+  std::string source = DecodeScript(bytes, o.encoding, &damage, &lost);
+  return Show(o, name, stem, outputs,
+              CalcText(session, outputs, std::move(source), damage, std::move(lost)));
 }
 
 // --gpx: one waypoint for each script that set a point, through the point

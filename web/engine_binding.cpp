@@ -20,6 +20,7 @@
 #include "frontend/diagnostic.h"
 #include "frontend/import_check.h"
 #include "frontend/lost_characters.h"
+#include "frontend/pasted_text.h"
 #include "frontend/point.h"
 #include "frontend/save_rules.h"
 #include "frontend/script_bytes.h"
@@ -378,6 +379,11 @@ val DeclaredNames(const std::string& box_text) {
 
 }  // namespace
 
+// What a paste into the script box inserts (the window's rule).
+std::string PastedTextFor(const std::string& text) {
+  return PastedText(text);
+}
+
 EMSCRIPTEN_BINDINGS(orbelin_engine) {
   emscripten::class_<Engine>("Engine")
       .constructor<>()
@@ -406,6 +412,7 @@ EMSCRIPTEN_BINDINGS(orbelin_engine) {
   emscripten::function("scriptStem", &ScriptStem);
   emscripten::function("replaceQuestion", &ReplaceQuestionFor);
   emscripten::function("keywords", &Keywords);
+  emscripten::function("pastedText", &PastedTextFor);
 }
 
 }  // namespace orbelin::web

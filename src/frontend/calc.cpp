@@ -32,7 +32,7 @@ Explanation Utf8Warning(const Utf8Damage& damage) {
 
 const std::vector<Explanation>& CalcView::explanations() const {
   if (!explanations_) {
-    explanations_ = Explain(source, run);
+    explanations_ = Explain(source, run, lost);
     if (!utf8_damage.empty()) {
       // In the order of the places in the text, before what stands at the
       // same place.
@@ -56,16 +56,20 @@ std::optional<CaretPlace> CalcView::ErrorCaret(std::string_view box_text) const 
   return CaretFor(box_text, run.errors.back().line, run.errors.back().column);
 }
 
-CalcView CalcSource(Session& session, std::string source, Utf8Damage damage) {
+CalcView CalcSource(Session& session, std::string source, Utf8Damage damage,
+                    std::vector<LostCharacter> lost) {
   CalcView view;
   view.source = std::move(source);
   view.utf8_damage = damage;
+  view.lost = std::move(lost);
   view.run = session.Run(view.source);
   return view;
 }
 
 CalcView CalcBox(Session& session, std::string_view box_text) {
-  return CalcSource(session, ScriptFileFromBoxText(box_text));
+  std::vector<LostCharacter> lost;
+  std::string source = ScriptFileFromBoxText(box_text, &lost);
+  return CalcSource(session, std::move(source), {}, std::move(lost));
 }
 
 }  // namespace orbelin

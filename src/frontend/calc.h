@@ -10,14 +10,16 @@
 #include <vector>
 
 #include "frontend/diagnostic.h"
+#include "frontend/explain.h"
+#include "frontend/lost_characters.h"
 #include "frontend/script_bytes.h"
-#include "interp/explain.h"
 #include "interp/run_result.h"
 #include "interp/session.h"
 
 namespace orbelin {
 
-// The window's message after a run with errors, worded as the handheld's.
+// The window's message after a run with errors, worded as Orbelin has
+// always worded it.
 inline constexpr const char* kCompilationErrors = "Compilation errors\n";
 
 struct CalcView {
@@ -26,6 +28,9 @@ struct CalcView {
   // Bytes of a script read as UTF-8 that were no UTF-8 (they ran as '?'):
   // a warning among the explanations.
   Utf8Damage utf8_damage;
+  // The characters that became '?' in `source` when it was made from
+  // UTF-8, for the hints that name them.
+  std::vector<LostCharacter> lost;
 
   bool has_errors() const { return !run.clean(); }
   // The errors in the order of their places in the text, and the warnings
@@ -49,8 +54,9 @@ struct CalcView {
 Explanation Utf8Warning(const Utf8Damage& damage);
 
 // Runs a text in the session as it stands (Windows-1252 bytes); `damage`
-// is what decoding its file changed (DecodeScript).
-CalcView CalcSource(Session& session, std::string source, Utf8Damage damage = {});
+// and `lost` are what decoding its file changed (DecodeScript).
+CalcView CalcSource(Session& session, std::string source, Utf8Damage damage = {},
+                    std::vector<LostCharacter> lost = {});
 
 // Runs the text of a box (UTF-8, "\n" line ends) as the bytes it is saved
 // as: Windows-1252 with CR LF line ends and the closing NUL.

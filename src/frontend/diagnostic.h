@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "interp/explain.h"
+#include "frontend/explain.h"
 
 namespace orbelin {
 

@@ -35,6 +35,35 @@ bool Numbers(std::string_view text, std::vector<double>* numbers) {
   return true;
 }
 
+bool IsHemisphere(char c) {
+  const char f = FoldAscii(c);
+  return f == 'N' || f == 'S' || f == 'E' || f == 'W';
+}
+
+// "N 48 14.120 E 011 29.870" as "N 48° 14.120 E 011° 29.870": a degree sign
+// after the first number of each half that lacks one. In a shell the sign
+// is awkward to type, and here, unlike in a script, a letter and numbers
+// can mean nothing but a coordinate.
+std::string WithDegreeSigns(std::string_view text) {
+  constexpr std::string_view kSign = "\xC2\xB0";
+  std::string out;
+  for (size_t i = 0; i < text.size();) {
+    const bool starts_half =
+        IsHemisphere(text[i]) && (i == 0 || text[i - 1] == ' ' || text[i - 1] == ',');
+    out += text[i++];
+    if (!starts_half) continue;
+    size_t j = i;
+    while (j < text.size() && text[j] == ' ') ++j;
+    size_t end = j;
+    while (end < text.size() && (IsAsciiDigit(text[end]) || text[end] == '.')) ++end;
+    if (end == j) continue;
+    out.append(text, i, end - i);
+    i = end;
+    if (text.substr(i, kSign.size()) != kSign) out += kSign;
+  }
+  return out;
+}
+
 }  // namespace
 
 GeoPointReading ReadGeoPoint(std::string_view text) {
@@ -50,13 +79,7 @@ GeoPointReading ReadGeoPoint(std::string_view text) {
   // Letters first: the form of cache pages, read by the script's own rule
   // for a pasted coordinate, so that --near takes what a script takes.
   if (!IsAsciiDigit(text[first]) && text[first] != '-' && text[first] != '.') {
-    // Without a degree sign the text is names and numbers to the scanner;
-    // what it lacks is the sign.
-    if (text.find("\xC2\xB0") == std::string_view::npos) {
-      r.error = no_point + "each half needs the degree sign after its degrees; " + form + ".";
-      return r;
-    }
-    PairReading pair = ReadCoordinatePair(text);
+    PairReading pair = ReadCoordinatePair(WithDegreeSigns(text));
     if (!pair.point) {
       // The pair reader's own advice says how to write it.
       r.error = no_point + pair.why +

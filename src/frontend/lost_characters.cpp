@@ -22,6 +22,22 @@ std::u32string CharactersLostOnSave(std::string_view text) {
   return lost;
 }
 
+std::vector<LostCharacter> LostCharacterPlaces(std::string_view utf8, std::string_view converted) {
+  std::vector<LostCharacter> lost;
+  size_t j = 0;
+  for (size_t i = 0; i < utf8.size() && j < converted.size();) {
+    char32_t cp = U'?';
+    const size_t length = DecodeUtf8(utf8, i, &cp);
+    i += length == 0 ? 1 : length;
+    if (cp == U'\n' && converted[j] == '\r' && (i < 2 || utf8[i - 2] != '\r')) ++j;
+    if (length != 0 && cp != U'?' && j < converted.size() && converted[j] == '?') {
+      lost.push_back({j, cp});
+    }
+    ++j;
+  }
+  return lost;
+}
+
 std::string ListCharacters(std::u32string_view characters, std::string_view word) {
   std::string list;
   for (size_t i = 0; i < characters.size(); ++i) {

@@ -63,7 +63,8 @@ Utf8Damage FindUtf8Damage(std::string_view utf8) {
   return damage;
 }
 
-std::string DecodeScript(std::string bytes, SourceEncoding encoding, Utf8Damage* damage) {
+std::string DecodeScript(std::string bytes, SourceEncoding encoding, Utf8Damage* damage,
+                         std::vector<LostCharacter>* lost) {
   const std::string_view text = bytes;
   // Editors on Windows start UTF-8 files with a byte-order mark: it says
   // UTF-8 and is no part of the script.
@@ -72,7 +73,9 @@ std::string DecodeScript(std::string bytes, SourceEncoding encoding, Utf8Damage*
       encoding == SourceEncoding::kUtf8 || (encoding == SourceEncoding::kAuto && ReadsAsUtf8(text));
   if (!utf8) return bytes;
   if (damage != nullptr && !IsValidUtf8(body)) *damage = FindUtf8Damage(body);
-  return Utf8ToCp1252(body);
+  std::string converted = Utf8ToCp1252(body);
+  if (lost != nullptr) *lost = LostCharacterPlaces(body, converted);
+  return converted;
 }
 
 std::string BoxTextFromFile(std::string_view bytes) {
@@ -86,8 +89,9 @@ std::string BoxTextFromScriptFile(std::string_view bytes) {
   return LineFeeds(bytes);
 }
 
-std::string ScriptFileFromBoxText(std::string_view text) {
+std::string ScriptFileFromBoxText(std::string_view text, std::vector<LostCharacter>* lost) {
   std::string bytes = Utf8ToCp1252(CrLf(text));
+  if (lost) *lost = LostCharacterPlaces(text, bytes);
   bytes += '\0';
   return bytes;
 }

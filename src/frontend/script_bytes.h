@@ -1,13 +1,17 @@
 // A script between its file's bytes and the text the front ends show.
 //
 // On disk a script is Windows-1252 with CR LF line ends and one NUL byte at
-// the end (as the handheld saved it), or UTF-8 when another editor wrote it.
+// the end (as Orbelin has always saved scripts), or UTF-8 when another
+// editor wrote it.
 // The window's box and the page hold Unicode (UTF-8 here) with "\n" line
 // ends; the interpreter runs Windows-1252.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "frontend/lost_characters.h"
 
 namespace orbelin {
 
@@ -40,8 +44,10 @@ Utf8Damage FindUtf8Damage(std::string_view utf8);
 // form becomes '?'; a UTF-8 byte-order mark at the start is dropped (in
 // kCp1252 mode the bytes stay as they are). Bytes that need no change are
 // handed back without a copy: a script may be megabytes long. Where the
-// bytes are read as UTF-8 and some are not, *damage says where.
-std::string DecodeScript(std::string bytes, SourceEncoding encoding, Utf8Damage* damage = nullptr);
+// bytes are read as UTF-8 and some are not, *damage says where; with `lost`,
+// the characters Windows-1252 has no byte for, which became '?', and where.
+std::string DecodeScript(std::string bytes, SourceEncoding encoding, Utf8Damage* damage = nullptr,
+                         std::vector<LostCharacter>* lost = nullptr);
 
 // A file's text as a box shows it: the bytes up to the first NUL (a saved
 // script ends with one), converted from Windows-1252 to UTF-8, with CR LF and
@@ -53,11 +59,12 @@ std::string BoxTextFromFile(std::string_view bytes);
 // dropped).
 std::string BoxTextFromScriptFile(std::string_view bytes);
 
-// The bytes of a saved script: line ends become CR LF, as the handheld's
-// boxes had them, the text becomes Windows-1252 ('?' for a character it
+// The bytes of a saved script: line ends become CR LF, as Orbelin's script
+// files have always had them, the text becomes Windows-1252 ('?' for a character it
 // cannot hold) and one NUL byte ends it. This is also the text a Calc of the
-// box runs.
-std::string ScriptFileFromBoxText(std::string_view text);
+// box runs. With `lost`, the characters that became '?' and where.
+std::string ScriptFileFromBoxText(std::string_view text,
+                                  std::vector<LostCharacter>* lost = nullptr);
 
 // The same layout in UTF-8, where Windows-1252 would lose characters: CR LF
 // line ends and the closing NUL, every character kept. Load reads it back as

@@ -24,7 +24,7 @@ std::vector<std::string> PlanRefusals(const ScriptFileNames& names) {
 // Runs `source` once the results file is known to be writable, then writes
 // the results and the listing.
 FileCalc RunAndWrite(Session& session, const ScriptFileNames& names, std::string source,
-                     Utf8Damage damage = {}) {
+                     Utf8Damage damage = {}, std::vector<LostCharacter> lost = {}) {
   FileCalc calc;
   if (!names.results.empty()) {
     if (std::error_code error = CheckWritable(names.results)) {
@@ -33,7 +33,7 @@ FileCalc RunAndWrite(Session& session, const ScriptFileNames& names, std::string
       return calc;
     }
   }
-  calc.view = CalcSource(session, std::move(source), damage);
+  calc.view = CalcSource(session, std::move(source), damage, std::move(lost));
   if (!names.results.empty()) {
     calc.results_error = WriteOutputFile(names.results, calc.view.run.results);
   }
@@ -96,8 +96,9 @@ FileCalc CalcScriptFile(Session& session, const ScriptFileNames& names, SourceEn
   std::optional<std::string> bytes = ReadWholeFile(names.script, &error);
   if (!bytes) return NotRun(FileCalcStatus::kScriptUnreadable, error);
   Utf8Damage damage;
-  std::string source = DecodeScript(std::move(*bytes), encoding, &damage);
-  return RunAndWrite(session, names, std::move(source), damage);
+  std::vector<LostCharacter> lost;
+  std::string source = DecodeScript(std::move(*bytes), encoding, &damage, &lost);
+  return RunAndWrite(session, names, std::move(source), damage, std::move(lost));
 }
 
 FileCalc CalcSavedBox(Session& session, const ScriptFileNames& names, std::string_view box_text) {
@@ -105,13 +106,15 @@ FileCalc CalcSavedBox(Session& session, const ScriptFileNames& names, std::strin
   if (std::error_code error = CheckReadable(names.script)) {
     return NotRun(FileCalcStatus::kScriptUnreadable, error);
   }
-  return RunAndWrite(session, names, ScriptFileFromBoxText(box_text));
+  std::vector<LostCharacter> lost;
+  std::string source = ScriptFileFromBoxText(box_text, &lost);
+  return RunAndWrite(session, names, std::move(source), {}, std::move(lost));
 }
 
 FileCalc CalcText(Session& session, const ScriptFileNames& outputs, std::string source,
-                  Utf8Damage damage) {
+                  Utf8Damage damage, std::vector<LostCharacter> lost) {
   if (std::optional<FileCalc> refused = Refused(outputs)) return std::move(*refused);
-  return RunAndWrite(session, outputs, std::move(source), damage);
+  return RunAndWrite(session, outputs, std::move(source), damage, std::move(lost));
 }
 
 }  // namespace orbelin

@@ -58,8 +58,8 @@ FileCalc CalcSavedBox(Session& session, const ScriptFileNames& names, std::strin
 
 // A text that has no file (standard input, the command line's text); its
 // results and listing go where `outputs` names them, if anywhere. `damage`
-// is what decoding it changed (DecodeScript).
+// and `lost` are what decoding it changed (DecodeScript).
 FileCalc CalcText(Session& session, const ScriptFileNames& outputs, std::string source,
-                  Utf8Damage damage = {});
+                  Utf8Damage damage = {}, std::vector<LostCharacter> lost = {});
 
 }  // namespace orbelin

@@ -98,13 +98,33 @@ std::optional<double> ReadDistance(std::string_view text, std::string* error) {
   const std::from_chars_result r = std::from_chars(t.data(), t.data() + end, number);
   std::string unit(Trim(t.substr(end)));
   for (char& c : unit) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  // The units by their symbols and their names, as people write them.
+  struct Unit {
+    const char* name;
+    double metres;
+  };
+  static constexpr Unit kUnits[] = {
+      {"m", 1.0},
+      {"metre", 1.0},
+      {"metres", 1.0},
+      {"meter", 1.0},
+      {"meters", 1.0},
+      {"km", 1000.0},
+      {"kilometre", 1000.0},
+      {"kilometres", 1000.0},
+      {"kilometer", 1000.0},
+      {"kilometers", 1000.0},
+      // the international mile and foot
+      {"mi", 1609.344},
+      {"mile", 1609.344},
+      {"miles", 1609.344},
+      {"ft", 0.3048},
+      {"foot", 0.3048},
+      {"feet", 0.3048},
+  };
   double metres_per_unit = 0.0;
-  if (unit == "m") {
-    metres_per_unit = 1.0;
-  } else if (unit == "km") {
-    metres_per_unit = 1000.0;
-  } else if (unit == "mi") {
-    metres_per_unit = 1609.344;  // the international mile
+  for (const Unit& u : kUnits) {
+    if (unit == u.name) metres_per_unit = u.metres;
   }
   if (end == 0 || r.ec != std::errc() || r.ptr != t.data() + end || metres_per_unit == 0.0 ||
       !maths::isfinite(number)) {

@@ -78,10 +78,14 @@ inline bool HasSigns(std::string_view text) {
 
 // Whether a word of the text answers a word asked for: it begins with it
 // ("enigma" finds ENIGMARUN), or is a stem of it of four letters or more
-// ("project" answers "projection", "error" answers "errors").
+// that it goes on from by three letters at most ("project" answers
+// "projection", "error" answers "errors"). A word asked for of one or two
+// letters must be the word itself.
 inline bool Answers(std::string_view text_word, std::string_view asked) {
+  if (asked.size() < 3) return text_word == asked;
   if (text_word.starts_with(asked)) return true;
-  return text_word.size() >= 4 && asked.starts_with(text_word);
+  return text_word.size() >= 4 && asked.starts_with(text_word) &&
+         asked.size() <= text_word.size() + 3;
 }
 
 }  // namespace orbelin::help_search

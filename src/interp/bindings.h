@@ -129,4 +129,36 @@ void HandleEnigmaWheels(Runtime& rt, const CallArgs& a);  // ENIGMAWHEELS
 // The linear solver (lin3_binding.cpp).
 void HandleLin3(Runtime& rt, const CallArgs& a);  // LIN3(a1, b1, c1, d1, ..., d3, X, Y, Z)
 
+// The puzzle toolbox (puzzle_bindings.cpp).
+double FnAzsum(Runtime& rt, const CallArgs& a);         // AZSUM('text'): A = 1 ... Z = 26
+double FnZasum(Runtime& rt, const CallArgs& a);         // ZASUM('text'): Z = 1 ... A = 26
+void ItemAztext(Runtime& rt, const CallArgs& a);        // AZTEXT('8 5 12 12 15')
+void ItemCaesar(Runtime& rt, const CallArgs& a);        // CAESAR('text', shift)
+void ItemCaesarAll(Runtime& rt, const CallArgs& a);     // CAESARALL('text'): the 25 shifts
+void ItemAtbash(Runtime& rt, const CallArgs& a);        // ATBASH('text')
+double FnRom2Num(Runtime& rt, const CallArgs& a);       // ROM2NUM('MCMXCIV')
+void ItemNum2Rom(Runtime& rt, const CallArgs& a);       // NUM2ROM(n)
+double FnBase2Num(Runtime& rt, const CallArgs& a);      // BASE2NUM('1A3F', base)
+void ItemNum2Base(Runtime& rt, const CallArgs& a);      // NUM2BASE(n, base)
+void ItemText2Codes(Runtime& rt, const CallArgs& a);    // TEXT2CODES('text', base)
+void ItemCodes2Text(Runtime& rt, const CallArgs& a);    // CODES2TEXT('72 105', base)
+double FnNthPrime(Runtime& rt, const CallArgs& a);      // NTHPRIME(n)
+double FnIsPrime(Runtime& rt, const CallArgs& a);       // ISPRIME(n): 1 or 0
+void ItemPrimeFactors(Runtime& rt, const CallArgs& a);  // PRIMEFACTORS(n): 2^3 * 3^2 * 5
+double FnWeekday(Runtime& rt, const CallArgs& a);       // WEEKDAY(y, m, d): 1 Monday ... 7
+double FnDaysBetween(Runtime& rt, const CallArgs& a);   // DAYSBETWEEN(y1, m1, d1, y2, m2, d2)
+void HandleDatePlus(Runtime& rt, const CallArgs& a);    // DATEPLUS(y, m, d, days, Y, M, D)
+void ItemWdate(Runtime& rt, const CallArgs& a);         // WDATE(y, m, d): Friday 2024-03-15
+void ItemPolye(Runtime& rt, const CallArgs& a);  // POLYE('text', 'key'): '' for the plain square
+void ItemPolyd(Runtime& rt, const CallArgs& a);  // POLYD('23 15 31', 'key')
+void ItemPlayfaire(Runtime& rt, const CallArgs& a);  // PLAYFAIRE('text', 'key')
+void ItemPlayfaird(Runtime& rt, const CallArgs& a);  // PLAYFAIRD('BM OD ZB', 'key')
+void ItemBacone(Runtime& rt, const CallArgs& a);     // BACONE('text', 24 or 26)
+void ItemBacond(Runtime& rt, const CallArgs& a);     // BACOND('AABBB AABAA', 24 or 26)
+void ItemRaile(Runtime& rt, const CallArgs& a);      // RAILE('text', rails)
+void ItemRaild(Runtime& rt, const CallArgs& a);      // RAILD('text', rails)
+void ItemText2Taps(Runtime& rt, const CallArgs& a);  // TEXT2TAPS('HELLO'): 44 33 555 555 666
+void ItemTaps2Text(Runtime& rt, const CallArgs& a);  // TAPS2TEXT('44 33 555 555 666')
+void ItemText2Keys(Runtime& rt, const CallArgs& a);  // TEXT2KEYS('HELLO'): 43556
+
 }  // namespace orbelin

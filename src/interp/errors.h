@@ -48,8 +48,26 @@
   X(BadCodeLength,    136, "no such length")                                 \
   X(NoSuchPlace,      137, "no such position")                               \
   X(OutsideGrid,      138, "outside the grid")                               \
-  X(BadOsgbReference, 139, "not a British grid reference")                \
-  X(NoAustrianZone,   140, "no such Austrian meridian")
+  X(BadOsgbReference, 139, "not a British grid reference")                  \
+  X(NoAustrianZone,   140, "no such Austrian meridian")                      \
+  X(NoLetterNumber,   150, "No letter for this number")                      \
+  X(ShiftNotWhole,    151, "Shift must be a whole number")                   \
+  X(NotRoman,         152, "Not a Roman numeral")                            \
+  X(NoRoman,          153, "No Roman numeral for this number")               \
+  X(BadBase,          154, "Base must be 2 to 36")                           \
+  X(NotInBase,        155, "Not a number in this base")                      \
+  X(NotWholeInRange,  156, "Number not whole or out of range")               \
+  X(NotCharCode,      157, "Not a character code")                           \
+  X(NoNthPrime,       158, "No prime for this index")                        \
+  X(NotADate,         159, "Not a date")                                     \
+  X(DateOutOfRange,   160, "Date out of range")                              \
+  X(KeyNotLetters,    161, "Key must be letters")                            \
+  X(NotPolybius,      162, "Not a Polybius code")                            \
+  X(NotPlayfair,      163, "Not a Playfair text")                            \
+  X(BadBaconAlphabet, 164, "Bacon alphabet must be 24 or 26")                \
+  X(NotBacon,         165, "Not a Bacon code")                               \
+  X(BadRails,         166, "Rails must be 2 to 10")                          \
+  X(NotKeypadTaps,    167, "Not keypad taps")
 // clang-format on
 
 namespace orbelin {

@@ -9,6 +9,7 @@ namespace orbelin {
 namespace {
 
 constexpr char kDegreeSign = '\xB0';
+constexpr char kNoBreakSpace = '\xA0';
 // As many bytes of a number as a number literal keeps.
 constexpr size_t kNumberBytes = 19;
 
@@ -18,8 +19,10 @@ struct Reader {
 
   char At(size_t i) const { return i < text.size() ? text[i] : '\0'; }
   char Byte() const { return At(p); }
+  // A blank, or the no-break space that web pages put between the parts of
+  // a coordinate (copied with it, it looks like a blank).
   void SkipBlanks() {
-    while (Byte() == ' ') ++p;
+    while (Byte() == ' ' || Byte() == kNoBreakSpace) ++p;
   }
   // Digits, optionally a point and more digits; false (p unchanged) when
   // no digit stands here or the point has no digit after it.

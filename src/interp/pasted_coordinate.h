@@ -4,8 +4,9 @@
 //
 //   N 48° 12.345     N48°12.345     n 48° 12' 20.7"     N 48.20575°
 //
-// Blanks may follow the letter, the degree sign and the minute mark. The
-// text is Windows-1252 (the degree sign is 0xB0); letters in either case.
+// Blanks (or no-break spaces, as copied from web pages) may follow the
+// letter, the degree sign and the minute mark. The text is Windows-1252 (the
+// degree sign is 0xB0); letters in either case.
 //
 // Before the degree sign nothing is decided: "N 48" without it is the name N
 // and the number 48, as it always was. From the degree sign on the text is

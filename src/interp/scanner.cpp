@@ -278,10 +278,12 @@ void Scanner::ScanToken() {
   if (c == 0) {
     t.terminal = kEof;
   } else if (c >= 'A' && c <= 'Z') {
-    // A pasted coordinate's letter is followed by a blank or a digit; the
-    // keywords that share its letters go straight on to ScanName.
-    const bool pasted = (c == 'N' || c == 'S' || c == 'E' || c == 'W') && pos_ + 1 < size_ &&
-                        (text_[pos_ + 1] == ' ' || IsAsciiDigit(text_[pos_ + 1]));
+    // A pasted coordinate's letter is followed by a blank (or a no-break
+    // space) or a digit; the keywords that share its letters go straight on
+    // to ScanName.
+    const bool pasted =
+        (c == 'N' || c == 'S' || c == 'E' || c == 'W') && pos_ + 1 < size_ &&
+        (text_[pos_ + 1] == ' ' || text_[pos_ + 1] == '\xA0' || IsAsciiDigit(text_[pos_ + 1]));
     t.terminal = pasted ? ScanPasted() : -1;
     if (t.terminal < 0) t.terminal = ScanName();
   } else if (IsAsciiDigit(c)) {

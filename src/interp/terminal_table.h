@@ -128,6 +128,36 @@
   X(Wdms,         "WDMS",         kItem,         "NN",              ItemWdms)     \
   X(Gps2Dhdn,     "GPS2DHDN",     kStatement,    "NNNVV",           HandleGps2Dhdn) \
   X(Dhdn2Gps,     "DHDN2GPS",     kStatement,    "NNVV",            HandleDhdn2Gps) \
+  X(Azsum,        "AZSUM",        kFunction,     "S",               FnAzsum)      \
+  X(Zasum,        "ZASUM",        kFunction,     "S",               FnZasum)      \
+  X(Aztext,       "AZTEXT",       kItem,         "S",               ItemAztext)   \
+  X(Caesar,       "CAESAR",       kItem,         "SN",              ItemCaesar)   \
+  X(CaesarAll,    "CAESARALL",    kItem,         "S",               ItemCaesarAll) \
+  X(Atbash,       "ATBASH",       kItem,         "S",               ItemAtbash)   \
+  X(Rom2Num,      "ROM2NUM",      kFunction,     "S",               FnRom2Num)    \
+  X(Num2Rom,      "NUM2ROM",      kItem,         "N",               ItemNum2Rom)  \
+  X(Base2Num,     "BASE2NUM",     kFunction,     "SN",              FnBase2Num)   \
+  X(Num2Base,     "NUM2BASE",     kItem,         "NN",              ItemNum2Base) \
+  X(Text2Codes,   "TEXT2CODES",   kItem,         "SN",              ItemText2Codes) \
+  X(Codes2Text,   "CODES2TEXT",   kItem,         "SN",              ItemCodes2Text) \
+  X(NthPrime,     "NTHPRIME",     kFunction,     "N",               FnNthPrime)   \
+  X(IsPrime,      "ISPRIME",      kFunction,     "N",               FnIsPrime)    \
+  X(PrimeFactors, "PRIMEFACTORS", kItem,         "N",               ItemPrimeFactors) \
+  X(Weekday,      "WEEKDAY",      kFunction,     "NNN",             FnWeekday)    \
+  X(DaysBetween,  "DAYSBETWEEN",  kFunction,     "NNNNNN",          FnDaysBetween) \
+  X(DatePlus,     "DATEPLUS",     kStatement,    "NNNNVVV",         HandleDatePlus) \
+  X(Wdate,        "WDATE",        kItem,         "NNN",             ItemWdate)    \
+  X(Polye,        "POLYE",        kItem,         "SS",              ItemPolye)    \
+  X(Polyd,        "POLYD",        kItem,         "SS",              ItemPolyd)    \
+  X(Playfaire,    "PLAYFAIRE",    kItem,         "SS",              ItemPlayfaire) \
+  X(Playfaird,    "PLAYFAIRD",    kItem,         "SS",              ItemPlayfaird) \
+  X(Bacone,       "BACONE",       kItem,         "SN",              ItemBacone)   \
+  X(Bacond,       "BACOND",       kItem,         "SN",              ItemBacond)   \
+  X(Raile,        "RAILE",        kItem,         "SN",              ItemRaile)    \
+  X(Raild,        "RAILD",        kItem,         "SN",              ItemRaild)    \
+  X(Text2Taps,    "TEXT2TAPS",    kItem,         "S",               ItemText2Taps) \
+  X(Taps2Text,    "TAPS2TEXT",    kItem,         "S",               ItemTaps2Text) \
+  X(Text2Keys,    "TEXT2KEYS",    kItem,         "S",               ItemText2Keys) \
   X(Gps2Mgrs,     "GPS2MGRS",     kStatement,    "NNVVVV",          HandleGps2Mgrs) \
   X(Mgrs2Gps,     "MGRS2GPS",     kStatement,    "SVV",             HandleMgrs2Gps) \
   X(Wmgrs,        "WMGRS",        kItem,         "NNNN:5",          ItemWmgrs)    \

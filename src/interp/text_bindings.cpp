@@ -4,6 +4,7 @@
 
 #include "interp/bindings.h"
 #include "interp/errors.h"
+#include "interp/text_notices.h"
 #include "text/ciphers.h"
 #include "text/enigma.h"
 #include "text/key_notices.h"
@@ -12,23 +13,9 @@
 #include "text/plugboard.h"
 #include "text/text_notice.h"
 #include "text/text_state.h"
+#include "text/word_value.h"
 
 namespace orbelin {
-
-namespace {
-
-// The library's words on an odd input, located at the call.
-void Say(Runtime& rt, std::vector<TextNotice> notices) {
-  for (TextNotice& n : notices) {
-    if (n.kind == TextNotice::Kind::kNote) {
-      rt.Note(std::move(n.message), std::move(n.hint));
-    } else {
-      rt.Warn(std::move(n.message), std::move(n.hint));
-    }
-  }
-}
-
-}  // namespace
 
 double FnQsum(Runtime&, const CallArgs& a) {
   return Qsum(a.num[0]);
@@ -47,35 +34,44 @@ double FnKqsum(Runtime& rt, const CallArgs& a) {
   }
   return Kqsum(x);
 }
-double FnAlpha(Runtime&, const CallArgs& a) {
-  return Alpha(a.str[0].view());
+// Accented letters count 0 in these sums, as they always have; the run
+// says so, since a puzzle may mean them as letters.
+namespace {
+double Counted(Runtime& rt, const char* keyword, double value, const CallArgs& a) {
+  Say(rt, UncountedNotices(keyword, a.str[0].view()));
+  return value;
 }
-double FnSumrom(Runtime&, const CallArgs& a) {
-  return AlphabetSum(kSumRom, a.str[0].view());
+}  // namespace
+
+double FnAlpha(Runtime& rt, const CallArgs& a) {
+  return Counted(rt, "ALPHA", Alpha(a.str[0].view()), a);
 }
-double FnSumkas(Runtime&, const CallArgs& a) {
-  return AlphabetSum(kSumKas, a.str[0].view());
+double FnSumrom(Runtime& rt, const CallArgs& a) {
+  return Counted(rt, "SUMROM", AlphabetSum(kSumRom, a.str[0].view()), a);
 }
-double FnSumjen(Runtime&, const CallArgs& a) {
-  return AlphabetSum(kSumJen, a.str[0].view());
+double FnSumkas(Runtime& rt, const CallArgs& a) {
+  return Counted(rt, "SUMKAS", AlphabetSum(kSumKas, a.str[0].view()), a);
 }
-double FnSummer(Runtime&, const CallArgs& a) {
-  return AlphabetSum(kSumMer, a.str[0].view());
+double FnSumjen(Runtime& rt, const CallArgs& a) {
+  return Counted(rt, "SUMJEN", AlphabetSum(kSumJen, a.str[0].view()), a);
 }
-double FnSumkah(Runtime&, const CallArgs& a) {
-  return AlphabetSum(kSumKah, a.str[0].view());
+double FnSummer(Runtime& rt, const CallArgs& a) {
+  return Counted(rt, "SUMMER", AlphabetSum(kSumMer, a.str[0].view()), a);
 }
-double FnSummey(Runtime&, const CallArgs& a) {
-  return AlphabetSum(kSumMey, a.str[0].view());
+double FnSumkah(Runtime& rt, const CallArgs& a) {
+  return Counted(rt, "SUMKAH", AlphabetSum(kSumKah, a.str[0].view()), a);
 }
-double FnSumker(Runtime&, const CallArgs& a) {
-  return AlphabetSum(kSumKer, a.str[0].view());
+double FnSummey(Runtime& rt, const CallArgs& a) {
+  return Counted(rt, "SUMMEY", AlphabetSum(kSumMey, a.str[0].view()), a);
 }
-double FnSumdev(Runtime&, const CallArgs& a) {
-  return AlphabetSum(kSumDev, a.str[0].view());
+double FnSumker(Runtime& rt, const CallArgs& a) {
+  return Counted(rt, "SUMKER", AlphabetSum(kSumKer, a.str[0].view()), a);
 }
-double FnSumeyr(Runtime&, const CallArgs& a) {
-  return AlphabetSum(kSumEyr, a.str[0].view());
+double FnSumdev(Runtime& rt, const CallArgs& a) {
+  return Counted(rt, "SUMDEV", AlphabetSum(kSumDev, a.str[0].view()), a);
+}
+double FnSumeyr(Runtime& rt, const CallArgs& a) {
+  return Counted(rt, "SUMEYR", AlphabetSum(kSumEyr, a.str[0].view()), a);
 }
 
 void HandleVigi(Runtime& rt, const CallArgs& a) {

@@ -1,5 +1,5 @@
-// Orbelin's home folder, which stands in for the program folder of the
-// handheld (program folders are not writable here): "Orbelin.ini",
+// Orbelin's home folder, where its settings live (a program's own folder is
+// not writable here): "Orbelin.ini",
 // "Orbelin.def" and the example scripts live in it, and the file dialogs
 // start there.
 #pragma once

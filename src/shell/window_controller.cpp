@@ -57,7 +57,8 @@ void WindowController::Start(const std::string& file) {
   std::string settings_note;
   ReadSettings(program_folder_, &hand_off_folder_, &settings_note);
   if (!settings_note.empty()) platform_.ShowWarning(settings_note);
-  // The handheld's root folder is no place an ordinary user may write:
+  // The root folder, where the exchange file has always gone without a
+  // folder named for it, is no place an ordinary user may write:
   // without a folder of its own the file goes to the home folder.
   hand_off_folder_default_ = hand_off_folder_.empty();
   if (hand_off_folder_default_) {
@@ -326,7 +327,7 @@ void WindowController::HandOff() {
       platform_.ShowError("OziExplore not running");
       break;
     case SendResult::kCannotWrite:
-      // The handheld's words, then which file and why.
+      // Orbelin's own words, then which file and why.
       platform_.ShowError("Can not write file!\n" + ExchangeFilePath(hand_off_folder_) + ": " +
                           error.message() + ".");
       break;

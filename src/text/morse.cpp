@@ -178,18 +178,55 @@ std::vector<TextNotice> MorseNotices(std::string_view text) {
   return notices;
 }
 
+namespace {
+
+// The word gap as puzzles write it between the codes of two words.
+bool IsGapMark(char c) {
+  return c == '/' || c == '|';
+}
+
+bool IsSeparator(char c) {
+  return c == ' ' || IsGapMark(c);
+}
+
+// The gap marks in the run of blanks and marks from i on; *end is where the
+// run ends.
+int GapMarks(std::string_view text, size_t i, size_t* end) {
+  int marks = 0;
+  for (; i < text.size() && IsSeparator(text[i]); ++i) marks += IsGapMark(text[i]) ? 1 : 0;
+  *end = i;
+  return marks;
+}
+
+void WriteBlanks(TextSink& out, int n) {
+  for (; n > 0; --n) out.Write(" ");
+}
+
+}  // namespace
+
+// Groups end at a blank, a slash or a bar. A run of blanks with a slash or
+// bar in it is a word gap: each mark writes one blank and the blanks around
+// the marks count for nothing. Where there is no mark, the blanks are read
+// as they always were: one ends the group, each further one writes a blank.
 void MorseDecode(TextSink& out, std::string_view text, bool debug) {
   if (debug) {
     out.Write(text);
     out.Write("\n");
   }
   size_t i = 0;
+  {
+    size_t end;
+    const int marks = GapMarks(text, 0, &end);
+    if (marks > 0) {
+      WriteBlanks(out, marks);
+      i = end;
+      if (i == text.size()) return;
+    }
+  }
   for (;;) {
     size_t start = i;
-    while (i < text.size() && text[i] != ' ') ++i;
+    while (i < text.size() && !IsSeparator(text[i])) ++i;
     std::string_view group = text.substr(start, i - start);
-    bool last = i == text.size();
-    if (!last) ++i;  // the one blank that ended the group
 
     int row = MorseFindCode(group);  // no code is longer than nine
     if (row < 0) {
@@ -200,7 +237,17 @@ void MorseDecode(TextSink& out, std::string_view text, bool debug) {
       if (debug) out.Write(group);
       out.Write(kMorseTable[row].plain);
     }
-    if (last) break;
+
+    size_t end;
+    const int marks = GapMarks(text, i, &end);
+    if (marks > 0) {
+      WriteBlanks(out, marks);
+      i = end;
+      if (i == text.size()) break;
+      continue;
+    }
+    if (i == text.size()) break;
+    ++i;  // the one blank that ended the group
     for (; i < text.size() && text[i] == ' '; ++i) out.Write(" ");
   }
 }

@@ -40,10 +40,12 @@ int MorseEncode(TextSink& out, std::string_view text, bool debug);
 std::vector<TextNotice> MorseNotices(std::string_view text);
 
 // Writes the plain text of each blank-separated group; a gap of k blanks
-// gives k - 1 blanks. A group that is no code, a run of more than nine
-// characters included, is written whole as ">group<"; so is the empty group
-// before a leading blank or after a trailing one. With debug, the text and a
-// line end come first and each found group precedes its plain text.
+// gives k - 1 blanks. A slash or a vertical bar, with or without blanks
+// around it, is the word gap that puzzles write, and gives one blank. A
+// group that is no code, a run of more than nine characters included, is
+// written whole as ">group<"; so is the empty group before a leading blank
+// or after a trailing one. With debug, the text and a line end come first
+// and each found group precedes its plain text.
 void MorseDecode(TextSink& out, std::string_view text, bool debug);
 
 }  // namespace orbelin

@@ -45,6 +45,13 @@ TEST_F(Vary, TheCookbookRecipe) {
       r.err.ends_with(" s.\nKept: 3 runs.\nDropped: 985 failed a condition, 12 beyond 3.22 km.\n"))
       << r.err;
   EXPECT_FALSE(Contains(r.err, "\r")) << "no progress bar off a terminal";
+  // The same without the degree signs a shell makes awkward, and with the
+  // unit's name.
+  const Result plain = Orbelin({"vary", Path("unknown_digits.inp"), "--set", "A=0..9", "--set",
+                                "E=0..9", "--set", "H=0..9", "--where", "CHK=41", "--near",
+                                "N 48 14.120 E 011 29.870", "--within", "2miles"});
+  EXPECT_EQ(plain.status, 0) << plain.err;
+  EXPECT_EQ(plain.out, kRecipeTable);
   const std::string cookbook =
       ReadBytes(fs::path(ORBELIN_SOURCE_DIR) / "docs/handbook/cookbook.md");
   EXPECT_TRUE(Contains(cookbook, "```text\n" + std::string(kRecipeTable) + "```\n"))
@@ -96,6 +103,10 @@ TEST_F(Vary, MistakesStopItBeforeAnythingRuns) {
       {{"vary", f, "--set", "A=1", "--within", "1km"}, "orbelin: --within needs --near"},
       {{"vary", f, "--set", "A=1", "--near", "N 48\xC2\xB0 12.5"},
        "orbelin: --near: 'N 48\xC2\xB0 12.5' is no point: the longitude is missing"},
+      // The latitude is wrong, not the longitude's missing degree sign.
+      {{"vary", f, "--set", "A=1", "--near", "N 91\xC2\xB0 0 E 0"},
+       "orbelin: --near: 'N 91\xC2\xB0 0 E 0' is no point: the pair is not a place on the Earth: "
+       "the latitude is 91, beyond"},
       {{"vary", f, "--set", "A=1", "--near", "48 11", "--within", "3"},
        "orbelin: --within: '3' is no distance"},
       {{"vary", f, "--set", "A=1", "-j", "0"}, "orbelin: --jobs needs a number of cores"},

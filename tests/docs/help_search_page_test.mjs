@@ -1,39 +1,37 @@
-// The web page's help search on the same help.json: it finds what
-// `orbelin help WORD` finds, by meaning, whatever the accents and case.
-//   node help_search_page_test.mjs HELP.JSON PAGE-HELP.JS
+// The web page's help search on the same help.json: the everyday questions
+// of help_queries.txt find their entry first, as `orbelin help` finds it
+// (or the page's own entry, where the table names one).
+//   node help_search_page_test.mjs HELP.JSON PAGE-HELP.JSON PAGE-HELP.JS QUERIES
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { pathToFileURL } from 'node:url';
 
-const [json, script] = process.argv.slice(2);
-const entries = JSON.parse(readFileSync(json, 'utf8'));
-const { searchHelp } = await import(pathToFileURL(script).href);
+const [json, pageJson, script, queries] = process.argv.slice(2);
+const { searchHelp, helpData } = await import(pathToFileURL(script).href);
+const data = helpData(JSON.parse(readFileSync(json, 'utf8')), JSON.parse(readFileSync(pageJson, 'utf8')));
 
-const cases = [
-  // The entries whose keys or title answer, then the rest.
-  ['distance', ['CP', 'DISTVINCENTY', 'DISTUTM']],
-  ['projection', ['CBP']],
-  ['caesar', ['ROT13']],
-  ['utm', ['WUTM', 'GPS2UTM', 'UTM2GPS']],
-  ['VIGENÈRE', ['VIGI', 'VIGE', 'VIGD']],
-  ['vigenere', ['VIGI', 'VIGE', 'VIGD']],
-  ['enigma', ['ENIGMAINIT', 'ENIGMARUN', 'ENIGMAWHEELS', 'ENIGMAINFO']],
-  // A title, then a group's heading: the entries under it. (The page's
-  // help also holds the language chapter's sections: "Coordinate literals".)
-  ['coordinates', ['KQSUM', 'Language', 'WLAT', 'WLON', 'WGPS', 'WGK', 'WUTM', 'WGC', 'WDMS', 'CHAR', 'GMMMM']],
-  // The exact key and the message number first.
-  ['olon', ['OLAT, OLON']],
-  ['E6', ['E4 to E96']],
-];
-for (const [query, first] of cases) {
-  const keys = searchHelp(entries, query).map((e) => e.key);
-  assert.deepEqual(keys.slice(0, first.length), first, query);
+// An entry named as the table names it.
+const name = (e) => (e.kind === 'section' ? `${e.key}: ${e.title}` : e.key === 'Page' ? `Page: ${e.title}` : e.key);
+
+let count = 0;
+for (const line of readFileSync(queries, 'utf8').split('\n')) {
+  if (line === '' || line.startsWith('#')) continue;
+  const [asked, cli, page] = line.split(' | ');
+  const found = searchHelp(data, asked).entries;
+  assert.equal(found.length > 0 ? name(found[0]) : '(nothing)', page ?? cli, asked);
+  count += 1;
 }
-// Signs are looked for as they are written.
-assert.equal(searchHelp(entries, '->')[0].key, 'WRITE');
-assert.ok(searchHelp(entries, '°n').every((e) => e.text.includes('°N')));
-// Section names: the messages' groups.
-assert.ok(searchHelp(entries, 'errors').some((e) => e.key === 'E111'));
-assert.deepEqual(searchHelp(entries, 'no such word anywhere'), []);
-assert.equal(searchHelp(entries, '').length, entries.length);
-console.log(`${cases.length + 5} searches as expected`);
+assert.ok(count >= 40, `only ${count} questions`);
+
+// Signs are looked for as they are written; a letter alone is no question,
+// an accented one is looked for as it stands.
+assert.equal(searchHelp(data, '->').entries[0].key, 'WRITE');
+assert.ok(searchHelp(data, '°n').entries.every((e) => e.text.includes('°N') || e.title.includes('°N')));
+assert.deepEqual(searchHelp(data, 'a').entries, []);
+const umlaut = searchHelp(data, 'ä').entries;
+assert.ok(umlaut.length > 0 && umlaut.length < searchHelp(data, 'the').entries.length / 4);
+// A word a letter away from the handbook's is searched as that word.
+assert.equal(searchHelp(data, 'bearnig').instead, 'bearing');
+assert.deepEqual(searchHelp(data, 'xyzzy zzxq').entries, []);
+assert.equal(searchHelp(data, '').entries.length, data.entries.length);
+console.log(`${count} questions and 7 searches as expected`);

@@ -29,13 +29,24 @@ struct Result {
   std::string out, err;
 };
 
+// A scratch folder of this test in this process: the same test of another
+// build running at the same time must not empty it.
 fs::path Scratch() {
   fs::path dir =
       fs::path(testing::TempDir()) /
       ("help." + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + "." +
-       std::to_string(getpid()));  // other builds' tests run beside this one
+       std::to_string(getpid()));
   fs::remove_all(dir);
   fs::create_directories(dir);
+  // Gone when the test program ends.
+  static struct Folders {
+    std::vector<fs::path> made;
+    ~Folders() {
+      std::error_code ignored;
+      for (const fs::path& p : made) fs::remove_all(p, ignored);
+    }
+  } folders;
+  folders.made.push_back(dir);
   return dir;
 }
 
@@ -48,7 +59,7 @@ Result Orbelin(const std::string& args) {
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(dir / "out"), ReadBytes(dir / "err")};
 }
 
-// The 109 keywords: every terminal whose text is a word.
+// The keywords: every terminal whose text is a word.
 std::vector<std::string> Keywords() {
   std::vector<std::string> words;
   for (int t = 0; t < orbelin::kTerminalCount; ++t) {
@@ -79,7 +90,7 @@ std::vector<std::string> WideLines(const std::string& text) {
 
 TEST(Help, EveryKeywordHasItsEntryOnTheCommandLineInAnyCase) {
   std::vector<std::string> keywords = Keywords();
-  ASSERT_EQ(keywords.size(), 109u);
+  ASSERT_EQ(keywords.size(), 139u);
   std::string index = orbelin::HelpIndex();
   for (const std::string& k : keywords) {
     SCOPED_TRACE(k);
@@ -130,84 +141,114 @@ TEST(Help, AnUnknownWordNamesTheNearestKeywords) {
   EXPECT_EQ(orbelin::SuggestKeywords("kreuzpeilng").front(), "KREUZPEILUNG");
   EXPECT_EQ(orbelin::SuggestKeywords("sqr").front(), "SQRT");
 
-  // A known and an unknown word: the entry is printed, the status is 2.
+  // A known and an unknown word are one question: what the known one finds
+  // is listed, and the unknown one named.
   r = Orbelin("help sqrt nosuchword");
-  EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.out, *orbelin::HelpEntry("SQRT"));
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(r.out.starts_with("The handbook on 'sqrt nosuchword':\n  SQRT ")) << r.out;
+  EXPECT_NE(r.out.find("Nothing in the handbook speaks of 'nosuchword'."), std::string::npos);
+
+  // Several keywords: each entry.
+  r = Orbelin("help cp cbp");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, *orbelin::HelpEntry("CP") + "\n" + *orbelin::HelpEntry("CBP"));
 
   r = Orbelin("help");
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, orbelin::HelpIndex());
 }
 
-// Found entries by their keys; found sections as "topic: heading".
-std::vector<std::string> Names(const std::vector<orbelin::HelpFound>& found, bool sections) {
-  std::vector<std::string> names;
-  for (const orbelin::HelpFound& f : found)
-    names.push_back(sections ? f.keys + ": " + f.title : f.keys);
-  return names;
+struct Query {
+  std::string asked;
+  std::string cli;   // the entry `orbelin help` shows first
+  std::string page;  // the one the page's help shows first
+};
+
+// tests/docs/help_queries.txt, which the page's test reads too.
+std::vector<Query> Queries() {
+  std::vector<Query> queries;
+  std::istringstream in(ReadBytes(fs::path(ORBELIN_SOURCE_DIR) / "tests/docs/help_queries.txt"));
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::vector<std::string> parts;
+    for (size_t start = 0;;) {
+      const size_t bar = line.find(" | ", start);
+      parts.push_back(line.substr(start, bar - start));
+      if (bar == std::string::npos) break;
+      start = bar + 3;
+    }
+    queries.push_back({parts[0], parts.at(1), parts.size() > 2 ? parts[2] : parts[1]});
+  }
+  return queries;
 }
 
-TEST(Help, FindsByMeaning) {
-  using V = std::vector<std::string>;
-  struct Case {
-    const char* asked;
-    V named;     // entries whose keys or title answer, in the handbook's order
-    V sections;  // "topic: heading"
-  };
-  const Case cases[] = {
-      {"distance", {"CP", "DISTVINCENTY", "DISTUTM"}, {"cookbook: Distance and bearing"}},
-      {"projection", {"CBP"}, {}},
-      {"caesar", {"ROT13"}, {"cookbook: ROT13 and Caesar"}},
-      {"utm", {"WUTM", "GPS2UTM", "UTM2GPS"}, {"reference: UTM", "reference: Plane UTM"}},
-      // Accents and case do not matter.
-      {"VIGENERE", {"VIGI", "VIGE", "VIGD"}, {"cookbook: Vigenère"}},
-      {"Kruger",
-       {"WGK", "GPS2GK", "GK2GPS", "MKZ", "GPS2MGI", "MGI2GPS", "WMGI"},
-       {"reference: Gauss-Krüger and the constructions"}},
-      // Section names.
-      {"coordinates",
-       {"KQSUM"},
-       {"language: Coordinate literals", "reference: Coordinates and output"}},
-      {"errors", {}, {"messages: Syntax errors", "messages: Statement errors"}},
-      {"enigma",
-       {"ENIGMAINIT", "ENIGMARUN", "ENIGMAWHEELS", "ENIGMAINFO"},
-       {"reference: Enigma", "cookbook: Enigma"}},
-      // Every word must answer.
-      {"grid distance", {"DISTUTM"}, {}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.asked);
-    orbelin::HelpSearch found = orbelin::SearchHelp(c.asked);
-    EXPECT_EQ(Names(found.named, false), c.named);
-    V sections = Names(found.sections, true);
-    for (const std::string& s : c.sections) {
-      EXPECT_NE(std::find(sections.begin(), sections.end(), s), sections.end()) << s;
-    }
-  }
-  // Signs are looked for as they are written, in any case.
-  orbelin::HelpSearch signs = orbelin::SearchHelp("->");
-  EXPECT_NE(std::find(signs.mentioned.begin(), signs.mentioned.end(), "WRITE"),
-            signs.mentioned.end());
-  EXPECT_EQ(orbelin::SearchHelp("°n").mentioned, orbelin::SearchHelp("°N").mentioned);
-  EXPECT_TRUE(orbelin::SearchHelp(";;;;").empty());
-  EXPECT_TRUE(orbelin::SearchHelp("xyzzy").empty());
-  EXPECT_TRUE(orbelin::SearchHelp("  ").empty());
+// The words of a query as a shell passes them, each quoted.
+std::string Quoted(const std::string& query) {
+  std::string out;
+  std::istringstream in(query);
+  for (std::string word; in >> word;) out += " '" + word + "'";
+  return out;
+}
 
-  // On the command line: a word that is no entry's name lists what it
-  // finds, with the titles; one that finds nothing is an error.
-  Result r = Orbelin("help distance");
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.out.substr(0, r.out.find("  cookbook")),
-            "The handbook on 'distance':\n"
-            "  CP            distance and bearing between two points\n"
-            "  DISTVINCENTY  distance between two points\n"
-            "  DISTUTM       grid distance between two points\n");
-  EXPECT_EQ(WideLines(Orbelin("help errors").out), V{});
-  r = Orbelin("help xyzzy");
+// The first entry a help screen shows: the first row of a search's list
+// ("  CP   distance and ...", "  cookbook: Morse"), or the heading line of an
+// entry shown whole ("CP: distance and ...", "cookbook: Morse").
+bool ShowsFirst(const std::string& out, const std::string& name) {
+  std::istringstream in(out);
+  std::string line;
+  std::getline(in, line);
+  if (line.starts_with("The handbook on ") || line.starts_with("Nothing in the handbook")) {
+    while (std::getline(in, line) && !line.starts_with("  ")) {
+    }
+    line.erase(0, line.find_first_not_of(' '));
+    return line == name || line.starts_with(name + " ");
+  }
+  return line == name || line.starts_with(name + ": ");
+}
+
+// Everyday questions find their entry first, on a screen of 80 columns.
+TEST(Help, EverydayQuestionsShowTheirEntryFirst) {
+  const std::vector<Query> queries = Queries();
+  ASSERT_GE(queries.size(), 40u);
+  for (const Query& q : queries) {
+    SCOPED_TRACE(q.asked);
+    const Result r = Orbelin("help" + Quoted(q.asked));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(ShowsFirst(r.out, q.cli)) << "expected " << q.cli << " first:\n" << r.out;
+    EXPECT_EQ(WideLines(r.out), std::vector<std::string>{});
+  }
+}
+
+TEST(Help, SearchesWhatPeopleTypeNotEveryLetter) {
+  // Signs are looked for as they are written, in any case.
+  EXPECT_EQ(orbelin::SearchHelp("->").found.front().name, "WRITE");
+  EXPECT_EQ(orbelin::SearchHelp("\xC2\xB0n").found.size(),
+            orbelin::SearchHelp("\xC2\xB0N").found.size());
+  // A letter alone is no question; an accented one is looked for as it
+  // stands, not as every "a".
+  EXPECT_TRUE(orbelin::SearchHelp("a").empty());
+  const orbelin::HelpSearch umlaut = orbelin::SearchHelp("\xC3\xA4");
+  EXPECT_FALSE(umlaut.empty());
+  EXPECT_LT(umlaut.found.size(), orbelin::SearchHelp("the").found.size() / 4);
+  EXPECT_TRUE(orbelin::SearchHelp(";;;;").empty());
+  EXPECT_TRUE(orbelin::SearchHelp("  ").empty());
+  // A word a letter away from the handbook's is searched as that word.
+  EXPECT_EQ(orbelin::SearchHelp("bearnig").instead, "bearing");
+  EXPECT_EQ(orbelin::SearchHelp("xyzzy").instead, "");
+
+  Result r = Orbelin("help xyzzy");
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.out, "");
+  EXPECT_TRUE(r.err.starts_with("orbelin help: nothing in the handbook speaks of 'xyzzy'.\n"))
+      << r.err;
+  r = Orbelin("help --help");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(r.out.starts_with("Usage: orbelin help [WORD...]\n")) << r.out;
+  EXPECT_EQ(WideLines(r.out), std::vector<std::string>{});
+  // A chapter's section by its name.
+  r = Orbelin("help 'cookbook: Morse'");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_TRUE(r.out.starts_with("cookbook: Morse\n")) << r.out;
 }
 
 TEST(Help, EveryTextFitsEightyColumns) {
@@ -220,24 +261,45 @@ TEST(Help, EveryTextFitsEightyColumns) {
   }
 }
 
-TEST(Help, TheManPageAndTheJsonAreGeneratedAndTheManPageInstalls) {
-  std::string man = ReadBytes(fs::path(ORBELIN_HELP_DIR) / "orbelin.1");
-  EXPECT_EQ(man.find(".TH ORBELIN 1"), man.find('\n') + 1);
-  EXPECT_NE(man.find(".SH \"REFERENCE\""), std::string::npos);
-  EXPECT_NE(man.find(".SH \"MESSAGES\""), std::string::npos);
-  for (const std::string& k : Keywords()) EXPECT_NE(man.find(k), std::string::npos) << k;
+TEST(Help, TheJsonIsGeneratedAndTheManPagesAndTheHandbookInstall) {
+  const std::string man1 = ReadBytes(fs::path(ORBELIN_HELP_DIR) / "orbelin.1");
+  const std::string man7 = ReadBytes(fs::path(ORBELIN_HELP_DIR) / "orbelin.7");
+  // The page's date, as a man page gives it.
+  for (const std::string* page : {&man1, &man7}) {
+    const size_t th = page->find(".TH ORBELIN ");
+    EXPECT_EQ(th, page->find('\n') + 1);
+    const std::string date = page->substr(th + 15, 10);
+    EXPECT_TRUE(date.size() == 10 && date[4] == '-' && date[7] == '-' &&
+                std::isdigit(static_cast<unsigned char>(date[0])))
+        << page->substr(th, 60);
+  }
+  // Options are tagged paragraphs; the language is in the other page.
+  EXPECT_NE(man1.find(".TP\n\\fB\\-\\-gpx\\ FILE\\fR\n"), std::string::npos);
+  EXPECT_EQ(man1.find(".SH \"REFERENCE\""), std::string::npos);
+  EXPECT_NE(man7.find(".SH \"REFERENCE\""), std::string::npos);
+  EXPECT_NE(man7.find(".SH \"MESSAGES\""), std::string::npos);
+  for (const std::string& k : Keywords()) EXPECT_NE(man7.find(k), std::string::npos) << k;
+
   std::string json = ReadBytes(fs::path(ORBELIN_HELP_DIR) / "help.json");
-  EXPECT_EQ(json.rfind("[\n  {\"key\": ", 0), 0u);
+  EXPECT_EQ(json.rfind("{\n  \"stopWords\": [", 0), 0u);
+  EXPECT_NE(json.find("\n    [\"quersumme\", [\"digit sum\"]]"), std::string::npos);
   EXPECT_NE(json.find("{\"key\": \"CBP\", \"title\": "), std::string::npos);
   EXPECT_NE(json.find("{\"key\": \"E111\", \"title\": \"indent name unknown\""), std::string::npos);
-  EXPECT_NE(json.find("{\"key\": \"Language\", \"title\": \"Coordinate literals\""),
+  EXPECT_NE(json.find("{\"key\": \"language\", \"title\": \"Coordinate literals\", "
+                      "\"kind\": \"section\""),
             std::string::npos);
 
   fs::path prefix = Scratch() / "prefix";
   std::string command = "cmake --install " + std::string(ORBELIN_BINARY_DIR) + " --prefix " +
                         prefix.string() + " >/dev/null";
   ASSERT_EQ(std::system(command.c_str()), 0);
-  EXPECT_EQ(ReadBytes(prefix / ORBELIN_INSTALL_MANDIR / "man1" / "orbelin.1"), man);
+  EXPECT_EQ(ReadBytes(prefix / ORBELIN_INSTALL_MANDIR / "man1" / "orbelin.1"), man1);
+  EXPECT_EQ(ReadBytes(prefix / ORBELIN_INSTALL_MANDIR / "man7" / "orbelin.7"), man7);
+  // What the pages' FILES and SEE ALSO name.
+  EXPECT_EQ(ReadBytes(prefix / "share/doc/orbelin/language.md"),
+            ReadBytes(fs::path(ORBELIN_SOURCE_DIR) / "docs/handbook/language.md"));
+  EXPECT_TRUE(fs::exists(prefix / "share/doc/orbelin/index.md"));
+  EXPECT_TRUE(fs::exists(prefix / "share/orbelin/examples/puzzle.inp"));
 }
 
 // Runs a shell command; its standard output, and its standard error apart.
@@ -249,35 +311,91 @@ Result Shell(const std::string& command) {
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(dir / "out"), ReadBytes(dir / "err")};
 }
 
-TEST(Help, TheManPageReadsAsManPagesDo) {
-  const std::string page = (fs::path(ORBELIN_HELP_DIR) / "orbelin.1").string();
+// A page as man shows it on an 80-column terminal, with no troff warning,
+// and what lexgrog reads of its NAME.
+std::string ReadsAsAManPage(const std::string& page, const std::string& name) {
   Result r = Shell("MANWIDTH=80 MAN_KEEP_FORMATTING= man --warnings -l " + page);
-  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.err, "");  // no troff warning
   EXPECT_EQ(WideLines(r.out), std::vector<std::string>{});
   // No word hyphenated at a line's end (groff's hyphen is U+2010).
   EXPECT_EQ(r.out.find("\u2010\n"), std::string::npos);
-  // The usual sections in the usual order, the handbook between them.
+  const Result g = Shell("lexgrog " + page);
+  EXPECT_EQ(g.status, 0) << g.err;
+  EXPECT_EQ(g.out, page + ": \"" + name + "\"\n");
+  return r.out;
+}
+
+// The options a program's --help names: "--gpx", "-j".
+std::vector<std::string> OptionsNamed(const std::string& help) {
+  std::vector<std::string> options;
+  for (size_t i = 0; i < help.size(); ++i) {
+    if (help[i] != '-' || (i > 0 && help[i - 1] != ' ' && help[i - 1] != ',')) continue;
+    size_t end = i + 1;
+    if (end < help.size() && help[end] == '-') ++end;
+    if (end >= help.size() || !std::islower(static_cast<unsigned char>(help[end]))) continue;
+    while (end < help.size() &&
+           (std::isalnum(static_cast<unsigned char>(help[end])) || help[end] == '-')) {
+      ++end;
+    }
+    const std::string option = help.substr(i, end - i);
+    if (option != "--help-all" &&
+        std::find(options.begin(), options.end(), option) == options.end()) {
+      options.push_back(option);
+    }
+    i = end;
+  }
+  return options;
+}
+
+TEST(Help, TheManPagesReadAsManPagesDo) {
+  const std::string out =
+      ReadsAsAManPage((fs::path(ORBELIN_HELP_DIR) / "orbelin.1").string(),
+                      "orbelin - a calculator for puzzle solving and field navigation");
+  // The usual sections in the usual order.
   size_t at = 0;
   for (const char* section :
-       {"\nNAME\n", "\nSYNOPSIS\n", "\nDESCRIPTION\n", "\nOPTIONS\n", "\nEXIT STATUS\n",
-        "\nFILES\n", "\nENVIRONMENT\n", "\nREFERENCE\n", "\nSEE ALSO\n"}) {
-    size_t found = r.out.find(section, at);
+       {"\nNAME\n", "\nSYNOPSIS\n", "\nDESCRIPTION\n", "\nCOMMANDS\n", "\nOPTIONS\n",
+        "\nEXIT STATUS\n", "\nENVIRONMENT\n", "\nFILES\n", "\nEXAMPLES\n", "\nSEE ALSO\n"}) {
+    size_t found = out.find(section, at);
     EXPECT_NE(found, std::string::npos) << section;
     if (found != std::string::npos) at = found;
   }
-  for (const char* form :
-       {"orbelin run -", "-e TEXT", "--output-dir DIR", "--no-files", "--encoding", "orbelin help",
-        "orbelin vary SCRIPT --set NAME=VALUES", "--home DIR", "ORBELIN_HOME", "NO_COLOR",
-        "Orbelin.ini", "Orbelin.def"}) {
-    EXPECT_NE(r.out.find(form), std::string::npos) << form;
+  // Every option that the programs' own --help names.
+  std::vector<std::string> options = OptionsNamed(Orbelin("--help").out);
+  for (const std::string& o : OptionsNamed(Orbelin("vary --help").out)) options.push_back(o);
+  const fs::path window = fs::path(ORBELIN_BINARY_DIR) / "orbelin-window";
+  if (fs::exists(window)) {
+    for (const std::string& o : OptionsNamed(Shell(window.string() + " --help").out)) {
+      options.push_back(o);
+    }
   }
-  // Code shows the characters to type, not typographic look-alikes.
-  EXPECT_NE(r.out.find("WRITE 'Start  ', WGPS(LAT, LON);"), std::string::npos);
+  EXPECT_GE(options.size(), 15u);
+  std::vector<std::string> tags;  // "       -j N, --jobs N": the tagged paragraphs' tags
+  std::istringstream lines(out);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.starts_with("       -")) tags.push_back(line.substr(7) + ",");
+  }
+  for (const std::string& o : options) {
+    const bool tagged = std::any_of(tags.begin(), tags.end(), [&](const std::string& t) {
+      return t.starts_with(o + " ") || t.starts_with(o + ",") ||
+             t.find(", " + o + " ") != std::string::npos ||
+             t.find(", " + o + ",") != std::string::npos;
+    });
+    EXPECT_TRUE(tagged) << o << " is no tag of orbelin(1)";
+  }
+  for (const char* form :
+       {"orbelin vary SCRIPT --set NAME=VALUES", "130", "ORBELIN_HOME", "XDG_DATA_HOME", "NO_COLOR",
+        "Orbelin.ini", "share/doc/orbelin", "share/orbelin/examples", "orbelin(7)"}) {
+    EXPECT_NE(out.find(form), std::string::npos) << form;
+  }
 
-  r = Shell("lexgrog " + page);
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, page + ": \"orbelin - a calculator for puzzle solving and field navigation\"\n");
+  const std::string language =
+      ReadsAsAManPage((fs::path(ORBELIN_HELP_DIR) / "orbelin.7").string(),
+                      "orbelin - the script language of the Orbelin calculator, and its handbook");
+  // Code shows the characters to type, not typographic look-alikes.
+  EXPECT_NE(language.find("WRITE 'Start  ', WGPS(LAT, LON);"), std::string::npos);
+  EXPECT_NE(language.find("orbelin(1)"), std::string::npos);
 }
 
 TEST(Help, TheTerminalShowsCodeAsCode) {

@@ -54,9 +54,11 @@ TEST(VaryFilter, MistakesInConditionsAndDistances) {
   struct Case {
     const char* text;
     double metres;  // 0: refused
-  } cases[] = {
-      {"3.2km", 3200}, {"2mi", 3218.688}, {"500 m", 500}, {"2 MI", 3218.688}, {"0.5Km", 500},
-      {"3.2", 0},      {"km", 0},         {"-1km", 0},    {"3 furlongs", 0},  {"", 0}};
+  } cases[] = {{"3.2km", 3200},      {"2mi", 3218.688},   {"500 m", 500},
+               {"2 MI", 3218.688},   {"0.5Km", 500},      {"2miles", 3218.688},
+               {"1 mile", 1609.344}, {"500 metres", 500}, {"1.5 kilometers", 1500},
+               {"100ft", 30.48},     {"3.2", 0},          {"km", 0},
+               {"-1km", 0},          {"3 furlongs", 0},   {"", 0}};
   for (const Case& c : cases) {
     std::string error;
     const std::optional<double> d = ReadDistance(c.text, &error);

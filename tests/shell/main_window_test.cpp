@@ -296,6 +296,14 @@ TEST_F(MainWindowTest, PasteAndTabOverASelectionAsTyped) {
   QGuiApplication::clipboard()->setText(QString::fromUtf8("\tA = 'e\xCC\x81';\n\tB"));
   script->paste();
   EXPECT_EQ(window.BoxText(Box::kScript), "VAR     A = '\xC3\xA9';\n        B");
+  // A coordinate from a web page: no-break spaces and prime signs.
+  window.SetBoxText(Box::kScript, "");
+  QGuiApplication::clipboard()->setText(
+      QString::fromUtf8("N\xC2\xA0"
+                        "48\xC2\xB0\xE2\x80\xAF"
+                        "12\xE2\x80\xB2 20.7\xE2\x80\xB3"));
+  script->paste();
+  EXPECT_EQ(window.BoxText(Box::kScript), "N 48\xC2\xB0 12' 20.7\"");
 
   window.SetBoxText(Box::kScript, "A;\nB;\nC;");
   QTextCursor cursor = script->textCursor();

@@ -876,7 +876,7 @@ TEST_F(WindowControllerTest, HandOffMessages) {
             (std::vector<std::string>{"Kein Punkt gesetzt", "OziExplore not running"}));
   EXPECT_EQ(ReadBytes(maps / "apidata1.$$$"), "52.500000\n-13.250000\n");
 
-  // The handheld's words, and on a second line which file and why.
+  // Orbelin's own words, and on a second line which file and why.
   WriteBytes(home / "Orbelin.ini", "/no/such/folder");
   controller.Start();
   controller.HandOff();

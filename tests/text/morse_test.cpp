@@ -65,6 +65,26 @@ TEST(MorseTest, DecodeGroupsAndGaps) {
   }
 }
 
+// A slash or a bar is a word gap, whatever blanks stand around it; the
+// blanks alone keep their reading above.
+TEST(MorseTest, DecodeSlashAndBarAsWordGaps) {
+  const Case cases[] = {
+      {".... .. / - .... . .-. .", "HI THERE"},
+      {"....|..", "H I"},
+      {".- /  / -...", "A  B"},  // two marks, two blanks
+      {"/ .-", " A"},            // no empty group before a leading mark
+      {".- /", "A "},            // nor after a trailing one
+      {"/", " "},
+      {"..-..-./.-", ">..-..-.< A"},
+      {"-..-.", "/"},  // the code of the slash itself is still read
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.in);
+    EXPECT_EQ(Decode(c.in), c.out);
+  }
+  EXPECT_EQ(Decode("... / ---", true), "... / ---\n...S ---O");
+}
+
 TEST(MorseTest, DebugForms) {
   EXPECT_EQ(Encode("SOS", true), "SOS...---... ");
   EXPECT_EQ(Encode("ab", true), "A.- B-... ");  // the chunk as looked up

@@ -68,9 +68,11 @@ for (const [name, script, dir] of cases) {
   test(`golden ${name}`, async () => {
     const engine = new Module.Engine();
     try {
-      // The bundled examples are UTF-8: they run as the window loads them.
+      // The bundled examples and the cases in utf8/ are UTF-8: they run as
+      // the page imports them.
       const bytes = await readFile(script);
-      const report = name.startsWith('examples/')
+      const utf8 = name.startsWith('examples/') || name.startsWith('utf8/');
+      const report = utf8
         ? engine.calc(Module.importScript(bytes))
         : engine.runFile(bytes, `${path.basename(script)}`);
       const base = path.basename(script, '.inp');
@@ -82,6 +84,12 @@ for (const [name, script, dir] of cases) {
         assert.ok(expected.equals(actual), `${name}.${kind}: ${firstDifference(expected, actual)}`);
       }
       if (name.startsWith('examples/')) return;
+      if (name.startsWith('utf8/')) {
+        // The errors and hints the page lists under the box.
+        const listed = report.diagnostics.flatMap((d) => (d.hint ? [d.text, `hint: ${d.hint}`] : [d.text]));
+        assert.deepEqual(listed, commentExpectations(bytes.toString('utf8')));
+        return;
+      }
       // What the terminal prints for the case, byte for byte.
       const said = Buffer.from(report.terminal);
       const errFile = path.join(dir, `${base}.err.expected`);

@@ -65,6 +65,48 @@ describe('the calculator', () => {
     await context.close();
   });
 
+  test('the key row inserts the puzzle tools, and Calc says what a refused input lacks', async () => {
+    const { context, page } = await openPage(session);
+    const box = scriptBox(page);
+    await box.fill('');
+    await box.focus();
+    await typeWithKeys(page, [
+      'WRITE ', 'keyword:AZSUM', 'key:Opening parenthesis', 'key:Apostrophe', 'Sankt Martin', 'key:Apostrophe',
+      'key:Closing parenthesis', 'key:Comma', ' ', 'key:Apostrophe', ' ', 'key:Apostrophe', 'key:Comma', ' ',
+      'keyword:NUM2ROM', 'key:Opening parenthesis', '1784', 'key:Closing parenthesis', 'key:Semicolon',
+    ]);
+    assert.equal(await box.inputValue(), "WRITE AZSUM('Sankt Martin'), ' ', NUM2ROM(1784);");
+    await calc(page);
+    // SANKT 65 + MARTIN 75; 1784 is MDCCLXXXIV.
+    assert.equal(await resultsBox(page).inputValue(), '140 MDCCLXXXIV\n');
+    // A refused numeral is an error with its hint, as on the command line.
+    await box.fill("WRITE ROM2NUM('IIII');\n");
+    await calc(page);
+    assert.deepEqual(await diagnosticsList(page).getByRole('button').allTextContents(),
+      ['1:22: error: Not a Roman numeral (E152)']);
+    assert.deepEqual(await diagnosticsList(page).locator('.hint').allTextContents(),
+      ['IIII is not a Roman numeral: I stands at most three times in a row; 4 is IV']);
+    await context.close();
+  });
+
+  test('a coordinate pasted from a web page goes in as the language reads it', async () => {
+    const { context, page, problems } = await openPage(session);
+    await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: session.url });
+    const box = scriptBox(page);
+    await box.fill('VAR LAT;\nLAT = ');
+    await box.focus();
+    await page.keyboard.press('End');
+    // No-break spaces and prime signs, as web pages write a coordinate.
+    await page.evaluate(() => navigator.clipboard.writeText('N\u00a048°\u00a012\u2032 20.7\u2033'));
+    await page.keyboard.press('Control+V');
+    assert.equal(await box.inputValue(), 'VAR LAT;\nLAT = N 48° 12\' 20.7"');
+    await page.keyboard.type(';\nWRITE LAT:5;');
+    await calc(page);
+    assert.equal(await resultsBox(page).inputValue(), '48.20575\n');
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+
   test('a script with errors shows the listing, the caret and the diagnostics', async () => {
     const { context, page } = await openPage(session);
     const script = 'VAR A;\nA = 2\nWRITE A;\nA = 3\nWRITE A;\n';
@@ -269,7 +311,7 @@ describe('the calculator', () => {
     await context.close();
   });
 
-  test('the help finds keywords, messages, the language and the page, without minding accents', async () => {
+  test('the help finds keywords, messages, the chapters and the page, without minding accents', async () => {
     const { context, page } = await openPage(session);
     await page.getByRole('button', { name: 'Help' }).click();
     const search = page.getByRole('searchbox', { name: 'Search help' });
@@ -280,19 +322,48 @@ describe('the calculator', () => {
     for (const [query, first] of [
       ['morse', /^MORSE/], ['E111', /^E111: /], ['olon', /^OLAT, OLON: /],
       // Accents and case are ignored both ways.
-      ['Vigenere', /^VIG/], ['VIGENÈRE', /^VIG/], ['gauss kruger', /GK|Gauss/],
-      // The language's basics and the page's own use.
-      ['comments', /^Language: Comments$/], ['coordinate literals', /^Language: Coordinate literals$/],
+      ['Vigenere', /^VIG/], ['VIGENÈRE', /Vig/i], ['gauss kruger', /GK|Gauss/],
+      // The chapters' prose and the page's own use.
+      ['comments', /^language: Comments$/], ['coordinate literals', /^language: Coordinate literals$/],
       ['here position', /^Page: Here/], ['paste coordinates', /^Page: Paste coordinates$/],
-      ['cancel', /^Page: Calc and Cancel$/],
+      ['cancel', /^Page: Calc and Cancel$/], ['try', /^Page: Try…/], ['how far', /Distance and bearing/],
+      // The puzzle tools by their everyday names, German ones too.
+      ['caesar', /^CAESAR: /], ['roman', /^ROM2NUM: /], ['prime', /^NTHPRIME: /],
+      ['word value', /^AZSUM, ZASUM: /], ['Buchstabenwert', /^AZSUM, ZASUM: /], ['Quersumme', /^QSUM: /],
     ]) {
       await search.fill(query);
       const found = await titles();
       assert.ok(found.length > 0 && found.length < all, query);
       assert.match(found[0], first, `${query}: ${found[0]}`);
     }
-    await search.fill('no such word anywhere');
+    await search.fill('xyzzy zzxq');
     assert.deepEqual(await page.locator('#help-entries li').allTextContents(), ['Nothing found.']);
+    await context.close();
+  });
+
+  test('the help on a phone: Enter keeps it open, the keyboard scrolls the answers, code shows as code', async () => {
+    const { context, page } = await openPage(session, { hasTouch: true, isMobile: true });
+    await page.getByRole('button', { name: 'Help' }).click();
+    const dialog = page.getByRole('dialog', { name: 'Help' });
+    const search = page.getByRole('searchbox', { name: 'Search help' });
+    await search.fill('write');
+    // The keyboard's search key sends Enter: the answers stay, and the list
+    // takes the keys.
+    await search.press('Enter');
+    assert.ok(await dialog.isVisible());
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'help-entries');
+    const list = page.locator('#help-entries');
+    const scrolled = () => list.evaluate((e) => e.scrollTop);
+    assert.equal(await scrolled(), 0);
+    await page.keyboard.press('PageDown');
+    await page.waitForFunction(() => document.getElementById('help-entries').scrollTop > 0);
+    // The entry's Markdown is rendered: code in <code>, examples in <pre>,
+    // no backtick left in the text.
+    const first = list.locator('li').first();
+    assert.match(await first.locator('h3').textContent(), /^WRITE: /);
+    assert.ok(await first.locator('code').count() > 0);
+    assert.match(await first.locator('pre').first().textContent(), /^WRITE 'one third is '/);
+    assert.ok(!(await first.textContent()).includes('`'));
     await context.close();
   });
 

@@ -71,8 +71,7 @@ std::string Summary(const Figures& f) {
        " (back conversion) at 6 degrees; beyond 500 km from the meridian GK2GPS reads the "
        "wrong strip from R. These figures are for the Bessel ellipsoid itself: no datum shift "
        "is applied, so a GPS (WGS 84) position converted with GPS2GK differs from the official "
-       "grid reference of the same place by the datum shift, of the order of a hundred "
-       "metres in Germany.\n";
+       "grid reference of the same place by the datum shift, which the next line measures.\n";
   if (std::isnan(at("dhdn_worst"))) {
     s += "- **GPS2DHDN / DHDN2GPS**: not measured here (cs2cs with the BETA2007 grid is not "
          "installed).\n";

@@ -318,7 +318,28 @@ std::string RoffInline(const Inlines& spans) {
   return out;
 }
 
-std::string RenderRoff(const std::vector<Block>& blocks, size_t width) {
+namespace {
+
+// A list item that starts with code and says what it is after ": " ("`-e
+// TEXT`: TEXT is the script") as a tag and its text; false for any other.
+bool SplitTag(const Inlines& spans, Inlines* tag, Inlines* text) {
+  if (spans.empty() || !spans.front().code) return false;
+  for (size_t i = 0; i < spans.size(); ++i) {
+    if (spans[i].code) continue;
+    const size_t colon = spans[i].text.find(": ");
+    if (colon == std::string::npos) continue;
+    tag->assign(spans.begin(), spans.begin() + static_cast<long>(i));
+    if (colon > 0) tag->push_back(Span{spans[i].text.substr(0, colon)});
+    text->push_back(Span{spans[i].text.substr(colon + 2)});
+    text->insert(text->end(), spans.begin() + static_cast<long>(i) + 1, spans.end());
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string RenderRoff(const std::vector<Block>& blocks, size_t width, bool tagged) {
   std::string out;
   for (size_t i = 0; i < blocks.size(); ++i) {
     const Block& b = blocks[i];
@@ -338,7 +359,17 @@ std::string RenderRoff(const std::vector<Block>& blocks, size_t width) {
         out += b.quoted ? ".PP\n.RS 4\n" + RoffInline(b.spans) + "\n.RE\n"
                         : ".PP\n" + RoffInline(b.spans) + "\n";
         break;
-      case BlockKind::kListItem:
+      case BlockKind::kListItem: {
+        Inlines tag, text;
+        if (tagged && !b.info.empty() && SplitTag(b.spans, &tag, &text)) {
+          // An option or a value with what it does: a tagged paragraph.
+          out += ".TP\n" + RoffInline(tag) + "\n" + RoffInline(text) + "\n";
+          break;
+        }
+        if (tagged && b.info.empty()) {
+          out += ".IP\n" + RoffInline(b.spans) + "\n";
+          break;
+        }
         // The items of a tight list stand without blank lines between them.
         if (b.tight) out += ".PD 0\n";
         out += b.info.empty() ? ".IP \"\" 3\n"
@@ -346,6 +377,7 @@ std::string RenderRoff(const std::vector<Block>& blocks, size_t width) {
         out += RoffInline(b.spans) + "\n";
         if (b.tight) out += ".PD\n";
         break;
+      }
       case BlockKind::kCode: {
         out += IsExampleOutput(blocks, i) ? ".PP\nOutput:\n" : ".PP\n";
         std::vector<std::string> lines = CodeLines(b.text);

@@ -32,7 +32,9 @@ std::string RenderText(const std::vector<Block>& blocks, size_t width);
 // without its left margin). Level 1 headings become .SH, level 2 .SS,
 // deeper ones bold paragraphs. Inline code is bold and never broken across
 // lines; a table too wide for the text becomes one paragraph per row.
-std::string RenderRoff(const std::vector<Block>& blocks, size_t width);
+// `tagged`: a list item that starts with code and a colon ("`-e TEXT`: TEXT
+// is the script") becomes a tagged paragraph, as man pages list options.
+std::string RenderRoff(const std::vector<Block>& blocks, size_t width, bool tagged = false);
 
 // Spans in roff: code and bold in bold, emphasis in italics.
 std::string RoffInline(const Inlines& spans);

@@ -315,6 +315,17 @@ function insert(text, start = script.selectionStart, end = script.selectionEnd) 
   script.dispatchEvent(new Event('input', { bubbles: true }));
 }
 
+// A paste goes in as the window takes it: a web page's no-break spaces and
+// prime signs become the blanks and ' " a script reads.
+script.addEventListener('paste', (e) => {
+  const text = e.clipboardData?.getData('text/plain');
+  if (!Module || !text) return;
+  const meant = Module.pastedText(text);
+  if (meant === text) return;
+  e.preventDefault();
+  insert(meant);
+});
+
 $('keys').addEventListener('click', (e) => {
   const key = e.target.closest('button[data-insert]');
   if (key) insert(key.dataset.insert);

@@ -28,6 +28,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "frontend/pasted_text.h"
 #include "shell/layout.h"
 #include "shell/qt/vary_dialog.h"
 #include "shell/qt/x11_windows.h"
@@ -59,8 +60,9 @@ QFont BoxFont() {
 }
 
 // Pasted text as typed text: composed characters (e + U+0301 would be
-// saved as "e?", although Windows-1252 has é), and the Tab key's blanks
-// for tab characters, which would end the script.
+// saved as "e?", although Windows-1252 has é), the Tab key's blanks for
+// tabs, which would end the script, and a web page's coordinates as the
+// language writes them (PastedText).
 class ScriptEdit : public QPlainTextEdit {
  public:
   using QPlainTextEdit::QPlainTextEdit;
@@ -72,7 +74,8 @@ class ScriptEdit : public QPlainTextEdit {
     const QTextBlock block = document()->findBlock(cursor.selectionStart());
     const QString before = block.text().left(cursor.selectionStart() - block.position());
     const QString text = source->text().normalized(QString::NormalizationForm_C);
-    insertPlainText(QString::fromStdString(ExpandTabs(text.toStdString(), before.toStdString())));
+    insertPlainText(
+        QString::fromStdString(ExpandTabs(PastedText(text.toStdString()), before.toStdString())));
     ensureCursorVisible();
   }
 };
@@ -131,8 +134,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     addAction(zoom);
   }
   file->addSeparator();
-  // Calc, Save and Load keep the handheld's plain texts; these have a letter
-  // to press.
+  // Calc, Save and Load keep the plain texts Orbelin has always shown; these
+  // have a letter to press.
   AddCommand(file, "&Export as GPX…", WindowController::kExportGpx);
   AddCommand(file, "Open in &map", WindowController::kOpenInMap);
   AddCommand(file, "Copy c&oordinates", WindowController::kCopyCoordinates);

@@ -1,17 +1,19 @@
-// Plain English for a run's diagnostics, for the terminal and the web page:
-// where each error stands, what it concerns and what to change, and warnings
-// about what the language cuts without a word (an unclosed comment, a
-// number, text or name longer than the language keeps).
+// A run's diagnostics as the front ends explain them: where each error
+// stands, its message and what to change (hints.h), the warnings about what
+// the language cuts without a word (an unclosed comment, a number, text or
+// name longer than the language keeps) and the library calls' own warnings
+// and notes.
 //
 // The results file and the listing keep the system's own messages; this is
 // what the front ends show beside them.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "interp/diagnostics.h"
+#include "frontend/lost_characters.h"
 #include "interp/run_result.h"
 
 namespace orbelin {
@@ -34,6 +36,9 @@ struct Explanation {
 // notes of its library calls, in the order of their places in the text.
 // When the run stopped early without saying so (an error just before hid
 // error 0), a warning says where.
-std::vector<Explanation> Explain(std::string_view source, const RunResult& result);
+// `lost`: the characters of the text that became '?' when it was made
+// from UTF-8.
+std::vector<Explanation> Explain(std::string_view source, const RunResult& result,
+                                 std::span<const LostCharacter> lost = {});
 
 }  // namespace orbelin

@@ -1,10 +1,11 @@
-#include "interp/explain.h"
+#include "frontend/hints.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <optional>
+#include <vector>
 
 #include "base/ascii.h"
-#include "base/source_text.h"
 #include "interp/catalogue.h"
 #include "interp/errors.h"
 #include "interp/pasted_coordinate.h"
@@ -15,9 +16,7 @@ namespace orbelin {
 
 namespace {
 
-constexpr size_t kNumberChars = Scanner::kNumberBytes;  // of a number literal that count
-constexpr size_t kNameChars = Scanner::kNameBytes;      // of a name that count
-constexpr size_t kStringBytes = Scanner::kStringBytes;  // of a string literal's text
+constexpr size_t kNameChars = Scanner::kNameBytes;  // of a name that count
 
 // The tokens around a place the run pointed at: the one there, the one
 // before (as the run's scanner had it) and the one after (scanned again
@@ -26,12 +25,15 @@ constexpr size_t kStringBytes = Scanner::kStringBytes;  // of a string literal's
 // explained.
 struct Place {
   std::string_view source;
+  std::span<const LostCharacter> lost;
   Token t;
   std::optional<Token> prev;
   std::optional<Token> next;
 
   // `text` ends at the script's NUL (CutAtNul).
-  Place(std::string_view text, size_t position, int line, const Token& before) : source(text) {
+  Place(std::string_view text, std::span<const LostCharacter> lost_characters, size_t position,
+        int line, const Token& before)
+      : source(text), lost(lost_characters) {
     Diagnostics quiet;  // never started: it stores nothing
     Scanner scanner(text, quiet, position, line);
     scanner.NextToken();
@@ -46,7 +48,81 @@ struct Place {
   std::string_view Text(const Token& token) const {
     return source.substr(token.position, token.length);
   }
+  // The character a '?' at `position` stood for, or 0.
+  char32_t LostAt(size_t position) const {
+    const auto at =
+        std::lower_bound(lost.begin(), lost.end(), position,
+                         [](const LostCharacter& c, size_t p) { return c.position < p; });
+    return at != lost.end() && at->position == position ? at->character : 0;
+  }
+  // Whether `b` follows `a` with nothing between them.
+  static bool Touch(const Token& a, const Token& b) { return a.position + a.length == b.position; }
 };
+
+// "N 48 12.345", "N48.12.345", "N48 12.345": a coordinate as a GPS screen
+// shows it, without the degree sign, which the scanner reads as a name and
+// numbers. The same coordinate with its sign ("N 48\xB0 12.345"), or "".
+std::string WithDegreeSign(const Place& text) {
+  const Token& t = text.t;
+  if (!text.prev || text.prev->terminal != kIdent) return "";
+  const std::string_view name = text.Text(*text.prev);
+  const char letter = FoldAscii(name[0]);
+  if (letter != 'N' && letter != 'S' && letter != 'E' && letter != 'W') return "";
+  const std::string_view digits = name.substr(1);
+  if (!std::all_of(digits.begin(), digits.end(), [](char c) { return IsAsciiDigit(c); })) {
+    return "";
+  }
+  const Token* next = text.next ? &*text.next : nullptr;
+  std::string degrees(digits);
+  std::string minutes;
+  if (digits.empty()) {
+    // "N 48 12.345": the degrees, then the minutes.
+    if (t.terminal != kNumber) return "";
+    degrees = text.Text(t);
+    if (next && next->terminal == kNumber) minutes = text.Text(*next);
+  } else if (t.terminal == kNumber) {
+    // "N48 12.345"
+    minutes = text.Text(t);
+  } else if (t.terminal == kNoSym && text.Text(t) == "." && next && next->terminal == kNumber &&
+             Place::Touch(t, *next)) {
+    // "N48.12.345" holds degrees and minutes, "N48.2058" decimal degrees.
+    const std::string_view after = text.Text(*next);
+    if (after.find('.') == std::string_view::npos) {
+      degrees += "." + std::string(after);
+    } else {
+      minutes = after;
+    }
+  } else {
+    return "";
+  }
+  return std::string(1, letter) + " " + degrees + "\xB0" + (minutes.empty() ? "" : " " + minutes);
+}
+
+// The tokens from `position` up to `end`, scanned again: a pasted
+// coordinate followed at once by a comma and digits is a decimal comma
+// ("N 48\xB0 12,345"). The hint for it, or "".
+std::string DecimalCommaIn(std::string_view text, size_t position, int line, size_t end) {
+  Diagnostics quiet;  // never started: it stores nothing
+  Scanner scanner(text, quiet, position, line);
+  scanner.NextToken();
+  Token before;
+  Token last;
+  for (int i = 0; i < 64 && scanner.lookahead() != kEof; ++i) {
+    const Token& t = scanner.lookahead_token();
+    if (t.position > end) break;
+    if (last.terminal == kComma && before.terminal == kPasted && t.terminal == kNumber &&
+        Place::Touch(before, last) && Place::Touch(last, t)) {
+      const std::string coordinate(text.substr(before.position, before.length));
+      const std::string decimals(text.substr(t.position, t.length));
+      return "the minutes of a coordinate take a decimal point: " + coordinate + "." + decimals +
+             ", not " + coordinate + "," + decimals;
+    }
+    before = last;
+    last = t;
+    scanner.NextToken();
+  }
+  return "";
+}
 
 std::string Quoted(std::string_view text) {
   return "\"" + std::string(text) + "\"";
@@ -229,7 +305,31 @@ std::string HintForToken(const Place& text) {
   const Token* prev = text.prev ? &*text.prev : nullptr;
   const Token* next = text.next ? &*text.next : nullptr;
   const bool touches_prev = prev != nullptr && prev->position + prev->length == t.position;
+  const bool after_coordinate = touches_prev && prev->terminal == kPasted;
   if (t.terminal == kNoSym) {
+    // A minute or second mark that is not ' or ": web pages write the
+    // prime signs, phones a curly quote or an accent.
+    const char32_t lost = s == "?" ? text.LostAt(t.position) : 0;
+    const bool prime = lost == U'\u2032' || lost == U'\u2033';
+    const bool look_alike = s == "\x92" || s == "\x94" || s == "\xB4" || s == "\x93";
+    if (prime || (after_coordinate && look_alike)) {
+      return "minutes are marked with ' and seconds with \" (the keyboard's apostrophe and "
+             "double quote), not with " +
+             (prime ? std::string(lost == U'\u2032' ? "the prime sign" : "the double prime sign")
+                    : "this look-alike") +
+             ": N 48\xB0 12' 20.7\"";
+    }
+    if (lost != 0) {
+      char code[16];
+      std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(lost));
+      return std::string("this ? was the character ") + code +
+             ", which a script cannot hold: script files are Windows-1252, which has no such "
+             "character. Write it otherwise";
+    }
+    if (s == "\xA0") {
+      return "this is a no-break space, as web pages put between words: write an ordinary "
+             "blank in its place";
+    }
     if (s == "\t") return "a tab is not allowed outside a text in quotes: indent with blanks";
     if (s == "\"") return "texts are written in single quotes: 'like this', not \"like this\"";
     if (s[0] == '\'') {
@@ -268,6 +368,10 @@ std::string HintForToken(const Place& text) {
              "have\")";
     }
     if (s == "%") return "there is no % operator: FMOD(a, b) gives the remainder of a / b";
+    if (s == "\xB4") {
+      return "\xB4 is an accent, not an apostrophe: texts are written between straight "
+             "apostrophes, 'like this'";
+    }
     if (s == "\x91" || s == "\x92" || s == "\x93" || s == "\x94") {
       return "texts are written between straight apostrophes, 'like this': a phone's "
              "keyboard may have typed a curly quote (\x91 \x92 \x93 \x94) in their place";
@@ -280,6 +384,35 @@ std::string HintForToken(const Place& text) {
       next->position == t.position + 1) {
     return "// does not start a comment: comments are -- to the end of the line, (* ... *) or "
            "{ ... }";
+  }
+  if (t.terminal == kStar && prev != nullptr && prev->terminal == kStar && touches_prev) {
+    return "there is no ** operator: powers are written with ^, as in 2 ^ 3";
+  }
+  if (t.terminal == kString && prev != nullptr && prev->terminal == kString && touches_prev) {
+    return "a text cannot hold the ' itself: '' ends one text and starts the next. Leave the "
+           "apostrophe out, or write it with CHAR(39): WRITE 'It', CHAR(39), 's';";
+  }
+  if (t.terminal == kIdent && prev != nullptr &&
+      (prev->terminal == kNumber || prev->terminal == kIdent || prev->terminal == kRParen)) {
+    std::string folded;
+    for (char c : s) folded += FoldAscii(c);
+    if (folded == "MOD") {
+      const bool operands = prev->terminal != kRParen && next != nullptr &&
+                            (next->terminal == kNumber || next->terminal == kIdent);
+      return "there is no MOD operator: FMOD(a, b) gives the remainder of a / b" +
+             (operands ? ", as in FMOD(" + std::string(text.Text(*prev)) + ", " +
+                             std::string(text.Text(*next)) + ")"
+                       : std::string());
+    }
+    if (folded == "DIV") {
+      return "there is no DIV operator: FLOOR(a / b) gives the whole part of a / b";
+    }
+  }
+  if (t.terminal == kComma && after_coordinate && next != nullptr && next->terminal == kNumber &&
+      next->position == t.position + 1) {
+    return "the minutes of a coordinate take a decimal point: " + std::string(text.Text(*prev)) +
+           "." + std::string(text.Text(*next)) + ", not " + std::string(text.Text(*prev)) + "," +
+           std::string(text.Text(*next));
   }
   if (t.terminal == kComma && prev != nullptr && prev->terminal == kNumber && next != nullptr &&
       next->terminal == kNumber && touches_prev && next->position == t.position + 1) {
@@ -342,23 +475,21 @@ std::string HintForPastedCoordinate(const Place& text) {
     }
   }
   // "N 48 12.345": a coordinate without its degree sign is a name and numbers.
-  if (t.terminal == kNumber && prev != nullptr && prev->terminal == kIdent && prev->length == 1) {
-    const char letter = FoldAscii(text.Text(*prev)[0]);
-    if (letter == 'N' || letter == 'S' || letter == 'E' || letter == 'W') {
-      return "if this is a coordinate, the degree sign follows the degrees: " +
-             std::string(1, letter) + " " + std::string(text.Text(t)) + "\xB0 ...";
-    }
+  if (const std::string coordinate = WithDegreeSign(text); !coordinate.empty()) {
+    return "if this is a coordinate, the degree sign follows the degrees: " + coordinate;
   }
   return "";
 }
 
-std::string HintForError(const Place& text, const ErrorRecord& e) {
+std::string HintFor(const Place& text, const ErrorRecord& e) {
   const Token& t = text.t;
   const std::string_view s = text.Text(t);
   const Token* prev = text.prev ? &*text.prev : nullptr;
 
-  std::string hint = HintForToken(text);
-  if (hint.empty()) hint = HintForPastedCoordinate(text);
+  // A coordinate gone wrong says so before the token's own slips: "N48.12"
+  // is a coordinate without its degree sign, not a number without its 0.
+  std::string hint = HintForPastedCoordinate(text);
+  if (hint.empty()) hint = HintForToken(text);
   switch (e.number) {
     case kErrEofExpected:
       if (hint.empty()) hint = HintForStatementStart(text);
@@ -372,6 +503,19 @@ std::string HintForError(const Place& text, const ErrorRecord& e) {
       return hint;
     case kErrFactorStart:
       if (!hint.empty()) return hint;
+      if (TerminalRole(t.terminal) == Role::kItem || TerminalRole(t.terminal) == Role::kFirstItem) {
+        return std::string(s) +
+               " is an output item: it writes text and gives no number. Write it in a WRITE, "
+               "as in WRITE " +
+               std::string(TerminalText(t.terminal)) + "(...);";
+      }
+      if (TerminalRole(t.terminal) == Role::kStatement ||
+          TerminalRole(t.terminal) == Role::kBareStatement) {
+        return std::string(s) +
+               " is a statement: it stands on its own and stores its results in the names "
+               "given to it, as the reference's entry for " +
+               std::string(TerminalText(t.terminal)) + " shows";
+      }
       if (t.terminal == kMinus) {
         return "there is no minus sign before a number: write 0 - 5, or \xB0S and \xB0W for "
                "southern and western coordinates";
@@ -392,6 +536,9 @@ std::string HintForError(const Place& text, const ErrorRecord& e) {
       if (IsKeyword(t.terminal)) {
         return std::string(s) + " is a keyword and cannot be a name: choose another name";
       }
+      if (hint.empty() && e.site.terminal >= 0 && e.site.opened.line > 0) {
+        hint = DecimalCommaIn(text.source, e.site.opened.position, e.site.opened.line, t.position);
+      }
       return hint;
     case kErrNumberExpected:
       if (!hint.empty()) return hint;
@@ -410,6 +557,7 @@ std::string HintForError(const Place& text, const ErrorRecord& e) {
       }
       return "";
     case kErrUnknownName:
+      if (!hint.empty()) return hint;
       if (prev != nullptr && prev->terminal == kIdent) {
         std::string folded;
         for (char c : text.Text(*prev)) folded += FoldAscii(c);
@@ -448,6 +596,10 @@ std::string HintForError(const Place& text, const ErrorRecord& e) {
     case kComma:
     case kRParen:
       if (!hint.empty()) return hint;
+      if (e.site.terminal >= 0 && e.site.opened.line > 0) {
+        hint = DecimalCommaIn(text.source, e.site.opened.position, e.site.opened.line, t.position);
+        if (!hint.empty()) return hint;
+      }
       return HintForBrackets(text, e);
     case kEquals:
       if (!hint.empty()) return hint;
@@ -476,113 +628,17 @@ std::string HintForError(const Place& text, const ErrorRecord& e) {
       return hint;
   }
 }
-
-std::string MessageOf(int number) {
-  return MessageText(number) + " (E" + std::to_string(number) + ")";
-}
-
-// Where a byte of the text stands, as the scanner counts lines and columns.
-SourceLocation LocationOf(std::string_view source, size_t position) {
-  SourceLocation at{1, 1, position};
-  for (size_t i = 0; i < position && i < source.size(); ++i) {
-    if (source[i] == '\n') {
-      ++at.line;
-      at.column = 1;
-    } else {
-      at.column = source[i] == '\t' ? ColumnAfterTab(at.column) : at.column + 1;
-    }
-  }
-  return at;
-}
-
-// What the language cuts without a word, as the run's scan met it.
-std::vector<Explanation> Warnings(std::string_view source, const RunResult& result) {
-  std::vector<Explanation> warnings;
-  auto warn = [&](const SourceLocation& at, std::string message) {
-    Explanation w;
-    w.kind = Explanation::Kind::kWarning;
-    w.line = at.line;
-    w.column = at.column;
-    w.message = std::move(message);
-    warnings.push_back(std::move(w));
-  };
-  for (const Token& t : result.cut_tokens) {
-    const std::string_view s = source.substr(t.position, t.length);
-    if (t.terminal == kNumber) {
-      warn(t.location, "only the first 19 characters of a number count: " + std::string(s) +
-                           " is read as " + std::string(s.substr(0, kNumberChars)));
-    } else if (t.terminal == kString) {
-      warn(t.location, "a text holds at most 253 characters: the last " +
-                           std::to_string(s.size() - 2 - kStringBytes) + " of this one are cut");
-    } else {
-      warn(t.location, "only the first 19 characters of a name count: " + std::string(s) +
-                           " is the name " + std::string(s.substr(0, kNameChars)));
-    }
-  }
-  if (result.unclosed_comment) {
-    warn(*result.unclosed_comment, "this comment is never closed: everything after it is ignored");
-  }
-  // A NUL byte ends the text. The window saves one at the very end, which
-  // hides nothing; anything else after it is never run.
-  if (result.nul_position != std::string::npos) {
-    warn(LocationOf(source, result.nul_position),
-         "the script ends at a NUL byte here: the " +
-             std::to_string(source.size() - result.nul_position - 1) +
-             " bytes after it are not run");
-  }
-  return warnings;
-}
-
 }  // namespace
 
-std::vector<Explanation> Explain(std::string_view source, const RunResult& result) {
-  // A clean run that met nothing to warn of pays nothing here.
-  if (result.quiet()) return {};
-  const std::string_view text = CutAtNul(source);
-  std::vector<Explanation> all;
-  bool stop_reported = false;
-  for (const ErrorRecord& e : result.errors) {
-    if (e.number == kErrEofExpected && e.position == result.stop.position) stop_reported = true;
-    Explanation x;
-    x.line = e.line;
-    x.column = e.column;
-    x.number = e.number;
-    x.message = MessageOf(e.number);
-    x.hint =
-        !e.detail.empty() ? e.detail : HintForError(Place(text, e.position, e.line, e.before), e);
-    all.push_back(std::move(x));
-  }
-  for (Explanation& w : Warnings(source, result)) all.push_back(std::move(w));
-  for (const RunNote& n : result.notes) {
-    Explanation x;
-    x.kind =
-        n.kind == RunNote::Kind::kWarning ? Explanation::Kind::kWarning : Explanation::Kind::kNote;
-    x.line = n.at.line;
-    x.column = n.at.column;
-    x.message = n.message;
-    x.hint = n.hint;
-    all.push_back(std::move(x));
-  }
-  if (result.stopped_early && !stop_reported) {
-    Explanation w;
-    w.kind = Explanation::Kind::kWarning;
-    w.line = result.stop.line;
-    w.column = result.stop.column;
-    w.message = "the script stopped here: the rest was not run";
-    // The error reported at the same place already says what is wrong.
-    const bool explained =
-        std::any_of(result.errors.begin(), result.errors.end(),
-                    [&](const ErrorRecord& e) { return e.position == result.stop.position; });
-    if (!explained) {
-      w.hint =
-          HintForToken(Place(text, result.stop.position, result.stop.line, result.stop_before));
-    }
-    all.push_back(std::move(w));
-  }
-  std::stable_sort(all.begin(), all.end(), [](const Explanation& a, const Explanation& b) {
-    return a.line != b.line ? a.line < b.line : a.column < b.column;
-  });
-  return all;
+std::string HintForError(std::string_view text, const ErrorRecord& error,
+                         std::span<const LostCharacter> lost) {
+  if (!error.detail.empty()) return error.detail;
+  return HintFor(Place(text, lost, error.position, error.line, error.before), error);
+}
+
+std::string HintForStop(std::string_view text, const RunResult& run,
+                        std::span<const LostCharacter> lost) {
+  return HintForToken(Place(text, lost, run.stop.position, run.stop.line, run.stop_before));
 }
 
 }  // namespace orbelin
