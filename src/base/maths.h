@@ -36,6 +36,7 @@ double orbelin_log(double x) noexcept;
 double orbelin_log10(double x) noexcept;
 double orbelin_log1p(double x) noexcept;
 double orbelin_pow(double x, double y) noexcept;
+double orbelin_remainder(double x, double y) noexcept;
 double orbelin_scalbn(double x, int n) noexcept;
 double orbelin_sin(double x) noexcept;
 double orbelin_sinh(double x) noexcept;
@@ -113,6 +114,12 @@ inline double hypot(double x, double y) {
 inline double fmod(double x, double y) {
   return orbelin_fmod(x, y);
 }
+// Exact: x - n y, n the whole number nearest x / y (halves to the even
+// one), so within [-|y|/2, |y|/2]; remainder(lon, 360) puts a longitude
+// into [-180, 180].
+inline double remainder(double x, double y) {
+  return orbelin_remainder(x, y);
+}
 inline double scalbn(double x, int n) {
   return orbelin_scalbn(x, n);
 }
@@ -136,6 +143,9 @@ inline double trunc(double x) {
 inline double round(double x) {
   return __builtin_round(x);
 }  // halves away from zero
+inline double copysign(double x, double y) {
+  return __builtin_copysign(x, y);
+}  // x with the sign of y
 
 inline bool isnan(double x) {
   return __builtin_isnan(x);

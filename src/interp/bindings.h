@@ -77,6 +77,40 @@ void HandleKreuzpeilungExact(Runtime& rt, const CallArgs& a);  // KREUZPEILUNGEX
 void HandleBogenschnittExact(Runtime& rt, const CallArgs& a);  // BOGENSCHNITTEXACT(as
                                                                //   BOGENSCHNITT)
 
+// Grids: MGRS and the national grids (grid_bindings.cpp).
+void HandleGps2Mgrs(Runtime& rt, const CallArgs& a);     // GPS2MGRS(lat, lon, Z, B, E, N)
+void HandleMgrs2Gps(Runtime& rt, const CallArgs& a);     // MGRS2GPS('32U MV 12345 67890', LAT, LON)
+void ItemWmgrs(Runtime& rt, const CallArgs& a);          // WMGRS(zone, band, e, n[:digits])
+void HandleGps2Lv95(Runtime& rt, const CallArgs& a);     // GPS2LV95(lat, lon, E, N)
+void HandleLv952Gps(Runtime& rt, const CallArgs& a);     // LV952GPS(e, n, LAT, LON)
+void ItemWlv95(Runtime& rt, const CallArgs& a);          // WLV95(e, n)
+void HandleGps2Lv03(Runtime& rt, const CallArgs& a);     // GPS2LV03(lat, lon, Y, X)
+void HandleLv032Gps(Runtime& rt, const CallArgs& a);     // LV032GPS(y, x, LAT, LON)
+void ItemWlv03(Runtime& rt, const CallArgs& a);          // WLV03(y, x)
+void HandleGps2Osgb(Runtime& rt, const CallArgs& a);     // GPS2OSGB(lat, lon, E, N)
+void HandleOsgb2Gps(Runtime& rt, const CallArgs& a);     // OSGB2GPS(e, n, LAT, LON)
+void ItemWosgb(Runtime& rt, const CallArgs& a);          // WOSGB(e, n[:digits])
+void HandleOsgbRef2Gps(Runtime& rt, const CallArgs& a);  // OSGBREF2GPS('TQ 30080 80900', LAT, LON)
+void HandleGps2Rd(Runtime& rt, const CallArgs& a);       // GPS2RD(lat, lon, X, Y)
+void HandleRd2Gps(Runtime& rt, const CallArgs& a);       // RD2GPS(x, y, LAT, LON)
+void ItemWrd(Runtime& rt, const CallArgs& a);            // WRD(x, y)
+void HandleGps2Mgi(Runtime& rt, const CallArgs& a);      // GPS2MGI(lat, lon, meridian, Y, X)
+void HandleMgi2Gps(Runtime& rt, const CallArgs& a);      // MGI2GPS(y, x, LAT, LON)
+void ItemWmgi(Runtime& rt, const CallArgs& a);           // WMGI(y, x)
+void HandleGps2Lambert(Runtime& rt, const CallArgs& a);  // GPS2LAMBERT(lat, lon, Y, X)
+void HandleLambert2Gps(Runtime& rt, const CallArgs& a);  // LAMBERT2GPS(y, x, LAT, LON)
+void ItemWlambert(Runtime& rt, const CallArgs& a);       // WLAMBERT(y, x)
+
+// Location codes (code_bindings.cpp).
+void ItemWloc(Runtime& rt, const CallArgs& a);            // WLOC(lat, lon[:length])
+void HandleLoc2Gps(Runtime& rt, const CallArgs& a);       // LOC2GPS('JN58td', LAT, LON)
+void ItemWgeohash(Runtime& rt, const CallArgs& a);        // WGEOHASH(lat, lon[:length])
+void HandleGeohash2Gps(Runtime& rt, const CallArgs& a);   // GEOHASH2GPS('u4pruydqqvj', LAT, LON)
+void ItemWplus(Runtime& rt, const CallArgs& a);           // WPLUS(lat, lon[:digits])
+void HandlePlus2Gps(Runtime& rt, const CallArgs& a);      // PLUS2GPS('8FVC9G8F+6X', LAT, LON)
+void HandlePlusNear2Gps(Runtime& rt, const CallArgs& a);  // PLUSNEAR2GPS('9G8F+6X', lat, lon,
+                                                          //   LAT, LON)
+
 // Letter values, ciphers, Morse, Enigma (text_bindings.cpp).
 double FnQsum(Runtime& rt, const CallArgs& a);
 double FnQqsum(Runtime& rt, const CallArgs& a);

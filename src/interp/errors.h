@@ -41,6 +41,17 @@
   X(BadWindowLetter,  119, "Preset muss im Bereich A..Z liegen")             \
   X(LatitudeRange,    120, "latitude out of range")                          \
   X(RadiusRange,      121, "radius out of range")                            \
+  X(BadMgrs,          130, "not an MGRS reference")                          \
+  X(NoMgrsSquare,     131, "no such MGRS square")                            \
+  X(BadLocator,       132, "not a Maidenhead locator")                       \
+  X(BadGeohash,       133, "not a geohash")                                  \
+  X(BadPlusCode,      134, "not a plus code")                                \
+  X(ShortPlusCode,    135, "short plus code without a place near")           \
+  X(BadCodeLength,    136, "no such length")                                 \
+  X(NoSuchPlace,      137, "no such position")                               \
+  X(OutsideGrid,      138, "outside the grid")                               \
+  X(BadOsgbReference, 139, "not a British grid reference")                  \
+  X(NoAustrianZone,   140, "no such Austrian meridian")                      \
   X(NoLetterNumber,   150, "No letter for this number")                      \
   X(ShiftNotWhole,    151, "Shift must be a whole number")                   \
   X(NotRoman,         152, "Not a Roman numeral")                            \

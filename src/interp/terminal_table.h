@@ -162,5 +162,34 @@
   X(KreuzpeilungExact, "KREUZPEILUNGEXACT", kStatement, "NNNNNNVV", HandleKreuzpeilungExact) \
   X(BogenschnittExact, "BOGENSCHNITTEXACT", kStatement, "NNNNNNVVVV", HandleBogenschnittExact) \
   X(Wgcqsum,      "WGCQSUM",      kFunction,     "NN",              FnWgcqsum)    \
-  X(Kqsumgc,      "KQSUMGC",      kFunction,     "N",               FnKqsumgc)
+  X(Kqsumgc,      "KQSUMGC",      kFunction,     "N",               FnKqsumgc) \
+  X(Gps2Mgrs,     "GPS2MGRS",     kStatement,    "NNVVVV",          HandleGps2Mgrs) \
+  X(Mgrs2Gps,     "MGRS2GPS",     kStatement,    "SVV",             HandleMgrs2Gps) \
+  X(Wmgrs,        "WMGRS",        kItem,         "NNNN:5",          ItemWmgrs)    \
+  X(Wloc,         "WLOC",         kItem,         "NN:6",            ItemWloc)     \
+  X(Loc2Gps,      "LOC2GPS",      kStatement,    "SVV",             HandleLoc2Gps) \
+  X(Wgeohash,     "WGEOHASH",     kItem,         "NN:9",            ItemWgeohash) \
+  X(Geohash2Gps,  "GEOHASH2GPS",  kStatement,    "SVV",             HandleGeohash2Gps) \
+  X(Wplus,        "WPLUS",        kItem,         "NN:10",           ItemWplus)    \
+  X(Plus2Gps,     "PLUS2GPS",     kStatement,    "SVV",             HandlePlus2Gps) \
+  X(PlusNear2Gps, "PLUSNEAR2GPS", kStatement,    "SNNVV",           HandlePlusNear2Gps) \
+  X(Gps2Lv95,     "GPS2LV95",     kStatement,    "NNVV",            HandleGps2Lv95) \
+  X(Lv952Gps,     "LV952GPS",     kStatement,    "NNVV",            HandleLv952Gps) \
+  X(Wlv95,        "WLV95",        kItem,         "NN",              ItemWlv95)    \
+  X(Gps2Lv03,     "GPS2LV03",     kStatement,    "NNVV",            HandleGps2Lv03) \
+  X(Lv032Gps,     "LV032GPS",     kStatement,    "NNVV",            HandleLv032Gps) \
+  X(Wlv03,        "WLV03",        kItem,         "NN",              ItemWlv03) \
+  X(Gps2Osgb,     "GPS2OSGB",     kStatement,    "NNVV",            HandleGps2Osgb) \
+  X(Osgb2Gps,     "OSGB2GPS",     kStatement,    "NNVV",            HandleOsgb2Gps) \
+  X(Wosgb,        "WOSGB",        kItem,         "NN:5",            ItemWosgb)    \
+  X(OsgbRef2Gps,  "OSGBREF2GPS",  kStatement,    "SVV",             HandleOsgbRef2Gps) \
+  X(Gps2Rd,       "GPS2RD",       kStatement,    "NNVV",            HandleGps2Rd) \
+  X(Rd2Gps,       "RD2GPS",       kStatement,    "NNVV",            HandleRd2Gps) \
+  X(Wrd,          "WRD",          kItem,         "NN",              ItemWrd) \
+  X(Gps2Mgi,      "GPS2MGI",      kStatement,    "NNNVV",           HandleGps2Mgi) \
+  X(Mgi2Gps,      "MGI2GPS",      kStatement,    "NNVV",            HandleMgi2Gps) \
+  X(Wmgi,         "WMGI",         kItem,         "NN",              ItemWmgi)     \
+  X(Gps2Lambert,  "GPS2LAMBERT",  kStatement,    "NNVV",            HandleGps2Lambert) \
+  X(Lambert2Gps,  "LAMBERT2GPS",  kStatement,    "NNVV",            HandleLambert2Gps) \
+  X(Wlambert,     "WLAMBERT",     kItem,         "NN",              ItemWlambert)
 // clang-format on

@@ -25,7 +25,7 @@ BOUNDS = {
     "exp": 0.52, "log": 0.52, "pow": 0.52,
     "expm1": 1, "log1p": 1, "log10": 1, "cbrt": 1, "hypot": 1, "sinh": 2, "cosh": 2,
     "tanh": 2, "asinh": 2, "atanh": 2,
-    "fmod": 0, "scalbn": 0, "sqrt": 0.5, "floor": 0, "round": 0, "fmax": 0,
+    "fmod": 0, "remainder": 0, "scalbn": 0, "sqrt": 0.5, "floor": 0, "round": 0, "fmax": 0,
 }
 
 EXACT = {
@@ -34,7 +34,7 @@ EXACT = {
     "log": mpmath.log, "pow": mpmath.power, "expm1": mpmath.expm1, "log1p": mpmath.log1p,
     "log10": mpmath.log10, "cbrt": lambda x: mpmath.sign(x) * mpmath.cbrt(abs(x)), "hypot": mpmath.hypot, "sinh": mpmath.sinh,
     "cosh": mpmath.cosh, "tanh": mpmath.tanh, "asinh": mpmath.asinh, "atanh": mpmath.atanh,
-    "fmod": lambda x, y: c_fmod(x, y), "sqrt": mpmath.sqrt, "floor": mpmath.floor,
+    "fmod": lambda x, y: c_fmod(x, y), "remainder": lambda x, y: c_remainder(x, y), "sqrt": mpmath.sqrt, "floor": mpmath.floor,
     "fmax": max,
     "round": lambda x: mpmath.sign(x) * mpmath.floor(abs(x) + mpmath.mpf(0.5)),
 }
@@ -44,6 +44,13 @@ def c_fmod(x, y):
     fx, fy = Fraction(x), Fraction(y)
     q = abs(fx / fy).__floor__() * (1 if (fx / fy) > 0 else -1)
     return mpmath.mpf(float(fx - q * fy))
+
+
+def c_remainder(x, y):
+    """C's remainder, exactly: x - n * y, n the whole number nearest x / y,
+    halves to the even one."""
+    fx, fy = Fraction(x), Fraction(y)
+    return mpmath.mpf(float(fx - round(fx / fy) * fy))
 
 
 MAX = mpmath.mpf(sys.float_info.max)
@@ -71,7 +78,7 @@ def error_in_ulps(name, args, result):
     if name == "scalbn":
         return None  # two scalings mixed in one stream; exact by construction
     try:
-        exact = EXACT[name](*(args if name == "fmod" else [mpmath.mpf(a) for a in args]))
+        exact = EXACT[name](*(args if name in ("fmod", "remainder") else [mpmath.mpf(a) for a in args]))
     except (ValueError, ZeroDivisionError):
         exact = None
     if exact is None or isinstance(exact, mpmath.mpc) or mpmath.isnan(exact):

@@ -595,9 +595,9 @@ TEST_F(DesktopTest, TypeSaveCalcHandOffAndClose) {
   EXPECT_TRUE(WaitTitle(main, "*walk.inp - Orbelin"));
   SendDeleteWindow(main);
   ASSERT_TRUE(WaitFor([&] { return FindClient("OrbelinClass") == 0; }));
-  const auto gone = std::chrono::steady_clock::now();
+  // A program that lingers with no window (a thread or an event loop left
+  // running) is caught by Wait's limit; how fast it ends is the machine's.
   EXPECT_EQ(window->Wait(), 0);
-  EXPECT_LT(std::chrono::steady_clock::now() - gone, std::chrono::seconds(1));
   EXPECT_EQ(ReadBytes(script),
             "VAR A;\r\nA = 6 * 7;\r\nOLAT = 52.5; OLON = 0 - 13.25;\r\nWRITE 'A = ', A;\r\n"
             "WRITE 'ok';\0"s);

@@ -21,6 +21,9 @@ int main(int argc, char** argv) {
   body += ExactSection(figures);
   body += BoundsSection(figures);
   body += DatumSection(figures);
+  body += MgrsSection(figures);
+  body += NationalGridsSection(figures);
+  body += CodesSection(figures);
   report += Summary(figures) + body;
   if (argc > 1) {
     std::FILE* f = std::fopen(argv[1], "wb");

@@ -19,6 +19,16 @@ std::string ExactSection(Figures& f);
 // Against cs2cs with the BETA2007 grid, where cs2cs is installed.
 std::string DatumSection(Figures& f);
 
+// MGRS against GeographicLib's MGRS and UTMUPS.
+std::string MgrsSection(Figures& f);
+
+// The location codes against GeographicLib's Geohash, npm's plus codes
+// and the locator's definition.
+std::string CodesSection(Figures& f);
+
+// The national grids against cs2cs, at the borders and across each country.
+std::string NationalGridsSection(Figures& f);
+
 // "How far to trust each function", from the recorded figures.
 std::string Summary(const Figures& f);
 

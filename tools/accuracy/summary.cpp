@@ -83,6 +83,51 @@ std::string Summary(const Figures& f) {
          "its borders, where GPS2GK alone is " +
          Number(at("dhdn_gk_min")) + " to " + Number(at("dhdn_gk_max")) + " m off.\n";
   }
+  {
+    char mgrs[400];
+    std::snprintf(mgrs, sizeof mgrs,
+                  "- **GPS2MGRS / WMGRS / MGRS2GPS**: the same MGRS text as GeographicLib's "
+                  "GeoConvert at every precision from 100 km to 1 m (%.0f differences in %.0f "
+                  "points times six precisions), with the Norway and Svalbard zones and UPS in "
+                  "the polar caps; the numbers within %.2g nm.\n",
+                  at("mgrs_disagreements"), at("mgrs_points"), at("mgrs_numbers_nm"));
+    s += mgrs;
+    std::snprintf(mgrs, sizeof mgrs,
+                  "- **WLOC, WGEOHASH, WPLUS** and their ways back: the text of the definition "
+                  "(%.0f and %.0f differences in 10,000 positions for the locator and the "
+                  "geohash); the plus code %s npm's open-location-code.\n",
+                  at("locator_diff"), at("geohash_diff"),
+                  std::isnan(at("plus_diff")) ? "was not compared with"
+                  : at("plus_diff") == 0      ? "as"
+                                              : "mostly as");
+    s += mgrs;
+  }
+  if (std::isnan(at("lv95_max"))) {
+    s += "- **The national grids**: not measured here (cs2cs is not installed).\n";
+  } else {
+    char grids[600];
+    std::snprintf(grids, sizeof grids,
+                  "- **GPS2LV95 / LV952GPS** (Swiss grid): within %.3f m of PROJ's cs2cs both "
+                  "ways, everywhere in Switzerland and at its borders; the datum shift itself is "
+                  "good to 1 m. **GPS2LV03 / LV032GPS** add the old survey's distortions to "
+                  "LV95 less 2000 and 1000 km: within %.2f m of swisstopo's grid CHENYX06.\n",
+                  at("lv95_max"), at("lv03_grid_max"));
+    s += grids;
+    std::snprintf(grids, sizeof grids,
+                  "- **GPS2OSGB / OSGB2GPS** (British National Grid): within %.3f m of cs2cs "
+                  "with the Helmert shift EPSG 1314, which EPSG gives as good to 2 m against the "
+                  "official OSTN15 (not packaged by Debian); WOSGB's references as "
+                  "GeographicLib's (%.0f differences).\n",
+                  at("osgb_max"), at("osgb_letters"));
+    s += grids;
+    std::snprintf(grids, sizeof grids,
+                  "- **GPS2RD / RD2GPS** (Dutch grid), **GPS2MGI / MGI2GPS** and **GPS2LAMBERT / "
+                  "LAMBERT2GPS** (Austria): within %.3f, %.3f and %.3f m of cs2cs with the "
+                  "Helmert shifts EPSG 15739 (1 m against the official RDNAPTRANS 2018) and 1618 "
+                  "(1.5 m; in Styria cs2cs prefers a regional shift, up to %.2f m away).\n",
+                  at("rd_max"), at("mgi_max"), at("lambert_max"), at("mgi_styria_max"));
+    s += grids;
+  }
   s += "- **CENTER, KREUZPEILUNG**: straight lines in the Gauss-Krueger plane. With points 1 "
        "km apart (for KREUZPEILUNG, bearings crossing at 75 degrees) the answer is within " +
        Length(at("center_1km")) + " (CENTER) and " + Length(at("cross_1km")) +

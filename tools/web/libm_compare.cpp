@@ -145,6 +145,7 @@ int main(int argc, char** argv) {
       r.Two("pow", &maths::pow, x, y);
       r.Two("hypot", &maths::hypot, x, y);
       r.Two("fmod", &maths::fmod, x, y);
+      r.Two("remainder", &maths::remainder, x, y);
     }
   }
   for (long i = 0; i < count; ++i) {
@@ -199,6 +200,11 @@ int main(int argc, char** argv) {
     r.Two("hypot", &maths::hypot, any, g.AnyBits());
     r.Two("fmod", &maths::fmod, w, a);
     r.Two("fmod", &maths::fmod, any, g.AnyBits());
+    // Longitudes put into [-180, 180], the halves among them.
+    const double lon = g.In(-1000, 1000);
+    r.Two("remainder", &maths::remainder, lon, 360.0);
+    r.Two("remainder", &maths::remainder, maths::round(lon) + 0.5, 1.0);
+    r.Two("remainder", &maths::remainder, any, g.AnyBits());
     r.One("scalbn", &Scalbn3, any);
     r.One("scalbn", &ScalbnMinus1070, w);
     // The exact ones, compiled to each target's instructions.
