@@ -33,6 +33,17 @@ class ResultStream final : public TextSink {
   void Reserve(size_t bytes) { text_.reserve(bytes); }
   // Hands the text written so far over and starts empty again.
   std::string Take() { return std::exchange(text_, {}); }
+  // Take into *text, whose buffer the stream goes on with: for runs
+  // again and again that should not allocate each time.
+  void TakeInto(std::string* text) {
+    text->swap(text_);
+    text_.clear();
+  }
+  // Empty, with the margin of a new stream.
+  void Restart() {
+    text_.clear();
+    margin_ = kDefaultMargin;
+  }
 
   // Width at which WriteString breaks lines; 0 or less turns wrapping off.
   // Lives as long as the stream's owner: taking the text keeps it.

@@ -80,8 +80,14 @@ std::string EscapeXml(std::string_view text) {
   return out;
 }
 
+bool PlaceOnEarth(double lat, double lon) {
+  return !maths::isnan(lat) && !maths::isnan(lon) && maths::fabs(lat) <= 90.0 &&
+         maths::fabs(lon) <= 180.0;
+}
+
 std::string PointRefusal(const HandOffPoint& point) {
   if (!point.set) return "Kein Punkt gesetzt";
+  if (PlaceOnEarth(point.lat, point.lon)) return "";
   std::string wrong = WhatIsWrong("latitude", point.lat, 90.0);
   const std::string lon = WhatIsWrong("longitude", point.lon, 180.0);
   if (wrong.empty() && lon.empty()) return "";

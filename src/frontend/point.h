@@ -23,6 +23,9 @@ namespace orbelin {
 // never set this is the window's own "Kein Punkt gesetzt"; otherwise a
 // sentence in plain English that says which number is wrong and why.
 std::string PointRefusal(const HandOffPoint& point);
+// Whether lat and lon are a place on the Earth: what PointRefusal checks of
+// a point that is set, without its words.
+bool PlaceOnEarth(double lat, double lon);
 
 // The rest take a point for which PointRefusal is "".
 

@@ -273,7 +273,18 @@ std::string ValueText(double value) {
     if (std::strchr(text, 'e') == nullptr) return text;
     if (shortest.empty()) shortest = text;
   }
-  return shortest.empty() ? std::string(text) : shortest;
+  if (shortest.empty()) return text;  // nan, inf
+  // As people write numbers: the fewest decimals that read back, as long
+  // as that stays a number one could type (1e+20 and 1e-05 are written
+  // out; 1e+300 keeps its exponent).
+  constexpr size_t kLongestPlain = 24;
+  char plain[kLongestPlain + 2];
+  for (int decimals = 0; decimals < static_cast<int>(kLongestPlain); ++decimals) {
+    const int n = std::snprintf(plain, sizeof plain, "%.*f", decimals, value);
+    if (n < 0 || static_cast<size_t>(n) > kLongestPlain) break;
+    if (std::strtod(plain, nullptr) == value) return plain;
+  }
+  return shortest;
 }
 
 std::string CombinationText(const std::vector<ValueSet>& sets, const std::vector<double>& values) {

@@ -64,12 +64,15 @@ std::vector<VaryPoint> MergePoints(const std::vector<KeptRun>& kept) {
                                                 maths::llround(run.lon * 60000.0)};
       const auto [at, added] = where.try_emplace(key, points.size());
       if (!added) {
-        points[at->second].combinations.push_back(run.combination);
+        std::vector<uint64_t>& c = points[at->second].combinations;
+        c.push_back(run.combination);
+        c.insert(c.end(), run.merged.begin(), run.merged.end());
         continue;
       }
     }
     VaryPoint p;
     p.combinations.push_back(run.combination);
+    p.combinations.insert(p.combinations.end(), run.merged.begin(), run.merged.end());
     p.has_point = run.has_point;
     p.lat = run.lat;
     p.lon = run.lon;
@@ -81,16 +84,50 @@ std::vector<VaryPoint> MergePoints(const std::vector<KeptRun>& kept) {
   return points;
 }
 
-std::string ValuesText(const VaryPlan& plan, const VaryPoint& point, size_t most) {
-  std::string text;
-  std::vector<double> values;
-  const size_t n = point.combinations.size();
-  for (size_t i = 0; i < n && i < most; ++i) {
-    plan.Values(point.combinations[i], &values);
-    if (i > 0) text += ", ";
-    text += CombinationText(plan.sets(), values);
+namespace {
+
+// The one variable in which b goes on from a by one whole step, as in a
+// range; -1 when they differ otherwise.
+int StepBetween(const std::vector<double>& a, const std::vector<double>& b) {
+  int step = -1;
+  for (size_t k = 0; k < a.size(); ++k) {
+    if (a[k] == b[k]) continue;
+    if (step >= 0 || b[k] != a[k] + 1 || a[k] != maths::floor(a[k])) return -1;
+    step = static_cast<int>(k);
   }
-  if (n > most) text += " and " + CountText(n - most) + " more";
+  return step;
+}
+
+}  // namespace
+
+std::string ValuesText(const VaryPlan& plan, const VaryPoint& point, size_t most) {
+  // Runs whose values go on one by one in a single variable, the others
+  // alike, are written as a range of it: "A=3 CHK=0..199".
+  const size_t n = point.combinations.size();
+  std::string text;
+  std::vector<double> first, last, next;
+  size_t items = 0, i = 0;
+  for (; i < n && items < most; ++items) {
+    plan.Values(point.combinations[i], &first);
+    last = first;
+    int step = -1;
+    size_t j = i + 1;
+    for (; j < n; ++j) {
+      plan.Values(point.combinations[j], &next);
+      const int k = StepBetween(last, next);
+      if (k < 0 || (step >= 0 && k != step)) break;
+      step = k;
+      last.swap(next);
+    }
+    if (items > 0) text += ", ";
+    for (size_t k = 0; k < plan.sets().size() && k < first.size(); ++k) {
+      if (k > 0) text += ' ';
+      text += plan.sets()[k].name + "=" + ValueText(first[k]);
+      if (static_cast<int>(k) == step) text += ".." + ValueText(last[k]);
+    }
+    i = j;
+  }
+  if (i < n) text += " and " + CountText(n - i) + " more";
   return text;
 }
 
@@ -135,7 +172,12 @@ std::string VarySummary(const VaryPlan& plan, const VaryOutcome& outcome, size_t
   char seconds[32];
   std::snprintf(seconds, sizeof seconds, "%.2f s", outcome.seconds);
   std::string text;
-  if (outcome.stopped) {
+  if (outcome.fixed_error && c.tried < outcome.combinations) {
+    text += "Stopped after " + CountText(c.tried) + " of " + CountText(outcome.combinations) +
+            " combinations: the script has an error that no value tried can change, so every "
+            "combination has it. Mend the error the script's first combination shows, then try "
+            "again.\n";
+  } else if (outcome.stopped) {
     text += "Stopped after " + CountText(c.tried) + " of " + CountText(outcome.combinations) +
             " combinations (" + seconds + "): what was found so far.\n";
   } else {
@@ -144,9 +186,14 @@ std::string VarySummary(const VaryPlan& plan, const VaryOutcome& outcome, size_t
   }
   const std::string at = CountText(points) + (points == 1 ? " point" : " points");
   text += "Kept: " + CountText(c.kept) + (c.kept == 1 ? " run" : " runs");
-  if (c.kept > outcome.kept.size()) {
+  uint64_t listed = 0;  // runs at the points listed
+  for (const KeptRun& run : outcome.kept) listed += 1 + run.merged.size();
+  if (c.kept > listed) {
     text += std::string("; only the ") + (plan.filter().near ? "nearest " : "first ") +
-            CountText(outcome.kept.size()) + " are listed, at " + at;
+            CountText(outcome.kept.size()) + " points are listed (" + CountText(listed) +
+            " runs); " + CountText(c.kept - listed) +
+            " runs at other points are left out: narrow the search with a condition, a distance "
+            "or fewer values";
   } else if (points != c.kept) {
     text += ", at " + at;
   }

@@ -29,7 +29,8 @@ struct VaryPoint {
 std::vector<VaryPoint> MergePoints(const std::vector<KeptRun>& kept);
 
 // The values of a point's runs: "A=1 B=3", or for a merged point
-// "A=1 B=3, A=6 B=3" (with "and N more" after `most` of them).
+// "A=1 B=3, A=6 B=3", runs that go on one by one in one variable as a range
+// "A=1 B=0..7" (with "and N more" runs after `most` such items).
 std::string ValuesText(const VaryPlan& plan, const VaryPoint& point, size_t most);
 
 // A variable's value after a run, as the table shows it: ten digits.

@@ -5,6 +5,7 @@
 #include <limits>
 #include <utility>
 
+#include "base/maths.h"
 #include "frontend/point.h"
 #include "frontend/vary_threads.h"
 #include "interp/session.h"
@@ -14,6 +15,12 @@ namespace orbelin {
 namespace {
 
 constexpr size_t kFirstLineBytes = 200;
+
+// Thousandths of a minute, as the coordinate text rounds them: runs whose
+// points have the same key are one point.
+std::pair<long long, long long> PointKeyOf(const KeptRun& run) {
+  return {maths::llround(run.lat * 60000.0), maths::llround(run.lon * 60000.0)};
+}
 
 // Unknown distances go last.
 double DistanceKey(const KeptRun& run) {
@@ -33,9 +40,18 @@ void VaryCounts::Add(const VaryCounts& o) {
   distance_unknown += o.distance_unknown;
 }
 
-VaryCollector::VaryCollector(const VaryPlan& plan) : plan_(plan) {
-  for (const ValueSet& s : plan.sets()) start_.push_back({s.name, 0.0});
+namespace {
+
+std::vector<std::string> TriedNames(const VaryPlan& plan) {
+  std::vector<std::string> names;
+  for (const ValueSet& s : plan.sets()) names.push_back(s.name);
+  return names;
 }
+
+}  // namespace
+
+VaryCollector::VaryCollector(const VaryPlan& plan)
+    : plan_(plan), script_(plan.source(), TriedNames(plan)) {}
 
 bool VaryCollector::Before(const KeptRun& a, const KeptRun& b) const {
   if (plan_.filter().near) {
@@ -47,20 +63,20 @@ bool VaryCollector::Before(const KeptRun& a, const KeptRun& b) const {
 
 void VaryCollector::Run(uint64_t combination) {
   plan_.Values(combination, &values_);
-  for (size_t i = 0; i < values_.size(); ++i) start_[i].value = values_[i];
-  // A new session for every combination: nothing of the one before is left.
-  Session session;
-  const RunResult r = session.Run(plan_.source(), {.start_values = start_, .listing = false});
+  // As in a new session: nothing of the run before is left. What the run
+  // writes is read for the runs listed only.
+  const RunResult& r = script_.Run(values_, false, false);
   ++counts_.tried;
   if (!r.clean()) {
     ++counts_.with_errors;
+    if (script_.fixed_error()) fixed_error_ = true;
     return;
   }
-  if (r.point.set && !PointRefusal(r.point).empty()) {
+  if (r.point.set && !PlaceOnEarth(r.point.lat, r.point.lon)) {
     ++counts_.off_earth;
     return;
   }
-  const Variables& vars = session.variables();
+  const Variables& vars = script_.variables();
   const VaryFilter& filter = plan_.filter();
   for (const Condition& c : filter.where) {
     const int v = vars.Find(c.name);
@@ -87,25 +103,49 @@ void VaryCollector::Run(uint64_t combination) {
     }
   }
   ++counts_.kept;
-  if (trimmed_ && !Before(run, last_held_)) return;  // counted, but never listed
   run.has_point = r.point.set;
   run.lat = r.point.lat;
   run.lon = r.point.lon;
+  KeptRun* held = Held(run);
+  if (held != nullptr && !Before(run, *held)) {  // one more run at a point held
+    held->merged.push_back(combination);
+    return;
+  }
+  if (held == nullptr && trimmed_ && !Before(run, last_held_)) return;  // never listed
   for (const std::string& name : plan_.show()) {
     const int v = vars.Find(name);
     run.shown.push_back(v < 0 ? std::numeric_limits<double>::quiet_NaN() : vars.Get(v));
   }
-  const std::string_view output = r.output();
+  const std::string_view output = script_.Run(values_).output();
   run.first_line = std::string(output.substr(0, std::min(output.find('\n'), kFirstLineBytes)));
-  Keep(std::move(run));
+  if (held != nullptr) {
+    Merge(held, std::move(run));
+  } else {
+    Keep(std::move(run));
+  }
+}
+
+KeptRun* VaryCollector::Held(const KeptRun& run) {
+  if (!run.has_point) return nullptr;
+  const auto at = held_.find(PointKeyOf(run));
+  return at == held_.end() ? nullptr : &kept_[at->second];
+}
+
+// Two holdings of one point become one, the first of them in the order
+// standing for both.
+void VaryCollector::Merge(KeptRun* held, KeptRun run) {
+  if (Before(run, *held)) std::swap(*held, run);
+  held->merged.push_back(run.combination);
+  held->merged.insert(held->merged.end(), run.merged.begin(), run.merged.end());
 }
 
 void VaryCollector::Keep(KeptRun run) {
+  if (run.has_point) held_.emplace(PointKeyOf(run), kept_.size());
   kept_.push_back(std::move(run));
   if (kept_.size() >= 2 * kMaxListed) Trim();
 }
 
-// Lets go of all but the first kMaxListed in the order.
+// Lets go of all but the first kMaxListed points in the order.
 void VaryCollector::Trim() {
   std::sort(kept_.begin(), kept_.end(),
             [this](const KeptRun& a, const KeptRun& b) { return Before(a, b); });
@@ -114,18 +154,29 @@ void VaryCollector::Trim() {
     trimmed_ = true;
     last_held_ = kept_.back();
   }
+  held_.clear();
+  for (size_t i = 0; i < kept_.size(); ++i) {
+    if (kept_[i].has_point) held_.emplace(PointKeyOf(kept_[i]), i);
+  }
 }
 
 void VaryCollector::Absorb(VaryCollector&& other) {
   counts_.Add(other.counts_);
+  fixed_error_ = fixed_error_ || other.fixed_error_;
   for (KeptRun& run : other.kept_) {
-    if (!trimmed_ || Before(run, last_held_)) Keep(std::move(run));
+    if (KeptRun* held = Held(run)) {
+      Merge(held, std::move(run));
+    } else if (!trimmed_ || Before(run, last_held_)) {
+      Keep(std::move(run));
+    }
   }
   other.kept_.clear();
+  other.held_.clear();
 }
 
 std::vector<KeptRun> VaryCollector::TakeKept() {
   Trim();
+  for (KeptRun& run : kept_) std::sort(run.merged.begin(), run.merged.end());
   return std::move(kept_);
 }
 
@@ -153,6 +204,10 @@ VaryOutcome RunHere(const VaryPlan& plan, const VaryControl& control) {
       break;
     }
     collector.Run(c);
+    if (collector.fixed_error()) {
+      out.stopped = c + 1 < out.combinations;
+      break;
+    }
     if ((c & 255) == 255 && control.progress) {
       const double now = SecondsSince(start);
       if (now - last_report >= 0.1) {
@@ -165,6 +220,7 @@ VaryOutcome RunHere(const VaryPlan& plan, const VaryControl& control) {
     }
   }
   out.counts = collector.counts();
+  out.fixed_error = collector.fixed_error();
   out.kept = collector.TakeKept();
   out.seconds = SecondsSince(start);
   if (control.progress) control.progress({out.counts.tried, out.combinations, out.seconds});

@@ -12,17 +12,22 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "frontend/calc.h"
 #include "frontend/vary_plan.h"
+#include "interp/compiled_script.h"
 #include "interp/variables.h"
 
 namespace orbelin {
 
-// At most this many kept runs are held and listed: the first ones, or the
-// nearest with a reference point. The counts cover them all.
+// At most this many kept points are held and listed: the first ones, or the
+// nearest with a reference point. Runs that give the same point (to the
+// thousandth of a minute, as the coordinate text has it) are held as one,
+// so a point reached by many runs takes one place. The counts cover all.
 inline constexpr size_t kMaxListed = 10'000;
 
 // What became of the runs tried.
@@ -43,6 +48,9 @@ struct VaryCounts {
 
 struct KeptRun {
   uint64_t combination = 0;
+  // The other runs at the same point, in the order of their combinations:
+  // this run, the first in the order, stands for them.
+  std::vector<uint64_t> merged;
   bool has_point = false;
   double lat = 0.0, lon = 0.0;
   double distance = -1.0;     // metres from the reference; -1 without one (or none found)
@@ -55,26 +63,36 @@ class VaryCollector {
  public:
   explicit VaryCollector(const VaryPlan& plan);
 
-  // Runs one combination in a new session.
+  // Runs one combination as in a new session.
   void Run(uint64_t combination);
   // Takes over what another collector of the same plan gathered.
   void Absorb(VaryCollector&& other);
 
   const VaryCounts& counts() const { return counts_; }
-  // The kept runs in their order (by distance with a reference point, else
-  // by combination), at most kMaxListed.
+  // Whether a run had an error that no value tried can change: every
+  // combination has it, so trying more is of no use.
+  bool fixed_error() const { return fixed_error_; }
+  // The kept points in their order (by distance with a reference point,
+  // else by combination), at most kMaxListed.
   std::vector<KeptRun> TakeKept();
 
  private:
+  using PointKey = std::pair<long long, long long>;
   bool Before(const KeptRun& a, const KeptRun& b) const;
+  // Where a run with a point already held is; nullptr for a new point.
+  KeptRun* Held(const KeptRun& run);
+  void Merge(KeptRun* held, KeptRun run);
   void Keep(KeptRun run);
   void Trim();
 
   const VaryPlan& plan_;
-  std::vector<StartValue> start_;
+  // The script read once; every run starts as a new session would.
+  CompiledScript script_;
   std::vector<double> values_;
   VaryCounts counts_;
+  bool fixed_error_ = false;
   std::vector<KeptRun> kept_;
+  std::map<PointKey, size_t> held_;  // a held point's place in kept_
   // Once runs had to be let go, the last one held: no later run that comes
   // after it in the order needs to be held.
   bool trimmed_ = false;
@@ -102,8 +120,11 @@ struct VaryControl {
 struct VaryOutcome {
   uint64_t combinations = 0;  // all there were
   VaryCounts counts;          // of those tried
-  std::vector<KeptRun> kept;  // in order, at most kMaxListed
+  std::vector<KeptRun> kept;  // the points in order, at most kMaxListed
   bool stopped = false;       // ended before every combination was tried
+  // Stopped at an error that every combination has (see
+  // VaryCollector::fixed_error).
+  bool fixed_error = false;
   double seconds = 0.0;
 };
 

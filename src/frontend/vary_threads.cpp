@@ -43,6 +43,7 @@ VaryOutcome RunVaryOnThreads(const VaryPlan& plan, const VaryControl& control) {
             break;
           }
           collector->Run(c);
+          if (collector->fixed_error()) halt = true;
         }
         done.fetch_add(c - first, std::memory_order_relaxed);
         if (c < end) break;
@@ -71,6 +72,7 @@ VaryOutcome RunVaryOnThreads(const VaryPlan& plan, const VaryControl& control) {
   VaryOutcome out;
   out.combinations = total;
   out.counts = all.counts();
+  out.fixed_error = all.fixed_error();
   out.kept = all.TakeKept();
   out.stopped = out.counts.tried < total;
   out.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -38,6 +38,9 @@ void ItemWutm(Runtime& rt, const CallArgs& a);  // WUTM(zone, band, easting, nor
 void ItemWgc(Runtime& rt, const CallArgs& a);   // WGC(lat, lon): "N 48° 12.345 E 011° 30.500"
 void ItemWdms(Runtime& rt, const CallArgs& a);  // WDMS(lat, lon): "N 48° 12' 20.7\" ..."
 void ItemChar(Runtime& rt, const CallArgs& a);  // CHAR(code)
+// Whether h is one of the items above, which do nothing but write their
+// text: a run whose text nobody reads may leave them out.
+bool OnlyWritesText(StatementHandler h);
 // The digit sum of what WGC writes: of a point, of one coordinate.
 double FnWgcqsum(Runtime& rt, const CallArgs& a);  // WGCQSUM(lat, lon)
 double FnKqsumgc(Runtime& rt, const CallArgs& a);  // KQSUMGC(x)

@@ -29,6 +29,11 @@ void ItemChar(Runtime& rt, const CallArgs& a) {
   rt.out.WriteChar(a.num[0]);
 }
 
+bool OnlyWritesText(StatementHandler h) {
+  return h == ItemWlat || h == ItemWlon || h == ItemWgps || h == ItemWgk || h == ItemWutm ||
+         h == ItemWgc || h == ItemWdms || h == ItemChar;
+}
+
 double FnWgcqsum(Runtime&, const CallArgs& a) {
   return GeocacheDigitSum(a.num[0], a.num[1]);
 }

@@ -9,6 +9,7 @@
 namespace orbelin {
 
 void Diagnostics::Report(int number) {
+  ++reports_;
   if (distance_ >= kDistance && storing_ && lookahead_ != nullptr) {
     records_.push_back({number, lookahead_->line, lookahead_->column, lookahead_->position,
                         before_ != nullptr ? *before_ : Token{}, site_});

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,7 @@ class Diagnostics {
   void Report(int number, std::string detail);
   // The scanner calls this for every token it delivers.
   void TokenDelivered() {
+    ++delivered_;
     if (distance_ < kDistance) ++distance_;  // only "at least 2" matters
   }
 
@@ -63,6 +65,21 @@ class Diagnostics {
   CallSite& site() { return site_; }
   int distance() const { return distance_; }
 
+  // Tokens delivered and errors reported (stored or dropped) since the
+  // diagnostics were made: a compiled script notes them as it is read.
+  uint64_t delivered() const { return delivered_; }
+  uint64_t reports() const { return reports_; }
+  // For a compiled script's run, which reads no tokens: a library call's
+  // errors are located where the parser stood when it read the call, with
+  // the distance the tokens since the last report give.
+  void Locate(const SourceLocation* lookahead, const Token* before, const CallSite& site,
+              int distance) {
+    lookahead_ = lookahead;
+    before_ = before;
+    site_ = site;
+    distance_ = distance;
+  }
+
  private:
   std::vector<ErrorRecord> records_;
   const SourceLocation* lookahead_ = nullptr;
@@ -70,6 +87,8 @@ class Diagnostics {
   CallSite site_;
   bool storing_ = false;
   int distance_ = kDistance;  // kept from run to run
+  uint64_t delivered_ = 0;
+  uint64_t reports_ = 0;
 };
 
 // The message of error n as written in results and listings (Windows-1252).

@@ -3,10 +3,8 @@
 #include <string>
 
 #include "base/int_conversion.h"
-#include "base/maths.h"
-#include "interp/catalogue.h"
 #include "interp/errors.h"
-#include "interp/terminals.h"
+#include "interp/tape_compiler.h"
 
 namespace orbelin {
 
@@ -26,7 +24,29 @@ double OptionalDefault(const char* digits) {
 
 }  // namespace
 
-void Parser::Expect(int terminal) {
+void ApplySetting(Runtime& rt, int terminal, double x) {
+  switch (terminal) {
+    case kOlon:
+      rt.point.lon = x;
+      rt.point.set = true;
+      rt.point_set = true;
+      break;
+    case kOlat:
+      rt.point.lat = x;
+      rt.point.set = true;
+      rt.point_set = true;
+      break;
+    case kDebug:
+      rt.debug = FloorToInt(x);
+      break;
+    default:  // kMargin
+      rt.out.set_margin(FloorToInt(x));
+      break;
+  }
+}
+
+template <class Mode>
+void Parser<Mode>::Expect(int terminal) {
   if (sc_.lookahead() == terminal) {
     sc_.NextToken();
   } else {
@@ -38,30 +58,32 @@ void Parser::Expect(int terminal) {
 // error at once (a number left over where a name, a bracket or ";" should
 // stand); the error's hint then says what the warning would, so the warning
 // goes. Runs without an error keep it.
-void Parser::SyntaxError(int number) {
+template <class Mode>
+void Parser<Mode>::SyntaxError(int number) {
   for (auto i = comma_warnings_.rbegin(); i != comma_warnings_.rend(); ++i) {
     rt_.notes.erase(rt_.notes.begin() + static_cast<std::ptrdiff_t>(*i));
   }
   comma_warnings_.clear();
-  rt_.ReportError(number);
+  mode_.ReportError(number);
 }
 
 // The current token's name as a variable number; 0 after an error. In a
 // declaration a new name is added (when the table is full it stays
 // undeclared, and its uses report it unknown).
-int Parser::ResolveName() {
+template <class Mode>
+int Parser<Mode>::ResolveName() {
   char buffer[Scanner::kNameBytes + 1];
   std::string_view name = sc_.NameText(buffer);
   int v = rt_.vars.Find(name);
   if (declaring_) {
     if (v >= 0) {
-      rt_.ReportError(kErrDuplicateName);
+      mode_.ReportError(kErrDuplicateName);
       return 0;
     }
     return rt_.vars.Add(name);
   }
   if (v < 0) {
-    rt_.ReportError(kErrUnknownName);
+    mode_.ReportError(kErrUnknownName);
     return 0;
   }
   return v;
@@ -69,7 +91,8 @@ int Parser::ResolveName() {
 
 // Text left after the statement sequence is reported where it starts, so a
 // script never stops half-way without a word; the rest is not run.
-void Parser::Program() {
+template <class Mode>
+void Parser<Mode>::Program() {
   if (sc_.lookahead() == kVar) VarDecl();
   StatSeq();
   if (sc_.lookahead() != kEof) SyntaxError(kErrEofExpected);
@@ -78,7 +101,8 @@ void Parser::Program() {
 // VarDecl -> VAR ident { "," ident } ";"
 // A name the full table cannot take stays undeclared; the first one is
 // warned of, with how many more followed it.
-void Parser::VarDecl() {
+template <class Mode>
+void Parser<Mode>::VarDecl() {
   sc_.NextToken();
   declaring_ = true;
   int dropped = 0;
@@ -87,7 +111,7 @@ void Parser::VarDecl() {
   for (;;) {
     Expect(kIdent);
     const int v = ResolveName();
-    rt_.vars.Clear(v);
+    mode_.Declare(v);
     if (v == 0) {
       char buffer[Scanner::kNameBytes + 1];
       const std::string_view name = sc_.NameText(buffer);
@@ -117,7 +141,8 @@ void Parser::VarDecl() {
 // StatSeq -> Stat ";" { Stat ";" }
 // The sequence ends at the first terminal that starts no statement; only the
 // very first statement must be there.
-void Parser::StatSeq() {
+template <class Mode>
+void Parser<Mode>::StatSeq() {
   do {
     Stat();
     Expect(kSemicolon);
@@ -126,7 +151,8 @@ void Parser::StatSeq() {
 
 // Stat -> ident "=" Expr | (WRITE | "->") [ OutItem { "," OutItem } ]
 //       | (OLON | OLAT | DEBUG | MARGIN) "=" Expr | library statement
-void Parser::Stat() {
+template <class Mode>
+void Parser<Mode>::Stat() {
   comma_warnings_.clear();
   const int t = sc_.lookahead();
   switch (TerminalRole(t)) {
@@ -135,9 +161,8 @@ void Parser::Stat() {
       const SourceLocation name = sc_.current().location;
       int v = ResolveName();
       Expect(kEquals);
-      double x = Expr();
-      rt_.call = name;  // a warning about the assignment points at the name
-      rt_.SetValue(v, x);
+      Value x = Expr();
+      mode_.Assign(v, x, name);
       break;
     }
     case Role::kOutput:
@@ -156,7 +181,8 @@ void Parser::Stat() {
   }
 }
 
-void Parser::OutputStatement() {
+template <class Mode>
+void Parser<Mode>::OutputStatement() {
   sc_.NextToken();
   if (StartsItem(sc_.lookahead(), true)) OutItem();
   while (sc_.lookahead() == kComma) {
@@ -167,76 +193,62 @@ void Parser::OutputStatement() {
       SyntaxError(kErrItemAfterComma);
     }
   }
-  rt_.out.WriteNewline();  // every output statement ends its line
+  mode_.WriteNewline();  // every output statement ends its line
 }
 
 // OutItem -> Expr [ ":" number ] | string | library item
-void Parser::OutItem() {
+template <class Mode>
+void Parser<Mode>::OutItem() {
   const int t = sc_.lookahead();
   const Role role = TerminalRole(t);
   if (role == Role::kString) {
     sc_.NextToken();
     StringArg text;
     sc_.StringValue(&text);
-    rt_.out.WriteString(text.view());
+    mode_.WriteString(text);
   } else if (role == Role::kItem || role == Role::kFirstItem) {
     LibraryCall(t);
   } else {
-    double value = Expr();
+    Value value = Expr();
     double precision = 0.0;
     if (sc_.lookahead() == kColon) {
       sc_.NextToken();
       Expect(kNumber);
       precision = sc_.NumberValue();
     }
-    rt_.out.WriteNumber(value, precision);
+    mode_.WriteNumber(value, precision);
   }
 }
 
-void Parser::SettingStatement(int t) {
+template <class Mode>
+void Parser<Mode>::SettingStatement(int t) {
   sc_.NextToken();
   Expect(kEquals);
-  double x = Expr();
-  switch (t) {
-    case kOlon:
-      rt_.point.lon = x;
-      rt_.point.set = true;
-      rt_.point_set = true;
-      break;
-    case kOlat:
-      rt_.point.lat = x;
-      rt_.point.set = true;
-      rt_.point_set = true;
-      break;
-    case kDebug:
-      rt_.debug = FloorToInt(x);
-      break;
-    default:  // kMargin
-      rt_.out.set_margin(FloorToInt(x));
-      break;
-  }
+  Value x = Expr();
+  mode_.Setting(t, x);
 }
 
 // keyword "(" arguments ")", or the keyword alone for a bare statement; the
 // binding runs once the ")" has been expected, also after errors.
-void Parser::LibraryCall(int terminal) {
+template <class Mode>
+void Parser<Mode>::LibraryCall(int terminal) {
   const CallForm& form = CallFormOf(terminal);
   sc_.NextToken();
   const SourceLocation call = sc_.current().location;
-  CallArgs args;
+  Args args;
   if (TerminalRole(terminal) != Role::kBareStatement) {
     const CallSite outer = EnterCall(terminal);
     ReadArguments(form.kinds, &args);
     Expect(kRParen);
     rt_.diagnostics.site() = outer;
   }
-  rt_.call = call;
-  form.binding.statement(rt_, args);
+  mode_.Statement(form, args, call);
 }
 
 // Reads the "(" of a call whose keyword was just read; the site to go back
 // to once its ")" is read.
-CallSite Parser::EnterCall(int terminal) {
+template <class Mode>
+CallSite Parser<Mode>::EnterCall(int terminal) {
   CallSite& site = rt_.diagnostics.site();
   const CallSite outer = site;
   site = {terminal, 0, {}};
@@ -246,17 +258,18 @@ CallSite Parser::EnterCall(int terminal) {
   return outer;
 }
 
-void Parser::ReadArguments(const char* kinds, CallArgs* a) {
+template <class Mode>
+void Parser<Mode>::ReadArguments(const char* kinds, Args* a) {
   int n = 0, s = 0, v = 0;
   for (const char* k = kinds; *k != '\0'; ++k) {
     if (*k == ':') {  // optional ": number" after the previous argument
-      a->num[n] = OptionalDefault(k + 1);
+      double given = OptionalDefault(k + 1);
       if (sc_.lookahead() == kColon) {
         sc_.NextToken();
         Expect(kNumber);
-        a->num[n] = sc_.NumberValue();
+        given = sc_.NumberValue();
       }
-      ++n;
+      Mode::Num(*a, n++) = mode_.Constant(given);
       while (k[1] >= '0' && k[1] <= '9') ++k;
       continue;
     }
@@ -264,7 +277,7 @@ void Parser::ReadArguments(const char* kinds, CallArgs* a) {
     ++rt_.diagnostics.site().argument;
     switch (*k) {
       case 'N':
-        a->num[n++] = Expr();
+        Mode::Num(*a, n++) = Expr();
         break;
       case 'S':
         StrArg(&a->str[s++]);
@@ -279,105 +292,110 @@ void Parser::ReadArguments(const char* kinds, CallArgs* a) {
 }
 
 // Expr -> Term { ("+" | "-") Term }
-double Parser::Expr() {
+template <class Mode>
+typename Mode::Value Parser<Mode>::Expr() {
   if (depth_ >= kMaxNesting) {
     SyntaxError(kErrFactorStart);
-    return 0.0;
+    return mode_.Constant(0.0);
   }
   ++depth_;
-  double x = Term();
+  Value x = Term();
   for (;;) {
     const int t = sc_.lookahead();
     if (t != kPlus && t != kMinus) break;
     sc_.NextToken();
-    double y = Term();
-    x = (t == kPlus) ? x + y : x - y;
+    Value y = Term();
+    x = mode_.Binary(t, x, y);
   }
   --depth_;
   return x;
 }
 
 // Term -> Hoch { ("*" | "/") Hoch }
-double Parser::Term() {
-  double x = Hoch();
+template <class Mode>
+typename Mode::Value Parser<Mode>::Term() {
+  Value x = Hoch();
   for (;;) {
     const int t = sc_.lookahead();
     if (t != kStar && t != kSlash) break;
     sc_.NextToken();
-    double y = Hoch();
-    x = (t == kStar) ? x * y : x / y;
+    Value y = Hoch();
+    x = mode_.Binary(t, x, y);
   }
   return x;
 }
 
 // Hoch -> Fact { ("^" | "|") Fact }    a | b is the b-th root of a
-double Parser::Hoch() {
-  double x = Fact();
+template <class Mode>
+typename Mode::Value Parser<Mode>::Hoch() {
+  Value x = Fact();
   for (;;) {
     const int t = sc_.lookahead();
     if (t != kCaret && t != kBar) break;
     sc_.NextToken();
-    double y = Fact();
-    x = (t == kCaret) ? maths::pow(x, y) : maths::pow(x, 1 / y);
+    Value y = Fact();
+    x = mode_.Binary(t, x, y);
   }
   return x;
 }
 
 // Fact -> ident | number | "(" Expr ")" | PI | Koord | Func
-double Parser::Fact() {
+template <class Mode>
+typename Mode::Value Parser<Mode>::Fact() {
   const int t = sc_.lookahead();
   if (t == kIdent) {
     sc_.NextToken();
-    return rt_.vars.Get(ResolveName());
+    return mode_.Load(ResolveName());
   }
   if (t == kNumber) {
     sc_.NextToken();
-    return sc_.NumberValue();
+    return mode_.Constant(sc_.NumberValue());
   }
   if (t == kLParen) {
     sc_.NextToken();
     CallSite& site = rt_.diagnostics.site();
     const CallSite outer = site;
     site = {kLParen, 0, sc_.current().location};
-    double x = Expr();
+    Value x = Expr();
     Expect(kRParen);
     rt_.diagnostics.site() = outer;
     return x;
   }
   if (t == kPi) {
     sc_.NextToken();
-    return kScriptPi;
+    return mode_.Constant(kScriptPi);
   }
   if (TerminalRole(t) == Role::kCoordinate) return Koord();
   if (TerminalRole(t) == Role::kFunction) return Func();
   SyntaxError(kErrFactorStart);
-  return 0.0;  // a run with errors shows the listing, so any fixed value does
+  return mode_.Constant(0.0);  // a run with errors shows the listing, so any fixed value does
 }
 
 // Func -> keyword "(" arguments ")"
-double Parser::Func() {
+template <class Mode>
+typename Mode::Value Parser<Mode>::Func() {
   const int terminal = sc_.lookahead();
   const CallForm& form = CallFormOf(terminal);
   sc_.NextToken();
   const SourceLocation call = sc_.current().location;
   const CallSite outer = EnterCall(terminal);
-  CallArgs args;
+  Args args;
   ReadArguments(form.kinds, &args);
   Expect(kRParen);
   rt_.diagnostics.site() = outer;
-  rt_.call = call;
-  return form.binding.function(rt_, args);
+  return mode_.Function(form, args, call);
 }
 
 // Koord -> ("°E" | "°N" | "°W" | "°S") number number    degrees, minutes
 //        | pasted                                      "N 48° 12.345", one token
-double Parser::Koord() {
+template <class Mode>
+typename Mode::Value Parser<Mode>::Koord() {
   const int t = sc_.lookahead();
   if (t == kPasted) {
     sc_.NextToken();
     const PastedCoordinate c = sc_.Pasted();
     WarnPasted(c);
-    return c.value;
+    return mode_.Constant(c.value);
   }
   const double sign = (t == kDegE || t == kDegN) ? 1.0 : -1.0;
   sc_.NextToken();
@@ -385,16 +403,20 @@ double Parser::Koord() {
   double degrees = sc_.NumberValue();
   Expect(kNumber);
   double minutes = sc_.NumberValue();
-  return (degrees + minutes / 60) * sign;
+  return mode_.Constant((degrees + minutes / 60) * sign);
 }
 
 // A pasted coordinate is taken as written; two slips that still read as
 // numbers are said: a decimal comma, which ends the coordinate at the
 // comma, and degrees beyond the range of a latitude or longitude.
-void Parser::WarnPasted(const PastedCoordinate& c) {
+template <class Mode>
+void Parser<Mode>::WarnPasted(const PastedCoordinate& c) {
+  const bool comma = !c.decimal_comma.empty(), out_of_range = OutOfRange(c);
+  if (!comma && !out_of_range) return;
+  mode_.WarnWhileReading();
   const std::string text(sc_.TokenText(sc_.current().length));
   rt_.call = sc_.current().location;
-  if (!c.decimal_comma.empty()) {
+  if (comma) {
     std::string point(c.decimal_comma);
     point[point.find(',')] = '.';
     comma_warnings_.push_back(rt_.notes.size());
@@ -403,7 +425,7 @@ void Parser::WarnPasted(const PastedCoordinate& c) {
                  std::string(c.decimal_comma.substr(c.decimal_comma.find(',') + 1)) +
                  " is read as the next number: minutes and seconds take a decimal point");
   }
-  if (OutOfRange(c)) {
+  if (out_of_range) {
     const bool latitude = c.hemisphere == 'N' || c.hemisphere == 'S';
     rt_.Warn(text + (latitude ? " lies beyond 90\xB0 north or south"
                               : " lies beyond 180\xB0 east or west"),
@@ -413,15 +435,20 @@ void Parser::WarnPasted(const PastedCoordinate& c) {
 }
 
 // StrArg -> string
-void Parser::StrArg(StringArg* out) {
+template <class Mode>
+void Parser<Mode>::StrArg(StringArg* out) {
   Expect(kString);
   sc_.StringValue(out);
 }
 
 // VarRef -> ident
-int Parser::VarRef() {
+template <class Mode>
+int Parser<Mode>::VarRef() {
   Expect(kIdent);
   return ResolveName();
 }
+
+template class Parser<Evaluation>;
+template class Parser<TapeCompiler>;
 
 }  // namespace orbelin

@@ -22,7 +22,8 @@ RunResult Session::Run(std::string_view source, const RunOptions& options) {
   std::vector<RunNote> notes;
   Runtime rt{out_, vars_, diagnostics_, *text_, point_, notes, 0, {}, false};
   scanner.NextToken();
-  Parser parser(scanner, rt);
+  Evaluation evaluation(rt);
+  Parser<Evaluation> parser(scanner, rt, evaluation);
   parser.Program();
   vars_.ForgetStartValues();
   diagnostics_.EndRun();

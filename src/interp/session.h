@@ -46,6 +46,8 @@ class Session {
   const Variables& variables() const { return vars_; }
 
  private:
+  friend class CompiledScript;  // plays its runs on a session's state
+
   ResultStream out_;
   Variables vars_;
   Diagnostics diagnostics_;

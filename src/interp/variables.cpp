@@ -1,5 +1,7 @@
 #include "interp/variables.h"
 
+#include <algorithm>
+
 namespace orbelin {
 
 Variables::Variables() {
@@ -36,10 +38,20 @@ int Variables::Add(std::string_view name) {
       break;
     }
   }
-  for (const StartValue& s : start_) {
-    if (s.name == name) started_.push_back({number, s.value, false});
+  for (size_t i = 0; i < start_.size(); ++i) {
+    if (start_[i].name == name) started_.push_back({number, start_[i].value, false, i});
   }
   return number;
+}
+
+void Variables::Restart(std::span<const double> values) {
+  // Only the names' slots and slot 0 can have been written.
+  std::fill_n(values_.begin(), names_.size() + 1, 0.0);
+  for (Started& s : started_) {
+    s.value = s.start < values.size() ? values[s.start] : 0.0;
+    s.assigned = false;
+    if (s.number <= 3) values_[Index(s.number)] = s.value;  // GM1 to GM3 are never declared
+  }
 }
 
 double Variables::StartOf(int v) const {

@@ -46,12 +46,28 @@ class Variables {
   // What a declaration does: 0.0, or the variable's start value.
   void Clear(int v) { values_[Index(v)] = started_.empty() ? 0.0 : StartOf(v); }
 
+  // Whether variable v was named in the start values.
+  bool HasStartValue(int v) const { return StartPlace(v) >= 0; }
+  // Where in the start values variable v's value is; -1 for none.
+  int StartPlace(int v) const {
+    for (const Started& s : started_) {
+      if (s.number == v) return static_cast<int>(s.start);
+    }
+    return -1;
+  }
+
   // True the first time in a run that a variable with a start value is
   // assigned: the script then overrides the value it was given.
   bool FirstAssignmentOfStarted(int v);
 
   // The start values are the caller's: forgotten when the run is over.
   void ForgetStartValues() { start_ = {}; }
+
+  // Another run of the same names, as after ResetNames with start values
+  // of the same names in the same order, now `values`: every value as a
+  // new table has it (0.0, GM1 to GM3 at their start values), and no
+  // started variable assigned yet. The declarations then clear the rest.
+  void Restart(std::span<const double> values);
 
   // The names in the order they were added, GM1 to GM3 first.
   const std::vector<std::string>& names() const { return names_; }
@@ -65,6 +81,7 @@ class Variables {
     int number;
     double value;
     bool assigned;
+    size_t start;  // its place in the start values
   };
 
   std::array<double, kSlots> values_{};

@@ -80,12 +80,20 @@ TEST(ValueSets, TextsOfValuesAndCounts) {
   EXPECT_EQ(ValueText(7), "7");
   EXPECT_EQ(ValueText(0.25), "0.25");
   EXPECT_EQ(ValueText(-3), "-3");
-  // Whole tens and hundreds are written out, not as 9e+01; only what %g
-  // cannot write without an exponent keeps one.
+  // Values as people type them, never with an exponent: whole tens and
+  // hundreds, big and small numbers written out, as short as reads back.
+  EXPECT_EQ(ValueText(10), "10");
   EXPECT_EQ(ValueText(90), "90");
+  EXPECT_EQ(ValueText(110), "110");
   EXPECT_EQ(ValueText(-1200), "-1200");
-  EXPECT_EQ(ValueText(1e20), "1e+20");
-  EXPECT_EQ(ValueText(0.00001), "1e-05");
+  EXPECT_EQ(ValueText(1234567), "1234567");
+  EXPECT_EQ(ValueText(0.3), "0.3");
+  EXPECT_EQ(ValueText(1e20), "100000000000000000000");
+  EXPECT_EQ(ValueText(0.00001), "0.00001");
+  EXPECT_EQ(ValueText(-2.5e-9), "-0.0000000025");
+  // Only what no one types keeps its exponent.
+  EXPECT_EQ(ValueText(1e300), "1e+300");
+  EXPECT_EQ(ValueText(5e-324), "5e-324");
   EXPECT_EQ(CountText(0), "0");
   EXPECT_EQ(CountText(999), "999");
   EXPECT_EQ(CountText(1000), "1,000");

@@ -35,15 +35,25 @@ TEST(VaryOutput, IdenticalPointsAreMerged) {
                         {Set("A=0..1"), Set("B=0..2")});
   ASSERT_EQ(s.points.size(), 2u);
   EXPECT_EQ(s.points[0].combinations, (std::vector<uint64_t>{0, 1, 2}));
-  EXPECT_EQ(ValuesText(s.plan, s.points[0], 3), "A=0 B=0, A=0 B=1, A=0 B=2");
-  EXPECT_EQ(ValuesText(s.plan, s.points[1], 1), "A=1 B=0 and 2 more");
+  // Runs that go on one by one in one variable are written as its range.
+  EXPECT_EQ(ValuesText(s.plan, s.points[0], 3), "A=0 B=0..2");
+  EXPECT_EQ(ValuesText(s.plan, s.points[1], 1), "A=1 B=0..2");
   const std::string summary = VarySummary(s.plan, s.outcome, s.points.size());
   EXPECT_EQ(summary.substr(summary.find('\n') + 1), "Kept: 6 runs, at 2 points.\n");
 
   EXPECT_EQ(VaryTable(s.plan, s.points),
-            "values                     point\n"
-            "A=0 B=0, A=0 B=1, A=0 B=2  N 48\xC2\xB0 00.000 E 011\xC2\xB0 00.000\n"
-            "A=1 B=0, A=1 B=1, A=1 B=2  N 48\xC2\xB0 01.000 E 011\xC2\xB0 00.000\n");
+            "values      point\n"
+            "A=0 B=0..2  N 48\xC2\xB0 00.000 E 011\xC2\xB0 00.000\n"
+            "A=1 B=0..2  N 48\xC2\xB0 01.000 E 011\xC2\xB0 00.000\n");
+
+  // Ranges only where the values go on by one, in one variable at a time;
+  // "and N more" counts the runs not written.
+  const Search mixed = Vary("VAR A, B; OLAT = 48; OLON = 11;", {Set("A=0,1,3"), Set("B=5..6")});
+  ASSERT_EQ(mixed.points.size(), 1u);
+  EXPECT_EQ(ValuesText(mixed.plan, mixed.points[0], 10), "A=0 B=5..6, A=1 B=5..6, A=3 B=5..6");
+  EXPECT_EQ(ValuesText(mixed.plan, mixed.points[0], 1), "A=0 B=5..6 and 4 more");
+  const Search halves = Vary("VAR A; OLAT = 48; OLON = 11;", {Set("A=0.5,1.5,2")});
+  EXPECT_EQ(ValuesText(halves.plan, halves.points[0], 10), "A=0.5, A=1.5, A=2");
 
   // Runs without a point are never merged.
   const Search none = Vary("VAR A; WRITE 'A', A;", {Set("A=0..2")});

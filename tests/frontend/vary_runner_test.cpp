@@ -51,6 +51,32 @@ TEST(VaryRunner, EachCombinationStartsInAFreshSession) {
   }
 }
 
+// An error that no tried value can change is in every combination: the
+// search stops at once (on one thread or several) instead of trying a
+// million runs that all fail. An error the values cause does not stop it.
+TEST(VaryRunner, AnErrorEveryCombinationHasStopsTheSearch) {
+  const std::string fixed = "VAR A, B, X, Y, Z; LIN3(0,0,0,0, 0,0,0,0, 0,0,0,0, X, Y, Z); WRITE A;";
+  const std::string grammar = "VAR A, B; WRITE A +;";
+  for (const std::string& script : {fixed, grammar}) {
+    for (int workers : {1, 3}) {
+      const VaryOutcome out = Search(Plan(script, {Set("A=0..999"), Set("B=0..999")}), workers);
+      EXPECT_TRUE(out.fixed_error) << script;
+      EXPECT_TRUE(out.stopped);
+      EXPECT_LT(out.counts.tried, 10'000u);
+      EXPECT_EQ(out.counts.with_errors, out.counts.tried);
+      EXPECT_NE(VarySummary(Plan(script, {Set("A=0..999"), Set("B=0..999")}), out, 0)
+                    .find("an error that no value tried can change"),
+                std::string::npos);
+    }
+  }
+  // Unsolvable for A = 0 only.
+  const VaryOutcome out =
+      Search(Plan("VAR A, X, Y, Z; LIN3(A,0,0,1, 0,1,0,1, 0,0,1,1, X, Y, Z);", {Set("A=0..99")}));
+  EXPECT_FALSE(out.fixed_error);
+  EXPECT_EQ(out.counts.tried, 100u);
+  EXPECT_EQ(out.counts.with_errors, 1u);
+}
+
 // A point nearly opposite the reference has no distance the geodesic
 // finds: it is dropped as of unknown distance, not called far away.
 TEST(VaryRunner, ADistanceThatCannotBeComputedIsUnknownNotFar) {
@@ -156,6 +182,42 @@ TEST(VaryRunner, OnlyTheFirstOrNearestAreHeld) {
     for (size_t i = 1; i < near.kept.size(); ++i) {
       ASSERT_LE(near.kept[i - 1].distance, near.kept[i].distance);
     }
+  }
+}
+
+// The cap counts points, not runs: 200,000 runs at 1,000 points list every
+// point, each with its 200 runs; beyond the cap the summary says how many
+// runs were left out.
+TEST(VaryRunner, TheCapCountsPointsNotRuns) {
+  const std::string script = "VAR A, CHK; OLAT = 48; OLON = 11 + A / 1000;\r\n";
+  const VaryPlan plan = Plan(script, {Set("A=0..999"), Set("CHK=0..199")});
+  for (int workers : {1, 3}) {
+    const VaryOutcome out = Search(plan, workers);
+    EXPECT_EQ(out.counts.kept, 200'000u);
+    ASSERT_EQ(out.kept.size(), 1'000u);
+    for (size_t i = 0; i < out.kept.size(); ++i) {
+      ASSERT_EQ(out.kept[i].combination, i * 200);  // A = i, CHK = 0
+      ASSERT_EQ(out.kept[i].merged.size(), 199u);
+      EXPECT_TRUE(std::is_sorted(out.kept[i].merged.begin(), out.kept[i].merged.end()));
+      EXPECT_EQ(out.kept[i].merged.back(), i * 200 + 199);
+    }
+    EXPECT_EQ(MergePoints(out.kept).size(), 1'000u);
+    EXPECT_NE(VarySummary(plan, out, 1'000).find("Kept: 200,000 runs, at 1,000 points.\n"),
+              std::string::npos)
+        << VarySummary(plan, out, 1'000);
+  }
+  // 12,000 points of 3 runs each: 10,000 points listed, 6,000 runs left out.
+  const VaryPlan many =
+      Plan("VAR A, B; OLAT = 48; OLON = 11 + A / 1000;\r\n", {Set("A=0..11999"), Set("B=0..2")});
+  for (int workers : {1, 2}) {
+    const VaryOutcome out = Search(many, workers);
+    ASSERT_EQ(out.kept.size(), kMaxListed);
+    EXPECT_EQ(out.kept.back().combination, (kMaxListed - 1) * 3);
+    EXPECT_NE(VarySummary(many, out, kMaxListed)
+                  .find("Kept: 36,000 runs; only the first 10,000 points are listed (30,000 "
+                        "runs); 6,000 runs at other points are left out"),
+              std::string::npos)
+        << VarySummary(many, out, kMaxListed);
   }
 }
 
