@@ -7,11 +7,12 @@
 // A short code ("9G8F+6X") leaves out the first digits, which the nearest
 // place to a reference point supplies.
 //
-// Source: the Open Location Code specification (github.com/google/
-// open-location-code, docs/specification.md), with the digits
+// Source: the published definition of Open Location Code
+// (github.com/google/open-location-code), with the digits
 // "23456789CFGHJMPQRVWX". Computed in whole cells of the finest level
-// (1/25000000 degree of latitude, 1/8192000 of longitude), as the
-// specification's reference implementations do.
+// (1/25000000 degree of latitude, 1/8192000 of longitude), so that a
+// decimal lying exactly on a cell's edge falls in the cell north or east
+// of it, not wherever the nearest double happens to lie.
 #pragma once
 
 #include <string>

@@ -19,7 +19,7 @@ TEST(PlusCode, EncodesAsTheReferenceDoes) {
   } cases[] = {
       {47.36559, 8.524997, 10, "8FVC9G8F+6X"},
       {47.36559, 8.524997, 11, "8FVC9G8F+6XQ"},
-      // The specification reads a value as the decimal it is written as, to
+      // A value is read as the decimal it is written as, to
       // a millionth of the finest cell: 47.36559 N lies exactly on a cell's
       // south edge at 15 digits (137.36559 * 25000000 = 3434139750; Python's
       // fractions.Fraction('47.36559') agrees). npm 1.0.3 works on the
@@ -71,9 +71,9 @@ TEST(PlusCode, ReadsFullAndShortCodes) {
   }
 }
 
-// What the specification calls valid, full and short, as npm's isValid,
+// Which codes are valid, full and short, as npm's isValid,
 // isFull and isShort answer (npm 1.0.3 still takes "8FVC00+", a short code
-// with padding, which the specification has since forbidden).
+// with padding, which the code's definition has since forbidden).
 TEST(PlusCode, KnowsFullShortAndInvalid) {
   struct Case {
     const char* text;

@@ -66,7 +66,8 @@ TEST(WordValueTest, NotesNameWhatCountedNothing) {
   EXPECT_NE(n[0].hint.find("as E for '\xE9'"), std::string::npos) << n[0].hint;
   EXPECT_TRUE(UncountedNotices("AZSUM", "Hallo Welt!").empty());
 
-  // The spec's sums count digits, and umlauts 0.
+  // SUMROM and its kin count a digit at its value, so only umlauts and ß,
+  // which count 0 there, are noted.
   EXPECT_TRUE(UncountedNotices("SUMROM", "Test 12").empty());
   n = UncountedNotices("SUMROM", "\xC4pfel \xDF");
   ASSERT_EQ(n.size(), 1u);

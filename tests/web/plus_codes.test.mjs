@@ -1,5 +1,5 @@
 // WPLUS, PLUS2GPS and PLUSNEAR2GPS against npm's open-location-code, an
-// implementation of the plus code specification independent of Orbelin:
+// implementation of the plus code's published definition independent of Orbelin:
 // thousands of random positions through the page's engine, and through the
 // native program when there is one. The engine writes the same text; the
 // middle of a cell agrees to the rounding of the reference's floating point.

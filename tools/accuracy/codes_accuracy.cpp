@@ -152,7 +152,7 @@ std::string CodesSection(Figures& f) {
     std::snprintf(line, sizeof line,
                   "- **Plus codes** against npm's open-location-code 1.0.3, 10 and 11 digits: %d "
                   "of 10,000 positions differ. That version computes in floating point; the "
-                  "specification now counts whole cells, as Orbelin does, and the two can "
+                  "code's definition now counts whole cells, as Orbelin does, and the two can "
                   "differ only for a position within a millionth of a cell of its edge (from "
                   "12 digits on, a decimal such as 47.36559 can lie exactly on an edge: npm 1.0.3 "
                   "then gives the cell south of it).\n",
