@@ -1,7 +1,7 @@
 #include "progress_bar.h"
 
 #include "base/maths.h"
-#include "frontend/value_sets.h"
+#include "frontend/vary/value_sets.h"
 
 namespace orbelin::cli {
 

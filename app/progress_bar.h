@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "frontend/vary_runner.h"
+#include "frontend/vary/runner.h"
 
 namespace orbelin::cli {
 

@@ -15,12 +15,12 @@
 #include <vector>
 
 #include "frontend/geo_point_text.h"
-#include "frontend/value_sets.h"
-#include "frontend/vary_filter.h"
-#include "frontend/vary_gpx.h"
-#include "frontend/vary_output.h"
-#include "frontend/vary_plan.h"
-#include "frontend/vary_runner.h"
+#include "frontend/vary/value_sets.h"
+#include "frontend/vary/filter.h"
+#include "frontend/vary/gpx.h"
+#include "frontend/vary/output.h"
+#include "frontend/vary/plan.h"
+#include "frontend/vary/runner.h"
 
 namespace {
 

@@ -26,8 +26,8 @@
 #include "frontend/save_rules.h"
 #include "frontend/script_bytes.h"
 #include "frontend/script_names.h"
-#include "frontend/vary_form.h"
-#include "frontend/vary_runner.h"
+#include "frontend/vary/form.h"
+#include "frontend/vary/runner.h"
 #include "interp/session.h"
 #include "interp/terminals.h"
 

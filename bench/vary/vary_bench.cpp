@@ -16,8 +16,8 @@
 #include <thread>
 
 #include "frontend/script_bytes.h"
-#include "frontend/vary_plan.h"
-#include "frontend/vary_runner.h"
+#include "frontend/vary/plan.h"
+#include "frontend/vary/runner.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include "frontend/point.h"
 #include "frontend/script_bytes.h"
 #include "frontend/script_names.h"
-#include "frontend/vary_runner.h"
+#include "frontend/vary/runner.h"
 
 namespace orbelin {
 

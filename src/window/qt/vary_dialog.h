@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "frontend/vary_form.h"
+#include "frontend/vary/form.h"
 
 class QLabel;
 class QLineEdit;

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "frontend/vary_plan.h"
-#include "frontend/vary_runner.h"
+#include "frontend/vary/plan.h"
+#include "frontend/vary/runner.h"
 
 namespace orbelin {
 

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "frontend/calc.h"
-#include "frontend/vary_plan.h"
+#include "frontend/vary/plan.h"
 #include "interp/compiled_script.h"
 #include "interp/variables.h"
 

@@ -1,11 +1,11 @@
-#include "frontend/vary_runner.h"
+#include "frontend/vary/runner.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "frontend/vary_output.h"
+#include "frontend/vary/output.h"
 
 namespace orbelin {
 namespace {

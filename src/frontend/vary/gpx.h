@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "frontend/vary_output.h"
+#include "frontend/vary/output.h"
 
 namespace orbelin {
 

@@ -1,8 +1,8 @@
-#include "frontend/vary_form.h"
+#include "frontend/vary/form.h"
 
 #include "frontend/point.h"
-#include "frontend/vary_gpx.h"
-#include "frontend/vary_output.h"
+#include "frontend/vary/gpx.h"
+#include "frontend/vary/output.h"
 
 namespace orbelin {
 

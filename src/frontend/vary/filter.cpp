@@ -1,4 +1,4 @@
-#include "frontend/vary_filter.h"
+#include "frontend/vary/filter.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,7 +7,7 @@
 
 #include "base/ascii.h"
 #include "base/maths.h"
-#include "frontend/value_sets.h"
+#include "frontend/vary/value_sets.h"
 #include "geodesy/ellipsoid.h"
 #include "geodesy/vincenty_distance.h"
 

@@ -1,8 +1,8 @@
-#include "frontend/vary_output.h"
+#include "frontend/vary/output.h"
 
 #include <gtest/gtest.h>
 
-#include "frontend/vary_gpx.h"
+#include "frontend/vary/gpx.h"
 
 namespace orbelin {
 namespace {

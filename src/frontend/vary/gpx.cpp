@@ -1,9 +1,9 @@
-#include "frontend/vary_gpx.h"
+#include "frontend/vary/gpx.h"
 
 #include <cstdio>
 
 #include "frontend/point.h"
-#include "frontend/vary_filter.h"
+#include "frontend/vary/filter.h"
 
 namespace orbelin {
 

@@ -1,4 +1,4 @@
-#include "frontend/value_sets.h"
+#include "frontend/vary/value_sets.h"
 
 #include <gtest/gtest.h>
 

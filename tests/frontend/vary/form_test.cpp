@@ -1,8 +1,8 @@
-#include "frontend/vary_form.h"
+#include "frontend/vary/form.h"
 
 #include <gtest/gtest.h>
 
-#include "frontend/vary_runner.h"
+#include "frontend/vary/runner.h"
 
 namespace orbelin {
 namespace {

@@ -1,14 +1,14 @@
 // What a value search shows: the kept runs with identical points merged, as
 // a table for the terminal and a CSV file, and the counts of what was tried
-// and dropped (the GPX file is vary_gpx.h). All text here is UTF-8.
+// and dropped (the GPX file is gpx.h). All text here is UTF-8.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "frontend/vary_plan.h"
-#include "frontend/vary_runner.h"
+#include "frontend/vary/plan.h"
+#include "frontend/vary/runner.h"
 
 namespace orbelin {
 

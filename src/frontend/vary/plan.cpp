@@ -1,4 +1,4 @@
-#include "frontend/vary_plan.h"
+#include "frontend/vary/plan.h"
 
 #include <set>
 

@@ -1,4 +1,4 @@
-#include "frontend/vary_filter.h"
+#include "frontend/vary/filter.h"
 
 #include <gtest/gtest.h>
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "frontend/value_sets.h"
-#include "frontend/vary_filter.h"
+#include "frontend/vary/value_sets.h"
+#include "frontend/vary/filter.h"
 
 namespace orbelin {
 

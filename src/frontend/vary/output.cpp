@@ -1,4 +1,4 @@
-#include "frontend/vary_output.h"
+#include "frontend/vary/output.h"
 
 #include <algorithm>
 #include <cstdio>
