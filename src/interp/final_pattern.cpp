@@ -1,8 +1,8 @@
 #include "interp/final_pattern.h"
 
-#include <cmath>
 #include <cstdio>
 
+#include "base/maths.h"
 #include "interp/errors.h"
 
 namespace orbelin {
@@ -339,7 +339,7 @@ struct Evaluation {
           x = x / y;
           break;
         default:
-          x = std::pow(x, y);
+          x = maths::pow(x, y);
           break;
       }
     }
@@ -361,7 +361,7 @@ struct Evaluation {
       } else if (item.kind == Item::Kind::kLetter) {
         double v = 0.0;
         if (!Value(item.name, &v)) return false;
-        if (!(v >= 0 && v <= 9 && v == std::floor(v))) {
+        if (!(v >= 0 && v <= 9 && v == maths::floor(v))) {
           return Fail(kErrLetterNotDigit,
                       item.name + " is " + Number(v) +
                           ", but a letter stands for one digit, 0 to 9: for more digits write "
@@ -372,7 +372,7 @@ struct Evaluation {
       } else {
         double v = 0.0;
         if (!Sum(item, &v)) return false;
-        if (!(v >= 0 && v == std::floor(v) && v < 1e15)) {
+        if (!(v >= 0 && v == maths::floor(v) && v < 1e15)) {
           return Fail(kErrBracketNotWhole,
                       item.text + " gives " + Number(v) +
                           ", but a bracket must give a whole number 0 or more to be written "
@@ -407,7 +407,11 @@ struct Evaluation {
     }
     const double deg = std::stod(degrees);
     const double whole = std::stod(minutes + decimals);
-    const double min = whole / std::pow(10.0, static_cast<double>(decimals.size()));
+    // 10^k is exact for the at most 15 decimals, so the quotient is the
+    // double nearest to the minutes as written.
+    double scale = 1.0;
+    for (size_t i = 0; i < decimals.size(); ++i) scale *= 10;
+    const double min = whole / scale;
     if (min >= 60) {
       return Fail(kErrPatternMinutes, this_half + ": the minutes are " + minutes +
                                           (half.point ? "." : "") + decimals +

@@ -6,6 +6,7 @@
 #include "interp/scanner.h"
 #include "interp/session.h"
 #include "interp/terminals.h"
+#include "interp/variables.h"
 
 namespace orbelin {
 
@@ -17,15 +18,11 @@ std::string List(const std::vector<std::string>& names) {
   return text;
 }
 
-bool IsPredefined(const std::string& name) {
-  return name == "GM1" || name == "GM2" || name == "GM3";
-}
-
 // Why `written` names no variable of the script; "" when it does. `role`
 // says where the name was met: "to give values to", "to show".
 std::string Unknown(const std::string& written, const std::string& name,
                     const std::vector<std::string>& declared, const std::string& role) {
-  if (IsPredefined(name)) return "";
+  if (Variables::IsPredefined(name)) return "";
   for (const std::string& d : declared) {
     if (d == name) return "";
   }
@@ -96,8 +93,9 @@ std::vector<std::string> DeclaredVariables(std::string_view source) {
   RunOptions options;
   options.listing = false;
   session.Run(source, options);
+  // The script's names come after those every run has.
   const std::vector<std::string>& names = session.variables().names();
-  return {names.begin() + 3, names.end()};  // after GM1, GM2, GM3
+  return {names.begin() + Variables::kPredefined.size(), names.end()};
 }
 
 VaryPlanning PlanVary(VaryRequest request) {
