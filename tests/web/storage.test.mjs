@@ -95,6 +95,8 @@ describe('keeping scripts', () => {
     const again = await context.newPage();
     await again.goto(session.url);
     await ready(again);
+    // The box shows so long a script a part at a time, from its start.
+    await scriptBox(again).press('Control+End');
     assert.equal((await scriptBox(again).inputValue()).slice(-20), `${text.slice(-4)}WRITE A;WRITE A;`);
     await context.close();
   });
@@ -341,8 +343,9 @@ describe('keeping scripts', () => {
   test('two tabs on one script: a change shows in the other, and neither overwrites the other unasked', async () => {
     const { context, page: a } = await openPage(session);
     // Long enough to be stored when typing pauses, so both tabs can hold
-    // changes that are not stored yet.
-    const text = `VAR A;\n${'A = 1;\n'.repeat(12000)}`;
+    // changes that are not stored yet (in lines few enough for the box to
+    // show whole).
+    const text = `VAR A;\n${`${'A = 1; '.repeat(10)}\n`.repeat(1200)}`;
     await saveAs(a, 'walk');
     await scriptBox(a).evaluate((t, s) => {
       t.value = s;
