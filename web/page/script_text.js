@@ -184,7 +184,9 @@ export class ScriptText {
       start = Math.max(start, this.before.length - PART_CHARS + OVERLAP_CHARS);
     }
     this.place(text, Math.max(0, start));
+    // The caret and the view where this part meets the one left.
+    const caret = direction > 0 ? 0 : this.box.value.length;
+    this.box.setSelectionRange(caret, caret);
     this.box.scrollTop = direction > 0 ? 0 : this.box.scrollHeight;
-    this.box.setSelectionRange(0, 0);
   }
 }
