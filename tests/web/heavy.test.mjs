@@ -132,6 +132,14 @@ describe('a heavy script', () => {
       return Math.round(long.scrollTop / parseFloat(getComputedStyle(long).lineHeight));
     });
     assert.equal(top, 3);
+    // The script is shown a part at a time: the caret went to the last
+    // error, at the script's end, and a tap on the first error in the list
+    // takes it back to the first part, to the error's place.
+    const part = page.locator('#part-said');
+    assert.match(await part.textContent(), /^Lines 76,\d{3}–77,002 of 77,002,/);
+    await page.locator('#diagnostics li button').first().tap();
+    assert.match(await part.textContent(), /^Lines 1–1,000 of 77,002,/);
+    assert.equal(await page.locator('#script').evaluate((t) => t.selectionStart), 'VAR A;\nA = 12345 + 6\n'.length);
     assert.deepEqual(problems, []);
     await context.close();
   });

@@ -593,7 +593,9 @@ function judge(bytes, fileName) {
     };
     worker.addEventListener('message', ({ data }) => (data.verdict ? end(resolve, data.verdict) : end(reject, new Error(data.failed))));
     worker.addEventListener('error', (e) => end(reject, new Error(e.message || 'the file could not be read')));
-    worker.postMessage({ bytes, name: fileName });
+    // A file of an archive may be a view of all of it: only its bytes go.
+    const own = bytes.byteLength === bytes.buffer.byteLength ? bytes : bytes.slice();
+    worker.postMessage({ bytes: own, name: fileName });
   });
 }
 
