@@ -316,6 +316,29 @@ describe('keeping scripts', () => {
     await context.close();
   });
 
+  test('a file of hundreds of kilobytes is judged as a small one, alone or in an archive', async () => {
+    const { context, page, problems } = await openPage(session);
+    // More than the page judges itself (a worker does), in Windows-1252,
+    // with text after a NUL.
+    const lines = 'A = 1; -- Gr\xfc\xdfe\r\n'.repeat(20000);
+    const taken = lines.replace(/\r\n/g, '\n').replace(/\xfc/g, 'ü').replace(/\xdf/g, 'ß');
+    await loadDialog(page);
+    await page.locator('#import').setInputFiles({ name: 'big.inp', mimeType: 'text/plain', buffer: Buffer.from(`${lines}\0WRITE 2;\r\n`, 'latin1') });
+    await assertSaid(page, 'Imported big.inp as big.inp. big.inp has a NUL byte in line 20001, where a script ends: '
+      + 'only the text before it was taken, and the 10 bytes after it were left out.');
+    assert.ok((await stored(page, 'big.inp')) === taken, 'big.inp is not stored as it was read');
+    const png = readFileSync(path.join(top, 'web/page/icon-192.png'));
+    await loadDialog(page);
+    await page.locator('#import').setInputFiles({
+      name: 'walks.zip', mimeType: 'application/zip',
+      buffer: buildZip([{ name: 'walk.inp', bytes: Buffer.from(lines, 'latin1') }, { name: 'photo.png', bytes: png }]),
+    });
+    await assertSaid(page, 'Imported 1 script: walk.inp. Not scripts, left out: photo.png.', '#load-said');
+    assert.ok((await stored(page, 'walk.inp')) === taken, 'walk.inp is not stored as it was read');
+    assert.deepEqual(problems, []);
+    await context.close();
+  });
+
   test('saving under the name of another stored script asks first', async () => {
     const { context, page } = await openPage(session);
     await saveAs(page, 'walk');
