@@ -153,7 +153,7 @@ export class ScriptText {
     const last = first + countLines(this.box.value) - (this.after && this.box.value.endsWith('\n') ? 1 : 0);
     const all = first + countLines(this.box.value) + countLines(this.after);
     const n = (x) => String(x).replace(/\B(?=(\d{3})+$)/g, ',');
-    this.bar.said.textContent = `Lines ${n(first)}–${n(last)} of ${n(all)}, a part at a time: the script is long.`;
+    this.bar.said.textContent = `Lines ${n(first)}–${n(last)} of ${n(all)}`;
     this.bar.earlier.disabled = start === 0;
     this.bar.later.disabled = end === text.length;
   }
