@@ -6,7 +6,7 @@
 //
 // The input is lines: the first is the script, each further line an
 // option, its first byte saying which: s (--set), w (--where), n (--near),
-// d (--within), h (--show).
+// d (--within), h (--show), f (--final), q (--digit-sum).
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -15,12 +15,13 @@
 #include <vector>
 
 #include "frontend/geo_point_text.h"
-#include "frontend/vary/value_sets.h"
 #include "frontend/vary/filter.h"
+#include "frontend/vary/final.h"
 #include "frontend/vary/gpx.h"
 #include "frontend/vary/output.h"
 #include "frontend/vary/plan.h"
 #include "frontend/vary/runner.h"
+#include "frontend/vary/value_sets.h"
 
 namespace {
 
@@ -105,6 +106,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         break;
       case 'h':
         request.show.emplace_back(value);
+        break;
+      case 'f':
+        request.final_pattern = std::string(value);
+        orbelin::FinalLetters(value);
+        break;
+      case 'q':
+        request.digit_sum = static_cast<int>(value.size());
         break;
       default:
         break;

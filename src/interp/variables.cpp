@@ -20,9 +20,7 @@ void Variables::ResetNames(std::span<const StartValue> start) {
   index_.fill(0);
   start_ = start;
   started_.clear();
-  Add("GM1");
-  Add("GM2");
-  Add("GM3");
+  for (std::string_view name : kPredefined) Add(name);
   // The predefined names are never declared: they start here.
   for (const Started& s : started_) values_[Index(s.number)] = s.value;
 }

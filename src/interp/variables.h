@@ -28,6 +28,15 @@ class Variables {
   static constexpr int kSlots = 1000;  // values 0..999
   static constexpr int kMaxNames = kSlots - 1;
   static constexpr size_t kMaxNameLength = 19;
+  // The names every run has without declaring them, numbers 1, 2 and 3,
+  // whose values carry over from one run to the next.
+  static constexpr std::array<std::string_view, 3> kPredefined = {"GM1", "GM2", "GM3"};
+  static bool IsPredefined(std::string_view name) {
+    for (std::string_view p : kPredefined) {
+      if (p == name) return true;
+    }
+    return false;
+  }
 
   Variables();
 

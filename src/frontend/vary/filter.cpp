@@ -45,17 +45,16 @@ bool Condition::Holds(double value) const {
 
 ConditionReading ReadCondition(std::string_view text) {
   ConditionReading r;
-  const size_t equals = text.find('=');
-  const std::string_view name = Trim(text.substr(0, equals));
-  if (equals == std::string_view::npos || name.empty()) {
+  const std::optional<NameAndValues> parts = SplitNameAndValues(text);
+  if (!parts) {
     r.error =
         "A condition is NAME=VALUES, as in CHK=42 or D=0..5; '" + std::string(text) + "' is not.";
     return r;
   }
   Condition c;
   c.written = std::string(text);
-  c.name = VariableName(name);
-  const std::string_view values = text.substr(equals + 1);
+  c.name = parts->name;
+  const std::string_view values = parts->values;
   std::string error;
   size_t start = 0;
   for (;;) {

@@ -217,24 +217,30 @@ std::string VariableName(std::string_view written) {
   return name;
 }
 
-ValueSetReading ReadValueSet(std::string_view text) {
-  ValueSetReading r;
+std::optional<NameAndValues> SplitNameAndValues(std::string_view text) {
   const size_t equals = text.find('=');
   const std::string_view name = Trim(text.substr(0, equals));
-  if (equals == std::string_view::npos || name.empty()) {
+  if (equals == std::string_view::npos || name.empty()) return std::nullopt;
+  return NameAndValues{std::string(name), VariableName(name), text.substr(equals + 1)};
+}
+
+ValueSetReading ReadValueSet(std::string_view text) {
+  ValueSetReading r;
+  const std::optional<NameAndValues> parts = SplitNameAndValues(text);
+  if (!parts) {
     r.error =
         "Values are given as NAME=VALUES, as in A=0..9 or B=1,3,5; " + Quoted(text) + " is not.";
     return r;
   }
   std::string error;
-  std::optional<std::vector<double>> values = ReadValues(text.substr(equals + 1), &error);
+  std::optional<std::vector<double>> values = ReadValues(parts->values, &error);
   if (!values) {
     r.error = "In " + Quoted(text) + ": " + error;
     return r;
   }
   ValueSet set;
-  set.written = std::string(name);
-  set.name = VariableName(name);
+  set.written = parts->written;
+  set.name = parts->name;
   set.values = std::move(*values);
   r.set = std::move(set);
   return r;

@@ -36,6 +36,17 @@ struct ValueSetReading {
 // the 19 bytes that count.
 std::string VariableName(std::string_view written);
 
+// "NAME=VALUES" parted at its first '=', as --set and --where (and the
+// dialogs' fields) write it: the name as written, without the blanks around
+// it, and as a script knows it, and the text of the values. Nothing when
+// there is no '=' or no name before it.
+struct NameAndValues {
+  std::string written;
+  std::string name;
+  std::string_view values;
+};
+std::optional<NameAndValues> SplitNameAndValues(std::string_view text);
+
 // Reads "NAME=VALUES". The name is not checked against a script here.
 ValueSetReading ReadValueSet(std::string_view text);
 
