@@ -81,27 +81,38 @@ VaryPlanning PlanVaryForm(const VaryForm& form) {
   return PlanVary(std::move(request));
 }
 
-VaryListing ListVaryOutcome(const VaryPlan& plan, const VaryOutcome& outcome) {
+namespace {
+
+VaryListedPoint Listed(const VaryPlan& plan, const VaryPoint& p) {
+  VaryListedPoint item;
+  item.values = ValuesText(plan, p, 3);
+  item.has_point = p.has_point;
+  item.lat = p.lat;
+  item.lon = p.lon;
+  if (p.has_point) item.position = CoordinateText(p.lat, p.lon);
+  if (plan.filter().near) item.distance = DistanceText(p.distance);
+  for (size_t i = 0; i < p.shown.size() && i < plan.show().size(); ++i) {
+    if (i > 0) item.shown += ' ';
+    item.shown += plan.show()[i] + "=" + ShortNumber(p.shown[i]);
+  }
+  item.first_line = p.first_line;
+  return item;
+}
+
+}  // namespace
+
+VaryListing ListVaryOutcome(const VaryPlan& plan, const VaryOutcome& outcome,
+                            std::string_view name) {
   VaryListing listing;
   const std::vector<VaryPoint> points = MergePoints(outcome.kept);
-  for (const VaryPoint& p : points) {
-    VaryListedPoint item;
-    item.values = ValuesText(plan, p, 3);
-    item.has_point = p.has_point;
-    item.lat = p.lat;
-    item.lon = p.lon;
-    if (p.has_point) item.position = CoordinateText(p.lat, p.lon);
-    if (plan.filter().near) item.distance = DistanceText(p.distance);
-    for (size_t i = 0; i < p.shown.size() && i < plan.show().size(); ++i) {
-      if (i > 0) item.shown += ' ';
-      item.shown += plan.show()[i] + "=" + ShortNumber(p.shown[i]);
-    }
-    item.first_line = p.first_line;
-    listing.points.push_back(std::move(item));
-  }
+  for (const VaryPoint& p : points) listing.points.push_back(Listed(plan, p));
   listing.summary = VarySummary(plan, outcome, points.size());
-  listing.gpx = VaryGpx(plan, points);
+  listing.gpx = VaryGpx(plan, points, name);
   return listing;
+}
+
+VaryListedPoint ListFoundPoint(const VaryPlan& plan, const KeptRun& run) {
+  return Listed(plan, MergePoints({run}).front());
 }
 
 }  // namespace orbelin

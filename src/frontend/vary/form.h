@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -44,7 +45,15 @@ struct VaryListing {
   std::string gpx;      // every point as a GPX 1.1 file, UTF-8
 };
 
-// What a finished (or stopped) search shows; all text UTF-8.
-VaryListing ListVaryOutcome(const VaryPlan& plan, const VaryOutcome& outcome);
+// What a finished (or stopped) search shows; all text UTF-8. With a
+// `name` (the script's, UTF-8), the GPX waypoints carry it before the
+// values ("final A=4 E=0 H=0"), so that the points of two scripts keep
+// apart in a GPS receiver.
+VaryListing ListVaryOutcome(const VaryPlan& plan, const VaryOutcome& outcome,
+                            std::string_view name = {});
+
+// A point as it is found, before the search is over: listed as the
+// finished search lists it.
+VaryListedPoint ListFoundPoint(const VaryPlan& plan, const KeptRun& run);
 
 }  // namespace orbelin

@@ -107,6 +107,9 @@ TEST(VaryOutput, TableCsvAndGpx) {
       "  <wpt lat=\"48.190000\" lon=\"11.500000\">\n"))
       << gpx;
   EXPECT_TRUE(gpx.ends_with("  </wpt>\n</gpx>\n"));
+  // With the script's name, each waypoint carries it before the values.
+  EXPECT_NE(VaryGpx(s.plan, s.points, "final <2>").find("<name>final &lt;2&gt; A=0 B=0</name>"),
+            std::string::npos);
   const std::string summary = VarySummary(s.plan, s.outcome, s.points.size());
   EXPECT_EQ(summary.substr(summary.find('\n') + 1),
             "Kept: 6 runs, at 3 points.\nDropped: 4 beyond 2.00 km.\n");
