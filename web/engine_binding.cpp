@@ -28,6 +28,7 @@
 #include "frontend/script_names.h"
 #include "frontend/vary/form.h"
 #include "frontend/vary/runner.h"
+#include "frontend/vary/unknowns.h"
 #include "interp/session.h"
 #include "interp/terminals.h"
 
@@ -328,6 +329,7 @@ class VarySearch {
     if (planning.plan) {
       plan_ = std::make_unique<VaryPlan>(std::move(*planning.plan));
       collector_ = std::make_unique<VaryCollector>(*plan_);
+      collector_->NoteFound(true);
     }
   }
 
@@ -354,10 +356,26 @@ class VarySearch {
     return static_cast<double>(next_);
   }
 
+  // The points found since the last call, for the dialog to show while the
+  // search goes on: the first kMostFound of the search, no more (the list
+  // at the end holds them all, in its order).
+  val Found() {
+    val points = val::array();
+    if (!plan_) return points;
+    for (const KeptRun& run : collector_->TakeFound()) {
+      if (found_ == kMostFound) break;
+      ++found_;
+      points.call<void>("push", PointItem(ListFoundPoint(*plan_, run)));
+    }
+    if (found_ == kMostFound) collector_->NoteFound(false);
+    return points;
+  }
+
   // What was found: {points: [{values, position, distance, shown, firstLine,
-  // hasPoint, lat, lon}], summary, gpx}. Asked for once, at the end or
-  // after Cancel: it takes the kept runs out of the search.
-  val Listing() {
+  // hasPoint, lat, lon}], summary, gpx}, the GPX's waypoints named after the
+  // script `name` (UTF-8). Asked for once, at the end or after Cancel: it
+  // takes the kept runs out of the search.
+  val Listing(const std::string& name) {
     VaryOutcome outcome;
     outcome.combinations = plan_ ? plan_->combinations() : 0;
     outcome.stopped = next_ < outcome.combinations;
@@ -367,19 +385,8 @@ class VarySearch {
     if (plan_) {
       outcome.counts = collector_->counts();
       outcome.kept = collector_->TakeKept();
-      const VaryListing listing = ListVaryOutcome(*plan_, outcome);
-      for (const VaryListedPoint& p : listing.points) {
-        val item = val::object();
-        item.set("values", p.values);
-        item.set("position", p.position);
-        item.set("distance", p.distance);
-        item.set("shown", p.shown);
-        item.set("firstLine", p.first_line);
-        item.set("hasPoint", p.has_point);
-        item.set("lat", p.lat);
-        item.set("lon", p.lon);
-        points.call<void>("push", item);
-      }
+      const VaryListing listing = ListVaryOutcome(*plan_, outcome, name);
+      for (const VaryListedPoint& p : listing.points) points.call<void>("push", PointItem(p));
       result.set("summary", listing.summary);
       result.set("gpx", listing.gpx);
     }
@@ -388,7 +395,23 @@ class VarySearch {
   }
 
  private:
+  static constexpr size_t kMostFound = 200;
+
+  static val PointItem(const VaryListedPoint& p) {
+    val item = val::object();
+    item.set("values", p.values);
+    item.set("position", p.position);
+    item.set("distance", p.distance);
+    item.set("shown", p.shown);
+    item.set("firstLine", p.first_line);
+    item.set("hasPoint", p.has_point);
+    item.set("lat", p.lat);
+    item.set("lon", p.lon);
+    return item;
+  }
+
   std::vector<std::string> errors_;
+  size_t found_ = 0;
   std::unique_ptr<VaryPlan> plan_;
   std::unique_ptr<VaryCollector> collector_;
   uint64_t next_ = 0;
@@ -402,6 +425,28 @@ val DeclaredNames(const std::string& box_text) {
     list.call<void>("push", name);
   }
   return list;
+}
+
+// The names of the VAR line that no statement sets: the unknowns, which
+// the dialog suggests digits for.
+val UnsetNames(const std::string& box_text) {
+  val list = val::array();
+  for (const std::string& name : UnsetVariables(ScriptFileFromBoxText(box_text))) {
+    list.call<void>("push", name);
+  }
+  return list;
+}
+
+// The point the box's script sets run as it stands, its unknowns at 0 (a
+// search's reference, near which the final lies), with the forms the page
+// shows.
+val ScriptPoint(const std::string& box_text) {
+  Session session;
+  RunOptions options;
+  options.listing = false;
+  session.Run(ScriptFileFromBoxText(box_text), options);
+  const HandOffPoint& p = session.hand_off_point();
+  return PointView(p.set, p.lat, p.lon);
 }
 
 }  // namespace
@@ -424,8 +469,11 @@ EMSCRIPTEN_BINDINGS(orbelin_engine) {
       .function("errors", &VarySearch::Errors)
       .function("combinations", &VarySearch::Combinations)
       .function("step", &VarySearch::Step)
+      .function("found", &VarySearch::Found)
       .function("listing", &VarySearch::Listing);
   emscripten::function("declaredNames", &DeclaredNames);
+  emscripten::function("unsetNames", &UnsetNames);
+  emscripten::function("scriptPoint", &ScriptPoint);
   emscripten::function("pointView", &PointView);
   emscripten::function("gpxAt", &GpxAt);
   emscripten::function("positionInsertion", &PositionInsertionAt);

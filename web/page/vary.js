@@ -1,12 +1,48 @@
 // The "Try values" dialog: runs the script once for every combination of
 // values of some of its variables (in vary_worker.js) and lists the points
-// that pass, nearest first. The engine reads the fields and words every
-// mistake, as `orbelin vary` does; this file only moves text.
+// that pass, as they are found and, at the end, nearest first. The engine
+// reads the fields and words every mistake, as `orbelin vary` does; this
+// file only moves text.
+import { openGo } from './go.js';
+import { findHere } from './here.js';
+
 const $ = (id) => document.getElementById(id);
 
 let worker = null;
 let gpxUrl = null;
 let context = null; // { Module, text, name, onPoint }
+
+// What was typed into the dialog for each script (by its name), so that a
+// script opened again finds its fields as they were: in the tab's session
+// storage, which a reload keeps; only in memory where the browser keeps none.
+const TYPED_KEY = 'orbelin-try-fields';
+const typedFor = new Map(Object.entries((() => {
+  try {
+    return JSON.parse(sessionStorage.getItem(TYPED_KEY) ?? '{}');
+  } catch {
+    return {};
+  }
+})()));
+
+function fieldsTyped() {
+  return {
+    values: Object.fromEntries([...$('vary-fields').querySelectorAll('input')].map((i) => [i.dataset.name, i.value])),
+    where: $('vary-where').value,
+    near: $('vary-near').value,
+    within: $('vary-within').value,
+    show: $('vary-show').value,
+  };
+}
+
+function keepTyped() {
+  if (!context) return;
+  typedFor.set(context.name, fieldsTyped());
+  try {
+    sessionStorage.setItem(TYPED_KEY, JSON.stringify(Object.fromEntries(typedFor)));
+  } catch {
+    // No storage: the fields are kept while the page is open.
+  }
+}
 
 function said(text, isError = false) {
   const line = $('vary-said');
@@ -19,6 +55,8 @@ function running(on) {
   $('vary-cancel').hidden = !on;
   $('vary-progress').hidden = !on;
   for (const input of $('vary-form').querySelectorAll('input')) input.disabled = on;
+  $('vary-near-here').disabled = on;
+  $('vary-near-script').disabled = on;
 }
 
 function stop() {
@@ -33,20 +71,49 @@ function timeLeft(done, total, seconds) {
   return left >= 1 ? `, about ${left} s left` : '';
 }
 
+const baseName = () => context.Module.scriptStem(context.name) || 'orbelin';
+
+// A kept point: tapped, it goes to the hand-off; Go walks to it.
+function pointItem(p) {
+  const item = document.createElement('li');
+  const row = document.createElement('div');
+  row.className = 'kept';
+  const button = document.createElement('button');
+  button.type = 'button';
+  button.className = 'point';
+  const parts = [p.values, p.position || 'no point', p.distance, p.shown, p.firstLine].filter((s) => s);
+  button.textContent = parts.join(' · ');
+  button.disabled = !p.hasPoint;
+  button.addEventListener('click', () => context.onPoint(p));
+  row.append(button);
+  if (p.hasPoint) {
+    const go = document.createElement('button');
+    go.type = 'button';
+    go.textContent = 'Go';
+    go.setAttribute('aria-label', `Go to ${p.values}`);
+    go.addEventListener('click', () => {
+      const view = context.Module.pointView(true, p.lat, p.lon);
+      if (view.onEarth) openGo(context.Module, { name: `${baseName()} ${p.values}`, lat: p.lat, lon: p.lon, text: view.text, geo: view.geo, osm: view.osm });
+    });
+    row.append(go);
+  }
+  item.append(row);
+  return item;
+}
+
+// Points found while the search runs, in the order found.
+function showFound(points) {
+  const list = $('vary-points');
+  const items = document.createDocumentFragment();
+  for (const p of points) items.append(pointItem(p));
+  list.append(items);
+}
+
 function showListing(listing) {
   const list = $('vary-points');
-  list.replaceChildren();
-  for (const p of listing.points) {
-    const item = document.createElement('li');
-    const button = document.createElement('button');
-    button.type = 'button';
-    const parts = [p.values, p.position || 'no point', p.distance, p.shown, p.firstLine].filter((s) => s);
-    button.textContent = parts.join(' · ');
-    button.disabled = !p.hasPoint;
-    button.addEventListener('click', () => context.onPoint(p));
-    item.append(button);
-    list.append(item);
-  }
+  const items = document.createDocumentFragment();
+  for (const p of listing.points) items.append(pointItem(p));
+  list.replaceChildren(items);
   said(listing.summary.trim());
   if (gpxUrl) URL.revokeObjectURL(gpxUrl);
   gpxUrl = null;
@@ -55,13 +122,15 @@ function showListing(listing) {
   if (!link.hidden) {
     gpxUrl = URL.createObjectURL(new Blob([listing.gpx], { type: 'application/gpx+xml' }));
     link.href = gpxUrl;
-    link.download = `${context.Module.scriptStem(context.name) || 'orbelin'}-values.gpx`;
+    link.download = `${baseName()}-values.gpx`;
   }
 }
 
 function start() {
+  keepTyped();
   const form = {
     text: context.text,
+    name: context.Module.scriptStem(context.name),
     values: [...$('vary-fields').querySelectorAll('input')].map((input) => [input.dataset.name, input.value]),
     where: $('vary-where').value,
     near: $('vary-near').value,
@@ -80,6 +149,8 @@ function start() {
       progress.max = data.total;
       progress.value = data.done;
       said(`${data.done.toLocaleString('en')} of ${data.total.toLocaleString('en')} combinations${timeLeft(data.done, data.total, data.seconds)}`);
+    } else if (data.type === 'found') {
+      showFound(data.points);
     } else if (data.type === 'errors') {
       stop();
       said(data.errors.join('\n'), true);
@@ -101,25 +172,29 @@ function start() {
 // Opens the dialog for the box's text. `onPoint(point)` shows a kept point
 // ({lat, lon, values, position}) in the hand-off dialog.
 export function openVary(Module, text, name, onPoint) {
+  keepTyped();
   context = { Module, text, name, onPoint };
   const names = Module.declaredNames(text);
+  // Digits are suggested only for the letters the script leaves open, not
+  // for the names it computes.
+  const unknowns = new Set(Module.unsetNames(text));
+  const typed = typedFor.get(name) ?? {};
   const fields = $('vary-fields');
-  // The values typed stay while the script declares the same names.
-  const typed = new Map([...fields.querySelectorAll('input')].map((i) => [i.dataset.name, i.value]));
   fields.replaceChildren();
-  for (const name of names) {
+  for (const variable of names) {
     const label = document.createElement('label');
-    label.textContent = name;
+    label.textContent = variable;
     const input = document.createElement('input');
-    input.dataset.name = name;
-    input.value = typed.get(name) ?? '';
-    input.placeholder = '0..9';
+    input.dataset.name = variable;
+    input.value = typed.values?.[variable] ?? '';
+    if (unknowns.has(variable)) input.placeholder = '0..9';
     input.autocomplete = 'off';
     input.spellcheck = false;
     input.setAttribute('autocapitalize', 'off');
     label.append(input);
     fields.append(label);
   }
+  for (const field of ['where', 'near', 'within', 'show']) $(`vary-${field}`).value = typed[field] ?? '';
   $('vary-run').disabled = names.length === 0;
   said(names.length === 0
     ? 'The script declares no variables: write them in its VAR line (VAR A, B;) to try values for them.'
@@ -134,10 +209,35 @@ $('vary-cancel').addEventListener('click', () => {
   said('Stopping…');
   worker?.postMessage({ type: 'cancel' });
 });
-$('vary-dialog').addEventListener('close', stop);
+$('vary-dialog').addEventListener('close', () => {
+  stop();
+  keepTyped();
+});
 // Enter in a field runs the search; only Close closes.
 $('vary-form').addEventListener('submit', (e) => {
   if (e.submitter?.value === 'close') return;
   e.preventDefault();
   if (!$('vary-run').hidden && !$('vary-run').disabled) start();
+});
+
+// Near: the phone's position or the script's own point, with one tap.
+$('vary-near-here').addEventListener('click', async () => {
+  said('Finding your position…');
+  try {
+    const here = await findHere();
+    const view = context.Module.pointView(true, here.lat, here.lon);
+    $('vary-near').value = view.text;
+    said(`Near your position (±${Math.ceil(here.accuracy)} m).`);
+  } catch (e) {
+    said(e.message, true);
+  }
+});
+$('vary-near-script').addEventListener('click', () => {
+  const view = context.Module.scriptPoint(context.text);
+  if (view.onEarth) {
+    $('vary-near').value = view.text;
+    said('Near the point the script sets as it stands.');
+  } else {
+    said(view.set ? view.refusal : 'The script sets no point as it stands (OLAT and OLON): type one into Near.', true);
+  }
 });
