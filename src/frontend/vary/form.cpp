@@ -1,5 +1,9 @@
 #include "frontend/vary/form.h"
 
+#include <algorithm>
+#include <charconv>
+#include <set>
+
 #include "frontend/point.h"
 #include "frontend/vary/gpx.h"
 #include "frontend/vary/output.h"
@@ -37,8 +41,17 @@ VaryPlanning PlanVaryForm(const VaryForm& form) {
   std::vector<std::string>& errors = planning.errors;
   VaryRequest request;
   request.source = form.source;
+  request.final_pattern = Trimmed(form.final_pattern);
+  std::set<std::string> digits;  // the pattern's letters the script leaves to it
+  if (!request.final_pattern.empty()) {
+    const std::vector<std::string> declared = DeclaredVariables(form.source);
+    for (const std::string& name : FinalLetters(request.final_pattern)) {
+      if (std::find(declared.begin(), declared.end(), name) == declared.end()) digits.insert(name);
+    }
+  }
   for (const auto& [name, values] : form.values) {
-    const std::string typed = Trimmed(values);
+    std::string typed = Trimmed(values);
+    if (typed.empty() && digits.contains(VariableName(name))) typed = "0..9";
     if (typed.empty()) continue;
     ValueSetReading r = ReadValueSet(name + "=" + typed);
     if (r.set) {
@@ -70,6 +83,18 @@ VaryPlanning PlanVaryForm(const VaryForm& form) {
       errors.push_back("Within: " + error);
     } else if (Trimmed(form.near).empty()) {
       errors.push_back("Within needs a point to measure from: fill in Near.");
+    }
+  }
+  if (const std::string sum = Trimmed(form.digit_sum); !sum.empty()) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(sum.data(), sum.data() + sum.size(), value);
+    if (ec != std::errc() || end != sum.data() + sum.size() || value < 0 || value > 999) {
+      errors.push_back("Digit sum: '" + sum +
+                       "' is no whole number of digits added up; write one, as 41.");
+    } else if (request.final_pattern.empty()) {
+      errors.push_back("Digit sum: it counts the digits of the final as written: fill in Final.");
+    } else {
+      request.digit_sum = value;
     }
   }
   request.show = Pieces(form.show, ", \t");

@@ -22,6 +22,12 @@ struct VaryForm {
   std::string near;    // a point ("N 48° 12.345 E 011° 30.500"), or empty
   std::string within;  // a distance ("3.2km", "2mi"), or empty
   std::string show;    // names separated by commas or blanks: "CHK, LAT"
+  // A formula final as the cache page writes it, "N 48° 1A.BCD E 011°
+  // 3E.FGH" (Windows-1252), run after the script; or empty. A field of one
+  // of its letters that the script does not declare, left empty, tries the
+  // digits 0..9: such a letter is a digit, and untried it would only be 0.
+  std::string final_pattern;
+  std::string digit_sum;  // the digits of the final add up to this: "41", or empty
 };
 
 // Reads every field and plans the search; the errors are sentences, one per

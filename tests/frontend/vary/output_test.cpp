@@ -19,7 +19,8 @@ struct Search {
 
 Search Vary(const std::string& source, std::vector<ValueSet> sets,
             std::vector<std::string> show = {}, VaryFilter filter = {}) {
-  VaryPlanning planning = PlanVary({source, std::move(sets), std::move(show), std::move(filter)});
+  VaryPlanning planning =
+      PlanVary({source, std::move(sets), std::move(show), std::move(filter), {}, {}});
   EXPECT_TRUE(planning.plan) << (planning.errors.empty() ? "" : planning.errors.front());
   Search s{std::move(*planning.plan), {}, {}};
   s.outcome = RunVary(s.plan, {});

@@ -16,7 +16,8 @@ ValueSet Set(const char* text) {
 
 VaryPlan Plan(const std::string& source, std::vector<ValueSet> sets,
               std::vector<std::string> show = {}, VaryFilter filter = {}) {
-  VaryPlanning planning = PlanVary({source, std::move(sets), std::move(show), std::move(filter)});
+  VaryPlanning planning =
+      PlanVary({source, std::move(sets), std::move(show), std::move(filter), {}, {}});
   EXPECT_TRUE(planning.plan) << (planning.errors.empty() ? "" : planning.errors.front());
   return std::move(*planning.plan);
 }
