@@ -26,6 +26,7 @@
 #include "frontend/save_rules.h"
 #include "frontend/script_bytes.h"
 #include "frontend/script_names.h"
+#include "frontend/vary/final.h"
 #include "frontend/vary/form.h"
 #include "frontend/vary/runner.h"
 #include "frontend/vary/unknowns.h"
@@ -309,7 +310,7 @@ val Keywords() {
 // The "Try values" dialog's search, run in slices so that the page's worker
 // can report progress and hear Cancel between them. `form` holds the box
 // text and the dialog's fields: {text, values: [[name, values]...], where,
-// near, within, show}.
+// near, within, show, final, digitSum}.
 class VarySearch {
  public:
   explicit VarySearch(val form) {
@@ -324,6 +325,8 @@ class VarySearch {
     f.near = form["near"].as<std::string>();
     f.within = form["within"].as<std::string>();
     f.show = form["show"].as<std::string>();
+    f.final_pattern = Utf8ToCp1252(form["final"].as<std::string>());
+    f.digit_sum = form["digitSum"].as<std::string>();
     VaryPlanning planning = PlanVaryForm(f);
     errors_ = std::move(planning.errors);
     if (planning.plan) {
@@ -427,6 +430,16 @@ val DeclaredNames(const std::string& box_text) {
   return list;
 }
 
+// The variables a final as written uses (UTF-8), letters and the names in
+// its brackets, in their order: the dialog offers a field for each.
+val FinalNames(const std::string& pattern) {
+  val list = val::array();
+  for (const std::string& name : FinalLetters(Utf8ToCp1252(pattern))) {
+    list.call<void>("push", Cp1252ToUtf8(name));
+  }
+  return list;
+}
+
 // The names of the VAR line that no statement sets: the unknowns, which
 // the dialog suggests digits for.
 val UnsetNames(const std::string& box_text) {
@@ -473,6 +486,7 @@ EMSCRIPTEN_BINDINGS(orbelin_engine) {
       .function("listing", &VarySearch::Listing);
   emscripten::function("declaredNames", &DeclaredNames);
   emscripten::function("unsetNames", &UnsetNames);
+  emscripten::function("finalNames", &FinalNames);
   emscripten::function("scriptPoint", &ScriptPoint);
   emscripten::function("pointView", &PointView);
   emscripten::function("gpxAt", &GpxAt);

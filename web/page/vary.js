@@ -24,14 +24,16 @@ const typedFor = new Map(Object.entries((() => {
   }
 })()));
 
+// The dialog's fields besides those of the variables: their ids and the
+// names the engine's form gives them.
+const FIELDS = { final: 'vary-final', digitSum: 'vary-digit-sum', where: 'vary-where', near: 'vary-near', within: 'vary-within', show: 'vary-show' };
+
+const valuesTyped = () => Object.fromEntries([...$('vary-fields').querySelectorAll('input')].map((i) => [i.dataset.name, i.value]));
+
 function fieldsTyped() {
-  return {
-    values: Object.fromEntries([...$('vary-fields').querySelectorAll('input')].map((i) => [i.dataset.name, i.value])),
-    where: $('vary-where').value,
-    near: $('vary-near').value,
-    within: $('vary-within').value,
-    show: $('vary-show').value,
-  };
+  const typed = { values: valuesTyped() };
+  for (const [field, id] of Object.entries(FIELDS)) typed[field] = $(id).value;
+  return typed;
 }
 
 function keepTyped() {
@@ -131,12 +133,9 @@ function start() {
   const form = {
     text: context.text,
     name: context.Module.scriptStem(context.name),
-    values: [...$('vary-fields').querySelectorAll('input')].map((input) => [input.dataset.name, input.value]),
-    where: $('vary-where').value,
-    near: $('vary-near').value,
-    within: $('vary-within').value,
-    show: $('vary-show').value,
+    values: Object.entries(valuesTyped()),
   };
+  for (const [field, id] of Object.entries(FIELDS)) form[field] = $(id).value;
   stop();
   $('vary-points').replaceChildren();
   $('vary-gpx').hidden = true;
@@ -169,16 +168,17 @@ function start() {
   worker.postMessage({ type: 'start', form });
 }
 
-// Opens the dialog for the box's text. `onPoint(point)` shows a kept point
-// ({lat, lon, values, position}) in the hand-off dialog.
-export function openVary(Module, text, name, onPoint) {
-  keepTyped();
-  context = { Module, text, name, onPoint };
-  const names = Module.declaredNames(text);
-  // Digits are suggested only for the letters the script leaves open, not
-  // for the names it computes.
-  const unknowns = new Set(Module.unsetNames(text));
-  const typed = typedFor.get(name) ?? {};
+// A field for each variable to try: the names of the script's VAR line,
+// then those of the final as written that the script does not declare.
+// Digits are suggested only for the letters left open (by the script, or
+// used by the pattern alone, where an empty field tries 0..9), not for
+// the names the script computes. What was typed stays.
+function showFields(typed) {
+  const { Module, text, declared, unknowns } = context;
+  const pattern = $('vary-final').value;
+  const patternNames = pattern.trim() === '' ? [] : Module.finalNames(pattern);
+  const names = [...declared, ...patternNames.filter((n) => !declared.includes(n))];
+  const open = new Set([...unknowns, ...patternNames.filter((n) => !declared.includes(n))]);
   const fields = $('vary-fields');
   fields.replaceChildren();
   for (const variable of names) {
@@ -186,23 +186,38 @@ export function openVary(Module, text, name, onPoint) {
     label.textContent = variable;
     const input = document.createElement('input');
     input.dataset.name = variable;
-    input.value = typed.values?.[variable] ?? '';
-    if (unknowns.has(variable)) input.placeholder = '0..9';
+    input.value = typed[variable] ?? '';
+    if (open.has(variable)) input.placeholder = '0..9';
     input.autocomplete = 'off';
     input.spellcheck = false;
     input.setAttribute('autocapitalize', 'off');
     label.append(input);
     fields.append(label);
   }
-  for (const field of ['where', 'near', 'within', 'show']) $(`vary-${field}`).value = typed[field] ?? '';
-  $('vary-run').disabled = names.length === 0;
-  said(names.length === 0
-    ? 'The script declares no variables: write them in its VAR line (VAR A, B;) to try values for them.'
+  $('vary-run').disabled = names.length === 0 && pattern.trim() === '';
+  return names.length;
+}
+
+// Opens the dialog for the box's text. `onPoint(point)` shows a kept point
+// ({lat, lon, values, position}) in the hand-off dialog.
+export function openVary(Module, text, name, onPoint) {
+  keepTyped();
+  context = { Module, text, name, onPoint, declared: Module.declaredNames(text), unknowns: Module.unsetNames(text) };
+  const typed = typedFor.get(name) ?? {};
+  for (const [field, id] of Object.entries(FIELDS)) $(id).value = typed[field] ?? '';
+  const fields = showFields(typed.values ?? {});
+  said(fields === 0 && $('vary-final').value.trim() === ''
+    ? 'The script declares no variables: write them in its VAR line (VAR A, B;), or the final as the cache page writes it above.'
     : 'Type the values to try for the unknown letters: 0..9, a list 1,3,5, or a step 0..90/5.');
   $('vary-points').replaceChildren();
   $('vary-gpx').hidden = true;
   $('vary-dialog').showModal();
 }
+
+// The letters of the final as written become fields as they are typed.
+$('vary-final').addEventListener('input', () => {
+  if (context) showFields(valuesTyped());
+});
 
 $('vary-run').addEventListener('click', start);
 $('vary-cancel').addEventListener('click', () => {

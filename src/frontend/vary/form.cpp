@@ -42,6 +42,10 @@ VaryPlanning PlanVaryForm(const VaryForm& form) {
   VaryRequest request;
   request.source = form.source;
   request.final_pattern = Trimmed(form.final_pattern);
+  // The pattern's statements go after the script, and a script ends at its
+  // first NUL byte (the one a saved script ends with, too): they go before.
+  if (!request.final_pattern.empty())
+    request.source = request.source.substr(0, request.source.find('\0'));
   std::set<std::string> digits;  // the pattern's letters the script leaves to it
   if (!request.final_pattern.empty()) {
     const std::vector<std::string> declared = DeclaredVariables(form.source);

@@ -112,6 +112,7 @@ TEST(VaryForm, ListsThePointsNearestFirst) {
 // digit sum keeps the finals whose digits add up to it.
 TEST(VaryForm, TheFinalAsWrittenWithADigitSum) {
   VaryForm form;
+  form.source = std::string("\r\n\0", 3);  // an empty box, as Calc runs it
   form.final_pattern = " N 48\xB0 1A.347 E 011\xB0 3E.50H ";
   form.values = {{"A", ""}, {"E", "0..9"}, {"H", ""}};
   form.digit_sum = "41";
