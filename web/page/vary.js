@@ -111,11 +111,31 @@ function showFound(points) {
   list.append(items);
 }
 
-function showListing(listing) {
-  const list = $('vary-points');
+// The list shows the points a page at a time: a phone's user reads the
+// first few, and ten thousand rows would take seconds to lay out. GPX of
+// all has every one.
+const PAGE = 200;
+let unlisted = [];
+
+function showMore() {
   const items = document.createDocumentFragment();
-  for (const p of listing.points) items.append(pointItem(p));
-  list.replaceChildren(items);
+  for (const p of unlisted.splice(0, PAGE)) items.append(pointItem(p));
+  $('vary-points').append(items);
+  const more = $('vary-more');
+  more.hidden = unlisted.length === 0;
+  more.textContent = `Show ${Math.min(PAGE, unlisted.length).toLocaleString('en')} more of ${unlisted.length.toLocaleString('en')}`;
+}
+
+function clearPoints() {
+  unlisted = [];
+  $('vary-points').replaceChildren();
+  $('vary-more').hidden = true;
+}
+
+function showListing(listing) {
+  clearPoints();
+  unlisted = [...listing.points];
+  showMore();
   said(listing.summary.trim());
   if (gpxUrl) URL.revokeObjectURL(gpxUrl);
   gpxUrl = null;
@@ -137,7 +157,7 @@ function start() {
   };
   for (const [field, id] of Object.entries(FIELDS)) form[field] = $(id).value;
   stop();
-  $('vary-points').replaceChildren();
+  clearPoints();
   $('vary-gpx').hidden = true;
   said('Starting…');
   running(true);
@@ -209,7 +229,7 @@ export function openVary(Module, text, name, onPoint) {
   said(fields === 0 && $('vary-final').value.trim() === ''
     ? 'The script declares no variables: write them in its VAR line (VAR A, B;), or the final as the cache page writes it above.'
     : 'Type the values to try for the unknown letters: 0..9, a list 1,3,5, or a step 0..90/5.');
-  $('vary-points').replaceChildren();
+  clearPoints();
   $('vary-gpx').hidden = true;
   $('vary-dialog').showModal();
 }
@@ -220,6 +240,7 @@ $('vary-final').addEventListener('input', () => {
 });
 
 $('vary-run').addEventListener('click', start);
+$('vary-more').addEventListener('click', showMore);
 $('vary-cancel').addEventListener('click', () => {
   said('Stopping…');
   worker?.postMessage({ type: 'cancel' });

@@ -27,7 +27,7 @@ async function search(form) {
     // Lets a waiting Cancel in.
     await new Promise((resolve) => setTimeout(resolve, 0));
   }
-  const listing = search.listing(form.name);
+  const listing = JSON.parse(search.listing(form.name));
   search.delete();
   postMessage({ type: 'done', listing });
 }
