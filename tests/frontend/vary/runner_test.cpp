@@ -222,6 +222,51 @@ TEST(VaryRunner, TheCapCountsPointsNotRuns) {
   }
 }
 
+// Many more workers than cores keep exactly what one worker keeps: the same
+// counts and the same list, run for run, with merged runs, distances, shown
+// values and first lines. The threads build of the tests runs this under
+// ThreadSanitizer, where a race between workers would also show.
+TEST(VaryRunner, ManyWorkersKeepExactlyWhatOneKeeps) {
+  const std::string script =
+      "VAR A, B, C, CHK, X, Y, Z;\r\n"
+      "OLAT = 48 + (A * 100 + B * 10 + C) / 60000;\r\n"
+      "OLON = 11 + C / 6000;\r\n"
+      "CHK = A + B + C;\r\n"
+      "WRITE CHK, ' ', A;\r\n"
+      "LIN3(A - 7, 0, 0, 1, 0, 1, 0, 1, 0, 0, 1, 1, X, Y, Z);\r\n";  // fails for A = 7
+  VaryFilter filter;
+  filter.where.push_back(*ReadCondition("CHK=3..20").condition);
+  filter.near = GeoPoint{48.005, 11.005};
+  filter.within = 2500.0;
+  const VaryPlan plan =
+      Plan(script, {Set("A=0..39"), Set("B=0..19"), Set("C=0..49")}, {"CHK"}, std::move(filter));
+  const VaryOutcome one = Search(plan, 1);
+  ASSERT_GT(one.counts.kept, 1'000u);
+  ASSERT_GT(one.counts.with_errors, 0u);
+  ASSERT_GT(one.counts.failed_where, 0u);
+  ASSERT_GT(one.counts.too_far, 0u);
+  ASSERT_TRUE(std::any_of(one.kept.begin(), one.kept.end(),
+                          [](const KeptRun& run) { return !run.merged.empty(); }));
+  const VaryOutcome many = Search(plan, 9);
+  EXPECT_EQ(many.counts.tried, one.counts.tried);
+  EXPECT_EQ(many.counts.kept, one.counts.kept);
+  EXPECT_EQ(many.counts.with_errors, one.counts.with_errors);
+  EXPECT_EQ(many.counts.failed_where, one.counts.failed_where);
+  EXPECT_EQ(many.counts.too_far, one.counts.too_far);
+  ASSERT_EQ(many.kept.size(), one.kept.size());
+  for (size_t i = 0; i < one.kept.size(); ++i) {
+    const KeptRun& a = one.kept[i];
+    const KeptRun& b = many.kept[i];
+    ASSERT_EQ(b.combination, a.combination) << i;
+    EXPECT_EQ(b.merged, a.merged) << i;
+    EXPECT_EQ(b.lat, a.lat) << i;
+    EXPECT_EQ(b.lon, a.lon) << i;
+    EXPECT_EQ(b.distance, a.distance) << i;
+    EXPECT_EQ(b.shown, a.shown) << i;
+    EXPECT_EQ(b.first_line, a.first_line) << i;
+  }
+}
+
 TEST(VaryRunner, ProgressIsReportedAndASearchCanBeStopped) {
   const VaryPlan plan = Plan("VAR A; WRITE A;", {Set("A=0..99999")});
   for (int workers : {1, 2}) {
