@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <bit>
 #include <chrono>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -17,6 +16,7 @@
 #include <vector>
 
 #include "base/cp1252.h"
+#include "base/maths.h"
 #include "base/utf8.h"
 #include "frontend/calc.h"
 #include "frontend/diagnostic.h"
@@ -427,7 +427,7 @@ class VarySearch {
         char numbers[80];
         // Seventeen digits read back as the same double.
         std::snprintf(numbers, sizeof numbers, ",\"lat\":%.17g,\"lon\":%.17g}",
-                      std::isfinite(p.lat) ? p.lat : 0.0, std::isfinite(p.lon) ? p.lon : 0.0);
+                      maths::isfinite(p.lat) ? p.lat : 0.0, maths::isfinite(p.lon) ? p.lon : 0.0);
         json += numbers;
       }
       json += "],\"summary\":";
