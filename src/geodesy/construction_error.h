@@ -19,6 +19,12 @@ namespace orbelin {
 // which an answer looks plausible and is wrong.
 inline constexpr double kErrorBound = 1000.0;
 
+// Metres. The exact constructions answer only where the rounding of their
+// computation moves the answer by no more than this: where points lie
+// almost on one line, bearings almost run together or circles almost
+// touch, sixteen digits no longer fix the answer to a millimetre.
+inline constexpr double kExactTolerance = 0.001;
+
 // The geodesic distance between a and b on `e`, metres, to 0.1 mm.
 // Infinite when it cannot be measured: NaN or |lat| > 90, or points so
 // nearly antipodal that the inverse problem has no answer.

@@ -18,6 +18,10 @@ constexpr double kSettled = 1e-7;
 // figure's size, touch: distances agree to about that much.
 constexpr double kTouch = 1e-6;
 constexpr int kStepBound = 100;
+// What a distance from a centre may be off by in doubles: metres, and
+// metres per metre of radius.
+constexpr double kNoiseFloor = 1e-7;
+constexpr double kNoisePerMetre = 1e-11;
 
 bool IsLatitude(double lat) {
   return maths::fabs(lat) <= 90;  // false for NaN
@@ -162,6 +166,16 @@ GeodesicCircles IntersectGeodesicCircles(const Ellipsoid& ellipsoid, GeoPoint p1
   result.a = a.x;
   result.b = b.x;
   result.angle = a.angle;
+  // An error in the distances moves a crossing along its circle by that
+  // error over the sine of the crossing angle. Where the circles nearly
+  // touch the crossings run together and the move is bounded by the
+  // depth of a circle's bend over it instead: a point x along the common
+  // tangent lies x^2 k / 2 inside the other circle, k = |1/r1 +- 1/r2|.
+  // Circles taken as touching though they miss by a hair add that hair.
+  const double noise = kNoiseFloor + kNoisePerMetre * (r1 + r2) + maths::fmax(gap, 0.0);
+  const double bend = maths::fabs(1 / r1 + (apart >= inside ? 1 : -1) / r2);
+  result.uncertainty =
+      maths::fmin(noise / maths::sin(ToRad(a.angle)), maths::sqrt(2 * noise / bend)) + kSettled;
   return result;
 }
 

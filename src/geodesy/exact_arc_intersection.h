@@ -16,7 +16,8 @@
 // problem may be off by (under 0.1 mm, mostly under 1 um) divided by the
 // sine of the angle at which the circles cross is all that remains:
 // within 1 mm of GeographicLib for circles that cross at 1 degree or more
-// (docs/accuracy.md). Some 30 inverse and direct problems in all.
+// (docs/accuracy.md); `uncertainty` estimates it at the answer. Some 30
+// inverse and direct problems in all.
 #pragma once
 
 #include "geodesy/angles.h"
@@ -45,6 +46,9 @@ struct GeodesicCircles {
   double d = 0;      // metres between the centres
   double gap = 0;    // how far the circles miss each other, metres: > 0 for kApart, kInside
   double angle = 0;  // the angle at which they cross at A, degrees in [0, 90]
+  // With an answer: how far, in metres, the crossings may lie from the true
+  // ones for the rounding of doubles, large where the circles nearly touch.
+  double uncertainty = 0;
 };
 
 // Circles that miss each other by less than a micrometre (rounding) touch.

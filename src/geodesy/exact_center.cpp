@@ -1,6 +1,8 @@
 // Variable names follow the notation key in geodesy/exact_center.h.
 #include "geodesy/exact_center.h"
 
+#include <limits>
+
 #include "base/maths.h"
 #include "geodesy/degenerate.h"
 #include "geodesy/geodesic_direct.h"
@@ -18,6 +20,10 @@ using Outcome = GeodesicCentre::Outcome;
 constexpr double kSettled = 1e-6;
 constexpr int kStepBound = 50;
 constexpr double kNoise = 1e-3;
+// Metres, and metres per metre of radius: what a difference of two
+// distances computed in doubles may be off by (see Uncertainty).
+constexpr double kNoiseFloor = 8e-9;
+constexpr double kNoisePerMetre = 1e-14;
 
 struct Residual {
   double f1, f2;              // s1 - s2, s2 - s3
@@ -45,6 +51,23 @@ GeoPoint Moved(const Ellipsoid& e, GeoPoint c, double east, double north) {
   const DirectResult r = CalcBackProjection(e, c.lat, c.lon, ToDeg(maths::atan2(east, north)),
                                             maths::hypot(east, north), nullptr);
   return {r.lat, r.lon};
+}
+
+// How far the centre may lie from the true one: the noise of the
+// differences of the distances divided by the smallest singular value of
+// the Jacobian, which is how much they change per metre the centre moves in
+// its least fixed direction (along the circle's axis, for points nearly on
+// one line). The noise is the rounding of distances of the circle's size
+// plus what the inverse problem may be off by in a difference; the last
+// step the search left untaken adds to it.
+double Uncertainty(const Residual& r) {
+  const double sum = r.j11 * r.j11 + r.j12 * r.j12 + r.j21 * r.j21 + r.j22 * r.j22;
+  const double det = maths::fabs(r.j11 * r.j22 - r.j12 * r.j21);
+  const double largest =
+      maths::sqrt((sum + maths::sqrt(maths::fmax(sum * sum - 4 * det * det, 0))) / 2);
+  const double smallest = det / largest;
+  if (!(smallest > 0)) return std::numeric_limits<double>::infinity();
+  return (kNoiseFloor + kNoisePerMetre * r.radius) / smallest + kSettled;
 }
 
 bool Same(const Ellipsoid& e, GeoPoint a, GeoPoint b) {
@@ -109,6 +132,7 @@ GeodesicCentre CentreOnEllipsoid(const Ellipsoid& ellipsoid, GeoPoint p1, GeoPoi
   }
   result.centre = c;
   result.radius = r.radius;
+  result.uncertainty = Uncertainty(r);
   return result;
 }
 

@@ -14,8 +14,10 @@
 // may be off by in the differences of the distances (well under 1 um up to
 // 100 km), magnified where the points lie nearly on one line: within 1 mm
 // of GeographicLib for points spread over 2 degrees of their circle or
-// more (docs/accuracy.md). Each step costs three inverse problems and one
-// direct problem; three or four steps.
+// more (docs/accuracy.md). `uncertainty` estimates that magnification at
+// the answer, from the Jacobian, so that a caller can refuse an answer
+// doubles do not fix to a millimetre. Each step costs three inverse
+// problems and one direct problem; three or four steps.
 #pragma once
 
 #include "geodesy/angles.h"
@@ -33,6 +35,10 @@ struct GeodesicCentre {
   Outcome outcome = Outcome::kAnswer;
   GeoPoint centre{};  // NaN without an answer
   double radius = 0;  // metres from the centre to each point
+  // With an answer: how far, in metres, the centre may lie from the true
+  // one for the rounding of doubles, large where the points lie nearly on
+  // one line.
+  double uncertainty = 0;
 };
 
 GeodesicCentre CentreOnEllipsoid(const Ellipsoid& ellipsoid, GeoPoint p1, GeoPoint p2, GeoPoint p3);

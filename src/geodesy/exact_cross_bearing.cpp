@@ -2,6 +2,7 @@
 #include "geodesy/exact_cross_bearing.h"
 
 #include <initializer_list>
+#include <limits>
 
 #include "base/maths.h"
 #include "geodesy/degenerate.h"
@@ -27,6 +28,11 @@ constexpr double kNoise = 1e-3;
 constexpr double kOnLine = 1e-6;
 // Metres: a first guess this far along line 1 is no guess.
 constexpr double kQuarterMeridian = 10000000.0;
+// What X's distance from line 2 may be off by in doubles: metres, and
+// metres per metre of sight (the rounding of the azimuths). Along line 1
+// X moves by that over the sine of the crossing angle.
+constexpr double kNoiseFloor = 4e-8;
+constexpr double kNoisePerMetre = 5e-12;
 
 struct Probe {
   GeoPoint x;
@@ -168,6 +174,10 @@ GeodesicCrossing IntersectGeodesics(const Ellipsoid& ellipsoid, double lat1, dou
   result.angle = LineAngle(p.alpha, p.beta);
   result.sight1 = maths::fabs(t);
   result.sight2 = p.s2;
+  const double across = maths::fabs(maths::sin(ToRad(p.alpha - p.beta)));
+  result.uncertainty =
+      across > 0 ? (kNoiseFloor + kNoisePerMetre * (p.s2 + result.sight1)) / across + kSettled
+                 : std::numeric_limits<double>::infinity();
   return result;
 }
 

@@ -18,8 +18,9 @@
 // from line 2 settles below 1 um, so X is as good as the inverse problem's
 // azimuths (1e-11 radians at such distances) divided by the sine of the
 // crossing angle: within 1 mm of GeographicLib for lines crossing at
-// 1 degree or more over sights of up to 200 km (docs/accuracy.md). Each
-// step costs one direct and one inverse problem; five or six steps.
+// 1 degree or more over sights of up to 200 km (docs/accuracy.md);
+// `uncertainty` estimates it at the answer. Each step costs one direct and
+// one inverse problem; five or six steps.
 #pragma once
 
 #include "geodesy/angles.h"
@@ -41,6 +42,10 @@ struct GeodesicCrossing {
   bool behind_first = false, behind_second = false;
   double angle = 0;               // at which the lines cross, degrees in [0, 90]
   double sight1 = 0, sight2 = 0;  // metres from each point to the crossing
+  // With an answer: how far, in metres, the crossing may lie from the true
+  // one for the rounding of doubles, large where the lines nearly run
+  // together.
+  double uncertainty = 0;
 };
 
 GeodesicCrossing IntersectGeodesics(const Ellipsoid& ellipsoid, double lat1, double lon1,

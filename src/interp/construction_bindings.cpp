@@ -73,6 +73,26 @@ std::string Measured(double metres) {
   return buf;
 }
 
+// A small length to two figures: millimetres below a metre.
+std::string Small(double metres) {
+  if (!(metres < 1)) return Length(metres);
+  char buf[32];
+  std::snprintf(buf, sizeof buf, metres < 0.01 ? "%.2g mm" : "%.0f mm", metres * 1000);
+  return buf;
+}
+
+// Refuses an exact answer that the rounding of the computation leaves
+// unfixed to a millimetre (E122); `why` says what about the figure makes it
+// so, `fix` what to change. True when refused, the outputs then NaN.
+bool RefusedUnfixed(Runtime& rt, const CallArgs& a, int outputs, double uncertainty,
+                    const std::string& why, const std::string& fix) {
+  if (!(uncertainty > kExactTolerance)) return false;
+  rt.Refuse(kErrNotFixed, why + ": at sixteen digits the answer is fixed only to about " +
+                              Small(uncertainty) + "; " + fix);
+  for (int i = 0; i < outputs; ++i) rt.SetValue(a.var[i], kNoValue);
+  return true;
+}
+
 std::string Angle(double degrees) {
   char buf[32];
   // Tenths from a degree up (0.999 is 1.0, not 1), two figures below.
@@ -84,14 +104,41 @@ std::string Place(GeoPoint p) {
   return GeocacheText(p.lat, p.lon);
 }
 
+// The end of a sentence that names an exact answer: the exact statement
+// gives it, unless the inputs fix it only to more than a millimetre (E122).
+std::string TwinGives(const std::string& statement, const char* pronoun, double uncertainty,
+                      const char* joint = "; ") {
+  if (!(uncertainty > kExactTolerance)) {
+    return joint + statement + "EXACT gives " + pronoun;
+  }
+  return ", which these inputs fix only to about " + Small(uncertainty) + " (" + statement +
+         "EXACT refuses " + pronoun + ")";
+}
+
 // What a plane answer more than 10 m from the exact one is told with: the
 // measured distance and the exact answer, which the twin statement gives.
-std::string Off(const std::string& statement, double off, const char* exact, GeoPoint at) {
+std::string Off(const std::string& statement, double off, const char* exact, GeoPoint at,
+                double uncertainty) {
   if (!maths::isfinite(off)) {
     return statement + ": no exact " + exact + " was found on the ellipsoid to check this answer";
   }
   return statement + ": this answer lies " + Measured(off) + " from the exact " + exact +
-         " on the ellipsoid, " + Place(at) + "; " + statement + "EXACT gives it";
+         " on the ellipsoid, " + Place(at) + TwinGives(statement, "it", uncertainty);
+}
+
+// Where the inputs fix the exact answer too loosely to measure a plane
+// answer against it to 1 % and to the 10 m that decide a warning.
+bool Unchecked(double off, double uncertainty) {
+  return uncertainty > maths::fmax(0.1, 0.005 * off);
+}
+
+std::string NotChecked(const std::string& statement, const char* exact, double uncertainty,
+                       bool plural = false) {
+  return statement + ": the exact " + exact +
+         (plural ? " on the ellipsoid are" : " on the ellipsoid is") + " fixed only to about " +
+         Small(uncertainty) + " here, so " +
+         (plural ? "these answers are not checked against them"
+                 : "this answer is not checked against it");
 }
 
 // What a plane answer withheld by the bound is told with.
@@ -100,10 +147,11 @@ std::string BreaksDown(const std::string& statement, const std::string& exact_an
          exact_answer;
 }
 
-std::string ExactIs(const std::string& statement, const char* exact, GeoPoint at) {
+std::string ExactIs(const std::string& statement, const char* exact, GeoPoint at,
+                    double uncertainty) {
   if (!(maths::fabs(at.lat) <= 90)) return std::string("no exact ") + exact + " was found either";
-  return std::string("the exact ") + exact + " on the ellipsoid is " + Place(at) + ", and " +
-         statement + "EXACT gives it";
+  return std::string("the exact ") + exact + " on the ellipsoid is " + Place(at) +
+         TwinGives(statement, "it", uncertainty, ", and ");
 }
 
 // NaN input comes from an earlier statement, which has said why; only
@@ -233,12 +281,18 @@ void HandleCenter(Runtime& rt, const CallArgs& a) {
       WarnNoPoint(rt, a, "CENTER");
       return;
     case Outcome::kAnswer:
+      if (Unchecked(report.off, report.exact.uncertainty)) {
+        rt.Warn(NotChecked("CENTER", "centre", report.exact.uncertainty),
+                CenterHint(CircleRadius(report)));
+        return;
+      }
       if (!(report.off > kFieldTolerance)) return;
-      rt.Warn(Off("CENTER", report.off, "centre", report.exact.centre),
+      rt.Warn(Off("CENTER", report.off, "centre", report.exact.centre, report.exact.uncertainty),
               CenterHint(CircleRadius(report)));
       return;
     case Outcome::kTooFar:
-      rt.Warn(BreaksDown("CENTER", ExactIs("CENTER", "centre", report.exact.centre)),
+      rt.Warn(BreaksDown("CENTER", ExactIs("CENTER", "centre", report.exact.centre,
+                                           report.exact.uncertainty)),
               CenterHint(CircleRadius(report)));
       return;
   }
@@ -270,16 +324,19 @@ void HandleKreuzpeilung(Runtime& rt, const CallArgs& a) {
     case Outcome::kAnswer:
     case Outcome::kTooFar: {
       const bool given = report.outcome == Outcome::kAnswer;
-      if (given && !(report.off > kFieldTolerance)) return;
+      const double fixed = report.exact.uncertainty;
+      const bool unchecked = given && Unchecked(report.off, fixed);
+      if (given && !unchecked && !(report.off > kFieldTolerance)) return;
       // The angle as the bearings leave the points: far away, where nearly
       // parallel geodesics meet, they cross at another.
       const double angle = CrossingAngle(report);
       const std::string cause = angle < kNarrowAngle
                                     ? "the bearings cross at " + Angle(angle)
                                     : "the sights are " + Length(LongerSight(report)) + " long";
-      rt.Warn(given
-                  ? Off("KREUZPEILUNG", report.off, "crossing", report.exact.x)
-                  : BreaksDown("KREUZPEILUNG", ExactIs("KREUZPEILUNG", "crossing", report.exact.x)),
+      rt.Warn(unchecked ? NotChecked("KREUZPEILUNG", "crossing", fixed)
+              : given   ? Off("KREUZPEILUNG", report.off, "crossing", report.exact.x, fixed)
+                        : BreaksDown("KREUZPEILUNG",
+                                     ExactIs("KREUZPEILUNG", "crossing", report.exact.x, fixed)),
               cause +
                   ": bearings that cross nearer 90\xB0, from points nearer the target, fix "
                   "it better");
@@ -295,7 +352,10 @@ namespace {
 void WarnArcDistance(Runtime& rt, const ArcIntersectionReport& r, bool given) {
   using Exact = GeodesicCircles::Outcome;
   const bool far_a = r.off_a > kFieldTolerance, far_b = r.off_b > kFieldTolerance;
-  if (given && !far_a && !far_b) return;
+  const bool crossing = r.exact.outcome == GeodesicCircles::Outcome::kAnswer;
+  const double fixed = crossing ? r.exact.uncertainty : 0;
+  const bool unchecked = given && Unchecked(maths::fmin(r.off_a, r.off_b), fixed);
+  if (given && !unchecked && !far_a && !far_b) return;
   const double angle =
       r.exact.outcome == GeodesicCircles::Outcome::kAnswer ? r.exact.angle : CrossingAngle(r);
   const std::string cause =
@@ -312,7 +372,7 @@ void WarnArcDistance(Runtime& rt, const ArcIntersectionReport& r, bool given) {
     std::string exact;
     if (r.exact.outcome == Exact::kAnswer) {
       exact = "the exact crossings on the ellipsoid are " + Place(r.exact.a) + " and " +
-              Place(r.exact.b) + ", and BOGENSCHNITTEXACT gives them";
+              Place(r.exact.b) + TwinGives("BOGENSCHNITT", "them", fixed, ", and ");
     } else if (miss) {
       exact = "on the ellipsoid the circles miss each other by " + Measured(r.exact.gap);
     } else {
@@ -324,6 +384,10 @@ void WarnArcDistance(Runtime& rt, const ArcIntersectionReport& r, bool given) {
   if (!maths::isfinite(r.off())) {
     rt.Warn("BOGENSCHNITT: no exact crossing was found on the ellipsoid to check these answers",
             hint);
+    return;
+  }
+  if (unchecked) {
+    rt.Warn(NotChecked("BOGENSCHNITT", "crossings", fixed, true), hint);
     return;
   }
   // Which points are far, how far, and from what.
@@ -353,7 +417,7 @@ void WarnArcDistance(Runtime& rt, const ArcIntersectionReport& r, bool given) {
   }
   message += subject + distances + " from " + target;
   if (!miss) {
-    message += std::string("; BOGENSCHNITTEXACT gives ") + (far_a && far_b ? "them" : "it");
+    message += TwinGives("BOGENSCHNITT", far_a && far_b ? "them" : "it", fixed);
   }
   rt.Warn(message, hint);
 }
@@ -421,6 +485,12 @@ void HandleCenterExact(Runtime& rt, const CallArgs& a) {
               "points on one line have no centre near them: a point off that line gives a circle");
       return;
     case Outcome::kAnswer:
+      if (RefusedUnfixed(
+              rt, a, 2, c.uncertainty,
+              "the three points lie almost on one line, on a circle of " + Length(c.radius),
+              "spread the points around their circle")) {
+        return;
+      }
       if (c.radius > kFarAway) {
         rt.Note("CENTEREXACT: the centre lies " + Length(c.radius) +
                     " from the points: they lie almost on one line",
@@ -452,6 +522,11 @@ void HandleKreuzpeilungExact(Runtime& rt, const CallArgs& a) {
               "bearings that cross near 90\xB0 fix the point best");
       return;
     case Outcome::kAnswer:
+      if (RefusedUnfixed(rt, a, 2, x.uncertainty,
+                         "the bearing lines cross at only " + Angle(x.angle),
+                         "bearings that cross near 90\xB0 fix the point best")) {
+        return;
+      }
       WarnBehind(rt, "KREUZPEILUNGEXACT", x.behind_first, x.behind_second);
       if (maths::fmin(x.sight1, x.sight2) > kFarAway) {
         rt.Note("KREUZPEILUNGEXACT: the bearing lines cross " +
@@ -503,6 +578,9 @@ void HandleBogenschnittExact(Runtime& rt, const CallArgs& a) {
               "found");
       return;
     case Outcome::kAnswer:
+      RefusedUnfixed(rt, a, 4, x.uncertainty,
+                     "the circles cross at only " + Angle(x.angle) + ", almost touching",
+                     "circles that cross near 90\xB0 fix the points best");
       return;
   }
 }

@@ -41,6 +41,7 @@
   X(BadWindowLetter,  119, "Preset muss im Bereich A..Z liegen")             \
   X(LatitudeRange,    120, "latitude out of range")                          \
   X(RadiusRange,      121, "radius out of range")                            \
+  X(NotFixed,         122, "not fixed to a millimetre")                      \
   X(BadMgrs,          130, "not an MGRS reference")                          \
   X(NoMgrsSquare,     131, "no such MGRS square")                            \
   X(BadLocator,       132, "not a Maidenhead locator")                       \

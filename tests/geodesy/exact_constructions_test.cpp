@@ -244,5 +244,70 @@ TEST(IntersectGeodesicCirclesTest, TouchingMissingAndNoCircles) {
   EXPECT_EQ(IntersectGeodesicCircles(kWgs84, {95, 9}, p2, 1000, 2000).outcome, Outcome::kNoInput);
 }
 
+// How far an answer may move for the rounding of doubles: below a
+// millimetre where the figure is well shaped, above it where points lie
+// almost on one line, lines almost run together or circles almost touch;
+// and it bounds how far the answer actually moves when an input moves by
+// a few units in the last place (a few nanometres), the rounding it stands for.
+GeoPoint Nudged(GeoPoint p) {
+  for (int i = 0; i < 4; ++i) p.lat = std::nextafter(p.lat, 90.0);
+  return p;
+}
+
+GeoPoint From(GeoPoint p, double azimuth, double metres) {
+  const DirectResult r = CalcBackProjection(kWgs84, p.lat, p.lon, azimuth, metres, nullptr);
+  return {r.lat, r.lon};
+}
+
+TEST(ExactUncertaintyTest, BoundsTheMoveOfTheAnswer) {
+  const struct {
+    double size, shape;              // metres; degrees of arc or of crossing
+    bool centre_fixed, lines_fixed;  // to a millimetre
+  } cases[] = {
+      {1000, 230, true, true},      {30000, 23, true, true},   {30000, 2, true, true},
+      {30000, 0.2, false, true},    {1000, 0.02, false, true}, {30000, 0.002, false, false},
+      {2000000, 0.2, false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.size << " m, " << c.shape << " degrees");
+    // Three points on a circle around T, spread over the arc.
+    const GeoPoint p1 = From(kT, 20, c.size), p2 = From(kT, 20 + c.shape / 3, c.size),
+                   p3 = From(kT, 20 + c.shape, c.size);
+    const GeodesicCentre centre = CentreOnEllipsoid(kWgs84, p1, p2, p3);
+    const GeodesicCentre moved = CentreOnEllipsoid(kWgs84, Nudged(p1), p2, p3);
+    if (centre.outcome == GeodesicCentre::Outcome::kAnswer &&
+        moved.outcome == GeodesicCentre::Outcome::kAnswer) {
+      EXPECT_EQ(centre.uncertainty <= 0.001, c.centre_fixed) << centre.uncertainty;
+      EXPECT_LE(Metres(centre.centre, moved.centre), centre.uncertainty);
+    } else {
+      EXPECT_FALSE(c.centre_fixed);  // too nearly one line to find a centre
+    }
+
+    // Bearings from two points towards T, crossing at the angle.
+    const GeoPoint o1 = From(kT, 20, c.size), o2 = From(kT, 20 + c.shape, 0.7 * c.size);
+    const auto towards = [](GeoPoint o) {
+      return CalcProjection(kWgs84, o.lat, o.lon, kT.lat, kT.lon, nullptr).azimuth;
+    };
+    const GeodesicCrossing cross =
+        IntersectGeodesics(kWgs84, o1.lat, o1.lon, towards(o1), o2.lat, o2.lon, towards(o2));
+    ASSERT_EQ(cross.outcome, GeodesicCrossing::Outcome::kAnswer);
+    EXPECT_EQ(cross.uncertainty <= 0.001, c.lines_fixed) << cross.uncertainty;
+    const GeoPoint n1 = Nudged(o1);
+    const GeodesicCrossing cross_moved =
+        IntersectGeodesics(kWgs84, n1.lat, n1.lon, towards(o1), o2.lat, o2.lon, towards(o2));
+    EXPECT_LE(Metres(cross.x, cross_moved.x), cross.uncertainty);
+
+    // Circles around the same two points through T, crossing at the angle.
+    const double r1 = Metres(o1, kT), r2 = Metres(o2, kT);
+    const GeodesicCircles circles = IntersectGeodesicCircles(kWgs84, o1, o2, r1, r2);
+    ASSERT_EQ(circles.outcome, GeodesicCircles::Outcome::kAnswer);
+    EXPECT_EQ(circles.uncertainty <= 0.001, c.lines_fixed) << circles.uncertainty;
+    const GeodesicCircles circles_moved = IntersectGeodesicCircles(kWgs84, n1, o2, r1, r2);
+    if (circles_moved.outcome == GeodesicCircles::Outcome::kAnswer) {
+      EXPECT_LE(Metres(circles.b, circles_moved.b), circles.uncertainty);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace orbelin

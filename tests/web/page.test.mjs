@@ -107,6 +107,25 @@ describe('the calculator', () => {
     await context.close();
   });
 
+  // The cookbook's checksum of a computed final; CBP's end point checked with
+  // GeographicLib (tests/golden/text/checksum_recipe.inp): N 48° 12.178
+  // E 011° 34.523 on the GPS, digits 31 + 19. Then an exact centre that
+  // sixteen digits do not fix to a millimetre is refused with its reason.
+  test('a final\'s checksum as the GPS shows it, and an exact answer refused as not fixed', async () => {
+    const { context, page } = await openPage(session);
+    await scriptBox(page).fill('VAR LA, LO;\nCBP(N 48° 12.345, E 011° 34.567, 190, 315, LA, LO);\n' +
+      "WRITE WGC(LA, LO), ' ', WGCQSUM(LA, LO);\n");
+    await calc(page);
+    assert.equal(await resultsBox(page).inputValue(), 'N 48° 12.178 E 011° 34.523 50\n');
+    await scriptBox(page).fill('VAR LA, LO;\nCENTEREXACT(50, 9, 50.000001, 9.01, 50, 9.02, LA, LO);\n');
+    await calc(page);
+    assert.deepEqual(await diagnosticsList(page).getByRole('button').allTextContents(),
+      ['2:54: error: not fixed to a millimetre (E122)']);
+    assert.match(await diagnosticsList(page).locator('.hint').first().textContent(),
+      /^the three points lie almost on one line, on a circle of .* km: at sixteen digits the answer is fixed only to about .*; spread the points around their circle$/);
+    await context.close();
+  });
+
   test('a script with errors shows the listing, the caret and the diagnostics', async () => {
     const { context, page } = await openPage(session);
     const script = 'VAR A;\nA = 2\nWRITE A;\nA = 3\nWRITE A;\n';

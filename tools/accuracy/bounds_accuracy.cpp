@@ -55,6 +55,13 @@ double TwinError(const ConditionsAt& at, const std::vector<GeoPoint>& twin) {
   return worst;
 }
 
+// The twin's answer as the statement gives it: none where the rounding of
+// its computation leaves it unfixed to a millimetre (E122).
+GeoPoint AsGiven(GeoPoint x, double uncertainty) {
+  if (uncertainty > kExactTolerance) return {std::nan(""), std::nan("")};
+  return x;
+}
+
 // One statement: its plane answers, their misses against GeographicLib,
 // what the statement measured itself, whether it gave them, and how far
 // its exact twin lies from GeographicLib on WGS 84.
@@ -244,7 +251,7 @@ std::string Cross(Figures& f) {
         o.given = !std::isnan(given.lat);
         const GeodesicCrossing twin =
             IntersectGeodesics(kWgs84, o1.lat, o1.lon, b1, o2.lat, o2.lon, b2);
-        o.twin = TwinError(at, {twin.x});
+        o.twin = TwinError(at, {AsGiven(twin.x, twin.uncertainty)});
         if (o.plane_answer) {
           o.miss = {Miss(Wgs84(), at, x, t)};
           o.measured = report.off;
@@ -281,8 +288,9 @@ std::string Center(Figures& f) {
         Outcome o;
         o.plane_answer = !std::isnan(x.lat);
         o.given = !std::isnan(given.lat);
+        const GeodesicCentre twin = CentreOnEllipsoid(kWgs84, p1, p2, p3);
         o.twin = TwinError(CenterConditions(Wgs84(), p1, p2, p3),
-                           {CentreOnEllipsoid(kWgs84, p1, p2, p3).centre});
+                           {AsGiven(twin.centre, twin.uncertainty)});
         if (o.plane_answer) {
           o.miss = {Miss(Bessel(), at, x, t)};
           o.measured = report.own_off;
@@ -322,7 +330,8 @@ std::string Arc(Figures& f) {
         o.plane_answer = !std::isnan(x.a.lat);
         o.given = !std::isnan(given.a.lat);
         const GeodesicCircles twin = IntersectGeodesicCircles(kWgs84, p1, p2, r1, r2);
-        o.twin = TwinError(CircleConditions(Wgs84(), p1, p2, r1, r2), {twin.a, twin.b});
+        o.twin = TwinError(CircleConditions(Wgs84(), p1, p2, r1, r2),
+                           {AsGiven(twin.a, twin.uncertainty), AsGiven(twin.b, twin.uncertainty)});
         if (o.plane_answer) {
           for (GeoPoint p : {x.a, x.b}) o.miss.push_back(Miss(Bessel(), at, p, t));
           o.measured = report.own_off;
@@ -370,7 +379,9 @@ std::string BoundsSection(Figures& f) {
          "KREUZPEILUNGEXACT, BOGENSCHNITTEXACT) against GeographicLib's root on WGS 84 from its "
          "answer, the worst point; \"exact: no answer\": where the twin gave none (circles that "
          "miss on WGS 84 while they meet on Bessel's ellipsoid, bearings so nearly parallel that "
-         "they cross nowhere near). Reproduce with `build/tools/accuracy/geodesy-accuracy "
+         "they cross nowhere near) or refused it as not fixed to a millimetre (error E122: "
+         "points almost on one line, lines or circles crossing at a few thousandths of a "
+         "degree). Reproduce with `build/tools/accuracy/geodesy-accuracy "
          "docs/accuracy.md`.\n\n" +
          Cross(f) + Center(f) + Arc(f);
 }

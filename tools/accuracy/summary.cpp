@@ -144,12 +144,14 @@ std::string Summary(const Figures& f) {
   s += "- **CENTEREXACT, KREUZPEILUNGEXACT, BOGENSCHNITTEXACT**: the same problems solved on "
        "WGS 84, with the radii as lengths on the ground: within " +
        Length(at("exact_max_mm")) +
-       " of GeographicLib in every case of the table of cases (puzzle circles, the cases of the "
-       "report on BOGENSCHNITT's warnings, bearings over 1 to 200 km crossing at 2 to 90 "
-       "degrees, centres of points nearly on one line), and to " +
-       Length(at("exact_limit_mm")) +
-       " for three points 20 and 2 km apart on circles of 5000 and 1000 km, at the limit "
-       "of double precision.\n";
+       " of GeographicLib wherever they answer in the table of cases (puzzle circles, the "
+       "cases of the report on BOGENSCHNITT's warnings, bearings over 1 to 200 km crossing at "
+       "2 to 90 degrees, centres of points nearly on one line). Where sixteen digits do not "
+       "fix the answer to a millimetre (points almost on one line, as three points 2 km apart "
+       "on a circle of 1000 km; bearings or circles crossing at a few thousandths of a degree) "
+       "they refuse with error E122 and say how far the rounding may move it. In field use "
+       "(points spread over half a degree of their circle or more, lines and circles of up to "
+       "30 km crossing at a tenth of a degree or more) they answer.\n";
   const double field_withheld = at("bound_cross_field_withheld") +
                                 at("bound_center_field_withheld") + at("bound_arc_field_withheld");
   s +=

@@ -14,9 +14,12 @@ import { openHelp } from './help.js';
 import { isZip, unzip, zip } from './zip.js';
 import { openVary } from './vary.js';
 import { ResultsView } from './results_view.js';
+import { ScriptText } from './script_text.js';
 
 const $ = (id) => document.getElementById(id);
 const script = $('script');
+// The script's whole text and its selection: the box may hold only a part.
+const editor = new ScriptText(script, { part: $('script-part'), said: $('part-said'), earlier: $('part-earlier'), later: $('part-later') });
 const results = $('results');
 const status = $('status');
 const shown = new ResultsView(results, $('results-long'));
@@ -56,7 +59,7 @@ function ask(text, yes, no = '') {
   });
 }
 
-const keeper = new Keeper(script, {
+const keeper = new Keeper(editor, {
   ask,
   say,
   note(text) {
@@ -117,8 +120,8 @@ function unmark() {
 // come up over the listing.
 function placeCaret(offset, focus = finePointer.matches) {
   if (focus) script.focus({ preventScroll: true });
-  script.setSelectionRange(offset, offset);
-  const before = script.value.slice(0, offset);
+  editor.setSelectionRange(offset, offset);
+  const before = script.value.slice(0, offset - editor.offset);
   const start = before.lastIndexOf('\n') + 1;
   let line = 0;
   for (let i = before.indexOf('\n'); i >= 0; i = before.indexOf('\n', i + 1)) line++;
@@ -142,6 +145,10 @@ function placeCaret(offset, focus = finePointer.matches) {
 }
 
 script.addEventListener('scroll', drawBand);
+// Another part of a long script: the band's line is not in it.
+$('script-part').addEventListener('click', (e) => {
+  if (e.target.closest('button')) unmark();
+});
 addEventListener('resize', drawBand);
 
 // ---- Calc
@@ -222,7 +229,7 @@ const enginePoint = () => (point.set ? { set: true, lat: point.lat, lon: point.l
 
 async function calc() {
   if (!engineReady || engine.busy) return;
-  const text = script.value;
+  const text = editor.value;
   const name = keeper.name;
   $('calc').disabled = true;
   unmark();
@@ -266,7 +273,7 @@ async function calc() {
   // takes long over every change of the page when the box holds megabytes.
   if (report.errorCount === 0) return;
   await showing;
-  if (calcs === shownCalcs && script.value === text) placeCaret(report.caret);
+  if (calcs === shownCalcs && editor.value === text) placeCaret(report.caret);
 }
 
 async function restartEngine() {
@@ -321,9 +328,9 @@ $('keys').addEventListener('pointerdown', (e) => {
   if (e.target.closest('button')) e.preventDefault();
 });
 
-function insert(text, start = script.selectionStart, end = script.selectionEnd) {
+function insert(text, start = editor.selectionStart, end = editor.selectionEnd) {
   script.focus();
-  script.setRangeText(text, start, end, 'end');
+  editor.setRangeText(text, start, end, 'end');
   script.dispatchEvent(new Event('input', { bubbles: true }));
 }
 
@@ -352,7 +359,7 @@ $('keyword').addEventListener('change', (e) => {
 // A position at the caret as the core writes it for that place: a pair in
 // a call, a statement on a line of its own.
 function insertPosition({ lat, lon, accuracy, fixes = 1 }, start, end) {
-  const text = script.value;
+  const text = editor.value;
   const lineStart = text.lastIndexOf('\n', start - 1) + 1;
   const lineEnd = text.indexOf('\n', end) < 0 ? text.length : text.indexOf('\n', end);
   insert(Module.positionInsertion(lat, lon, accuracy, fixes, text.slice(lineStart, start), text.slice(end, lineEnd)), start, end);
@@ -361,7 +368,7 @@ function insertPosition({ lat, lon, accuracy, fixes = 1 }, start, end) {
 $('here').addEventListener('click', async () => {
   if (!Module) return;
   // Where the caret was when the key was pressed: the fix may take a while.
-  const [start, end] = [script.selectionStart, script.selectionEnd];
+  const [start, end] = [editor.selectionStart, editor.selectionEnd];
   say('Finding your position…');
   try {
     const here = await findHere();
@@ -374,7 +381,7 @@ $('here').addEventListener('click', async () => {
 
 $('average').addEventListener('click', () => {
   if (!Module) return;
-  const [start, end] = [script.selectionStart, script.selectionEnd];
+  const [start, end] = [editor.selectionStart, editor.selectionEnd];
   openAverage(Module, (mean) => {
     insertPosition(mean, start, end);
     say(`Inserted the mean of ${mean.fixes} fixes (±${Math.ceil(mean.accuracy)} m)`);
@@ -479,7 +486,7 @@ async function deleteScript(name) {
   const wasCurrent = !keeper.example && name === keeper.name;
   // The box's text, which may be newer than the stored one, is what Undo
   // brings back.
-  const text = wasCurrent ? script.value : store.get(name);
+  const text = wasCurrent ? editor.value : store.get(name);
   store.remove(name);
   deleted = { name, text, wasCurrent };
   if (wasCurrent) keeper.open(store.unused('script.inp'), '');
@@ -552,9 +559,10 @@ function download(blob, name) {
 
 $('export').addEventListener('click', async () => {
   if (!Module) return;
-  const question = Module.lostCharactersQuestion(script.value);
+  const text = editor.value;
+  const question = Module.lostCharactersQuestion(text);
   if (question && (await ask(question, 'Save Anyway')) !== 'yes') return;
-  download(new Blob([Module.exportScript(script.value)], { type: 'application/octet-stream' }), keeper.name);
+  download(new Blob([Module.exportScript(text)], { type: 'application/octet-stream' }), keeper.name);
 });
 
 $('export-all').addEventListener('click', async () => {
@@ -569,10 +577,38 @@ $('export-all').addEventListener('click', async () => {
   loadSaid(`Exported ${names.length} script${names.length === 1 ? '' : 's'} into orbelin-scripts.zip.`);
 });
 
+// Lets the page answer what waits (a tap) before the next piece of work.
+const yieldToPage = () => new Promise((resolve) => setTimeout(resolve, 0));
+
+// How a file would be taken in (its text, and whether it is text at all).
+// A large file is judged in a worker, as its decoding would hold the page.
+const JUDGED_HERE = 256 * 1024; // bytes
+function judge(bytes, fileName) {
+  if (bytes.length <= JUDGED_HERE) return Promise.resolve(Module.judgeImport(bytes, fileName));
+  return new Promise((resolve, reject) => {
+    const worker = new Worker(new URL('./import_worker.js', import.meta.url), { type: 'module' });
+    const end = (settle, value) => {
+      worker.terminate();
+      settle(value);
+    };
+    worker.addEventListener('message', ({ data }) => (data.verdict ? end(resolve, data.verdict) : end(reject, new Error(data.failed))));
+    worker.addEventListener('error', (e) => end(reject, new Error(e.message || 'the file could not be read')));
+    // A file of an archive may be a view of all of it: only its bytes go.
+    const own = bytes.byteLength === bytes.buffer.byteLength ? bytes : bytes.slice();
+    worker.postMessage({ bytes: own, name: fileName });
+  });
+}
+
 // One file: it opens in the box. It is judged first: a file that is not
 // text comes in only when the user insists; text after a NUL is said.
 async function importOne(fileName, bytes) {
-  const verdict = Module.judgeImport(bytes, fileName);
+  let verdict;
+  try {
+    verdict = await judge(bytes, fileName);
+  } catch (e) {
+    say(`Not imported: ${fileName}: ${e.message}`, true);
+    return;
+  }
   if (verdict.binary && (await ask(`${verdict.note} Import it anyway?`, 'Import Anyway')) !== 'yes') {
     say(`Not imported: ${fileName}`);
     return;
@@ -581,6 +617,8 @@ async function importOne(fileName, bytes) {
   const name = store.unused(Module.scriptName(fileName.split(/[/\\]/).pop()) || 'script.inp');
   keeper.open(name, verdict.text, { stored: false });
   unmark();
+  // The box first, then the storage (a write of megabytes takes a while).
+  await yieldToPage();
   const stored = await keeper.flush();
   const note = verdict.binary ? '' : verdict.note;
   if (stored && !store.blocked) say(`Imported ${fileName} as ${name}. ${note}`.trim(), note !== '');
@@ -598,7 +636,13 @@ async function importMany(files) {
   const notes = [];
   for (const { name: path, bytes } of files) {
     const fileName = path.split(/[/\\]/).pop();
-    const verdict = Module.judgeImport(bytes, fileName);
+    let verdict;
+    try {
+      verdict = await judge(bytes, fileName);
+    } catch (e) {
+      failed.push(`${fileName} (${e.message})`);
+      continue;
+    }
     if (verdict.binary) {
       refused.push(fileName);
       continue;
@@ -616,6 +660,7 @@ async function importMany(files) {
     } catch (e) {
       failed.push(`${fileName} (${e.message})`);
     }
+    await yieldToPage();
   }
   const parts = [`Imported ${imported.length} script${imported.length === 1 ? '' : 's'}${imported.length ? `: ${imported.join(', ')}` : ''}.`];
   if (already.length) parts.push(`Already there: ${already.join(', ')}.`);
@@ -706,7 +751,7 @@ $('help').addEventListener('click', () => openHelp());
 $('try-values').addEventListener('click', () => {
   if (!Module) return;
   const name = keeper.name || '';
-  openVary(Module, script.value, name, (p) => {
+  openVary(Module, editor.value, name, (p) => {
     const base = Module.scriptStem(name) || 'orbelin';
     showHandOff(Module, { set: true, lat: p.lat, lon: p.lon, script: `${name || 'the script'} with ${p.values}` },
       `${base} ${p.values}`);
@@ -716,6 +761,7 @@ $('try-values').addEventListener('click', () => {
 // ---- The box, kept
 
 script.addEventListener('input', () => {
+  editor.checkSize();
   unmark();
   keeper.edited();
 });
@@ -772,7 +818,7 @@ async function dropStoredExamples() {
   for (const name of examples) {
     if (store.has(name) && store.get(name) === (await exampleText(name))) {
       store.remove(name);
-      if (!keeper.example && keeper.name === name && !keeper.dirty) keeper.open(name, script.value, { example: true });
+      if (!keeper.example && keeper.name === name && !keeper.dirty) keeper.open(name, editor.value, { example: true });
     }
   }
   localStorage.setItem(MIGRATED, '1');
