@@ -9,12 +9,14 @@
 #include <bit>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "base/cp1252.h"
+#include "base/maths.h"
 #include "base/utf8.h"
 #include "frontend/calc.h"
 #include "frontend/diagnostic.h"
@@ -26,8 +28,10 @@
 #include "frontend/save_rules.h"
 #include "frontend/script_bytes.h"
 #include "frontend/script_names.h"
+#include "frontend/vary/final.h"
 #include "frontend/vary/form.h"
 #include "frontend/vary/runner.h"
+#include "frontend/vary/unknowns.h"
 #include "interp/session.h"
 #include "interp/terminals.h"
 
@@ -305,10 +309,28 @@ val Keywords() {
   return list;
 }
 
+// `text` (UTF-8) as a JSON string.
+void AppendJson(std::string& out, std::string_view text) {
+  out += '"';
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  out += '"';
+}
+
 // The "Try values" dialog's search, run in slices so that the page's worker
 // can report progress and hear Cancel between them. `form` holds the box
 // text and the dialog's fields: {text, values: [[name, values]...], where,
-// near, within, show}.
+// near, within, show, final, digitSum}.
 class VarySearch {
  public:
   explicit VarySearch(val form) {
@@ -323,11 +345,14 @@ class VarySearch {
     f.near = form["near"].as<std::string>();
     f.within = form["within"].as<std::string>();
     f.show = form["show"].as<std::string>();
+    f.final_pattern = Utf8ToCp1252(form["final"].as<std::string>());
+    f.digit_sum = form["digitSum"].as<std::string>();
     VaryPlanning planning = PlanVaryForm(f);
     errors_ = std::move(planning.errors);
     if (planning.plan) {
       plan_ = std::make_unique<VaryPlan>(std::move(*planning.plan));
       collector_ = std::make_unique<VaryCollector>(*plan_);
+      collector_->NoteFound(true);
     }
   }
 
@@ -354,41 +379,86 @@ class VarySearch {
     return static_cast<double>(next_);
   }
 
-  // What was found: {points: [{values, position, distance, shown, firstLine,
-  // hasPoint, lat, lon}], summary, gpx}. Asked for once, at the end or
-  // after Cancel: it takes the kept runs out of the search.
-  val Listing() {
+  // The points found since the last call, for the dialog to show while the
+  // search goes on: the first kMostFound of the search, no more (the list
+  // at the end holds them all, in its order).
+  val Found() {
+    val points = val::array();
+    if (!plan_) return points;
+    for (const KeptRun& run : collector_->TakeFound()) {
+      if (found_ == kMostFound) break;
+      ++found_;
+      points.call<void>("push", PointItem(ListFoundPoint(*plan_, run)));
+    }
+    if (found_ == kMostFound) collector_->NoteFound(false);
+    return points;
+  }
+
+  // What was found, as JSON: {points: [{values, position, distance, shown,
+  // firstLine, hasPoint, lat, lon}], summary, gpx}, the GPX's waypoints
+  // named after the script `name` (UTF-8). Ten thousand points cross into
+  // JavaScript as one text in a few milliseconds, where an object each
+  // would take half a second. Asked for once, at the end or after Cancel:
+  // it takes the kept runs out of the search.
+  std::string Listing(const std::string& name) {
     VaryOutcome outcome;
     outcome.combinations = plan_ ? plan_->combinations() : 0;
     outcome.stopped = next_ < outcome.combinations;
     outcome.seconds = seconds_;
-    val result = val::object();
-    val points = val::array();
+    std::string json = "{\"points\":[";
     if (plan_) {
       outcome.counts = collector_->counts();
       outcome.kept = collector_->TakeKept();
-      const VaryListing listing = ListVaryOutcome(*plan_, outcome);
-      for (const VaryListedPoint& p : listing.points) {
-        val item = val::object();
-        item.set("values", p.values);
-        item.set("position", p.position);
-        item.set("distance", p.distance);
-        item.set("shown", p.shown);
-        item.set("firstLine", p.first_line);
-        item.set("hasPoint", p.has_point);
-        item.set("lat", p.lat);
-        item.set("lon", p.lon);
-        points.call<void>("push", item);
+      const VaryListing listing = ListVaryOutcome(*plan_, outcome, name);
+      for (size_t i = 0; i < listing.points.size(); ++i) {
+        const VaryListedPoint& p = listing.points[i];
+        if (i > 0) json += ',';
+        json += "{\"values\":";
+        AppendJson(json, p.values);
+        json += ",\"position\":";
+        AppendJson(json, p.position);
+        json += ",\"distance\":";
+        AppendJson(json, p.distance);
+        json += ",\"shown\":";
+        AppendJson(json, p.shown);
+        json += ",\"firstLine\":";
+        AppendJson(json, p.first_line);
+        json += p.has_point ? ",\"hasPoint\":true" : ",\"hasPoint\":false";
+        char numbers[80];
+        // Seventeen digits read back as the same double.
+        std::snprintf(numbers, sizeof numbers, ",\"lat\":%.17g,\"lon\":%.17g}",
+                      maths::isfinite(p.lat) ? p.lat : 0.0, maths::isfinite(p.lon) ? p.lon : 0.0);
+        json += numbers;
       }
-      result.set("summary", listing.summary);
-      result.set("gpx", listing.gpx);
+      json += "],\"summary\":";
+      AppendJson(json, listing.summary);
+      json += ",\"gpx\":";
+      AppendJson(json, listing.gpx);
+      json += '}';
+    } else {
+      json += "]}";
     }
-    result.set("points", points);
-    return result;
+    return json;
   }
 
  private:
+  static constexpr size_t kMostFound = 200;
+
+  static val PointItem(const VaryListedPoint& p) {
+    val item = val::object();
+    item.set("values", p.values);
+    item.set("position", p.position);
+    item.set("distance", p.distance);
+    item.set("shown", p.shown);
+    item.set("firstLine", p.first_line);
+    item.set("hasPoint", p.has_point);
+    item.set("lat", p.lat);
+    item.set("lon", p.lon);
+    return item;
+  }
+
   std::vector<std::string> errors_;
+  size_t found_ = 0;
   std::unique_ptr<VaryPlan> plan_;
   std::unique_ptr<VaryCollector> collector_;
   uint64_t next_ = 0;
@@ -402,6 +472,38 @@ val DeclaredNames(const std::string& box_text) {
     list.call<void>("push", name);
   }
   return list;
+}
+
+// The variables a final as written uses (UTF-8), letters and the names in
+// its brackets, in their order: the dialog offers a field for each.
+val FinalNames(const std::string& pattern) {
+  val list = val::array();
+  for (const std::string& name : FinalLetters(Utf8ToCp1252(pattern))) {
+    list.call<void>("push", Cp1252ToUtf8(name));
+  }
+  return list;
+}
+
+// The names of the VAR line that no statement sets: the unknowns, which
+// the dialog suggests digits for.
+val UnsetNames(const std::string& box_text) {
+  val list = val::array();
+  for (const std::string& name : UnsetVariables(ScriptFileFromBoxText(box_text))) {
+    list.call<void>("push", name);
+  }
+  return list;
+}
+
+// The point the box's script sets run as it stands, its unknowns at 0 (a
+// search's reference, near which the final lies), with the forms the page
+// shows.
+val ScriptPoint(const std::string& box_text) {
+  Session session;
+  RunOptions options;
+  options.listing = false;
+  session.Run(ScriptFileFromBoxText(box_text), options);
+  const HandOffPoint& p = session.hand_off_point();
+  return PointView(p.set, p.lat, p.lon);
 }
 
 }  // namespace
@@ -424,8 +526,12 @@ EMSCRIPTEN_BINDINGS(orbelin_engine) {
       .function("errors", &VarySearch::Errors)
       .function("combinations", &VarySearch::Combinations)
       .function("step", &VarySearch::Step)
+      .function("found", &VarySearch::Found)
       .function("listing", &VarySearch::Listing);
   emscripten::function("declaredNames", &DeclaredNames);
+  emscripten::function("unsetNames", &UnsetNames);
+  emscripten::function("finalNames", &FinalNames);
+  emscripten::function("scriptPoint", &ScriptPoint);
   emscripten::function("pointView", &PointView);
   emscripten::function("gpxAt", &GpxAt);
   emscripten::function("positionInsertion", &PositionInsertionAt);

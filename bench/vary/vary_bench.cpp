@@ -54,7 +54,7 @@ orbelin::VaryPlan Plan(int digits) {
   filter.where.push_back(*orbelin::ReadCondition("CHK=50").condition);
   filter.near = orbelin::GeoPoint{50.1, 8.68};
   filter.within = 3218.688;
-  orbelin::VaryPlanning planning = orbelin::PlanVary({ReadScript(), sets, {"CHK"}, filter});
+  orbelin::VaryPlanning planning = orbelin::PlanVary({ReadScript(), sets, {"CHK"}, filter, {}, {}});
   if (!planning.plan) std::fprintf(stderr, "vary_bench: %s\n", planning.errors.front().c_str());
   return std::move(*planning.plan);
 }

@@ -1,5 +1,9 @@
 #include "frontend/vary/form.h"
 
+#include <algorithm>
+#include <charconv>
+#include <set>
+
 #include "frontend/point.h"
 #include "frontend/vary/gpx.h"
 #include "frontend/vary/output.h"
@@ -37,8 +41,21 @@ VaryPlanning PlanVaryForm(const VaryForm& form) {
   std::vector<std::string>& errors = planning.errors;
   VaryRequest request;
   request.source = form.source;
+  request.final_pattern = Trimmed(form.final_pattern);
+  // The pattern's statements go after the script, and a script ends at its
+  // first NUL byte (the one a saved script ends with, too): they go before.
+  if (!request.final_pattern.empty())
+    request.source = request.source.substr(0, request.source.find('\0'));
+  std::set<std::string> digits;  // the pattern's letters the script leaves to it
+  if (!request.final_pattern.empty()) {
+    const std::vector<std::string> declared = DeclaredVariables(form.source);
+    for (const std::string& name : FinalLetters(request.final_pattern)) {
+      if (std::find(declared.begin(), declared.end(), name) == declared.end()) digits.insert(name);
+    }
+  }
   for (const auto& [name, values] : form.values) {
-    const std::string typed = Trimmed(values);
+    std::string typed = Trimmed(values);
+    if (typed.empty() && digits.contains(VariableName(name))) typed = "0..9";
     if (typed.empty()) continue;
     ValueSetReading r = ReadValueSet(name + "=" + typed);
     if (r.set) {
@@ -72,6 +89,18 @@ VaryPlanning PlanVaryForm(const VaryForm& form) {
       errors.push_back("Within needs a point to measure from: fill in Near.");
     }
   }
+  if (const std::string sum = Trimmed(form.digit_sum); !sum.empty()) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(sum.data(), sum.data() + sum.size(), value);
+    if (ec != std::errc() || end != sum.data() + sum.size() || value < 0 || value > 999) {
+      errors.push_back("Digit sum: '" + sum +
+                       "' is no whole number of digits added up; write one, as 41.");
+    } else if (request.final_pattern.empty()) {
+      errors.push_back("Digit sum: it counts the digits of the final as written: fill in Final.");
+    } else {
+      request.digit_sum = value;
+    }
+  }
   request.show = Pieces(form.show, ", \t");
   if (!errors.empty()) return planning;
   if (request.sets.empty()) {
@@ -81,27 +110,38 @@ VaryPlanning PlanVaryForm(const VaryForm& form) {
   return PlanVary(std::move(request));
 }
 
-VaryListing ListVaryOutcome(const VaryPlan& plan, const VaryOutcome& outcome) {
+namespace {
+
+VaryListedPoint Listed(const VaryPlan& plan, const VaryPoint& p) {
+  VaryListedPoint item;
+  item.values = ValuesText(plan, p, 3);
+  item.has_point = p.has_point;
+  item.lat = p.lat;
+  item.lon = p.lon;
+  if (p.has_point) item.position = CoordinateText(p.lat, p.lon);
+  if (plan.filter().near) item.distance = DistanceText(p.distance);
+  for (size_t i = 0; i < p.shown.size() && i < plan.show().size(); ++i) {
+    if (i > 0) item.shown += ' ';
+    item.shown += plan.show()[i] + "=" + ShortNumber(p.shown[i]);
+  }
+  item.first_line = p.first_line;
+  return item;
+}
+
+}  // namespace
+
+VaryListing ListVaryOutcome(const VaryPlan& plan, const VaryOutcome& outcome,
+                            std::string_view name) {
   VaryListing listing;
   const std::vector<VaryPoint> points = MergePoints(outcome.kept);
-  for (const VaryPoint& p : points) {
-    VaryListedPoint item;
-    item.values = ValuesText(plan, p, 3);
-    item.has_point = p.has_point;
-    item.lat = p.lat;
-    item.lon = p.lon;
-    if (p.has_point) item.position = CoordinateText(p.lat, p.lon);
-    if (plan.filter().near) item.distance = DistanceText(p.distance);
-    for (size_t i = 0; i < p.shown.size() && i < plan.show().size(); ++i) {
-      if (i > 0) item.shown += ' ';
-      item.shown += plan.show()[i] + "=" + ShortNumber(p.shown[i]);
-    }
-    item.first_line = p.first_line;
-    listing.points.push_back(std::move(item));
-  }
+  for (const VaryPoint& p : points) listing.points.push_back(Listed(plan, p));
   listing.summary = VarySummary(plan, outcome, points.size());
-  listing.gpx = VaryGpx(plan, points);
+  listing.gpx = VaryGpx(plan, points, name);
   return listing;
+}
+
+VaryListedPoint ListFoundPoint(const VaryPlan& plan, const KeptRun& run) {
+  return Listed(plan, MergePoints({run}).front());
 }
 
 }  // namespace orbelin

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -21,6 +22,12 @@ struct VaryForm {
   std::string near;    // a point ("N 48° 12.345 E 011° 30.500"), or empty
   std::string within;  // a distance ("3.2km", "2mi"), or empty
   std::string show;    // names separated by commas or blanks: "CHK, LAT"
+  // A formula final as the cache page writes it, "N 48° 1A.BCD E 011°
+  // 3E.FGH" (Windows-1252), run after the script; or empty. A field of one
+  // of its letters that the script does not declare, left empty, tries the
+  // digits 0..9: such a letter is a digit, and untried it would only be 0.
+  std::string final_pattern;
+  std::string digit_sum;  // the digits of the final add up to this: "41", or empty
 };
 
 // Reads every field and plans the search; the errors are sentences, one per
@@ -44,7 +51,15 @@ struct VaryListing {
   std::string gpx;      // every point as a GPX 1.1 file, UTF-8
 };
 
-// What a finished (or stopped) search shows; all text UTF-8.
-VaryListing ListVaryOutcome(const VaryPlan& plan, const VaryOutcome& outcome);
+// What a finished (or stopped) search shows; all text UTF-8. With a
+// `name` (the script's, UTF-8), the GPX waypoints carry it before the
+// values ("final A=4 E=0 H=0"), so that the points of two scripts keep
+// apart in a GPS receiver.
+VaryListing ListVaryOutcome(const VaryPlan& plan, const VaryOutcome& outcome,
+                            std::string_view name = {});
+
+// A point as it is found, before the search is over: listed as the
+// finished search lists it.
+VaryListedPoint ListFoundPoint(const VaryPlan& plan, const KeptRun& run);
 
 }  // namespace orbelin

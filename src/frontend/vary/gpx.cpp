@@ -7,7 +7,9 @@
 
 namespace orbelin {
 
-std::string VaryGpx(const VaryPlan& plan, const std::vector<VaryPoint>& points) {
+std::string VaryGpx(const VaryPlan& plan, const std::vector<VaryPoint>& points,
+                    std::string_view name) {
+  const std::string before = name.empty() ? std::string() : std::string(name) + " ";
   std::string gpx =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       "<gpx version=\"1.1\" creator=\"Orbelin\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n";
@@ -31,7 +33,7 @@ std::string VaryGpx(const VaryPlan& plan, const std::vector<VaryPoint>& points) 
     }
     gpx += "  <wpt ";
     gpx += position;
-    gpx += ">\n    <name>" + EscapeXml(CombinationText(plan.sets(), values)) + "</name>\n";
+    gpx += ">\n    <name>" + EscapeXml(before + CombinationText(plan.sets(), values)) + "</name>\n";
     if (!p.first_line.empty()) gpx += "    <cmt>" + EscapeXml(p.first_line) + "</cmt>\n";
     gpx += "    <desc>" + EscapeXml(desc) + "</desc>\n  </wpt>\n";
   }

@@ -6,13 +6,16 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "frontend/vary/output.h"
 
 namespace orbelin {
 
-// UTF-8; points without a position are left out.
-std::string VaryGpx(const VaryPlan& plan, const std::vector<VaryPoint>& points);
+// UTF-8; points without a position are left out. A `name` (the script's,
+// UTF-8) goes before the values in each waypoint's name.
+std::string VaryGpx(const VaryPlan& plan, const std::vector<VaryPoint>& points,
+                    std::string_view name = {});
 
 }  // namespace orbelin

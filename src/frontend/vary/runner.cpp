@@ -7,8 +7,10 @@
 
 #ifndef __EMSCRIPTEN__
 #include <condition_variable>
+#include <iterator>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <thread>
 #endif
 
@@ -146,6 +148,7 @@ void VaryCollector::Merge(KeptRun* held, KeptRun run) {
 }
 
 void VaryCollector::Keep(KeptRun run) {
+  if (note_found_) found_.push_back(run);
   if (run.has_point) held_.emplace(PointKeyOf(run), kept_.size());
   kept_.push_back(std::move(run));
   if (kept_.size() >= 2 * kMaxListed) Trim();
@@ -169,6 +172,7 @@ void VaryCollector::Trim() {
 void VaryCollector::Absorb(VaryCollector&& other) {
   counts_.Add(other.counts_);
   fixed_error_ = fixed_error_ || other.fixed_error_;
+  const bool noting = std::exchange(note_found_, false);  // told by the other
   for (KeptRun& run : other.kept_) {
     if (KeptRun* held = Held(run)) {
       Merge(held, std::move(run));
@@ -176,6 +180,7 @@ void VaryCollector::Absorb(VaryCollector&& other) {
       Keep(std::move(run));
     }
   }
+  note_found_ = noting;
   other.kept_.clear();
   other.held_.clear();
 }
@@ -203,6 +208,7 @@ VaryOutcome RunHere(const VaryPlan& plan, const VaryControl& control) {
   VaryOutcome out;
   out.combinations = plan.combinations();
   VaryCollector collector(plan);
+  collector.NoteFound(static_cast<bool>(control.found));
   double last_report = 0.0;
   for (uint64_t c = 0; c < out.combinations; ++c) {
     if (control.stop != nullptr && control.stop->load(std::memory_order_relaxed)) {
@@ -210,6 +216,9 @@ VaryOutcome RunHere(const VaryPlan& plan, const VaryControl& control) {
       break;
     }
     collector.Run(c);
+    if (control.found) {
+      for (const KeptRun& run : collector.TakeFound()) control.found(run);
+    }
     if (collector.fixed_error()) {
       out.stopped = c + 1 < out.combinations;
       break;
@@ -250,11 +259,27 @@ VaryOutcome RunVaryOnThreads(const VaryPlan& plan, const VaryControl& control) {
   std::mutex mutex;
   std::condition_variable finished;
   int running = control.workers;
+  // Points the workers found, waiting for the calling thread to tell them
+  // (guarded by the mutex); the ones told, so that a point two workers
+  // found is told once.
+  std::vector<KeptRun> found;
+  std::set<std::pair<long long, long long>> told;
+  const auto tell = [&] {
+    std::vector<KeptRun> runs;
+    {
+      std::lock_guard<std::mutex> lock(mutex);
+      runs.swap(found);
+    }
+    for (const KeptRun& run : runs) {
+      if (!run.has_point || told.insert(PointKeyOf(run)).second) control.found(run);
+    }
+  };
 
   std::vector<std::unique_ptr<VaryCollector>> collectors;
   std::vector<std::thread> threads;
   for (int w = 0; w < control.workers; ++w) {
     collectors.push_back(std::make_unique<VaryCollector>(plan));
+    collectors.back()->NoteFound(static_cast<bool>(control.found));
     threads.emplace_back([&, collector = collectors.back().get()] {
       for (;;) {
         const uint64_t first = next.fetch_add(kSlice, std::memory_order_relaxed);
@@ -269,6 +294,13 @@ VaryOutcome RunVaryOnThreads(const VaryPlan& plan, const VaryControl& control) {
           collector->Run(c);
           if (collector->fixed_error()) halt = true;
         }
+        if (control.found) {
+          std::vector<KeptRun> runs = collector->TakeFound();
+          if (!runs.empty()) {
+            std::lock_guard<std::mutex> lock(mutex);
+            std::move(runs.begin(), runs.end(), std::back_inserter(found));
+          }
+        }
         done.fetch_add(c - first, std::memory_order_relaxed);
         if (c < end) break;
       }
@@ -281,15 +313,17 @@ VaryOutcome RunVaryOnThreads(const VaryPlan& plan, const VaryControl& control) {
   {
     std::unique_lock<std::mutex> lock(mutex);
     while (!finished.wait_for(lock, std::chrono::milliseconds(100), [&] { return running == 0; })) {
-      if (!control.progress) continue;
+      if (!control.progress && !control.found) continue;
       const double seconds =
           std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
       lock.unlock();
-      if (!control.progress({done.load(), total, seconds})) halt = true;
+      if (control.found) tell();
+      if (control.progress && !control.progress({done.load(), total, seconds})) halt = true;
       lock.lock();
     }
   }
   for (std::thread& t : threads) t.join();
+  if (control.found) tell();
 
   VaryCollector& all = *collectors.front();
   for (size_t w = 1; w < collectors.size(); ++w) all.Absorb(std::move(*collectors[w]));

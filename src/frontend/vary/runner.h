@@ -68,6 +68,13 @@ class VaryCollector {
   // Takes over what another collector of the same plan gathered.
   void Absorb(VaryCollector&& other);
 
+  // Whether to note each new point as it is kept, for TakeFound. Off by
+  // default: a search that shows its points only at the end pays nothing.
+  void NoteFound(bool on) { note_found_ = on; }
+  // The runs kept since the last call at points no earlier run of this
+  // collector reached (and kept runs without a point), in the order found.
+  std::vector<KeptRun> TakeFound() { return std::exchange(found_, {}); }
+
   const VaryCounts& counts() const { return counts_; }
   // Whether a run had an error that no value tried can change: every
   // combination has it, so trying more is of no use.
@@ -97,6 +104,8 @@ class VaryCollector {
   // after it in the order needs to be held.
   bool trimmed_ = false;
   KeptRun last_held_;
+  bool note_found_ = false;
+  std::vector<KeptRun> found_;
 };
 
 struct VaryProgress {
@@ -115,6 +124,13 @@ struct VaryControl {
   std::function<bool(const VaryProgress&)> progress;
   // Stops the search when it becomes true (set from a signal handler, say).
   const std::atomic<bool>* stop = nullptr;
+  // Called on the calling thread for each point as it is first found, so
+  // that a dialog can show it at once: right after its run with one worker,
+  // with the next progress report with several. A point found twice on
+  // different threads is told once. The points come in the order found;
+  // the outcome's list, in its own order and cut at kMaxListed, is what
+  // the search ends with (a point told early may be left out of it).
+  std::function<void(const KeptRun&)> found;
 };
 
 struct VaryOutcome {

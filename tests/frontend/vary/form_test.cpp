@@ -107,5 +107,53 @@ TEST(VaryForm, ListsThePointsNearestFirst) {
   EXPECT_NE(listing.gpx.find("<name>A=4 E=0</name>"), std::string::npos) << listing.gpx;
 }
 
+// The final as written runs after the script (here none): its letters the
+// script leaves to it try 0..9 when their fields are left empty, and the
+// digit sum keeps the finals whose digits add up to it.
+TEST(VaryForm, TheFinalAsWrittenWithADigitSum) {
+  VaryForm form;
+  form.source = std::string("\r\n\0", 3);  // an empty box, as Calc runs it
+  form.final_pattern = " N 48\xB0 1A.347 E 011\xB0 3E.50H ";
+  form.values = {{"A", ""}, {"E", "0..9"}, {"H", ""}};
+  form.digit_sum = "41";
+  form.near = "N 48\xC2\xB0 14.120 E 011\xC2\xB0 29.870";
+  form.within = "2mi";
+  VaryPlanning planning = PlanVaryForm(form);
+  ASSERT_TRUE(planning.plan) << planning.errors.front();
+  EXPECT_EQ(planning.plan->combinations(), 1'000u);
+  // The digits 4+8+1+A+3+4+7+0+1+1+3+E+5+0+H are 41 where A+E+H = 4: 15
+  // finals; the three within 2 miles are the cookbook's (worked out by hand
+  // from the pattern, and as `orbelin vary` lists the cookbook's script).
+  const VaryListing listing = ListVaryOutcome(*planning.plan, RunVary(*planning.plan, {}));
+  std::vector<std::string> found;
+  for (const VaryListedPoint& p : listing.points) found.push_back(p.values + " " + p.position);
+  EXPECT_EQ(found, (std::vector<std::string>{
+                       "A=4 E=0 H=0 N 48\xC2\xB0 14.347 E 011\xC2\xB0 30.500",
+                       "A=3 E=0 H=1 N 48\xC2\xB0 13.347 E 011\xC2\xB0 30.501",
+                       "A=3 E=1 H=0 N 48\xC2\xB0 13.347 E 011\xC2\xB0 31.500",
+                   }));
+  EXPECT_NE(listing.summary.find("12 beyond"), std::string::npos) << listing.summary;
+
+  struct Case {
+    const char* pattern;
+    const char* sum;
+    const char* says;
+  } cases[] = {
+      {"", "41", "Digit sum: it counts the digits of the final as written"},
+      {"N 48\xB0 1A.347 E 011\xB0 3E.50H", "forty", "Digit sum: 'forty' is no whole number"},
+      {"N 48\xB0 1A.347 E 011\xB0 3E.50H", "-3", "Digit sum: '-3'"},
+      {"N 48\xB0 1(A.347 E 011\xB0 3E.50H", "", "The final pattern is not read"},
+  };
+  for (const Case& c : cases) {
+    VaryForm f = form;
+    f.final_pattern = c.pattern;
+    f.digit_sum = c.sum;
+    planning = PlanVaryForm(f);
+    EXPECT_FALSE(planning.plan) << c.pattern << " " << c.sum;
+    ASSERT_FALSE(planning.errors.empty());
+    EXPECT_EQ(planning.errors.front().rfind(c.says, 0), 0u) << planning.errors.front();
+  }
+}
+
 }  // namespace
 }  // namespace orbelin

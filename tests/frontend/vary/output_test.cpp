@@ -19,7 +19,8 @@ struct Search {
 
 Search Vary(const std::string& source, std::vector<ValueSet> sets,
             std::vector<std::string> show = {}, VaryFilter filter = {}) {
-  VaryPlanning planning = PlanVary({source, std::move(sets), std::move(show), std::move(filter)});
+  VaryPlanning planning =
+      PlanVary({source, std::move(sets), std::move(show), std::move(filter), {}, {}});
   EXPECT_TRUE(planning.plan) << (planning.errors.empty() ? "" : planning.errors.front());
   Search s{std::move(*planning.plan), {}, {}};
   s.outcome = RunVary(s.plan, {});
@@ -107,6 +108,9 @@ TEST(VaryOutput, TableCsvAndGpx) {
       "  <wpt lat=\"48.190000\" lon=\"11.500000\">\n"))
       << gpx;
   EXPECT_TRUE(gpx.ends_with("  </wpt>\n</gpx>\n"));
+  // With the script's name, each waypoint carries it before the values.
+  EXPECT_NE(VaryGpx(s.plan, s.points, "final <2>").find("<name>final &lt;2&gt; A=0 B=0</name>"),
+            std::string::npos);
   const std::string summary = VarySummary(s.plan, s.outcome, s.points.size());
   EXPECT_EQ(summary.substr(summary.find('\n') + 1),
             "Kept: 6 runs, at 3 points.\nDropped: 4 beyond 2.00 km.\n");

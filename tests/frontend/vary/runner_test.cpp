@@ -16,7 +16,8 @@ ValueSet Set(const char* text) {
 
 VaryPlan Plan(const std::string& source, std::vector<ValueSet> sets,
               std::vector<std::string> show = {}, VaryFilter filter = {}) {
-  VaryPlanning planning = PlanVary({source, std::move(sets), std::move(show), std::move(filter)});
+  VaryPlanning planning =
+      PlanVary({source, std::move(sets), std::move(show), std::move(filter), {}, {}});
   EXPECT_TRUE(planning.plan) << (planning.errors.empty() ? "" : planning.errors.front());
   return std::move(*planning.plan);
 }
@@ -297,6 +298,50 @@ TEST(VaryRunner, ProgressIsReportedAndASearchCanBeStopped) {
   }
   EXPECT_LT((VaryProgress{0, 10, 5.0}).SecondsLeft(), 0);
   EXPECT_EQ((VaryProgress{250, 1000, 2.0}).SecondsLeft(), 6.0);
+}
+
+// Each point is told as it is found, once, also when several runs or
+// several workers reach it; a kept run without a point is told too. Told
+// points are the kept ones, and they come while the search runs.
+TEST(VaryRunner, PointsAreToldAsTheyAreFound) {
+  // 600 runs at 200 points (B does not move the point); A=0 sets none.
+  const VaryPlan plan =
+      Plan("VAR A, B; OLAT = 48; OLON = 11 + A / 1000;\r\n", {Set("A=0..199"), Set("B=0..2")});
+  const VaryPlan pointless = Plan("VAR A; WRITE A;", {Set("A=1..3")});
+  for (int workers : {1, 3}) {
+    std::vector<uint64_t> told;
+    VaryControl control;
+    control.workers = workers;
+    control.found = [&](const KeptRun& run) { told.push_back(run.combination); };
+    const VaryOutcome out = RunVary(plan, control);
+    ASSERT_EQ(out.kept.size(), 200u);
+    std::vector<uint64_t> kept;
+    for (const KeptRun& run : out.kept) kept.push_back(run.combination);
+    if (workers == 1) {
+      EXPECT_EQ(told, kept);  // in the order found, the first run of each point
+    } else {
+      // Another worker may reach a point first with a later run of it.
+      ASSERT_EQ(told.size(), 200u);
+      std::vector<uint64_t> points;
+      for (uint64_t c : told) points.push_back(c / 3);
+      std::sort(points.begin(), points.end());
+      for (size_t i = 0; i < points.size(); ++i) ASSERT_EQ(points[i], i);
+    }
+
+    told.clear();
+    EXPECT_EQ(RunVary(pointless, control).kept.size(), 3u);
+    std::sort(told.begin(), told.end());
+    EXPECT_EQ(told, (std::vector<uint64_t>{0, 1, 2}));
+  }
+  // With one worker a point is told right after its run: stopping there
+  // tries no more.
+  std::atomic<bool> stop{false};
+  VaryControl control;
+  control.stop = &stop;
+  control.found = [&](const KeptRun& run) {
+    if (run.combination == 30) stop = true;
+  };
+  EXPECT_EQ(RunVary(plan, control).counts.tried, 31u);
 }
 
 // One combination as Calc shows it: the warning of an assignment that
