@@ -21,6 +21,9 @@ struct VaryForm {
   std::string near;    // a point ("N 48° 12.345 E 011° 30.500"), or empty
   std::string within;  // a distance ("3.2km", "2mi"), or empty
   std::string show;    // names separated by commas or blanks: "CHK, LAT"
+  // A final as written ("N 48° 1A.BCD E 011° 3E.FGH"), run after the
+  // script; its letters are variables. Empty: the script alone.
+  std::string final_pattern;
 };
 
 // Reads every field and plans the search; the errors are sentences, one per

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -12,8 +11,8 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <thread>
 
 #include "frontend/output_plan.h"
@@ -21,6 +20,7 @@
 #include "frontend/script_bytes.h"
 #include "frontend/script_names.h"
 #include "frontend/vary/runner.h"
+#include "window/open_in_map.h"
 
 namespace orbelin {
 
@@ -38,8 +38,13 @@ QLineEdit* Field(const char* placeholder, QWidget* parent) {
 
 }  // namespace
 
-VaryDialog::VaryDialog(const std::string& box_text, const std::string& name, QWidget* parent)
-    : QDialog(parent), source_(ScriptFileFromBoxText(box_text)), name_(name) {
+VaryDialog::VaryDialog(Platform& platform, const std::string& box_text, const std::string& name,
+                       const VaryForm& remembered, QWidget* parent)
+    : QDialog(parent),
+      platform_(platform),
+      source_(ScriptFileFromBoxText(box_text)),
+      name_(name),
+      remembered_(remembered) {
   setWindowTitle(QStringLiteral("Try values"));
   auto* layout = new QVBoxLayout(this);
 
@@ -50,6 +55,9 @@ VaryDialog::VaryDialog(const std::string& box_text, const std::string& name, QWi
     const QString n = Text(names[i]);
     auto* edit = Field("0..9", this);
     edit->setObjectName(n);
+    for (const auto& [tried, values] : remembered_.values) {
+      if (tried == names[i]) edit->setText(Text(values));
+    }
     auto* label = new QLabel(n, this);
     label->setBuddy(edit);
     const int row = static_cast<int>(i / 2), column = static_cast<int>(i % 2) * 2;
@@ -68,6 +76,10 @@ VaryDialog::VaryDialog(const std::string& box_text, const std::string& name, QWi
   form->addRow(QStringLiteral("Near"), near_);
   form->addRow(QStringLiteral("Within"), within_);
   form->addRow(QStringLiteral("Show"), show_);
+  where_->setText(Text(remembered_.where));
+  near_->setText(Text(remembered_.near));
+  within_->setText(Text(remembered_.within));
+  show_->setText(Text(remembered_.show));
   layout->addLayout(form);
 
   progress_ = new QProgressBar(this);
@@ -97,6 +109,9 @@ VaryDialog::VaryDialog(const std::string& box_text, const std::string& name, QWi
   gpx_->setEnabled(false);
   connect(run_, &QPushButton::clicked, this, &VaryDialog::Run);
   connect(cancel_, &QPushButton::clicked, this, [this] { stop_ = true; });
+  // The search's thread signals; the dialog's thread shows.
+  connect(this, &VaryDialog::Progressed, this, &VaryDialog::ShowProgress, Qt::QueuedConnection);
+  connect(this, &VaryDialog::Finished, this, &VaryDialog::ShowOutcome, Qt::QueuedConnection);
   connect(copy_, &QPushButton::clicked, this, &VaryDialog::CopySelected);
   connect(open_, &QPushButton::clicked, this, &VaryDialog::OpenSelected);
   connect(gpx_, &QPushButton::clicked, this, &VaryDialog::ExportGpx);
@@ -147,50 +162,83 @@ void VaryDialog::Running(bool on) {
   for (QLineEdit* edit : {where_, near_, within_, show_}) edit->setEnabled(!on);
 }
 
-void VaryDialog::Run() {
-  if (running_) return;
-  VaryForm form;
-  form.source = source_;
+VaryForm VaryDialog::Fields() const {
+  VaryForm form = remembered_;
+  form.source.clear();
   for (const auto& [n, edit] : fields_) {
-    form.values.emplace_back(n.toStdString(), edit->text().toStdString());
+    const std::string name = n.toStdString(), values = edit->text().toStdString();
+    bool found = false;
+    for (auto& [tried, typed] : form.values) {
+      if (tried == name) {
+        typed = values;
+        found = true;
+      }
+    }
+    if (!found) form.values.emplace_back(name, values);
   }
   form.where = where_->text().toStdString();
   form.near = near_->text().toStdString();
   form.within = within_->text().toStdString();
   form.show = show_->text().toStdString();
+  return form;
+}
+
+void VaryDialog::Run() {
+  if (running_) return;
+  VaryForm form = Fields();
+  form.source = source_;
+  // Only the variables the script declares now are tried.
+  std::erase_if(form.values, [this](const auto& v) {
+    return std::none_of(fields_.begin(), fields_.end(),
+                        [&](const auto& f) { return f.first.toStdString() == v.first; });
+  });
   points_->clear();
   listing_ = {};
   gpx_->setEnabled(false);
-  const VaryPlanning planning = PlanVaryForm(form);
+  copy_->setEnabled(false);
+  open_->setEnabled(false);
+  VaryPlanning planning = PlanVaryForm(form);
   if (!planning.plan) {
     QStringList errors;
     for (const std::string& e : planning.errors) errors << Text(e);
     Say(errors.join(QLatin1Char('\n')), true);
     return;
   }
-  const VaryPlan& plan = *planning.plan;
+  plan_ = std::move(planning.plan);
   stop_ = false;
   Running(true);
   Say(QStringLiteral("Starting…"), false);
-  VaryControl control;
-  control.workers = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-  control.stop = &stop_;
-  // Called on this thread about ten times a second: the dialog answers
-  // between the calls, and Stop is heard.
-  control.progress = [this](const VaryProgress& p) {
-    progress_->setMaximum(1000);
-    progress_->setValue(p.total == 0 ? 1000 : static_cast<int>(1000 * p.done / p.total));
-    QString text = QStringLiteral("%1 of %2 combinations")
-                       .arg(Text(CountText(p.done)), Text(CountText(p.total)));
-    if (const double left = p.SecondsLeft(); left >= 1) {
-      text += QStringLiteral(", about %1 s left").arg(static_cast<long long>(left + 0.5));
-    }
-    Say(text, false);
-    QApplication::processEvents();
-    return !stop_.load();
-  };
-  const VaryOutcome outcome = RunVary(plan, control);
-  listing_ = ListVaryOutcome(plan, outcome);
+  progress_->setMaximum(1000);
+  progress_->setValue(0);
+  const quint64 run = ++run_count_;
+  search_ = std::thread([this, run] {
+    VaryControl control;
+    control.workers = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    control.stop = &stop_;
+    control.progress = [this, run](const VaryProgress& p) {
+      emit Progressed(run, p.done, p.total, p.SecondsLeft());
+      return true;
+    };
+    outcome_ = RunVary(*plan_, control);
+    emit Finished(run);
+  });
+}
+
+void VaryDialog::ShowProgress(quint64 run, quint64 done, quint64 total, double seconds_left) {
+  if (run != run_count_ || !running_) return;
+  progress_->setValue(total == 0 ? 1000 : static_cast<int>(1000 * done / total));
+  QString text =
+      QStringLiteral("%1 of %2 combinations").arg(Text(CountText(done)), Text(CountText(total)));
+  if (seconds_left >= 1) {
+    text += QStringLiteral(", about %1 s left").arg(static_cast<long long>(seconds_left + 0.5));
+  }
+  Say(text, false);
+}
+
+void VaryDialog::ShowOutcome(quint64 run) {
+  if (run != run_count_ || !running_) return;
+  search_.join();
+  listing_ = ListVaryOutcome(*plan_, outcome_);
   Running(false);
   for (const VaryListedPoint& p : listing_.points) {
     QStringList parts;
@@ -206,14 +254,22 @@ void VaryDialog::Run() {
   Say(Text(listing_.summary).trimmed(), false);
 }
 
+// Stops a search that runs and waits for its thread: it reads the plan and
+// writes the outcome, which live as long as the dialog.
+void VaryDialog::StopSearch() {
+  stop_ = true;
+  if (search_.joinable()) search_.join();
+  if (running_) Running(false);
+}
+
 void VaryDialog::reject() {
-  // Closing while the search runs stops it first; the dialog closes after.
-  if (running_) {
-    stop_ = true;
-    QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
-    return;
-  }
+  // Closing while the search runs stops it; what it found is not shown.
+  StopSearch();
   QDialog::reject();
+}
+
+VaryDialog::~VaryDialog() {
+  StopSearch();
 }
 
 void VaryDialog::CopySelected() {
@@ -229,10 +285,8 @@ void VaryDialog::OpenSelected() {
   const int row = points_->currentRow();
   if (row < 0 || static_cast<size_t>(row) >= listing_.points.size()) return;
   const VaryListedPoint& p = listing_.points[static_cast<size_t>(row)];
-  const QString uri = Text(GeoPinUri(p.lat, p.lon));
-  if (!QDesktopServices::openUrl(QUrl(uri))) {
-    Say(QStringLiteral("No program here opens map links. The link to copy: %1").arg(uri), true);
-  }
+  if (!p.has_point) return;
+  OpenPointInMap(platform_, p.lat, p.lon);
 }
 
 void VaryDialog::ExportGpx() {
