@@ -45,6 +45,15 @@ bool OnlyWritesText(StatementHandler h);
 double FnWgcqsum(Runtime& rt, const CallArgs& a);  // WGCQSUM(lat, lon)
 double FnKqsumgc(Runtime& rt, const CallArgs& a);  // KQSUMGC(x)
 
+// A formula final as written, "N 48\xB0 1A.BCD E 011\xB0 3E.FGH", with the
+// variables' values (final_bindings.cpp).
+void HandleFinal2Gps(Runtime& rt, const CallArgs& a);  // FINAL2GPS('pattern', LAT, LON)
+double FnFinalqsum(Runtime& rt, const CallArgs& a);    // FINALQSUM('pattern')
+// Whether a call reads the script's variables by the names in its text,
+// beside its arguments: its result may change with any value tried.
+bool ReadsVariables(StatementHandler h);
+bool ReadsVariables(FunctionHandler h);
+
 // Geodesy (geodesy_bindings.cpp).
 void HandleGps2Utm(Runtime& rt, const CallArgs& a);   // GPS2UTM(lat, lon, Z, B, E, N)
 void HandleUtm2Gps(Runtime& rt, const CallArgs& a);   // UTM2GPS(zone, band, e, n, LAT, LON)

@@ -69,7 +69,15 @@
   X(BadBaconAlphabet, 164, "Bacon alphabet must be 24 or 26")                \
   X(NotBacon,         165, "Not a Bacon code")                               \
   X(BadRails,         166, "Rails must be 2 to 10")                          \
-  X(NotKeypadTaps,    167, "Not keypad taps")
+  X(NotKeypadTaps,    167, "Not keypad taps")                               \
+  X(NotFinalPattern,  180, "not a final pattern")                           \
+  X(DegreeSignMissing, 181, "degree sign missing")                          \
+  X(BracketNotClosed, 182, "bracket not closed")                            \
+  X(PatternNameNotSet, 183, "letter not set")                               \
+  X(LetterNotDigit,   184, "letter not one digit")                          \
+  X(BracketNotWhole,  185, "bracket not a whole number")                    \
+  X(PatternMinutes,   186, "minutes 60 or more")                            \
+  X(PatternDegrees,   187, "degrees out of range")
 // clang-format on
 
 namespace orbelin {

@@ -129,7 +129,10 @@ class TapeCompiler {
     TapeCall c;
     c.form = &form;
     c.args = args;
-    bool varies = state_varies_;
+    // A call that reads variables by name may read a value tried.
+    bool varies = state_varies_ || (form.binding.kind == Binding::Kind::kStatement
+                                        ? ReadsVariables(form.binding.statement)
+                                        : ReadsVariables(form.binding.function));
     for (const char* k = form.kinds; *k != '\0'; ++k) {
       if (*k == 'N' || *k == ':') {
         c.inputs[c.numbers] = args.slot[c.numbers];

@@ -191,5 +191,7 @@
   X(Wmgi,         "WMGI",         kItem,         "NN",              ItemWmgi)     \
   X(Gps2Lambert,  "GPS2LAMBERT",  kStatement,    "NNVV",            HandleGps2Lambert) \
   X(Lambert2Gps,  "LAMBERT2GPS",  kStatement,    "NNVV",            HandleLambert2Gps) \
-  X(Wlambert,     "WLAMBERT",     kItem,         "NN",              ItemWlambert)
+  X(Wlambert,     "WLAMBERT",     kItem,         "NN",              ItemWlambert) \
+  X(Final2Gps,    "FINAL2GPS",    kStatement,    "SVV",             HandleFinal2Gps) \
+  X(Finalqsum,    "FINALQSUM",    kFunction,     "S",               FnFinalqsum)
 // clang-format on

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "interp/diagnostics.h"
 #include "interp/scanner.h"
 #include "interp/session.h"
 #include "interp/terminals.h"
@@ -35,6 +36,50 @@ std::string Unknown(const std::string& written, const std::string& name,
   return start + "the script's VAR line declares " + List(declared) + ".";
 }
 
+// A name for the search's own variables that the script and the pattern
+// leave free: `base`, or `base` with a number.
+std::string FreeName(const std::string& base, const std::vector<std::string>& taken) {
+  for (int n = 0;; ++n) {
+    const std::string name = n == 0 ? base : base + std::to_string(n);
+    bool used = false;
+    for (const std::string& t : taken) used = used || t == name;
+    if (!used) return name;
+  }
+}
+
+// The script with a final pattern after it: the names the pattern needs
+// join the script's VAR line (a new one when it has none, on its first line
+// so that its line numbers stay), then FINAL2GPS reads the pattern and its
+// point becomes the run's point. With a digit sum to keep, FINALQSUM
+// counts the digits into `sum`.
+std::string WithFinal(const std::string& script, const std::string& pattern,
+                      const std::vector<std::string>& names, const std::string& lat,
+                      const std::string& lon, const std::string& sum) {
+  std::string list;
+  for (const std::string& n : names) list += (list.empty() ? "" : ", ") + n;
+  Diagnostics quiet;
+  Scanner scanner(script, quiet);
+  scanner.NextToken();
+  std::string text;
+  if (scanner.lookahead() == kVar) {
+    const size_t after = scanner.lookahead_token().position + 3;
+    text = script.substr(0, after) + " " + list + "," + script.substr(after);
+  } else {
+    text = "VAR " + list + "; " + script;
+  }
+  // Line breaks in the pattern are spaces to it, and a text of the script
+  // holds none.
+  std::string written = pattern;
+  for (char& c : written) {
+    if (static_cast<unsigned char>(c) < 32) c = ' ';
+  }
+  if (!text.empty() && text.back() != '\n') text += "\r\n";
+  text += "FINAL2GPS('" + written + "', " + lat + ", " + lon + ");\r\n";
+  text += "OLAT = " + lat + "; OLON = " + lon + ";\r\n";
+  if (!sum.empty()) text += sum + " = FINALQSUM('" + written + "');\r\n";
+  return text;
+}
+
 }  // namespace
 
 void VaryPlan::Values(uint64_t index, std::vector<double>* values) const {
@@ -57,7 +102,39 @@ std::vector<std::string> DeclaredVariables(std::string_view source) {
 
 VaryPlanning PlanVary(VaryRequest request) {
   VaryPlanning out;
-  const std::vector<std::string> declared = DeclaredVariables(request.source);
+  const std::vector<std::string> script_names = DeclaredVariables(request.source);
+  std::vector<std::string> declared = script_names;
+  // The pattern's names the script does not declare: the search declares
+  // them, and each must be given values (else it would only ever be 0).
+  std::vector<std::string> pattern_names;
+  const bool final = !request.final_pattern.empty();
+  if (final) {
+    for (std::string& e : CheckFinalPattern(request.final_pattern)) out.errors.push_back(e);
+    for (const std::string& n : FinalLetters(request.final_pattern)) {
+      if (Unknown(n, n, script_names, "").empty()) continue;
+      if (KeywordTerminal(n) != kIdent) {
+        out.errors.push_back("The final pattern uses " + n +
+                             ", a keyword of the language: write it in brackets of the script "
+                             "as a variable of another name.");
+        continue;
+      }
+      pattern_names.push_back(n);
+      declared.push_back(n);
+      bool given = false;
+      for (const ValueSet& s : request.sets) given = given || s.name == n;
+      if (!given) {
+        out.errors.push_back(
+            "The final pattern uses " + n + ", but it is given no values: add --set " + n +
+            "=0..9" + (request.source.empty() ? "" : ", or declare and compute it in the script") +
+            ".");
+      }
+    }
+  } else if (request.digit_sum) {
+    out.errors.push_back(
+        "A digit sum to keep needs the final pattern it counts: give one. For a script's point, "
+        "compute WGCQSUM(LAT, LON) into a variable and keep it with a condition, as --where "
+        "CHK=41.");
+  }
   if (request.sets.empty()) {
     out.errors.push_back("No values to try: name a variable of the script and its values.");
   }
@@ -115,6 +192,27 @@ VaryPlanning PlanVary(VaryRequest request) {
     out.errors.push_back("And " + CountText(more) + " more mistakes in the options.");
   }
   if (!out.errors.empty()) return out;
+  if (final) {
+    std::vector<std::string> taken = declared;
+    const std::string lat = FreeName("FINALLAT", taken);
+    taken.push_back(lat);
+    const std::string lon = FreeName("FINALLON", taken);
+    taken.push_back(lon);
+    const std::string sum = request.digit_sum ? FreeName("FINALSUM", taken) : "";
+    std::vector<std::string> names = pattern_names;
+    names.push_back(lat);
+    names.push_back(lon);
+    if (!sum.empty()) {
+      names.push_back(sum);
+      Condition c;
+      c.name = sum;
+      c.written = "digit sum=" + std::to_string(*request.digit_sum);
+      c.spans.push_back(
+          {static_cast<double>(*request.digit_sum), static_cast<double>(*request.digit_sum)});
+      request.filter.where.push_back(std::move(c));
+    }
+    request.source = WithFinal(request.source, request.final_pattern, names, lat, lon, sum);
+  }
   plan.source_ = std::move(request.source);
   plan.sets_ = std::move(request.sets);
   plan.filter_ = std::move(request.filter);

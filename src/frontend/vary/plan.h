@@ -9,8 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "frontend/vary/value_sets.h"
 #include "frontend/vary/filter.h"
+#include "frontend/vary/final.h"
+#include "frontend/vary/value_sets.h"
 
 namespace orbelin {
 
@@ -19,12 +20,23 @@ struct VaryRequest {
   std::vector<ValueSet> sets;     // the variables to try, the first changing slowest
   std::vector<std::string> show;  // variables to read after each run, as written
   VaryFilter filter;
+  // A formula final as the cache page writes it, "N 48° 1A.BCD E 011°
+  // 3E.FGH" (Windows-1252; final.h): when not empty, each combination runs
+  // the script (which may then be empty) and then the pattern, whose point
+  // is the run's point. Its letters are variables the sets may name, declared
+  // for the search when the script does not declare them.
+  std::string final_pattern;
+  // Keeps the runs whose final, as the pattern writes it, has this digit
+  // sum; needs a final pattern.
+  std::optional<int> digit_sum;
 };
 
 struct VaryPlanning;
 
 class VaryPlan {
  public:
+  // The text each combination runs: the script, and with a final pattern
+  // the statements that read it (FINAL2GPS) and set the point.
   const std::string& source() const { return source_; }
   const std::vector<ValueSet>& sets() const { return sets_; }
   const std::vector<std::string>& show() const { return show_; }  // folded names
@@ -50,7 +62,7 @@ struct VaryPlanning {
 };
 
 // Checks the request: every variable named is one the script declares (or
-// GM1 to GM3), none is given values twice, and there are at most
+// GM1 to GM3, or one the final pattern uses), none is given values twice, and there are at most
 // kMaxCombinations combinations, counted before anything runs.
 VaryPlanning PlanVary(VaryRequest request);
 
