@@ -16,6 +16,7 @@ constexpr const char* kNear = "near";
 constexpr const char* kWithin = "within";
 constexpr const char* kShow = "show";
 constexpr const char* kFinal = "final";
+constexpr const char* kDigitSum = "sum";
 
 std::string* FieldOf(VaryForm& form, std::string_view kind) {
   if (kind == kWhere) return &form.where;
@@ -23,6 +24,7 @@ std::string* FieldOf(VaryForm& form, std::string_view kind) {
   if (kind == kWithin) return &form.within;
   if (kind == kShow) return &form.show;
   if (kind == kFinal) return &form.final_pattern;
+  if (kind == kDigitSum) return &form.digit_sum;
   return nullptr;
 }
 
@@ -41,7 +43,7 @@ bool AnyFieldFilled(const VaryForm& fields) {
     if (!values.empty()) return true;
   }
   return !fields.where.empty() || !fields.near.empty() || !fields.within.empty() ||
-         !fields.show.empty() || !fields.final_pattern.empty();
+         !fields.show.empty() || !fields.final_pattern.empty() || !fields.digit_sum.empty();
 }
 
 VaryForm TriedFields::Find(const std::string& key) const {
@@ -112,8 +114,9 @@ void TriedFields::Write(const std::string& program_folder) const {
       bytes += std::string("\t") + kSet + ' ' + OneLine(name) + '=' + OneLine(values) + '\n';
     }
     const std::pair<const char*, const std::string*> fields[] = {
-        {kWhere, &e.fields.where}, {kNear, &e.fields.near},           {kWithin, &e.fields.within},
-        {kShow, &e.fields.show},   {kFinal, &e.fields.final_pattern},
+        {kWhere, &e.fields.where},         {kNear, &e.fields.near},
+        {kWithin, &e.fields.within},       {kShow, &e.fields.show},
+        {kFinal, &e.fields.final_pattern}, {kDigitSum, &e.fields.digit_sum},
     };
     for (const auto& [kind, text] : fields) {
       if (!text->empty()) bytes += std::string("\t") + kind + ' ' + OneLine(*text) + '\n';

@@ -1,5 +1,6 @@
 // What the Try values dialog's fields held, per script: the values typed for
-// each variable, Keep only, Near, Within, Show and the final as written. A
+// each variable, Keep only, Near, Within, Show, the final as written and its
+// digit sum. A
 // script with a file keeps them from one start to the next, in the home
 // folder beside the recent scripts; an unsaved text keeps them while the
 // window lives.

@@ -24,6 +24,7 @@ TEST(TriedFields, EveryFieldReadsBackFromTheFile) {
   form.within = "2mi";
   form.show = "CHK, LAT";
   form.final_pattern = "N 48\xC2\xB0 1A.BCD\nE 011\xC2\xB0 3E.FGH";
+  form.digit_sum = "41";
   TriedFields tried;
   tried.Keep("/home/u/walk.inp", form);
   tried.Keep("unsaved 0", form);
@@ -37,7 +38,8 @@ TEST(TriedFields, EveryFieldReadsBackFromTheFile) {
             "\tnear N 48\xC2\xB0 14.120 E 011\xC2\xB0 29.870\n"
             "\twithin 2mi\n"
             "\tshow CHK, LAT\n"
-            "\tfinal N 48\xC2\xB0 1A.BCD E 011\xC2\xB0 3E.FGH\n");
+            "\tfinal N 48\xC2\xB0 1A.BCD E 011\xC2\xB0 3E.FGH\n"
+            "\tsum 41\n");
 
   TriedFields read;
   read.Read(home.folder());
@@ -50,6 +52,7 @@ TEST(TriedFields, EveryFieldReadsBackFromTheFile) {
   EXPECT_EQ(back.within, form.within);
   EXPECT_EQ(back.show, form.show);
   EXPECT_EQ(back.final_pattern, "N 48\xC2\xB0 1A.BCD E 011\xC2\xB0 3E.FGH");
+  EXPECT_EQ(back.digit_sum, "41");
   EXPECT_FALSE(AnyFieldFilled(read.Find("unsaved 0")));
 }
 

@@ -1,6 +1,11 @@
 #include "frontend/vary/form.h"
 
+#include <algorithm>
+#include <cctype>
+
+#include "base/cp1252.h"
 #include "frontend/point.h"
+#include "frontend/vary/final.h"
 #include "frontend/vary/gpx.h"
 #include "frontend/vary/output.h"
 
@@ -30,7 +35,35 @@ std::vector<std::string> Pieces(std::string_view text, std::string_view separato
   return pieces;
 }
 
+// Script names are the same in any case.
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (std::toupper(static_cast<unsigned char>(a[i])) !=
+        std::toupper(static_cast<unsigned char>(b[i]))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool Contains(const std::vector<std::string>& names, std::string_view name) {
+  for (const std::string& n : names) {
+    if (SameName(n, name)) return true;
+  }
+  return false;
+}
+
 }  // namespace
+
+std::vector<std::string> FormVariables(std::string_view source, std::string_view final_pattern) {
+  std::vector<std::string> names = DeclaredVariables(source);
+  const std::string pattern = Utf8ToCp1252(final_pattern);
+  for (std::string& letter : FinalLetters(pattern)) {
+    if (!Contains(names, letter)) names.push_back(Cp1252ToUtf8(letter));
+  }
+  return names;
+}
 
 VaryPlanning PlanVaryForm(const VaryForm& form) {
   VaryPlanning planning;
@@ -73,6 +106,36 @@ VaryPlanning PlanVaryForm(const VaryForm& form) {
     }
   }
   request.show = Pieces(form.show, ", \t");
+  if (const std::string final = Trimmed(form.final_pattern); !final.empty()) {
+    request.final_pattern = Utf8ToCp1252(final);
+    // The script file's closing NUL would end the text before the
+    // statements that read the final.
+    while (!request.source.empty() && request.source.back() == '\0') request.source.pop_back();
+    // A letter the script does not compute needs values, in its field.
+    const std::vector<std::string> declared = DeclaredVariables(request.source);
+    for (const std::string& letter : FinalLetters(request.final_pattern)) {
+      if (Contains(declared, letter)) continue;
+      bool given = false;
+      for (const ValueSet& set : request.sets) given = given || SameName(set.name, letter);
+      if (!given) {
+        errors.push_back("Final as written: " + Cp1252ToUtf8(letter) +
+                         " is given no values: fill in its field, as 0..9.");
+      }
+    }
+  }
+  if (const std::string sum = Trimmed(form.digit_sum); !sum.empty()) {
+    const bool digits = sum.size() <= 4 && std::all_of(sum.begin(), sum.end(),
+                                                       [](char c) { return c >= '0' && c <= '9'; });
+    if (!digits) {
+      errors.push_back("Digit sum: '" + sum +
+                       "' is no sum of digits: write the number the final's digits add up to, "
+                       "as 41.");
+    } else if (request.final_pattern.empty()) {
+      errors.push_back("Digit sum needs the final whose digits it adds: fill in Final as written.");
+    } else {
+      request.digit_sum = std::stoi(sum);
+    }
+  }
   if (!errors.empty()) return planning;
   if (request.sets.empty()) {
     errors.push_back("Give values to at least one variable, as in 0..9.");

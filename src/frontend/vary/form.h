@@ -24,10 +24,15 @@ struct VaryForm {
   // A final as written ("N 48° 1A.BCD E 011° 3E.FGH"), run after the
   // script; its letters are variables. Empty: the script alone.
   std::string final_pattern;
+  std::string digit_sum;  // the final's digits must add up to this ("41"), or empty
 };
 
+// The variables a dialog offers fields for: those of the script's VAR line,
+// then the final's letters that the script does not declare.
+std::vector<std::string> FormVariables(std::string_view source, std::string_view final_pattern);
+
 // Reads every field and plans the search; the errors are sentences, one per
-// mistake, each naming the field.
+// mistake, each naming the field. Text is UTF-8, but the source.
 VaryPlanning PlanVaryForm(const VaryForm& form);
 
 // One kept point as a dialog lists it.

@@ -48,24 +48,19 @@ VaryDialog::VaryDialog(Platform& platform, const std::string& box_text, const st
   setWindowTitle(QStringLiteral("Try values"));
   auto* layout = new QVBoxLayout(this);
 
-  // A field per name of the VAR line, two to a row.
-  auto* grid = new QGridLayout;
-  const std::vector<std::string> names = DeclaredVariables(source_);
-  for (size_t i = 0; i < names.size(); ++i) {
-    const QString n = Text(names[i]);
-    auto* edit = Field("0..9", this);
-    edit->setObjectName(n);
-    for (const auto& [tried, values] : remembered_.values) {
-      if (tried == names[i]) edit->setText(Text(values));
-    }
-    auto* label = new QLabel(n, this);
-    label->setBuddy(edit);
-    const int row = static_cast<int>(i / 2), column = static_cast<int>(i % 2) * 2;
-    grid->addWidget(label, row, column);
-    grid->addWidget(edit, row, column + 1);
-    fields_.emplace_back(n, edit);
-  }
-  layout->addLayout(grid);
+  // The final as the cache page writes it, with its digit sum; its
+  // letters join the script's variables below.
+  auto* top = new QFormLayout;
+  final_ = Field("N 48\xC2\xB0 1A.BCD E 011\xC2\xB0 3E.FGH", this);
+  final_->setText(Text(remembered_.final_pattern));
+  digit_sum_ = Field("41", this);
+  digit_sum_->setText(Text(remembered_.digit_sum));
+  top->addRow(QStringLiteral("&Final as written"), final_);
+  top->addRow(QStringLiteral("&Digit sum"), digit_sum_);
+  layout->addLayout(top);
+  grid_ = new QGridLayout;
+  layout->addLayout(grid_);
+  connect(final_, &QLineEdit::textChanged, this, &VaryDialog::LayOutVariables);
 
   auto* form = new QFormLayout;
   where_ = Field("CHK=41; D=0..5", this);
@@ -124,17 +119,62 @@ VaryDialog::VaryDialog(Platform& platform, const std::string& box_text, const st
   });
   connect(points_, &QListWidget::itemActivated, this, [this] { CopySelected(); });
 
+  LayOutVariables();
+  resize(480, 600);
+}
+
+// A field per variable, two to a row: the script's, then the final's
+// letters. What was typed for a letter that goes stays for when it comes
+// back.
+void VaryDialog::LayOutVariables() {
+  const std::vector<std::string> names = FormVariables(source_, final_->text().toStdString());
+  std::vector<QString> wanted;
+  for (const std::string& n : names) wanted.push_back(Text(n));
+  std::vector<QString> shown;
+  for (const auto& [n, edit] : fields_) shown.push_back(n);
+  const bool changed = wanted != shown || fields_.empty();
+  if (changed) {
+    remembered_ = Fields();
+    for (const auto& [n, edit] : fields_) {
+      delete edit;
+    }
+    for (QLabel* label : labels_) delete label;
+    labels_.clear();
+    fields_.clear();
+    QWidget* previous = digit_sum_;
+    for (size_t i = 0; i < names.size(); ++i) {
+      const QString n = wanted[i];
+      auto* edit = Field("0..9", this);
+      edit->setObjectName(n);
+      for (const auto& [tried, values] : remembered_.values) {
+        if (tried == names[i]) edit->setText(Text(values));
+      }
+      edit->setEnabled(!running_);
+      auto* label = new QLabel(n, this);
+      label->setBuddy(edit);
+      const int row = static_cast<int>(i / 2), column = static_cast<int>(i % 2) * 2;
+      grid_->addWidget(label, row, column);
+      grid_->addWidget(edit, row, column + 1);
+      setTabOrder(previous, edit);
+      previous = edit;
+      labels_.push_back(label);
+      fields_.emplace_back(n, edit);
+    }
+    setTabOrder(previous, where_);
+  }
+  run_->setEnabled(!names.empty());
+  // What the last search said stays until the fields change.
+  if (running_ || !changed) return;
   if (names.empty()) {
-    run_->setEnabled(false);
-    Say(QStringLiteral("The script declares no variables: write them in its VAR line "
-                       "(VAR A, B;) to try values for them."),
+    Say(QStringLiteral("Nothing to try yet: write the final as the cache page gives it, as "
+                       "N 48\u00B0 1A.BCD E 011\u00B0 3E.FGH, or declare the script's unknowns "
+                       "in its VAR line (VAR A, B;)."),
         false);
   } else {
     Say(QStringLiteral("Type the values to try for the unknown letters: 0..9, a list 1,3,5, "
                        "or a step 0..90/5."),
         false);
   }
-  resize(480, 560);
 }
 
 QLineEdit* VaryDialog::field(const QString& name) const {
@@ -145,6 +185,8 @@ QLineEdit* VaryDialog::field(const QString& name) const {
   if (name == QStringLiteral("Near")) return near_;
   if (name == QStringLiteral("Within")) return within_;
   if (name == QStringLiteral("Show")) return show_;
+  if (name == QStringLiteral("Final as written")) return final_;
+  if (name == QStringLiteral("Digit sum")) return digit_sum_;
   return nullptr;
 }
 
@@ -159,7 +201,9 @@ void VaryDialog::Running(bool on) {
   cancel_->setVisible(on);
   progress_->setVisible(on);
   for (const auto& [n, edit] : fields_) edit->setEnabled(!on);
-  for (QLineEdit* edit : {where_, near_, within_, show_}) edit->setEnabled(!on);
+  for (QLineEdit* edit : {final_, digit_sum_, where_, near_, within_, show_}) {
+    edit->setEnabled(!on);
+  }
 }
 
 VaryForm VaryDialog::Fields() const {
@@ -180,6 +224,8 @@ VaryForm VaryDialog::Fields() const {
   form.near = near_->text().toStdString();
   form.within = within_->text().toStdString();
   form.show = show_->text().toStdString();
+  form.final_pattern = final_->text().toStdString();
+  form.digit_sum = digit_sum_->text().toStdString();
   return form;
 }
 
@@ -187,7 +233,7 @@ void VaryDialog::Run() {
   if (running_) return;
   VaryForm form = Fields();
   form.source = source_;
-  // Only the variables the script declares now are tried.
+  // Only the variables of the script and the final now are tried.
   std::erase_if(form.values, [this](const auto& v) {
     return std::none_of(fields_.begin(), fields_.end(),
                         [&](const auto& f) { return f.first.toStdString() == v.first; });

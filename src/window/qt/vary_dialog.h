@@ -19,6 +19,7 @@
 #include "frontend/vary/form.h"
 #include "window/platform.h"
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -39,8 +40,9 @@ class VaryDialog : public QDialog {
              const VaryForm& remembered = {}, QWidget* parent = nullptr);
   ~VaryDialog() override;
 
-  // The field of a variable of the VAR line, or of "Keep only", "Near",
-  // "Within", "Show"; nullptr for another name.
+  // The field of a variable of the VAR line or a letter of the final, or of
+  // "Final as written", "Digit sum", "Keep only", "Near", "Within", "Show";
+  // nullptr for another name.
   QLineEdit* field(const QString& name) const;
   QListWidget* points() const { return points_; }
   QLabel* said() const { return said_; }
@@ -62,6 +64,7 @@ class VaryDialog : public QDialog {
   void reject() override;
 
  private:
+  void LayOutVariables();
   void Say(const QString& text, bool error);
   void Running(bool on);
   void ShowProgress(quint64 run, quint64 done, quint64 total, double seconds_left);
@@ -75,7 +78,11 @@ class VaryDialog : public QDialog {
   std::string source_;
   std::string name_;
   VaryForm remembered_;
+  QLineEdit* final_ = nullptr;
+  QLineEdit* digit_sum_ = nullptr;
+  QGridLayout* grid_ = nullptr;
   std::vector<std::pair<QString, QLineEdit*>> fields_;
+  std::vector<QLabel*> labels_;
   QLineEdit* where_ = nullptr;
   QLineEdit* near_ = nullptr;
   QLineEdit* within_ = nullptr;

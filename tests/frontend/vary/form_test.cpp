@@ -107,5 +107,51 @@ TEST(VaryForm, ListsThePointsNearestFirst) {
   EXPECT_NE(listing.gpx.find("<name>A=4 E=0</name>"), std::string::npos) << listing.gpx;
 }
 
+// A final as written in the dialog: its letters are the variables to try
+// beside the script's (a letter the script computes needs no field), the
+// script in the box runs first, and the digit sum keeps the finals whose
+// digits add up. 45 of the 1,000 combinations have digits adding up to 41,
+// as a Python brute force counts them:
+//   sum(sum(map(int, f"481{a}3{b}70113{c}500")) == 41
+//       for a, b, c in itertools.product(range(10), repeat=3))
+TEST(VaryForm, FinalAsWrittenWithItsDigitSum) {
+  EXPECT_EQ(
+      FormVariables("VAR C, x;\r\nC = 1;\r\n", "N 48\xC2\xB0 1A.3B7 E 011\xC2\xB0 3c.(X+1)00"),
+      (std::vector<std::string>{"C", "X", "A", "B"}));
+
+  VaryForm form;
+  form.values = {{"A", "0..9"}, {"B", "0..9"}, {"K", "0..9"}};
+  form.final_pattern = " N 48\xC2\xB0 1A.3B7 E 011\xC2\xB0 3C.500 ";
+  form.digit_sum = "41";
+  form.source = "VAR C, K;\r\nC = K;\r\n";
+  form.source += '\0';  // the box's script as Calc runs it, its closing NUL too
+  VaryPlanning planning = PlanVaryForm(form);
+  ASSERT_TRUE(planning.plan) << planning.errors.front();
+  const VaryListing listing = ListVaryOutcome(*planning.plan, RunVary(*planning.plan, {}));
+  ASSERT_EQ(listing.points.size(), 45u) << listing.summary;
+  EXPECT_EQ(listing.points[0].values, "A=0 B=0 K=8");
+  EXPECT_EQ(listing.points[0].position, "N 48\xC2\xB0 10.307 E 011\xC2\xB0 38.500");
+
+  struct Case {
+    const char* what;
+    std::string final_pattern, digit_sum, says;
+  } cases[] = {
+      {"a letter without values", "N 48\xC2\xB0 1A.3B7 E 011\xC2\xB0 3Z.500", "",
+       "Final as written: Z is given no values: fill in its field"},
+      {"a sum without a final", "", "41", "Digit sum needs the final"},
+      {"a sum that is no number", "N 48\xC2\xB0 1A.3B7 E 011\xC2\xB0 3C.500", "-4",
+       "Digit sum: '-4' is no sum of digits"},
+  };
+  for (const Case& c : cases) {
+    VaryForm bad = form;
+    bad.final_pattern = c.final_pattern;
+    bad.digit_sum = c.digit_sum;
+    planning = PlanVaryForm(bad);
+    ASSERT_FALSE(planning.plan) << c.what;
+    EXPECT_EQ(planning.errors.front().rfind(c.says, 0), 0u)
+        << c.what << ": " << planning.errors.front();
+  }
+}
+
 }  // namespace
 }  // namespace orbelin
