@@ -297,6 +297,12 @@ void VaryDialog::ShowOutcome(quint64 run) {
   const bool any_point = std::any_of(listing_.points.begin(), listing_.points.end(),
                                      [](const VaryListedPoint& p) { return p.has_point; });
   gpx_->setEnabled(any_point);
+  // The first is the best guess (the nearest, with a reference point): it
+  // is chosen, ready to copy or open, and the list has the keyboard.
+  if (points_->count() > 0) {
+    points_->setCurrentRow(0);
+    points_->setFocus();
+  }
   Say(Text(listing_.summary).trimmed(), false);
 }
 
