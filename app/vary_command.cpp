@@ -14,11 +14,11 @@
 #include "frontend/output_plan.h"
 #include "frontend/script_bytes.h"
 #include "frontend/script_names.h"
-#include "frontend/vary/value_sets.h"
 #include "frontend/vary/gpx.h"
 #include "frontend/vary/output.h"
 #include "frontend/vary/plan.h"
 #include "frontend/vary/runner.h"
+#include "frontend/vary/value_sets.h"
 #include "option_value.h"
 #include "progress_bar.h"
 #include "run_command.h"
@@ -42,6 +42,8 @@ struct Options {
   std::vector<ValueSet> sets;
   std::vector<std::string> show;
   VaryFilter filter;
+  std::string final_pattern;  // as typed, UTF-8 on a terminal
+  std::optional<int> digit_sum;
   std::string csv, gpx;
   int jobs = 0;  // 0: every core
 };
@@ -108,6 +110,20 @@ int Parse(const std::vector<std::string>& args, Options* o, StandardOutput& out)
         if (comma == std::string::npos) break;
         start = comma + 1;
       }
+    } else if (OptionValue(args, &i, "--final", &value, &missing)) {
+      if (missing || value.empty()) {
+        return needs("a formula final, as in --final \"N 48\xC2\xB0 1A.BCD E 011\xC2\xB0 3E.FGH\"");
+      }
+      o->final_pattern = value;
+    } else if (OptionValue(args, &i, "--digit-sum", &value, &missing)) {
+      if (missing) return needs("the sum of the final's digits, as in --digit-sum 41");
+      const int n = std::atoi(value.c_str());
+      if (value.empty() || value.size() > 4 ||
+          value.find_first_not_of("0123456789") != std::string::npos) {
+        return UsageError("--digit-sum needs a whole number, as in --digit-sum 41, not '" + value +
+                          "'");
+      }
+      o->digit_sum = n;
     } else if (OptionValue(args, &i, "--csv", &value, &missing)) {
       if (missing || value.empty()) return needs("a file name");
       o->csv = value;
@@ -127,8 +143,16 @@ int Parse(const std::vector<std::string>& args, Options* o, StandardOutput& out)
       return UsageError("unknown option '" + a + "' for vary");
     }
   }
-  if (o->script.empty())
-    return UsageError("vary needs a script, as in orbelin vary final.inp --set A=0..9");
+  if (o->script.empty() && o->final_pattern.empty()) {
+    return UsageError(
+        "vary needs a script or a final, as in orbelin vary final.inp --set A=0..9 or "
+        "orbelin vary --final \"N 48\xC2\xB0 1A.BCD E 011\xC2\xB0 3E.FGH\" --set A=0..9");
+  }
+  if (o->digit_sum && o->final_pattern.empty()) {
+    return UsageError(
+        "--digit-sum needs --final, the final whose digits it adds up; for a script's point, "
+        "compute CHK = WGCQSUM(LAT, LON) in the script and keep it with --where CHK=41");
+  }
   if (o->sets.empty()) return UsageError("vary needs values to try, as in --set A=0..9");
   if (o->filter.within && !o->filter.near) {
     return UsageError("--within needs --near, the point to measure from");
@@ -158,11 +182,12 @@ int VaryCommand(const std::vector<std::string>& args, StandardOutput& out) {
   Options o;
   if (const int status = Parse(args, &o, out); status >= 0) return status;
 
-  const std::string path = BuildFileNames(o.script).script;
+  // Without a script the pattern alone is run; its messages name it so.
+  const std::string path = o.script.empty() ? "--final" : BuildFileNames(o.script).script;
   // An output that would land on the script, or on the other output, or
   // that cannot be written, is refused before the search starts.
   OutputPlan files;
-  files.Reads(path);
+  if (!o.script.empty()) files.Reads(path);
   files.Writes(o.csv, OutputKind::kCsv, "", "--csv");
   files.Writes(o.gpx, OutputKind::kGpx, "", "--gpx");
   if (const std::vector<std::string> refusals = files.Refusals(); !refusals.empty()) {
@@ -177,17 +202,22 @@ int VaryCommand(const std::vector<std::string>& args, StandardOutput& out) {
       return Complain("Cannot write " + *output + ": " + e.message() + ".");
     }
   }
-  std::error_code error;
-  std::optional<std::string> bytes = ReadWholeFile(path, &error);
-  if (!bytes) {
-    return Complain("Cannot read the script " + path + ": " + error.message() + ".");
-  }
   VaryRequest request;
-  Utf8Damage damage;
-  request.source = DecodeScript(std::move(*bytes), SourceEncoding::kAuto, &damage);
-  if (!damage.empty()) {
-    Report(stderr, path, request.source, {Utf8Warning(damage)}, Bytes::kUtf8, UseColour(stderr));
+  if (!o.script.empty()) {
+    std::error_code error;
+    std::optional<std::string> bytes = ReadWholeFile(path, &error);
+    if (!bytes) {
+      return Complain("Cannot read the script " + path + ": " + error.message() + ".");
+    }
+    Utf8Damage damage;
+    request.source = DecodeScript(std::move(*bytes), SourceEncoding::kAuto, &damage);
+    if (!damage.empty()) {
+      Report(stderr, path, request.source, {Utf8Warning(damage)}, Bytes::kUtf8, UseColour(stderr));
+    }
   }
+  // The terminal's text becomes the script's bytes ("°" is 0xB0).
+  request.final_pattern = DecodeScript(std::move(o.final_pattern), SourceEncoding::kAuto);
+  request.digit_sum = o.digit_sum;
   request.sets = std::move(o.sets);
   request.show = std::move(o.show);
   request.filter = std::move(o.filter);

@@ -4,7 +4,9 @@
 #include <pty.h>
 #include <signal.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <memory>
 
 #include "cli_fixture.h"
@@ -75,6 +77,120 @@ TEST_F(Vary, TheCookbookRecipe) {
       csv.starts_with("A,E,H,lat,lon,point,distance_m,first_line,same_point\r\n"
                       "4,0,0,48.23911666666667,11.508333333333333,"))
       << csv;
+}
+
+// The formula final straight in, with no script: the points kept are the
+// set an independent brute force finds (Python 3, the points sorted as
+// repr() writes them, which is how the CSV writes them too):
+//
+//   import itertools
+//   res = set()
+//   for A, B, C, D, E in itertools.product(range(10), repeat=5):
+//       F, G = 3, 7
+//       if E - 1 < 0:
+//           continue  # (E-1) negative: an error of that run
+//       latmin, latdec = f"{A+B}2", f"{C*2}{D}5"
+//       lonmin, londec = f"4{E-1}", f"{F}{G}0"
+//       if int(latmin) >= 60 or int(lonmin) >= 60:
+//           continue  # 60 minutes or more: an error of that run
+//       if sum(map(int, "50" + latmin + latdec + "008" + lonmin + londec)) != 61:
+//           continue
+//       res.add((50 + float(latmin + "." + latdec) / 60, 8 + float(lonmin + "." + londec) / 60))
+//   for lat, lon in sorted(res):
+//       print(f"{lat!r},{lon!r}")
+TEST_F(Vary, TheFinalAsWrittenFindsWhatABruteForceFinds) {
+  const Result r =
+      Orbelin({"vary",   "--final", "N 50\xC2\xB0 (A+B)2.(C*2)D5 E 008\xC2\xB0 4(E-1).FG0",
+               "--set",  "A=0..9",  "--set",
+               "B=0..9", "--set",   "C=0..9",
+               "--set",  "D=0..9",  "--set",
+               "E=0..9", "--set",   "F=3",
+               "--set",  "G=7",     "--digit-sum",
+               "61",     "--csv",   Path("final.csv")});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(Contains(r.err, "Kept: 175 runs, at 35 points.")) << r.err;
+  // 10,000 runs with E = 0 give (E-1) = -1, and the minutes of 62 to 182
+  // are no minutes: errors of those runs, counted.
+  EXPECT_TRUE(Contains(r.err, "81,100 had errors")) << r.err;
+  std::vector<std::string> points;
+  const std::string csv = ReadBytes(dir_ / "final.csv");
+  size_t at = csv.find('\n') + 1;
+  while (at < csv.size()) {
+    const size_t end = csv.find('\n', at);
+    std::vector<std::string> cells;
+    for (size_t c = at, i = 0; i < 9; ++i) {
+      const size_t comma = csv.find(',', c);
+      cells.push_back(csv.substr(c, comma - c));
+      c = comma + 1;
+    }
+    points.push_back(cells[7] + "," + cells[8]);
+    at = end + 1;
+  }
+  std::sort(points.begin(), points.end());
+  std::string found;
+  for (const std::string& p : points) found += p + "\n";
+  EXPECT_EQ(found, std::string("50.203158333333334,8.806166666666666\n"
+                               "50.36980833333333,8.806166666666666\n"
+                               "50.369825,8.7895\n"
+                               "50.38158333333333,8.806166666666666\n"
+                               "50.53615833333333,8.806166666666666\n"
+                               "50.536458333333336,8.806166666666666\n"
+                               "50.536475,8.7895\n"
+                               "50.53649166666667,8.772833333333333\n"
+                               "50.54808333333333,8.806166666666666\n"
+                               "50.54825,8.7895\n"
+                               "50.70280833333333,8.806166666666666\n"
+                               "50.702825,8.7895\n"
+                               "50.70310833333333,8.806166666666666\n"
+                               "50.703125,8.7895\n"
+                               "50.70314166666667,8.772833333333333\n"
+                               "50.703158333333334,8.756166666666667\n"
+                               "50.71158333333333,8.806166666666666\n"
+                               "50.71458333333333,8.806166666666666\n"
+                               "50.71475,8.7895\n"
+                               "50.71491666666667,8.772833333333333\n"
+                               "50.86915833333333,8.806166666666666\n"
+                               "50.869458333333334,8.806166666666666\n"
+                               "50.869475,8.7895\n"
+                               "50.86949166666667,8.772833333333333\n"
+                               "50.86975833333333,8.806166666666666\n"
+                               "50.869775,8.7895\n"
+                               "50.869791666666664,8.772833333333333\n"
+                               "50.86980833333333,8.756166666666667\n"
+                               "50.869825,8.7395\n"
+                               "50.878083333333336,8.806166666666666\n"
+                               "50.87825,8.7895\n"
+                               "50.881083333333336,8.806166666666666\n"
+                               "50.88125,8.7895\n"
+                               "50.88141666666667,8.772833333333333\n"
+                               "50.88158333333333,8.756166666666667\n"));
+}
+
+// A pattern's mistakes stop the search before anything runs, and a script
+// may come first: the pattern then reads the variables the script sets.
+TEST_F(Vary, TheFinalsMistakesAndAScriptBeforeIt) {
+  const Result unclosed =
+      Orbelin({"vary", "--final", "N 48\xC2\xB0 1(A+B.CD E 011\xC2\xB0 3E.FGH", "--set", "A=0..9"});
+  EXPECT_EQ(unclosed.status, 2);
+  EXPECT_TRUE(Contains(unclosed.err, "is not closed")) << unclosed.err;
+  const Result unset =
+      Orbelin({"vary", "--final", "N 48\xC2\xB0 1A.BCD E 011\xC2\xB0 3E.FGH", "--set", "A=0..9"});
+  EXPECT_EQ(unset.status, 2);
+  EXPECT_TRUE(Contains(unset.err, "uses B, but it is given no values: add --set B=0..9"))
+      << unset.err;
+  const Result sum = Orbelin({"vary", "x.inp", "--set", "A=0..9", "--digit-sum", "41"});
+  EXPECT_EQ(sum.status, 2);
+  EXPECT_TRUE(Contains(sum.err, "--digit-sum needs --final")) << sum.err;
+
+  std::ofstream(dir_ / "stages.inp") << "VAR B, C, D;\nB = 3; C = 4; D = 7;\n";
+  const Result both =
+      Orbelin({"vary", Path("stages.inp"), "--final", "N 48\xC2\xB0 1A.BCD E 011\xC2\xB0 3E.FGH",
+               "--set", "A=4", "--set", "E=0", "--set", "F=5", "--set", "G=0", "--set", "H=0..1"});
+  EXPECT_EQ(both.status, 0) << both.err;
+  EXPECT_EQ(both.out,
+            "values               point\n"
+            "A=4 E=0 F=5 G=0 H=0  N 48\xC2\xB0 14.347 E 011\xC2\xB0 30.500\n"
+            "A=4 E=0 F=5 G=0 H=1  N 48\xC2\xB0 14.347 E 011\xC2\xB0 30.501\n");
 }
 
 TEST_F(Vary, MistakesStopItBeforeAnythingRuns) {

@@ -25,10 +25,12 @@ struct VaryRequest {
   // the script (which may then be empty) and then the pattern, whose point
   // is the run's point. Its letters are variables the sets may name, declared
   // for the search when the script does not declare them.
-  std::string final_pattern;
+  // (The two below have initialisers so that a request written as a brace
+  // list of the four fields above stays clean of warnings.)
+  std::string final_pattern = {};
   // Keeps the runs whose final, as the pattern writes it, has this digit
   // sum; needs a final pattern.
-  std::optional<int> digit_sum;
+  std::optional<int> digit_sum = {};
 };
 
 struct VaryPlanning;
