@@ -345,7 +345,7 @@ class VarySearch {
     f.near = form["near"].as<std::string>();
     f.within = form["within"].as<std::string>();
     f.show = form["show"].as<std::string>();
-    f.final_pattern = Utf8ToCp1252(form["final"].as<std::string>());
+    f.final_pattern = form["final"].as<std::string>();
     f.digit_sum = form["digitSum"].as<std::string>();
     VaryPlanning planning = PlanVaryForm(f);
     errors_ = std::move(planning.errors);

@@ -43,6 +43,7 @@ void WindowController::Open(const std::string& path) {
 void WindowController::New() {
   if (!SettleUnsavedEdits()) return;
   script_path_.clear();
+  ++unsaved_count_;
   names_ = {};
   stamp_ = {};
   noted_.clear();

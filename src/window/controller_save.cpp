@@ -120,6 +120,8 @@ WindowController::SaveOutcome WindowController::SaveAs() {
   if (outcome == SaveOutcome::kFailed) platform_.ShowError(CouldNot("save", names.script, error));
   if (outcome != SaveOutcome::kSaved) return outcome;
 
+  // What was tried on the text goes with it to its new name.
+  if (tried_.Copy(TriedKey(), names.script)) tried_.Write(program_folder_);
   script_path_ = names.script;
   names_ = names;
   stamp_ = StampOf(script_path_);

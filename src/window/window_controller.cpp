@@ -49,6 +49,7 @@ void WindowController::Start(const std::string& file) {
     WriteRecentFiles(program_folder_, recent_);
   }
   platform_.SetRecentFiles(recent_);
+  tried_.Read(program_folder_);
   script_path_ = ReadDefinition(program_folder_);
   if (file.empty() || !LoadScriptFile(file, false)) {
     // Ended by the system while the error was shown: nothing more to load.
@@ -105,6 +106,15 @@ void WindowController::Remember(const std::string& path) {
   AddRecentFile(recent_, path);
   WriteRecentFiles(program_folder_, recent_);
   platform_.SetRecentFiles(recent_);
+}
+
+std::string WindowController::TriedKey() const {
+  return script_path_.empty() ? "unsaved " + std::to_string(unsaved_count_) : script_path_;
+}
+
+void WindowController::KeepTriedFields(const VaryForm& fields) {
+  tried_.Keep(TriedKey(), fields);
+  if (!script_path_.empty()) tried_.Write(program_folder_);
 }
 
 // The home folder is hidden: the dialogs start beside the current script.

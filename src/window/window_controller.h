@@ -29,6 +29,7 @@
 #include "interp/session.h"
 #include "window/platform.h"
 #include "window/recovery_copy.h"
+#include "window/tried_fields.h"
 
 namespace orbelin {
 
@@ -97,6 +98,11 @@ class WindowController {
   void FocusChanged(Box box, bool gained);
 
   const std::string& script_path() const { return script_path_; }
+
+  // The Try values dialog's fields for the text in the box, as they were
+  // when the dialog last closed on it; KeepTriedFields takes them then.
+  VaryForm TriedFieldsForScript() const { return tried_.Find(TriedKey()); }
+  void KeepTriedFields(const VaryForm& fields);
   const std::string& hand_off_folder() const { return hand_off_folder_; }
 
  private:
@@ -148,6 +154,8 @@ class WindowController {
   bool ConfirmReplace(const std::string& path);
   bool HasPoint();
   bool ChangedOnDisk(const std::string& path);
+  // The script's path, or a name of the unsaved text in the box.
+  std::string TriedKey() const;
 
   Platform& platform_;
   Session& session_;
@@ -176,6 +184,10 @@ class WindowController {
   RecoveryCopy recovery_;
   std::optional<std::string> autosaved_;
   std::vector<std::string> recent_;
+  TriedFields tried_;
+  // Counts the unsaved texts the box has held (New starts another), so that
+  // each keeps its own Try values fields.
+  unsigned unsaved_count_ = 0;
 };
 
 }  // namespace orbelin

@@ -182,7 +182,9 @@ TEST_F(Vary, TheFinalsMistakesAndAScriptBeforeIt) {
   EXPECT_EQ(sum.status, 2);
   EXPECT_TRUE(Contains(sum.err, "--digit-sum needs --final")) << sum.err;
 
-  std::ofstream(dir_ / "stages.inp") << "VAR B, C, D;\nB = 3; C = 4; D = 7;\n";
+  // Saved as the window saves it: the text ends with a NUL byte, and the
+  // pattern's statements must still run.
+  WriteBytes(dir_ / "stages.inp", std::string("VAR B, C, D;\r\nB = 3; C = 4; D = 7;\r\n\0", 37));
   const Result both =
       Orbelin({"vary", Path("stages.inp"), "--final", "N 48\xC2\xB0 1A.BCD E 011\xC2\xB0 3E.FGH",
                "--set", "A=4", "--set", "E=0", "--set", "F=5", "--set", "G=0", "--set", "H=0..1"});

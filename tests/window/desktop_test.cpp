@@ -17,6 +17,7 @@
 #include <cstring>
 #include <set>
 #include <sstream>
+#include <thread>
 
 #include "child_process.h"
 #include "test_files.h"
@@ -1426,6 +1427,84 @@ TEST_F(DesktopTest, FindNewAndTheWindowsSizeNextTime) {
       << "x" << after.height << " after " << before.width << "x" << before.height;
   Key("ctrl+q");
   EXPECT_EQ(next->Wait(), 0);
+}
+
+// File > Try values… with a final as the cache page writes it: its letters
+// get fields, the first point found opens in the map as the main window's
+// point does, and the fields are there again at the next opening and the
+// next start. 45 finals of the 1,000 have digits adding up to 41; in the
+// order of the letters the first is A=0 B=0 C=8, N 48° 10.307 E 011° 38.500
+// (a Python brute force over the final's digits finds the same).
+TEST_F(DesktopTest, TryValuesWithTheFinalAsWritten) {
+  const std::string script = tmp / "home/final.inp";
+  Give(script, "WRITE 'final';\0"s);
+  Define(script);
+  const std::string geo = "geo:48.171783,11.641667?q=48.171783,11.641667\n";
+  std::string opened;
+  for (int start = 0; start < 2; ++start) {
+    auto window = StartWindow();
+    const Window main = WaitForMain();
+    ASSERT_TRUE(WaitTitle(main, "final.inp - Orbelin"));
+    for (int opening = 0; opening < 2; ++opening) {
+      Activate(main);
+      MenuItem("v");
+      ASSERT_NE(WaitForDialog("Try values"), 0u);
+      if (start == 0 && opening == 0) {
+        // The final's field has the keyboard; its letters' fields follow it
+        // after the digit sum.
+        Type("N 48° 1A.3B7 E 011° 3C.500");
+        Key("Tab");
+        Type("41");
+        for (const char* values : {"0..9", "0..9", "0..9"}) {
+          Key("Tab");
+          Type(values);
+        }
+      }
+      Key("Return");  // Run
+      Key("alt+m");   // Open in map, once the first point is chosen
+      opened += geo;
+      EXPECT_TRUE(WaitFor([&] { return ReadBytes(tmp / "home/opened") == opened; }))
+          << "start " << start << ", opening " << opening << ": " << ReadBytes(tmp / "home/opened");
+      Key("Escape");
+      ASSERT_TRUE(WaitDialogGone("Try values"));
+    }
+    Activate(main);
+    Key("ctrl+q");
+    EXPECT_EQ(window->Wait(), 0);
+    ASSERT_TRUE(WaitForNoMain());
+  }
+}
+
+// A search of 8,000,000 runs on its own thread: the dialog closes at once
+// while it runs, and the system ending the window in the middle of another
+// ends it cleanly (the search is stopped and waited for first).
+TEST_F(DesktopTest, TryValuesClosedAndEndedWhileItSearches) {
+  const std::string script = tmp / "home/walk.inp";
+  Give(script, "VAR A, B, C;\r\nOLAT = 48 + A / 600; OLON = 11 + B / 600;\0"s);
+  Define(script);
+  auto window = StartWindow();
+  const Window main = WaitForMain();
+  ASSERT_TRUE(WaitTitle(main, "walk.inp - Orbelin"));
+  Activate(main);
+  MenuItem("v");
+  ASSERT_NE(WaitForDialog("Try values"), 0u);
+  Key("Tab");  // past the final and its digit sum
+  for (int field = 0; field < 3; ++field) {
+    Key("Tab");
+    Type("0..199");
+  }
+  Key("Return");
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  Key("Escape");
+  ASSERT_TRUE(WaitDialogGone("Try values"));
+  Activate(main);
+  MenuItem("v");
+  ASSERT_NE(WaitForDialog("Try values"), 0u);
+  Key("Return");
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  window->Signal(SIGTERM);
+  EXPECT_EQ(window->Wait(), 0) << Said();
+  EXPECT_EQ(ReadBytes(script), "VAR A, B, C;\r\nOLAT = 48 + A / 600; OLON = 11 + B / 600;\0"s);
 }
 
 }  // namespace

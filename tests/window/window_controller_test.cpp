@@ -1262,3 +1262,48 @@ TEST_F(WindowControllerTest, InputPanelFollowsFocus) {
 
 }  // namespace
 }  // namespace orbelin
+
+namespace orbelin {
+namespace {
+
+VaryForm Tried(const std::string& a, const std::string& where = "") {
+  VaryForm form;
+  form.values = {{"A", a}};
+  form.where = where;
+  return form;
+}
+
+// The Try values fields follow the text in the box: a file's stay with it
+// from one start to the next, an unsaved text keeps its own for the
+// session, and a text saved under a name takes its fields along.
+TEST_F(WindowControllerTest, TryValuesFieldsStayWithTheirScript) {
+  const std::string walk = PrepareWalk();
+  controller.Start();
+  controller.KeepTriedFields(Tried("0..9", "CHK=41"));
+
+  controller.HandleCommand(WindowController::kNew);
+  EXPECT_FALSE(AnyFieldFilled(controller.TriedFieldsForScript()));
+  controller.KeepTriedFields(Tried("1,3,5"));
+  Edit("VAR A;\nOLAT = A;");
+  platform.answers = {Answer::kNo};
+  controller.HandleCommand(WindowController::kNew);  // another unsaved text
+  EXPECT_FALSE(AnyFieldFilled(controller.TriedFieldsForScript()));
+  controller.KeepTriedFields(Tried("7"));
+  Edit("VAR A;\nOLAT = A;");
+  platform.dialog_answers.push_back(home / "saved");
+  controller.HandleCommand(WindowController::kSaveButton);
+  EXPECT_EQ(controller.TriedFieldsForScript().values, Tried("7").values);
+
+  FakePlatform next;
+  Session fresh;
+  WindowController again(next, fresh, home.folder());
+  again.Start(walk);
+  const VaryForm walk_fields = again.TriedFieldsForScript();
+  EXPECT_EQ(walk_fields.values, Tried("0..9").values);
+  EXPECT_EQ(walk_fields.where, "CHK=41");
+  again.Open(home / "saved.inp");
+  EXPECT_EQ(again.TriedFieldsForScript().values, Tried("7").values);
+}
+
+}  // namespace
+}  // namespace orbelin

@@ -4,7 +4,9 @@
 #include <charconv>
 #include <set>
 
+#include "base/cp1252.h"
 #include "frontend/point.h"
+#include "frontend/vary/final.h"
 #include "frontend/vary/gpx.h"
 #include "frontend/vary/output.h"
 
@@ -34,36 +36,57 @@ std::vector<std::string> Pieces(std::string_view text, std::string_view separato
   return pieces;
 }
 
+// The final's letters that the script's VAR line does not declare: digits
+// the final alone reads, folded as the script's names are.
+std::set<std::string> FinalDigits(std::string_view source, const std::string& pattern) {
+  std::set<std::string> declared;
+  for (const std::string& name : DeclaredVariables(source)) declared.insert(VariableName(name));
+  std::set<std::string> digits;
+  for (const std::string& letter : FinalLetters(pattern)) {
+    if (!declared.contains(VariableName(letter))) digits.insert(VariableName(letter));
+  }
+  return digits;
+}
+
 }  // namespace
+
+std::vector<std::string> FormVariables(std::string_view source, std::string_view final_pattern) {
+  std::vector<std::string> names = DeclaredVariables(source);
+  std::set<std::string> offered;
+  for (const std::string& name : names) offered.insert(VariableName(name));
+  for (const std::string& letter : FinalLetters(Utf8ToCp1252(final_pattern))) {
+    if (offered.insert(VariableName(letter)).second) names.push_back(Cp1252ToUtf8(letter));
+  }
+  return names;
+}
 
 VaryPlanning PlanVaryForm(const VaryForm& form) {
   VaryPlanning planning;
   std::vector<std::string>& errors = planning.errors;
   VaryRequest request;
   request.source = form.source;
-  request.final_pattern = Trimmed(form.final_pattern);
-  // The pattern's statements go after the script, and a script ends at its
-  // first NUL byte (the one a saved script ends with, too): they go before.
-  if (!request.final_pattern.empty())
-    request.source = request.source.substr(0, request.source.find('\0'));
-  std::set<std::string> digits;  // the pattern's letters the script leaves to it
-  if (!request.final_pattern.empty()) {
-    const std::vector<std::string> declared = DeclaredVariables(form.source);
-    for (const std::string& name : FinalLetters(request.final_pattern)) {
-      if (std::find(declared.begin(), declared.end(), name) == declared.end()) digits.insert(name);
-    }
-  }
-  for (const auto& [name, values] : form.values) {
-    std::string typed = Trimmed(values);
-    if (typed.empty() && digits.contains(VariableName(name))) typed = "0..9";
-    if (typed.empty()) continue;
+  request.final_pattern = Utf8ToCp1252(Trimmed(form.final_pattern));
+  // A letter of the final that the script leaves to it is a digit: its
+  // field left empty (or not shown) tries 0..9, since untried it would only
+  // be 0.
+  std::set<std::string> digits;
+  if (!request.final_pattern.empty()) digits = FinalDigits(form.source, request.final_pattern);
+  std::set<std::string> untried = digits;
+  auto try_values = [&](const std::string& name, const std::string& typed) {
     ValueSetReading r = ReadValueSet(name + "=" + typed);
     if (r.set) {
       request.sets.push_back(std::move(*r.set));
     } else {
       errors.push_back(r.error);
     }
+  };
+  for (const auto& [name, values] : form.values) {
+    std::string typed = Trimmed(values);
+    untried.erase(VariableName(name));
+    if (typed.empty() && digits.contains(VariableName(name))) typed = "0..9";
+    if (!typed.empty()) try_values(name, typed);
   }
+  for (const std::string& letter : untried) try_values(letter, "0..9");
   for (const std::string& written : Pieces(form.where, ";\n")) {
     ConditionReading r = ReadCondition(written);
     if (r.condition) {
@@ -96,7 +119,8 @@ VaryPlanning PlanVaryForm(const VaryForm& form) {
       errors.push_back("Digit sum: '" + sum +
                        "' is no whole number of digits added up; write one, as 41.");
     } else if (request.final_pattern.empty()) {
-      errors.push_back("Digit sum: it counts the digits of the final as written: fill in Final.");
+      errors.push_back(
+          "Digit sum: it counts the digits of the final as written: fill in Final as written.");
     } else {
       request.digit_sum = value;
     }

@@ -23,15 +23,19 @@ struct VaryForm {
   std::string within;  // a distance ("3.2km", "2mi"), or empty
   std::string show;    // names separated by commas or blanks: "CHK, LAT"
   // A formula final as the cache page writes it, "N 48° 1A.BCD E 011°
-  // 3E.FGH" (Windows-1252), run after the script; or empty. A field of one
-  // of its letters that the script does not declare, left empty, tries the
+  // 3E.FGH", run after the script; or empty. A field of one of its letters
+  // that the script does not declare, left empty or not given, tries the
   // digits 0..9: such a letter is a digit, and untried it would only be 0.
   std::string final_pattern;
   std::string digit_sum;  // the digits of the final add up to this: "41", or empty
 };
 
+// The variables a dialog offers fields for: those of the script's VAR line,
+// then the final's letters that the script does not declare.
+std::vector<std::string> FormVariables(std::string_view source, std::string_view final_pattern);
+
 // Reads every field and plans the search; the errors are sentences, one per
-// mistake, each naming the field.
+// mistake, each naming the field. Text is UTF-8, but the source.
 VaryPlanning PlanVaryForm(const VaryForm& form);
 
 // One kept point as a dialog lists it.

@@ -49,9 +49,12 @@ std::string FreeName(const std::string& base, const std::vector<std::string>& ta
 // so that its line numbers stay), then FINAL2GPS reads the pattern and its
 // point becomes the run's point. With a digit sum to keep, FINALQSUM
 // counts the digits into `sum`.
-std::string WithFinal(const std::string& script, const std::string& pattern,
+std::string WithFinal(const std::string& whole, const std::string& pattern,
                       const std::vector<std::string>& names, const std::string& lat,
                       const std::string& lon, const std::string& sum) {
+  // The pattern's statements go after the script, and a script ends at its
+  // first NUL byte (the one a saved script ends with, too): they go before.
+  const std::string script = whole.substr(0, whole.find('\0'));
   std::string list;
   for (const std::string& n : names) list += (list.empty() ? "" : ", ") + n;
   Diagnostics quiet;

@@ -364,8 +364,13 @@ void MainWindow::SetUpNativeWindow() {
 
 void MainWindow::TryValues() {
   const std::string name = controller_ != nullptr ? controller_->script_path() : std::string();
-  VaryDialog dialog(BoxText(Box::kScript), name, this);
+  const VaryForm remembered =
+      controller_ != nullptr ? controller_->TriedFieldsForScript() : VaryForm();
+  VaryDialog dialog(*this, BoxText(Box::kScript), name, remembered, this);
   dialog.exec();
+  // The window may be ending (the dialog then closed with it): the fields
+  // are kept all the same.
+  if (controller_ != nullptr) controller_->KeepTriedFields(dialog.Fields());
 }
 
 void MainWindow::Command(int id) {

@@ -113,7 +113,7 @@ TEST(VaryForm, ListsThePointsNearestFirst) {
 TEST(VaryForm, TheFinalAsWrittenWithADigitSum) {
   VaryForm form;
   form.source = std::string("\r\n\0", 3);  // an empty box, as Calc runs it
-  form.final_pattern = " N 48\xB0 1A.347 E 011\xB0 3E.50H ";
+  form.final_pattern = " N 48\xC2\xB0 1A.347 E 011\xC2\xB0 3E.50H ";
   form.values = {{"A", ""}, {"E", "0..9"}, {"H", ""}};
   form.digit_sum = "41";
   form.near = "N 48\xC2\xB0 14.120 E 011\xC2\xB0 29.870";
@@ -140,9 +140,10 @@ TEST(VaryForm, TheFinalAsWrittenWithADigitSum) {
     const char* says;
   } cases[] = {
       {"", "41", "Digit sum: it counts the digits of the final as written"},
-      {"N 48\xB0 1A.347 E 011\xB0 3E.50H", "forty", "Digit sum: 'forty' is no whole number"},
-      {"N 48\xB0 1A.347 E 011\xB0 3E.50H", "-3", "Digit sum: '-3'"},
-      {"N 48\xB0 1(A.347 E 011\xB0 3E.50H", "", "The final pattern is not read"},
+      {"N 48\xC2\xB0 1A.347 E 011\xC2\xB0 3E.50H", "forty",
+       "Digit sum: 'forty' is no whole number"},
+      {"N 48\xC2\xB0 1A.347 E 011\xC2\xB0 3E.50H", "-3", "Digit sum: '-3'"},
+      {"N 48\xC2\xB0 1(A.347 E 011\xC2\xB0 3E.50H", "", "The final pattern is not read"},
   };
   for (const Case& c : cases) {
     VaryForm f = form;
@@ -152,6 +153,59 @@ TEST(VaryForm, TheFinalAsWrittenWithADigitSum) {
     EXPECT_FALSE(planning.plan) << c.pattern << " " << c.sum;
     ASSERT_FALSE(planning.errors.empty());
     EXPECT_EQ(planning.errors.front().rfind(c.says, 0), 0u) << planning.errors.front();
+  }
+}
+
+// A final as written in the dialog: its letters are the variables to try
+// beside the script's (a letter the script computes needs no field), the
+// script in the box runs first, and the digit sum keeps the finals whose
+// digits add up. 45 of the 1,000 combinations have digits adding up to 41,
+// as a Python brute force counts them:
+//   sum(sum(map(int, f"481{a}3{b}70113{c}500")) == 41
+//       for a, b, c in itertools.product(range(10), repeat=3))
+TEST(VaryForm, FinalAsWrittenWithItsDigitSum) {
+  EXPECT_EQ(
+      FormVariables("VAR C, x;\r\nC = 1;\r\n", "N 48\xC2\xB0 1A.3B7 E 011\xC2\xB0 3c.(X+1)00"),
+      (std::vector<std::string>{"C", "X", "A", "B"}));
+
+  VaryForm form;
+  form.values = {{"A", "0..9"}, {"B", "0..9"}, {"K", "0..9"}};
+  form.final_pattern = " N 48\xC2\xB0 1A.3B7 E 011\xC2\xB0 3C.500 ";
+  form.digit_sum = "41";
+  form.source = "VAR C, K;\r\nC = K;\r\n";
+  form.source += '\0';  // the box's script as Calc runs it, its closing NUL too
+  VaryPlanning planning = PlanVaryForm(form);
+  ASSERT_TRUE(planning.plan) << planning.errors.front();
+  const VaryListing listing = ListVaryOutcome(*planning.plan, RunVary(*planning.plan, {}));
+  ASSERT_EQ(listing.points.size(), 45u) << listing.summary;
+  EXPECT_EQ(listing.points[0].values, "A=0 B=0 K=8");
+  EXPECT_EQ(listing.points[0].position, "N 48\xC2\xB0 10.307 E 011\xC2\xB0 38.500");
+
+  // A letter of the final with no field at all is a digit like the others.
+  VaryForm no_field = form;
+  no_field.final_pattern = "N 48\xC2\xB0 1A.3B7 E 011\xC2\xB0 3Z.500";
+  no_field.digit_sum.clear();
+  planning = PlanVaryForm(no_field);
+  ASSERT_TRUE(planning.plan) << planning.errors.front();
+  EXPECT_EQ(planning.plan->combinations(), 10'000u);  // A, B, K and Z
+
+  struct Case {
+    const char* what;
+    std::string final_pattern, digit_sum, says;
+  } cases[] = {
+      {"a sum without a final", "", "41",
+       "Digit sum: it counts the digits of the final as written"},
+      {"a sum that is no number", "N 48\xC2\xB0 1A.3B7 E 011\xC2\xB0 3C.500", "-4",
+       "Digit sum: '-4' is no whole number"},
+  };
+  for (const Case& c : cases) {
+    VaryForm bad = form;
+    bad.final_pattern = c.final_pattern;
+    bad.digit_sum = c.digit_sum;
+    planning = PlanVaryForm(bad);
+    ASSERT_FALSE(planning.plan) << c.what;
+    EXPECT_EQ(planning.errors.front().rfind(c.says, 0), 0u)
+        << c.what << ": " << planning.errors.front();
   }
 }
 
