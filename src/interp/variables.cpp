@@ -20,6 +20,7 @@ void Variables::ResetNames(std::span<const StartValue> start) {
   index_.fill(0);
   start_ = start;
   started_.clear();
+  is_started_.fill(false);
   for (std::string_view name : kPredefined) Add(name);
   // The predefined names are never declared: they start here.
   for (const Started& s : started_) values_[Index(s.number)] = s.value;
@@ -37,7 +38,10 @@ int Variables::Add(std::string_view name) {
     }
   }
   for (size_t i = 0; i < start_.size(); ++i) {
-    if (start_[i].name == name) started_.push_back({number, start_[i].value, false, i});
+    if (start_[i].name == name) {
+      started_.push_back({number, start_[i].value, false, i});
+      is_started_[Index(number)] = true;
+    }
   }
   return number;
 }
@@ -60,6 +64,7 @@ double Variables::StartOf(int v) const {
 }
 
 bool Variables::FirstAssignmentOfStarted(int v) {
+  if (!is_started_[Index(v)]) return false;
   for (Started& s : started_) {
     if (s.number == v && !s.assigned) {
       s.assigned = true;

@@ -100,6 +100,9 @@ class Variables {
   std::array<int16_t, 2048> index_{};
   std::span<const StartValue> start_;
   std::vector<Started> started_;  // the variables of start_ named so far
+  // Whether variable v is one of started_: every assignment asks, and most
+  // variables are not.
+  std::array<bool, kSlots> is_started_{};
 };
 
 }  // namespace orbelin

@@ -59,7 +59,9 @@ std::vector<std::string> TriedNames(const VaryPlan& plan) {
 }  // namespace
 
 VaryCollector::VaryCollector(const VaryPlan& plan)
-    : plan_(plan), script_(plan.source(), TriedNames(plan)) {}
+    : plan_(plan),
+      script_(plan.source(), TriedNames(plan)),
+      where_vars_(plan.filter().where.size(), -1) {}
 
 bool VaryCollector::Before(const KeptRun& a, const KeptRun& b) const {
   if (plan_.filter().near) {
@@ -86,8 +88,10 @@ void VaryCollector::Run(uint64_t combination) {
   }
   const Variables& vars = script_.variables();
   const VaryFilter& filter = plan_.filter();
-  for (const Condition& c : filter.where) {
-    const int v = vars.Find(c.name);
+  for (size_t i = 0; i < filter.where.size(); ++i) {
+    const Condition& c = filter.where[i];
+    int& v = where_vars_[i];
+    if (v < 0) v = vars.Find(c.name);
     if (v < 0 || !c.Holds(vars.Get(v))) {
       ++counts_.failed_where;
       return;

@@ -96,6 +96,9 @@ class VaryCollector {
   // The script read once; every run starts as a new session would.
   CompiledScript script_;
   std::vector<double> values_;
+  // The numbers of the --where variables, found once (-1 until the script
+  // has declared the name): a name keeps its number from run to run.
+  std::vector<int> where_vars_;
   VaryCounts counts_;
   bool fixed_error_ = false;
   std::vector<KeptRun> kept_;
