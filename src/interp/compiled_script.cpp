@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "base/text_sink.h"
+#include "interp/final_pattern.h"
 #include "interp/library_call.h"
 #include "interp/listing.h"
 #include "interp/parser.h"
@@ -15,7 +16,10 @@
 namespace orbelin {
 
 CompiledScript::CompiledScript(std::string source, std::vector<std::string> tried)
-    : source_(std::move(source)), tried_(std::move(tried)), session_(std::make_unique<Session>()) {
+    : source_(std::move(source)),
+      tried_(std::move(tried)),
+      session_(std::make_unique<Session>()),
+      finals_(std::make_unique<FinalPatternMemo>()) {
   for (const std::string& name : tried_) start_.push_back({name, 0.0});
   Session& s = *session_;
   s.vars_.ResetNames(start_);
@@ -97,7 +101,8 @@ void CompiledScript::Play(std::span<const double> values, bool text) {
   if (tape_.calls_statements) *s.text_ = TextState{};
   s.diagnostics_.BeginRun(nullptr, nullptr);
   result_.notes = notes_;
-  Runtime rt{s.out_, s.vars_, s.diagnostics_, *s.text_, s.point_, result_.notes, 0, {}, false};
+  Runtime rt{s.out_, s.vars_, s.diagnostics_, *s.text_,     s.point_, result_.notes,
+             0,      {},      false,          finals_.get()};
   double* slot = tape_.cells.data();
   // A new session starts with the distance at its full value; after an
   // error it counts the tokens read since.

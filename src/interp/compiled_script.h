@@ -24,6 +24,8 @@
 
 namespace orbelin {
 
+class FinalPatternMemo;
+
 class CompiledScript {
  public:
   // `tried`: the names (folded as the scanner folds them) that start every
@@ -59,6 +61,7 @@ class CompiledScript {
   std::vector<std::string> tried_;
   std::vector<StartValue> start_;
   std::unique_ptr<Session> session_;
+  std::unique_ptr<FinalPatternMemo> finals_;
   Tape tape_;
   bool compiled_ = false;
   bool grammar_error_ = false;

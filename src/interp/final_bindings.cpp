@@ -14,7 +14,9 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // The point of the pattern, or the call refused with why there is none.
 FinalPoint Evaluate(Runtime& rt, const char* keyword, std::string_view text) {
-  const FinalPatternReading reading = ReadFinalPattern(text);
+  std::optional<FinalPatternReading> once;
+  const FinalPatternReading& reading =
+      rt.finals != nullptr ? rt.finals->Read(text) : once.emplace(ReadFinalPattern(text));
   if (!reading.pattern) {
     FinalPoint none;
     rt.Refuse(reading.error, std::string(keyword) + ": " + reading.why);

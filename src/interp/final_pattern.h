@@ -75,6 +75,24 @@ struct FinalPatternReading {
 // `text` is Windows-1252 ("°" is byte 0xB0).
 FinalPatternReading ReadFinalPattern(std::string_view text);
 
+// The last pattern read, for a search that runs one script for many values:
+// reading the same text again for every combination would cost more than
+// the rest of the run.
+class FinalPatternMemo {
+ public:
+  const FinalPatternReading& Read(std::string_view text) {
+    if (!reading_ || text != text_) {
+      reading_ = ReadFinalPattern(text);
+      text_ = text;
+    }
+    return *reading_;
+  }
+
+ private:
+  std::string text_;
+  std::optional<FinalPatternReading> reading_;
+};
+
 // A variable's value, or nothing when there is no variable of that name
 // (folded to capitals).
 using FinalLookup = std::function<std::optional<double>(const std::string& name)>;

@@ -45,6 +45,8 @@ struct CallArgs {
   int var[kMaxVar] = {};
 };
 
+class FinalPatternMemo;
+
 // The state a handler may use, all owned by the session.
 struct Runtime {
   ResultStream& out;
@@ -58,6 +60,9 @@ struct Runtime {
   SourceLocation call;
   // Whether an OLAT or OLON statement of this run has set the point.
   bool point_set = false;
+  // Where a script run again and again keeps the formula final it read;
+  // none for a single run.
+  FinalPatternMemo* finals = nullptr;
 
   void ReportError(int number) { diagnostics.Report(number); }
   // An input the call cannot take: error `number` in the results and the

@@ -117,6 +117,19 @@ TEST(CompiledScript, StateOfOneRunNeverReachesTheNext) {
   CheckAgainstSessions(source, {"A"}, {{0}, {5}, {1}, {0}}, "state");
 }
 
+TEST(CompiledScript, FinalsReadOnceGiveWhatANewSessionGives) {
+  // The pattern a run reads is kept for the next; two patterns take turns,
+  // a bracket that is no digit refuses for some values only, and a pattern
+  // that cannot be read refuses in every run.
+  const std::string source =
+      "VAR A, B, LA, LO;\n"
+      "FINAL2GPS('N 48\xB0 1A.(B-1)00 E 011\xB0 3A.500', LA, LO); WRITE LA, LO;\n"
+      "FINAL2GPS('S 12\xB0 0B.A00 W 077\xB0 0A.000', LA, LO); WRITE LA, LO;\n"
+      "WRITE FINALQSUM('N 48\xB0 1A.(B-1)00 E 011\xB0 3A.500');\n"
+      "FINAL2GPS('N 48\xB0 1(A.000 E 011\xB0 30.000', LA, LO);\n";
+  CheckAgainstSessions(source, {"A", "B"}, {{1, 2}, {4, 0}, {9, 9}, {3, 12}, {1, 2}}, "finals");
+}
+
 TEST(CompiledScript, WarningsOfThePastedCoordinatesKeepTheirPlaces) {
   // The warning of CENTER comes from running, those of the pasted
   // coordinates from reading; in a run they stand in the order of the text.
