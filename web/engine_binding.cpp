@@ -465,33 +465,28 @@ class VarySearch {
   double seconds_ = 0.0;
 };
 
+// Names of the script (Windows-1252) as a JavaScript array of texts.
+val NameList(const std::vector<std::string>& names) {
+  val list = val::array();
+  for (const std::string& name : names) list.call<void>("push", Cp1252ToUtf8(name));
+  return list;
+}
+
 // The names of the box's VAR line, which the dialog offers to try.
 val DeclaredNames(const std::string& box_text) {
-  val list = val::array();
-  for (const std::string& name : DeclaredVariables(ScriptFileFromBoxText(box_text))) {
-    list.call<void>("push", name);
-  }
-  return list;
+  return NameList(DeclaredVariables(ScriptFileFromBoxText(box_text)));
 }
 
 // The variables a final as written uses (UTF-8), letters and the names in
 // its brackets, in their order: the dialog offers a field for each.
 val FinalNames(const std::string& pattern) {
-  val list = val::array();
-  for (const std::string& name : FinalLetters(Utf8ToCp1252(pattern))) {
-    list.call<void>("push", Cp1252ToUtf8(name));
-  }
-  return list;
+  return NameList(FinalLetters(Utf8ToCp1252(pattern)));
 }
 
 // The names of the VAR line that no statement sets: the unknowns, which
 // the dialog suggests digits for.
 val UnsetNames(const std::string& box_text) {
-  val list = val::array();
-  for (const std::string& name : UnsetVariables(ScriptFileFromBoxText(box_text))) {
-    list.call<void>("push", name);
-  }
-  return list;
+  return NameList(UnsetVariables(ScriptFileFromBoxText(box_text)));
 }
 
 // The point the box's script sets run as it stands, its unknowns at 0 (a
