@@ -401,6 +401,9 @@ describe('keeping scripts', () => {
       assert.equal(await question.locator('#ask-text').textContent(),
         "walk.inp was changed in another tab since this tab stored it. Keep the text of this tab and replace the other, or load the other tab's text?");
       await question.getByRole('button', { name: answer }).click();
+      // The page answers the tap first and stores a moment later.
+      await a.waitForFunction((k) => localStorage.getItem('orbelin.script:walk.inp')?.at(-1) === k, kept,
+        { timeout: 5000 }).catch(() => {});
       const storedText = await stored(a, 'walk.inp');
       assert.equal(storedText.at(-1), kept, answer);
       if (answer === 'Cancel') {
