@@ -110,7 +110,10 @@ VaryPlanning PlanVary(VaryRequest request) {
   std::vector<std::string> pattern_names;
   const bool final = !request.final_pattern.empty();
   if (final) {
-    for (std::string& e : CheckFinalPattern(request.final_pattern)) out.errors.push_back(e);
+    // A pattern that cannot be read leaves its letters unknown: what would
+    // follow about the variables would only mislead.
+    out.errors = CheckFinalPattern(request.final_pattern);
+    if (!out.errors.empty()) return out;
     for (const std::string& n : FinalLetters(request.final_pattern)) {
       if (Unknown(n, n, script_names, "").empty()) continue;
       if (KeywordTerminal(n) != kIdent) {
