@@ -477,10 +477,14 @@ val DeclaredNames(const std::string& box_text) {
   return NameList(DeclaredVariables(ScriptFileFromBoxText(box_text)));
 }
 
-// The variables a final as written uses (UTF-8), letters and the names in
-// its brackets, in their order: the dialog offers a field for each.
-val FinalNames(const std::string& pattern) {
-  return NameList(FinalLetters(Utf8ToCp1252(pattern)));
+// The variables the dialog offers a field for: the box's VAR line, then the
+// names of the final as written (UTF-8) that the script does not declare.
+val FormNames(const std::string& box_text, const std::string& pattern) {
+  val list = val::array();
+  for (const std::string& name : FormVariables(ScriptFileFromBoxText(box_text), pattern)) {
+    list.call<void>("push", name);
+  }
+  return list;
 }
 
 // The names of the VAR line that no statement sets: the unknowns, which
@@ -525,7 +529,7 @@ EMSCRIPTEN_BINDINGS(orbelin_engine) {
       .function("listing", &VarySearch::Listing);
   emscripten::function("declaredNames", &DeclaredNames);
   emscripten::function("unsetNames", &UnsetNames);
-  emscripten::function("finalNames", &FinalNames);
+  emscripten::function("formNames", &FormNames);
   emscripten::function("scriptPoint", &ScriptPoint);
   emscripten::function("pointView", &PointView);
   emscripten::function("gpxAt", &GpxAt);

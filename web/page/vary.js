@@ -196,9 +196,9 @@ function start() {
 function showFields(typed) {
   const { Module, text, declared, unknowns } = context;
   const pattern = $('vary-final').value;
-  const patternNames = pattern.trim() === '' ? [] : Module.finalNames(pattern);
-  const names = [...declared, ...patternNames.filter((n) => !declared.includes(n))];
-  const open = new Set([...unknowns, ...patternNames.filter((n) => !declared.includes(n))]);
+  const names = Module.formNames(text, pattern);
+  // After the VAR line's names come the final's own letters.
+  const open = new Set([...unknowns, ...names.slice(declared.length)]);
   const fields = $('vary-fields');
   fields.replaceChildren();
   for (const variable of names) {
